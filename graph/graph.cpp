@@ -1,0 +1,2 @@
+#include "graph/graph.h"
+Graph::~Graph() = default;

@@ -1,0 +1,39 @@
+#include "tests/support/fake_platform.h"
+
+#include "toolkit/window.h"
+
+namespace fake {
+
+FakePicture::FakePicture(int width, int height, int depth, bool withGraphics)
+    : width_(width), height_(height), depth_(depth),
+      graphics_(withGraphics ? std::make_unique<RecordingGraphics>() : nullptr) {}
+
+void FakeCanvasPeer::Refresh(bool) { ++refreshes; }
+
+std::unique_ptr<tk::Graphics> FakeCanvasPeer::ScreenGraphics() {
+    return std::make_unique<RecordingGraphics>(screen_);
+}
+
+std::string FakeResources::GetResource(const std::string& type, int id) {
+    ++reads;
+    auto it = texts.find({type, id});
+    return it == texts.end() ? std::string() : it->second;
+}
+
+std::unique_ptr<tk::Picture> FakePlatform::NewPicture(int width, int height, int depth) {
+    if (failPictures)
+        return nullptr;
+    ++picturesMade;
+    auto picture = std::make_unique<FakePicture>(width, height, depth, !picturesWithoutGraphics);
+    lastPicture = picture.get();
+    return picture;
+}
+
+void FakePlatform::Realize(tk::Window& window) {
+    ++windowsRealized;
+    for (tk::Control* control : window.Controls())
+        if (dynamic_cast<tk::Canvas*>(control))
+            control->AttachPeer(std::make_unique<FakeCanvasPeer>());
+}
+
+} // namespace fake

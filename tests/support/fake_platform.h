@@ -1,0 +1,87 @@
+#pragma once
+
+#include "tests/support/recording_graphics.h"
+#include "toolkit/canvas.h"
+#include "toolkit/platform.h"
+
+#include <map>
+#include <optional>
+#include <memory>
+#include <string>
+#include <utility>
+
+namespace fake {
+
+// A picture whose drawing context records.
+class FakePicture : public tk::Picture {
+public:
+    FakePicture(int width, int height, int depth, bool withGraphics);
+    int Width() const override { return width_; }
+    int Height() const override { return height_; }
+    int Depth() const override { return depth_; }
+    tk::Graphics* Graphics() override { return graphics_.get(); }
+    RecordingGraphics* Recorder() { return graphics_.get(); }
+
+private:
+    int width_, height_, depth_;
+    std::unique_ptr<RecordingGraphics> graphics_;
+};
+
+// Stands for a canvas on the screen: what is drawn on it at once lands in `screen`.
+class FakeCanvasPeer : public tk::ControlPeer {
+public:
+    explicit FakeCanvasPeer(std::shared_ptr<CallLog> screen = std::make_shared<CallLog>())
+        : screen_(std::move(screen)) {}
+    void Refresh(bool eraseBackground) override;
+    std::unique_ptr<tk::Graphics> ScreenGraphics() override;
+
+    const CallLog& Screen() const { return *screen_; }
+    std::shared_ptr<CallLog> ScreenLog() const { return screen_; }
+    int refreshes = 0;
+    int focusRequests = 0;
+    void SetFocus() override { ++focusRequests; }
+
+private:
+    std::shared_ptr<CallLog> screen_;
+};
+
+class FakeResources : public tk::ResourceStore {
+public:
+    std::string GetResource(const std::string& type, int id) override;
+    std::map<std::pair<std::string, int>, std::string> texts;
+    int reads = 0;
+};
+
+// A platform with no screen: pictures record, canvases get FakeCanvasPeers, Run returns at once.
+class FakePlatform : public tk::Platform {
+public:
+    std::unique_ptr<tk::Picture> NewPicture(int width, int height, int depth) override;
+    tk::ResourceStore* Resources() override { return hasResources ? &resources : nullptr; }
+    void Realize(tk::Window& window) override;
+    int Run() override { return quitCode.value_or(0); }
+    void Quit(int exitCode) override { quitCode = exitCode; }
+
+    // Settings a test may change.
+    bool failPictures = false;         // NewPicture yields nothing
+    bool picturesWithoutGraphics = false; // pictures come without a drawing context
+    bool hasResources = true;
+
+    // What happened.
+    FakeResources resources;
+    int picturesMade = 0;
+    FakePicture* lastPicture = nullptr;
+    std::optional<int> quitCode;
+    int windowsRealized = 0;
+};
+
+// Installs a FakePlatform for the lifetime of the object.
+class ScopedFakePlatform {
+public:
+    ScopedFakePlatform() { tk::SetPlatform(&platform); }
+    ~ScopedFakePlatform() { tk::SetPlatform(nullptr); }
+    ScopedFakePlatform(const ScopedFakePlatform&) = delete;
+    ScopedFakePlatform& operator=(const ScopedFakePlatform&) = delete;
+    FakePlatform platform;
+};
+
+} // namespace fake

@@ -1,0 +1,14 @@
+#include "toolkit/canvas.h"
+
+namespace tk {
+
+void Canvas::Refresh(bool eraseBackground) {
+    if (Peer())
+        Peer()->Refresh(eraseBackground);
+}
+
+std::unique_ptr<Graphics> Canvas::ScreenGraphics() {
+    return Peer() ? Peer()->ScreenGraphics() : nullptr;
+}
+
+} // namespace tk

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "toolkit/color.h"
+#include "toolkit/geometry.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tk {
+
+class Picture;
+
+// A 2-D drawing context. The text style and colour persist on the context between calls.
+//
+// Pixel semantics: a rectangle or oval given as (x, y, width, height) covers columns x to
+// x + width - 1 and rows y to y + height - 1, outlines included; a line covers both end points.
+// Positions given to DrawString are baselines. A text size of 0 means the default size.
+class Graphics {
+public:
+    virtual ~Graphics() = default;
+
+    Color ForeColor() const { return foreColor_; }
+    void SetForeColor(Color c) { foreColor_ = c; }
+    const std::string& TextFont() const { return textFont_; }
+    void SetTextFont(std::string font) { textFont_ = std::move(font); }
+    int TextSize() const { return textSize_; }
+    void SetTextSize(int size) { textSize_ = size; }
+    bool Bold() const { return bold_; }
+    void SetBold(bool on) { bold_ = on; }
+    bool Italic() const { return italic_; }
+    void SetItalic(bool on) { italic_ = on; }
+
+    virtual void DrawLine(int x1, int y1, int x2, int y2) = 0;
+    // Fills with the background (white) of the target.
+    virtual void ClearRect(int x, int y, int width, int height) = 0;
+    virtual void DrawRect(int x, int y, int width, int height) = 0;
+    virtual void FillRect(int x, int y, int width, int height) = 0;
+    virtual void DrawOval(int x, int y, int width, int height) = 0;
+    virtual void FillOval(int x, int y, int width, int height) = 0;
+    virtual void DrawPolygon(const std::vector<Point>& vertices) = 0;
+    virtual void FillPolygon(const std::vector<Point>& vertices) = 0;
+
+    // Text is UTF-8.
+    virtual void DrawString(std::string_view text, int x, int baseline) = 0;
+    virtual double StringWidth(std::string_view text) = 0;
+    virtual int TextHeight() = 0;
+
+    // Copies `source` of the picture into `destination`, scaling if the sizes differ.
+    virtual void DrawPicture(const Picture& picture, Rect destination, Rect source) = 0;
+    // Copies the whole picture unscaled with its top left corner at (x, y).
+    void DrawPicture(const Picture& picture, int x, int y);
+
+private:
+    Color foreColor_ = RGB(0, 0, 0);
+    std::string textFont_ = "System";
+    int textSize_ = 0;
+    bool bold_ = false;
+    bool italic_ = false;
+};
+
+} // namespace tk

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tk {
+
+// A menu or menu item. The caption marks its mnemonic with "&"; a caption of "-" is a separator.
+// Shortcuts are written as "Cmd+Q", where Cmd is the platform's command key.
+class MenuItem {
+public:
+    MenuItem() = default;
+    virtual ~MenuItem() = default;
+    MenuItem(const MenuItem&) = delete;
+    MenuItem& operator=(const MenuItem&) = delete;
+
+    const std::string& Name() const { return name_; }
+    void SetName(std::string name) { name_ = std::move(name); }
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(std::string caption) { caption_ = std::move(caption); }
+    const std::string& Shortcut() const { return shortcut_; }
+    void SetShortcut(std::string shortcut) { shortcut_ = std::move(shortcut); }
+    bool AutoEnable() const { return autoEnable_; }
+    void SetAutoEnable(bool on) { autoEnable_ = on; }
+
+    bool IsSeparator() const { return caption_ == "-"; }
+    virtual bool IsQuitItem() const { return false; }
+
+    void Append(std::unique_ptr<MenuItem> item) { children_.push_back(std::move(item)); }
+    const std::vector<std::unique_ptr<MenuItem>>& Children() const { return children_; }
+    // The child with this name, or null.
+    MenuItem* Child(const std::string& name) const;
+
+private:
+    std::string name_;
+    std::string caption_;
+    std::string shortcut_;
+    bool autoEnable_ = false;
+    std::vector<std::unique_ptr<MenuItem>> children_;
+};
+
+// The item that quits the application.
+class QuitMenuItem : public MenuItem {
+public:
+    bool IsQuitItem() const override { return true; }
+};
+
+// A menu bar is the root menu: its children are the menus.
+class MenuBar : public MenuItem {
+public:
+    // Finds an item by name at any depth, or null.
+    MenuItem* Find(const std::string& name) const;
+};
+
+} // namespace tk

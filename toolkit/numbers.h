@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tk {
+
+// Formats a number with a pattern such as "0.000000", "-#0" or "-#0.00": fixed point with as
+// many decimals as the pattern has after its point, at least one integer digit, and a minus sign
+// only for a value that is still negative after rounding. Not-a-number gives "NaN", infinities
+// "INF" and "-INF".
+std::string Format(double value, std::string_view pattern);
+
+// Reads the decimal number at the start of the text (after leading blanks): an optional sign,
+// digits with an optional point, and an optional exponent. Text that does not start with a number
+// gives 0; a number too large for a double gives the largest finite one of its sign, and one too
+// small gives 0. The result is always finite.
+double Val(std::string_view text);
+
+// The shortest text that reads back as the same number ("0", "-0.5", "1e+21").
+std::string Str(double value);
+std::string Str(int value);
+
+} // namespace tk

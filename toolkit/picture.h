@@ -1,0 +1,25 @@
+#pragma once
+
+#include "toolkit/graphics.h"
+
+#include <memory>
+
+namespace tk {
+
+// An off-screen image in logical pixels, white when made.
+class Picture {
+public:
+    virtual ~Picture() = default;
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+    virtual int Depth() const = 0;
+    // The picture's drawing context; may be null, which callers test.
+    virtual tk::Graphics* Graphics() = 0;
+    // The colour of one pixel; pictures that keep no pixels answer white.
+    virtual Color Pixel(int /*x*/, int /*y*/) const { return RGB(255, 255, 255); }
+};
+
+// Makes a picture through the current platform; null when it cannot be made.
+std::unique_ptr<Picture> NewPicture(int width, int height, int depth);
+
+} // namespace tk

@@ -1,0 +1,25 @@
+#include "toolkit/platform.h"
+
+#include "toolkit/exceptions.h"
+
+namespace tk {
+
+namespace {
+Platform* current = nullptr;
+}
+
+Platform& ThePlatform() {
+    if (!current)
+        throw NilObjectException("no platform installed");
+    return *current;
+}
+
+void SetPlatform(Platform* platform) { current = platform; }
+
+void Quit(int exitCode) { ThePlatform().Quit(exitCode); }
+
+std::unique_ptr<Picture> NewPicture(int width, int height, int depth) {
+    return ThePlatform().NewPicture(width, height, depth);
+}
+
+} // namespace tk

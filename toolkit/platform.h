@@ -1,0 +1,44 @@
+#pragma once
+
+#include "toolkit/picture.h"
+
+#include <memory>
+#include <string>
+
+namespace tk {
+
+class Window;
+
+// The application's resources: texts found by type and id.
+class ResourceStore {
+public:
+    virtual ~ResourceStore() = default;
+    // The text of the resource, or an empty text when there is none.
+    virtual std::string GetResource(const std::string& type, int id) = 0;
+};
+
+// What the logic needs of a GUI toolkit, provided once per process.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A picture in logical pixels; null when it cannot be made.
+    virtual std::unique_ptr<Picture> NewPicture(int width, int height, int depth) = 0;
+    // The resource store, or null where the application has none.
+    virtual ResourceStore* Resources() = 0;
+    // Gives the window and each of its controls their platform side.
+    virtual void Realize(Window& window) = 0;
+    // Runs the event loop until Quit; returns the exit code.
+    virtual int Run() = 0;
+    virtual void Quit(int exitCode) = 0;
+};
+
+// The current platform; raises NilObjectException when none is installed.
+Platform& ThePlatform();
+// Installs the platform (not owned); null removes it.
+void SetPlatform(Platform* platform);
+
+// Ends the event loop with the given exit code.
+void Quit(int exitCode = 0);
+
+} // namespace tk

@@ -1,0 +1,49 @@
+#include "toolkit/qt/font_mapping.h"
+
+namespace tk::qt {
+
+namespace {
+
+constexpr const char* kSansFamily = "DejaVu Sans";
+constexpr const char* kHelveticaFamily = "Liberation Sans";
+
+// Greek letters of the symbol encoding, indexed by the Latin letter that stands for them.
+constexpr char16_t kGreekUpper[26] = {u'Α', u'Β', u'Χ', u'Δ', u'Ε', u'Φ', u'Γ', u'Η', u'Ι', u'ϑ', u'Κ', u'Λ', u'Μ',
+                                      u'Ν', u'Ο', u'Π', u'Θ', u'Ρ', u'Σ', u'Τ', u'Υ', u'ς', u'Ω', u'Ξ', u'Ψ', u'Ζ'};
+constexpr char16_t kGreekLower[26] = {u'α', u'β', u'χ', u'δ', u'ε', u'φ', u'γ', u'η', u'ι', u'ϕ', u'κ', u'λ', u'μ',
+                                      u'ν', u'ο', u'π', u'θ', u'ρ', u'σ', u'τ', u'υ', u'ϖ', u'ω', u'ξ', u'ψ', u'ζ'};
+
+QString FamilyFor(const std::string& name) {
+    if (name == "System" || name == "Symbol" || name.empty())
+        return kSansFamily;
+    if (name == "Helvetica")
+        return kHelveticaFamily;
+    return QString::fromStdString(name);
+}
+
+} // namespace
+
+QFont MapFont(const std::string& name, int size, bool bold, bool italic) {
+    QFont font(FamilyFor(name));
+    font.setPixelSize(size > 0 ? size : kDefaultTextSize);
+    font.setBold(bold);
+    font.setItalic(italic);
+    font.setStyleStrategy(QFont::PreferDefault);
+    return font;
+}
+
+QString DisplayText(std::string_view utf8, const std::string& fontName) {
+    QString text = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+    if (fontName != "Symbol")
+        return text;
+    for (QChar& c : text) {
+        const char16_t u = c.unicode();
+        if (u >= u'A' && u <= u'Z')
+            c = QChar(kGreekUpper[u - u'A']);
+        else if (u >= u'a' && u <= u'z')
+            c = QChar(kGreekLower[u - u'a']);
+    }
+    return text;
+}
+
+} // namespace tk::qt

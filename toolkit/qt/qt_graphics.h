@@ -1,0 +1,46 @@
+#pragma once
+
+#include "toolkit/graphics.h"
+
+#include <QPainter>
+
+#include <memory>
+
+namespace tk::qt {
+
+// Draws with a QPainter, on a picture, a widget or a printer, honouring the pixel semantics of
+// tk::Graphics: shapes cover exactly width x height pixels and lines include both end points.
+class QtGraphics : public tk::Graphics {
+public:
+    // Paints on a device with a painter of its own, active for the lifetime of this object.
+    explicit QtGraphics(QPaintDevice* device);
+    // Paints with a painter that someone else keeps active (a widget's paint event, a printer).
+    explicit QtGraphics(QPainter* painter);
+    ~QtGraphics() override;
+
+    void DrawLine(int x1, int y1, int x2, int y2) override;
+    void ClearRect(int x, int y, int width, int height) override;
+    void DrawRect(int x, int y, int width, int height) override;
+    void FillRect(int x, int y, int width, int height) override;
+    void DrawOval(int x, int y, int width, int height) override;
+    void FillOval(int x, int y, int width, int height) override;
+    void DrawPolygon(const std::vector<tk::Point>& vertices) override;
+    void FillPolygon(const std::vector<tk::Point>& vertices) override;
+    void DrawString(std::string_view text, int x, int baseline) override;
+    double StringWidth(std::string_view text) override;
+    int TextHeight() override;
+    using tk::Graphics::DrawPicture;
+    void DrawPicture(const tk::Picture& picture, tk::Rect destination, tk::Rect source) override;
+
+    QPainter& Painter() { return *painter_; }
+
+private:
+    void UsePen();
+    void UseBrush();
+    void UseFont();
+
+    std::unique_ptr<QPainter> ownPainter_;
+    QPainter* painter_;
+};
+
+} // namespace tk::qt

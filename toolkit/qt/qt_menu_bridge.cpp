@@ -1,0 +1,99 @@
+#include "toolkit/qt/qt_menu_bridge.h"
+
+#include "toolkit/application.h"
+#include "toolkit/menu_item.h"
+#include "toolkit/platform.h"
+#include "toolkit/qt/event_guard.h"
+#include "toolkit/qt/qt_widget_peer.h"
+#include "toolkit/qt/standard_editing.h"
+#include "toolkit/window.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace tk::qt {
+
+namespace {
+
+// "Cmd" names the platform's command key, which Qt calls Ctrl on every platform.
+QKeySequence ShortcutOf(const std::string& text) {
+    QString keys = QString::fromStdString(text);
+    keys.replace(QLatin1String("Cmd"), QLatin1String("Ctrl"));
+    return QKeySequence(keys);
+}
+
+const tk::MenuHandlers::Handler* HandlerOf(const tk::MenuHandlers* owner, const std::string& name) {
+    return owner ? owner->MenuHandler(name) : nullptr;
+}
+
+QWidget* FocusIn(const QWidget* window) {
+    QWidget* focus = QApplication::focusWidget();
+    return focus && focus->window() == window ? focus : nullptr;
+}
+
+} // namespace
+
+MenuBridge::MenuBridge(const tk::MenuBar& bar, tk::Window& window, QMenuBar* qbar)
+    : QObject(qbar), window_(window) {
+    for (const auto& menu : bar.Children()) {
+        QMenu* qmenu = qbar->addMenu(QString::fromStdString(menu->Caption()));
+        qmenu->setObjectName(QString::fromStdString(menu->Name()));
+        AddItems(*menu, qmenu);
+        connect(qmenu, &QMenu::aboutToShow, this, [this] { UpdateEnabled(); });
+    }
+    connect(qApp, &QApplication::focusChanged, this, [this] { UpdateEnabled(); });
+    UpdateEnabled();
+}
+
+void MenuBridge::AddItems(const tk::MenuItem& menu, QMenu* qmenu) {
+    for (const auto& item : menu.Children()) {
+        if (item->IsSeparator()) {
+            qmenu->addSeparator()->setObjectName(QString::fromStdString(item->Name()));
+            continue;
+        }
+        QAction* action = qmenu->addAction(QString::fromStdString(item->Caption()));
+        action->setObjectName(QString::fromStdString(item->Name()));
+        action->setShortcut(ShortcutOf(item->Shortcut()));
+        if (item->IsQuitItem())
+            action->setMenuRole(QAction::QuitRole);
+        items_[action] = item.get();
+        const tk::MenuItem* target = item.get();
+        connect(action, &QAction::triggered, this, [this, target] { Guarded([&] { Trigger(*target); }); });
+    }
+}
+
+bool MenuBridge::CanHandle(const tk::MenuItem& item) const {
+    if (item.IsQuitItem())
+        return true;
+    QWidget* focus = FocusIn(parent() ? static_cast<QWidget*>(parent())->window() : nullptr);
+    const std::string& name = item.Name();
+    if (HandlerOf(QtWidgetPeer::ControlOf(focus), name))
+        return true;
+    if (auto command = EditCommandFor(name); command && CanEdit(focus, *command))
+        return true;
+    return HandlerOf(&window_, name) || HandlerOf(tk::Application::Current(), name);
+}
+
+void MenuBridge::Trigger(const tk::MenuItem& item) {
+    const std::string& name = item.Name();
+    QWidget* focus = FocusIn(static_cast<QWidget*>(parent())->window());
+    if (auto* handler = HandlerOf(QtWidgetPeer::ControlOf(focus), name)) {
+        (*handler)();
+    } else if (auto command = EditCommandFor(name); command && Edit(focus, *command)) {
+    } else if (auto* windowHandler = HandlerOf(&window_, name)) {
+        (*windowHandler)();
+    } else if (auto* appHandler = HandlerOf(tk::Application::Current(), name)) {
+        (*appHandler)();
+    } else if (item.IsQuitItem()) {
+        tk::Quit(0);
+    }
+}
+
+void MenuBridge::UpdateEnabled() {
+    for (auto& [action, item] : items_)
+        if (item->AutoEnable())
+            action->setEnabled(CanHandle(*item));
+}
+
+} // namespace tk::qt

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+
+#include <map>
+#include <string>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace tk {
+class MenuItem;
+class MenuBar;
+class Window;
+} // namespace tk
+
+namespace tk::qt {
+
+// Shows a tk::MenuBar as the QMenuBar of one window, and routes each command: first to a handler
+// of the focused control, then to the standard editing of a focused text field, then to a handler
+// of the window, then of the application. Items that nothing would handle are disabled.
+class MenuBridge : public QObject {
+public:
+    MenuBridge(const tk::MenuBar& bar, tk::Window& window, QMenuBar* qbar);
+
+    // Enables each item that something can carry out now.
+    void UpdateEnabled();
+
+private:
+    void AddItems(const tk::MenuItem& menu, QMenu* qmenu);
+    void Trigger(const tk::MenuItem& item);
+    bool CanHandle(const tk::MenuItem& item) const;
+
+    tk::Window& window_;
+    std::map<QAction*, const tk::MenuItem*> items_;
+};
+
+} // namespace tk::qt

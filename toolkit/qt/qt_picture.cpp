@@ -1,0 +1,26 @@
+#include "toolkit/qt/qt_picture.h"
+
+#include <cmath>
+
+namespace tk::qt {
+
+QtPicture::QtPicture(int width, int height, int depth, qreal devicePixelRatio)
+    : width_(width), height_(height), depth_(depth),
+      image_(int(std::ceil(width * devicePixelRatio)), int(std::ceil(height * devicePixelRatio)),
+             QImage::Format_RGB32) {
+    if (image_.isNull())
+        return;
+    image_.setDevicePixelRatio(devicePixelRatio);
+    image_.fill(Qt::white);
+    graphics_ = std::make_unique<QtGraphics>(&image_);
+}
+
+tk::Color QtPicture::Pixel(int x, int y) const {
+    const qreal ratio = image_.devicePixelRatio();
+    const QPoint device(int(x * ratio), int(y * ratio));
+    if (!image_.valid(device))
+        return tk::RGB(0, 0, 0);
+    return tk::Color(image_.pixel(device) & 0xFFFFFF);
+}
+
+} // namespace tk::qt

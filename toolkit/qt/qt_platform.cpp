@@ -1,0 +1,55 @@
+#include "toolkit/qt/qt_platform.h"
+
+#include "toolkit/qt/qt_picture.h"
+#include "toolkit/qt/qt_platform_impl.h"
+#include "toolkit/qt/qt_window_peer.h"
+#include "toolkit/window.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cstdlib>
+
+namespace tk::qt {
+
+namespace {
+
+bool Named(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value && *value;
+}
+
+// Pictures are made at the ratio of the screen, so they stay crisp on high-density displays.
+qreal ScreenRatio() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
+
+} // namespace
+
+bool DisplayAvailable() { return Named("QT_QPA_PLATFORM") || Named("DISPLAY") || Named("WAYLAND_DISPLAY"); }
+
+std::unique_ptr<tk::Platform> MakeQtPlatform(int& argc, char** argv) {
+    return std::make_unique<QtPlatform>(argc, argv);
+}
+
+QtPlatform::QtPlatform(int& argc, char** argv) : application_(argc, argv) {
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+std::unique_ptr<tk::Picture> QtPlatform::NewPicture(int width, int height, int depth) {
+    if (width <= 0 || height <= 0)
+        return nullptr;
+    auto picture = std::make_unique<QtPicture>(width, height, depth, ScreenRatio());
+    if (!picture->IsValid())
+        return nullptr;
+    return picture;
+}
+
+void QtPlatform::Realize(tk::Window& window) { window.AttachPeer(std::make_unique<QtWindowPeer>(window)); }
+
+int QtPlatform::Run() { return QApplication::exec(); }
+
+void QtPlatform::Quit(int exitCode) { QApplication::exit(exitCode); }
+
+} // namespace tk::qt

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "toolkit/platform.h"
+#include "toolkit/qt/qt_resource_store.h"
+
+#include <QApplication>
+
+namespace tk::qt {
+
+class QtPlatform : public tk::Platform {
+public:
+    QtPlatform(int& argc, char** argv);
+
+    std::unique_ptr<tk::Picture> NewPicture(int width, int height, int depth) override;
+    tk::ResourceStore* Resources() override { return &resources_; }
+    void Realize(tk::Window& window) override;
+    int Run() override;
+    void Quit(int exitCode) override;
+
+private:
+    QApplication application_;
+    QtResourceStore resources_;
+};
+
+} // namespace tk::qt

@@ -1,0 +1,166 @@
+#include "toolkit/qt/qt_window_peer.h"
+
+#include "toolkit/application.h"
+#include "toolkit/buttons.h"
+#include "toolkit/canvas.h"
+#include "toolkit/edit_field.h"
+#include "toolkit/html_viewer.h"
+#include "toolkit/menu_item.h"
+#include "toolkit/qt/event_guard.h"
+#include "toolkit/qt/qt_canvas_peer.h"
+#include "toolkit/qt/qt_control_peers.h"
+#include "toolkit/qt/qt_menu_bridge.h"
+#include "toolkit/range_control.h"
+#include "toolkit/timer.h"
+#include "toolkit/window.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+
+namespace tk::qt {
+
+namespace {
+
+std::unique_ptr<tk::ControlPeer> MakePeer(tk::Control& control, QWidget* parent,
+                                          const std::function<QButtonGroup*()>& radioGroup) {
+    if (auto* canvas = dynamic_cast<tk::Canvas*>(&control))
+        return std::make_unique<QtCanvasPeer>(*canvas, parent);
+    if (auto* field = dynamic_cast<tk::EditField*>(&control))
+        return std::make_unique<QtEditFieldPeer>(*field, parent);
+    if (auto* radio = dynamic_cast<tk::RadioButton*>(&control))
+        return std::make_unique<QtRadioButtonPeer>(*radio, parent, radioGroup());
+    if (auto* push = dynamic_cast<tk::PushButton*>(&control))
+        return std::make_unique<QtPushButtonPeer>(*push, parent);
+    if (auto* box = dynamic_cast<tk::GroupBox*>(&control))
+        return std::make_unique<QtGroupBoxPeer>(*box, parent);
+    if (auto* text = dynamic_cast<tk::StaticText*>(&control))
+        return std::make_unique<QtStaticTextPeer>(*text, parent);
+    if (auto* slider = dynamic_cast<tk::Slider*>(&control))
+        return std::make_unique<QtRangePeer>(*slider, parent, true);
+    if (auto* bar = dynamic_cast<tk::ScrollBar*>(&control))
+        return std::make_unique<QtRangePeer>(*bar, parent, false);
+    if (auto* viewer = dynamic_cast<tk::HTMLViewer*>(&control))
+        return std::make_unique<QtHTMLViewerPeer>(*viewer, parent);
+    if (auto* timer = dynamic_cast<tk::Timer*>(&control))
+        return std::make_unique<QtTimerPeer>(*timer);
+    return nullptr;
+}
+
+// Moves and stretches a control locked to window edges by the change of the content size.
+void FollowLockedEdges(tk::Control& control, QSize delta) {
+    if (!control.LockRight && !control.LockBottom)
+        return;
+    tk::Rect r = control.Bounds();
+    if (control.LockRight) {
+        if (control.LockLeft)
+            r.width += delta.width();
+        else
+            r.x += delta.width();
+    }
+    if (control.LockBottom) {
+        if (control.LockTop)
+            r.height += delta.height();
+        else
+            r.y += delta.height();
+    }
+    control.SetBounds(r.x, r.y, r.width, r.height);
+}
+
+} // namespace
+
+WindowWidget::WindowWidget(tk::Window& window) : window_(window), content_(new QWidget(this)) {
+    setCentralWidget(content_);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void WindowWidget::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Guarded([&] { window_.NotifyClosed(); });
+}
+
+void WindowWidget::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    const QSize now = content_->size();
+    if (laidOutSize_.isValid() && now != laidOutSize_)
+        for (tk::Control* control : window_.Controls())
+            FollowLockedEdges(*control, now - laidOutSize_);
+    laidOutSize_ = now;
+}
+
+QtWindowPeer::QtWindowPeer(tk::Window& window) : window_(window), widget_(new WindowWidget(window)) {
+    tk::MenuBar* bar = window.MenuBar();
+    if (!bar && tk::Application::Current())
+        bar = tk::Application::Current()->MenuBar();
+    if (bar)
+        new MenuBridge(*bar, window, widget_->menuBar());
+    ApplySettings();
+    RealizeControls();
+}
+
+QtWindowPeer::~QtWindowPeer() { delete widget_.data(); }
+
+void QtWindowPeer::ApplySettings() {
+    const tk::WindowSettings& s = window_.settings;
+    widget_->setWindowTitle(QString::fromStdString(s.title));
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (s.closeButton)
+        flags |= Qt::WindowCloseButtonHint;
+    if (s.minimizeButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (s.maximizeButton && s.resizable)
+        flags |= Qt::WindowMaximizeButtonHint;
+    widget_->setWindowFlags(flags);
+    widget_->menuBar()->setVisible(s.menuBarVisible);
+    if (s.backColor) {
+        QPalette palette = widget_->palette();
+        palette.setColor(QPalette::Window, QColor::fromRgb(*s.backColor));
+        widget_->setPalette(palette);
+    }
+    QWidget* content = widget_->Content();
+    if (s.resizable) {
+        content->setMinimumSize(s.minWidth, s.minHeight);
+        content->setMaximumSize(s.maxWidth, s.maxHeight);
+        content->resize(s.width, s.height);
+        widget_->resize(s.width, s.height + widget_->menuBar()->sizeHint().height());
+    } else {
+        content->setFixedSize(s.width, s.height);
+        widget_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    }
+}
+
+QButtonGroup* QtWindowPeer::RadioGroupOf(const tk::Control* parent) {
+    QButtonGroup*& group = radioGroups_[parent];
+    if (!group)
+        group = new QButtonGroup(widget_);
+    return group;
+}
+
+void QtWindowPeer::RealizeControls() {
+    for (tk::Control* control : window_.Controls()) {
+        auto peer = MakePeer(*control, widget_->Content(), [&] { return RadioGroupOf(control->Parent()); });
+        if (peer)
+            control->AttachPeer(std::move(peer));
+    }
+}
+
+void QtWindowPeer::Sync() { ApplySettings(); }
+
+void QtWindowPeer::Show() {
+    if (!widget_)
+        return;
+    if (window_.settings.fullScreen)
+        widget_->showFullScreen();
+    else
+        widget_->show();
+    widget_->raise();
+    widget_->activateWindow();
+}
+
+void QtWindowPeer::Close() {
+    if (widget_)
+        widget_->close();
+}
+
+} // namespace tk::qt

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "toolkit/peer.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <map>
+
+class QButtonGroup;
+
+namespace tk {
+class Control;
+class Window;
+} // namespace tk
+
+namespace tk::qt {
+
+// The top-level widget of a window: its content area holds the controls at window coordinates.
+class WindowWidget : public QMainWindow {
+public:
+    explicit WindowWidget(tk::Window& window);
+    QWidget* Content() const { return content_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    tk::Window& window_;
+    QWidget* content_;
+    QSize laidOutSize_;
+};
+
+class QtWindowPeer : public tk::WindowPeer {
+public:
+    explicit QtWindowPeer(tk::Window& window);
+    ~QtWindowPeer() override;
+
+    void Sync() override;
+    void Show() override;
+    void Close() override;
+
+    WindowWidget* Widget() const { return widget_; }
+
+private:
+    void ApplySettings();
+    void RealizeControls();
+    QButtonGroup* RadioGroupOf(const tk::Control* parent);
+
+    tk::Window& window_;
+    QPointer<WindowWidget> widget_;
+    std::map<const tk::Control*, QButtonGroup*> radioGroups_;
+};
+
+} // namespace tk::qt

@@ -1,0 +1,68 @@
+#include "toolkit/window.h"
+
+#include "toolkit/platform.h"
+
+namespace tk {
+
+Window::~Window() {
+    // Controls go before the window's peer, which holds their platform widgets.
+    controls_.clear();
+    peer_.reset();
+}
+
+Control* Window::Find(const std::string& name, int index) const {
+    for (const auto& control : controls_)
+        if (control->Name() == name && control->Index() == index)
+            return control.get();
+    return nullptr;
+}
+
+std::vector<Control*> Window::Controls() const {
+    std::vector<Control*> all;
+    all.reserve(controls_.size());
+    for (const auto& control : controls_)
+        all.push_back(control.get());
+    return all;
+}
+
+void Window::Register(const std::string& name, std::unique_ptr<Control> control) {
+    control->SetName(name);
+    control->SetOwnerWindow(this);
+    controls_.push_back(std::move(control));
+}
+
+void Window::Open() {
+    Layout();
+    CreateControls();
+    AddMenuHandlers();
+    ThePlatform().Realize(*this);
+    open_ = true;
+    for (const auto& control : controls_)
+        control->Event_Open();
+    Event_Open();
+    if (settings.visible)
+        Show();
+}
+
+void Window::Show() {
+    if (peer_)
+        peer_->Show();
+}
+
+void Window::Close() {
+    if (peer_)
+        peer_->Close();
+    else
+        NotifyClosed();
+}
+
+void Window::NotifyClosed() {
+    if (!open_)
+        return;
+    open_ = false;
+    for (const auto& control : controls_)
+        control->Event_Close();
+    Event_Close();
+}
+
+} // namespace tk

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "toolkit/color.h"
+#include "toolkit/control.h"
+#include "toolkit/menu_handlers.h"
+#include "toolkit/peer.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tk {
+
+class MenuBar;
+
+struct WindowSettings {
+    std::string title;
+    int width = 300; // content size
+    int height = 300;
+    bool resizable = true;
+    int minWidth = 64;
+    int minHeight = 64;
+    int maxWidth = 32000;
+    int maxHeight = 32000;
+    bool liveResize = true;
+    bool closeButton = true;
+    bool minimizeButton = true;
+    bool maximizeButton = true;
+    bool fullScreen = false;
+    bool menuBarVisible = true;
+    bool composite = false;
+    std::optional<Color> backColor;
+    int frame = 0;
+    int placement = 0;
+    bool visible = true;
+};
+
+// A window with its controls. Construction happens in Open(): Layout, CreateControls and
+// AddMenuHandlers run first; then the platform shows the window, each control opens in creation
+// order, and finally the window's own Event_Open runs.
+class Window : public MenuHandlers {
+public:
+    Window() = default;
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    WindowSettings settings;
+
+    tk::MenuBar* MenuBar() const { return menuBar_; }
+    void SetMenuBar(tk::MenuBar* bar) { menuBar_ = bar; }
+
+    // Takes ownership of a control and registers it under its name (and index, for array elements).
+    template <class T> T& AddControl(const std::string& name, std::unique_ptr<T> control) {
+        T& ref = *control;
+        Register(name, std::move(control));
+        return ref;
+    }
+    // The control of that name and index, or null.
+    Control* Find(const std::string& name, int index = Control::kNoIndex) const;
+    // Every control in creation order.
+    std::vector<Control*> Controls() const;
+
+    void Open();
+    void Show();
+    void Close();
+    bool IsOpen() const { return open_; }
+
+    // Called by the platform when the user closed the window.
+    void NotifyClosed();
+
+    virtual void Layout() {}
+    virtual void CreateControls() {}
+    virtual void AddMenuHandlers() {}
+    virtual void Event_Open() {}
+    virtual void Event_Close() {}
+
+    void AttachPeer(std::unique_ptr<WindowPeer> peer) { peer_ = std::move(peer); }
+    WindowPeer* Peer() const { return peer_.get(); }
+
+private:
+    void Register(const std::string& name, std::unique_ptr<Control> control);
+
+    tk::MenuBar* menuBar_ = nullptr;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::unique_ptr<WindowPeer> peer_;
+    bool open_ = false;
+};
+
+} // namespace tk
