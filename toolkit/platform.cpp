@@ -2,6 +2,8 @@
 
 #include "toolkit/exceptions.h"
 
+#include <utility>
+
 namespace tk {
 
 namespace {
@@ -14,7 +16,7 @@ Platform& ThePlatform() {
     return *current;
 }
 
-void SetPlatform(Platform* platform) { current = platform; }
+Platform* SetPlatform(Platform* platform) { return std::exchange(current, platform); }
 
 void Quit(int exitCode) { ThePlatform().Quit(exitCode); }
 

@@ -35,8 +35,8 @@ public:
 
 // The current platform; raises NilObjectException when none is installed.
 Platform& ThePlatform();
-// Installs the platform (not owned); null removes it.
-void SetPlatform(Platform* platform);
+// Installs the platform (not owned); null removes it. Returns the one installed before.
+Platform* SetPlatform(Platform* platform);
 
 // Ends the event loop with the given exit code.
 void Quit(int exitCode = 0);

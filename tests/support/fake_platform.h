@@ -74,14 +74,17 @@ public:
     int windowsRealized = 0;
 };
 
-// Installs a FakePlatform for the lifetime of the object.
+// Installs a FakePlatform for the lifetime of the object, then puts back the one it replaced.
 class ScopedFakePlatform {
 public:
-    ScopedFakePlatform() { tk::SetPlatform(&platform); }
-    ~ScopedFakePlatform() { tk::SetPlatform(nullptr); }
+    ScopedFakePlatform() : replaced_(tk::SetPlatform(&platform)) {}
+    ~ScopedFakePlatform() { tk::SetPlatform(replaced_); }
     ScopedFakePlatform(const ScopedFakePlatform&) = delete;
     ScopedFakePlatform& operator=(const ScopedFakePlatform&) = delete;
     FakePlatform platform;
+
+private:
+    tk::Platform* replaced_;
 };
 
 } // namespace fake

@@ -40,12 +40,6 @@ void QtGraphics::UsePen() {
     painter_->setRenderHint(QPainter::Antialiasing, false);
 }
 
-void QtGraphics::UseBrush() {
-    painter_->setPen(Qt::NoPen);
-    painter_->setBrush(ToQColor(ForeColor()));
-    painter_->setRenderHint(QPainter::Antialiasing, false);
-}
-
 void QtGraphics::UseFont() { painter_->setFont(MapFont(TextFont(), TextSize(), Bold(), Italic())); }
 
 void QtGraphics::DrawLine(int x1, int y1, int x2, int y2) {
@@ -85,8 +79,10 @@ void QtGraphics::FillOval(int x, int y, int width, int height) {
     const QRect r = Normalized(x, y, width, height);
     if (r.isEmpty())
         return;
-    UseBrush();
-    painter_->drawEllipse(r);
+    // Filled with its outline, the oval covers the same pixels as DrawOval draws round.
+    UsePen();
+    painter_->setBrush(ToQColor(ForeColor()));
+    painter_->drawEllipse(r.adjusted(0, 0, -1, -1));
 }
 
 void QtGraphics::DrawPolygon(const std::vector<tk::Point>& vertices) {

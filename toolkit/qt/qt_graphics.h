@@ -36,7 +36,6 @@ public:
 
 private:
     void UsePen();
-    void UseBrush();
     void UseFont();
 
     std::unique_ptr<QPainter> ownPainter_;

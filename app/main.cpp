@@ -1,0 +1,15 @@
+#include "app/startup.h"
+#include "mainwindow/main_wndo.h"
+#include "toolkit/qt/qt_platform.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    if (!tk::qt::DisplayAvailable()) {
+        std::cerr << "Parvok needs a graphical display, and none was found (DISPLAY is not set); "
+                     "to run it without one, use: xvfb-run make run\n";
+        return 1;
+    }
+    auto platform = tk::qt::MakeQtPlatform(argc, argv);
+    return RunApplication(*platform, {[] { MainWndo::Instance(); }, [] { MainWndo::Release(); }});
+}

@@ -1,0 +1,76 @@
+#include "app/menu_bar1.h"
+
+#include "toolkit/exceptions.h"
+
+namespace {
+std::unique_ptr<MenuBar1>& SharedBar() {
+    static std::unique_ptr<MenuBar1> bar;
+    return bar;
+}
+} // namespace
+
+MenuBar1::MenuBar1() {
+    Untitled0();
+    Untitled1();
+    Untitled2();
+}
+
+MenuBar1& MenuBar1::Instance() {
+    if (!SharedBar())
+        SharedBar() = std::make_unique<MenuBar1>();
+    return *SharedBar();
+}
+
+void MenuBar1::Release() { SharedBar().reset(); }
+
+void MenuBar1::Untitled0() {
+    AddMenu("FileMenu", "&File");
+    AddItem("FileMenu", std::make_unique<tk::QuitMenuItem>(), "FileQuit", "&Quit", "Cmd+Q");
+}
+
+void MenuBar1::Untitled1() {
+    AddMenu("EditMenu", "&Edit");
+    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditUndo", "&Undo", "Cmd+Z");
+    AddSeparator("EditMenu", "UntitledMenu1");
+    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditCut", "Cu&t", "Cmd+X");
+    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditCopy", "&Copy", "Cmd+C");
+    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditPaste", "&Paste", "Cmd+V");
+    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditClear", "&Delete", "");
+    AddSeparator("EditMenu", "UntitledMenu0");
+    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditSelectAll", "Select &All", "Cmd+A");
+}
+
+void MenuBar1::Untitled2() {
+    AddMenu("HelpMenu", "Help");
+    AddItem("HelpMenu", std::make_unique<tk::MenuItem>(), "HelpAbout", "About Parvok…", "Cmd+?");
+}
+
+void MenuBar1::AddMenu(const std::string& name, const std::string& caption) {
+    auto menu = std::make_unique<tk::MenuItem>();
+    menu->SetName(name);
+    menu->SetAutoEnable(true);
+    menu->SetCaption(caption);
+    menu->SetShortcut("");
+    Append(std::move(menu));
+}
+
+void MenuBar1::AddItem(const std::string& menu, std::unique_ptr<tk::MenuItem> item, const std::string& name,
+                       const std::string& caption, const std::string& shortcut) {
+    item->SetName(name);
+    item->SetAutoEnable(true);
+    item->SetCaption(caption);
+    item->SetShortcut(shortcut);
+    tk::MenuItem* parent = Child(menu);
+    if (!parent)
+        throw tk::NilObjectException("no menu " + menu);
+    parent->Append(std::move(item));
+}
+
+// Separators get a name and a caption only.
+void MenuBar1::AddSeparator(const std::string& menu, const std::string& name) {
+    auto separator = std::make_unique<tk::MenuItem>();
+    separator->SetName(name);
+    separator->SetAutoEnable(true);
+    separator->SetCaption("-");
+    Child(menu)->Append(std::move(separator));
+}

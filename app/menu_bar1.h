@@ -1,0 +1,26 @@
+#pragma once
+
+#include "toolkit/menu_item.h"
+
+#include <memory>
+#include <string>
+
+// The application's one menu bar: File, Edit and Help.
+class MenuBar1 : public tk::MenuBar {
+public:
+    MenuBar1();
+
+    // The shared instance, built on the first call and kept until Release.
+    static MenuBar1& Instance();
+    static void Release();
+
+    void Untitled0(); // File
+    void Untitled1(); // Edit
+    void Untitled2(); // Help
+
+private:
+    void AddMenu(const std::string& name, const std::string& caption);
+    void AddItem(const std::string& menu, std::unique_ptr<tk::MenuItem> item, const std::string& name,
+                 const std::string& caption, const std::string& shortcut);
+    void AddSeparator(const std::string& menu, const std::string& name);
+};

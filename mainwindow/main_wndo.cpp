@@ -1,0 +1,46 @@
+#include "mainwindow/main_wndo.h"
+
+#include "app/menu_bar1.h"
+#include "toolkit/platform.h"
+#include "toolkit/shared_instance.h"
+
+MainWndo& MainWndo::Instance() { return tk::SharedInstance<MainWndo>::Get(); }
+
+bool MainWndo::Exists() { return tk::SharedInstance<MainWndo>::Exists(); }
+
+void MainWndo::Release() { tk::SharedInstance<MainWndo>::Release(); }
+
+std::unique_ptr<MainWndo> MainWndo::Make() {
+    auto window = std::make_unique<MainWndo>();
+    window->Open();
+    return window;
+}
+
+void MainWndo::Layout() {
+    SetMenuBar(&MenuBar1::Instance());
+    settings.title = "Parvok";
+    settings.width = 850;
+    settings.height = 669;
+    settings.resizable = false;
+    settings.minWidth = 64;
+    settings.minHeight = 64;
+    settings.maxWidth = 32000;
+    settings.maxHeight = 32000;
+    settings.closeButton = true;
+    settings.minimizeButton = true;
+    settings.maximizeButton = false;
+    settings.fullScreen = false;
+    settings.menuBarVisible = true;
+    settings.backColor.reset(); // white is given in the design but the window keeps the default
+    settings.frame = 0;
+    settings.placement = 0;
+    settings.visible = true;
+}
+
+void MainWndo::AddMenuHandlers() {
+    AddMenuHandler("HelpAbout", [this] { return _HelpAbout_Action(); });
+}
+
+void MainWndo::Event_Close() { tk::Quit(0); }
+
+bool MainWndo::_HelpAbout_Action() { return false; }

@@ -1,0 +1,175 @@
+// Windows, controls and menus shown through Qt (offscreen).
+
+#include "toolkit/application.h"
+#include "toolkit/canvas.h"
+#include "toolkit/edit_field.h"
+#include "toolkit/menu_item.h"
+#include "toolkit/picture.h"
+#include "toolkit/window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// Paints a red square where it is asked to; drawn at once through its screen context.
+class SquareCanvas : public tk::Canvas {
+public:
+    void Event_Paint(tk::Graphics& g) override {
+        g.SetForeColor(tk::RGB(255, 0, 0));
+        g.FillRect(2, 2, 3, 3);
+    }
+};
+
+class TestWindow : public tk::Window {
+public:
+    void Layout() override {
+        settings.title = "Test window";
+        settings.width = 320;
+        settings.height = 200;
+        settings.resizable = false;
+        settings.maximizeButton = false;
+    }
+    void CreateControls() override {
+        field = &AddControl("Field", std::make_unique<tk::EditField>());
+        field->SetBounds(10, 10, 100, 22);
+        canvas = &AddControl("Canvas", std::make_unique<SquareCanvas>());
+        canvas->SetBounds(10, 50, 20, 20);
+    }
+    void AddMenuHandlers() override {
+        AddMenuHandler("Greet", [this] {
+            ++greetings;
+            return true;
+        });
+    }
+    tk::EditField* field = nullptr;
+    SquareCanvas* canvas = nullptr;
+    int greetings = 0;
+};
+
+std::unique_ptr<tk::MenuItem> Item(const std::string& name, const std::string& caption, const std::string& keys) {
+    auto item = std::make_unique<tk::MenuItem>();
+    item->SetName(name);
+    item->SetCaption(caption);
+    item->SetShortcut(keys);
+    item->SetAutoEnable(true);
+    return item;
+}
+
+class QtWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        auto edit = Item("EditMenu", "&Edit", "");
+        edit->Append(Item("EditCopy", "&Copy", "Cmd+C"));
+        edit->Append(Item("EditSelectAll", "Select &All", "Cmd+A"));
+        edit->Append(Item("Greet", "&Greet", "Cmd+G"));
+        edit->Append(Item("Nothing", "Nothing", ""));
+        bar_.Append(std::move(edit));
+        window_.SetMenuBar(&bar_);
+        window_.Open();
+        QApplication::processEvents();
+    }
+    QMainWindow* Main() const {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* main = qobject_cast<QMainWindow*>(w); main && main->windowTitle() == "Test window")
+                return main;
+        return nullptr;
+    }
+    QAction* Action(const char* name) const { return Main()->menuBar()->findChild<QAction*>(name); }
+    QLineEdit* Line() const { return Main()->findChild<QLineEdit*>(); }
+
+    tk::MenuBar bar_;
+    TestWindow window_;
+};
+
+TEST_F(QtWindowTest, AppliesTheWindowSettings) {
+    QMainWindow* main = Main();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(main->centralWidget()->size(), QSize(320, 200));
+    EXPECT_EQ(main->minimumSize(), main->maximumSize()) << "not resizable";
+    EXPECT_FALSE(main->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(main->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(main->windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+TEST_F(QtWindowTest, ShowsTheMenuWithCaptionsAndCommandKeyShortcuts) {
+    QMenuBar* menuBar = Main()->menuBar();
+    ASSERT_EQ(menuBar->actions().size(), 1);
+    EXPECT_EQ(menuBar->actions()[0]->text(), "&Edit");
+    EXPECT_EQ(Action("EditCopy")->text(), "&Copy");
+    EXPECT_EQ(Action("EditCopy")->shortcut(), QKeySequence("Ctrl+C"));
+}
+
+TEST_F(QtWindowTest, WindowHandlersRunAndItemsWithoutOneAreDisabled) {
+    Main()->setFocus();
+    QApplication::processEvents();
+    EXPECT_TRUE(Action("Greet")->isEnabled());
+    EXPECT_FALSE(Action("Nothing")->isEnabled());
+    Action("Greet")->trigger();
+    EXPECT_EQ(window_.greetings, 1);
+}
+
+TEST_F(QtWindowTest, EditMenuActsOnTheFocusedFieldWhenItCan) {
+    window_.field->SetText("3.14");
+    Line()->setFocus();
+    Line()->deselect();
+    QApplication::processEvents();
+    auto* bridgeOwner = Main()->menuBar();
+    emit bridgeOwner->actions()[0]->menu()->aboutToShow();
+    EXPECT_FALSE(Action("EditCopy")->isEnabled()) << "nothing selected to copy";
+    EXPECT_TRUE(Action("EditSelectAll")->isEnabled());
+
+    Action("EditSelectAll")->trigger();
+    EXPECT_EQ(Line()->selectedText(), "3.14");
+    EXPECT_EQ(window_.field->SelLength(), 4);
+    emit bridgeOwner->actions()[0]->menu()->aboutToShow();
+    EXPECT_TRUE(Action("EditCopy")->isEnabled());
+    Action("EditCopy")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "3.14");
+}
+
+TEST_F(QtWindowTest, TypingReachesTheFieldAndRaisesTextChange) {
+    int changes = 0;
+    window_.field->TextChange = [&] { ++changes; };
+    Line()->setFocus();
+    Line()->insert("42");
+    EXPECT_EQ(window_.field->Text(), "42");
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(QtWindowTest, SettingTextAndEnabledShowsOnTheWidget) {
+    window_.field->SetText("0.600000");
+    window_.field->SetEnabled(false);
+    EXPECT_EQ(Line()->text(), "0.600000");
+    EXPECT_FALSE(Line()->isEnabled());
+    EXPECT_EQ(Line()->geometry(), QRect(10, 10, 100, 22));
+}
+
+TEST_F(QtWindowTest, CanvasDrawnAtOnceShowsOnTheScreen) {
+    auto picture = tk::NewPicture(20, 20, 32);
+    picture->Graphics()->SetForeColor(tk::RGB(0, 0, 255));
+    picture->Graphics()->FillRect(10, 10, 4, 4);
+    window_.canvas->ScreenGraphics()->DrawPicture(*picture, 0, 0);
+
+    QWidget* canvasWidget = Main()->centralWidget()->childAt(QPoint(15, 55));
+    ASSERT_NE(canvasWidget, nullptr);
+    const QImage shown = canvasWidget->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(11, 11), QColor(0, 0, 255)) << "the copied picture";
+    EXPECT_EQ(shown.pixelColor(3, 3), QColor(255, 0, 0)) << "the canvas's own paint";
+}
+
+TEST_F(QtWindowTest, ClosingTheWidgetClosesTheWindow) {
+    Main()->close();
+    EXPECT_FALSE(window_.IsOpen());
+}
+
+} // namespace
