@@ -2,4 +2,6 @@
 
 #include "app/menu_bar1.h"
 
-App::App() { SetMenuBar(&MenuBar1::Instance()); }
+App::App() {
+    SetMenuBar(&MenuBar1::Instance());
+}

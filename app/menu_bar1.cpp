@@ -21,7 +21,9 @@ MenuBar1& MenuBar1::Instance() {
     return *SharedBar();
 }
 
-void MenuBar1::Release() { SharedBar().reset(); }
+void MenuBar1::Release() {
+    SharedBar().reset();
+}
 
 void MenuBar1::Untitled0() {
     AddMenu("FileMenu", "&File");

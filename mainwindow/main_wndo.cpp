@@ -4,11 +4,17 @@
 #include "toolkit/platform.h"
 #include "toolkit/shared_instance.h"
 
-MainWndo& MainWndo::Instance() { return tk::SharedInstance<MainWndo>::Get(); }
+MainWndo& MainWndo::Instance() {
+    return tk::SharedInstance<MainWndo>::Get();
+}
 
-bool MainWndo::Exists() { return tk::SharedInstance<MainWndo>::Exists(); }
+bool MainWndo::Exists() {
+    return tk::SharedInstance<MainWndo>::Exists();
+}
 
-void MainWndo::Release() { tk::SharedInstance<MainWndo>::Release(); }
+void MainWndo::Release() {
+    tk::SharedInstance<MainWndo>::Release();
+}
 
 std::unique_ptr<MainWndo> MainWndo::Make() {
     auto window = std::make_unique<MainWndo>();
@@ -41,6 +47,10 @@ void MainWndo::AddMenuHandlers() {
     AddMenuHandler("HelpAbout", [this] { return _HelpAbout_Action(); });
 }
 
-void MainWndo::Event_Close() { tk::Quit(0); }
+void MainWndo::Event_Close() {
+    tk::Quit(0);
+}
 
-bool MainWndo::_HelpAbout_Action() { return false; }
+bool MainWndo::_HelpAbout_Action() {
+    return false;
+}

@@ -6,13 +6,17 @@ namespace {
 Application* current = nullptr;
 }
 
-Application::Application() { current = this; }
+Application::Application() {
+    current = this;
+}
 
 Application::~Application() {
     if (current == this)
         current = nullptr;
 }
 
-Application* Application::Current() { return current; }
+Application* Application::Current() {
+    return current;
+}
 
 } // namespace tk

@@ -10,8 +10,14 @@ using Color = std::uint32_t;
 constexpr Color RGB(int red, int green, int blue) {
     return (Color(red & 255) << 16) | (Color(green & 255) << 8) | Color(blue & 255);
 }
-constexpr int Red(Color c) { return int((c >> 16) & 255); }
-constexpr int Green(Color c) { return int((c >> 8) & 255); }
-constexpr int Blue(Color c) { return int(c & 255); }
+constexpr int Red(Color c) {
+    return int((c >> 16) & 255);
+}
+constexpr int Green(Color c) {
+    return int((c >> 8) & 255);
+}
+constexpr int Blue(Color c) {
+    return int(c & 255);
+}
 
 } // namespace tk

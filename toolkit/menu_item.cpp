@@ -18,6 +18,8 @@ static MenuItem* FindIn(const MenuItem& parent, const std::string& name) {
     return nullptr;
 }
 
-MenuItem* MenuBar::Find(const std::string& name) const { return FindIn(*this, name); }
+MenuItem* MenuBar::Find(const std::string& name) const {
+    return FindIn(*this, name);
+}
 
 } // namespace tk

@@ -1,8 +1,8 @@
 #include "toolkit/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <algorithm>
 #include <limits>
 
 namespace tk {
@@ -20,7 +20,9 @@ int DecimalsOf(std::string_view pattern) {
     return decimals;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::size_t SkipDigits(std::string_view text, std::size_t at) {
     while (at < text.size() && IsDigit(text[at]))
@@ -124,6 +126,8 @@ std::string Str(double value) {
     return ec == std::errc() ? std::string(buffer, end) : "NaN";
 }
 
-std::string Str(int value) { return std::to_string(value); }
+std::string Str(int value) {
+    return std::to_string(value);
+}
 
 } // namespace tk

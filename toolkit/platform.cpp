@@ -16,9 +16,13 @@ Platform& ThePlatform() {
     return *current;
 }
 
-Platform* SetPlatform(Platform* platform) { return std::exchange(current, platform); }
+Platform* SetPlatform(Platform* platform) {
+    return std::exchange(current, platform);
+}
 
-void Quit(int exitCode) { ThePlatform().Quit(exitCode); }
+void Quit(int exitCode) {
+    ThePlatform().Quit(exitCode);
+}
 
 std::unique_ptr<Picture> NewPicture(int width, int height, int depth) {
     return ThePlatform().NewPicture(width, height, depth);

@@ -20,7 +20,8 @@ namespace {
 
 QMainWindow* MainWindowWidget() {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* main = qobject_cast<QMainWindow*>(w); main && main->windowTitle() == "Parvok" && main->isVisible())
+        if (auto* main = qobject_cast<QMainWindow*>(w);
+            main && main->windowTitle() == "Parvok" && main->isVisible())
             return main;
     return nullptr;
 }
@@ -57,10 +58,29 @@ TEST(Startup, QuitEndsTheLoopWhileATimerIsRunning) {
     timer.SetPeriod(5);
     timer.SetMode(tk::Timer::kMultiple);
     const int code = RunAndThen([] {
-        QTimer::singleShot(100, [] { MainWindowWidget()->menuBar()->findChild<QAction*>("FileQuit")->trigger(); });
+        QTimer::singleShot(100,
+                           [] { MainWindowWidget()->menuBar()->findChild<QAction*>("FileQuit")->trigger(); });
     });
     EXPECT_EQ(code, 0);
     EXPECT_GT(ticks, 3);
+}
+
+TEST(Startup, MainWindowHasAFixedContentAreaAndNoMaximizeButton) {
+    QSize content, minimum, maximum;
+    Qt::WindowFlags flags;
+    RunAndThen([&] {
+        QMainWindow* main = MainWindowWidget();
+        content = main->centralWidget()->size();
+        minimum = main->minimumSize();
+        maximum = main->maximumSize();
+        flags = main->windowFlags();
+        main->close();
+    });
+    EXPECT_EQ(content, QSize(850, 669));
+    EXPECT_EQ(minimum, maximum);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
 }
 
 TEST(Startup, MainWindowShowsTheMenuBarInItsOrder) {
@@ -69,13 +89,14 @@ TEST(Startup, MainWindowShowsTheMenuBarInItsOrder) {
         for (QAction* menu : MainWindowWidget()->menuBar()->actions()) {
             seen << menu->text();
             for (QAction* item : menu->menu()->actions())
-                seen << (item->isSeparator() ? QString("----") : item->text() + " " + item->shortcut().toString());
+                seen << (item->isSeparator() ? QString("----")
+                                             : item->text() + " " + item->shortcut().toString());
         }
         MainWindowWidget()->close();
     });
     EXPECT_EQ(seen, QStringList({"&File", "&Quit Ctrl+Q", "&Edit", "&Undo Ctrl+Z", "----", "Cu&t Ctrl+X",
-                                 "&Copy Ctrl+C", "&Paste Ctrl+V", "&Delete ", "----", "Select &All Ctrl+A", "Help",
-                                 "About Parvok… Ctrl+?"}));
+                                 "&Copy Ctrl+C", "&Paste Ctrl+V", "&Delete ", "----", "Select &All Ctrl+A",
+                                 "Help", "About Parvok… Ctrl+?"}));
 }
 
 } // namespace

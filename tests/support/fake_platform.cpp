@@ -8,7 +8,9 @@ FakePicture::FakePicture(int width, int height, int depth, bool withGraphics)
     : width_(width), height_(height), depth_(depth),
       graphics_(withGraphics ? std::make_unique<RecordingGraphics>() : nullptr) {}
 
-void FakeCanvasPeer::Refresh(bool) { ++refreshes; }
+void FakeCanvasPeer::Refresh(bool) {
+    ++refreshes;
+}
 
 std::unique_ptr<tk::Graphics> FakeCanvasPeer::ScreenGraphics() {
     return std::make_unique<RecordingGraphics>(screen_);

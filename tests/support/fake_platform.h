@@ -5,8 +5,8 @@
 #include "toolkit/platform.h"
 
 #include <map>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -62,7 +62,7 @@ public:
     void Quit(int exitCode) override { quitCode = exitCode; }
 
     // Settings a test may change.
-    bool failPictures = false;         // NewPicture yields nothing
+    bool failPictures = false;            // NewPicture yields nothing
     bool picturesWithoutGraphics = false; // pictures come without a drawing context
     bool hasResources = true;
 

@@ -2,6 +2,7 @@
 
 #include "toolkit/picture.h"
 #include "toolkit/platform.h"
+#include "toolkit/qt/qt_picture.h"
 
 #include <gtest/gtest.h>
 
@@ -131,7 +132,8 @@ TEST_F(PixelTest, ColoursKeepAll24Bits) {
 TEST_F(PixelTest, PolygonFillIncludesItsVertices) {
     g().FillPolygon({{2, 2}, {10, 2}, {6, 9}});
     const Pixels filled = Inked();
-    EXPECT_TRUE(filled.count({2, 2}) && filled.count({10, 2}) && filled.count({6, 9}) && filled.count({6, 4}));
+    EXPECT_TRUE(filled.count({2, 2}) && filled.count({10, 2}) && filled.count({6, 9}) &&
+                filled.count({6, 4}));
     EXPECT_FALSE(filled.count({2, 9}));
 }
 
@@ -171,6 +173,17 @@ TEST(Metrics, TextIsMeasuredInTheContextsFontAndSize) {
     g.SetTextSize(0);
     EXPECT_DOUBLE_EQ(g.StringWidth("Parvok"), small) << "size 0 is the default size, 12";
     EXPECT_EQ(g.StringWidth(""), 0.0);
+}
+
+TEST(Pictures, OnADoubleDensityScreenKeepLogicalCoordinates) {
+    tk::qt::QtPicture picture(10, 8, 32, 2.0);
+    EXPECT_EQ(picture.Width(), 10);
+    EXPECT_EQ(picture.Image().size(), QSize(20, 16)) << "two device pixels per logical pixel";
+    picture.Graphics()->SetForeColor(kInk);
+    picture.Graphics()->FillRect(2, 3, 2, 1);
+    EXPECT_EQ(picture.Pixel(3, 3), kInk);
+    EXPECT_EQ(picture.Pixel(4, 3), kWhite);
+    EXPECT_EQ(picture.Image().pixel(7, 7) & 0xFFFFFF, kInk) << "the last device pixel of the logical one";
 }
 
 TEST(Pictures, ImpossiblePictureYieldsNothing) {

@@ -55,7 +55,8 @@ public:
     int greetings = 0;
 };
 
-std::unique_ptr<tk::MenuItem> Item(const std::string& name, const std::string& caption, const std::string& keys) {
+std::unique_ptr<tk::MenuItem> Item(const std::string& name, const std::string& caption,
+                                   const std::string& keys) {
     auto item = std::make_unique<tk::MenuItem>();
     item->SetName(name);
     item->SetCaption(caption);

@@ -9,8 +9,8 @@
 #include "toolkit/timer.h"
 #include "toolkit/window.h"
 
-#include <gtest/gtest.h>
 #include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -53,8 +53,8 @@ protected:
 TEST_F(WindowTest, OpensControlsInCreationOrderBeforeTheWindowItself) {
     LoggingWindow window;
     window.Open();
-    EXPECT_THAT(events, ElementsAre("Layout", "CreateControls", "AddMenuHandlers", "open Plot -1", "open Row 0",
-                                    "open Row 1", "Event_Open, controls: 3"));
+    EXPECT_THAT(events, ElementsAre("Layout", "CreateControls", "AddMenuHandlers", "open Plot -1",
+                                    "open Row 0", "open Row 1", "Event_Open, controls: 3"));
     EXPECT_EQ(fake_.platform.windowsRealized, 1);
     EXPECT_TRUE(window.IsOpen());
 }

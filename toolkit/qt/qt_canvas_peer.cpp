@@ -44,7 +44,9 @@ QImage& CanvasWidget::Screen() {
     return screen_;
 }
 
-void CanvasWidget::Erase() { Screen().fill(Qt::white); }
+void CanvasWidget::Erase() {
+    Screen().fill(Qt::white);
+}
 
 void CanvasWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);

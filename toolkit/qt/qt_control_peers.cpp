@@ -17,7 +17,9 @@ namespace tk::qt {
 
 namespace {
 
-QFont FontOf(const tk::Font& font) { return MapFont(font.name, font.size, font.bold, font.italic); }
+QFont FontOf(const tk::Font& font) {
+    return MapFont(font.name, font.size, font.bold, font.italic);
+}
 
 Qt::Alignment AlignmentOf(int code) {
     switch (code) {
@@ -30,7 +32,9 @@ Qt::Alignment AlignmentOf(int code) {
     }
 }
 
-QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+QString FromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 } // namespace
 
@@ -57,7 +61,9 @@ QtEditFieldPeer::QtEditFieldPeer(tk::EditField& field, QWidget* parent)
     });
 }
 
-QLineEdit* QtEditFieldPeer::edit() const { return static_cast<QLineEdit*>(widget()); }
+QLineEdit* QtEditFieldPeer::edit() const {
+    return static_cast<QLineEdit*>(widget());
+}
 
 void QtEditFieldPeer::SyncContent() {
     QLineEdit* line = edit();
@@ -93,7 +99,8 @@ QtRadioButtonPeer::QtRadioButtonPeer(tk::RadioButton& button, QWidget* parent, Q
     : QtWidgetPeer(button, new QRadioButton(parent)), button_(button) {
     auto* radio = static_cast<QRadioButton*>(widget());
     group->addButton(radio);
-    QObject::connect(radio, &QRadioButton::clicked, radio, [this] { Guarded([&] { button_.NotifyChosen(); }); });
+    QObject::connect(radio, &QRadioButton::clicked, radio,
+                     [this] { Guarded([&] { button_.NotifyChosen(); }); });
     QObject::connect(radio, &QRadioButton::toggled, radio, [this](bool on) {
         if (!on && button_.Value())
             button_.SetValue(false);
@@ -160,7 +167,9 @@ QtHTMLViewerPeer::QtHTMLViewerPeer(tk::HTMLViewer& viewer, QWidget* parent)
     browser()->setOpenExternalLinks(false);
 }
 
-QTextBrowser* QtHTMLViewerPeer::browser() const { return static_cast<QTextBrowser*>(widget()); }
+QTextBrowser* QtHTMLViewerPeer::browser() const {
+    return static_cast<QTextBrowser*>(widget());
+}
 
 void QtHTMLViewerPeer::SyncContent() {
     if (shownSource_ != viewer_.PageSource()) {

@@ -10,10 +10,14 @@ namespace tk::qt {
 
 namespace {
 
-QColor ToQColor(tk::Color c) { return QColor(tk::Red(c), tk::Green(c), tk::Blue(c)); }
+QColor ToQColor(tk::Color c) {
+    return QColor(tk::Red(c), tk::Green(c), tk::Blue(c));
+}
 
 // A rectangle given with a negative extent covers the same pixels as its mirror image.
-QRect Normalized(int x, int y, int width, int height) { return QRect(x, y, width, height).normalized(); }
+QRect Normalized(int x, int y, int width, int height) {
+    return QRect(x, y, width, height).normalized();
+}
 
 QPolygon ToPolygon(const std::vector<tk::Point>& vertices) {
     QPolygon polygon;
@@ -40,7 +44,9 @@ void QtGraphics::UsePen() {
     painter_->setRenderHint(QPainter::Antialiasing, false);
 }
 
-void QtGraphics::UseFont() { painter_->setFont(MapFont(TextFont(), TextSize(), Bold(), Italic())); }
+void QtGraphics::UseFont() {
+    painter_->setFont(MapFont(TextFont(), TextSize(), Bold(), Italic()));
+}
 
 void QtGraphics::DrawLine(int x1, int y1, int x2, int y2) {
     UsePen();

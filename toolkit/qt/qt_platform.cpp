@@ -27,7 +27,9 @@ qreal ScreenRatio() {
 
 } // namespace
 
-bool DisplayAvailable() { return Named("QT_QPA_PLATFORM") || Named("DISPLAY") || Named("WAYLAND_DISPLAY"); }
+bool DisplayAvailable() {
+    return Named("QT_QPA_PLATFORM") || Named("DISPLAY") || Named("WAYLAND_DISPLAY");
+}
 
 std::unique_ptr<tk::Platform> MakeQtPlatform(int& argc, char** argv) {
     return std::make_unique<QtPlatform>(argc, argv);
@@ -46,10 +48,16 @@ std::unique_ptr<tk::Picture> QtPlatform::NewPicture(int width, int height, int d
     return picture;
 }
 
-void QtPlatform::Realize(tk::Window& window) { window.AttachPeer(std::make_unique<QtWindowPeer>(window)); }
+void QtPlatform::Realize(tk::Window& window) {
+    window.AttachPeer(std::make_unique<QtWindowPeer>(window));
+}
 
-int QtPlatform::Run() { return QApplication::exec(); }
+int QtPlatform::Run() {
+    return QApplication::exec();
+}
 
-void QtPlatform::Quit(int exitCode) { QApplication::exit(exitCode); }
+void QtPlatform::Quit(int exitCode) {
+    QApplication::exit(exitCode);
+}
 
 } // namespace tk::qt

@@ -12,7 +12,9 @@ QtWidgetPeer::QtWidgetPeer(tk::Control& control, QWidget* widget) : control_(con
     widget->setProperty(kControlProperty, QVariant::fromValue(static_cast<void*>(&control)));
 }
 
-QtWidgetPeer::~QtWidgetPeer() { delete widget_.data(); }
+QtWidgetPeer::~QtWidgetPeer() {
+    delete widget_.data();
+}
 
 void QtWidgetPeer::Sync() {
     if (!widget_)

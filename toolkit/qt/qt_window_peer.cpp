@@ -99,7 +99,9 @@ QtWindowPeer::QtWindowPeer(tk::Window& window) : window_(window), widget_(new Wi
     RealizeControls();
 }
 
-QtWindowPeer::~QtWindowPeer() { delete widget_.data(); }
+QtWindowPeer::~QtWindowPeer() {
+    delete widget_.data();
+}
 
 void QtWindowPeer::ApplySettings() {
     const tk::WindowSettings& s = window_.settings;
@@ -145,7 +147,9 @@ void QtWindowPeer::RealizeControls() {
     }
 }
 
-void QtWindowPeer::Sync() { ApplySettings(); }
+void QtWindowPeer::Sync() {
+    ApplySettings();
+}
 
 void QtWindowPeer::Show() {
     if (!widget_)
