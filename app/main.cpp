@@ -2,6 +2,7 @@
 #include "mainwindow/main_wndo.h"
 #include "toolkit/qt/qt_platform.h"
 
+#include <exception>
 #include <iostream>
 
 int main(int argc, char** argv) {
@@ -11,5 +12,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     auto platform = tk::qt::MakeQtPlatform(argc, argv);
-    return RunApplication(*platform, {[] { MainWndo::Instance(); }, [] { MainWndo::Release(); }});
+    try {
+        return RunApplication(*platform, {[] { MainWndo::Instance(); }, [] { MainWndo::Release(); }});
+    } catch (const std::exception& failure) {
+        std::cerr << "Parvok could not start: " << failure.what() << '\n';
+        return 1;
+    }
 }

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -136,6 +137,22 @@ TEST_F(QtWindowTest, EditMenuActsOnTheFocusedFieldWhenItCan) {
     EXPECT_TRUE(Action("EditCopy")->isEnabled());
     Action("EditCopy")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "3.14");
+}
+
+TEST_F(QtWindowTest, EditingShortcutsKeepWorkingInTheField) {
+    window_.field->SetText("1.5");
+    Line()->setFocus();
+    QTest::keyClick(Line(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(Line()->selectedText(), "1.5");
+    QTest::keyClick(Line(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "1.5");
+    QTest::keyClick(Line(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(window_.field->Text(), "");
+    QTest::keyClick(Line(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window_.field->Text(), "1.5");
+    QTest::keyClick(Line(), Qt::Key_End);
+    QTest::keyClick(Line(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window_.field->Text(), "1.51.5");
 }
 
 TEST_F(QtWindowTest, TypingReachesTheFieldAndRaisesTextChange) {
