@@ -2,13 +2,17 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build deps
+.PHONY: run test build deps fuzz
 
 run: build
 	$(BUILD_DIR)/app/parvok
 
 test: build
+	scripts/fuzz 15
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+fuzz: deps
+	scripts/fuzz 60
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)

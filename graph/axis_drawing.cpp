@@ -1,1 +1,224 @@
+// What surrounds the data: the title and axis labels, ticks with their labels and power of ten, the
+// grid and the zero lines, and the measuring of tick labels for the layout.
+
+#include "graph/axis_model.h"
 #include "graph/graph.h"
+#include "toolkit/numbers.h"
+
+#include <algorithm>
+#include <string>
+
+using axes::Axis;
+
+namespace {
+
+constexpr std::int32_t kMajorTickLength = 5;
+constexpr std::int32_t kMinorTickLength = 3;
+constexpr std::int32_t kGap = 8;
+
+tk::Point Along(tk::Point from, tk::Point direction, std::int32_t distance) {
+    return {from.x + direction.x * distance, from.y + direction.y * distance};
+}
+
+// Draws one axis. The algorithm is the same for both; the subclasses say where the frame line
+// carrying the ticks is, which way the ticks point and where the labels go.
+class AxisPainter {
+public:
+    AxisPainter(Graph& g, const Axis& axis, std::string op) : g_(g), axis_(axis), op_(std::move(op)) {}
+    virtual ~AxisPainter() = default;
+
+    void Draw() {
+        tk::Graphics& gx = *g_.GX;
+        const tk::Color entryColor = gx.ForeColor();
+        const std::string entryFont = gx.TextFont();
+        const int entrySize = gx.TextSize();
+        const axes::TickSteps steps = axes::StepsOf(g_, axis_.tickN, axis_.tPower);
+        const axes::TickRange ticks = axes::DefinedTickRange(steps, axis_, op_);
+        const bool hasTicks = axes::HasTicks(axis_.flags);
+        if (hasTicks) {
+            DrawTicks(steps, ticks);
+            gx.SetTextFont(entryFont);
+            gx.SetTextSize(entrySize);
+        }
+        if (g_.HasGrid) {
+            g_.SetColor(g_.CGrid);
+            DrawGrid(steps, ticks, hasTicks ? 1 : 0);
+            g_.SetColor(entryColor);
+        }
+        if (axis_.min < 0 && 0 < axis_.max && (axis_.flags & axes::kZeroLineBit)) {
+            DrawZeroLine();
+            g_.SetColor(entryColor);
+        }
+    }
+
+protected:
+    // The point at pixel p along the axis on the frame line that carries the ticks, and on the
+    // frame line opposite it.
+    virtual tk::Point OnFrame(std::int32_t p) const = 0;
+    virtual tk::Point OnOppositeFrame(std::int32_t p) const = 0;
+    // The unit step from the graph rectangle out across the tick-carrying frame line.
+    virtual tk::Point Outward() const = 0;
+    virtual void DrawTickLabel(std::int32_t p, const std::string& label) = 0;
+    virtual void DrawPowerLabel(std::int32_t p, const std::string& sstring) = 0;
+
+    Graph& g_;
+
+private:
+    std::int32_t PixelOf(const axes::TickSteps& steps, std::int64_t i) {
+        return (g_.*axis_.coord)(static_cast<double>(i) * steps.minor * steps.scale);
+    }
+
+    void Line(tk::Point from, tk::Point to) { g_.GX->DrawLine(from.x, from.y, to.x, to.y); }
+
+    void Tick(std::int32_t p, std::int32_t length) { Line(OnFrame(p), Along(OnFrame(p), Outward(), length)); }
+
+    void DrawTicks(const axes::TickSteps& steps, const axes::TickRange& ticks) {
+        g_.SetFontInfo(g_.TickFont, g_.TickFSize);
+        const std::string pattern = g_.zTickFormat(steps.major);
+        std::int64_t nextMajor = ticks.firstMajor;
+        for (std::int64_t i = ticks.first; i <= ticks.last; ++i) {
+            const std::int32_t p = PixelOf(steps, i);
+            if (i == nextMajor) {
+                Tick(p, kMajorTickLength);
+                DrawTickLabel(p, axes::TickLabel(i, steps, pattern));
+                nextMajor += steps.perMajor;
+                // Measured while the tick font is set, so the power label carries it.
+                if (nextMajor > ticks.last && axis_.tPower != 0)
+                    DrawPowerLabel(p, g_.SetSString("!x10^" + tk::Str(axis_.tPower) + "^!"));
+            } else if (axis_.flags & axes::kMinorTicksBit) {
+                Tick(p, kMinorTickLength);
+            }
+        }
+    }
+
+    // Always black, whatever the colour of the ticks.
+    void DrawZeroLine() {
+        g_.SetColor(tk::RGB(0, 0, 0));
+        const std::int32_t p0 = (g_.*axis_.coord)(0);
+        Line(OnFrame(p0), OnOppositeFrame(p0));
+    }
+
+    // Grid lines stand at major ticks, never on a frame line, and keep `inset` pixels off both
+    // frame lines so that they do not run into the ticks.
+    void DrawGrid(const axes::TickSteps& steps, const axes::TickRange& ticks, std::int32_t inset) {
+        const tk::Point inward = Along({0, 0}, Outward(), -1);
+        std::int64_t nextMajor = ticks.firstMajor;
+        for (std::int64_t i = ticks.first; i <= ticks.last; ++i) {
+            const std::int32_t p = PixelOf(steps, i);
+            if (i != nextMajor)
+                continue;
+            nextMajor += steps.perMajor;
+            if (p == axis_.origin || p == axis_.origin + axis_.extent)
+                continue;
+            Line(Along(OnFrame(p), inward, inset), Along(OnOppositeFrame(p), Outward(), inset));
+        }
+    }
+
+    const Axis axis_;
+    const std::string op_;
+};
+
+// Ticks hang down from the bottom frame line; labels are centred under them.
+class XAxisPainter : public AxisPainter {
+public:
+    explicit XAxisPainter(Graph& g) : AxisPainter(g, axes::XAxis(g), "zDrawXAxis") {}
+
+protected:
+    std::int32_t Bottom() const { return g_.GTop + g_.GHeight; }
+    tk::Point OnFrame(std::int32_t p) const override { return {p, Bottom()}; }
+    tk::Point OnOppositeFrame(std::int32_t p) const override { return {p, g_.GTop}; }
+    tk::Point Outward() const override { return {0, 1}; }
+
+    void DrawTickLabel(std::int32_t p, const std::string& label) override {
+        const std::int32_t halfWidth = axes::TruncatedPixel(g_.GX->StringWidth(label) / 2);
+        g_.GX->DrawString(label, p - halfWidth, Bottom() + 15);
+    }
+
+    void DrawPowerLabel(std::int32_t p, const std::string& sstring) override {
+        g_.DrawSString(sstring, p, Bottom() + 25, 2);
+    }
+};
+
+// Ticks point left from the left frame line; labels end 7 pixels left of it.
+class YAxisPainter : public AxisPainter {
+public:
+    explicit YAxisPainter(Graph& g) : AxisPainter(g, axes::YAxis(g), "zDrawYAxis") {}
+
+protected:
+    tk::Point OnFrame(std::int32_t p) const override { return {g_.GLeft, p}; }
+    tk::Point OnOppositeFrame(std::int32_t p) const override { return {g_.GLeft + g_.GWidth, p}; }
+    tk::Point Outward() const override { return {-1, 0}; }
+
+    void DrawTickLabel(std::int32_t p, const std::string& label) override {
+        const std::int32_t width = axes::TruncatedPixel(g_.GX->StringWidth(label));
+        g_.GX->DrawString(label, g_.GLeft - width - 7, p + 3);
+    }
+
+    void DrawPowerLabel(std::int32_t p, const std::string& sstring) override {
+        g_.DrawSString(sstring, g_.GLeft - 7, p + 13, 3);
+    }
+};
+
+// The wider of the first and last major tick labels. The layout measures them in "Helvetica" 9,
+// whatever the tick font is.
+std::int32_t WidestTickLabel(Graph& g, const Axis& axis, const std::string& op) {
+    const axes::TickSteps steps = axes::StepsOf(g, axis.tickN, axis.tPower);
+    const axes::TickRange ticks = axes::DefinedTickRange(steps, axis, op);
+    const std::string pattern = g.zTickFormat(steps.major);
+    tk::Graphics& gx = *g.GX;
+    const std::string entryFont = gx.TextFont();
+    const int entrySize = gx.TextSize();
+    const bool entryBold = gx.Bold();
+    const bool entryItalic = gx.Italic();
+    g.SetFontInfo("Helvetica", 9, false, false);
+    const std::int32_t first =
+        axes::TruncatedPixel(gx.StringWidth(axes::TickLabel(ticks.firstMajor, steps, pattern)));
+    const std::int32_t last =
+        axes::TruncatedPixel(gx.StringWidth(axes::TickLabel(ticks.lastMajor, steps, pattern)));
+    gx.SetTextFont(entryFont);
+    gx.SetTextSize(entrySize);
+    gx.SetBold(entryBold);
+    gx.SetItalic(entryItalic);
+    return std::max(first, last);
+}
+
+} // namespace
+
+void Graph::zDrawLabels() {
+    const std::int32_t centre = axes::TruncatedPixel(GLeft + GWidth / 2.0);
+    DrawSString(Title, centre, axes::TruncatedPixel(GTop - kGap - GetSSHeight(Title) / 2.0), 5);
+
+    const std::int32_t xLabelGap = axes::HasTicks(XFlags) ? 22 : kGap;
+    DrawSString(XLabel, centre, axes::TruncatedPixel(GTop + GHeight + xLabelGap + GetSSHeight(XLabel) / 2.0),
+                5);
+
+    const std::int32_t yLabelEdge = axes::HasTicks(YFlags) ? GLeft - zYTickWidth() - 2 * kGap : GLeft - kGap;
+    DrawSString(YLabel, axes::TruncatedPixel(yLabelEdge - GetSSWidth(YLabel) / 2.0),
+                axes::TruncatedPixel(GTop + GHeight / 2.0), 5);
+}
+
+void Graph::zDrawXAxis() {
+    XAxisPainter(*this).Draw();
+}
+void Graph::zDrawYAxis() {
+    YAxisPainter(*this).Draw();
+}
+
+std::int32_t Graph::zXTickWidth() {
+    return WidestTickLabel(*this, axes::XAxis(*this), "zXTickWidth");
+}
+std::int32_t Graph::zYTickWidth() {
+    return WidestTickLabel(*this, axes::YAxis(*this), "zYTickWidth");
+}
+
+std::string Graph::zTickFormat(double majorStep) {
+    if (majorStep >= 1)
+        return "-#0";
+    if (majorStep >= 0.1)
+        return "-#0.0";
+    if (majorStep >= 0.01)
+        return "-#0.00";
+    if (majorStep >= 0.001)
+        return "-#0.000";
+    return "-#0.0000";
+}

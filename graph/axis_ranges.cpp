@@ -1,1 +1,300 @@
+// Axis ranges and the mapping between data values and pixels: the option flags, the layout of the
+// graph rectangle, the choice of tick step, power of ten and adjusted range for each axis, and the
+// equal-scale variant of the definition.
+
+#include "graph/axis_model.h"
 #include "graph/graph.h"
+#include "toolkit/numbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+using axes::Axis;
+
+namespace {
+
+constexpr std::int32_t kOptionBits =
+    axes::kAdjustBit | axes::kMajorTicksBit | axes::kMinorTicksBit | axes::kZeroLineBit;
+constexpr std::int32_t kMinSpacing = 3;
+constexpr std::int32_t kMaxSpacing = 31;
+
+// Margins around the graph rectangle, in pixels.
+constexpr std::int32_t kGap = 8;
+constexpr std::int32_t kTickLabelBand = 14; // below the x axis
+constexpr std::int32_t kMinMargin = 16;
+constexpr std::int32_t kMinGraphSize = 100;
+
+void SetBit(std::int32_t& flags, std::int32_t bit, bool on) {
+    flags = on ? flags | bit : flags & ~bit;
+}
+
+void SetSpacing(std::int32_t& flags, std::int32_t pixels) {
+    flags = (flags & kOptionBits) | std::clamp(pixels, kMinSpacing, kMaxSpacing);
+}
+
+// A value up to 0.00001 of an end's own magnitude beyond that end still counts as on the axis.
+double LowerLimit(double min) {
+    return min - std::abs(min) * 0.00001;
+}
+double UpperLimit(double max) {
+    return max + std::abs(max) * 0.00001;
+}
+
+// Distance in pixels of v from the axis minimum, 0 to the axis extent. A value beyond the tolerance
+// sets the range error and gives the nearer end; one that is not a number gives the minimum.
+std::int32_t PixelOffset(bool& rangeError, const Axis& axis, double v) {
+    if (std::isnan(v) || v < LowerLimit(axis.min)) {
+        rangeError = true;
+        return 0;
+    }
+    if (v > UpperLimit(axis.max)) {
+        rangeError = true;
+        return axis.extent;
+    }
+    // On an axis far from zero the tolerance spans pixels: such a value stays on the edge.
+    const double offset = std::round((v - axis.min) * axis.vToPix);
+    if (!(offset > 0))
+        return 0;
+    return offset < axis.extent ? static_cast<std::int32_t>(offset) : axis.extent;
+}
+
+// The value `distance` pixels from the axis minimum. The ends themselves are outside where their
+// tolerance is 0; outside sets the range error and gives 0.
+double ValueAt(bool& rangeError, const Axis& axis, double distance) {
+    const double v = distance / axis.vToPix + axis.min;
+    if (v > LowerLimit(axis.min) && v < UpperLimit(axis.max))
+        return v;
+    rangeError = true;
+    return 0;
+}
+
+// Ranges strictly between 0.01 and 10000 are labelled as they are; others factor out a power of
+// ten that is a multiple of 3.
+std::int32_t TickPower(double range) {
+    if (0.01 < range && range < 10000)
+        return 0;
+    return 3 * static_cast<std::int32_t>(std::floor(std::log(range) / std::log(1000.0) + 0.00001));
+}
+
+std::string AxisSpan(const Axis& axis, double lo, double hi) {
+    return std::string(axis.defineOp) + ": " + axis.letter + " axis from " + tk::Str(lo) + " to " +
+           tk::Str(hi);
+}
+
+[[noreturn]] void RefuseUnscalable(const Axis& axis, double lo, double hi) {
+    throw GraphError(AxisSpan(axis, lo, hi) + " is too wide or too narrow to scale.");
+}
+
+// Defines one axis from the requested range: the power of ten, the tick step and, with adjust on,
+// the range widened to whole major steps. Nothing changes when the axis is refused.
+void DefineAxis(Graph& g, const Axis& axis, double lo, double hi) {
+    const double range = hi - lo;
+    if (axis.extent <= 0)
+        throw GraphError(std::string(axis.defineOp) + ": Graph " + axis.extentName + " is undefined.");
+    if (!(range > 0) || std::isinf(range))
+        throw GraphError(std::string(axis.defineOp) + ": " + axis.letter + " axis range is " +
+                         tk::Str(range));
+
+    const std::int32_t power = TickPower(range);
+    const double scale = std::pow(10.0, power);
+    // The smallest data distance that `spacing` pixels stand for, in scaled units, sets the step.
+    const std::int32_t spacing = axis.flags & axes::kSpacingBits;
+    const double tickIndex =
+        std::ceil(3 * (std::log(range * spacing / axis.extent / scale) * g.InvLog10) - 0.15);
+    if (!(std::abs(tickIndex) <= std::numeric_limits<std::int32_t>::max()))
+        RefuseUnscalable(axis, lo, hi);
+    const auto tickN = static_cast<std::int32_t>(tickIndex);
+    const axes::TickSteps steps = axes::StepsOf(g, tickN, power);
+
+    double min = lo;
+    double max = hi;
+    if (axis.flags & axes::kAdjustBit) {
+        const double m = steps.major;
+        min = m * std::floor(lo / (m * scale) + 0.05) * scale;
+        max = m * std::ceil(hi / (m * scale) - 0.05) * scale;
+    }
+    const double vToPix = axis.extent / (max - min);
+    if (!std::isfinite(min) || !std::isfinite(max) || !std::isfinite(vToPix) || !(vToPix > 0) ||
+        !(steps.minor * scale > 0) || !std::isfinite(steps.major * scale))
+        RefuseUnscalable(axis, lo, hi);
+    if (!axes::TickRangeOf(steps, min, max))
+        throw GraphError(AxisSpan(axis, lo, hi) + " is too narrow for its distance from zero.");
+
+    axis.tPower = power;
+    axis.tickN = tickN;
+    axis.min = min;
+    axis.max = max;
+    axis.vToPix = vToPix;
+}
+
+std::int32_t BottomMargin(Graph& g) {
+    std::int32_t margin = g.GetSSHeight(g.XLabel);
+    if (margin > 0)
+        margin += kGap;
+    if (axes::HasTicks(g.XFlags))
+        margin += kTickLabelBand;
+    margin += kGap;
+    return margin == kGap ? kMinMargin : margin;
+}
+
+// The y tick labels sit between the y label and the frame line, so the left margin needs the y axis.
+std::int32_t LeftMargin(Graph& g) {
+    std::int32_t margin = g.GetSSWidth(g.YLabel);
+    if (axes::HasTicks(g.YFlags))
+        margin += g.zYTickWidth() + kGap;
+    if (margin > 0)
+        margin += kGap;
+    margin += kGap;
+    return margin == kGap ? kMinMargin : margin;
+}
+
+// Narrows the axis about 6 % a pass until it has at least `scale` pixels per unit. The range shrinks
+// geometrically, so even one a million times too wide takes only a few hundred passes; and the loop
+// cannot stall, because a range too narrow to shrink in doubles is refused by DefineAxis long before.
+void NarrowToScale(Graph& g, const Axis& axis, double scale) {
+    double a = axis.min;
+    double b = axis.max;
+    while (axis.vToPix < scale) {
+        b = b - 0.03 * (b - a);
+        a = a + 0.03 * (b - a);
+        DefineAxis(g, axis, a, b);
+    }
+}
+
+// Gives the axis with more pixels per unit (`finer`) the scale of `coarser`: its range is redefined
+// around its ends and the graph rectangle shrinks along it, keeping its centre.
+void MatchScale(Graph& g, const Axis& finer, const Axis& coarser) {
+    const double k = 0.5 * finer.vToPix / coarser.vToPix - 1;
+    DefineAxis(g, finer, finer.min - k * std::abs(finer.min), finer.max + k * std::abs(finer.max));
+    // Widening the ends by their own magnitude can overshoot, adjusted or not; the rectangle must
+    // never grow, so the range is narrowed back whenever its scale fell below that of `coarser`.
+    NarrowToScale(g, finer, coarser.vToPix);
+    const std::int32_t length = axes::TruncatedPixel(coarser.vToPix * (finer.max - finer.min));
+    finer.origin += static_cast<std::int32_t>(std::round((finer.extent - length) * 0.5));
+    finer.extent = length;
+    finer.vToPix = coarser.vToPix;
+}
+
+// Clears the frame, draws the frame lines (`overhang` pixels beyond the rectangle's size), labels and
+// axes in black, and shows the frame.
+void DrawEmptyPlot(Graph& g, std::int32_t overhang) {
+    g.ClearFrame();
+    const tk::Color entryColor = g.GX->ForeColor();
+    g.SetColor(g.CBlack);
+    g.GX->DrawRect(g.GLeft, g.GTop, g.GWidth + overhang, g.GHeight + overhang);
+    g.zDrawLabels();
+    g.zDrawXAxis();
+    g.zDrawYAxis();
+    g.SetColor(entryColor);
+    g.UpdateScreen();
+}
+
+} // namespace
+
+void Graph::SetXAdjust(bool on) {
+    SetBit(XFlags, axes::kAdjustBit, on);
+}
+void Graph::SetYAdjust(bool on) {
+    SetBit(YFlags, axes::kAdjustBit, on);
+}
+void Graph::SetXMajTix(bool on) {
+    SetBit(XFlags, axes::kMajorTicksBit, on);
+}
+void Graph::SetYMajTix(bool on) {
+    SetBit(YFlags, axes::kMajorTicksBit, on);
+}
+void Graph::SetXMinTix(bool on) {
+    SetBit(XFlags, axes::kMinorTicksBit, on);
+}
+void Graph::SetYMinTix(bool on) {
+    SetBit(YFlags, axes::kMinorTicksBit, on);
+}
+void Graph::SetXTixPix(std::int32_t pixels) {
+    SetSpacing(XFlags, pixels);
+}
+void Graph::SetYTixPix(std::int32_t pixels) {
+    SetSpacing(YFlags, pixels);
+}
+void Graph::SetXZeroLn(bool on) {
+    SetBit(XFlags, axes::kZeroLineBit, on);
+}
+void Graph::SetYZeroLn(bool on) {
+    SetBit(YFlags, axes::kZeroLineBit, on);
+}
+
+void Graph::DefineGraph(double xmin, double xmax, double ymin, double ymax) {
+    zDefineGRect(xmin, xmax, ymin, ymax);
+    // One pixel more than the size, so that the frame lines run through the pixels of both range ends.
+    DrawEmptyPlot(*this, 1);
+}
+
+void Graph::DefSqGraph(double min, double max) {
+    zDefineGRect(min, max, min, max);
+    if (YVToPix < XVtoPix)
+        MatchScale(*this, axes::XAxis(*this), axes::YAxis(*this));
+    else
+        MatchScale(*this, axes::YAxis(*this), axes::XAxis(*this));
+    DrawEmptyPlot(*this, 0);
+}
+
+void Graph::zDefineGRect(double xmin, double xmax, double ymin, double ymax) {
+    const std::int32_t top = GetSSHeight(Title) + kMinMargin;
+    GHeight = FHeight - top - BottomMargin(*this);
+    if (GHeight < kMinGraphSize) {
+        GHeight = 0;
+        throw GraphError("zDefineGRect: Graph is not tall enough.");
+    }
+    zDefineYAxis(ymin, ymax);
+    GLeft = LeftMargin(*this);
+    GTop = top;
+    GWidth = FWidth - GLeft - kMinMargin;
+    if (GWidth < kMinGraphSize) {
+        GLeft = GTop = GWidth = GHeight = 0;
+        throw GraphError("zDefineGRect: Graph too small.");
+    }
+    zDefineXAxis(xmin, xmax);
+}
+
+void Graph::zDefineXAxis(double lo, double hi) {
+    DefineAxis(*this, axes::XAxis(*this), lo, hi);
+}
+void Graph::zDefineYAxis(double lo, double hi) {
+    DefineAxis(*this, axes::YAxis(*this), lo, hi);
+}
+
+double Graph::zTickSize(std::int32_t index) {
+    static constexpr double kMantissas[] = {1, 2, 5};
+    // Mathematical floor and mod: index -1 is 5 x 10^-1, not 2 x 10^0.
+    std::int32_t decade = index / 3;
+    std::int32_t place = index % 3;
+    if (place < 0) {
+        place += 3;
+        --decade;
+    }
+    return kMantissas[place] * std::pow(10.0, decade);
+}
+
+std::int32_t Graph::XCoord(double x) {
+    if (GWidth == 0)
+        throw GraphError("XCoord: Graph not yet defined.");
+    return GLeft + PixelOffset(RErr, axes::XAxis(*this), x);
+}
+
+std::int32_t Graph::YCoord(double y) {
+    if (GHeight == 0)
+        throw GraphError("YCoord: Graph not yet defined.");
+    return GTop + GHeight - PixelOffset(RErr, axes::YAxis(*this), y);
+}
+
+double Graph::XToVal(std::int32_t column) {
+    if (GWidth == 0)
+        throw GraphError("XToVal: Graph is not defined.");
+    return ValueAt(RErr, axes::XAxis(*this), static_cast<double>(column) - GLeft);
+}
+
+double Graph::YToVal(std::int32_t row) {
+    if (GHeight == 0)
+        throw GraphError("YToVal: Graph is not defined.");
+    return ValueAt(RErr, axes::YAxis(*this), static_cast<double>(GTop) + GHeight - row);
+}

@@ -43,7 +43,7 @@ public:
     std::int32_t GLeft = 0;
     std::int32_t GTop = 0;
     std::int32_t GWidth = 0;
-    tk::Graphics* GX = nullptr;        // current drawing target: GXP's context, or a printer's
+    tk::Graphics* GX = nullptr;       // current drawing target: GXP's context, or a printer's
     std::unique_ptr<tk::Picture> GXP; // the frame
     bool Printing = false;
     bool RErr = false; // sticky out-of-range flag of the pixel mapping
@@ -149,4 +149,16 @@ public:
     void DrawVector(double x, double y, double dx, double dy);
     void CurveStart(double x, double y);
     void CurveTo(double x, double y);
+
+private:
+    // The drawing target and the frame; needing one while it is missing raises tk::NilObjectException.
+    tk::Graphics& Target();
+    tk::Picture& Frame();
+    // The drawing target of styled strings, which report a missing one as a GraphError.
+    tk::Graphics& TextTarget();
+    // Makes the frame picture and takes its context as the target; `operation` names the caller in
+    // the GraphError raised when either cannot be had.
+    void MakeFrame(const std::string& operation);
+    // Copies the part of the frame the control shows, from the scroll offsets on, to g.
+    void CopyFrameTo(tk::Graphics& g);
 };

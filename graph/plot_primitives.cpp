@@ -1,1 +1,227 @@
+// Drawing in data coordinates: lines, points, markers, bars, error bars, vectors and curves. Each
+// operation maps its values with XCoord and YCoord and draws on GX in the current colour.
+
 #include "graph/graph.h"
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// Most primitives clear RErr for their own mapping, so that it tells whether this call met a value
+// out of range, and on every exit leave it as (value on entry) OR (what this call met): the flag is
+// sticky across calls.
+class RangeErrorScope {
+public:
+    explicit RangeErrorScope(Graph& g) : g_(g), entry_(g.RErr) { g.RErr = false; }
+    ~RangeErrorScope() { g_.RErr = entry_ || g_.RErr; }
+    RangeErrorScope(const RangeErrorScope&) = delete;
+    RangeErrorScope& operator=(const RangeErrorScope&) = delete;
+
+    // Keeps what was met so far and starts afresh, for an operation drawn in independent pieces.
+    void Settle() {
+        entry_ = entry_ || g_.RErr;
+        g_.RErr = false;
+    }
+
+private:
+    Graph& g_;
+    bool entry_;
+};
+
+void Dot(tk::Graphics& gx, std::int32_t x, std::int32_t y) {
+    gx.FillOval(x - 2, y - 2, 5, 5);
+}
+
+void DiagonalCross(tk::Graphics& gx, std::int32_t x, std::int32_t y) {
+    gx.DrawLine(x - 2, y - 2, x + 2, y + 2);
+    gx.DrawLine(x - 2, y + 2, x + 2, y - 2);
+}
+
+void UprightCross(tk::Graphics& gx, std::int32_t x, std::int32_t y) {
+    gx.DrawLine(x, y - 3, x, y + 3);
+    gx.DrawLine(x - 3, y, x + 3, y);
+}
+
+void Ring(tk::Graphics& gx, std::int32_t x, std::int32_t y) {
+    gx.DrawOval(x - 3, y - 3, 7, 7);
+}
+
+void DrawMarker(tk::Graphics& gx, std::int32_t x, std::int32_t y, std::int32_t shape) {
+    switch (shape) {
+    case 1:
+        gx.DrawOval(x - 2, y - 2, 5, 5);
+        break;
+    case 2:
+        gx.FillRect(x - 2, y - 2, 5, 5);
+        break;
+    case 3:
+        gx.DrawRect(x - 2, y - 2, 4, 4);
+        break;
+    case 4:
+        DiagonalCross(gx, x, y);
+        break;
+    case 5:
+        UprightCross(gx, x, y);
+        break;
+    case 6:
+        Ring(gx, x, y);
+        DiagonalCross(gx, x, y);
+        break;
+    case 7:
+        Ring(gx, x, y);
+        UprightCross(gx, x, y);
+        break;
+    case 8:
+        gx.FillPolygon({{x - 4, y - 3}, {x, y + 4}, {x + 4, y - 3}});
+        break;
+    case 9:
+        gx.DrawPolygon({{x - 3, y - 2}, {x, y + 3}, {x + 3, y - 2}});
+        break;
+    default:
+        Dot(gx, x, y);
+    }
+}
+
+// An error bar: `position` is mapped across the bar, its two ends along it. Lines are given as
+// (along, across) pixel pairs and turned into (x, y) for the bar's direction.
+void DrawErrorBar(Graph& g, bool horizontal, double position, double centre, double plus, double minus) {
+    const auto across = horizontal ? &Graph::YCoord : &Graph::XCoord;
+    const auto along = horizontal ? &Graph::XCoord : &Graph::YCoord;
+    const auto line = [&](std::int32_t along1, std::int32_t across1, std::int32_t along2,
+                          std::int32_t across2) {
+        if (horizontal)
+            g.GX->DrawLine(along1, across1, along2, across2);
+        else
+            g.GX->DrawLine(across1, along1, across2, along2);
+    };
+
+    RangeErrorScope scope(g);
+    const std::int32_t bar = (g.*across)(position);
+    if (g.RErr)
+        return;
+    // An end that is not a number lies on no side of the axis: there is nothing to draw it to.
+    if (std::isnan(centre) || std::isnan(plus) || std::isnan(minus)) {
+        g.RErr = true;
+        return;
+    }
+    const std::int32_t low = (g.*along)(centre - minus);
+    const bool lowOut = g.RErr;
+    if (!lowOut)
+        line(low, bar + 3, low, bar - 3);
+    g.RErr = false;
+    const std::int32_t high = (g.*along)(centre + plus);
+    const bool highOut = g.RErr;
+    if (!highOut)
+        line(high, bar + 3, high, bar - 3);
+    // Both ends beyond the same edge leave no bar inside the graph rectangle.
+    if (!(lowOut && highOut && low == high))
+        line(low, bar, high, bar);
+    g.RErr = lowOut || highOut;
+}
+
+// n(v) of the arrowhead: each offset is brought to a whole pixel before it is added.
+std::int32_t NearestPixel(double v) {
+    return static_cast<std::int32_t>(std::round(v));
+}
+
+// A head s * length pixels long and as wide, its tip on `tip`; (px, py) is the vector in pixels
+// with y upwards, so on screen the shaft points along (px, -py).
+void DrawArrowHead(tk::Graphics& gx, tk::Point tip, double px, double py, double s) {
+    const tk::Point left{tip.x + NearestPixel(-s * px - 0.5 * s * py),
+                         tip.y - NearestPixel(-s * py + 0.5 * s * px)};
+    const tk::Point right{left.x + NearestPixel(s * py), left.y + NearestPixel(s * px)};
+    gx.FillPolygon({tip, left, right});
+}
+
+} // namespace
+
+void Graph::DrawLine(double x1, double y1, double x2, double y2) {
+    RangeErrorScope scope(*this);
+    const std::int32_t h1 = XCoord(x1);
+    const std::int32_t h2 = XCoord(x2);
+    const std::int32_t v1 = YCoord(y1);
+    const std::int32_t v2 = YCoord(y2);
+    // A line with an end outside the axes is left out whole, not clipped.
+    if (!RErr)
+        GX->DrawLine(h1, v1, h2, v2);
+}
+
+void Graph::DrawPoint(double x, double y) {
+    RangeErrorScope scope(*this);
+    const std::int32_t h = XCoord(x);
+    const std::int32_t v = YCoord(y);
+    if (!RErr)
+        Dot(*GX, h, v);
+}
+
+void Graph::DrawShape(double x, double y, std::int32_t shape) {
+    RangeErrorScope scope(*this);
+    const std::int32_t h = XCoord(x);
+    const std::int32_t v = YCoord(y);
+    if (!RErr)
+        DrawMarker(*GX, h, v, shape);
+}
+
+void Graph::DrawBar(double x, double y, double width) {
+    // Clamped: a bar beyond the graph rectangle is cut off at its edge, and RErr records it.
+    const std::int32_t left = XCoord(x - width / 2);
+    const std::int32_t right = XCoord(x + width / 2);
+    const std::int32_t zero = YCoord(0);
+    const std::int32_t top = YCoord(y);
+    // A value that is not a number has no edge to grow to (for x and width both sides are equal).
+    if (left == right || zero == top || std::isnan(y))
+        return;
+    const std::int32_t barWidth = right - left;
+    const std::int32_t barHeight = top - zero;
+    // A black bar is an empty outline.
+    if (GX->ForeColor() == CBlack) {
+        GX->DrawRect(left, zero, barWidth, barHeight);
+        return;
+    }
+    GX->FillRect(left, zero, barWidth, barHeight);
+    const tk::Color fill = GX->ForeColor();
+    SetColor(CBlack);
+    GX->DrawRect(left, zero, barWidth, barHeight);
+    SetColor(fill);
+}
+
+void Graph::DrawXUBar(double x, double y, double plus, double minus) {
+    DrawErrorBar(*this, true, y, x, plus, minus);
+}
+void Graph::DrawYUBar(double x, double y, double plus, double minus) {
+    DrawErrorBar(*this, false, x, y, plus, minus);
+}
+
+void Graph::DrawVector(double x, double y, double dx, double dy) {
+    RangeErrorScope scope(*this);
+    const double px = dx * XVtoPix;
+    const double py = dy * YVToPix;
+    const double length = std::sqrt(px * px + py * py);
+    // Longer vectors get a head 10 pixels long; shorter ones a head half their length.
+    const double s = length > 20 ? 10 / length : 0.5;
+    if (length > 2)
+        DrawLine(x, y, x + dx, y + dy);
+    scope.Settle();
+    const std::int32_t tipH = XCoord(x + dx);
+    const std::int32_t tipV = YCoord(y + dy);
+    // A length that overflows doubles gives the head no direction.
+    if (length > 10 && std::isfinite(length) && !RErr)
+        DrawArrowHead(*GX, {tipH, tipV}, px, py, s);
+}
+
+void Graph::CurveStart(double x, double y) {
+    PrevCurvH = XCoord(x);
+    PrevCurvV = YCoord(y);
+}
+
+void Graph::CurveTo(double x, double y) {
+    RangeErrorScope scope(*this);
+    const std::int32_t h = XCoord(x);
+    const std::int32_t v = YCoord(y);
+    // Only the new point is tested: a segment may start at the clamped edge of a point out of range.
+    if (!RErr)
+        GX->DrawLine(PrevCurvH, PrevCurvV, h, v);
+    PrevCurvH = h;
+    PrevCurvV = v;
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+// What the axis definition, the axis drawing and the tick label measuring of Graph share: the
+// option bits of an axis, one description for either axis, and the numbering of the ticks.
+
+#include "graph/graph.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace axes {
+
+// Option bits of XFlags and YFlags.
+inline constexpr std::int32_t kSpacingBits = 0x1F; // minimum pixels per minor tick, 3 to 31
+inline constexpr std::int32_t kAdjustBit = 1 << 5;
+inline constexpr std::int32_t kMajorTicksBit = 1 << 6;
+inline constexpr std::int32_t kMinorTicksBit = 1 << 7;
+inline constexpr std::int32_t kZeroLineBit = 1 << 8;
+
+// Either tick bit gives the axis major ticks with labels, and the layout a band for the labels.
+inline bool HasTicks(std::int32_t flags) {
+    return (flags & (kMajorTicksBit | kMinorTicksBit)) != 0;
+}
+
+// One axis of a Graph: the fields that the x and y twins keep apart, and the names their messages
+// use. `origin` and `extent` are the graph rectangle along the axis (GLeft and GWidth for x).
+struct Axis {
+    const char* letter;     // "x" or "y", as messages name the axis
+    const char* defineOp;   // the operation that defines the axis, which names its failures
+    const char* extentName; // "Width" or "Height"
+    std::int32_t& flags;
+    double& min;
+    double& max;
+    double& vToPix;
+    std::int32_t& tickN;
+    std::int32_t& tPower;
+    std::int32_t& origin;
+    std::int32_t& extent;
+    std::int32_t (Graph::*coord)(double);
+};
+
+Axis XAxis(Graph& g);
+Axis YAxis(Graph& g);
+
+// The 1-2-5 steps of an axis: tick i stands at i * minor * scale, every perMajor-th is major.
+struct TickSteps {
+    double minor;
+    double major;
+    double scale; // 10 to the axis power
+    std::int64_t perMajor;
+};
+
+TickSteps StepsOf(Graph& g, std::int32_t tickN, std::int32_t tPower);
+
+// The indices of the ticks that an axis from min to max shows, and of its first and last major
+// tick. The major sequence starts at the first major tick that is drawn.
+struct TickRange {
+    std::int64_t first;
+    std::int64_t last;
+    std::int64_t firstMajor;
+    std::int64_t lastMajor;
+};
+
+// None when a tick index does not fit 32 bits: the axis is then too narrow for its distance from
+// zero to tell its ticks apart, or a bound is not a number.
+std::optional<TickRange> TickRangeOf(const TickSteps& steps, double min, double max);
+
+// The tick range of a defined axis; raises GraphError naming `op` when the fields cannot be ticked,
+// which a definition never leaves behind.
+TickRange DefinedTickRange(const TickSteps& steps, const Axis& axis, const std::string& op);
+
+// A layout position or width computed in real numbers, truncated toward zero; values beyond the
+// int32 range (or not numbers) cannot be pixels and are held at the nearest int32 (0 for NaN).
+std::int32_t TruncatedPixel(double v);
+
+// The text of the label at tick i.
+std::string TickLabel(std::int64_t i, const TickSteps& steps, const std::string& pattern);
+
+} // namespace axes
