@@ -6,6 +6,7 @@
 #include "toolkit/numbers.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 using axes::Axis;
@@ -159,27 +160,28 @@ protected:
     }
 };
 
-// The wider of the first and last major tick labels. The layout measures them in "Helvetica" 9,
-// whatever the tick font is.
-std::int32_t WidestTickLabel(Graph& g, const Axis& axis, const std::string& op) {
+// The wider of the labels of the first and last major tick, each end taken with a tolerance of 5 %
+// of a major step, whether or not a minor tick reaches that far. The layout measures them in
+// "Helvetica" 9, whatever the tick font is.
+std::int32_t WidestTickLabel(Graph& g, const Axis& axis) {
     const axes::TickSteps steps = axes::StepsOf(g, axis.tickN, axis.tPower);
-    const axes::TickRange ticks = axes::DefinedTickRange(steps, axis, op);
-    const std::string pattern = g.zTickFormat(steps.major);
+    const double m = steps.major;
+    const std::string pattern = g.zTickFormat(m);
+    const std::string first = tk::Format(m * std::ceil(axis.min / (m * steps.scale) - 0.05), pattern);
+    const std::string last = tk::Format(m * std::floor(axis.max / (m * steps.scale) + 0.05), pattern);
     tk::Graphics& gx = *g.GX;
     const std::string entryFont = gx.TextFont();
     const int entrySize = gx.TextSize();
     const bool entryBold = gx.Bold();
     const bool entryItalic = gx.Italic();
     g.SetFontInfo("Helvetica", 9, false, false);
-    const std::int32_t first =
-        axes::TruncatedPixel(gx.StringWidth(axes::TickLabel(ticks.firstMajor, steps, pattern)));
-    const std::int32_t last =
-        axes::TruncatedPixel(gx.StringWidth(axes::TickLabel(ticks.lastMajor, steps, pattern)));
+    const std::int32_t firstWidth = axes::TruncatedPixel(gx.StringWidth(first));
+    const std::int32_t lastWidth = axes::TruncatedPixel(gx.StringWidth(last));
     gx.SetTextFont(entryFont);
     gx.SetTextSize(entrySize);
     gx.SetBold(entryBold);
     gx.SetItalic(entryItalic);
-    return std::max(first, last);
+    return std::max(firstWidth, lastWidth);
 }
 
 } // namespace
@@ -205,10 +207,10 @@ void Graph::zDrawYAxis() {
 }
 
 std::int32_t Graph::zXTickWidth() {
-    return WidestTickLabel(*this, axes::XAxis(*this), "zXTickWidth");
+    return WidestTickLabel(*this, axes::XAxis(*this));
 }
 std::int32_t Graph::zYTickWidth() {
-    return WidestTickLabel(*this, axes::YAxis(*this), "zYTickWidth");
+    return WidestTickLabel(*this, axes::YAxis(*this));
 }
 
 std::string Graph::zTickFormat(double majorStep) {

@@ -17,9 +17,6 @@ bool FitsTickIndex(double index) {
     return index >= -kMaxIndex && index <= kMaxIndex;
 }
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    return a / b - (a % b != 0 && a < 0);
-}
 std::int64_t CeilDiv(std::int64_t a, std::int64_t b) {
     return a / b + (a % b != 0 && a > 0);
 }
@@ -60,8 +57,7 @@ std::optional<TickRange> TickRangeOf(const TickSteps& steps, double min, double 
         return std::nullopt;
     const auto f = static_cast<std::int64_t>(first);
     const auto l = static_cast<std::int64_t>(last);
-    const std::int64_t q = steps.perMajor;
-    return TickRange{f, l, q * CeilDiv(f, q), q * FloorDiv(l, q)};
+    return TickRange{f, l, steps.perMajor * CeilDiv(f, steps.perMajor)};
 }
 
 TickRange DefinedTickRange(const TickSteps& steps, const Axis& axis, const std::string& op) {

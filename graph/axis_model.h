@@ -53,13 +53,12 @@ struct TickSteps {
 
 TickSteps StepsOf(Graph& g, std::int32_t tickN, std::int32_t tPower);
 
-// The indices of the ticks that an axis from min to max shows, and of its first and last major
-// tick. The major sequence starts at the first major tick that is drawn.
+// The indices of the ticks that an axis from min to max shows, and of its first major tick. The
+// major sequence starts at the first major tick that is drawn.
 struct TickRange {
     std::int64_t first;
     std::int64_t last;
     std::int64_t firstMajor;
-    std::int64_t lastMajor;
 };
 
 // None when a tick index does not fit 32 bits: the axis is then too narrow for its distance from

@@ -4,6 +4,8 @@
 #include "toolkit/exceptions.h"
 
 #include <cmath>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -244,12 +246,15 @@ void Graph::HandleResize() {
     else
         FHeight = Height();
     if (!SBH || !SBV) {
-        // The owner's text style and colour outlive the picture they were set on.
-        const TextStyle style = TextStyle::Of(Target());
-        const tk::Color drawingColor = Target().ForeColor();
+        // The owner's text style and colour outlive the picture they were set on, if there was one.
+        std::optional<std::pair<TextStyle, tk::Color>> carried;
+        if (GX)
+            carried.emplace(TextStyle::Of(*GX), GX->ForeColor());
         MakeFrame("HandleResize");
-        style.ApplyTo(*GX);
-        SetColor(drawingColor);
+        if (carried) {
+            carried->first.ApplyTo(*GX);
+            SetColor(carried->second);
+        }
         ReDrawAll();
     }
     UpdateScreen();

@@ -103,10 +103,18 @@ private:
             break;
         case '&':
             // The escaped character begins the next segment without being looked at.
-            if (pos_ < text_.size())
-                ++pos_;
+            SkipCharacter();
             break;
         }
+    }
+
+    // Moves past the character at the reading position: every byte of its UTF-8 sequence, so
+    // that no part of an escaped character counts as a text character of its own.
+    void SkipCharacter() {
+        if (pos_ < text_.size())
+            ++pos_;
+        while (pos_ < text_.size() && (static_cast<unsigned char>(text_[pos_]) & 0xC0) == 0x80)
+            ++pos_;
     }
 
     void TextCharacter() {

@@ -347,6 +347,10 @@ TEST(TickWidth, WiderOfFirstAndLastMajorLabelInHelvetica9) {
         {"-1.0 is wider", -1, 1, -4, 0, 21},
         {"thousands: 0 and 20", 0, 20000, -1, 3, 10},
         {"-#0.00: -0.10 (5 x 5.4, a hair under 27) and 0.20", -0.1, 0.2, -6, 0, 26},
+        // Minor step 0.5, major step 2: each end lies within 5 % of a major step of the major tick
+        // beyond it, which no minor tick reaches; that tick's label is the one measured.
+        {"-9.95 to 9.95 measures -10 and 10", -9.95, 9.95, -1, 0, 16},
+        {"0 to 9.95 measures 0 and 10", 0, 9.95, -1, 0, 10},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -464,6 +464,16 @@ TEST_F(GraphCanvasTest, ResizeWithoutBarsRedrawsIntoTheNewFrame) {
     EXPECT_EQ(ScreenOps().back(), "DrawPicture 0 0 600 400 0 0 600 400");
 }
 
+TEST_F(GraphCanvasTest, ResizeAfterClosingMakesAFrameAgain) {
+    OpenAndDefine();
+    graph.Event_Close();
+    graph.SetBounds(0, 0, 600, 400);
+    graph.HandleResize();
+    ASSERT_NE(graph.GXP, nullptr);
+    EXPECT_EQ(graph.GXP->Width(), 600);
+    EXPECT_EQ(FrameRecorder().Ops().at(0), "FillRect 0 0 600 400");
+}
+
 TEST_F(GraphCanvasTest, PrintDrawsTheFrameLayoutOnThePrinterOnly) {
     OpenAndDefine();
     graph.SetFontInfo("Helvetica", 20, true, true);

@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // "~" adds exactly one pixel to the two letters.
                       Measured{"a~b", 15}, Measured{"~~~", 3},
                       // "&" makes the next character text at the base size.
-                      Measured{"&^b", 14}, Measured{"&&", 7}, Measured{"ab&", 14},
+                      Measured{"&^b", 14}, Measured{"&&", 7}, Measured{"ab&", 14}, Measured{"&\u03B1b", 14},
                       // Font names and sizes are not text; an unclosed one consumes the rest.
                       Measured{"a@Helvetica@b", 14}, Measured{"@Helvetica", 0}, Measured{"ab@cd", 14},
                       Measured{"ab#12", 14}, Measured{"#24#ab", 28}, Measured{"#24#a^b", 24},
@@ -153,9 +153,10 @@ INSTANTIATE_TEST_SUITE_P(Markup, MarkupLineHeightTest,
                                            // first text is what that text samples.
                                            Sampled{"a^b", 12}, Sampled{"^a", 9}, Sampled{"#24#^a", 17},
                                            Sampled{"a$b", 12}, Sampled{"a!b", 12},
-                                           // Escaped characters and closing spaces sample nothing.
-                                           Sampled{"&a", 0}, Sampled{"^$ ", 0}, Sampled{"~", 0},
-                                           Sampled{"@Helvetica", 0}));
+                                           // Escaped characters, whatever their UTF-8 length,
+                                           // and closing spaces sample nothing.
+                                           Sampled{"&a", 0}, Sampled{"&\u03B1", 0}, Sampled{"&\u03B1b", 12},
+                                           Sampled{"^$ ", 0}, Sampled{"~", 0}, Sampled{"@Helvetica", 0}));
 
 TEST_F(SStringMarkupTest, PutsTheTargetStyleBackAfterChangingAllOfIt) {
     graph.SetFontInfo("Times", 10, true, false);
