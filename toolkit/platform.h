@@ -24,6 +24,9 @@ public:
 
     // A picture in logical pixels; null when it cannot be made.
     virtual std::unique_ptr<Picture> NewPicture(int width, int height, int depth) = 0;
+    // A drawing context that prints to a PDF file, finished when the context goes; null when the
+    // file cannot be written. One logical pixel is one point (1/72 inch) on the page.
+    virtual std::unique_ptr<Graphics> OpenPrinter(const std::string& pdfPath) = 0;
     // The resource store, or null where the application has none.
     virtual ResourceStore* Resources() = 0;
     // Gives the window and each of its controls their platform side.

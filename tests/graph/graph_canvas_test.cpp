@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -516,6 +517,29 @@ TEST(GraphQtPrintTest, PrintedPlotHasTheFramesPixels) {
             differing += graph.GXP->Pixel(x, y) != paper->Pixel(x, y);
     EXPECT_EQ(differing, 0);
     EXPECT_NE(paper->Pixel(graph.GLeft, graph.GTop), kWhite) << "the frame lines were printed";
+}
+
+TEST(GraphQtPrintTest, PrintsAWholePlotOnAPrinterAndDrawsOnTheFrameAgainAfterwards) {
+    Graph graph;
+    graph.SetBounds(0, 0, 400, 300);
+    graph.Open = [&] {
+        graph.SetTitle("Probability");
+        graph.DefineGraph(0, 1, 0, 20000);
+    };
+    graph.DrawContent = [&] { graph.DrawLine(0, 0, 1, 20000); };
+    graph.Event_Open();
+    tk::Graphics* const frameContext = graph.GX;
+    const auto path = std::filesystem::temp_directory_path() / "parvok-graph-print.pdf";
+    auto printer = tk::ThePlatform().OpenPrinter(path.string());
+    ASSERT_NE(printer, nullptr);
+
+    graph.PrintGraph(printer.get());
+    printer.reset();
+
+    EXPECT_EQ(graph.GX, frameContext);
+    EXPECT_FALSE(graph.Printing);
+    EXPECT_GT(std::filesystem::file_size(path), 1000u);
+    std::filesystem::remove(path);
 }
 
 } // namespace

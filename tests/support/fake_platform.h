@@ -56,6 +56,9 @@ public:
 class FakePlatform : public tk::Platform {
 public:
     std::unique_ptr<tk::Picture> NewPicture(int width, int height, int depth) override;
+    std::unique_ptr<tk::Graphics> OpenPrinter(const std::string&) override {
+        return std::make_unique<RecordingGraphics>();
+    }
     tk::ResourceStore* Resources() override { return hasResources ? &resources : nullptr; }
     void Realize(tk::Window& window) override;
     int Run() override { return quitCode.value_or(0); }

@@ -36,8 +36,8 @@ QtGraphics::QtGraphics(QPainter* painter) : painter_(painter) {}
 QtGraphics::~QtGraphics() = default;
 
 void QtGraphics::UsePen() {
-    // A cosmetic pen is one device pixel wide whatever the scale, so lines stay crisp.
-    QPen pen(ToQColor(ForeColor()), 0);
+    // A cosmetic pen (width 0) is one device pixel wide whatever the scale, so lines stay crisp.
+    QPen pen(ToQColor(ForeColor()), lineWidth_);
     pen.setCapStyle(Qt::SquareCap);
     painter_->setPen(pen);
     painter_->setBrush(Qt::NoBrush);

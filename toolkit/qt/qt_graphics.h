@@ -34,12 +34,17 @@ public:
 
     QPainter& Painter() { return *painter_; }
 
+protected:
+    // Width of lines and outlines in logical pixels; 0, the default, is one device pixel.
+    void SetLineWidth(qreal width) { lineWidth_ = width; }
+
 private:
     void UsePen();
     void UseFont();
 
     std::unique_ptr<QPainter> ownPainter_;
     QPainter* painter_;
+    qreal lineWidth_ = 0;
 };
 
 } // namespace tk::qt

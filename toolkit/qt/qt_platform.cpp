@@ -2,6 +2,7 @@
 
 #include "toolkit/qt/qt_picture.h"
 #include "toolkit/qt/qt_platform_impl.h"
+#include "toolkit/qt/qt_printer_graphics.h"
 #include "toolkit/qt/qt_window_peer.h"
 #include "toolkit/window.h"
 
@@ -46,6 +47,13 @@ std::unique_ptr<tk::Picture> QtPlatform::NewPicture(int width, int height, int d
     if (!picture->IsValid())
         return nullptr;
     return picture;
+}
+
+std::unique_ptr<tk::Graphics> QtPlatform::OpenPrinter(const std::string& pdfPath) {
+    auto printer = std::make_unique<QtPrinterGraphics>(pdfPath);
+    if (!printer->IsActive())
+        return nullptr;
+    return printer;
 }
 
 void QtPlatform::Realize(tk::Window& window) {

@@ -12,6 +12,7 @@ public:
     QtPlatform(int& argc, char** argv);
 
     std::unique_ptr<tk::Picture> NewPicture(int width, int height, int depth) override;
+    std::unique_ptr<tk::Graphics> OpenPrinter(const std::string& pdfPath) override;
     tk::ResourceStore* Resources() override { return &resources_; }
     void Realize(tk::Window& window) override;
     int Run() override;
