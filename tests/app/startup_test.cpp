@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 
 namespace {
 
@@ -81,6 +82,24 @@ TEST(Startup, MainWindowHasAFixedContentAreaAndNoMaximizeButton) {
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+}
+
+TEST(Startup, MainWindowEnablesOnlyWhatCanActNow) {
+    std::map<QString, bool> enabled;
+    RunAndThen([&] {
+        QMainWindow* main = MainWindowWidget();
+        for (QAction* menu : main->menuBar()->actions()) {
+            emit menu->menu()->aboutToShow();
+            for (QAction* item : menu->menu()->actions())
+                if (!item->isSeparator())
+                    enabled[item->objectName()] = item->isEnabled();
+        }
+        main->close();
+    });
+    EXPECT_TRUE(enabled["FileQuit"]);
+    EXPECT_TRUE(enabled["HelpAbout"]) << "the main window handles it";
+    for (const char* edit : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"})
+        EXPECT_FALSE(enabled[edit]) << edit << ": no field has the focus";
 }
 
 TEST(Startup, MainWindowShowsTheMenuBarInItsOrder) {
