@@ -3,352 +3,236 @@
 // The graph rectangle is 400 x 200 at (10, 20) with one pixel a unit on both axes, x and y from 0:
 // data (x, y) is pixel (10 + x, 220 - y).
 
-#include "graph/graph.h"
-#include "tests/support/recording_graphics.h"
+#include "tests/graph/opened_graph.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <limits>
+#include <iterator>
 #include <string>
+#include <tuple>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace {
 
-using Ops = std::vector<std::string>;
+using namespace testing_graph;
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr tk::Color kBlack = tk::RGB(0, 0, 0);
-constexpr tk::Color kRed = tk::RGB(255, 0, 0);
+using Draw = std::function<void(Graph&)>;
 
-class Primitives : public ::testing::Test {
+class Primitives : public ::testing::Test, protected RecordingTarget {
 protected:
     Primitives() {
-        g.GX = &target;
-        g.CBlack = kBlack;
-        g.GLeft = 10;
-        g.GTop = 20;
-        g.GWidth = 400;
-        g.GHeight = 200;
+        graph.CBlack = kBlack;
+        graph.GLeft = 10;
+        graph.GTop = 20;
+        graph.GWidth = 400;
+        graph.GHeight = 200;
         SetYRange(0, 200);
-        g.XMin = 0;
-        g.XMax = 400;
-        g.XVtoPix = 1;
+        graph.XMin = 0;
+        graph.XMax = 400;
+        graph.XVtoPix = 1;
     }
 
     void SetYRange(double min, double max) {
-        g.YMin = min;
-        g.YMax = max;
-        g.YVToPix = g.GHeight / (max - min);
+        graph.YMin = min;
+        graph.YMax = max;
+        graph.YVToPix = graph.GHeight / (max - min);
     }
 
-    // The calls of one drawing, and RErr after it when it was `entry` before.
-    Ops Drawn(const std::function<void()>& draw, bool entry = false) {
+    // The calls of one drawing made with RErr `entry` before it.
+    Ops Drawn(const Draw& draw, bool entry = false) {
         target.Clear();
-        g.RErr = entry;
-        draw();
+        graph.RErr = entry;
+        draw(graph);
         return target.Ops();
     }
 
-    fake::RecordingGraphics target;
-    Graph g;
-};
-
-struct Case {
-    const char* name;
-    std::function<void(Graph&)> draw;
-    Ops ops;
-    bool outOfRange;
-};
-
-void ExpectCases(Graph& g, fake::RecordingGraphics& target, const std::vector<Case>& cases) {
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        target.Clear();
-        g.RErr = false;
-        c.draw(g);
-        EXPECT_EQ(c.ops, target.Ops());
-        EXPECT_EQ(c.outOfRange, g.RErr);
+    // Each case: what it is, the drawing, its calls, and whether it met a value out of range.
+    void ExpectCases(const std::vector<std::tuple<const char*, Draw, Ops, bool>>& cases) {
+        for (const auto& [name, draw, ops, outOfRange] : cases) {
+            EXPECT_EQ(Drawn(draw), ops) << name;
+            EXPECT_EQ(graph.RErr, outOfRange) << name;
+        }
     }
-}
+
+    // One primitive with its arguments bound, and each primitive so.
+    template <class... Args>
+    static Draw Bind(void (Graph::*primitive)(Args...), std::type_identity_t<Args>... args) {
+        return [=](Graph& g) { (g.*primitive)(args...); };
+    }
+    static Draw Line(double a, double b, double c, double d) { return Bind(&Graph::DrawLine, a, b, c, d); }
+    static Draw Point(double x, double y) { return Bind(&Graph::DrawPoint, x, y); }
+    static Draw Shape(double x, double y, int shape) { return Bind(&Graph::DrawShape, x, y, shape); }
+    static Draw Bar(double x, double y, double width) { return Bind(&Graph::DrawBar, x, y, width); }
+    static Draw XU(double x, double y, double p, double m) { return Bind(&Graph::DrawXUBar, x, y, p, m); }
+    static Draw YU(double x, double y, double p, double m) { return Bind(&Graph::DrawYUBar, x, y, p, m); }
+    static Draw Vector(double a, double b, double c, double d) {
+        return Bind(&Graph::DrawVector, a, b, c, d);
+    }
+    static Draw CurveStart(double x, double y) { return Bind(&Graph::CurveStart, x, y); }
+    static Draw CurveTo(double x, double y) { return Bind(&Graph::CurveTo, x, y); }
+};
 
 // ---- Lines, points and markers ----
 
-TEST_F(Primitives, LineIsDrawnOnlyWithBothEndsInRange) {
-    ExpectCases(
-        g, target,
-        {
-            {"inside", [](Graph& g) { g.DrawLine(10, 10, 100, 50); }, {"DrawLine 20 210 110 170"}, false},
-            {"on the axis ends",
-             [](Graph& g) { g.DrawLine(0, 0, 400, 200); },
-             {"DrawLine 10 220 410 20"},
-             false},
-            {"x just beyond the tolerance of 0.004",
-             [](Graph& g) { g.DrawLine(10, 10, 400.005, 50); },
-             {},
-             true},
-            {"y just below", [](Graph& g) { g.DrawLine(10, -0.001, 100, 50); }, {}, true},
-            {"not a number", [](Graph& g) { g.DrawLine(kNaN, 10, 100, 50); }, {}, true},
-            {"infinite", [](Graph& g) { g.DrawLine(10, 10, 100, kInf); }, {}, true},
-        });
-}
-
-TEST_F(Primitives, PointIsAFilledDotFivePixelsAcross) {
-    ExpectCases(g, target,
-                {
-                    {"on the top right corner",
-                     [](Graph& g) { g.DrawPoint(400, 200); },
-                     {"FillOval 408 18 5 5"},
-                     false},
-                    {"outside", [](Graph& g) { g.DrawPoint(-1, 5); }, {}, true},
-                    {"not a number", [](Graph& g) { g.DrawPoint(5, kNaN); }, {}, true},
-                });
+TEST_F(Primitives, LinesAndPointsAreDrawnOnlyWithEveryEndInRange) {
+    ExpectCases({
+        {"inside", Line(10, 10, 100, 50), {"DrawLine 20 210 110 170"}, false},
+        {"on the axis ends", Line(0, 0, 400, 200), {"DrawLine 10 220 410 20"}, false},
+        {"x just beyond the tolerance of 0.004", Line(10, 10, 400.005, 50), {}, true},
+        {"y just below", Line(10, -0.001, 100, 50), {}, true},
+        {"not a number", Line(kNaN, 10, 100, 50), {}, true},
+        {"infinite", Line(10, 10, 100, kInf), {}, true},
+        {"point: a dot 5 across on the corner", Point(400, 200), {"FillOval 408 18 5 5"}, false},
+        {"point outside", Point(-1, 5), {}, true},
+        {"point not a number", Point(5, kNaN), {}, true},
+    });
 }
 
 TEST_F(Primitives, EachMarkerAtPixel110_170) {
-    const Ops diagonal{"DrawLine 108 168 112 172", "DrawLine 108 172 112 168"};
-    const Ops upright{"DrawLine 110 167 110 173", "DrawLine 107 170 113 170"};
-    const struct {
-        std::int32_t shape;
-        Ops ops;
-    } cases[] = {
-        {0, {"FillOval 108 168 5 5"}},
-        {1, {"DrawOval 108 168 5 5"}},
-        {2, {"FillRect 108 168 5 5"}},
-        {3, {"DrawRect 108 168 4 4"}},
-        {4, diagonal},
-        {5, upright},
-        {6, {"DrawOval 107 167 7 7", diagonal[0], diagonal[1]}},
-        {7, {"DrawOval 107 167 7 7", upright[0], upright[1]}},
-        {8, {"FillPolygon 106 167 110 174 114 167"}},
-        {9, {"DrawPolygon 107 168 110 173 113 168"}},
-        {10, {"FillOval 108 168 5 5"}},
-        {12, {"FillOval 108 168 5 5"}},
-        {-1, {"FillOval 108 168 5 5"}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.shape);
-        EXPECT_EQ(c.ops, Drawn([&] { g.DrawShape(100, 50, c.shape); }));
-        EXPECT_FALSE(g.RErr);
+    const std::string diagonal[] = {"DrawLine 108 168 112 172", "DrawLine 108 172 112 168"};
+    const std::string upright[] = {"DrawLine 110 167 110 173", "DrawLine 107 170 113 170"};
+    const std::string dot = "FillOval 108 168 5 5", ring = "DrawOval 107 167 7 7";
+    const std::pair<int, Ops> cases[] = {{0, {dot}},
+                                         {1, {"DrawOval 108 168 5 5"}},
+                                         {2, {"FillRect 108 168 5 5"}},
+                                         {3, {"DrawRect 108 168 4 4"}},
+                                         {4, {diagonal[0], diagonal[1]}},
+                                         {5, {upright[0], upright[1]}},
+                                         {6, {ring, diagonal[0], diagonal[1]}},
+                                         {7, {ring, upright[0], upright[1]}},
+                                         {8, {"FillPolygon 106 167 110 174 114 167"}},
+                                         {9, {"DrawPolygon 107 168 110 173 113 168"}},
+                                         {10, {dot}},
+                                         {-1, {dot}}};
+    for (const auto& [shape, ops] : cases) {
+        EXPECT_EQ(Drawn(Shape(100, 50, shape)), ops) << shape;
+        EXPECT_FALSE(graph.RErr);
     }
-    EXPECT_TRUE(Drawn([&] { g.DrawShape(100, 250, 1); }).empty());
-    EXPECT_TRUE(g.RErr);
+    EXPECT_TRUE(Drawn(Shape(100, 250, 1)).empty());
+    EXPECT_TRUE(graph.RErr);
 }
 
 // ---- Bars ----
 
 TEST_F(Primitives, BarsAreClampedToTheRectangle) {
-    ExpectCases(
-        g, target,
-        {
-            {"rising from the zero line",
-             [](Graph& g) { g.DrawBar(100, 50, 20); },
-             {"DrawRect 100 220 20 -50"},
-             false},
-            {"narrower than a pixel", [](Graph& g) { g.DrawBar(100, 50, 0.4); }, {}, false},
-            {"on the zero line's row", [](Graph& g) { g.DrawBar(100, 0.3, 20); }, {}, false},
-            {"above the top", [](Graph& g) { g.DrawBar(100, 500, 20); }, {"DrawRect 100 220 20 -200"}, true},
-            {"over the right edge",
-             [](Graph& g) { g.DrawBar(395, 50, 20); },
-             {"DrawRect 395 220 15 -50"},
-             true},
-            {"value not a number", [](Graph& g) { g.DrawBar(100, kNaN, 20); }, {}, true},
-            {"width not a number", [](Graph& g) { g.DrawBar(100, 50, kNaN); }, {}, true},
-            {"infinitely wide",
-             [](Graph& g) { g.DrawBar(100, 50, kInf); },
-             {"DrawRect 10 220 400 -50"},
-             true},
-        });
-}
-
-TEST_F(Primitives, BarWithZeroBelowTheRangeGrowsFromTheBottomEdge) {
+    ExpectCases({
+        {"rising from the zero line", Bar(100, 50, 20), {"DrawRect 100 220 20 -50"}, false},
+        {"narrower than a pixel", Bar(100, 50, 0.4), {}, false},
+        {"on the zero line's row", Bar(100, 0.3, 20), {}, false},
+        {"above the top", Bar(100, 500, 20), {"DrawRect 100 220 20 -200"}, true},
+        {"over the right edge", Bar(395, 50, 20), {"DrawRect 395 220 15 -50"}, true},
+        {"value not a number", Bar(100, kNaN, 20), {}, true},
+        {"width not a number", Bar(100, 50, kNaN), {}, true},
+        {"infinitely wide", Bar(100, 50, kInf), {"DrawRect 10 220 400 -50"}, true},
+    });
     SetYRange(50, 250);
-    EXPECT_EQ(Ops{"DrawRect 100 220 20 -50"}, Drawn([&] { g.DrawBar(100, 100, 20); }));
-    EXPECT_TRUE(g.RErr);
-}
-
-// With zero inside the y range a non-number, taken to the lower edge, would make a bar down to it.
-TEST_F(Primitives, BarToANonNumberIsNotDrawnWhereverZeroLies) {
+    EXPECT_EQ(Drawn(Bar(100, 100, 20)), Ops{"DrawRect 100 220 20 -50"}) << "zero below: from the bottom edge";
+    EXPECT_TRUE(graph.RErr);
+    // With zero inside the range, a non-number taken to the lower edge would make a bar down to it.
     SetYRange(-100, 100);
-    EXPECT_TRUE(Drawn([&] { g.DrawBar(100, kNaN, 20); }).empty());
-    EXPECT_TRUE(g.RErr);
+    EXPECT_TRUE(Drawn(Bar(100, kNaN, 20)).empty());
+    EXPECT_TRUE(graph.RErr);
 }
 
 TEST_F(Primitives, BlackBarIsAnOutlineOtherColoursAreFilledAndOutlinedInBlack) {
-    const struct {
-        const char* name;
-        tk::Color color;
-        Ops ops;
-        std::vector<tk::Color> colors;
-    } cases[] = {
-        {"black", kBlack, {"DrawRect 100 220 20 -50"}, {kBlack}},
-        {"red", kRed, {"FillRect 100 220 20 -50", "DrawRect 100 220 20 -50"}, {kRed, kBlack}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        g.SetColor(c.color);
-        EXPECT_EQ(c.ops, Drawn([&] { g.DrawBar(100, 50, 20); }));
-        std::vector<tk::Color> colors;
+    const std::tuple<tk::Color, Ops, std::vector<tk::Color>> cases[] = {
+        {kBlack, {"DrawRect 100 220 20 -50"}, {kBlack}},
+        {kRed, {"FillRect 100 220 20 -50", "DrawRect 100 220 20 -50"}, {kRed, kBlack}}};
+    for (const auto& [color, ops, colors] : cases) {
+        graph.SetColor(color);
+        EXPECT_EQ(Drawn(Bar(100, 50, 20)), ops);
+        std::vector<tk::Color> drawnIn;
         for (const auto& call : target.Calls())
-            colors.push_back(call.color);
-        EXPECT_EQ(c.colors, colors);
-        EXPECT_EQ(c.color, target.ForeColor());
+            drawnIn.push_back(call.color);
+        EXPECT_EQ(drawnIn, colors);
+        EXPECT_EQ(target.ForeColor(), color);
     }
-}
-
-TEST_F(Primitives, BarLeavesAnEarlierRangeErrorStanding) {
-    Drawn([&] { g.DrawBar(100, 50, 20); }, true);
-    EXPECT_TRUE(g.RErr);
 }
 
 // ---- Error bars ----
 
-TEST_F(Primitives, HorizontalErrorBars) {
-    ExpectCases(g, target,
-                {
-                    {"inside",
-                     [](Graph& g) { g.DrawXUBar(100, 50, 20, 30); },
-                     {"DrawLine 80 173 80 167", "DrawLine 130 173 130 167", "DrawLine 80 170 130 170"},
-                     false},
-                    {"beyond the left edge",
-                     [](Graph& g) { g.DrawXUBar(100, 50, 20, 200); },
-                     {"DrawLine 130 173 130 167", "DrawLine 10 170 130 170"},
-                     true},
-                    {"beyond both edges",
-                     [](Graph& g) { g.DrawXUBar(100, 50, 400, 200); },
-                     {"DrawLine 10 170 410 170"},
-                     true},
-                    {"both beyond the right edge", [](Graph& g) { g.DrawXUBar(500, 50, 10, 10); }, {}, true},
-                    {"y out of range", [](Graph& g) { g.DrawXUBar(100, 300, 20, 30); }, {}, true},
-                    {"minus not a number", [](Graph& g) { g.DrawXUBar(100, 50, 20, kNaN); }, {}, true},
-                    {"x not a number", [](Graph& g) { g.DrawXUBar(kNaN, 50, 20, 30); }, {}, true},
-                });
-}
-
-TEST_F(Primitives, VerticalErrorBars) {
-    ExpectCases(g, target,
-                {
-                    {"inside",
-                     [](Graph& g) { g.DrawYUBar(100, 50, 20, 30); },
-                     {"DrawLine 113 200 107 200", "DrawLine 113 150 107 150", "DrawLine 110 200 110 150"},
-                     false},
-                    {"beyond the bottom edge",
-                     [](Graph& g) { g.DrawYUBar(100, 50, 20, 100); },
-                     {"DrawLine 113 150 107 150", "DrawLine 110 220 110 150"},
-                     true},
-                    {"beyond both edges",
-                     [](Graph& g) { g.DrawYUBar(100, 50, 200, 100); },
-                     {"DrawLine 110 220 110 20"},
-                     true},
-                    {"both beyond the top edge", [](Graph& g) { g.DrawYUBar(100, 300, 10, 10); }, {}, true},
-                    {"x out of range", [](Graph& g) { g.DrawYUBar(-5, 50, 20, 30); }, {}, true},
-                    {"plus not a number", [](Graph& g) { g.DrawYUBar(100, 50, kNaN, 30); }, {}, true},
-                });
+// Caps 6 pixels across at each end within the rectangle, and the bar between, cut at the edges.
+TEST_F(Primitives, ErrorBarsLeaveOutTheCapOfAnEndBeyondAnEdge) {
+    const std::string x80 = "DrawLine 80 173 80 167", x130 = "DrawLine 130 173 130 167";
+    const std::string y200 = "DrawLine 113 200 107 200", y150 = "DrawLine 113 150 107 150";
+    ExpectCases({
+        {"x inside", XU(100, 50, 20, 30), {x80, x130, "DrawLine 80 170 130 170"}, false},
+        {"x beyond the left edge", XU(100, 50, 20, 200), {x130, "DrawLine 10 170 130 170"}, true},
+        {"x beyond both edges", XU(100, 50, 400, 200), {"DrawLine 10 170 410 170"}, true},
+        {"x both beyond the right edge", XU(500, 50, 10, 10), {}, true},
+        {"x with y out of range", XU(100, 300, 20, 30), {}, true},
+        {"x minus not a number", XU(100, 50, 20, kNaN), {}, true},
+        {"y inside", YU(100, 50, 20, 30), {y200, y150, "DrawLine 110 200 110 150"}, false},
+        {"y beyond the bottom edge", YU(100, 50, 20, 100), {y150, "DrawLine 110 220 110 150"}, true},
+        {"y beyond both edges", YU(100, 50, 200, 100), {"DrawLine 110 220 110 20"}, true},
+        {"y both beyond the top edge", YU(100, 300, 10, 10), {}, true},
+        {"y with x out of range", YU(-5, 50, 20, 30), {}, true},
+        {"y plus not a number", YU(100, 50, kNaN, 30), {}, true},
+    });
 }
 
 // ---- Vectors ----
 
 TEST_F(Primitives, VectorHeadsByPixelLength) {
-    ExpectCases(g, target,
-                {
-                    {"2 pixels: nothing", [](Graph& g) { g.DrawVector(100, 50, 2, 0); }, {}, false},
-                    {"10 pixels: bare shaft",
-                     [](Graph& g) { g.DrawVector(100, 50, 6, 8); },
-                     {"DrawLine 110 170 116 162"},
-                     false},
-                    {"20 pixels: head half its length",
-                     [](Graph& g) { g.DrawVector(100, 50, 12, 16); },
-                     {"DrawLine 110 170 122 154", "FillPolygon 122 154 112 159 120 165"},
-                     false},
-                    {"25 pixels: head 10 long",
-                     [](Graph& g) { g.DrawVector(100, 50, 15, 20); },
-                     {"DrawLine 110 170 125 150", "FillPolygon 125 150 115 155 123 161"},
-                     false},
-                    {"50 pixels: head 10 long",
-                     [](Graph& g) { g.DrawVector(100, 50, 30, 40); },
-                     {"DrawLine 110 170 140 130", "FillPolygon 140 130 130 135 138 141"},
-                     false},
-                    {"tip outside: nothing", [](Graph& g) { g.DrawVector(100, 50, 400, 0); }, {}, true},
-                    {"tail outside: head only",
-                     [](Graph& g) { g.DrawVector(-50, 50, 100, 0); },
-                     {"FillPolygon 60 170 50 165 50 175"},
-                     true},
-                    {"not a number", [](Graph& g) { g.DrawVector(100, 50, kNaN, 10); }, {}, true},
-                });
-}
-
-// Two pixels a unit make the pixel length of a vector from far outside the range overflow: the head
-// then has no direction and is left out rather than drawn from a non-number.
-TEST_F(Primitives, VectorWhosePixelLengthOverflowsDrawsNoHead) {
-    g.XMax = 200;
-    g.XVtoPix = 2;
-    EXPECT_TRUE(Drawn([&] { g.DrawVector(-1.5e308, 50, 1.5e308, 0); }).empty());
-    EXPECT_TRUE(g.RErr);
+    const std::string shaft20 = "DrawLine 110 170 122 154", shaft50 = "DrawLine 110 170 140 130";
+    // Nothing up to 2 pixels, a bare shaft up to 10, then a head half as long as the vector up to 20
+    // pixels and 10 pixels long beyond.
+    ExpectCases({
+        {"2 pixels: nothing", Vector(100, 50, 2, 0), {}, false},
+        {"10 pixels: bare shaft", Vector(100, 50, 6, 8), {"DrawLine 110 170 116 162"}, false},
+        {"20 pixels", Vector(100, 50, 12, 16), {shaft20, "FillPolygon 122 154 112 159 120 165"}, false},
+        {"50 pixels", Vector(100, 50, 30, 40), {shaft50, "FillPolygon 140 130 130 135 138 141"}, false},
+        {"tip outside: nothing", Vector(100, 50, 400, 0), {}, true},
+        {"tail outside: head only", Vector(-50, 50, 100, 0), {"FillPolygon 60 170 50 165 50 175"}, true},
+        {"not a number", Vector(100, 50, kNaN, 10), {}, true},
+    });
+    // Two pixels a unit make the pixel length of a vector from far outside overflow: the head then
+    // has no direction and is left out rather than drawn from a non-number.
+    graph.XMax = 200;
+    graph.XVtoPix = 2;
+    EXPECT_TRUE(Drawn(Vector(-1.5e308, 50, 1.5e308, 0)).empty());
+    EXPECT_TRUE(graph.RErr);
 }
 
 // ---- Curves ----
 
-TEST_F(Primitives, CurveThroughAPointOutOfRangeResumesFromTheClampedEdge) {
-    target.Clear();
-    g.RErr = false;
-    g.CurveStart(0, 0);
-    g.CurveTo(100, 50);
-    g.CurveTo(500, 60);
-    EXPECT_EQ(410, g.PrevCurvH);
-    EXPECT_EQ(160, g.PrevCurvV);
-    g.CurveTo(200, 100);
-    EXPECT_EQ((Ops{"DrawLine 10 220 110 170", "DrawLine 410 160 210 120"}), target.Ops());
-    EXPECT_TRUE(g.RErr);
-}
-
-TEST_F(Primitives, CurveStartRecordsAClampedStartAndTheRangeError) {
-    EXPECT_TRUE(Drawn([&] { g.CurveStart(-10, 300); }).empty());
-    EXPECT_TRUE(g.RErr);
-    EXPECT_EQ(Ops{"DrawLine 10 20 110 170"}, Drawn([&] { g.CurveTo(100, 50); }));
-}
-
-TEST_F(Primitives, CurveToWithoutAStartBeginsAtTheFrameOrigin) {
-    EXPECT_EQ(Ops{"DrawLine 0 0 110 170"}, Drawn([&] { g.CurveTo(100, 50); }));
-}
-
-TEST_F(Primitives, CurveToANonNumberDrawsNothingToIt) {
-    g.CurveStart(0, 0);
-    EXPECT_TRUE(Drawn([&] { g.CurveTo(100, kNaN); }).empty());
-    EXPECT_TRUE(g.RErr);
-    EXPECT_EQ(110, g.PrevCurvH);
-    EXPECT_EQ(220, g.PrevCurvV);
+TEST_F(Primitives, CurveDrawsToEachPointInRangeFromThePreviousOneClamped) {
+    EXPECT_EQ(Drawn(CurveTo(100, 50)), Ops{"DrawLine 0 0 110 170"})
+        << "without a start: from the frame origin";
+    EXPECT_TRUE(Drawn(CurveStart(-10, 300)).empty());
+    EXPECT_TRUE(graph.RErr);
+    EXPECT_EQ(Drawn(CurveTo(100, 50)), Ops{"DrawLine 10 20 110 170"}) << "from the clamped start";
+    EXPECT_TRUE(Drawn(CurveTo(500, 60)).empty());
+    EXPECT_TRUE(graph.RErr);
+    EXPECT_EQ(Drawn(CurveTo(200, 100)), Ops{"DrawLine 410 160 210 120"}) << "from the clamped edge";
+    EXPECT_FALSE(graph.RErr);
+    EXPECT_TRUE(Drawn(CurveTo(100, kNaN)).empty());
+    EXPECT_TRUE(graph.RErr);
+    EXPECT_EQ(Drawn(CurveTo(200, 100)), Ops{"DrawLine 110 220 210 120"});
 }
 
 // ---- The range error across calls ----
 
 TEST_F(Primitives, RangeErrorIsStickyAndNeverSetByInRangeDrawing) {
-    const std::vector<std::pair<const char*, std::function<void()>>> inRange{
-        {"DrawLine", [&] { g.DrawLine(1, 1, 2, 2); }},
-        {"DrawPoint", [&] { g.DrawPoint(1, 1); }},
-        {"DrawShape", [&] { g.DrawShape(1, 1, 4); }},
-        {"DrawBar", [&] { g.DrawBar(50, 50, 10); }},
-        {"DrawXUBar", [&] { g.DrawXUBar(50, 50, 1, 1); }},
-        {"DrawYUBar", [&] { g.DrawYUBar(50, 50, 1, 1); }},
-        {"DrawVector", [&] { g.DrawVector(50, 50, 30, 40); }},
-        {"CurveStart", [&] { g.CurveStart(1, 1); }},
-        {"CurveTo", [&] { g.CurveTo(2, 2); }},
-    };
-    for (const auto& [name, draw] : inRange) {
-        SCOPED_TRACE(name);
+    const Draw inRange[] = {Line(1, 1, 2, 2),       Point(1, 1),      Shape(1, 1, 4),
+                            Bar(50, 50, 10),        XU(50, 50, 1, 1), YU(50, 50, 1, 1),
+                            Vector(50, 50, 30, 40), CurveTo(2, 2),    CurveStart(1, 1)};
+    for (std::size_t i = 0; i < std::size(inRange); ++i)
         for (bool entry : {false, true}) {
-            Drawn(draw, entry);
-            EXPECT_EQ(entry, g.RErr);
+            Drawn(inRange[i], entry);
+            EXPECT_EQ(graph.RErr, entry) << "drawing " << i;
         }
-    }
 }
 
 TEST_F(Primitives, PrimitivesRaiseBeforeTheGraphIsDefined) {
-    g.GWidth = 0;
-    g.GHeight = 0;
-    EXPECT_THROW(g.DrawLine(1, 1, 2, 2), GraphError);
-    EXPECT_THROW(g.DrawBar(1, 1, 1), GraphError);
-    EXPECT_THROW(g.CurveTo(1, 1), GraphError);
+    graph.GWidth = 0;
+    graph.GHeight = 0;
+    EXPECT_THROW(graph.DrawLine(1, 1, 2, 2), GraphError);
+    EXPECT_THROW(graph.DrawBar(1, 1, 1), GraphError);
+    EXPECT_THROW(graph.CurveTo(1, 1), GraphError);
     EXPECT_TRUE(target.Ops().empty());
 }
 
