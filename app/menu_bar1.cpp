@@ -1,13 +1,7 @@
 #include "app/menu_bar1.h"
 
 #include "toolkit/exceptions.h"
-
-namespace {
-std::unique_ptr<MenuBar1>& SharedBar() {
-    static std::unique_ptr<MenuBar1> bar;
-    return bar;
-}
-} // namespace
+#include "toolkit/shared_instance.h"
 
 MenuBar1::MenuBar1() {
     Untitled0();
@@ -16,13 +10,15 @@ MenuBar1::MenuBar1() {
 }
 
 MenuBar1& MenuBar1::Instance() {
-    if (!SharedBar())
-        SharedBar() = std::make_unique<MenuBar1>();
-    return *SharedBar();
+    return tk::SharedInstance<MenuBar1>::Get();
 }
 
 void MenuBar1::Release() {
-    SharedBar().reset();
+    tk::SharedInstance<MenuBar1>::Release();
+}
+
+std::unique_ptr<MenuBar1> MenuBar1::Make() {
+    return std::make_unique<MenuBar1>();
 }
 
 void MenuBar1::Untitled0() {

@@ -13,6 +13,7 @@ public:
     // The shared instance, built on the first call and kept until Release.
     static MenuBar1& Instance();
     static void Release();
+    static std::unique_ptr<MenuBar1> Make();
 
     void Untitled0(); // File
     void Untitled1(); // Edit

@@ -2,7 +2,9 @@
 // grid and the zero lines, and the measuring of tick labels for the layout.
 
 #include "graph/axis_model.h"
+#include "graph/drawing_state.h"
 #include "graph/graph.h"
+#include "graph/pixels.h"
 #include "toolkit/numbers.h"
 
 #include <algorithm>
@@ -10,12 +12,12 @@
 #include <string>
 
 using axes::Axis;
+using axes::kGap;
 
 namespace {
 
 constexpr std::int32_t kMajorTickLength = 5;
 constexpr std::int32_t kMinorTickLength = 3;
-constexpr std::int32_t kGap = 8;
 
 tk::Point Along(tk::Point from, tk::Point direction, std::int32_t distance) {
     return {from.x + direction.x * distance, from.y + direction.y * distance};
@@ -25,31 +27,24 @@ tk::Point Along(tk::Point from, tk::Point direction, std::int32_t distance) {
 // carrying the ticks is, which way the ticks point and where the labels go.
 class AxisPainter {
 public:
-    AxisPainter(Graph& g, const Axis& axis, std::string op) : g_(g), axis_(axis), op_(std::move(op)) {}
+    AxisPainter(Graph& g, const Axis& axis, std::string op)
+        : g_(g), gx_(g.Target()), axis_(axis), op_(std::move(op)) {}
     virtual ~AxisPainter() = default;
 
+    // Ticks and their labels in the colour on entry, then the grid, then the zero line.
     void Draw() {
-        tk::Graphics& gx = *g_.GX;
-        const tk::Color entryColor = gx.ForeColor();
-        const std::string entryFont = gx.TextFont();
-        const int entrySize = gx.TextSize();
+        const KeepDrawingState keep(gx_);
         const axes::TickSteps steps = axes::StepsOf(g_, axis_.tickN, axis_.tPower);
         const axes::TickRange ticks = axes::DefinedTickRange(steps, axis_, op_);
         const bool hasTicks = axes::HasTicks(axis_.flags);
-        if (hasTicks) {
+        if (hasTicks)
             DrawTicks(steps, ticks);
-            gx.SetTextFont(entryFont);
-            gx.SetTextSize(entrySize);
-        }
         if (g_.HasGrid) {
             g_.SetColor(g_.CGrid);
             DrawGrid(steps, ticks, hasTicks ? 1 : 0);
-            g_.SetColor(entryColor);
         }
-        if (axis_.min < 0 && 0 < axis_.max && (axis_.flags & axes::kZeroLineBit)) {
+        if (axis_.min < 0 && 0 < axis_.max && (axis_.flags & axes::kZeroLineBit))
             DrawZeroLine();
-            g_.SetColor(entryColor);
-        }
     }
 
 protected:
@@ -63,13 +58,14 @@ protected:
     virtual void DrawPowerLabel(std::int32_t p, const std::string& sstring) = 0;
 
     Graph& g_;
+    tk::Graphics& gx_;
 
 private:
     std::int32_t PixelOf(const axes::TickSteps& steps, std::int64_t i) {
         return (g_.*axis_.coord)(static_cast<double>(i) * steps.minor * steps.scale);
     }
 
-    void Line(tk::Point from, tk::Point to) { g_.GX->DrawLine(from.x, from.y, to.x, to.y); }
+    void Line(tk::Point from, tk::Point to) { gx_.DrawLine(from.x, from.y, to.x, to.y); }
 
     void Tick(std::int32_t p, std::int32_t length) { Line(OnFrame(p), Along(OnFrame(p), Outward(), length)); }
 
@@ -131,8 +127,8 @@ protected:
     tk::Point Outward() const override { return {0, 1}; }
 
     void DrawTickLabel(std::int32_t p, const std::string& label) override {
-        const std::int32_t halfWidth = axes::TruncatedPixel(g_.GX->StringWidth(label) / 2);
-        g_.GX->DrawString(label, p - halfWidth, Bottom() + 15);
+        const std::int32_t halfWidth = pixels::Truncated(gx_.StringWidth(label) / 2);
+        gx_.DrawString(label, p - halfWidth, Bottom() + 15);
     }
 
     void DrawPowerLabel(std::int32_t p, const std::string& sstring) override {
@@ -151,8 +147,8 @@ protected:
     tk::Point Outward() const override { return {-1, 0}; }
 
     void DrawTickLabel(std::int32_t p, const std::string& label) override {
-        const std::int32_t width = axes::TruncatedPixel(g_.GX->StringWidth(label));
-        g_.GX->DrawString(label, g_.GLeft - width - 7, p + 3);
+        const std::int32_t width = pixels::Truncated(gx_.StringWidth(label));
+        gx_.DrawString(label, g_.GLeft - width - 7, p + 3);
     }
 
     void DrawPowerLabel(std::int32_t p, const std::string& sstring) override {
@@ -169,34 +165,25 @@ std::int32_t WidestTickLabel(Graph& g, const Axis& axis) {
     const std::string pattern = g.zTickFormat(m);
     const std::string first = tk::Format(m * std::ceil(axis.min / (m * steps.scale) - 0.05), pattern);
     const std::string last = tk::Format(m * std::floor(axis.max / (m * steps.scale) + 0.05), pattern);
-    tk::Graphics& gx = *g.GX;
-    const std::string entryFont = gx.TextFont();
-    const int entrySize = gx.TextSize();
-    const bool entryBold = gx.Bold();
-    const bool entryItalic = gx.Italic();
+    tk::Graphics& gx = g.Target();
+    const KeepDrawingState keep(gx);
     g.SetFontInfo("Helvetica", 9, false, false);
-    const std::int32_t firstWidth = axes::TruncatedPixel(gx.StringWidth(first));
-    const std::int32_t lastWidth = axes::TruncatedPixel(gx.StringWidth(last));
-    gx.SetTextFont(entryFont);
-    gx.SetTextSize(entrySize);
-    gx.SetBold(entryBold);
-    gx.SetItalic(entryItalic);
-    return std::max(firstWidth, lastWidth);
+    return std::max(pixels::Truncated(gx.StringWidth(first)), pixels::Truncated(gx.StringWidth(last)));
 }
 
 } // namespace
 
 void Graph::zDrawLabels() {
-    const std::int32_t centre = axes::TruncatedPixel(GLeft + GWidth / 2.0);
-    DrawSString(Title, centre, axes::TruncatedPixel(GTop - kGap - GetSSHeight(Title) / 2.0), 5);
+    const std::int32_t centre = pixels::Truncated(GLeft + GWidth / 2.0);
+    DrawSString(Title, centre, pixels::Truncated(GTop - kGap - GetSSHeight(Title) / 2.0), 5);
 
-    const std::int32_t xLabelGap = axes::HasTicks(XFlags) ? 22 : kGap;
-    DrawSString(XLabel, centre, axes::TruncatedPixel(GTop + GHeight + xLabelGap + GetSSHeight(XLabel) / 2.0),
-                5);
+    // Below the frame line, or below the band of tick labels.
+    const std::int32_t xLabelGap = axes::HasTicks(XFlags) ? kGap + axes::kTickLabelBand : kGap;
+    DrawSString(XLabel, centre, pixels::Truncated(GTop + GHeight + xLabelGap + GetSSHeight(XLabel) / 2.0), 5);
 
     const std::int32_t yLabelEdge = axes::HasTicks(YFlags) ? GLeft - zYTickWidth() - 2 * kGap : GLeft - kGap;
-    DrawSString(YLabel, axes::TruncatedPixel(yLabelEdge - GetSSWidth(YLabel) / 2.0),
-                axes::TruncatedPixel(GTop + GHeight / 2.0), 5);
+    DrawSString(YLabel, pixels::Truncated(yLabelEdge - GetSSWidth(YLabel) / 2.0),
+                pixels::Truncated(GTop + GHeight / 2.0), 5);
 }
 
 void Graph::zDrawXAxis() {

@@ -67,12 +67,6 @@ TickRange DefinedTickRange(const TickSteps& steps, const Axis& axis, const std::
     return *range;
 }
 
-std::int32_t TruncatedPixel(double v) {
-    if (!(v > -kMaxIndex - 1.0))
-        return v < 0 ? -kMaxIndex - 1 : 0;
-    return v < kMaxIndex ? static_cast<std::int32_t>(v) : kMaxIndex;
-}
-
 std::string TickLabel(std::int64_t i, const TickSteps& steps, const std::string& pattern) {
     return tk::Format(static_cast<double>(i) * steps.minor, pattern);
 }

@@ -18,6 +18,13 @@ inline constexpr std::int32_t kMajorTicksBit = 1 << 6;
 inline constexpr std::int32_t kMinorTicksBit = 1 << 7;
 inline constexpr std::int32_t kZeroLineBit = 1 << 8;
 
+// Margins around the graph rectangle, in pixels: labels keep a gap to the frame's edge and to
+// the frame line or the tick labels, the x tick labels take a band below the axis, and no margin
+// is narrower than the minimum.
+inline constexpr std::int32_t kGap = 8;
+inline constexpr std::int32_t kTickLabelBand = 14;
+inline constexpr std::int32_t kMinMargin = 16;
+
 // Either tick bit gives the axis major ticks with labels, and the layout a band for the labels.
 inline bool HasTicks(std::int32_t flags) {
     return (flags & (kMajorTicksBit | kMinorTicksBit)) != 0;
@@ -68,10 +75,6 @@ std::optional<TickRange> TickRangeOf(const TickSteps& steps, double min, double 
 // The tick range of a defined axis; raises GraphError naming `op` when the fields cannot be ticked,
 // which a definition never leaves behind.
 TickRange DefinedTickRange(const TickSteps& steps, const Axis& axis, const std::string& op);
-
-// A layout position or width computed in real numbers, truncated toward zero; values beyond the
-// int32 range (or not numbers) cannot be pixels and are held at the nearest int32 (0 for NaN).
-std::int32_t TruncatedPixel(double v);
 
 // The text of the label at tick i.
 std::string TickLabel(std::int64_t i, const TickSteps& steps, const std::string& pattern);

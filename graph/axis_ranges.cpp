@@ -3,7 +3,9 @@
 // equal-scale variant of the definition.
 
 #include "graph/axis_model.h"
+#include "graph/drawing_state.h"
 #include "graph/graph.h"
+#include "graph/pixels.h"
 #include "toolkit/numbers.h"
 
 #include <algorithm>
@@ -19,10 +21,9 @@ constexpr std::int32_t kOptionBits =
 constexpr std::int32_t kMinSpacing = 3;
 constexpr std::int32_t kMaxSpacing = 31;
 
-// Margins around the graph rectangle, in pixels.
-constexpr std::int32_t kGap = 8;
-constexpr std::int32_t kTickLabelBand = 14; // below the x axis
-constexpr std::int32_t kMinMargin = 16;
+using axes::kGap;
+using axes::kMinMargin;
+
 constexpr std::int32_t kMinGraphSize = 100;
 
 void SetBit(std::int32_t& flags, std::int32_t bit, bool on) {
@@ -133,7 +134,7 @@ std::int32_t BottomMargin(Graph& g) {
     if (margin > 0)
         margin += kGap;
     if (axes::HasTicks(g.XFlags))
-        margin += kTickLabelBand;
+        margin += axes::kTickLabelBand;
     margin += kGap;
     return margin == kGap ? kMinMargin : margin;
 }
@@ -164,13 +165,20 @@ void NarrowToScale(Graph& g, const Axis& axis, double scale) {
 
 // Gives the axis with more pixels per unit (`finer`) the scale of `coarser`: its range is redefined
 // around its ends and the graph rectangle shrinks along it, keeping its centre.
+//
+// The ends move by k times their own magnitude. For scales less than twice apart k is negative and
+// narrows the range: around zero that scales it by 1 + k, so at least half of it stays. A range on
+// one side of zero would be moved towards zero by amounts unrelated to its width, down to a sliver
+// or past itself, so it is not narrowed.
 void MatchScale(Graph& g, const Axis& finer, const Axis& coarser) {
-    const double k = 0.5 * finer.vToPix / coarser.vToPix - 1;
+    double k = 0.5 * finer.vToPix / coarser.vToPix - 1;
+    if (k < 0 && (finer.min > 0 || finer.max < 0))
+        k = 0;
     DefineAxis(g, finer, finer.min - k * std::abs(finer.min), finer.max + k * std::abs(finer.max));
     // Widening the ends by their own magnitude can overshoot, adjusted or not; the rectangle must
     // never grow, so the range is narrowed back whenever its scale fell below that of `coarser`.
     NarrowToScale(g, finer, coarser.vToPix);
-    const std::int32_t length = axes::TruncatedPixel(coarser.vToPix * (finer.max - finer.min));
+    const std::int32_t length = pixels::Truncated(coarser.vToPix * (finer.max - finer.min));
     finer.origin += static_cast<std::int32_t>(std::round((finer.extent - length) * 0.5));
     finer.extent = length;
     finer.vToPix = coarser.vToPix;
@@ -180,13 +188,14 @@ void MatchScale(Graph& g, const Axis& finer, const Axis& coarser) {
 // axes in black, and shows the frame.
 void DrawEmptyPlot(Graph& g, std::int32_t overhang) {
     g.ClearFrame();
-    const tk::Color entryColor = g.GX->ForeColor();
-    g.SetColor(g.CBlack);
-    g.GX->DrawRect(g.GLeft, g.GTop, g.GWidth + overhang, g.GHeight + overhang);
-    g.zDrawLabels();
-    g.zDrawXAxis();
-    g.zDrawYAxis();
-    g.SetColor(entryColor);
+    {
+        const KeepDrawingState keep(g.Target());
+        g.SetColor(g.CBlack);
+        g.Target().DrawRect(g.GLeft, g.GTop, g.GWidth + overhang, g.GHeight + overhang);
+        g.zDrawLabels();
+        g.zDrawXAxis();
+        g.zDrawYAxis();
+    }
     g.UpdateScreen();
 }
 
@@ -238,7 +247,11 @@ void Graph::DefSqGraph(double min, double max) {
     DrawEmptyPlot(*this, 0);
 }
 
+// The layout measures tick labels, and the plot is drawn into the frame: without either, nothing
+// is defined.
 void Graph::zDefineGRect(double xmin, double xmax, double ymin, double ymax) {
+    Target();
+    Frame();
     const std::int32_t top = GetSSHeight(Title) + kMinMargin;
     GHeight = FHeight - top - BottomMargin(*this);
     if (GHeight < kMinGraphSize) {

@@ -1,6 +1,6 @@
 #include "graph/graph.h"
 
-#include "graph/text_style.h"
+#include "graph/drawing_state.h"
 #include "toolkit/exceptions.h"
 
 #include <cmath>
@@ -159,8 +159,11 @@ void Graph::Event_Close() {
     Raise(Close);
 }
 
+// A control whose frame could not be made, or is gone, shows nothing; the failure was reported
+// where it happened, not again at every repaint.
 void Graph::Event_Paint(tk::Graphics& g) {
-    CopyFrameTo(g);
+    if (GXP)
+        CopyFrameTo(g);
 }
 
 void Graph::zSBHAdjust() {
@@ -199,10 +202,9 @@ void Graph::SetGrid(bool on) {
 void Graph::ClearFrame() {
     tk::Graphics& g = Target();
     const tk::Picture& frame = Frame();
-    const tk::Color drawingColor = g.ForeColor();
+    const KeepDrawingState keep(g);
     SetColor(CWhite);
     g.FillRect(0, 0, frame.Width(), frame.Height());
-    SetColor(drawingColor);
 }
 
 void Graph::UpdateScreen() {
@@ -247,14 +249,12 @@ void Graph::HandleResize() {
         FHeight = Height();
     if (!SBH || !SBV) {
         // The owner's text style and colour outlive the picture they were set on, if there was one.
-        std::optional<std::pair<TextStyle, tk::Color>> carried;
+        std::optional<DrawingState> carried;
         if (GX)
-            carried.emplace(TextStyle::Of(*GX), GX->ForeColor());
+            carried = DrawingState::Of(*GX);
         MakeFrame("HandleResize");
-        if (carried) {
-            carried->first.ApplyTo(*GX);
-            SetColor(carried->second);
-        }
+        if (carried)
+            carried->ApplyTo(Target());
         ReDrawAll();
     }
     UpdateScreen();

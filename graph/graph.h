@@ -150,10 +150,12 @@ public:
     void CurveStart(double x, double y);
     void CurveTo(double x, double y);
 
-private:
-    // The drawing target and the frame; needing one while it is missing raises tk::NilObjectException.
+    // The drawing target and the frame. Every operation reaches them through these, so that one
+    // that needs them after a failed opening or after closing raises tk::NilObjectException.
     tk::Graphics& Target();
     tk::Picture& Frame();
+
+private:
     // The drawing target of styled strings, which report a missing one as a GraphError.
     tk::Graphics& TextTarget();
     // Makes the frame picture and takes its context as the target; `operation` names the caller in

@@ -1,29 +1,14 @@
 #include "graph/markup_reader.h"
 
-#include "graph/text_style.h"
+#include "graph/drawing_state.h"
+#include "graph/pixels.h"
 #include "toolkit/numbers.h"
 
 #include <cmath>
-#include <limits>
 #include <optional>
 #include <string>
 
 namespace markup {
-
-std::int32_t ToPixel(double value) {
-    using Limits = std::numeric_limits<std::int32_t>;
-    if (std::isnan(value))
-        return 0;
-    if (value <= Limits::min())
-        return Limits::min();
-    if (value >= Limits::max())
-        return Limits::max();
-    return std::int32_t(value);
-}
-
-std::int32_t RoundToPixel(double value) {
-    return ToPixel(std::round(value));
-}
 
 namespace {
 
@@ -82,7 +67,7 @@ private:
             ToggleSymbol();
             break;
         case '~':
-            penX_ = ToPixel(double(penX_) + 1);
+            penX_ = pixels::Truncated(double(penX_) + 1);
             break;
         case '!':
             g_.SetBold(!g_.Bold());
@@ -130,7 +115,7 @@ private:
             return;
         const std::string_view segment = text_.substr(segmentStart_, pos_ - segmentStart_);
         sink_.Segment(segment, penX_, rise_);
-        penX_ = ToPixel(double(penX_) + g_.StringWidth(segment));
+        penX_ = pixels::Truncated(double(penX_) + g_.StringWidth(segment));
     }
 
     // Opens a superscript (+1) or subscript (-1), or closes whichever script is open.
@@ -140,10 +125,10 @@ private:
             return;
         }
         scriptOn_ = true;
-        g_.SetTextSize(RoundToPixel(kScriptScale * baseSize_));
-        rise_ = direction * RoundToPixel(kScriptShift * baseSize_);
+        g_.SetTextSize(pixels::Rounded(kScriptScale * baseSize_));
+        rise_ = direction * pixels::Rounded(kScriptShift * baseSize_);
         if (g_.Italic())
-            penX_ = ToPixel(double(penX_) + direction * RoundToPixel(kItalicOffset * baseSize_));
+            penX_ = pixels::Truncated(double(penX_) + direction * pixels::Rounded(kItalicOffset * baseSize_));
     }
 
     void EndScript() {
@@ -187,7 +172,7 @@ private:
     }
 
     void SetSize(std::string_view number) {
-        baseSize_ = RoundToPixel(tk::Val(number));
+        baseSize_ = pixels::Rounded(tk::Val(number));
         g_.SetTextSize(baseSize_);
         fontChanged_ = true;
     }
@@ -211,10 +196,8 @@ private:
 } // namespace
 
 std::int32_t Read(tk::Graphics& g, std::string_view markup, Sink& sink, std::int32_t penX) {
-    const TextStyle entryStyle = TextStyle::Of(g);
-    const std::int32_t end = Reader(g, markup, sink, penX).Run();
-    entryStyle.ApplyTo(g);
-    return end;
+    const KeepDrawingState keep(g);
+    return Reader(g, markup, sink, penX).Run();
 }
 
 } // namespace markup

@@ -15,12 +15,6 @@
 // force when it ends.
 namespace markup {
 
-// A pixel position from a real number: truncated toward zero and held within int32, so that
-// absurd sizes or positions stay defined (not a number gives 0).
-std::int32_t ToPixel(double value);
-// A pixel distance from a real number: rounded to the nearest integer, then as ToPixel.
-std::int32_t RoundToPixel(double value);
-
 // What a pass over the markup does with what it meets.
 class Sink {
 public:

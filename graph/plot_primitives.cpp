@@ -1,7 +1,9 @@
 // Drawing in data coordinates: lines, points, markers, bars, error bars, vectors and curves. Each
 // operation maps its values with XCoord and YCoord and draws on GX in the current colour.
 
+#include "graph/drawing_state.h"
 #include "graph/graph.h"
+#include "graph/pixels.h"
 
 #include <cmath>
 #include <vector>
@@ -86,14 +88,15 @@ void DrawMarker(tk::Graphics& gx, std::int32_t x, std::int32_t y, std::int32_t s
 // An error bar: `position` is mapped across the bar, its two ends along it. Lines are given as
 // (along, across) pixel pairs and turned into (x, y) for the bar's direction.
 void DrawErrorBar(Graph& g, bool horizontal, double position, double centre, double plus, double minus) {
+    tk::Graphics& gx = g.Target();
     const auto across = horizontal ? &Graph::YCoord : &Graph::XCoord;
     const auto along = horizontal ? &Graph::XCoord : &Graph::YCoord;
-    const auto line = [&](std::int32_t along1, std::int32_t across1, std::int32_t along2,
-                          std::int32_t across2) {
+    const auto line = [&gx, horizontal](std::int32_t along1, std::int32_t across1, std::int32_t along2,
+                                        std::int32_t across2) {
         if (horizontal)
-            g.GX->DrawLine(along1, across1, along2, across2);
+            gx.DrawLine(along1, across1, along2, across2);
         else
-            g.GX->DrawLine(across1, along1, across2, along2);
+            gx.DrawLine(across1, along1, across2, along2);
     };
 
     RangeErrorScope scope(g);
@@ -120,23 +123,20 @@ void DrawErrorBar(Graph& g, bool horizontal, double position, double centre, dou
     g.RErr = lowOut || highOut;
 }
 
-// n(v) of the arrowhead: each offset is brought to a whole pixel before it is added.
-std::int32_t NearestPixel(double v) {
-    return static_cast<std::int32_t>(std::round(v));
-}
-
 // A head s * length pixels long and as wide, its tip on `tip`; (px, py) is the vector in pixels
-// with y upwards, so on screen the shaft points along (px, -py).
+// with y upwards, so on screen the shaft points along (px, -py). Each offset is brought to a whole
+// pixel before it is added.
 void DrawArrowHead(tk::Graphics& gx, tk::Point tip, double px, double py, double s) {
-    const tk::Point left{tip.x + NearestPixel(-s * px - 0.5 * s * py),
-                         tip.y - NearestPixel(-s * py + 0.5 * s * px)};
-    const tk::Point right{left.x + NearestPixel(s * py), left.y + NearestPixel(s * px)};
+    const tk::Point left{tip.x + pixels::Rounded(-s * px - 0.5 * s * py),
+                         tip.y - pixels::Rounded(-s * py + 0.5 * s * px)};
+    const tk::Point right{left.x + pixels::Rounded(s * py), left.y + pixels::Rounded(s * px)};
     gx.FillPolygon({tip, left, right});
 }
 
 } // namespace
 
 void Graph::DrawLine(double x1, double y1, double x2, double y2) {
+    tk::Graphics& gx = Target();
     RangeErrorScope scope(*this);
     const std::int32_t h1 = XCoord(x1);
     const std::int32_t h2 = XCoord(x2);
@@ -144,26 +144,29 @@ void Graph::DrawLine(double x1, double y1, double x2, double y2) {
     const std::int32_t v2 = YCoord(y2);
     // A line with an end outside the axes is left out whole, not clipped.
     if (!RErr)
-        GX->DrawLine(h1, v1, h2, v2);
+        gx.DrawLine(h1, v1, h2, v2);
 }
 
 void Graph::DrawPoint(double x, double y) {
+    tk::Graphics& gx = Target();
     RangeErrorScope scope(*this);
     const std::int32_t h = XCoord(x);
     const std::int32_t v = YCoord(y);
     if (!RErr)
-        Dot(*GX, h, v);
+        Dot(gx, h, v);
 }
 
 void Graph::DrawShape(double x, double y, std::int32_t shape) {
+    tk::Graphics& gx = Target();
     RangeErrorScope scope(*this);
     const std::int32_t h = XCoord(x);
     const std::int32_t v = YCoord(y);
     if (!RErr)
-        DrawMarker(*GX, h, v, shape);
+        DrawMarker(gx, h, v, shape);
 }
 
 void Graph::DrawBar(double x, double y, double width) {
+    tk::Graphics& gx = Target();
     // Clamped: a bar beyond the graph rectangle is cut off at its edge, and RErr records it.
     const std::int32_t left = XCoord(x - width / 2);
     const std::int32_t right = XCoord(x + width / 2);
@@ -174,16 +177,15 @@ void Graph::DrawBar(double x, double y, double width) {
         return;
     const std::int32_t barWidth = right - left;
     const std::int32_t barHeight = top - zero;
-    // A black bar is an empty outline.
-    if (GX->ForeColor() == CBlack) {
-        GX->DrawRect(left, zero, barWidth, barHeight);
+    // A black bar is an empty outline; another is filled in its colour and outlined in black.
+    if (gx.ForeColor() != CBlack) {
+        gx.FillRect(left, zero, barWidth, barHeight);
+        const KeepDrawingState keep(gx);
+        SetColor(CBlack);
+        gx.DrawRect(left, zero, barWidth, barHeight);
         return;
     }
-    GX->FillRect(left, zero, barWidth, barHeight);
-    const tk::Color fill = GX->ForeColor();
-    SetColor(CBlack);
-    GX->DrawRect(left, zero, barWidth, barHeight);
-    SetColor(fill);
+    gx.DrawRect(left, zero, barWidth, barHeight);
 }
 
 void Graph::DrawXUBar(double x, double y, double plus, double minus) {
@@ -194,6 +196,7 @@ void Graph::DrawYUBar(double x, double y, double plus, double minus) {
 }
 
 void Graph::DrawVector(double x, double y, double dx, double dy) {
+    tk::Graphics& gx = Target();
     RangeErrorScope scope(*this);
     const double px = dx * XVtoPix;
     const double py = dy * YVToPix;
@@ -207,7 +210,7 @@ void Graph::DrawVector(double x, double y, double dx, double dy) {
     const std::int32_t tipV = YCoord(y + dy);
     // A length that overflows doubles gives the head no direction.
     if (length > 10 && std::isfinite(length) && !RErr)
-        DrawArrowHead(*GX, {tipH, tipV}, px, py, s);
+        DrawArrowHead(gx, {tipH, tipV}, px, py, s);
 }
 
 void Graph::CurveStart(double x, double y) {
@@ -216,12 +219,13 @@ void Graph::CurveStart(double x, double y) {
 }
 
 void Graph::CurveTo(double x, double y) {
+    tk::Graphics& gx = Target();
     RangeErrorScope scope(*this);
     const std::int32_t h = XCoord(x);
     const std::int32_t v = YCoord(y);
     // Only the new point is tested: a segment may start at the clamped edge of a point out of range.
     if (!RErr)
-        GX->DrawLine(PrevCurvH, PrevCurvV, h, v);
+        gx.DrawLine(PrevCurvH, PrevCurvV, h, v);
     PrevCurvH = h;
     PrevCurvV = v;
 }

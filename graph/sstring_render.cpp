@@ -1,6 +1,7 @@
 #include "graph/graph.h"
 
 #include "graph/markup_reader.h"
+#include "graph/pixels.h"
 #include "graph/sstring_format.h"
 
 #include <cmath>
@@ -27,11 +28,11 @@ std::int32_t FirstBaseline(std::int32_t anchor, std::int32_t y, std::int32_t lin
                            std::int32_t lineCount) {
     const double height = lineHeight;
     if (anchor >= 1 && anchor <= 3)
-        return markup::ToPixel(y - height * (lineCount - 1));
+        return pixels::Truncated(y - height * (lineCount - 1));
     if (anchor >= 4 && anchor <= 6)
-        return markup::ToPixel(y - std::round(height * (lineCount - 2) / 2) - kDescent);
+        return pixels::Truncated(y - std::round(height * (lineCount - 2) / 2) - kDescent);
     if (anchor >= 7 && anchor <= 9)
-        return markup::ToPixel(y + height - kDescent);
+        return pixels::Truncated(y + height - kDescent);
     return y;
 }
 
@@ -47,9 +48,9 @@ public:
         const double width = line_ < layout_.lineWidths.size() ? layout_.lineWidths[line_] : 0;
         switch (alignment_) {
         case Alignment::Centre:
-            return markup::ToPixel(x_ - std::round(width / 2));
+            return pixels::Truncated(x_ - std::round(width / 2));
         case Alignment::Right:
-            return markup::ToPixel(x_ - width);
+            return pixels::Truncated(x_ - width);
         case Alignment::Left:
             break;
         }
@@ -57,11 +58,11 @@ public:
     }
 
     void Segment(std::string_view text, std::int32_t penX, std::int32_t rise) override {
-        g_.DrawString(text, penX, markup::ToPixel(double(baseline_) - rise));
+        g_.DrawString(text, penX, pixels::Truncated(double(baseline_) - rise));
     }
 
     std::int32_t LineBreak(std::int32_t) override {
-        baseline_ = markup::ToPixel(double(baseline_) + layout_.lineHeight);
+        baseline_ = pixels::Truncated(double(baseline_) + layout_.lineHeight);
         ++line_;
         return StartOfLine();
     }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "toolkit/control.h"
-#include "toolkit/font.h"
 
 #include <functional>
 #include <string>
@@ -9,15 +8,12 @@
 namespace tk {
 
 // A control with a caption that raises Action when the user presses it.
-class CaptionedControl : public Control {
+class CaptionedControl : public TextControl {
 public:
-    using Control::Control;
+    using TextControl::TextControl;
 
     const std::string& Caption() const { return caption_; }
-    void SetCaption(std::string caption) {
-        caption_ = std::move(caption);
-        Changed();
-    }
+    void SetCaption(std::string caption) { Set(caption_, std::move(caption), Aspect::Text); }
     // Called by the platform when the user presses the control.
     void NotifyAction() {
         if (Action)
@@ -25,7 +21,6 @@ public:
     }
 
     std::function<void()> Action;
-    Font font;
 
 private:
     std::string caption_;
@@ -34,8 +29,16 @@ private:
 class PushButton : public CaptionedControl {
 public:
     using CaptionedControl::CaptionedControl;
-    bool Default = false;
-    bool Cancel = false;
+
+    // The default button is pressed by Return, the cancel button by Escape.
+    bool Default() const { return default_; }
+    void SetDefault(bool on) { Set(default_, on, Aspect::Options); }
+    bool Cancel() const { return cancel_; }
+    void SetCancel(bool on) { Set(cancel_, on, Aspect::Options); }
+
+private:
+    bool default_ = false;
+    bool cancel_ = false;
 };
 
 // Radio buttons with the same parent form one group: choosing one clears the others.
@@ -44,14 +47,13 @@ public:
     using CaptionedControl::CaptionedControl;
 
     bool Value() const { return value_; }
-    void SetValue(bool selected) {
-        value_ = selected;
-        Changed();
-    }
+    void SetValue(bool selected) { Set(value_, selected, Aspect::Value); }
+    // Called by the platform when the user chose this button, or when choosing another cleared it.
     void NotifyChosen() {
         value_ = true;
         NotifyAction();
     }
+    void NotifyCleared() { value_ = false; }
 
 private:
     bool value_ = false;
@@ -62,20 +64,22 @@ public:
     using CaptionedControl::CaptionedControl;
 };
 
-class StaticText : public Control {
+class StaticText : public TextControl {
 public:
-    using Control::Control;
+    using TextControl::TextControl;
+
+    static constexpr int kLeft = 0;
+    static constexpr int kCentre = 1;
+    static constexpr int kRight = 2;
 
     const std::string& Text() const { return text_; }
-    void SetText(std::string text) {
-        text_ = std::move(text);
-        Changed();
-    }
-    int Alignment = 0; // 0 left, 1 centre, 2 right
-    Font font;
+    void SetText(std::string text) { Set(text_, std::move(text), Aspect::Text); }
+    int Alignment() const { return alignment_; }
+    void SetAlignment(int code) { Set(alignment_, code, Aspect::Options); }
 
 private:
     std::string text_;
+    int alignment_ = kLeft;
 };
 
 } // namespace tk

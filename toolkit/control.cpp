@@ -4,21 +4,6 @@ namespace tk {
 
 Control::~Control() = default;
 
-void Control::SetBounds(int left, int top, int width, int height) {
-    bounds_ = Rect{left, top, width, height};
-    Changed();
-}
-
-void Control::SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    Changed();
-}
-
-void Control::SetVisible(bool visible) {
-    visible_ = visible;
-    Changed();
-}
-
 void Control::SetFocus() {
     if (peer_)
         peer_->SetFocus();
@@ -26,12 +11,14 @@ void Control::SetFocus() {
 
 void Control::AttachPeer(std::unique_ptr<ControlPeer> peer) {
     peer_ = std::move(peer);
-    Changed();
+    if (peer_)
+        for (Aspect aspect : kEveryAspect)
+            peer_->Apply(aspect);
 }
 
-void Control::Changed() {
+void Control::Changed(Aspect aspect) {
     if (peer_)
-        peer_->Sync();
+        peer_->Apply(aspect);
 }
 
 } // namespace tk

@@ -2,7 +2,6 @@
 
 #include "toolkit/color.h"
 #include "toolkit/control.h"
-#include "toolkit/font.h"
 
 #include <functional>
 #include <string>
@@ -10,9 +9,13 @@
 namespace tk {
 
 // A single-line text entry.
-class EditField : public Control {
+class EditField : public TextControl {
 public:
-    using Control::Control;
+    using TextControl::TextControl;
+
+    static constexpr int kLeft = 0;
+    static constexpr int kCentre = 1;
+    static constexpr int kRight = 2;
 
     const std::string& Text() const { return text_; }
     // Raises TextChange when the text differs from the current one.
@@ -26,16 +29,26 @@ public:
     std::function<void()> TextChange;
     std::function<void()> GotFocus;
 
-    Font font;
-    bool Border = true;
-    bool ReadOnly = false;
-    bool Password = false;
-    bool AcceptTabs = false;
-    bool UseFocusRing = true;
-    Color TextColor = RGB(0, 0, 0);
-    Color BackColor = RGB(255, 255, 255);
-    int LimitText = 0; // 0: no limit
-    int Alignment = 0; // 0 left, 1 centre, 2 right
+    bool Border() const { return border_; }
+    void SetBorder(bool on) { Set(border_, on, Aspect::Options); }
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool on) { Set(readOnly_, on, Aspect::Options); }
+    bool Password() const { return password_; }
+    void SetPassword(bool on) { Set(password_, on, Aspect::Options); }
+    // Whether the tab key types a tab into the field instead of moving the focus on.
+    bool AcceptTabs() const { return acceptTabs_; }
+    void SetAcceptTabs(bool on) { Set(acceptTabs_, on, Aspect::Options); }
+    bool UseFocusRing() const { return useFocusRing_; }
+    void SetUseFocusRing(bool on) { Set(useFocusRing_, on, Aspect::Options); }
+    Color TextColor() const { return textColor_; }
+    void SetTextColor(Color c) { Set(textColor_, c, Aspect::Options); }
+    Color BackColor() const { return backColor_; }
+    void SetBackColor(Color c) { Set(backColor_, c, Aspect::Options); }
+    // The most characters the user may type; 0 for no limit.
+    int LimitText() const { return limitText_; }
+    void SetLimitText(int characters) { Set(limitText_, characters, Aspect::Options); }
+    int Alignment() const { return alignment_; }
+    void SetAlignment(int code) { Set(alignment_, code, Aspect::Options); }
 
     // Called by the platform when the user typed, moved the selection or focused the field.
     void NotifyTextEdited(const std::string& text);
@@ -43,11 +56,21 @@ public:
     void NotifyFocusIn();
 
 private:
-    void ClampSelection();
+    void Select(int start, int length);
+    void StoreText(const std::string& text);
 
     std::string text_;
     int selStart_ = 0;
     int selLength_ = 0;
+    bool border_ = true;
+    bool readOnly_ = false;
+    bool password_ = false;
+    bool acceptTabs_ = false;
+    bool useFocusRing_ = true;
+    Color textColor_ = RGB(0, 0, 0);
+    Color backColor_ = RGB(255, 255, 255);
+    int limitText_ = 0;
+    int alignment_ = kLeft;
 };
 
 // Number of code points in UTF-8 text.

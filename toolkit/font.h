@@ -11,6 +11,7 @@ struct Font {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    friend bool operator==(const Font&, const Font&) = default;
 };
 
 } // namespace tk

@@ -16,9 +16,14 @@ class Picture;
 // Pixel semantics: a rectangle or oval given as (x, y, width, height) covers columns x to
 // x + width - 1 and rows y to y + height - 1, outlines included; a line covers both end points.
 // Positions given to DrawString are baselines. A text size of 0 means the default size.
+//
+// A context stands for a painter on a device, so it is never copied.
 class Graphics {
 public:
+    Graphics() = default;
     virtual ~Graphics() = default;
+    Graphics(const Graphics&) = delete;
+    Graphics& operator=(const Graphics&) = delete;
 
     Color ForeColor() const { return foreColor_; }
     void SetForeColor(Color c) { foreColor_ = c; }

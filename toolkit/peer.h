@@ -8,17 +8,44 @@ namespace tk {
 
 enum class EditCommand { Undo, Cut, Copy, Paste, Clear, SelectAll };
 
+// The parts of a control's settings that change together; a peer shows one part at a time.
+enum class Aspect {
+    Geometry, // place and size
+    Enabled,
+    Visible,
+    Parent,        // the control it sits in
+    Accessibility, // accessible name and description
+    Font,
+    Text,      // caption, text or page
+    Selection, // of an edit field
+    Value,     // of a radio button, slider or scroll bar
+    Range,     // minimum, maximum, steps and live scrolling
+    Options,   // the settings particular to the kind of control
+    Schedule,  // a timer's period and mode
+};
+
+inline constexpr Aspect kEveryAspect[] = {
+    Aspect::Geometry,      Aspect::Enabled, Aspect::Visible, Aspect::Parent,
+    Aspect::Accessibility, Aspect::Font,    Aspect::Text,    Aspect::Selection,
+    Aspect::Value,         Aspect::Range,   Aspect::Options, Aspect::Schedule,
+};
+
 // The platform side of a control. A control without a peer keeps its state and draws nowhere,
-// which is how the logic runs in tests without a display.
+// which is how the logic runs in tests without a display. Peers own platform objects (widgets,
+// timers), so they are never copied.
 class ControlPeer {
 public:
+    ControlPeer() = default;
     virtual ~ControlPeer() = default;
-    // The control's settings changed; the peer shows them.
-    virtual void Sync() {}
+    ControlPeer(const ControlPeer&) = delete;
+    ControlPeer& operator=(const ControlPeer&) = delete;
+
+    // One aspect of the control's settings changed; the peer shows it, leaving the rest as it is.
+    virtual void Apply(Aspect /*aspect*/) {}
     virtual void SetFocus() {}
     // Schedules a repaint, erasing the background first when asked.
     virtual void Refresh(bool /*eraseBackground*/) {}
-    // A context that draws on the control at once; null where there is no screen.
+    // A context that draws on the control's content at once; null where there is no screen.
     virtual std::unique_ptr<Graphics> ScreenGraphics() { return nullptr; }
     virtual void Perform(EditCommand) {}
 };
@@ -26,8 +53,11 @@ public:
 // The platform side of a window.
 class WindowPeer {
 public:
+    WindowPeer() = default;
     virtual ~WindowPeer() = default;
-    virtual void Sync() {}
+    WindowPeer(const WindowPeer&) = delete;
+    WindowPeer& operator=(const WindowPeer&) = delete;
+
     virtual void Show() {}
     virtual void Close() {}
 };

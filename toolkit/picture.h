@@ -6,10 +6,14 @@
 
 namespace tk {
 
-// An off-screen image in logical pixels, white when made.
+// An off-screen image in logical pixels, white when made. It owns its pixels and the context
+// that draws on them, so it is never copied.
 class Picture {
 public:
+    Picture() = default;
     virtual ~Picture() = default;
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
     virtual int Width() const = 0;
     virtual int Height() const = 0;
     virtual int Depth() const = 0;

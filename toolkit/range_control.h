@@ -17,28 +17,34 @@ public:
     int Value() const { return value_; }
     int LineStep() const { return lineStep_; }
     int PageStep() const { return pageStep_; }
-    void SetMinimum(int v) { Set(minimum_, v); }
-    void SetMaximum(int v) { Set(maximum_, v); }
-    void SetLineStep(int v) { Set(lineStep_, v); }
-    void SetPageStep(int v) { Set(pageStep_, v); }
+    // Whether the value follows the thumb while it is dragged, or changes when it is let go.
+    bool LiveScroll() const { return liveScroll_; }
+    void SetMinimum(int v) { SetRange(minimum_, v); }
+    void SetMaximum(int v) { SetRange(maximum_, v); }
+    void SetLineStep(int v) { SetRange(lineStep_, v); }
+    void SetPageStep(int v) { SetRange(pageStep_, v); }
+    void SetLiveScroll(bool on) { Set(liveScroll_, on, Aspect::Range); }
     void SetValue(int v) {
         const int old = value_;
-        Set(value_, v);
-        if (value_ != old && ValueChanged)
+        value_ = Clamped(v);
+        if (value_ == old)
+            return;
+        Changed(Aspect::Value);
+        if (ValueChanged)
             ValueChanged();
     }
     // Called by the platform when the user moved the control.
     void NotifyValue(int v) { SetValue(v); }
 
     std::function<void()> ValueChanged;
-    bool LiveScroll = false;
 
 private:
-    void Set(int& field, int v) {
-        field = v;
-        if (minimum_ <= maximum_)
-            value_ = std::clamp(value_, minimum_, maximum_);
-        Changed();
+    int Clamped(int v) const { return minimum_ <= maximum_ ? std::clamp(v, minimum_, maximum_) : v; }
+
+    // A new range can move the value into it.
+    void SetRange(int& field, int v) {
+        Set(field, v, Aspect::Range);
+        SetValue(value_);
     }
 
     int minimum_ = 0;
@@ -46,6 +52,7 @@ private:
     int value_ = 0;
     int lineStep_ = 1;
     int pageStep_ = 20;
+    bool liveScroll_ = false;
 };
 
 class Slider : public RangeControl {

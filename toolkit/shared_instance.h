@@ -5,7 +5,7 @@
 namespace tk {
 
 // The one shared instance of a class, made on first use and released on request.
-// `Make` builds it; windows use it to run Open() after construction.
+// `T::Make` builds it; windows use it to run Open() after construction.
 template <class T> class SharedInstance {
 public:
     static T& Get() {

@@ -16,15 +16,9 @@ public:
     using Control::Control;
 
     int Period() const { return period_; }
-    void SetPeriod(int milliseconds) {
-        period_ = milliseconds;
-        Changed();
-    }
+    void SetPeriod(int milliseconds) { Set(period_, milliseconds, Aspect::Schedule); }
     int Mode() const { return mode_; }
-    void SetMode(int mode) {
-        mode_ = mode;
-        Changed();
-    }
+    void SetMode(int mode) { Set(mode_, mode, Aspect::Schedule); }
     // Called by the platform when the period has passed.
     void Fire() {
         if (mode_ == kOff)

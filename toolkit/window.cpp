@@ -2,6 +2,8 @@
 
 #include "toolkit/platform.h"
 
+#include <algorithm>
+
 namespace tk {
 
 Window::~Window() {
@@ -15,6 +17,16 @@ Control* Window::Find(const std::string& name, int index) const {
         if (control->Name() == name && control->Index() == index)
             return control.get();
     return nullptr;
+}
+
+std::vector<Control*> Window::Elements(const std::string& name) const {
+    std::vector<Control*> elements;
+    for (const auto& control : controls_)
+        if (control->Name() == name && control->Index() != Control::kNoIndex)
+            elements.push_back(control.get());
+    std::sort(elements.begin(), elements.end(),
+              [](const Control* a, const Control* b) { return a->Index() < b->Index(); });
+    return elements;
 }
 
 std::vector<Control*> Window::Controls() const {

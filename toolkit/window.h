@@ -1,10 +1,12 @@
 #pragma once
 
+#include "toolkit/binding.h"
 #include "toolkit/color.h"
 #include "toolkit/control.h"
 #include "toolkit/menu_handlers.h"
 #include "toolkit/peer.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -59,6 +61,20 @@ public:
     }
     // The control of that name and index, or null.
     Control* Find(const std::string& name, int index = Control::kNoIndex) const;
+    // The same, as the kind of control it is; null also when it is of another kind.
+    template <class T> T* Find(const std::string& name, int index = Control::kNoIndex) const {
+        return dynamic_cast<T*>(Find(name, index));
+    }
+    // The elements of a control array, by index.
+    std::vector<Control*> Elements(const std::string& name) const;
+    // Binds an event of every element of a control array to one handler of this window, which
+    // receives the index of the element that fired.
+    template <class Base, class W>
+    void BindArray(const std::string& name, std::function<void()> Base::*event, void (W::*handler)(int)) {
+        for (Control* element : Elements(name))
+            if (auto* source = dynamic_cast<Base*>(element))
+                Bind(*source, event, static_cast<W&>(*this), handler);
+    }
     // Every control in creation order.
     std::vector<Control*> Controls() const;
 

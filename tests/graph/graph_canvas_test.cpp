@@ -171,7 +171,8 @@ TEST_F(GraphCanvasTest, ClosingReleasesTheFrameBeforeTellingTheOwnerAndResizingM
     EXPECT_THROW(graph.ClearFrame(), tk::NilObjectException);
     EXPECT_THROW(graph.UpdateScreen(), tk::NilObjectException);
     fake::RecordingGraphics g;
-    EXPECT_THROW(graph.Event_Paint(g), tk::NilObjectException);
+    graph.Event_Paint(g);
+    EXPECT_TRUE(g.Calls().empty()) << "a closed graph shows nothing";
     graph.SetBounds(0, 0, 600, 400);
     graph.HandleResize();
     ASSERT_NE(graph.GXP, nullptr);

@@ -172,17 +172,21 @@ TEST_F(QtWindowTest, SettingTextAndEnabledShowsOnTheWidget) {
     EXPECT_EQ(Line()->geometry(), QRect(10, 10, 100, 22));
 }
 
-TEST_F(QtWindowTest, CanvasDrawnAtOnceShowsOnTheScreen) {
-    auto picture = tk::NewPicture(20, 20, 32);
+TEST_F(QtWindowTest, CanvasDrawnAtOnceAddsToItsContentUntilTheNextRefresh) {
+    auto picture = tk::NewPicture(4, 4, 32);
     picture->Graphics()->SetForeColor(tk::RGB(0, 0, 255));
-    picture->Graphics()->FillRect(10, 10, 4, 4);
-    window_.canvas->ScreenGraphics()->DrawPicture(*picture, 0, 0);
+    picture->Graphics()->FillRect(0, 0, 4, 4);
+    window_.canvas->ScreenGraphics()->DrawPicture(*picture, 10, 10);
 
     QWidget* canvasWidget = Main()->centralWidget()->childAt(QPoint(15, 55));
     ASSERT_NE(canvasWidget, nullptr);
-    const QImage shown = canvasWidget->grab().toImage();
+    QImage shown = canvasWidget->grab().toImage();
     EXPECT_EQ(shown.pixelColor(11, 11), QColor(0, 0, 255)) << "the copied picture";
-    EXPECT_EQ(shown.pixelColor(3, 3), QColor(255, 0, 0)) << "the canvas's own paint";
+    EXPECT_EQ(shown.pixelColor(3, 3), QColor(255, 0, 0)) << "the canvas's own paint under it";
+    window_.canvas->Refresh(true);
+    shown = canvasWidget->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(11, 11), QColor(255, 255, 255)) << "the paint alone after a refresh";
+    EXPECT_EQ(shown.pixelColor(3, 3), QColor(255, 0, 0));
 }
 
 TEST_F(QtWindowTest, ClosingTheWidgetClosesTheWindow) {

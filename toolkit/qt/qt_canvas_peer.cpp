@@ -5,7 +5,6 @@
 
 #include <QPainter>
 #include <QPointer>
-#include <QScreen>
 
 #include <cmath>
 
@@ -13,15 +12,17 @@ namespace tk::qt {
 
 namespace {
 
-// Draws on the canvas's screen buffer; when it goes, the control is repainted at once.
-class ImmediateGraphics : public QtGraphics {
+// Draws on a canvas's content buffer; when it goes, the content is shown at the next repaint.
+class ContentGraphics : public QtGraphics {
 public:
-    explicit ImmediateGraphics(CanvasWidget* widget) : QtGraphics(&widget->Screen()), widget_(widget) {}
-    ~ImmediateGraphics() override {
+    explicit ContentGraphics(CanvasWidget* widget) : QtGraphics(&widget->Content()), widget_(widget) {}
+    ~ContentGraphics() override {
         Painter().end();
         if (widget_)
-            widget_->repaint();
+            widget_->ContentDrawn();
     }
+    ContentGraphics(const ContentGraphics&) = delete;
+    ContentGraphics& operator=(const ContentGraphics&) = delete;
 
 private:
     QPointer<CanvasWidget> widget_;
@@ -30,51 +31,80 @@ private:
 } // namespace
 
 CanvasWidget::CanvasWidget(tk::Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
+    // Every paint covers the whole widget, so Qt need not fill it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-QImage& CanvasWidget::Screen() {
+bool CanvasWidget::BufferFits() const {
     const qreal ratio = devicePixelRatioF();
     const QSize device(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
-    if (screen_.size() != device || screen_.devicePixelRatio() != ratio) {
-        screen_ = QImage(device, QImage::Format_RGB32);
-        screen_.setDevicePixelRatio(ratio);
-        screen_.fill(Qt::white);
-    }
-    return screen_;
+    return buffer_.size() == device && buffer_.devicePixelRatio() == ratio;
 }
 
-void CanvasWidget::Erase() {
-    Screen().fill(Qt::white);
+// A buffer that does not hold the content yet is given it first, so that drawing at once adds to
+// what the control shows.
+QImage& CanvasWidget::Content() {
+    if (!BufferFits()) {
+        const qreal ratio = devicePixelRatioF();
+        buffer_ =
+            QImage(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)), QImage::Format_RGB32);
+        buffer_.setDevicePixelRatio(ratio);
+        bufferIsContent_ = false;
+    }
+    if (!bufferIsContent_) {
+        QPainter painter(&buffer_);
+        PaintCanvas(painter, true);
+    }
+    return buffer_;
+}
+
+void CanvasWidget::ContentDrawn() {
+    bufferIsContent_ = true;
+    update();
+}
+
+void CanvasWidget::Invalidate(bool eraseBackground) {
+    bufferIsContent_ = false;
+    eraseRequested_ = eraseRequested_ || eraseBackground;
+    update();
+}
+
+void CanvasWidget::PaintCanvas(QPainter& painter, bool erase) {
+    if (erase || eraseRequested_ || canvas_.EraseBackground())
+        painter.fillRect(QRect(0, 0, width(), height()), Qt::white);
+    eraseRequested_ = false;
+    QtGraphics graphics(&painter);
+    Guarded([&] { canvas_.Event_Paint(graphics); });
 }
 
 void CanvasWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, Screen());
-    QtGraphics graphics(&painter);
-    Guarded([&] { canvas_.Event_Paint(graphics); });
+    if (bufferIsContent_ && BufferFits())
+        painter.drawImage(0, 0, buffer_);
+    else
+        PaintCanvas(painter, false);
 }
 
 QtCanvasPeer::QtCanvasPeer(tk::Canvas& canvas, QWidget* parent)
     : QtWidgetPeer(canvas, new CanvasWidget(canvas, parent)) {}
 
-void QtCanvasPeer::SyncContent() {
+// A canvas has no key events of its own in this toolkit, so accepting the tab key changes nothing.
+void QtCanvasPeer::ApplyContent(tk::Aspect aspect) {
+    if (aspect != tk::Aspect::Options)
+        return;
     const auto& canvas = static_cast<const tk::Canvas&>(control());
-    widget()->setFocusPolicy(canvas.AcceptFocus ? Qt::StrongFocus : Qt::NoFocus);
+    widget()->setFocusPolicy(canvas.AcceptFocus() ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 void QtCanvasPeer::Refresh(bool eraseBackground) {
-    if (!widget())
-        return;
-    if (eraseBackground)
-        canvasWidget()->Erase();
-    widget()->update();
+    if (widget())
+        canvasWidget()->Invalidate(eraseBackground);
 }
 
 std::unique_ptr<tk::Graphics> QtCanvasPeer::ScreenGraphics() {
-    if (!widget())
+    if (!widget() || widget()->size().isEmpty())
         return nullptr;
-    return std::make_unique<ImmediateGraphics>(canvasWidget());
+    return std::make_unique<ContentGraphics>(canvasWidget());
 }
 
 } // namespace tk::qt

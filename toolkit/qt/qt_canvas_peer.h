@@ -8,20 +8,30 @@
 
 namespace tk::qt {
 
-// The widget of a canvas. What the logic draws on the control at once goes to a screen buffer of
-// the control's size, which each paint shows before the canvas paints itself.
+// The widget of a canvas. Its content is either what Event_Paint paints, asked for by Refresh, or
+// what was drawn at once on the content buffer; each paint copies one of them to the screen, once.
 class CanvasWidget : public QWidget {
 public:
     CanvasWidget(tk::Canvas& canvas, QWidget* parent);
-    QImage& Screen();
-    void Erase();
+
+    // The buffer that drawing at once goes to, holding the current content.
+    QImage& Content();
+    // What is drawn on the buffer is the content from now on; the screen shows it at the next paint.
+    void ContentDrawn();
+    // The content is Event_Paint's from now on.
+    void Invalidate(bool eraseBackground);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void PaintCanvas(QPainter& painter, bool erase);
+    bool BufferFits() const;
+
     tk::Canvas& canvas_;
-    QImage screen_;
+    QImage buffer_;
+    bool bufferIsContent_ = false;
+    bool eraseRequested_ = false;
 };
 
 class QtCanvasPeer : public QtWidgetPeer {
@@ -31,7 +41,7 @@ public:
     std::unique_ptr<tk::Graphics> ScreenGraphics() override;
 
 protected:
-    void SyncContent() override;
+    void ApplyContent(tk::Aspect aspect) override;
 
 private:
     CanvasWidget* canvasWidget() const { return static_cast<CanvasWidget*>(widget()); }

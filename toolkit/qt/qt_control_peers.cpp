@@ -2,14 +2,16 @@
 
 #include "toolkit/qt/event_guard.h"
 #include "toolkit/qt/font_mapping.h"
+#include "toolkit/qt/text_positions.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QSlider>
 #include <QTextBrowser>
 
@@ -17,8 +19,10 @@ namespace tk::qt {
 
 namespace {
 
-QFont FontOf(const tk::Font& font) {
-    return MapFont(font.name, font.size, font.bold, font.italic);
+void ApplyFont(QWidget* widget, const tk::Font& font) {
+    QFont qfont = MapFont(font.name, font.size, font.bold, font.italic);
+    qfont.setUnderline(font.underline);
+    widget->setFont(qfont);
 }
 
 Qt::Alignment AlignmentOf(int code) {
@@ -36,25 +40,39 @@ QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+QColor ColorOf(tk::Color c) {
+    return QColor(tk::Red(c), tk::Green(c), tk::Blue(c));
+}
+
+// A line edit that can take the tab key as text.
+class FieldWidget : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    bool acceptTabs = false;
+
+protected:
+    bool event(QEvent* event) override {
+        if (acceptTabs && event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Tab) {
+            insert(QStringLiteral("\t"));
+            return true;
+        }
+        return QLineEdit::event(event);
+    }
+};
+
 } // namespace
 
 // ---- Edit field ----
 
 QtEditFieldPeer::QtEditFieldPeer(tk::EditField& field, QWidget* parent)
-    : QtWidgetPeer(field, new QLineEdit(parent)), field_(field) {
+    : QtWidgetPeer(field, new FieldWidget(parent)), field_(field) {
     QLineEdit* line = edit();
     QObject::connect(line, &QLineEdit::textEdited, line, [this](const QString& text) {
         Guarded([&] { field_.NotifyTextEdited(text.toStdString()); });
     });
-    QObject::connect(line, &QLineEdit::selectionChanged, line, [this] {
-        QLineEdit* l = edit();
-        const int start = l->hasSelectedText() ? l->selectionStart() : l->cursorPosition();
-        field_.NotifySelection(start, int(l->selectedText().size()));
-    });
-    QObject::connect(line, &QLineEdit::cursorPositionChanged, line, [this](int, int position) {
-        if (!edit()->hasSelectedText())
-            field_.NotifySelection(position, 0);
-    });
+    QObject::connect(line, &QLineEdit::selectionChanged, line, [this] { ReportSelection(); });
+    QObject::connect(line, &QLineEdit::cursorPositionChanged, line, [this] { ReportSelection(); });
     QObject::connect(qApp, &QApplication::focusChanged, line, [this](QWidget*, QWidget* now) {
         if (now == edit())
             Guarded([&] { field_.NotifyFocusIn(); });
@@ -65,18 +83,57 @@ QLineEdit* QtEditFieldPeer::edit() const {
     return static_cast<QLineEdit*>(widget());
 }
 
-void QtEditFieldPeer::SyncContent() {
+void QtEditFieldPeer::ReportSelection() {
+    const QLineEdit* line = edit();
+    const QString text = line->text();
+    const int start = line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
+    const int first = CodePointPosition(text, start);
+    field_.NotifySelection(first, CodePointPosition(text, start + line->selectionLength()) - first);
+}
+
+void QtEditFieldPeer::ApplyContent(tk::Aspect aspect) {
     QLineEdit* line = edit();
-    const QString text = FromStd(field_.Text());
-    if (line->text() != text)
-        line->setText(text);
-    line->setFont(FontOf(field_.font));
-    line->setFrame(field_.Border);
-    line->setReadOnly(field_.ReadOnly);
-    line->setEchoMode(field_.Password ? QLineEdit::Password : QLineEdit::Normal);
-    line->setMaxLength(field_.LimitText > 0 ? field_.LimitText : 32767);
-    line->setAlignment(AlignmentOf(field_.Alignment) | Qt::AlignVCenter);
-    line->setSelection(field_.SelStart(), field_.SelLength());
+    switch (aspect) {
+    case tk::Aspect::Font:
+        ApplyFont(line, field_.Font());
+        break;
+    case tk::Aspect::Text:
+        if (line->text() != FromStd(field_.Text()))
+            line->setText(FromStd(field_.Text()));
+        break;
+    case tk::Aspect::Selection: {
+        const QString text = line->text();
+        const int start = Utf16Position(text, field_.SelStart());
+        const int end = Utf16Position(text, field_.SelStart() + field_.SelLength());
+        if (end > start)
+            line->setSelection(start, end - start);
+        else
+            line->setCursorPosition(start);
+        break;
+    }
+    case tk::Aspect::Options:
+        ApplyOptions();
+        break;
+    default:
+        break;
+    }
+}
+
+void QtEditFieldPeer::ApplyOptions() {
+    auto* line = static_cast<FieldWidget*>(edit());
+    line->setFrame(field_.Border());
+    line->setReadOnly(field_.ReadOnly());
+    line->setEchoMode(field_.Password() ? QLineEdit::Password : QLineEdit::Normal);
+    line->setMaxLength(field_.LimitText() > 0 ? field_.LimitText() : 32767);
+    line->setAlignment(AlignmentOf(field_.Alignment()) | Qt::AlignVCenter);
+    line->acceptTabs = field_.AcceptTabs();
+    // Only the macOS style draws a focus ring round a field; elsewhere the style marks the focus
+    // its own way whatever this says.
+    line->setAttribute(Qt::WA_MacShowFocusRect, field_.UseFocusRing());
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Text, ColorOf(field_.TextColor()));
+    palette.setColor(QPalette::Base, ColorOf(field_.BackColor()));
+    line->setPalette(palette);
 }
 
 // ---- Buttons, texts, group boxes ----
@@ -84,127 +141,186 @@ void QtEditFieldPeer::SyncContent() {
 QtPushButtonPeer::QtPushButtonPeer(tk::PushButton& button, QWidget* parent)
     : QtWidgetPeer(button, new QPushButton(parent)), button_(button) {
     auto* push = static_cast<QPushButton*>(widget());
+    push->setAutoDefault(false);
     QObject::connect(push, &QPushButton::clicked, push, [this] { Guarded([&] { button_.NotifyAction(); }); });
 }
 
-void QtPushButtonPeer::SyncContent() {
+void QtPushButtonPeer::ApplyContent(tk::Aspect aspect) {
     auto* push = static_cast<QPushButton*>(widget());
-    push->setText(FromStd(button_.Caption()));
-    push->setFont(FontOf(button_.font));
-    push->setDefault(button_.Default);
-    push->setAutoDefault(false);
+    switch (aspect) {
+    case tk::Aspect::Font:
+        ApplyFont(push, button_.Font());
+        break;
+    case tk::Aspect::Text:
+        push->setText(FromStd(button_.Caption()));
+        break;
+    case tk::Aspect::Options:
+        // Qt gives a button a cancel role only inside a dialog, which no window of this toolkit is;
+        // Cancel has no effect here.
+        push->setDefault(button_.Default());
+        break;
+    default:
+        break;
+    }
 }
 
-QtRadioButtonPeer::QtRadioButtonPeer(tk::RadioButton& button, QWidget* parent, QButtonGroup* group)
-    : QtWidgetPeer(button, new QRadioButton(parent)), button_(button) {
+QtRadioButtonPeer::QtRadioButtonPeer(tk::RadioButton& button, QWidget* parent, GroupOf groupOf)
+    : QtWidgetPeer(button, new QRadioButton(parent)), button_(button), groupOf_(std::move(groupOf)) {
     auto* radio = static_cast<QRadioButton*>(widget());
-    group->addButton(radio);
     QObject::connect(radio, &QRadioButton::clicked, radio,
                      [this] { Guarded([&] { button_.NotifyChosen(); }); });
     QObject::connect(radio, &QRadioButton::toggled, radio, [this](bool on) {
-        if (!on && button_.Value())
-            button_.SetValue(false);
+        if (!on)
+            button_.NotifyCleared();
     });
 }
 
-void QtRadioButtonPeer::SyncContent() {
+void QtRadioButtonPeer::ApplyContent(tk::Aspect aspect) {
     auto* radio = static_cast<QRadioButton*>(widget());
-    radio->setText(FromStd(button_.Caption()));
-    radio->setFont(FontOf(button_.font));
-    if (radio->isChecked() != button_.Value() && button_.Value())
-        radio->setChecked(true);
+    switch (aspect) {
+    case tk::Aspect::Font:
+        ApplyFont(radio, button_.Font());
+        break;
+    case tk::Aspect::Text:
+        radio->setText(FromStd(button_.Caption()));
+        break;
+    case tk::Aspect::Parent:
+        if (group_)
+            group_->removeButton(radio);
+        group_ = groupOf_(button_.Parent());
+        group_->addButton(radio);
+        break;
+    case tk::Aspect::Value:
+        ApplyValue();
+        break;
+    default:
+        break;
+    }
+}
+
+// An exclusive group keeps one button checked, so clearing one takes the group's consent.
+void QtRadioButtonPeer::ApplyValue() {
+    auto* radio = static_cast<QRadioButton*>(widget());
+    if (radio->isChecked() == button_.Value())
+        return;
+    if (button_.Value() || !group_) {
+        radio->setChecked(button_.Value());
+        return;
+    }
+    group_->setExclusive(false);
+    radio->setChecked(false);
+    group_->setExclusive(true);
 }
 
 QtGroupBoxPeer::QtGroupBoxPeer(tk::GroupBox& box, QWidget* parent)
-    : QtWidgetPeer(box, new QGroupBox(parent)), box_(box) {}
+    : QtWidgetPeer(box, new QGroupBox(parent)), box_(box) {
+    widget()->lower(); // controls placed over the box stay visible
+}
 
-void QtGroupBoxPeer::SyncContent() {
+void QtGroupBoxPeer::ApplyContent(tk::Aspect aspect) {
     auto* group = static_cast<QGroupBox*>(widget());
-    group->setTitle(FromStd(box_.Caption()));
-    group->setFont(FontOf(box_.font));
-    group->lower(); // controls placed over the box stay visible
+    if (aspect == tk::Aspect::Font)
+        ApplyFont(group, box_.Font());
+    else if (aspect == tk::Aspect::Text)
+        group->setTitle(FromStd(box_.Caption()));
 }
 
 QtStaticTextPeer::QtStaticTextPeer(tk::StaticText& text, QWidget* parent)
     : QtWidgetPeer(text, new QLabel(parent)), text_(text) {}
 
-void QtStaticTextPeer::SyncContent() {
+void QtStaticTextPeer::ApplyContent(tk::Aspect aspect) {
     auto* label = static_cast<QLabel*>(widget());
-    label->setText(FromStd(text_.Text()));
-    label->setFont(FontOf(text_.font));
-    label->setAlignment(AlignmentOf(text_.Alignment) | Qt::AlignTop);
+    switch (aspect) {
+    case tk::Aspect::Font:
+        ApplyFont(label, text_.Font());
+        break;
+    case tk::Aspect::Text:
+        label->setText(FromStd(text_.Text()));
+        break;
+    case tk::Aspect::Options:
+        label->setAlignment(AlignmentOf(text_.Alignment()) | Qt::AlignTop);
+        break;
+    default:
+        break;
+    }
 }
 
 // ---- Sliders and scroll bars ----
 
-QtRangePeer::QtRangePeer(tk::RangeControl& range, QWidget* parent, bool isSlider)
-    : QtWidgetPeer(range, isSlider ? static_cast<QAbstractSlider*>(new QSlider(parent))
-                                   : static_cast<QAbstractSlider*>(new QScrollBar(parent))),
-      range_(range) {
-    auto* slider = static_cast<QAbstractSlider*>(widget());
+QtRangePeer::QtRangePeer(tk::RangeControl& range, QAbstractSlider* slider)
+    : QtWidgetPeer(range, slider), range_(range) {
     QObject::connect(slider, &QAbstractSlider::valueChanged, slider, [this](int value) {
         if (value != range_.Value())
             Guarded([&] { range_.NotifyValue(value); });
     });
 }
 
-void QtRangePeer::SyncContent() {
-    auto* slider = static_cast<QAbstractSlider*>(widget());
-    const tk::Rect r = range_.Bounds();
-    slider->setOrientation(r.width >= r.height ? Qt::Horizontal : Qt::Vertical);
-    slider->setRange(range_.Minimum(), range_.Maximum());
-    slider->setSingleStep(range_.LineStep());
-    slider->setPageStep(range_.PageStep());
-    slider->setTracking(range_.LiveScroll);
-    if (slider->value() != range_.Value())
-        slider->setValue(range_.Value());
+QAbstractSlider* QtRangePeer::slider() const {
+    return static_cast<QAbstractSlider*>(widget());
+}
+
+void QtRangePeer::ApplyContent(tk::Aspect aspect) {
+    QAbstractSlider* bar = slider();
+    switch (aspect) {
+    case tk::Aspect::Geometry: // a control wider than high lies horizontally
+        bar->setOrientation(range_.Width() >= range_.Height() ? Qt::Horizontal : Qt::Vertical);
+        break;
+    case tk::Aspect::Range:
+        bar->setRange(range_.Minimum(), range_.Maximum());
+        bar->setSingleStep(range_.LineStep());
+        bar->setPageStep(range_.PageStep());
+        bar->setTracking(range_.LiveScroll());
+        break;
+    case tk::Aspect::Value:
+        if (bar->value() != range_.Value())
+            bar->setValue(range_.Value());
+        break;
+    default:
+        break;
+    }
 }
 
 // ---- HTML viewer ----
 
 QtHTMLViewerPeer::QtHTMLViewerPeer(tk::HTMLViewer& viewer, QWidget* parent)
     : QtWidgetPeer(viewer, new QTextBrowser(parent)), viewer_(viewer) {
-    browser()->setOpenExternalLinks(false);
+    browser()->setOpenLinks(false);
 }
 
 QTextBrowser* QtHTMLViewerPeer::browser() const {
     return static_cast<QTextBrowser*>(widget());
 }
 
-void QtHTMLViewerPeer::SyncContent() {
-    if (shownSource_ != viewer_.PageSource()) {
-        shownSource_ = viewer_.PageSource();
-        browser()->setHtml(FromStd(shownSource_));
-    }
+void QtHTMLViewerPeer::ApplyContent(tk::Aspect aspect) {
+    if (aspect != tk::Aspect::Text)
+        return;
+    const std::string& folder = viewer_.BaseFolder();
+    browser()->setSearchPaths(folder.empty() ? QStringList() : QStringList{FromStd(folder)});
+    browser()->setHtml(FromStd(viewer_.PageSource()));
 }
 
+// The page is read-only: cutting, pasting and clearing find nothing they may change.
 void QtHTMLViewerPeer::Perform(tk::EditCommand command) {
-    if (!widget())
-        return;
-    switch (command) {
-    case tk::EditCommand::Copy:
+    if (command == tk::EditCommand::Copy)
         browser()->copy();
-        break;
-    case tk::EditCommand::SelectAll:
+    else if (command == tk::EditCommand::SelectAll)
         browser()->selectAll();
-        break;
-    default:
-        break; // the page is read-only
-    }
 }
 
 // ---- Timer ----
 
 QtTimerPeer::QtTimerPeer(tk::Timer& timer) : timer_(timer) {
+    qtimer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&qtimer_, &QTimer::timeout, &qtimer_, [this] { Guarded([&] { timer_.Fire(); }); });
 }
 
-void QtTimerPeer::Sync() {
+void QtTimerPeer::Apply(tk::Aspect aspect) {
+    if (aspect != tk::Aspect::Schedule)
+        return;
     if (timer_.Mode() == tk::Timer::kOff) {
         qtimer_.stop();
         return;
     }
-    qtimer_.setTimerType(Qt::PreciseTimer);
     qtimer_.setSingleShot(timer_.Mode() == tk::Timer::kSingle);
     if (!qtimer_.isActive() || qtimer_.interval() != timer_.Period())
         qtimer_.start(timer_.Period());

@@ -7,11 +7,12 @@
 #include "toolkit/range_control.h"
 #include "toolkit/timer.h"
 
-#include <QButtonGroup>
 #include <QTimer>
 
-#include <memory>
+#include <functional>
 
+class QAbstractSlider;
+class QButtonGroup;
 class QLineEdit;
 class QTextBrowser;
 
@@ -22,9 +23,11 @@ public:
     QtEditFieldPeer(tk::EditField& field, QWidget* parent);
 
 protected:
-    void SyncContent() override;
+    void ApplyContent(tk::Aspect aspect) override;
 
 private:
+    void ApplyOptions();
+    void ReportSelection();
     QLineEdit* edit() const;
     tk::EditField& field_;
 };
@@ -34,22 +37,27 @@ public:
     QtPushButtonPeer(tk::PushButton& button, QWidget* parent);
 
 protected:
-    void SyncContent() override;
+    void ApplyContent(tk::Aspect aspect) override;
 
 private:
     tk::PushButton& button_;
 };
 
-// Radio buttons of one parent share the QButtonGroup that makes them exclusive.
+// Radio buttons with one parent share the QButtonGroup that makes them exclusive; `groupOf` gives
+// the group of a parent.
 class QtRadioButtonPeer : public QtWidgetPeer {
 public:
-    QtRadioButtonPeer(tk::RadioButton& button, QWidget* parent, QButtonGroup* group);
+    using GroupOf = std::function<QButtonGroup*(const tk::Control* parent)>;
+    QtRadioButtonPeer(tk::RadioButton& button, QWidget* parent, GroupOf groupOf);
 
 protected:
-    void SyncContent() override;
+    void ApplyContent(tk::Aspect aspect) override;
 
 private:
+    void ApplyValue();
     tk::RadioButton& button_;
+    GroupOf groupOf_;
+    QButtonGroup* group_ = nullptr;
 };
 
 class QtGroupBoxPeer : public QtWidgetPeer {
@@ -57,7 +65,7 @@ public:
     QtGroupBoxPeer(tk::GroupBox& box, QWidget* parent);
 
 protected:
-    void SyncContent() override;
+    void ApplyContent(tk::Aspect aspect) override;
 
 private:
     tk::GroupBox& box_;
@@ -68,7 +76,7 @@ public:
     QtStaticTextPeer(tk::StaticText& text, QWidget* parent);
 
 protected:
-    void SyncContent() override;
+    void ApplyContent(tk::Aspect aspect) override;
 
 private:
     tk::StaticText& text_;
@@ -77,12 +85,13 @@ private:
 // Sliders and scroll bars.
 class QtRangePeer : public QtWidgetPeer {
 public:
-    QtRangePeer(tk::RangeControl& range, QWidget* parent, bool isSlider);
+    QtRangePeer(tk::RangeControl& range, QAbstractSlider* slider);
 
 protected:
-    void SyncContent() override;
+    void ApplyContent(tk::Aspect aspect) override;
 
 private:
+    QAbstractSlider* slider() const;
     tk::RangeControl& range_;
 };
 
@@ -92,19 +101,19 @@ public:
     void Perform(tk::EditCommand command) override;
 
 protected:
-    void SyncContent() override;
+    void ApplyContent(tk::Aspect aspect) override;
 
 private:
     QTextBrowser* browser() const;
     tk::HTMLViewer& viewer_;
-    std::string shownSource_;
 };
 
-// A timer has no widget: a QTimer fires it.
+// A timer has no widget: a precise QTimer fires it, so frames come at their period, not rounded to
+// the coarse 5 % that Qt allows itself by default.
 class QtTimerPeer : public tk::ControlPeer {
 public:
     explicit QtTimerPeer(tk::Timer& timer);
-    void Sync() override;
+    void Apply(tk::Aspect aspect) override;
 
 private:
     tk::Timer& timer_;

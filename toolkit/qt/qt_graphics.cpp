@@ -6,6 +6,8 @@
 #include <QFontMetricsF>
 #include <QPolygon>
 
+#include <optional>
+
 namespace tk::qt {
 
 namespace {
@@ -17,6 +19,15 @@ QColor ToQColor(tk::Color c) {
 // A rectangle given with a negative extent covers the same pixels as its mirror image.
 QRect Normalized(int x, int y, int width, int height) {
     return QRect(x, y, width, height).normalized();
+}
+
+// The rectangle to outline so that the outline covers width x height pixels: Qt's outline of a
+// rectangle spans one pixel more than its size. None when there is nothing to cover.
+std::optional<QRect> OutlineRect(int x, int y, int width, int height) {
+    const QRect r = Normalized(x, y, width, height);
+    if (r.isEmpty())
+        return std::nullopt;
+    return r.adjusted(0, 0, -1, -1);
 }
 
 QPolygon ToPolygon(const std::vector<tk::Point>& vertices) {
@@ -61,12 +72,10 @@ void QtGraphics::ClearRect(int x, int y, int width, int height) {
 }
 
 void QtGraphics::DrawRect(int x, int y, int width, int height) {
-    const QRect r = Normalized(x, y, width, height);
-    if (r.isEmpty())
-        return;
-    UsePen();
-    // An outlined QRect spans one pixel more than its size; shrink it so it covers width x height.
-    painter_->drawRect(r.adjusted(0, 0, -1, -1));
+    if (auto r = OutlineRect(x, y, width, height)) {
+        UsePen();
+        painter_->drawRect(*r);
+    }
 }
 
 void QtGraphics::FillRect(int x, int y, int width, int height) {
@@ -74,21 +83,21 @@ void QtGraphics::FillRect(int x, int y, int width, int height) {
 }
 
 void QtGraphics::DrawOval(int x, int y, int width, int height) {
-    const QRect r = Normalized(x, y, width, height);
-    if (r.isEmpty())
-        return;
-    UsePen();
-    painter_->drawEllipse(r.adjusted(0, 0, -1, -1));
+    Ellipse(x, y, width, height, false);
 }
 
+// Filled with its outline, an oval covers the same pixels as DrawOval draws round.
 void QtGraphics::FillOval(int x, int y, int width, int height) {
-    const QRect r = Normalized(x, y, width, height);
-    if (r.isEmpty())
-        return;
-    // Filled with its outline, the oval covers the same pixels as DrawOval draws round.
-    UsePen();
-    painter_->setBrush(ToQColor(ForeColor()));
-    painter_->drawEllipse(r.adjusted(0, 0, -1, -1));
+    Ellipse(x, y, width, height, true);
+}
+
+void QtGraphics::Ellipse(int x, int y, int width, int height, bool filled) {
+    if (auto r = OutlineRect(x, y, width, height)) {
+        UsePen();
+        if (filled)
+            painter_->setBrush(ToQColor(ForeColor()));
+        painter_->drawEllipse(*r);
+    }
 }
 
 void QtGraphics::DrawPolygon(const std::vector<tk::Point>& vertices) {

@@ -40,6 +40,7 @@ protected:
 
 private:
     void UsePen();
+    void Ellipse(int x, int y, int width, int height, bool filled);
     void UseFont();
 
     std::unique_ptr<QPainter> ownPainter_;

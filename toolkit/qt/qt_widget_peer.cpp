@@ -1,5 +1,6 @@
 #include "toolkit/qt/qt_widget_peer.h"
 
+#include <QApplication>
 #include <QVariant>
 
 namespace tk::qt {
@@ -12,18 +13,38 @@ QtWidgetPeer::QtWidgetPeer(tk::Control& control, QWidget* widget) : control_(con
     widget->setProperty(kControlProperty, QVariant::fromValue(static_cast<void*>(&control)));
 }
 
+// The derived peer is gone by now, and a widget that goes sends signals (the focus leaves it):
+// they must not reach the handlers it connected, so those are cut before the widget is deleted.
 QtWidgetPeer::~QtWidgetPeer() {
+    if (!widget_)
+        return;
+    QObject::disconnect(qApp, nullptr, widget_.data(), nullptr);
+    widget_->disconnect();
     delete widget_.data();
 }
 
-void QtWidgetPeer::Sync() {
+void QtWidgetPeer::Apply(tk::Aspect aspect) {
     if (!widget_)
         return;
-    const tk::Rect r = control_.Bounds();
-    widget_->setGeometry(r.x, r.y, r.width, r.height);
-    widget_->setEnabled(control_.Enabled());
-    widget_->setVisible(control_.Visible());
-    SyncContent();
+    switch (aspect) {
+    case tk::Aspect::Geometry: {
+        const tk::Rect r = control_.Bounds();
+        widget_->setGeometry(r.x, r.y, r.width, r.height);
+        break;
+    }
+    case tk::Aspect::Enabled:
+        widget_->setEnabled(control_.Enabled());
+        break;
+    case tk::Aspect::Visible:
+        widget_->setVisible(control_.Visible());
+        break;
+    case tk::Aspect::Accessibility:
+        widget_->setAccessibleName(QString::fromStdString(control_.AccessibleName()));
+        widget_->setAccessibleDescription(QString::fromStdString(control_.AccessibleDescription()));
+        break;
+    default:
+        ApplyContent(aspect);
+    }
 }
 
 void QtWidgetPeer::SetFocus() {

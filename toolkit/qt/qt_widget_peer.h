@@ -8,22 +8,23 @@
 
 namespace tk::qt {
 
-// The peer of a control shown by one widget: keeps the widget's place, enabled and visible state
-// in step with the control. The widget belongs to its parent widget.
+// The peer of a control shown by one widget: shows the place, the enabled and visible state and the
+// accessible texts of any control, and leaves the rest to the kind of control. The widget belongs
+// to its parent widget; every connection the peer makes uses the widget as its context.
 class QtWidgetPeer : public tk::ControlPeer {
 public:
     QtWidgetPeer(tk::Control& control, QWidget* widget);
     ~QtWidgetPeer() override;
 
-    void Sync() override;
+    void Apply(tk::Aspect aspect) override;
     void SetFocus() override;
 
     // The control a widget shows, found through the widget or its ancestors; null if none.
     static tk::Control* ControlOf(const QWidget* widget);
 
 protected:
-    // Shows the settings particular to the kind of control.
-    virtual void SyncContent() {}
+    // Shows an aspect particular to the kind of control.
+    virtual void ApplyContent(tk::Aspect /*aspect*/) {}
     tk::Control& control() const { return control_; }
     QWidget* widget() const { return widget_; }
 

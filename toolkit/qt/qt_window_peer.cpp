@@ -18,19 +18,21 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScrollBar>
+#include <QSlider>
 
 namespace tk::qt {
 
 namespace {
 
 std::unique_ptr<tk::ControlPeer> MakePeer(tk::Control& control, QWidget* parent,
-                                          const std::function<QButtonGroup*()>& radioGroup) {
+                                          const QtRadioButtonPeer::GroupOf& radioGroupOf) {
     if (auto* canvas = dynamic_cast<tk::Canvas*>(&control))
         return std::make_unique<QtCanvasPeer>(*canvas, parent);
     if (auto* field = dynamic_cast<tk::EditField*>(&control))
         return std::make_unique<QtEditFieldPeer>(*field, parent);
     if (auto* radio = dynamic_cast<tk::RadioButton*>(&control))
-        return std::make_unique<QtRadioButtonPeer>(*radio, parent, radioGroup());
+        return std::make_unique<QtRadioButtonPeer>(*radio, parent, radioGroupOf);
     if (auto* push = dynamic_cast<tk::PushButton*>(&control))
         return std::make_unique<QtPushButtonPeer>(*push, parent);
     if (auto* box = dynamic_cast<tk::GroupBox*>(&control))
@@ -38,9 +40,9 @@ std::unique_ptr<tk::ControlPeer> MakePeer(tk::Control& control, QWidget* parent,
     if (auto* text = dynamic_cast<tk::StaticText*>(&control))
         return std::make_unique<QtStaticTextPeer>(*text, parent);
     if (auto* slider = dynamic_cast<tk::Slider*>(&control))
-        return std::make_unique<QtRangePeer>(*slider, parent, true);
+        return std::make_unique<QtRangePeer>(*slider, new QSlider(parent));
     if (auto* bar = dynamic_cast<tk::ScrollBar*>(&control))
-        return std::make_unique<QtRangePeer>(*bar, parent, false);
+        return std::make_unique<QtRangePeer>(*bar, new QScrollBar(parent));
     if (auto* viewer = dynamic_cast<tk::HTMLViewer*>(&control))
         return std::make_unique<QtHTMLViewerPeer>(*viewer, parent);
     if (auto* timer = dynamic_cast<tk::Timer*>(&control))
@@ -50,17 +52,18 @@ std::unique_ptr<tk::ControlPeer> MakePeer(tk::Control& control, QWidget* parent,
 
 // Moves and stretches a control locked to window edges by the change of the content size.
 void FollowLockedEdges(tk::Control& control, QSize delta) {
-    if (!control.LockRight && !control.LockBottom)
+    const tk::Control::Locks locks = control.LockedEdges();
+    if (!locks.right && !locks.bottom)
         return;
     tk::Rect r = control.Bounds();
-    if (control.LockRight) {
-        if (control.LockLeft)
+    if (locks.right) {
+        if (locks.left)
             r.width += delta.width();
         else
             r.x += delta.width();
     }
-    if (control.LockBottom) {
-        if (control.LockTop)
+    if (locks.bottom) {
+        if (locks.top)
             r.height += delta.height();
         else
             r.y += delta.height();
@@ -103,6 +106,9 @@ QtWindowPeer::~QtWindowPeer() {
     delete widget_.data();
 }
 
+// Qt windows always resize live and always draw through a backing store, so the liveResize and
+// composite settings have nothing to change; frame code 0 is a document window with a title bar and
+// placement code 0 leaves the place to the window manager, which is what Qt does by default.
 void QtWindowPeer::ApplySettings() {
     const tk::WindowSettings& s = window_.settings;
     widget_->setWindowTitle(QString::fromStdString(s.title));
@@ -140,15 +146,12 @@ QButtonGroup* QtWindowPeer::RadioGroupOf(const tk::Control* parent) {
 }
 
 void QtWindowPeer::RealizeControls() {
-    for (tk::Control* control : window_.Controls()) {
-        auto peer = MakePeer(*control, widget_->Content(), [&] { return RadioGroupOf(control->Parent()); });
-        if (peer)
+    const QtRadioButtonPeer::GroupOf groupOf = [this](const tk::Control* parent) {
+        return RadioGroupOf(parent);
+    };
+    for (tk::Control* control : window_.Controls())
+        if (auto peer = MakePeer(*control, widget_->Content(), groupOf))
             control->AttachPeer(std::move(peer));
-    }
-}
-
-void QtWindowPeer::Sync() {
-    ApplySettings();
 }
 
 void QtWindowPeer::Show() {

@@ -37,7 +37,6 @@ public:
     explicit QtWindowPeer(tk::Window& window);
     ~QtWindowPeer() override;
 
-    void Sync() override;
     void Show() override;
     void Close() override;
 

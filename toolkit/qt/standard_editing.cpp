@@ -28,61 +28,54 @@ bool ClipboardHasText() {
     return data && data->hasText();
 }
 
-bool CanEditLine(const QLineEdit& line, tk::EditCommand command) {
-    const bool selection = line.hasSelectedText();
-    const bool writable = !line.isReadOnly();
-    switch (command) {
-    case tk::EditCommand::Undo:
-        return writable && line.isUndoAvailable();
-    case tk::EditCommand::Cut:
-    case tk::EditCommand::Clear:
-        return writable && selection;
-    case tk::EditCommand::Copy:
-        return selection && line.echoMode() == QLineEdit::Normal;
-    case tk::EditCommand::Paste:
-        return writable && ClipboardHasText();
-    case tk::EditCommand::SelectAll:
-        return !line.text().isEmpty() && line.selectedText() != line.text();
-    }
-    return false;
+// What a command needs of a line edit to act, and what it does then.
+struct LineCommand {
+    bool (*canAct)(const QLineEdit& line);
+    void (*act)(QLineEdit& line);
+};
+
+bool Writable(const QLineEdit& line) {
+    return !line.isReadOnly();
 }
 
-void EditLine(QLineEdit& line, tk::EditCommand command) {
+LineCommand LineCommandFor(tk::EditCommand command) {
     switch (command) {
     case tk::EditCommand::Undo:
-        line.undo();
-        break;
+        return {[](const QLineEdit& l) { return Writable(l) && l.isUndoAvailable(); },
+                [](QLineEdit& l) { l.undo(); }};
     case tk::EditCommand::Cut:
-        line.cut();
-        break;
+        return {[](const QLineEdit& l) { return Writable(l) && l.hasSelectedText(); },
+                [](QLineEdit& l) { l.cut(); }};
     case tk::EditCommand::Copy:
-        line.copy();
-        break;
+        return {[](const QLineEdit& l) { return l.hasSelectedText() && l.echoMode() == QLineEdit::Normal; },
+                [](QLineEdit& l) { l.copy(); }};
     case tk::EditCommand::Paste:
-        line.paste();
-        break;
+        return {[](const QLineEdit& l) { return Writable(l) && ClipboardHasText(); },
+                [](QLineEdit& l) { l.paste(); }};
     case tk::EditCommand::Clear:
-        line.del();
-        break;
+        return {[](const QLineEdit& l) { return Writable(l) && l.hasSelectedText(); },
+                [](QLineEdit& l) { l.del(); }};
     case tk::EditCommand::SelectAll:
-        line.selectAll();
         break;
     }
+    return {[](const QLineEdit& l) { return !l.text().isEmpty() && l.selectedText() != l.text(); },
+            [](QLineEdit& l) { l.selectAll(); }};
 }
 
 } // namespace
 
 bool CanEdit(const QWidget* focus, tk::EditCommand command) {
     const auto* line = qobject_cast<const QLineEdit*>(focus);
-    return line && line->isEnabled() && CanEditLine(*line, command);
+    return line && line->isEnabled() && LineCommandFor(command).canAct(*line);
 }
 
 bool Edit(QWidget* focus, tk::EditCommand command) {
     auto* line = qobject_cast<QLineEdit*>(focus);
     if (!line)
         return false;
-    if (CanEditLine(*line, command))
-        EditLine(*line, command);
+    const LineCommand lineCommand = LineCommandFor(command);
+    if (lineCommand.canAct(*line))
+        lineCommand.act(*line);
     return true;
 }
 
