@@ -130,9 +130,12 @@ void QtEditFieldPeer::ApplyOptions() {
     // Only the macOS style draws a focus ring round a field; elsewhere the style marks the focus
     // its own way whatever this says.
     line->setAttribute(Qt::WA_MacShowFocusRect, field_.UseFocusRing());
+    // The colours of a field in use; a disabled field keeps the style's greyed look.
     QPalette palette = line->palette();
-    palette.setColor(QPalette::Text, ColorOf(field_.TextColor()));
-    palette.setColor(QPalette::Base, ColorOf(field_.BackColor()));
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Text, ColorOf(field_.TextColor()));
+        palette.setColor(group, QPalette::Base, ColorOf(field_.BackColor()));
+    }
     line->setPalette(palette);
 }
 
