@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build deps fuzz
+.PHONY: run test build deps fuzz soak
 
 run: build
 	$(BUILD_DIR)/app/parvok
@@ -10,6 +10,10 @@ run: build
 test: build
 	scripts/fuzz 15
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# The long run of the program logic: 100,000 frames of random use, offscreen.
+soak: build
+	PARVOK_SOAK_FRAMES=100000 QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/mainwindow/mainwindow_tests --gtest_filter='Soak.*'
 
 fuzz: deps
 	scripts/fuzz 60

@@ -1,9 +1,7 @@
 // The simulation on the fake platform: normalization, selection, blanking, Start and Stop, and the
 // numbers of each frame against a computation of psi of its own.
 
-#include "app/menu_bar1.h"
-#include "mainwindow/main_wndo.h"
-#include "tests/support/fake_platform.h"
+#include "tests/mainwindow/opened_main_wndo.h"
 
 #include <gtest/gtest.h>
 
@@ -16,68 +14,8 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
-
-class SimulationTest : public testing::Test {
-protected:
-    SimulationTest() { window.Open(); }
-    ~SimulationTest() override { MenuBar1::Release(); }
-
-    tk::EditField& Magnitude(int k) { return *window.Find<tk::EditField>("EFMagn", k); }
-    tk::EditField& Angle(int k) { return *window.Find<tk::EditField>("EFAngle", k); }
-    PhasorDiagram& Phasor(int k) { return *window.Find<PhasorDiagram>("Phasor", k); }
-    fake::RecordingGraphics& PhasorPicture(int k) {
-        return *static_cast<fake::FakePicture&>(*Phasor(k).GX).Recorder();
-    }
-    fake::RecordingGraphics& Frame(const char* graph) {
-        return *static_cast<fake::FakePicture&>(*window.Find<Graph>(graph)->GXP).Recorder();
-    }
-    tk::PushButton& Start() { return *window.Find<tk::PushButton>("PBStart"); }
-    tk::Slider& Speed() { return *window.Find<tk::Slider>("SLSpeed"); }
-
-    // Types the six magnitudes (as the user would) and the angles.
-    void Type(const Strings& magnitudes, const Strings& angles = {}) {
-        for (int k = 0; k < MainWndo::kComponents; ++k) {
-            Magnitude(k).NotifyTextEdited(k < int(magnitudes.size()) ? magnitudes[k] : "0");
-            Angle(k).NotifyTextEdited(k < int(angles.size()) ? angles[k] : "0");
-        }
-    }
-    Strings MagnitudeTexts() {
-        Strings texts;
-        for (int k = 0; k < MainWndo::kComponents; ++k)
-            texts.push_back(Magnitude(k).Text());
-        return texts;
-    }
-
-    // psi at sample j from the phasors' coefficients and the selection, computed with exact pi.
-    std::complex<double> ExpectedPsi(int j) {
-        std::complex<double> sum;
-        double weight = 0;
-        for (int k = 0; k < MainWndo::kComponents; ++k) {
-            const double w = window.Show[k] * Phasor(k).magn;
-            sum += w * std::sin((k + 1) * std::numbers::pi * 0.01 * j) *
-                   std::polar(1.0, Phasor(k).angle * std::numbers::pi / 180);
-            weight += std::abs(w);
-        }
-        return sum / weight;
-    }
-    void ExpectFrameMatchesPsi() {
-        for (int j = 0; j < MainWndo::kSamples; ++j) {
-            const std::complex<double> psi = ExpectedPsi(j);
-            ASSERT_NEAR(window.PsiReal[j], psi.real(), 1e-9) << j;
-            ASSERT_NEAR(window.PsiIm[j], psi.imag(), 1e-9) << j;
-            ASSERT_DOUBLE_EQ(window.PsiSqrd[j],
-                             window.PsiReal[j] * window.PsiReal[j] + window.PsiIm[j] * window.PsiIm[j]);
-        }
-    }
-    // The index of the largest density sample.
-    int DensityPeak() {
-        return int(std::max_element(window.PsiSqrd.begin(), window.PsiSqrd.end()) - window.PsiSqrd.begin());
-    }
-
-    fake::ScopedFakePlatform fake_;
-    MainWndo window;
-};
+using namespace testing_main;
+using SimulationTest = OpenedMainWndo;
 
 TEST_F(SimulationTest, StartsIdleWithAllShownAndNothingLoaded) {
     EXPECT_EQ(window.dAngle, 0.1);
@@ -253,14 +191,10 @@ TEST_F(SimulationTest, AFrameWithNothingShownCompletesDrawsNoCurveAndTheNextDraw
     Type({"1"});
     window.PBStart_Action();
     window.RBNth_Action(3); // a component whose magnitude is 0
-    Frame("GFProb").Clear();
-    window.TMFrame_Action();
+    EXPECT_EQ(DensityCurveSegments(), 0);
     EXPECT_TRUE(std::isnan(window.PsiSqrd[50]));
-    const std::size_t axisLines = Frame("GFProb").Ops("DrawLine").size();
     window.RBTotal_Action();
-    Frame("GFProb").Clear();
-    window.TMFrame_Action();
-    EXPECT_EQ(Frame("GFProb").Ops("DrawLine").size(), axisLines + 100) << "100 segments";
+    EXPECT_EQ(DensityCurveSegments(), 100);
 }
 
 TEST_F(SimulationTest, PlotsSetUpTheirAxesAndDrawTheWavefunctionBlackThenRedThenBlackAgain) {
