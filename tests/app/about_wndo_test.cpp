@@ -5,6 +5,7 @@
 #include "app/about_wndo.h"
 #include "app/app.h"
 #include "app/menu_bar1.h"
+#include "mainwindow/main_wndo.h"
 #include "tests/support/fake_platform.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +24,7 @@ protected:
     void TearDown() override { ReleaseAll(); }
     static void ReleaseAll() {
         AboutWndo::Release();
+        MainWndo::Release();
         MenuBar1::Release();
         AboutParvok::Release();
     }
@@ -143,6 +145,19 @@ TEST_F(AboutWndoTest, ClosingKeepsTheApplicationRunning) {
     AboutWndo::Instance().Close();
     EXPECT_FALSE(AboutWndo::Instance().IsOpen());
     EXPECT_FALSE(fake_.platform.quitCode.has_value());
+}
+
+TEST_F(AboutWndoTest, HelpAboutTwiceMakesOneWindow) {
+    StorePage();
+    const auto& about = *MainWndo::Instance().MenuHandler("HelpAbout");
+    EXPECT_FALSE(about());
+    ASSERT_TRUE(AboutWndo::Exists());
+    const AboutWndo* first = &AboutWndo::Instance();
+    EXPECT_FALSE(about());
+    EXPECT_EQ(&AboutWndo::Instance(), first);
+    EXPECT_EQ(fake_.platform.windowsRealized, 2) << "the main window and one About window";
+    EXPECT_EQ(fake_.platform.resources.reads, 1);
+    EXPECT_EQ(Page(), kPage);
 }
 
 } // namespace
