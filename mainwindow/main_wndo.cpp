@@ -1,5 +1,6 @@
 #include "mainwindow/main_wndo.h"
 
+#include "app/about_wndo.h"
 #include "app/menu_bar1.h"
 #include "toolkit/platform.h"
 #include "toolkit/shared_instance.h"
@@ -101,5 +102,7 @@ void MainWndo::Event_Close() {
 }
 
 bool MainWndo::_HelpAbout_Action() {
+    // One About window: made and shown the first time, brought to the front after that.
+    AboutWndo::Instance().Show();
     return false;
 }
