@@ -227,6 +227,9 @@ class Plot:
     def column(self, x):
         return round(self.left + x * (self.right - self.left))
 
+    def x_at(self, column):
+        return (column - self.left) / (self.right - self.left)
+
     def row(self, value):
         return self.top + (self.ymax - value) / (self.ymax - self.ymin) * (self.bottom - self.top)
 
@@ -411,25 +414,32 @@ def check_ground_state_density(app):
         report(f"  density frame: columns {plot.left}..{plot.right}, rows {plot.top}..{plot.bottom}")
         for x in (0.15, 0.3, 0.42, 0.58, 0.7, 0.85):
             runs = plot.curve_runs(plot.column(x), BLACK)
-            expected = plot.row(math.sin(math.pi * x) ** 2)
+            expected = plot.row(math.sin(math.pi * plot.x_at(plot.column(x))) ** 2)
             check(len(runs) == 1 and abs(centre(runs[0]) - expected) <= 1,
                   f"x={x}: the curve covers rows {runs}, expected row {expected:.1f} within 1 px")
     stop_animation(app)
 
 
-def wavefunction_samples(plot, xs):
-    """(Re psi, Im psi) at each x where the two curves are clear of each other and the black one
-    clear of the zero line."""
+def curve_rows(plot, column):
+    """The rows of the black and the red curve in a column, where the two are clear of each other
+    and the black one of the zero line."""
     zero = plot.row(0)
+    black = [run for run in plot.curve_runs(column, BLACK) if abs(centre(run) - zero) > 0.5]
+    red = plot.curve_runs(column, RED)
+    if len(black) != 1 or len(red) != 1:
+        return None
+    re_row, im_row = centre(black[0]), centre(red[0])
+    return (re_row, im_row) if abs(re_row - zero) > 3 and abs(re_row - im_row) > 3 else None
+
+
+def wavefunction_samples(plot, xs):
+    """(Re psi, Im psi) at the column of each x where the curves are clear there and in the columns
+    beside it: their mean over the three evens out part of the rounding to whole pixels."""
     samples = {}
     for x in xs:
-        black = [run for run in plot.curve_runs(plot.column(x), BLACK) if abs(centre(run) - zero) > 0.5]
-        red = plot.curve_runs(plot.column(x), RED)
-        if len(black) != 1 or len(red) != 1:
-            continue
-        re_row, im_row = centre(black[0]), centre(red[0])
-        if abs(re_row - zero) > 3 and abs(re_row - im_row) > 3:
-            samples[x] = (plot.value(re_row), plot.value(im_row))
+        rows = [curve_rows(plot, plot.column(x) + step) for step in (-1, 0, 1)]
+        if None not in rows:
+            samples[x] = tuple(plot.value(sum(row[k] for row in rows) / 3) for k in (0, 1))
     return samples
 
 
@@ -467,7 +477,7 @@ def check_stationary_state(app):
         report(f"  x={x}: (Re, Im) = ({first[x][0]:+.3f}, {first[x][1]:+.3f}), then"
                f" {turn(phase(first[x]), phase(later)):.0f} degrees on ({later[0]:+.3f}, {later[1]:+.3f})")
         check(abs(r1 - r2) <= tolerance, f"x={x}: Re^2+Im^2 = {r1:.4f} then {r2:.4f}, within {tolerance:.4f}")
-        expected = math.sin(2 * math.pi * x) ** 2
+        expected = math.sin(2 * math.pi * plot.x_at(plot.column(x))) ** 2
         check(abs(r2 - expected) <= tolerance, f"x={x}: Re^2+Im^2 = {r2:.4f}, sin^2(2 pi x) = {expected:.4f}")
     stop_animation(app)
 
@@ -483,7 +493,7 @@ def density_maximum(plot):
         raise Failed("the density plot shows no curve")
     highest = min(tops.values())
     columns = [column for column, row in tops.items() if row <= highest + 1]
-    return (sum(columns) / len(columns) - plot.left) / (plot.right - plot.left)
+    return plot.x_at(sum(columns) / len(columns))
 
 
 def check_phasors_turn(app):
