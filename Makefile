@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build deps fuzz
+.PHONY: run test build deps fuzz bench
 
 run: build
 	$(BUILD_DIR)/app/parvok
@@ -10,6 +10,9 @@ run: build
 test: build
 	scripts/fuzz 15
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+bench: build
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/parvok_bench
 
 fuzz: deps
 	scripts/fuzz 60

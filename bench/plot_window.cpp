@@ -1,0 +1,88 @@
+#include "bench/plot_window.h"
+
+#include "toolkit/qt/qt_canvas_peer.h"
+#include "toolkit/qt/qt_window_peer.h"
+
+#include <span>
+
+namespace bench {
+
+namespace {
+
+constexpr int kMargin = 10;
+
+void DrawCurve(Graph& g, std::span<const double> values) {
+    g.CurveStart(0, values[0]);
+    for (std::size_t j = 1; j < values.size(); ++j)
+        g.CurveTo(WaveSamples::kStep * double(j), values[j]);
+}
+
+} // namespace
+
+void PlotWindow::Layout() {
+    settings.title = "Plots";
+    settings.width = kWaveWidth + 2 * kMargin;
+    settings.height = kWaveHeight + kDensityHeight + 3 * kMargin;
+    settings.resizable = false;
+}
+
+void PlotWindow::CreateControls() {
+    wave_ = &AddControl("Wave", std::make_unique<Graph>());
+    wave_->SetBounds(kMargin, kMargin, kWaveWidth, kWaveHeight);
+    wave_->Open = [this] {
+        wave_->SetXLabel("x/L");
+        wave_->SetYZeroLn(true);
+        wave_->SetGrid(true);
+        wave_->DefineGraph(0, 1, -1, 1);
+    };
+    wave_->DrawContent = [this] { DrawWave(); };
+
+    density_ = &AddControl("Density", std::make_unique<Graph>());
+    density_->SetBounds(kMargin, kWaveHeight + 2 * kMargin, kDensityWidth, kDensityHeight);
+    density_->Open = [this] {
+        density_->SetXLabel("x/L");
+        density_->SetGrid(true);
+        density_->DefineGraph(0, 1, 0, 1);
+    };
+    density_->DrawContent = [this] { DrawDensity(); };
+}
+
+void PlotWindow::Draw(const WaveSamples& samples) {
+    samples_ = &samples;
+    wave_->ReDrawAll();
+    density_->ReDrawAll();
+    samples_ = nullptr;
+}
+
+void PlotWindow::DrawWave() {
+    if (!samples_)
+        return;
+    DrawCurve(*wave_, samples_->real);
+    wave_->SetColor(tk::RGB(255, 0, 0));
+    DrawCurve(*wave_, samples_->imaginary);
+    wave_->SetColor(tk::RGB(0, 0, 0));
+}
+
+void PlotWindow::DrawDensity() {
+    if (samples_)
+        DrawCurve(*density_, samples_->density);
+}
+
+std::vector<QWidget*> PlotWindow::PlotWidgets() const {
+    std::vector<QWidget*> widgets{nullptr, nullptr};
+    const auto* peer = dynamic_cast<tk::qt::QtWindowPeer*>(Peer());
+    if (!peer || !peer->Widget())
+        return {};
+    for (QWidget* child : peer->Widget()->Content()->findChildren<QWidget*>()) {
+        if (!dynamic_cast<tk::qt::CanvasWidget*>(child))
+            continue;
+        const tk::Control* shown = tk::qt::QtWidgetPeer::ControlOf(child);
+        if (shown == wave_)
+            widgets[0] = child;
+        else if (shown == density_)
+            widgets[1] = child;
+    }
+    return widgets;
+}
+
+} // namespace bench
