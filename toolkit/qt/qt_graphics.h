@@ -1,15 +1,21 @@
 #pragma once
 
 #include "toolkit/graphics.h"
+#include "toolkit/qt/font_mapping.h"
 
 #include <QPainter>
 
+#include <cstdint>
 #include <memory>
 
 namespace tk::qt {
 
 // Draws with a QPainter, on a picture, a widget or a printer, honouring the pixel semantics of
 // tk::Graphics: shapes cover exactly width x height pixels and lines include both end points.
+//
+// The painter's pen, brush and font are this context's while it lasts: it sets them only when the
+// colour, the line width or the text style changed since it last did, and it maps each text style
+// and converts and measures each text once.
 class QtGraphics : public tk::Graphics {
 public:
     // Paints on a device with a painter of its own, active for the lifetime of this object.
@@ -39,13 +45,24 @@ protected:
     void SetLineWidth(qreal width) { lineWidth_ = width; }
 
 private:
+    void StartPainting();
     void UsePen();
+    // An invalid colour is no brush.
+    void UseBrush(const QColor& color);
     void Ellipse(int x, int y, int width, int height, bool filled);
+    MappedFonts& SelectFont();
     void UseFont();
 
     std::unique_ptr<QPainter> ownPainter_;
     QPainter* painter_;
     qreal lineWidth_ = 0;
+
+    // What the painter was last given; an invalid pen colour and font serial 0 are none yet.
+    QColor penColor_;
+    qreal penWidth_ = 0;
+    QColor brushColor_;
+    std::uint64_t fontSerial_ = 0;
+    MappedFonts fonts_;
 };
 
 } // namespace tk::qt
