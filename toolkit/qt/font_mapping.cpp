@@ -1,5 +1,7 @@
 #include "toolkit/qt/font_mapping.h"
 
+#include <QTextLayout>
+
 namespace tk::qt {
 
 namespace {
@@ -77,9 +79,16 @@ const MappedFonts::Text& MappedFonts::Shown(std::string_view utf8) {
         return found->second;
     if (texts.size() >= kMaxTexts)
         texts.clear();
-    QString display = DisplayText(utf8, selectedStyle_->name);
-    const qreal width = selected_->metrics.horizontalAdvance(display);
-    return texts.try_emplace(std::string(utf8), Text{std::move(display), width}).first->second;
+    Text text;
+    text.display = DisplayText(utf8, selectedStyle_->name);
+    text.width = selected_->metrics.horizontalAdvance(text.display);
+    QTextLayout layout(text.display, selected_->font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    text.glyphs = line.glyphRuns();
+    text.ascent = line.ascent();
+    return texts.try_emplace(std::string(utf8), std::move(text)).first->second;
 }
 
 } // namespace tk::qt

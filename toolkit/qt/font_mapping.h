@@ -2,6 +2,8 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QList>
 #include <QString>
 
 #include <compare>
@@ -32,6 +34,9 @@ public:
     struct Text {
         QString display;
         qreal width = 0;
+        // The shaped glyphs, placed with the top of the line at the origin, ascent above the baseline.
+        QList<QGlyphRun> glyphs;
+        qreal ascent = 0;
     };
 
     // The style the following calls are about.

@@ -2,6 +2,7 @@
 
 #include "toolkit/qt/qt_picture.h"
 
+#include <QPaintEngine>
 #include <QPolygon>
 
 #include <optional>
@@ -48,8 +49,10 @@ QtGraphics::QtGraphics(QPainter* painter) : painter_(painter) {
 
 QtGraphics::~QtGraphics() = default;
 
-// Shapes are aliased, so that they cover whole pixels.
+// Shapes are aliased, so that they cover whole pixels; outlines are not filled.
 void QtGraphics::StartPainting() {
+    const QPaintEngine* engine = painter_->paintEngine();
+    rasterDevice_ = engine && engine->type() == QPaintEngine::Raster;
     painter_->setBrush(Qt::NoBrush);
     painter_->setRenderHint(QPainter::Antialiasing, false);
 }
@@ -142,9 +145,15 @@ void QtGraphics::FillPolygon(const std::vector<tk::Point>& vertices) {
 }
 
 void QtGraphics::DrawString(std::string_view text, int x, int baseline) {
-    UseFont();
     UsePen();
-    painter_->drawText(QPointF(x, baseline), fonts_.Shown(text).display);
+    if (!rasterDevice_) {
+        UseFont();
+        painter_->drawText(QPointF(x, baseline), fonts_.Shown(text).display);
+        return;
+    }
+    const MappedFonts::Text& shown = SelectFont().Shown(text);
+    for (const QGlyphRun& run : shown.glyphs)
+        painter_->drawGlyphRun(QPointF(x, baseline - shown.ascent), run);
 }
 
 double QtGraphics::StringWidth(std::string_view text) {

@@ -15,7 +15,7 @@ namespace tk::qt {
 //
 // The painter's pen, brush and font are this context's while it lasts: it sets them only when the
 // colour, the line width or the text style changed since it last did, and it maps each text style
-// and converts and measures each text once.
+// and converts, measures and shapes each text once.
 class QtGraphics : public tk::Graphics {
 public:
     // Paints on a device with a painter of its own, active for the lifetime of this object.
@@ -63,6 +63,9 @@ private:
     QColor brushColor_;
     std::uint64_t fontSerial_ = 0;
     MappedFonts fonts_;
+    // Pixels take text as glyphs shaped once; other devices (the printer) lay text out themselves
+    // at their own resolution.
+    bool rasterDevice_ = false;
 };
 
 } // namespace tk::qt
