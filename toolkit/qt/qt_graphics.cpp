@@ -38,8 +38,7 @@ QPolygon ToPolygon(const std::vector<tk::Point>& vertices) {
 
 } // namespace
 
-QtGraphics::QtGraphics(QPaintDevice* device)
-    : ownPainter_(std::make_unique<QPainter>(device)), painter_(ownPainter_.get()) {
+QtGraphics::QtGraphics(QPaintDevice* device) : ownPainter_(std::in_place, device), painter_(&*ownPainter_) {
     StartPainting();
 }
 
@@ -62,12 +61,21 @@ void QtGraphics::UsePen() {
     const QColor color = ToQColor(ForeColor());
     if (color == penColor_ && lineWidth_ == penWidth_)
         return;
-    // A cosmetic pen (width 0) is one device pixel wide whatever the scale, so lines stay crisp.
-    QPen pen(color, lineWidth_);
-    pen.setCapStyle(Qt::SquareCap);
-    painter_->setPen(pen);
+    painter_->setPen(PenFor(color));
     penColor_ = color;
     penWidth_ = lineWidth_;
+}
+
+const QPen& QtGraphics::PenFor(const QColor& color) {
+    for (const MadePen& made : pens_)
+        if (made.color == color && made.width == lineWidth_)
+            return made.pen;
+    MadePen& made = pens_[nextPen_];
+    nextPen_ = (nextPen_ + 1) % kMadePens;
+    // A cosmetic pen (width 0) is one device pixel wide whatever the scale, so lines stay crisp.
+    made = {color, lineWidth_, QPen(color, lineWidth_)};
+    made.pen.setCapStyle(Qt::SquareCap);
+    return made.pen;
 }
 
 void QtGraphics::UseBrush(const QColor& color) {

@@ -4,9 +4,12 @@
 #include "toolkit/qt/font_mapping.h"
 
 #include <QPainter>
+#include <QPen>
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <optional>
 
 namespace tk::qt {
 
@@ -47,17 +50,28 @@ protected:
 private:
     void StartPainting();
     void UsePen();
+    const QPen& PenFor(const QColor& color);
     // An invalid colour is no brush.
     void UseBrush(const QColor& color);
     void Ellipse(int x, int y, int width, int height, bool filled);
     MappedFonts& SelectFont();
     void UseFont();
 
-    std::unique_ptr<QPainter> ownPainter_;
+    // The pens of the last few colours and widths drawn with: a plot switches between a few.
+    struct MadePen {
+        QColor color; // invalid while none is made
+        qreal width = 0;
+        QPen pen;
+    };
+    static constexpr std::size_t kMadePens = 4;
+
+    std::optional<QPainter> ownPainter_;
     QPainter* painter_;
     qreal lineWidth_ = 0;
 
-    // What the painter was last given; an invalid pen colour and font serial 0 are none yet.
+    std::array<MadePen, kMadePens> pens_;
+    std::size_t nextPen_ = 0;
+    // What the painter was last given; an invalid colour and font serial 0 are none yet.
     QColor penColor_;
     qreal penWidth_ = 0;
     QColor brushColor_;
