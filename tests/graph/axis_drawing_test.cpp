@@ -42,13 +42,6 @@ int Ticks(const fake::CallLog& calls, int length) {
     return count;
 }
 
-void SetAllTicks(Graph& g, bool on) {
-    g.SetXMajTix(on);
-    g.SetXMinTix(on);
-    g.SetYMajTix(on);
-    g.SetYMinTix(on);
-}
-
 class AxisDrawing : public ::testing::Test {
 protected:
     AxisDrawing() : opened(506, 238), g(opened.graph) {}

@@ -52,6 +52,13 @@ template <class Action> std::string GraphErrorOf(Action action) {
     return "(no GraphError)";
 }
 
+inline void SetAllTicks(Graph& g, bool on) {
+    g.SetXMajTix(on);
+    g.SetXMinTix(on);
+    g.SetYMajTix(on);
+    g.SetYMinTix(on);
+}
+
 // A Graph drawing straight onto a recording context in "System" 12, with no frame.
 struct RecordingTarget {
     RecordingTarget() {
