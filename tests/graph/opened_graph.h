@@ -34,14 +34,6 @@ inline std::string Styled(const fake::DrawCall& call) {
     return s + (call.bold ? " bold" : "") + (call.italic ? " italic" : "");
 }
 
-// The first call that drew `text`, or none.
-inline const fake::DrawCall* FindText(const fake::CallLog& calls, const std::string& text) {
-    for (const auto& call : calls)
-        if (call.op == "DrawString" && call.text == text)
-            return &call;
-    return nullptr;
-}
-
 // The message of the GraphError that `action` raises.
 template <class Action> std::string GraphErrorOf(Action action) {
     try {
