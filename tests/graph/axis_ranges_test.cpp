@@ -18,25 +18,12 @@ using namespace testing_graph;
 
 // ---- Option flags and the 1-2-5 sequence ----
 
-TEST(AxisFlags, EachSetterSetsAndClearsOnlyItsBitAndTheSpacingIsHeldBetween3And31) {
-    const std::tuple<void (Graph::*)(bool), std::int32_t Graph::*, std::int32_t> setters[] = {
-        {&Graph::SetXAdjust, &Graph::XFlags, 32},  {&Graph::SetYAdjust, &Graph::YFlags, 32},
-        {&Graph::SetXMajTix, &Graph::XFlags, 64},  {&Graph::SetYMajTix, &Graph::YFlags, 64},
-        {&Graph::SetXMinTix, &Graph::XFlags, 128}, {&Graph::SetYMinTix, &Graph::YFlags, 128},
-        {&Graph::SetXZeroLn, &Graph::XFlags, 256}, {&Graph::SetYZeroLn, &Graph::YFlags, 256}};
-    for (const auto& [set, flags, bit] : setters) {
-        SCOPED_TRACE(::testing::Message() << bit << (flags == &Graph::XFlags ? " x" : " y"));
-        Graph g;
-        g.*flags = 0x1FF & ~bit;
-        (g.*set)(true);
-        EXPECT_EQ(g.*flags, 0x1FF);
-        (g.*set)(false);
-        EXPECT_EQ(g.*flags, 0x1FF & ~bit);
-    }
+// The other option bits are kept, and bits above them cleared.
+TEST(AxisFlags, TickSpacingIsHeldBetween3And31) {
     for (const auto& [asked, stored] : {std::pair(0, 3), {-5, 3}, {3, 3}, {12, 12}, {31, 31}, {100, 31}}) {
         Graph g;
         g.XFlags = 231;
-        g.YFlags = 0x1E0 | 0x3E00; // option bits, and bits above them that the setter clears
+        g.YFlags = 0x1E0 | 0x3E00;
         g.SetXTixPix(asked);
         g.SetYTixPix(asked);
         EXPECT_EQ(std::tuple(g.XFlags, g.YFlags), std::tuple(224 | stored, 0x1E0 | stored)) << asked;
