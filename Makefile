@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build deps fuzz bench
+.PHONY: run test build deps fuzz soak bench
 
 run: build
 	$(BUILD_DIR)/app/parvok
@@ -11,6 +11,11 @@ test: build
 	scripts/fuzz 15
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
+# The long run of the program logic: 100,000 frames of random use, offscreen.
+soak: build
+	PARVOK_SOAK_FRAMES=100000 QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/mainwindow/mainwindow_tests --gtest_filter='Soak.*'
+
+# One frame of the main window's plots timed against plain QPainter code, offscreen.
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/parvok_bench
 

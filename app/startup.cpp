@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include "app/about_parvok.h"
+#include "app/about_wndo.h"
 #include "app/app.h"
 #include "app/menu_bar1.h"
 
@@ -10,7 +12,9 @@ int RunApplication(tk::Platform& platform, const MainWindowHooks& mainWindow) {
         App app;
         mainWindow.open();
         exitCode = platform.Run();
+        AboutParvok::Release();
         mainWindow.release();
+        AboutWndo::Release();
     }
     MenuBar1::Release();
     return exitCode;

@@ -11,6 +11,6 @@ struct MainWindowHooks {
 };
 
 // Makes the application object with its menu bar, opens the main window, runs the event loop
-// until the user quits, then releases everything. Returns the exit code. The platform stays
-// installed: it belongs to the caller.
+// until the user quits, then releases everything: the About text, the windows, the menu bar.
+// Returns the exit code. The platform stays installed: it belongs to the caller.
 int RunApplication(tk::Platform& platform, const MainWindowHooks& mainWindow);

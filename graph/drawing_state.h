@@ -13,6 +13,8 @@ struct DrawingState {
     bool italic = false;
     tk::Color color = 0;
 
+    friend bool operator==(const DrawingState&, const DrawingState&) = default;
+
     static DrawingState Of(const tk::Graphics& g) {
         return {g.TextFont(), g.TextSize(), g.Bold(), g.Italic(), g.ForeColor()};
     }

@@ -1,5 +1,6 @@
 #include "mainwindow/main_wndo.h"
 
+#include "app/about_wndo.h"
 #include "app/menu_bar1.h"
 #include "toolkit/platform.h"
 #include "toolkit/shared_instance.h"
@@ -43,8 +44,57 @@ void MainWndo::Layout() {
     settings.visible = true;
 }
 
+tk::MenuItem* MainWndo::MenuItemNamed(const std::string& name) const {
+    return MenuBar() ? MenuBar()->Find(name) : nullptr;
+}
+
+tk::MenuItem* MainWndo::HelpMenu() const {
+    return MenuItemNamed("HelpMenu");
+}
+tk::MenuItem* MainWndo::HelpAbout() const {
+    return MenuItemNamed("HelpAbout");
+}
+tk::MenuItem* MainWndo::EditMenu() const {
+    return MenuItemNamed("EditMenu");
+}
+tk::MenuItem* MainWndo::EditSelectAll() const {
+    return MenuItemNamed("EditSelectAll");
+}
+tk::MenuItem* MainWndo::UntitledMenu0() const {
+    return MenuItemNamed("UntitledMenu0");
+}
+tk::MenuItem* MainWndo::EditClear() const {
+    return MenuItemNamed("EditClear");
+}
+tk::MenuItem* MainWndo::EditPaste() const {
+    return MenuItemNamed("EditPaste");
+}
+tk::MenuItem* MainWndo::EditCopy() const {
+    return MenuItemNamed("EditCopy");
+}
+tk::MenuItem* MainWndo::EditCut() const {
+    return MenuItemNamed("EditCut");
+}
+tk::MenuItem* MainWndo::UntitledMenu1() const {
+    return MenuItemNamed("UntitledMenu1");
+}
+tk::MenuItem* MainWndo::EditUndo() const {
+    return MenuItemNamed("EditUndo");
+}
+tk::MenuItem* MainWndo::FileMenu() const {
+    return MenuItemNamed("FileMenu");
+}
+tk::MenuItem* MainWndo::FileQuit() const {
+    return MenuItemNamed("FileQuit");
+}
+
 void MainWndo::AddMenuHandlers() {
     AddMenuHandler("HelpAbout", [this] { return _HelpAbout_Action(); });
+}
+
+// The selection starts as "Total", so every component is shown.
+void MainWndo::Event_Open() {
+    ShowAll();
 }
 
 void MainWndo::Event_Close() {
@@ -52,5 +102,7 @@ void MainWndo::Event_Close() {
 }
 
 bool MainWndo::_HelpAbout_Action() {
+    // One About window: made and shown the first time, brought to the front after that.
+    AboutWndo::Instance().Show();
     return false;
 }

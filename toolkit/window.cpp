@@ -7,9 +7,11 @@
 namespace tk {
 
 Window::~Window() {
-    // Controls go before the window's peer, which holds their platform widgets.
-    controls_.clear();
+    // The platform window goes first, while every control is whole: its widgets send events as they
+    // go (the focus leaves them), and those may still ask the controls. The controls' peers then
+    // find their widgets gone.
     peer_.reset();
+    controls_.clear();
 }
 
 Control* Window::Find(const std::string& name, int index) const {

@@ -1,5 +1,7 @@
 // Start-up through Qt, driven from inside the event loop: the ways out end it with code 0.
 
+#include "app/about_parvok.h"
+#include "app/about_wndo.h"
 #include "app/menu_bar1.h"
 #include "app/startup.h"
 #include "mainwindow/main_wndo.h"
@@ -45,6 +47,36 @@ TEST(Startup, QuitFromTheMenuEndsWithCodeZeroAndReleasesEverything) {
     EXPECT_NE(seen, nullptr);
     EXPECT_FALSE(MainWndo::Exists());
     EXPECT_EQ(MainWindowWidget(), nullptr);
+}
+
+TEST(Startup, HelpAboutOpensOneAboutWindowWhoseClosingLeavesTheProgramRunning) {
+    QWidget* about = nullptr;
+    int aboutWindows = 0;
+    bool textRead = false;
+    bool runningAfterClose = false;
+    const int code = RunAndThen([&] {
+        QAction* helpAbout = MainWindowWidget()->menuBar()->findChild<QAction*>("HelpAbout");
+        helpAbout->trigger();
+        helpAbout->trigger();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->windowTitle() == "About Parvok" && w->isVisible()) {
+                about = w;
+                ++aboutWindows;
+            }
+        textRead = !AboutParvok::_permatext.empty();
+        about->close();
+        QTimer::singleShot(50, [&] {
+            runningAfterClose = true;
+            MainWindowWidget()->menuBar()->findChild<QAction*>("FileQuit")->trigger();
+        });
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(aboutWindows, 1);
+    EXPECT_TRUE(textRead);
+    EXPECT_TRUE(runningAfterClose);
+    EXPECT_FALSE(AboutWndo::Exists()) << "released at the end";
+    EXPECT_FALSE(AboutParvok::loaded);
+    EXPECT_TRUE(AboutParvok::_permatext.empty());
 }
 
 TEST(Startup, ClosingTheMainWindowEndsWithCodeZero) {

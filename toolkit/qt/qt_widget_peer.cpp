@@ -43,8 +43,9 @@ void QtWidgetPeer::Apply(tk::Aspect aspect) {
         widget_->setAccessibleDescription(QString::fromStdString(control_.AccessibleDescription()));
         break;
     default:
-        ApplyContent(aspect);
+        break;
     }
+    ApplyContent(aspect);
 }
 
 void QtWidgetPeer::SetFocus() {

@@ -23,7 +23,7 @@ public:
     static tk::Control* ControlOf(const QWidget* widget);
 
 protected:
-    // Shows an aspect particular to the kind of control.
+    // Shows what the kind of control adds to an aspect, after what every control shows of it.
     virtual void ApplyContent(tk::Aspect /*aspect*/) {}
     tk::Control& control() const { return control_; }
     QWidget* widget() const { return widget_; }

@@ -97,12 +97,14 @@ QtWindowPeer::QtWindowPeer(tk::Window& window) : window_(window), widget_(new Wi
     if (!bar && tk::Application::Current())
         bar = tk::Application::Current()->MenuBar();
     if (bar)
-        new MenuBridge(*bar, window, widget_->menuBar());
+        menuBridge_ = new MenuBridge(*bar, window, widget_->menuBar());
     ApplySettings();
     RealizeControls();
 }
 
 QtWindowPeer::~QtWindowPeer() {
+    // The menus follow the focus, which moves as the widgets go; they need not any more.
+    delete menuBridge_.data();
     delete widget_.data();
 }
 

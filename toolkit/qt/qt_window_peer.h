@@ -16,6 +16,8 @@ class Window;
 
 namespace tk::qt {
 
+class MenuBridge;
+
 // The top-level widget of a window: its content area holds the controls at window coordinates.
 class WindowWidget : public QMainWindow {
 public:
@@ -49,6 +51,7 @@ private:
 
     tk::Window& window_;
     QPointer<WindowWidget> widget_;
+    QPointer<MenuBridge> menuBridge_;
     std::map<const tk::Control*, QButtonGroup*> radioGroups_;
 };
 

@@ -3,7 +3,7 @@
 // Besides the sanitizers' findings, a broken promise of the readers aborts the run.
 
 #include "graph/graph.h"
-#include "graph/text_style.h"
+#include "graph/drawing_state.h"
 #include "tests/support/recording_graphics.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -27,17 +27,17 @@ struct Placement {
 };
 
 void ReadEveryWay(Graph& graph, const std::string& s, const Placement& at) {
-    const TextStyle before = TextStyle::Of(*graph.GX);
+    const DrawingState before = DrawingState::Of(*graph.GX);
     const std::int32_t width = graph.GetSSWidth(s);
     const std::int32_t height = graph.GetSSHeight(s);
     Require(width >= 0 && width <= 65535 && height >= 0 && height <= 255 * 255);
     graph.GetSString(s);
     graph.DrawSString(s, at.x, at.y, at.anchor);
     graph.DrawSString(s, at.x, at.y);
-    Require(TextStyle::Of(*graph.GX) == before);
+    Require(DrawingState::Of(*graph.GX) == before);
     const std::string changed = graph.SetSSLineH(s, at.lineHeight);
     Require(s.empty() || changed.size() >= 3);
-    Require(TextStyle::Of(*graph.GX) == before);
+    Require(DrawingState::Of(*graph.GX) == before);
 }
 
 // Measuring gives an SString whose text, after the header, is the style and the markup as given.
@@ -71,9 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes = input.ConsumeRemainingBytesAsString();
 
     ReadEveryWay(graph, bytes, at);
-    const TextStyle before = TextStyle::Of(target);
+    const DrawingState before = DrawingState::Of(target);
     const std::string measured = graph.SetSString(bytes);
-    Require(TextStyle::Of(target) == before);
+    Require(DrawingState::Of(target) == before);
     CheckMeasured(graph, bytes, measured);
     ReadEveryWay(graph, measured, at);
     graph.SetTitle(bytes);

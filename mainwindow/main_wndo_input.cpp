@@ -1,0 +1,117 @@
+// The initial coefficients: their fields, the selection of what is shown, and the normalization.
+
+#include "mainwindow/main_wndo.h"
+
+#include "toolkit/numbers.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+
+namespace {
+
+// Sets a flag for the lifetime of the scope.
+class Raised {
+public:
+    explicit Raised(bool& flag) : flag_(flag) { flag_ = true; }
+    ~Raised() { flag_ = false; }
+    Raised(const Raised&) = delete;
+    Raised& operator=(const Raised&) = delete;
+
+private:
+    bool& flag_;
+};
+
+// The factor that scales magnitudes whose squares sum to q to magnitudes whose squares sum to 1.
+// The zero state has none to scale: it stays the zero state.
+double NormalizingFactor(double q) {
+    return q == 0 ? 0 : 1.0 / std::sqrt(q);
+}
+
+} // namespace
+
+void MainWndo::EFMagn_TextChange(int /*index*/) {
+    if (!writingFields_)
+        DoBlank();
+}
+
+void MainWndo::EFAngle_TextChange(int /*index*/) {
+    if (!writingFields_)
+        DoBlank();
+}
+
+void MainWndo::EFMagn_GotFocus(int index) {
+    SelectWholeText(*magnitudes_[index]);
+}
+
+void MainWndo::EFAngle_GotFocus(int index) {
+    SelectWholeText(*angles_[index]);
+}
+
+void MainWndo::SelectWholeText(tk::EditField& field) {
+    field.SetSelStart(0);
+    field.SetSelLength(tk::CharacterCount(field.Text()));
+}
+
+void MainWndo::PBNorm_Action() {
+    DoNormalize();
+}
+
+void MainWndo::RBNth_Action(int index) {
+    for (int k = 0; k < kComponents; ++k)
+        Show[k] = k == index ? 1 : 0;
+}
+
+void MainWndo::RBTotal_Action() {
+    ShowAll();
+}
+
+void MainWndo::ShowAll() {
+    Show.fill(1);
+}
+
+void MainWndo::DoBlank() {
+    if (Blanked)
+        return;
+    for (PhasorDiagram* phasor : phasors_)
+        phasor->Blank();
+    Blanked = true;
+}
+
+// Scales the magnitudes so that their squares sum to 1, writes them back with six decimals and
+// loads every coefficient into its phasor. The window's own writing to the fields is no edit of
+// the user's, so it blanks nothing.
+void MainWndo::DoNormalize() {
+    std::array<double, kComponents> m{};
+    double q = 0;
+    for (int k = 0; k < kComponents; ++k) {
+        m[k] = tk::Val(magnitudes_[k]->Text());
+        q = q + m[k] * m[k];
+    }
+    double f = NormalizingFactor(q);
+    if (!std::isfinite(q) || (q < DBL_MIN && q > 0) || (q == 0 && m != decltype(m){})) {
+        // The squares overflow or underflow a double: the largest magnitude scales them first.
+        double largest = 0;
+        for (double v : m)
+            largest = std::max(largest, std::abs(v));
+        q = 0;
+        for (double& v : m) {
+            v = v / largest;
+            q = q + v * v;
+        }
+        f = NormalizingFactor(q);
+    }
+    const Raised writing(writingFields_);
+    for (int k = 0; k < kComponents; ++k) {
+        const double magnitude = m[k] * f;
+        magnitudes_[k]->SetText(tk::Format(magnitude, "0.000000"));
+        PhasorDiagram& phasor = *phasors_[k];
+        phasor.magn = magnitude;
+        phasor.angle = tk::Val(angles_[k]->Text());
+        phasor.Update();
+        phasor.SetAccessibleDescription("State " + std::to_string(k + 1) + ": magnitude " +
+                                        tk::Format(magnitude, "0.000000") + ", angle " +
+                                        tk::Str(phasor.angle) + " degrees");
+        Blanked = false;
+    }
+}

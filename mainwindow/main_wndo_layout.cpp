@@ -1,0 +1,206 @@
+// The main window's controls: made in a fixed order, each registered by name (and index), found,
+// given its settings, and finally bound to the window's handlers.
+
+#include "mainwindow/main_wndo.h"
+
+#include <string>
+#include <type_traits>
+
+namespace {
+
+constexpr int kRowSpacing = 82; // between the six component rows of the control group
+
+std::string StateNumber(int index) {
+    return std::to_string(index + 1);
+}
+
+// A single-line field with a border, editable, plain text in black on white, left aligned, with
+// no length limit; the tab key moves on.
+void ApplyFieldSettings(tk::EditField& field) {
+    field.SetBorder(true);
+    field.SetReadOnly(false);
+    field.SetPassword(false);
+    field.SetAcceptTabs(false);
+    field.SetTextColor(tk::RGB(0, 0, 0));
+    field.SetBackColor(tk::RGB(255, 255, 255));
+    field.SetLimitText(0);
+    field.SetAlignment(tk::EditField::kLeft);
+    field.SetUseFocusRing(true);
+}
+
+// Plots and phasors take neither the focus nor tabs, and erase their background before painting.
+void ApplyCanvasSettings(tk::Canvas& canvas) {
+    canvas.SetAcceptFocus(false);
+    canvas.SetAcceptTabs(false);
+    canvas.SetEraseBackground(true);
+}
+
+void Label(tk::StaticText& label, int left, int top, int width, const std::string& text,
+           int alignment = tk::StaticText::kLeft) {
+    label.SetBounds(left, top, width, 20);
+    label.SetText(text);
+    label.SetAlignment(alignment);
+}
+
+} // namespace
+
+template <class T> T& MainWndo::Create(const std::string& name, int index) {
+    if constexpr (std::is_constructible_v<T, int>)
+        AddControl(name, std::make_unique<T>(index));
+    else
+        AddControl(name, std::make_unique<T>());
+    return *Find<T>(name, index);
+}
+
+void MainWndo::CreateControls() {
+    _CreateControls0();
+}
+
+void MainWndo::_CreateControls0() {
+    CreateGraphs();
+    CreateControlGroup();
+    for (int i = 1; i < kComponents; ++i)
+        CreateComponentRow(i);
+    CreateRunControls();
+
+    BindArray("RBNth", &tk::RadioButton::Action, &MainWndo::RBNth_Action);
+    BindArray("EFMagn", &tk::EditField::TextChange, &MainWndo::EFMagn_TextChange);
+    BindArray("EFMagn", &tk::EditField::GotFocus, &MainWndo::EFMagn_GotFocus);
+    BindArray("EFAngle", &tk::EditField::TextChange, &MainWndo::EFAngle_TextChange);
+    BindArray("EFAngle", &tk::EditField::GotFocus, &MainWndo::EFAngle_GotFocus);
+}
+
+void MainWndo::CreateGraphs() {
+    wavefunction_ = &Create<Graph>("GFWFunc");
+    wavefunction_->SetBounds(20, 26, 500, 300);
+    ApplyCanvasSettings(*wavefunction_);
+    wavefunction_->SetAccessibleName("Wavefunction: real part in black, imaginary part in red");
+    tk::Bind(*wavefunction_, &Graph::Open, *this, &MainWndo::GFWFunc_Open);
+    tk::Bind(*wavefunction_, &Graph::DrawContent, *this, &MainWndo::GFWFunc_DrawContent);
+    Label(Create<STLabel>("STLabel", 0), 20, 6, 91, "Wavefunction");
+
+    probability_ = &Create<Graph>("GFProb");
+    probability_->SetBounds(20, 392, 500, 250);
+    ApplyCanvasSettings(*probability_);
+    probability_->SetAccessibleName("Probability density");
+    tk::Bind(*probability_, &Graph::Open, *this, &MainWndo::GFProb_Open);
+    tk::Bind(*probability_, &Graph::DrawContent, *this, &MainWndo::GFProb_DrawContent);
+    Label(Create<STLabel>("STLabel", 1), 20, 371, 91, "Probability");
+}
+
+// The group box, its header row, the choice of the whole superposition and the first component row.
+void MainWndo::CreateControlGroup() {
+    group_ = &Create<tk::GroupBox>("GBControl");
+    group_->SetBounds(540, 6, 285, 643);
+    group_->SetCaption("Control");
+
+    auto& total = Create<tk::RadioButton>("RBTotal");
+    total.SetBounds(552, 559, 61, 20);
+    total.SetCaption("Total");
+    total.SetParent(group_);
+    total.SetValue(true);
+    total.SetAccessibleName("Show all states together");
+    tk::Bind(total, &tk::RadioButton::Action, *this, &MainWndo::RBTotal_Action);
+
+    auto& show = Create<STLabel>("STLabel", 2);
+    Label(show, 552, 32, 55, "Show");
+    show.SetParent(group_);
+    CreateComponentRow(0);
+}
+
+// Row i of the group: the phasor, the radio button, the magnitude and angle fields and their labels.
+// The first row interleaves the header captions above it, in the order the controls are made.
+void MainWndo::CreateComponentRow(int i) {
+    const int offset = kRowSpacing * i;
+    const std::string n = StateNumber(i);
+
+    auto& phasor = Create<Phasor>("Phasor", i);
+    phasor.SetBounds(613, 57 + offset, 70, 70);
+    phasor.SetParent(group_);
+    ApplyCanvasSettings(phasor);
+    phasor.SetAccessibleName("Phasor of state " + n);
+    phasor.SetAccessibleDescription("State " + n);
+    phasors_[i] = &phasor;
+    if (i == 0) {
+        auto& header = Create<STLabel>("STLabel", 3);
+        Label(header, 613, 32, 55, "Phasor");
+        header.SetParent(group_);
+    }
+
+    auto& nth = Create<RBNth>("RBNth", i);
+    nth.SetBounds(552, 82 + offset, 49, 20);
+    nth.SetCaption("n=" + n);
+    nth.SetParent(group_);
+    nth.SetValue(false);
+    nth.SetAccessibleName("Show state " + n + " alone");
+    if (i == 0) {
+        auto& header = Create<STLabel>("STLabel", 4);
+        Label(header, 695, 32, 79, "Initial data:");
+        header.SetParent(group_);
+    }
+
+    auto& magnitude = Create<EFMagn>("EFMagn", i);
+    magnitude.SetBounds(732, 64 + offset, 82, 22);
+    magnitude.SetText(i == 0 ? "1.000000" : "0.000000");
+    magnitude.SetParent(group_);
+    ApplyFieldSettings(magnitude);
+    magnitude.SetAccessibleName("Magnitude of state " + n);
+    magnitudes_[i] = &magnitude;
+
+    auto& angle = Create<EFAngle>("EFAngle", i);
+    angle.SetBounds(732, 95 + offset, 82, 22);
+    angle.SetText("0");
+    angle.SetParent(group_);
+    ApplyFieldSettings(angle);
+    angle.SetAccessibleName("Angle of state " + n + " in degrees");
+    angles_[i] = &angle;
+
+    auto& magnitudeLabel = Create<STML>("STML", i);
+    Label(magnitudeLabel, 695, 65 + offset, 33, "mag:", tk::StaticText::kRight);
+    magnitudeLabel.SetParent(group_);
+    auto& angleLabel = Create<STAL>("STAL", i);
+    Label(angleLabel, 695, 96 + offset, 33, "ang:", tk::StaticText::kRight);
+    angleLabel.SetParent(group_);
+}
+
+void MainWndo::CreateRunControls() {
+    normalize_ = &Create<tk::PushButton>("PBNorm");
+    normalize_->SetBounds(732, 541, 82, 20);
+    normalize_->SetCaption("Normalize");
+    normalize_->SetParent(group_);
+    normalize_->SetDefault(false);
+    normalize_->SetCancel(false);
+    normalize_->SetAccessibleName("Normalize the magnitudes");
+    tk::Bind(*normalize_, &tk::PushButton::Action, *this, &MainWndo::PBNorm_Action);
+
+    start_ = &Create<tk::PushButton>("PBStart");
+    start_->SetBounds(552, 610, 80, 20);
+    start_->SetCaption("Start");
+    start_->SetParent(group_);
+    start_->SetDefault(false);
+    start_->SetCancel(false);
+    start_->SetAccessibleName("Start or stop the animation");
+    tk::Bind(*start_, &tk::PushButton::Action, *this, &MainWndo::PBStart_Action);
+
+    speed_ = &Create<tk::Slider>("SLSpeed");
+    speed_->SetBounds(644, 614, 170, 16);
+    speed_->SetParent(group_);
+    speed_->SetMinimum(1);
+    speed_->SetMaximum(100);
+    speed_->SetValue(10);
+    speed_->SetLineStep(1);
+    speed_->SetPageStep(20);
+    speed_->SetLiveScroll(false);
+    speed_->SetAccessibleName("Phase speed");
+
+    auto& speedLabel = Create<STLabel>("STLabel", 5);
+    Label(speedLabel, 644, 588, 46, "Speed:");
+    speedLabel.SetParent(group_);
+
+    timer_ = &Create<TMFrame>("TMFrame");
+    timer_->_SetWindow(this);
+    timer_->SetVisible(false);
+    timer_->SetMode(tk::Timer::kOff);
+    timer_->SetPeriod(33);
+    tk::Bind(*timer_, &tk::Timer::Action, *this, &MainWndo::TMFrame_Action);
+}

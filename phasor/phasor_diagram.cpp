@@ -1,0 +1,67 @@
+#include "phasor/phasor_diagram.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kDegreesToRadians = 0.01745329251994;
+
+struct EndPoint {
+    double x;
+    double y;
+};
+
+// The end of the line from the centre (r, r) as far as it stays within a box three times the
+// picture's size around it: a longer line is clipped there, where the picture clips it anyway, so
+// that no coordinate beyond what an integer holds is ever converted.
+EndPoint Clipped(EndPoint end, int r, int width, int height) {
+    const double reach = 3.0 * std::max(width, height);
+    const double dx = end.x - r;
+    const double dy = end.y - r;
+    const double longest = std::max(std::abs(dx), std::abs(dy));
+    if (longest <= reach)
+        return end;
+    const double scale = reach / longest;
+    return {r + dx * scale, r + dy * scale};
+}
+
+} // namespace
+
+tk::Graphics* PhasorDiagram::Target() const {
+    return GX ? GX->Graphics() : nullptr;
+}
+
+void PhasorDiagram::Event_Open() {
+    GX = tk::NewPicture(Width(), Height(), 32);
+}
+
+void PhasorDiagram::Event_Paint(tk::Graphics& g) {
+    if (GX)
+        g.DrawPicture(*GX, 0, 0);
+}
+
+void PhasorDiagram::Update() {
+    tk::Graphics* g = Target();
+    if (!g)
+        return;
+    const int width = GX->Width();
+    const int height = GX->Height();
+    g->ClearRect(0, 0, width, height);
+    const int d = std::min(width, height);
+    const int r = d / 2;
+    g->DrawOval(0, 0, d, d);
+    const EndPoint end{r * (1.0 + magn * std::cos(angle * kDegreesToRadians)),
+                       r * (1.0 - magn * std::sin(angle * kDegreesToRadians))};
+    // A magnitude or angle that is no finite number has no direction: the circle stands alone.
+    if (std::isfinite(end.x) && std::isfinite(end.y)) {
+        const EndPoint shown = Clipped(end, r, width, height);
+        g->DrawLine(r, r, static_cast<int>(shown.x), static_cast<int>(shown.y));
+    }
+    Refresh(true);
+}
+
+void PhasorDiagram::Blank() {
+    if (tk::Graphics* g = Target())
+        g->ClearRect(0, 0, GX->Width(), GX->Height());
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "toolkit/canvas.h"
+#include "toolkit/picture.h"
+
+#include <memory>
+
+// Shows one complex number as a phasor: a circle of radius 1 with a line from its centre, whose
+// length is the magnitude and whose direction is the phase. The drawing lives in a picture of the
+// control's size, which painting copies to the screen.
+class PhasorDiagram : public tk::Canvas {
+public:
+    using tk::Canvas::Canvas;
+
+    std::unique_ptr<tk::Picture> GX; // made when the control opens
+    double magn = 0;                 // 1 reaches the circle
+    double angle = 0;                // degrees, counter-clockwise from the right
+
+    void Event_Paint(tk::Graphics& g) override;
+    void Event_Open() override;
+    // Redraws the picture from magn and angle and asks for a repaint.
+    virtual void Update();
+    // Clears the picture; the screen shows it at the next repaint.
+    virtual void Blank();
+
+private:
+    // The picture's drawing context, or null when the picture could not be made.
+    tk::Graphics* Target() const;
+};
