@@ -15,9 +15,11 @@ test: build
 soak: build
 	PARVOK_SOAK_FRAMES=100000 QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/mainwindow/mainwindow_tests --gtest_filter='Soak.*'
 
-# One frame of the main window's plots timed against plain QPainter code, offscreen.
+# A frame of the main window and of its plots timed against plain QPainter code, offscreen; then
+# the frame timer on a virtual display.
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/parvok_bench
+	xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD_DIR)/bench/parvok_bench --timer
 
 fuzz: deps
 	scripts/fuzz 60

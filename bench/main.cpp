@@ -1,13 +1,22 @@
-// Times one frame of the main window's two plots, drawn by Graph controls on a Qt window, against a
+// Times, offscreen, one frame of the main window's two plots (Graph controls on a Qt window), and
+// one whole frame of the main window (its six phasors, the numbers and both plots), each against a
 // baseline measured in the same run: the same pixels drawn with plain QPainter calls and copied to
 // a widget each. Prints the spread of both, their ratio, the paints per control and the heap
 // allocations per frame.
+//
+// With --timer, on a real display (make bench runs it under Xvfb), it runs the main window's frame
+// timer for ten seconds and prints the frame intervals and the process's CPU use, running and
+// stopped.
 
+#include "app/menu_bar1.h"
 #include "bench/baseline_window.h"
+#include "bench/canvas_widgets.h"
 #include "bench/frame_stats.h"
+#include "bench/frame_timer.h"
 #include "bench/paint_counter.h"
 #include "bench/plot_window.h"
 #include "bench/wave_samples.h"
+#include "mainwindow/main_wndo.h"
 #include "toolkit/qt/qt_picture.h"
 #include "toolkit/qt/qt_platform.h"
 
@@ -15,12 +24,15 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <functional>
 
 namespace {
 
 constexpr int kWarmUpFrames = 100;
 constexpr int kTimedFrames = 1000;
 constexpr double kTargetRatio = 1.5;
+constexpr int kComponents = MainWndo::kComponents;
 
 using bench::AllocationCount;
 using bench::BaselineWindow;
@@ -28,11 +40,7 @@ using bench::FrameStats;
 using bench::PaintCounter;
 using bench::PlotWindow;
 using bench::WaveSamples;
-
-// The phase advances a little each frame, as it does while the wave function is animated.
-WaveSamples SamplesOf(int frame) {
-    return WaveSamples::AtPhase(0.05 * frame);
-}
+using Phases = std::array<double, kComponents>;
 
 int DifferingPixels(const QImage& a, const QImage& b) {
     if (a.size() != b.size())
@@ -44,111 +52,140 @@ int DifferingPixels(const QImage& a, const QImage& b) {
     return differing;
 }
 
-const QImage& FrameImage(Graph& graph) {
-    return dynamic_cast<const tk::qt::QtPicture&>(graph.Frame()).Image();
+const QImage& ImageOf(const tk::Picture& picture) {
+    return dynamic_cast<const tk::qt::QtPicture&>(picture).Image();
 }
 
-// A frame: both plots redrawn, then the event loop paints what they changed.
-void PlotFrame(PlotWindow& plots, int frame) {
-    plots.Draw(SamplesOf(frame));
-    QCoreApplication::processEvents();
+// A frame draws, then the event loop paints what it changed.
+std::function<void(int)> WithPaints(std::function<void(int)> draw) {
+    return [draw = std::move(draw)](int frame) {
+        draw(frame);
+        QCoreApplication::processEvents();
+    };
 }
 
-void BaselineFrame(BaselineWindow& baseline, int frame) {
-    baseline.Draw(SamplesOf(frame));
-    QCoreApplication::processEvents();
-}
-
-// Whether the baseline draws what the plots draw, which is what makes it a yardstick.
-bool BaselineMatches(PlotWindow& plots, BaselineWindow& baseline) {
-    PlotFrame(plots, 1);
-    BaselineFrame(baseline, 1);
-    const int wave = DifferingPixels(FrameImage(plots.Wave()), baseline.Wave().Image());
-    const int density = DifferingPixels(FrameImage(plots.Density()), baseline.Density().Image());
-    std::printf("baseline vs plots: %d differing pixels (wave), %d (density)\n", wave, density);
-    return wave == 0 && density == 0;
-}
-
-void PrintTimes(const char* name, const FrameStats& stats) {
-    std::printf("%-8s min %7.3f ms   median %7.3f ms   max %7.3f ms\n", name, stats.MinMs(), stats.MedianMs(),
-                stats.MaxMs());
-}
-
-void PrintAllocations(const char* name, AllocationCount a) {
-    std::printf("%-8s %lld allocations per frame (operator new %lld, malloc/calloc/realloc %lld)\n", name,
-                static_cast<long long>(a.Total()), static_cast<long long>(a.viaNew),
-                static_cast<long long>(a.viaMalloc));
+// Whether the baseline draws what the subject draws, which is what makes it a yardstick.
+bool BaselineMatches(Graph& wave, Graph& density, const BaselineWindow& baseline) {
+    const int waveDiff = DifferingPixels(ImageOf(wave.Frame()), baseline.Wave().Image());
+    const int densityDiff = DifferingPixels(ImageOf(density.Frame()), baseline.Density().Image());
+    std::printf("baseline vs subject: %d differing pixels (wave), %d (density)\n", waveDiff, densityDiff);
+    return waveDiff == 0 && densityDiff == 0;
 }
 
 const char* Verdict(bool met) {
     return met ? "met" : "MISSED";
 }
 
-int Run() {
-    PlotWindow plots;
-    plots.Open();
-    BaselineWindow baseline(plots);
-    baseline.show();
-    QCoreApplication::processEvents();
-    if (!BaselineMatches(plots, baseline)) {
-        std::printf("the baseline does not draw what the plots draw: no comparison\n");
-        return 1;
-    }
-
-    PaintCounter plotPaints(plots.PlotWidgets());
-    PaintCounter baselinePaints(baseline.PlotWidgets());
-    FrameStats plotStats;
-    FrameStats baselineStats;
+// Times frames of the subject and of the baseline, interleaved and each first in turn, so that both
+// meet the same load on the machine; prints the comparison. Returns whether every frame was painted.
+bool Compare(const char* what, const std::function<void(int)>& subjectFrame,
+             const std::function<void(int)>& baselineFrame, const std::vector<QWidget*>& subjectWidgets,
+             const std::vector<QWidget*>& baselineWidgets) {
+    PaintCounter subjectPaints(subjectWidgets);
+    PaintCounter baselinePaints(baselineWidgets);
+    FrameStats subject;
+    FrameStats baseline;
     for (int frame = 0; frame < kWarmUpFrames; ++frame) {
-        PlotFrame(plots, frame);
-        BaselineFrame(baseline, frame);
+        subjectFrame(frame);
+        baselineFrame(frame);
     }
-    // Interleaved, and each first in turn, so that both meet the same load on the machine.
-    for (int frame = 0; frame < kTimedFrames; ++frame) {
-        const auto plotFrame = [&] { PlotFrame(plots, frame); };
-        const auto baselineFrame = [&] { BaselineFrame(baseline, frame); };
+    for (int frame = kWarmUpFrames; frame < kWarmUpFrames + kTimedFrames; ++frame) {
+        const auto one = [&] { subjectFrame(frame); };
+        const auto other = [&] { baselineFrame(frame); };
         if (frame % 2 == 0) {
-            plotStats.Measure(plotFrame, plotPaints);
-            baselineStats.Measure(baselineFrame, baselinePaints);
+            subject.Measure(one, subjectPaints);
+            baseline.Measure(other, baselinePaints);
         } else {
-            baselineStats.Measure(baselineFrame, baselinePaints);
-            plotStats.Measure(plotFrame, plotPaints);
+            baseline.Measure(other, baselinePaints);
+            subject.Measure(one, subjectPaints);
         }
     }
-
-    std::printf("%d frames each, after %d warm-up frames, interleaved\n", kTimedFrames, kWarmUpFrames);
-    PrintTimes("plots", plotStats);
-    PrintTimes("baseline", baselineStats);
-    const double ratio = plotStats.MedianMs() / baselineStats.MedianMs();
-    const PaintCounter::Range paints = plotStats.Paints();
-    const PaintCounter::Range baselinePaintRange = baselineStats.Paints();
-    std::printf("paints per control per frame: plots %d to %d, baseline %d to %d\n", paints.fewest,
-                paints.most, baselinePaintRange.fewest, baselinePaintRange.most);
-    const AllocationCount plotAllocations = plotStats.MedianAllocations();
-    const AllocationCount baselineAllocations = baselineStats.MedianAllocations();
-    PrintAllocations("plots", plotAllocations);
-    PrintAllocations("baseline", baselineAllocations);
-
-    std::printf("\ntargets: ratio <= %.1f %s; at most one paint per control per frame %s; "
-                "allocations no more than the baseline's %s\n",
-                kTargetRatio, Verdict(ratio <= kTargetRatio), Verdict(paints.most <= 1),
-                Verdict(plotAllocations.Total() <= baselineAllocations.Total()));
-    std::printf("plots: median %.3f ms, baseline: median %.3f ms, ratio %.2f; paints per control per frame: "
-                "%d; allocations per frame: plots %lld, baseline %lld\n",
-                plotStats.MedianMs(), baselineStats.MedianMs(), ratio, paints.most,
-                static_cast<long long>(plotAllocations.Total()),
+    const double ratio = subject.MedianMs() / baseline.MedianMs();
+    const PaintCounter::Range paints = subject.Paints();
+    const AllocationCount allocations = subject.MedianAllocations();
+    const AllocationCount baselineAllocations = baseline.MedianAllocations();
+    std::printf("%s, %d frames each after %d warm-up frames, interleaved:\n", what, kTimedFrames,
+                kWarmUpFrames);
+    std::printf("  subject  min %7.3f ms   median %7.3f ms   max %7.3f ms\n", subject.MinMs(),
+                subject.MedianMs(), subject.MaxMs());
+    std::printf("  baseline min %7.3f ms   median %7.3f ms   max %7.3f ms\n", baseline.MinMs(),
+                baseline.MedianMs(), baseline.MaxMs());
+    std::printf("  paints per control per frame: subject %d to %d, baseline %d to %d\n", paints.fewest,
+                paints.most, baseline.Paints().fewest, baseline.Paints().most);
+    std::printf("  allocations per frame: subject %lld (operator new %lld, malloc %lld), baseline %lld\n",
+                static_cast<long long>(allocations.Total()), static_cast<long long>(allocations.viaNew),
+                static_cast<long long>(allocations.viaMalloc),
                 static_cast<long long>(baselineAllocations.Total()));
-    // A frame whose repaint never came was not timed whole.
-    return paints.fewest >= 1 && baselinePaintRange.fewest >= 1 ? 0 : 1;
+    std::printf(
+        "  targets: ratio %.2f <= %.1f %s; at most one paint per control per frame %s; allocations no "
+        "more than the baseline's %s\n\n",
+        ratio, kTargetRatio, Verdict(ratio <= kTargetRatio), Verdict(paints.most <= 1),
+        Verdict(allocations.Total() <= baselineAllocations.Total()));
+    return paints.fewest >= 1 && baseline.Paints().fewest >= 1;
+}
+
+bool ComparePlots() {
+    PlotWindow plots;
+    plots.Open();
+    BaselineWindow baseline(plots.Wave(), plots.Density(),
+                            QSize(plots.settings.width, plots.settings.height));
+    baseline.show();
+    const auto samplesOf = [](int frame) { return WaveSamples::AtPhase(0.05 * frame); };
+    const auto plotFrame = WithPaints([&](int frame) { plots.Draw(samplesOf(frame)); });
+    const auto baselineFrame = WithPaints([&](int frame) { baseline.Draw(samplesOf(frame)); });
+    plotFrame(0);
+    baselineFrame(0);
+    return BaselineMatches(plots.Wave(), plots.Density(), baseline) &&
+           Compare("The two plots", plotFrame, baselineFrame, plots.PlotWidgets(), baseline.Widgets());
+}
+
+// The main window's whole frame, with all six components in the state; the baseline turns the same
+// phases, computes the same superposition and draws the plots and six phasors.
+bool CompareFrames() {
+    MainWndo window;
+    window.Open();
+    for (int k = 0; k < kComponents; ++k)
+        window.Find<tk::EditField>("EFMagn", k)->SetText("1");
+    window.DoNormalize();
+    std::vector<PhasorDiagram*> phasors;
+    std::vector<const tk::Control*> shown{window.Find("GFWFunc"), window.Find("GFProb")};
+    Phases magnitudes{};
+    for (int k = 0; k < kComponents; ++k) {
+        phasors.push_back(window.Find<PhasorDiagram>("Phasor", k));
+        shown.push_back(phasors.back());
+        magnitudes[k] = phasors.back()->magn;
+    }
+    auto& wave = *window.Find<Graph>("GFWFunc");
+    auto& density = *window.Find<Graph>("GFProb");
+    BaselineWindow baseline(wave, density, QSize(window.settings.width, window.settings.height), phasors);
+    baseline.show();
+    Phases degrees{};
+    const auto frameStep = [&] {
+        for (int k = 0; k < kComponents; ++k)
+            degrees[k] += double((k + 1) * (k + 1)) * 0.1 * 10;
+        baseline.Draw(WaveSamples::OfState(magnitudes, degrees));
+        baseline.DrawPhasors(magnitudes, degrees);
+    };
+    const auto subjectFrame = WithPaints([&](int) { window.TMFrame_Action(); });
+    const auto baselineFrame = WithPaints([&](int) { frameStep(); });
+    subjectFrame(0);
+    baselineFrame(0);
+    const bool same = BaselineMatches(wave, density, baseline);
+    const bool painted = Compare("The main window's frame", subjectFrame, baselineFrame,
+                                 bench::WidgetsOf(window, shown), baseline.Widgets());
+    MenuBar1::Release();
+    return same && painted;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    const bool timer = argc > 1 && std::strcmp(argv[1], "--timer") == 0;
+    if (!timer)
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
     auto platform = tk::qt::MakeQtPlatform(argc, argv);
     tk::SetPlatform(platform.get());
-    const int status = Run();
+    const bool sound = timer ? bench::TimeTheFrameTimer() : ComparePlots() && CompareFrames();
     tk::SetPlatform(nullptr);
-    return status;
+    return sound ? 0 : 1;
 }

@@ -1,7 +1,6 @@
 #include "bench/plot_window.h"
 
-#include "toolkit/qt/qt_canvas_peer.h"
-#include "toolkit/qt/qt_window_peer.h"
+#include "bench/canvas_widgets.h"
 
 #include <span>
 
@@ -69,20 +68,7 @@ void PlotWindow::DrawDensity() {
 }
 
 std::vector<QWidget*> PlotWindow::PlotWidgets() const {
-    std::vector<QWidget*> widgets{nullptr, nullptr};
-    const auto* peer = dynamic_cast<tk::qt::QtWindowPeer*>(Peer());
-    if (!peer || !peer->Widget())
-        return {};
-    for (QWidget* child : peer->Widget()->Content()->findChildren<QWidget*>()) {
-        if (!dynamic_cast<tk::qt::CanvasWidget*>(child))
-            continue;
-        const tk::Control* shown = tk::qt::QtWidgetPeer::ControlOf(child);
-        if (shown == wave_)
-            widgets[0] = child;
-        else if (shown == density_)
-            widgets[1] = child;
-    }
-    return widgets;
+    return WidgetsOf(*this, {wave_, density_});
 }
 
 } // namespace bench

@@ -16,4 +16,28 @@ WaveSamples WaveSamples::AtPhase(double phase) {
     return samples;
 }
 
+WaveSamples WaveSamples::OfState(const std::array<double, 6>& magnitudes,
+                                 const std::array<double, 6>& degrees) {
+    WaveSamples samples;
+    double weight = 0;
+    for (std::size_t k = 0; k < magnitudes.size(); ++k) {
+        const double w = magnitudes[k];
+        const double c = std::cos(degrees[k] * 0.01745329251994);
+        const double s = std::sin(degrees[k] * 0.01745329251994);
+        const double kappa = (double(k + 1) * 3.14159265358979) * kStep;
+        weight += std::abs(w);
+        for (std::size_t j = 0; j < kCount; ++j) {
+            const double a = w * std::sin(kappa * double(j));
+            samples.real[j] += a * c;
+            samples.imaginary[j] += a * s;
+        }
+    }
+    for (std::size_t j = 0; j < kCount; ++j) {
+        samples.real[j] /= weight;
+        samples.imaginary[j] /= weight;
+        samples.density[j] = samples.real[j] * samples.real[j] + samples.imaginary[j] * samples.imaginary[j];
+    }
+    return samples;
+}
+
 } // namespace bench

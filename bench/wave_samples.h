@@ -5,7 +5,7 @@
 
 namespace bench {
 
-// One instant of the ground state of a particle in a box, sampled at x = 0.01 j (x in units of the
+// One instant of a state of a particle in a box, sampled at x = 0.01 j (x in units of the
 // box length): the real and imaginary parts of the wave function, which turn with the phase, and
 // the probability density.
 struct WaveSamples {
@@ -17,6 +17,9 @@ struct WaveSamples {
     std::array<double, kCount> density{};
 
     static WaveSamples AtPhase(double phase);
+    // The superposition of the first six stationary states with these magnitudes and phases in
+    // degrees, divided by the sum of the magnitudes' sizes, as the main window shows it.
+    static WaveSamples OfState(const std::array<double, 6>& magnitudes, const std::array<double, 6>& degrees);
 };
 
 } // namespace bench
