@@ -24,3 +24,11 @@ build: deps
 
 deps:
 	scripts/install-deps
+
+# Installing.
+PREFIX ?= /usr/local
+.PHONY: install
+
+# Installs under $(PREFIX); DESTDIR, given to make or in the environment, stages it elsewhere.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
