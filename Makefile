@@ -25,10 +25,16 @@ build: deps
 deps:
 	scripts/install-deps
 
-# Installing.
+# Installing and packaging.
 PREFIX ?= /usr/local
-.PHONY: install
+.PHONY: install package
 
 # Installs under $(PREFIX); DESTDIR, given to make or in the environment, stages it elsewhere.
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# The Debian package, $(BUILD_DIR)/parvok_<version>_<architecture>.deb, installing under /usr,
+# then checked by lintian and by running what it unpacks.
+package: build
+	cd $(BUILD_DIR) && cpack
+	BUILD_DIR=$(BUILD_DIR) scripts/check-package
