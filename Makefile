@@ -25,9 +25,9 @@ build: deps
 deps:
 	scripts/install-deps
 
-# Installing and packaging.
+# Installing, packaging and the README's screenshot.
 PREFIX ?= /usr/local
-.PHONY: install package
+.PHONY: install package screenshot
 
 # Installs under $(PREFIX); DESTDIR, given to make or in the environment, stages it elsewhere.
 install: build
@@ -38,3 +38,6 @@ install: build
 package: build
 	cd $(BUILD_DIR) && cpack
 	BUILD_DIR=$(BUILD_DIR) scripts/check-package
+
+screenshot: build
+	BUILD_DIR=$(BUILD_DIR) scripts/screenshot docs/screenshot.png
