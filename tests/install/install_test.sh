@@ -16,9 +16,9 @@ usr=$stage/usr
 
 expected=(
     bin/parvok
-    share/applications/$id.desktop
-    share/metainfo/$id.metainfo.xml
-    share/icons/hicolor/scalable/apps/$id.svg
+    "share/applications/$id.desktop"
+    "share/metainfo/$id.metainfo.xml"
+    "share/icons/hicolor/scalable/apps/$id.svg"
     share/man/man1/parvok.1.gz
     share/doc/parvok/copyright
     share/doc/parvok/changelog.gz

@@ -19,8 +19,9 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Parvok$' | head
 properties=$(xprop -id "$window" WM_CLASS _NET_WM_ICON)
 grep -q 'WM_CLASS(STRING) = "parvok", "Parvok"' <<<"$properties" ||
     fail "the window's class is not Parvok: $(head -1 <<<"$properties")"
-grep -q 'Icon (16 x 16)' <<<"$properties" && grep -q 'Icon (48 x 48)' <<<"$properties" ||
-    fail "the window carries no icon at 16 x 16 and 48 x 48"
+for size in "16 x 16" "48 x 48"; do
+    grep -q "Icon ($size)" <<<"$properties" || fail "the window carries no icon at $size"
+done
 
 xdotool windowfocus --sync "$window" key ctrl+q
 timeout 10 tail --pid="$pid" -f /dev/null || fail "the program did not end within ten seconds of Ctrl+Q"
