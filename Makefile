@@ -30,3 +30,20 @@ build: deps
 
 deps:
 	scripts/install-deps
+
+# Installing, packaging and the README's screenshot.
+PREFIX ?= /usr/local
+.PHONY: install package screenshot
+
+# Installs under $(PREFIX); DESTDIR, given to make or in the environment, stages it elsewhere.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# The Debian package, $(BUILD_DIR)/parvok_<version>_<architecture>.deb, installing under /usr,
+# then checked by lintian and by running what it unpacks.
+package: build
+	cd $(BUILD_DIR) && cpack
+	BUILD_DIR=$(BUILD_DIR) scripts/check-package
+
+screenshot: build
+	BUILD_DIR=$(BUILD_DIR) scripts/screenshot docs/screenshot.png
