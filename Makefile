@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build deps fuzz soak
+.PHONY: run test build deps fuzz soak bench
 
 run: build
 	$(BUILD_DIR)/app/parvok
@@ -15,6 +15,12 @@ test: build
 soak: build
 	PARVOK_SOAK_FRAMES=100000 QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/mainwindow/mainwindow_tests --gtest_filter='Soak.*'
 
+# A frame of the main window and of its plots timed against plain QPainter code, offscreen; then
+# the frame timer on a virtual display.
+bench: build
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/parvok_bench
+	xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD_DIR)/bench/parvok_bench --timer
+
 fuzz: deps
 	scripts/fuzz 60
 
@@ -24,3 +30,20 @@ build: deps
 
 deps:
 	scripts/install-deps
+
+# Installing, packaging and the README's screenshot.
+PREFIX ?= /usr/local
+.PHONY: install package screenshot
+
+# Installs under $(PREFIX); DESTDIR, given to make or in the environment, stages it elsewhere.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# The Debian package, $(BUILD_DIR)/parvok_<version>_<architecture>.deb, installing under /usr,
+# then checked by lintian and by running what it unpacks.
+package: build
+	cd $(BUILD_DIR) && cpack
+	BUILD_DIR=$(BUILD_DIR) scripts/check-package
+
+screenshot: build
+	BUILD_DIR=$(BUILD_DIR) scripts/screenshot docs/screenshot.png

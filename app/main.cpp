@@ -11,7 +11,9 @@ int main(int argc, char** argv) {
                      "to run it without one, use: xvfb-run make run\n";
         return 1;
     }
-    auto platform = tk::qt::MakeQtPlatform(argc, argv);
+    // The id names the desktop entry, the icon and the AppStream data that data/ installs.
+    const tk::qt::AppIdentity identity{"Parvok", PARVOK_APP_ID, PARVOK_ICON_FOLDER};
+    auto platform = tk::qt::MakeQtPlatform(argc, argv, identity);
     try {
         return RunApplication(*platform, {[] { MainWndo::Instance(); }, [] { MainWndo::Release(); }});
     } catch (const std::exception& failure) {

@@ -220,6 +220,7 @@ void Graph::GetContent() {
 }
 
 void Graph::ReDrawAll() {
+    Frame();
     if (GWidth == 0)
         throw GraphError("ReDrawAll: Graph has not been defined");
     DefineGraph(XMin, XMax, YMin, YMax);

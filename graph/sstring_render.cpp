@@ -5,6 +5,7 @@
 #include "graph/sstring_format.h"
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -80,7 +81,7 @@ private:
 // the target's line height, and no widths to align by.
 sstring::Layout LayoutOf(const std::string& s, tk::Graphics& g) {
     if (auto recorded = sstring::ReadLayout(s))
-        return *recorded;
+        return std::move(*recorded);
     return sstring::Layout{0, g.TextHeight(), {0}, s};
 }
 

@@ -1,13 +1,13 @@
-// The Graph as a canvas: opening, the frame, painting, scrolling, resizing, redrawing and printing,
-// on the fake platform, whose pictures record and whose screen is a call log.
+// The Graph as a canvas on the fake platform, whose pictures record and whose screen is a call log:
+// opening and closing, the frame, scrolling, painting, resizing, redrawing and printing.
 
 #include "tests/graph/opened_graph.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <functional>
 #include <memory>
-#include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -15,33 +15,31 @@ namespace {
 
 using namespace testing_graph;
 
-class GraphCanvasTest : public ::testing::Test {
-protected:
-    GraphCanvasTest() {
+// A 500 x 300 Graph on a screen, not yet opened.
+struct ShownGraph {
+    ShownGraph() {
         graph.SetBounds(0, 0, 500, 300);
-        graph.AttachPeer(std::make_unique<fake::FakeCanvasPeer>(screen));
+        graph.AttachPeer(std::make_unique<fake::FakeCanvasPeer>(screen.Log()));
     }
+    fake::ScopedFakePlatform fake;
+    fake::RecordingGraphics screen; // what is drawn on the screen at once
+    Graph graph;
+};
 
+class GraphCanvasTest : public ::testing::Test, protected ShownGraph {
+protected:
     fake::FakePlatform& platform() { return fake.platform; }
     fake::RecordingGraphics& FrameRecorder() { return *platform().lastPicture->Recorder(); }
-    Ops ScreenOps() const {
-        Ops ops;
-        for (const auto& call : *screen)
-            ops.push_back(call.ToString());
-        return ops;
-    }
     void Forget() {
         FrameRecorder().Clear();
-        screen->clear();
+        screen.Clear();
     }
-
     void SupplyBars(int frameWidth, int frameHeight) {
         graph.ScrollQueryH = [this] { return &barH; };
         graph.ScrollQueryV = [this] { return &barV; };
         graph.WidthQuery = [frameWidth] { return frameWidth; };
         graph.HeightQuery = [frameHeight] { return frameHeight; };
     }
-
     // Opened with a graph defined on the whole frame, its drawing forgotten.
     void OpenAndDefine() {
         graph.Event_Open();
@@ -49,11 +47,8 @@ protected:
         Forget();
     }
 
-    fake::ScopedFakePlatform fake;
-    std::shared_ptr<fake::CallLog> screen = std::make_shared<fake::CallLog>();
     tk::ScrollBar barH;
     tk::ScrollBar barV;
-    Graph graph;
 };
 
 // ---- Opening and closing ----
@@ -62,8 +57,7 @@ TEST_F(GraphCanvasTest, OpensInOrderWithEveryDefaultSetBeforeTheOwnerSeesTheGrap
     // Left from an earlier opening: all of it is reset.
     graph.RErr = graph.Printing = graph.HasGrid = true;
     graph.GWidth = graph.GHeight = graph.GLeft = graph.GTop = graph.PrevCurvH = graph.PrevCurvV = 5;
-    graph.XMax = graph.YMin = graph.XVtoPix = 5;
-    graph.XTickN = graph.YTPower = 5;
+    graph.XMax = graph.YMin = graph.XVtoPix = graph.XTickN = graph.YTPower = 5;
     graph.Title = graph.XLabel = graph.YLabel = "x";
     Ops events;
     const auto logged = [&events](const char* name, auto answer) {
@@ -81,45 +75,35 @@ TEST_F(GraphCanvasTest, OpensInOrderWithEveryDefaultSetBeforeTheOwnerSeesTheGrap
         events.push_back("Open");
         EXPECT_EQ(FrameRecorder().Ops(), Ops{"FillRect 0 0 500 300"});
         EXPECT_EQ(FrameRecorder().Calls().at(0).color, kWhite);
-        EXPECT_TRUE(screen->empty());
-        EXPECT_EQ(std::tuple(graph.CBlack, graph.CWhite, graph.CGrid, graph.XColor, graph.YColor),
-                  std::tuple(kBlack, kWhite, tk::RGB(180, 180, 180), kBlack, kBlack));
-        EXPECT_DOUBLE_EQ(graph.InvLog10, 1 / std::log(10.0));
+        EXPECT_TRUE(screen.Calls().empty());
         EXPECT_FALSE(graph.RErr || graph.Printing || graph.HasGrid);
         EXPECT_EQ(graph.GWidth + graph.GHeight + graph.GLeft + graph.GTop + graph.PrevCurvH + graph.PrevCurvV,
                   0);
         EXPECT_EQ(graph.XMax + graph.YMin + graph.XVtoPix + graph.XTickN + graph.YTPower, 0);
         EXPECT_EQ(graph.Title + graph.XLabel + graph.YLabel, "");
-        EXPECT_EQ(std::tuple(graph.XFlags, graph.YFlags, graph.TickFont, graph.TickFSize),
-                  std::tuple(231, 231, "System", 9));
-        ASSERT_EQ(graph.GX, graph.GXP->Graphics());
+        EXPECT_EQ(std::tuple(graph.XFlags, graph.YFlags), std::tuple(231, 231)) << "no zero lines";
         EXPECT_EQ(StyleOf(*graph.GX), Style("System", 12, false, false));
-        EXPECT_EQ(graph.GX->ForeColor(), kBlack);
     };
     graph.Event_Open();
     EXPECT_EQ(events,
               (Ops{"ScrollQueryV", "ScrollQueryH", "HeightQuery", "WidthQuery", "DepthQuery", "Open"}));
-    EXPECT_EQ(ScreenOps(), Ops{"DrawPicture 0 0 500 300 0 0 500 300"});
+    EXPECT_EQ(screen.Ops(), Ops{"DrawPicture 0 0 500 300 0 0 500 300"});
 }
 
 TEST_F(GraphCanvasTest, DepthIsTheOneAskedForWhenAPictureHasIt) {
-    graph.Event_Open();
-    EXPECT_EQ(graph.FDepth, 32) << "no handler";
-    const struct {
-        int answer, depth;
-    } cases[] = {{0, 32},  {24, 32}, {1, 1},  {2, 2},   {4, 4},  {8, 8},
-                 {16, 16}, {32, 32}, {3, 32}, {64, 32}, {-8, 32}};
-    for (const auto& c : cases) {
-        graph.DepthQuery = [&] { return c.answer; };
+    const std::pair<int, int> cases[] = {{0, 32},  {24, 32}, {1, 1},  {2, 2},   {4, 4},  {8, 8},
+                                         {16, 16}, {32, 32}, {3, 32}, {64, 32}, {-8, 32}};
+    for (const auto& [answer, depth] : cases) {
+        graph.DepthQuery = [answer] { return answer; };
         graph.Event_Open();
-        EXPECT_EQ(graph.FDepth, c.depth) << c.answer;
-        EXPECT_EQ(graph.GXP->Depth(), c.depth) << c.answer;
+        EXPECT_EQ(std::tuple(graph.FDepth, graph.GXP->Depth()), std::tuple(depth, depth)) << answer;
     }
 }
 
 TEST_F(GraphCanvasTest, FrameSizeIsAskedForOnlyWithAScrollBarAndZeroMeansTheControls) {
     const struct {
-        int barH, barV, widthAnswer, heightAnswer, width, height;
+        bool barH, barV;
+        int widthAnswer, heightAnswer, width, height;
     } cases[] = {{0, 0, 800, 600, 500, 300}, {1, 0, 0, 600, 500, 300},   {1, 0, 800, 600, 800, 300},
                  {0, 1, 800, 0, 500, 300},   {0, 1, 800, 450, 500, 450}, {1, 1, 800, 450, 800, 450}};
     for (const auto& c : cases) {
@@ -134,45 +118,85 @@ TEST_F(GraphCanvasTest, FrameSizeIsAskedForOnlyWithAScrollBarAndZeroMeansTheCont
     }
 }
 
-TEST_F(GraphCanvasTest, FrameThatCannotBeMadeIsAGraphErrorAndLeavesNoTarget) {
+TEST_F(GraphCanvasTest, FrameThatCannotBeMadeIsAGraphErrorNamingTheOperation) {
     const std::tuple<bool, bool, std::string> cases[] = {
         {true, false, "Graph.Open: Picture Initialization Failure"},
         {false, false, "Graph.Open: GX Initialization Failure"},
         {true, true, "HandleResize: Picture Initialization Failure"},
         {false, true, "HandleResize: GX Initialization Failure"}};
     for (const auto& [noPicture, resize, message] : cases) {
-        SCOPED_TRACE(message);
         platform().failPictures = platform().picturesWithoutGraphics = false;
+        graph.Open = nullptr;
         graph.Event_Open();
         bool opened = false;
         graph.Open = [&] { opened = true; };
         platform().failPictures = noPicture;
         platform().picturesWithoutGraphics = !noPicture;
-        screen->clear();
+        screen.Clear();
         EXPECT_EQ(GraphErrorOf([&] { resize ? graph.HandleResize() : graph.Event_Open(); }), message);
-        EXPECT_FALSE(opened);
-        EXPECT_EQ(graph.GX, nullptr);
-        EXPECT_TRUE(screen->empty());
-        EXPECT_THROW(graph.SetColor(kRed), tk::NilObjectException);
-        graph.Open = nullptr;
+        EXPECT_FALSE(opened) << message;
+        EXPECT_TRUE(screen.Calls().empty()) << message;
+    }
+}
+
+// How a graph comes to have no frame: closed, or opened while pictures cannot be made, either once a
+// graph was defined or before.
+void LoseTheFrame(ShownGraph& s, bool defineFirst, bool close) {
+    if (defineFirst) {
+        s.graph.Event_Open();
+        s.graph.DefineGraph(0, 1, 0, 1);
+    }
+    if (close) {
+        s.graph.Event_Close();
+        return;
+    }
+    s.fake.platform.failPictures = true;
+    EXPECT_THROW(s.graph.Event_Open(), GraphError);
+}
+
+// Without a frame there is nothing to draw on: operations raise NilObjectException, whether their
+// arguments are in range or not, rather than drawing on a context that is gone.
+TEST(NilTarget, OperationsThatDrawDefineOrRedrawRaiseNilObjectWithoutAFrame) {
+    // Primitives are called at v = 0.5, inside the axes from 0 to 1, and at v = 5, outside.
+    const std::pair<const char*, std::function<void(Graph&, double)>> operations[] = {
+        {"DrawLine", [](Graph& g, double v) { g.DrawLine(v, v, v, 0.1); }},
+        {"DrawPoint", [](Graph& g, double v) { g.DrawPoint(v, v); }},
+        {"DrawShape", [](Graph& g, double v) { g.DrawShape(v, v, 3); }},
+        {"DrawBar", [](Graph& g, double v) { g.DrawBar(v, v, 0.1); }},
+        {"DrawXUBar", [](Graph& g, double v) { g.DrawXUBar(v, v, 0.1, 0.1); }},
+        {"DrawYUBar", [](Graph& g, double v) { g.DrawYUBar(v, v, 0.1, 0.1); }},
+        {"DrawVector", [](Graph& g, double v) { g.DrawVector(v, v, 0.3, 0.3); }},
+        {"CurveTo", [](Graph& g, double v) { g.CurveTo(v, v); }},
+        {"DefineGraph", [](Graph& g, double v) { g.DefineGraph(0, v, 0, v); }},
+        {"DefSqGraph", [](Graph& g, double v) { g.DefSqGraph(0, v); }},
+        {"ReDrawAll", [](Graph& g, double) { g.ReDrawAll(); }},
+        {"ClearFrame", [](Graph& g, double) { g.ClearFrame(); }},
+        {"UpdateScreen", [](Graph& g, double) { g.UpdateScreen(); }},
+        {"GetContent", [](Graph& g, double) { g.GetContent(); }}};
+    // Closed after a definition, first opening failed, re-opening failed after a definition.
+    for (const auto& [defineFirst, close] : {std::pair(true, true), {false, false}, {true, false}}) {
+        SCOPED_TRACE(::testing::Message() << "defined " << defineFirst << ", closed " << close);
+        for (const auto& [operation, call] : operations)
+            for (double v : {0.5, 5.0}) {
+                SCOPED_TRACE(::testing::Message() << operation << " at " << v);
+                ShownGraph s;
+                LoseTheFrame(s, defineFirst, close);
+                EXPECT_THROW(call(s.graph, v), tk::NilObjectException);
+            }
+        ShownGraph s;
+        LoseTheFrame(s, defineFirst, close);
+        fake::RecordingGraphics painted;
+        EXPECT_NO_THROW(s.graph.Event_Paint(painted));
+        EXPECT_TRUE(painted.Calls().empty());
     }
 }
 
 TEST_F(GraphCanvasTest, ClosingReleasesTheFrameBeforeTellingTheOwnerAndResizingMakesOneAgain) {
     OpenAndDefine();
     bool closed = false;
-    graph.Close = [&] {
-        closed = true;
-        EXPECT_EQ(graph.GXP, nullptr);
-        EXPECT_EQ(graph.GX, nullptr);
-    };
+    graph.Close = [&] { closed = graph.GXP == nullptr && graph.GX == nullptr; };
     graph.Event_Close();
     EXPECT_TRUE(closed);
-    EXPECT_THROW(graph.ClearFrame(), tk::NilObjectException);
-    EXPECT_THROW(graph.UpdateScreen(), tk::NilObjectException);
-    fake::RecordingGraphics g;
-    graph.Event_Paint(g);
-    EXPECT_TRUE(g.Calls().empty()) << "a closed graph shows nothing";
     graph.SetBounds(0, 0, 600, 400);
     graph.HandleResize();
     ASSERT_NE(graph.GXP, nullptr);
@@ -189,7 +213,7 @@ TEST_F(GraphCanvasTest, FrameWiderThanTheControlIsScrolledAndPaintedFromTheOffse
     EXPECT_FALSE(barV.Enabled()) << "the frame is as high as the control";
     Forget();
     graph.HandleHScroll(120);
-    EXPECT_EQ(ScreenOps(), Ops{"DrawPicture 0 0 500 300 120 0 500 300"}) << "columns 120 to 619";
+    EXPECT_EQ(screen.Ops(), Ops{"DrawPicture 0 0 500 300 120 0 500 300"}) << "columns 120 to 619";
     graph.HandleVScroll(30);
     fake::RecordingGraphics g;
     graph.Event_Paint(g);
@@ -197,19 +221,24 @@ TEST_F(GraphCanvasTest, FrameWiderThanTheControlIsScrolledAndPaintedFromTheOffse
     EXPECT_TRUE(FrameRecorder().Calls().empty()) << "scrolling and painting draw nothing into the frame";
 }
 
-TEST_F(GraphCanvasTest, BarIsDisabledOnlyWhenTheFrameFitsAndThenScrollsBackWithoutMoving) {
-    SupplyBars(800, 700);
+// A bar whose frame fits is disabled, keeping its value and maximum, and its offset goes back to 0;
+// with both bars, resizing keeps the frame as it is.
+TEST_F(GraphCanvasTest, ResizeWithBothBarsAdjustsTheBarsOnly) {
+    SupplyBars(800, 450);
     graph.Event_Open();
-    barH.SetValue(120);
+    barV.SetValue(100);
     graph.HandleHScroll(120);
-    graph.HandleVScroll(150);
-    graph.FWidth = 500;
-    graph.SetBounds(0, 0, 500, 400);
-    graph.zSBHAdjust();
-    graph.zSBVAdjust();
-    EXPECT_EQ(std::tuple(barH.Enabled(), graph.ScPixH, barH.Value(), barH.Maximum()),
-              std::tuple(false, 0, 120, 300));
-    EXPECT_EQ(std::tuple(barV.Enabled(), graph.ScPixV, barV.Maximum()), std::tuple(true, 150, 300));
+    graph.HandleVScroll(100);
+    const int picturesBefore = platform().picturesMade;
+    Forget();
+    graph.SetBounds(0, 0, 600, 450);
+    graph.HandleResize();
+    EXPECT_EQ(std::tuple(barH.Enabled(), graph.ScPixH, barH.Maximum()), std::tuple(true, 120, 200));
+    EXPECT_EQ(std::tuple(barV.Enabled(), graph.ScPixV, barV.Value(), barV.Maximum()),
+              std::tuple(false, 0, 100, 150));
+    EXPECT_EQ(platform().picturesMade, picturesBefore);
+    EXPECT_TRUE(FrameRecorder().Calls().empty());
+    EXPECT_EQ(screen.Ops(), Ops{"DrawPicture 0 0 600 450 120 0 600 450"});
 }
 
 // ---- Redrawing and resizing ----
@@ -221,11 +250,11 @@ TEST_F(GraphCanvasTest, ReDrawAllRedefinesWithTheStoredRangesAndShowsTheFrameBef
     const Ops defined = FrameRecorder().Ops();
     Forget();
     std::vector<std::size_t> copiesWhileDrawing;
-    graph.DrawContent = [&] { copiesWhileDrawing.push_back(screen->size()); };
+    graph.DrawContent = [&] { copiesWhileDrawing.push_back(screen.Calls().size()); };
     graph.ReDrawAll();
     EXPECT_EQ(FrameRecorder().Ops(), defined);
     EXPECT_EQ(copiesWhileDrawing, std::vector<std::size_t>{1});
-    EXPECT_EQ(screen->size(), 2u);
+    EXPECT_EQ(screen.Calls().size(), 2u);
 }
 
 TEST_F(GraphCanvasTest, ResizeWithoutBarsRedrawsIntoANewFrameInTheOwnersStyle) {
@@ -243,55 +272,33 @@ TEST_F(GraphCanvasTest, ResizeWithoutBarsRedrawsIntoANewFrameInTheOwnersStyle) {
     EXPECT_EQ(StyleOf(*graph.GX), Style("Helvetica", 14, true, false));
     EXPECT_EQ(graph.GX->ForeColor(), kRed);
     EXPECT_EQ(contentDrawn, 1);
-    EXPECT_EQ(ScreenOps().back(), "DrawPicture 0 0 600 400 0 0 600 400");
-}
-
-TEST_F(GraphCanvasTest, ResizeWithBothBarsOnlyAdjustsTheBars) {
-    SupplyBars(800, 450);
-    graph.Event_Open();
-    graph.HandleVScroll(100);
-    const int picturesBefore = platform().picturesMade;
-    Forget();
-    graph.SetBounds(0, 0, 600, 450);
-    graph.HandleResize();
-    EXPECT_EQ(platform().picturesMade, picturesBefore);
-    EXPECT_TRUE(FrameRecorder().Calls().empty());
-    EXPECT_EQ(std::tuple(barH.Maximum(), barV.Enabled(), graph.ScPixV), std::tuple(200, false, 0));
-    EXPECT_EQ(ScreenOps(), Ops{"DrawPicture 0 0 600 450 0 0 600 450"});
+    EXPECT_EQ(screen.Ops().back(), "DrawPicture 0 0 600 400 0 0 600 400");
 }
 
 // ---- Printing ----
 
-TEST_F(GraphCanvasTest, PrintDrawsTheFrameLayoutOnThePrinterOnlyAndNothingWithoutOne) {
-    OpenAndDefine();
-    graph.SetFontInfo("Helvetica", 20, true, true);
-    tk::Graphics* const frameContext = graph.GX;
-    fake::RecordingGraphics printer;
-    std::vector<bool> drewOnPrinter;
-    graph.DrawContent = [&] { drewOnPrinter.push_back(graph.GX == &printer && graph.Printing); };
-    graph.PrintGraph(nullptr);
-    EXPECT_EQ(graph.GX, frameContext);
-    graph.PrintGraph(&printer);
-    EXPECT_EQ(drewOnPrinter, std::vector<bool>{true});
-    EXPECT_EQ(printer.Ops().at(0), "FillRect 0 0 500 300") << "cleared to the frame's size";
-    EXPECT_TRUE(FrameRecorder().Calls().empty());
-    EXPECT_TRUE(screen->empty());
-    EXPECT_EQ(graph.GX, frameContext);
-    EXPECT_FALSE(graph.Printing);
-}
-
-TEST_F(GraphCanvasTest, FailedPrintGivesTheScreenBackItsTarget) {
+// However the print ends, the frame's context is the target again, and the screen is left alone.
+TEST_F(GraphCanvasTest, PrintDrawsTheFrameLayoutOnThePrinterOnly) {
     graph.Event_Open();
     tk::Graphics* const frameContext = graph.GX;
     fake::RecordingGraphics printer;
     printer.SetTextSize(30);
     EXPECT_EQ(GraphErrorOf([&] { graph.PrintGraph(&printer); }), "ReDrawAll: Graph has not been defined");
-    EXPECT_EQ(graph.GX, frameContext);
-    EXPECT_FALSE(graph.Printing);
-    EXPECT_EQ(printer.TextSize(), 12) << "the printer was given the plot's text style";
-    screen->clear();
+    EXPECT_EQ(std::tuple(graph.GX, graph.Printing, printer.TextSize()), std::tuple(frameContext, false, 12));
+    graph.DefineGraph(0, 1, 0, 1);
+    Forget();
+    std::vector<bool> drewOnPrinter;
+    graph.DrawContent = [&] { drewOnPrinter.push_back(graph.GX == &printer && graph.Printing); };
+    graph.PrintGraph(nullptr);
+    printer.Clear();
+    graph.PrintGraph(&printer);
+    EXPECT_EQ(drewOnPrinter, std::vector<bool>{true});
+    EXPECT_EQ(printer.Ops().at(0), "FillRect 0 0 500 300") << "cleared to the frame's size";
+    EXPECT_TRUE(FrameRecorder().Calls().empty());
+    EXPECT_TRUE(screen.Calls().empty());
+    EXPECT_EQ(std::tuple(graph.GX, graph.Printing), std::tuple(frameContext, false));
     graph.UpdateScreen();
-    EXPECT_EQ(screen->size(), 1u);
+    EXPECT_EQ(screen.Calls().size(), 1u);
 }
 
 } // namespace

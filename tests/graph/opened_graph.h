@@ -34,14 +34,6 @@ inline std::string Styled(const fake::DrawCall& call) {
     return s + (call.bold ? " bold" : "") + (call.italic ? " italic" : "");
 }
 
-// The first call that drew `text`, or none.
-inline const fake::DrawCall* FindText(const fake::CallLog& calls, const std::string& text) {
-    for (const auto& call : calls)
-        if (call.op == "DrawString" && call.text == text)
-            return &call;
-    return nullptr;
-}
-
 // The message of the GraphError that `action` raises.
 template <class Action> std::string GraphErrorOf(Action action) {
     try {
@@ -50,6 +42,13 @@ template <class Action> std::string GraphErrorOf(Action action) {
         return e.msg;
     }
     return "(no GraphError)";
+}
+
+inline void SetAllTicks(Graph& g, bool on) {
+    g.SetXMajTix(on);
+    g.SetXMinTix(on);
+    g.SetYMajTix(on);
+    g.SetYMinTix(on);
 }
 
 // A Graph drawing straight onto a recording context in "System" 12, with no frame.

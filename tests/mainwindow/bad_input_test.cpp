@@ -3,8 +3,6 @@
 
 #include "tests/mainwindow/opened_main_wndo.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <string>
 
@@ -50,15 +48,15 @@ TEST_F(BadInputTest, EveryMagnitudeGivesANumberAPhasorAndCurvesOrNone) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("typed '" + c.typed.substr(0, 20) + "'");
-        if (Start().Caption() == "Stop")
-            window.PBStart_Action();
+        if (Running())
+            Toggle();
         Type({c.typed});
         window.PBNorm_Action();
         EXPECT_EQ(Magnitude(0).Text(), c.reads);
-        EXPECT_EQ(PhasorPicture(0).Ops().back(), c.phasorLine);
+        EXPECT_EQ(Picture(0).Ops().back(), c.phasorLine);
         for (int k = 0; k < MainWndo::kComponents; ++k)
             EXPECT_TRUE(std::isfinite(Phasor(k).magn) && std::isfinite(Phasor(k).angle)) << k;
-        window.PBStart_Action();
+        Toggle();
         EXPECT_EQ(DensityCurveSegments() == 100, c.curves);
         for (double v : window.PsiSqrd)
             ASSERT_TRUE(c.curves ? std::isfinite(v) : std::isnan(v)) << "finite, or all undrawn";
@@ -79,14 +77,14 @@ TEST_F(BadInputTest, EveryAngleIsLoadedAsANumberAndLeftAsTyped) {
         Type({"1"}, {c.typed});
         window.PBNorm_Action();
         EXPECT_EQ(Angle(0).Text(), c.typed);
-        EXPECT_EQ(PhasorPicture(0).Ops().back(), c.phasorLine);
+        EXPECT_EQ(Picture(0).Ops().back(), c.phasorLine);
     }
     for (const std::string& huge : {std::string("1e999"), kLongNumber}) {
         Type({"1"}, {huge});
-        window.PBStart_Action();
+        Toggle();
         EXPECT_EQ(DensityCurveSegments(), 100) << "a huge phase still turns and draws";
         EXPECT_TRUE(std::isfinite(Phasor(0).angle));
-        window.PBStart_Action();
+        Toggle();
     }
 }
 

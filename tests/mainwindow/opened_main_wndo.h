@@ -1,7 +1,7 @@
 #pragma once
 
-// Shared by the main window's tests: a MainWndo opened on the fake platform, so that its plots and
-// phasors draw into recording pictures, with helpers to type, read and inspect what it shows.
+// A MainWndo opened on the fake platform, so that its plots and phasors draw into recording
+// pictures, with helpers to type, read and inspect what it shows.
 
 #include "app/menu_bar1.h"
 #include "mainwindow/main_wndo.h"
@@ -28,51 +28,46 @@ protected:
     tk::EditField& Magnitude(int k) { return *window.Find<tk::EditField>("EFMagn", k); }
     tk::EditField& Angle(int k) { return *window.Find<tk::EditField>("EFAngle", k); }
     PhasorDiagram& Phasor(int k) { return *window.Find<PhasorDiagram>("Phasor", k); }
-    fake::RecordingGraphics& PhasorPicture(int k) {
+    fake::RecordingGraphics& Picture(int k) {
         return *static_cast<fake::FakePicture&>(*Phasor(k).GX).Recorder();
     }
     fake::RecordingGraphics& Frame(const char* graph) {
         return *static_cast<fake::FakePicture&>(*window.Find<Graph>(graph)->GXP).Recorder();
     }
-    tk::PushButton& Start() { return *window.Find<tk::PushButton>("PBStart"); }
-    tk::Slider& Speed() { return *window.Find<tk::Slider>("SLSpeed"); }
+    void Toggle() { window.PBStart_Action(); }
+    bool Running() { return window.Find<tk::PushButton>("PBStart")->Caption() == "Stop"; }
 
-    // Types the six magnitudes (as the user would) and the angles.
+    // Types the magnitudes and angles as the user would; the fields not given read "0".
     void Type(const Strings& magnitudes, const Strings& angles = {}) {
         for (int k = 0; k < MainWndo::kComponents; ++k) {
             Magnitude(k).NotifyTextEdited(k < int(magnitudes.size()) ? magnitudes[k] : "0");
             Angle(k).NotifyTextEdited(k < int(angles.size()) ? angles[k] : "0");
         }
     }
-    Strings MagnitudeTexts() {
-        Strings texts;
+    std::string MagnitudeTexts() {
+        std::string texts;
         for (int k = 0; k < MainWndo::kComponents; ++k)
-            texts.push_back(Magnitude(k).Text());
+            texts += Magnitude(k).Text() + " ";
         return texts;
     }
-
-    // psi at sample j from the phasors' coefficients and the selection, computed with exact pi.
-    std::complex<double> ExpectedPsi(int j) {
-        std::complex<double> sum;
-        double weight = 0;
-        for (int k = 0; k < MainWndo::kComponents; ++k) {
-            const double w = window.Show[k] * Phasor(k).magn;
-            sum += w * std::sin((k + 1) * std::numbers::pi * 0.01 * j) *
-                   std::polar(1.0, Phasor(k).angle * std::numbers::pi / 180);
-            weight += std::abs(w);
-        }
-        return sum / weight;
-    }
+    // Every sample of the latest frame against psi computed here, with exact pi and radians.
     void ExpectFrameMatchesPsi() {
         for (int j = 0; j < MainWndo::kSamples; ++j) {
-            const std::complex<double> psi = ExpectedPsi(j);
-            ASSERT_NEAR(window.PsiReal[j], psi.real(), 1e-9) << j;
-            ASSERT_NEAR(window.PsiIm[j], psi.imag(), 1e-9) << j;
-            ASSERT_DOUBLE_EQ(window.PsiSqrd[j],
-                             window.PsiReal[j] * window.PsiReal[j] + window.PsiIm[j] * window.PsiIm[j]);
+            std::complex<double> psi;
+            double weight = 0;
+            for (int k = 0; k < MainWndo::kComponents; ++k) {
+                const double w = window.Show[k] * Phasor(k).magn;
+                psi += w * std::sin((k + 1) * std::numbers::pi * 0.01 * j) *
+                       std::polar(1.0, Phasor(k).angle * std::numbers::pi / 180);
+                weight += std::abs(w);
+            }
+            ASSERT_NEAR(window.PsiReal[j], psi.real() / weight, 1e-9) << j;
+            ASSERT_NEAR(window.PsiIm[j], psi.imag() / weight, 1e-9) << j;
+            ASSERT_EQ(window.PsiSqrd[j],
+                      window.PsiReal[j] * window.PsiReal[j] + window.PsiIm[j] * window.PsiIm[j]);
         }
     }
-    // The segments of the density curve that one frame drew: the frame's lines less the axes'.
+    // Runs a frame; returns how many segments of the density curve it drew (its lines less the axes').
     int DensityCurveSegments() {
         Frame("GFProb").Clear();
         window.TMFrame_Action();
@@ -80,10 +75,6 @@ protected:
         Frame("GFProb").Clear();
         window.Find<Graph>("GFProb")->DefineGraph(0, 1, 0, 1);
         return int(lines) - int(Frame("GFProb").Ops("DrawLine").size());
-    }
-    // The index of the largest density sample.
-    int DensityPeak() {
-        return int(std::max_element(window.PsiSqrd.begin(), window.PsiSqrd.end()) - window.PsiSqrd.begin());
     }
 
     fake::ScopedFakePlatform fake_;

@@ -15,13 +15,11 @@
 #include <random>
 #include <string>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
 long ResidentKilobytes() {
-    long pages = 0;
-    long resident = 0;
+    long pages = 0, resident = 0;
     if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
         if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
             resident = 0;
@@ -30,145 +28,99 @@ long ResidentKilobytes() {
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
-int SoakFrames() {
-    const char* frames = std::getenv("PARVOK_SOAK_FRAMES");
-    return frames ? std::atoi(frames) : 2000;
-}
+const std::string kInputs[] = {"1",
+                               "0.5",
+                               "-0.7",
+                               "3",
+                               "0",
+                               "",
+                               "  ",
+                               "-0",
+                               "1e200",
+                               "1e-200",
+                               "1e999",
+                               "1e-999",
+                               "abc",
+                               "nan",
+                               "inf",
+                               "0x10",
+                               "1,5",
+                               "١٢",
+                               "五",
+                               "ψ²",
+                               std::string(3000, '9'),
+                               "0." + std::string(3000, '0') + "1",
+                               "12 monkeys"};
 
-const std::vector<std::string>& Inputs() {
-    static const std::vector<std::string> inputs = {
-        "1",
-        "0.5",
-        "-0.7",
-        "3",
-        "0",
-        "",
-        "  ",
-        "-0",
-        "1e200",
-        "1e-200",
-        "1e999",
-        "1e-999",
-        "abc",
-        "nan",
-        "inf",
-        "0x10",
-        "1,5",
-        "١٢",
-        "五",
-        "ψ²",
-        std::string(3000, '9'),
-        "0." + std::string(3000, '0') + "1",
-        "12 monkeys",
-    };
-    return inputs;
-}
-
-// A number the window wrote: six decimals, at most 1 in size.
-bool IsNormalizedText(const std::string& text) {
+// A magnitude the window wrote: six decimals, at most 1 in size.
+bool IsNormalized(const std::string& text) {
     char* end = nullptr;
     const double v = std::strtod(text.c_str(), &end);
-    const auto point = text.find('.');
-    return *end == '\0' && std::isfinite(v) && std::abs(v) <= 1 && point != std::string::npos &&
-           text.size() - point == 7;
+    return *end == '\0' && std::abs(v) <= 1 && text.size() - text.find('.') == 7;
 }
 
-class Soak {
-public:
-    Soak() : random_(20261206) { window_.Open(); }
-    ~Soak() { MenuBar1::Release(); }
-
-    // One user action, chosen at random, or a frame.
-    void Step() {
-        switch (Pick(10)) {
+TEST(Soak, RandomUseKeepsEveryValueANumberAndTheMemoryFlat) {
+    const int target =
+        std::getenv("PARVOK_SOAK_FRAMES") ? std::atoi(std::getenv("PARVOK_SOAK_FRAMES")) : 2000;
+    MainWndo window;
+    window.Open();
+    std::mt19937 random(20261206);
+    const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    const auto press = [&](const char* name) {
+        auto* button = window.Find<tk::PushButton>(name);
+        if (button->Enabled())
+            button->NotifyAction();
+        return button->Enabled();
+    };
+    int frames = 0;
+    long warm = 0;
+    while (frames < target) {
+        switch (pick(10)) {
         case 0:
-            window_.Find<tk::Slider>("SLSpeed")->NotifyValue(1 + Pick(100));
+            window.Find<tk::Slider>("SLSpeed")->NotifyValue(1 + pick(100));
             break;
-        case 1: {
-            const int choice = Pick(7);
-            auto* radio = choice == 6 ? window_.Find<tk::RadioButton>("RBTotal")
-                                      : window_.Find<tk::RadioButton>("RBNth", choice);
-            radio->NotifyChosen();
+        case 1:
+            (pick(7) == 6 ? window.Find<tk::RadioButton>("RBTotal")
+                          : window.Find<tk::RadioButton>("RBNth", pick(6)))
+                ->NotifyChosen();
             break;
-        }
         case 2:
-            Press("PBStart");
+            press("PBStart");
             break;
         case 3:
-            if (Press("PBNorm"))
-                ExpectNormalized();
+            if (press("PBNorm")) {
+                for (int k = 0; k < MainWndo::kComponents; ++k)
+                    ASSERT_TRUE(IsNormalized(window.Find<tk::EditField>("EFMagn", k)->Text()));
+            }
             break;
         case 4:
-        case 5: {
-            auto* field = window_.Find<tk::EditField>(Pick(2) ? "EFMagn" : "EFAngle", Pick(6));
-            if (field->Enabled())
-                field->NotifyTextEdited(Inputs()[Pick(int(Inputs().size()))]);
+        case 5:
+            if (auto* field = window.Find<tk::EditField>(pick(2) ? "EFMagn" : "EFAngle", pick(6));
+                field->Enabled())
+                field->NotifyTextEdited(kInputs[pick(int(std::size(kInputs)))]);
             break;
-        }
         default:
-            Frame();
+            if (window.Find<tk::PushButton>("PBStart")->Caption() == "Start")
+                press("PBStart");
+            window.Find<tk::Timer>("TMFrame")->Fire();
+            ++frames;
         }
         QApplication::processEvents();
-        ExpectSound();
-    }
-
-    bool Running() { return window_.Find<tk::PushButton>("PBStart")->Caption() == "Stop"; }
-    int frames = 0;
-
-private:
-    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
-
-    bool Press(const char* name) {
-        auto* button = window_.Find<tk::PushButton>(name);
-        if (!button->Enabled())
-            return false;
-        button->NotifyAction();
-        return true;
-    }
-
-    void Frame() {
-        if (!Running())
-            Press("PBStart");
-        window_.Find<tk::Timer>("TMFrame")->Fire();
-        ++frames;
-    }
-
-    void ExpectNormalized() {
-        for (int k = 0; k < MainWndo::kComponents; ++k)
-            ASSERT_TRUE(IsNormalizedText(window_.Find<tk::EditField>("EFMagn", k)->Text()))
-                << window_.Find<tk::EditField>("EFMagn", k)->Text();
-    }
-
-    // No non-number in a phasor; the samples all numbers or all undrawn.
-    void ExpectSound() {
         for (int k = 0; k < MainWndo::kComponents; ++k) {
-            const auto& phasor = *window_.Find<PhasorDiagram>("Phasor", k);
+            const auto& phasor = *window.Find<PhasorDiagram>("Phasor", k);
             ASSERT_TRUE(std::isfinite(phasor.magn) && std::isfinite(phasor.angle)) << k;
         }
-        const bool undrawn = std::isnan(window_.PsiSqrd[0]);
+        const bool undrawn = std::isnan(window.PsiSqrd[0]); // the samples all numbers, or all undrawn
         for (int j = 0; j < MainWndo::kSamples; ++j)
-            ASSERT_EQ(std::isnan(window_.PsiReal[j]) || std::isnan(window_.PsiSqrd[j]), undrawn) << j;
-    }
-
-    MainWndo window_;
-    std::mt19937 random_;
-};
-
-TEST(Soak, RandomUseKeepsEveryValueANumberAndTheMemoryFlat) {
-    const int target = SoakFrames();
-    Soak soak;
-    long warm = 0;
-    while (soak.frames < target) {
-        soak.Step();
-        if (testing::Test::HasFatalFailure())
-            return;
-        if (warm == 0 && soak.frames >= target / 10)
+            ASSERT_EQ(std::isnan(window.PsiReal[j]) || std::isnan(window.PsiSqrd[j]), undrawn) << j;
+        if (warm == 0 && frames >= target / 10)
             warm = ResidentKilobytes();
     }
     const long end = ResidentKilobytes();
-    std::printf("soak: %d frames; resident after warm-up %ld KiB, at the end %ld KiB (%+ld KiB)\n",
-                soak.frames, warm, end, end - warm);
+    std::printf("soak: %d frames; resident after warm-up %ld KiB, at the end %ld KiB (%+ld KiB)\n", frames,
+                warm, end, end - warm);
     EXPECT_LE(end - warm, 512) << "memory grows with the frames";
+    MenuBar1::Release();
 }
 
 } // namespace

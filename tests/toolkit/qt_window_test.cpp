@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -164,12 +165,49 @@ TEST_F(QtWindowTest, TypingReachesTheFieldAndRaisesTextChange) {
     EXPECT_EQ(changes, 1);
 }
 
-TEST_F(QtWindowTest, SettingTextAndEnabledShowsOnTheWidget) {
-    window_.field->SetText("0.600000");
-    window_.field->SetEnabled(false);
-    EXPECT_EQ(Line()->text(), "0.600000");
-    EXPECT_FALSE(Line()->isEnabled());
-    EXPECT_EQ(Line()->geometry(), QRect(10, 10, 100, 22));
+TEST_F(QtWindowTest, SettingsMadeAfterOpeningReachTheWidgetAndLeaveTheRestAlone) {
+    tk::EditField& field = *window_.field;
+    field.SetText("0.600000");
+    tk::Font font;
+    font.size = 17;
+    font.underline = true;
+    field.SetFont(font);
+    field.SetReadOnly(true);
+    field.SetLimitText(20);
+    field.SetAlignment(tk::EditField::kRight);
+    field.SetBorder(false);
+    field.SetPassword(true);
+    field.SetBackColor(tk::RGB(255, 255, 0));
+    field.SetBounds(12, 14, 90, 24);
+    EXPECT_EQ(std::tuple(Line()->isReadOnly(), Line()->maxLength(), Line()->hasFrame(), Line()->echoMode()),
+              std::tuple(true, 20, false, QLineEdit::Password));
+    EXPECT_TRUE(Line()->alignment() & Qt::AlignRight);
+    EXPECT_EQ(std::tuple(Line()->font().pixelSize(), Line()->font().underline()), std::tuple(17, true));
+    EXPECT_EQ(Line()->palette().color(QPalette::Active, QPalette::Base), QColor(255, 255, 0));
+    EXPECT_EQ(Line()->geometry(), QRect(12, 14, 90, 24));
+
+    Line()->clearFocus(); // disabling a focused field moves the focus away, and that deselects
+    Line()->setSelection(2, 3);
+    EXPECT_EQ(std::tuple(field.SelStart(), field.SelLength()), std::tuple(2, 3)) << "the widget's own selection";
+    field.SetBorder(true);
+
+    field.SetEnabled(false);
+    field.SetEnabled(true);
+    EXPECT_EQ(std::tuple(Line()->selectionStart(), Line()->selectionLength()), std::tuple(2, 3))
+        << "enabling keeps the selection";
+    EXPECT_EQ(Line()->font().pixelSize(), 17);
+    field.SetLimitText(4);
+    EXPECT_EQ(field.Text(), "0.60") << "a limit below the length cuts the text, and the field knows it";
+}
+
+TEST_F(QtWindowTest, SelectionCountsCharactersBeyondTheBasicPlane) {
+    tk::EditField& field = *window_.field;
+    field.SetText("a\U0001F600bc"); // a, an emoji (two UTF-16 units), b, c
+    field.SetSelStart(1);
+    field.SetSelLength(2);
+    EXPECT_EQ(Line()->selectedText(), QString::fromUtf8("\U0001F600b"));
+    Line()->setSelection(3, 2); // UTF-16 units 3 and 4: "bc"
+    EXPECT_EQ(std::tuple(field.SelStart(), field.SelLength()), std::tuple(2, 2));
 }
 
 TEST_F(QtWindowTest, CanvasDrawnAtOnceAddsToItsContentUntilTheNextRefresh) {

@@ -1,5 +1,7 @@
 #include "toolkit/qt/font_mapping.h"
 
+#include <QTextLayout>
+
 namespace tk::qt {
 
 namespace {
@@ -46,6 +48,47 @@ QString DisplayText(std::string_view utf8, const std::string& fontName) {
             c = QChar(kGreekLower[u - u'a']);
     }
     return text;
+}
+
+MappedFonts::Entry::Entry(const Style& style, std::uint64_t serial)
+    : font(MapFont(style.name, style.size, style.bold, style.italic)), metrics(font),
+      lineHeight(QFontMetrics(font).height()), serial(serial) {}
+
+bool MappedFonts::IsSelected(const std::string& name, int size, bool bold, bool italic) const {
+    return selectedStyle_ && selectedStyle_->size == size && selectedStyle_->bold == bold &&
+           selectedStyle_->italic == italic && selectedStyle_->name == name;
+}
+
+void MappedFonts::Select(const std::string& name, int size, bool bold, bool italic) {
+    if (IsSelected(name, size, bold, italic))
+        return;
+    const Style style{name, size, bold, italic};
+    auto found = entries_.find(style);
+    if (found == entries_.end()) {
+        if (entries_.size() >= kMaxStyles)
+            entries_.clear();
+        found = entries_.try_emplace(style, style, ++serials_).first;
+    }
+    selectedStyle_ = &found->first;
+    selected_ = &found->second;
+}
+
+const MappedFonts::Text& MappedFonts::Shown(std::string_view utf8) {
+    auto& texts = selected_->texts;
+    if (auto found = texts.find(utf8); found != texts.end())
+        return found->second;
+    if (texts.size() >= kMaxTexts)
+        texts.clear();
+    Text text;
+    text.display = DisplayText(utf8, selectedStyle_->name);
+    text.width = selected_->metrics.horizontalAdvance(text.display);
+    QTextLayout layout(text.display, selected_->font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    text.glyphs = line.glyphRuns();
+    text.ascent = line.ascent();
+    return texts.try_emplace(std::string(utf8), std::move(text)).first->second;
 }
 
 } // namespace tk::qt

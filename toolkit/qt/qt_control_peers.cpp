@@ -119,13 +119,24 @@ void QtEditFieldPeer::ApplyContent(tk::Aspect aspect) {
     }
 }
 
+// Each setting is given to the widget only when it differs: some, like the length limit, reset
+// the selection even when they change nothing.
 void QtEditFieldPeer::ApplyOptions() {
     auto* line = static_cast<FieldWidget*>(edit());
-    line->setFrame(field_.Border());
-    line->setReadOnly(field_.ReadOnly());
-    line->setEchoMode(field_.Password() ? QLineEdit::Password : QLineEdit::Normal);
-    line->setMaxLength(field_.LimitText() > 0 ? field_.LimitText() : 32767);
-    line->setAlignment(AlignmentOf(field_.Alignment()) | Qt::AlignVCenter);
+    const auto apply = [](auto now, auto wanted, auto set) {
+        if (now != wanted)
+            set(wanted);
+    };
+    apply(line->hasFrame(), field_.Border(), [line](bool on) { line->setFrame(on); });
+    apply(line->isReadOnly(), field_.ReadOnly(), [line](bool on) { line->setReadOnly(on); });
+    apply(line->echoMode(), field_.Password() ? QLineEdit::Password : QLineEdit::Normal,
+          [line](QLineEdit::EchoMode mode) { line->setEchoMode(mode); });
+    apply(line->maxLength(), field_.LimitText() > 0 ? field_.LimitText() : 32767,
+          [line](int limit) { line->setMaxLength(limit); });
+    if (line->text() != FromStd(field_.Text())) // a new limit cut the text
+        Guarded([&] { field_.NotifyTextEdited(line->text().toStdString()); });
+    apply(line->alignment(), AlignmentOf(field_.Alignment()) | Qt::AlignVCenter,
+          [line](Qt::Alignment alignment) { line->setAlignment(alignment); });
     line->acceptTabs = field_.AcceptTabs();
     // Only the macOS style draws a focus ring round a field; elsewhere the style marks the focus
     // its own way whatever this says.

@@ -1,9 +1,8 @@
 #include "toolkit/qt/qt_graphics.h"
 
-#include "toolkit/qt/font_mapping.h"
 #include "toolkit/qt/qt_picture.h"
 
-#include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPolygon>
 
 #include <optional>
@@ -39,28 +38,69 @@ QPolygon ToPolygon(const std::vector<tk::Point>& vertices) {
 
 } // namespace
 
-QtGraphics::QtGraphics(QPaintDevice* device)
-    : ownPainter_(std::make_unique<QPainter>(device)), painter_(ownPainter_.get()) {}
+QtGraphics::QtGraphics(QPaintDevice* device) : ownPainter_(std::in_place, device), painter_(&*ownPainter_) {
+    StartPainting();
+}
 
-QtGraphics::QtGraphics(QPainter* painter) : painter_(painter) {}
+QtGraphics::QtGraphics(QPainter* painter) : painter_(painter) {
+    StartPainting();
+}
 
 QtGraphics::~QtGraphics() = default;
 
-void QtGraphics::UsePen() {
-    // A cosmetic pen (width 0) is one device pixel wide whatever the scale, so lines stay crisp.
-    QPen pen(ToQColor(ForeColor()), lineWidth_);
-    pen.setCapStyle(Qt::SquareCap);
-    painter_->setPen(pen);
+// Shapes are aliased, so that they cover whole pixels; outlines are not filled.
+void QtGraphics::StartPainting() {
+    const QPaintEngine* engine = painter_->paintEngine();
+    rasterDevice_ = engine && engine->type() == QPaintEngine::Raster;
     painter_->setBrush(Qt::NoBrush);
     painter_->setRenderHint(QPainter::Antialiasing, false);
 }
 
+// Text is drawn with the pen too: its width does not matter there.
+void QtGraphics::UsePen() {
+    const QColor color = ToQColor(ForeColor());
+    if (color == penColor_ && lineWidth_ == penWidth_)
+        return;
+    painter_->setPen(PenFor(color));
+    penColor_ = color;
+    penWidth_ = lineWidth_;
+}
+
+const QPen& QtGraphics::PenFor(const QColor& color) {
+    for (const MadePen& made : pens_)
+        if (made.color == color && made.width == lineWidth_)
+            return made.pen;
+    MadePen& made = pens_[nextPen_];
+    nextPen_ = (nextPen_ + 1) % kMadePens;
+    // A cosmetic pen (width 0) is one device pixel wide whatever the scale, so lines stay crisp.
+    made = {color, lineWidth_, QPen(color, lineWidth_)};
+    made.pen.setCapStyle(Qt::SquareCap);
+    return made.pen;
+}
+
+void QtGraphics::UseBrush(const QColor& color) {
+    if (color == brushColor_)
+        return;
+    painter_->setBrush(color.isValid() ? QBrush(color) : QBrush(Qt::NoBrush));
+    brushColor_ = color;
+}
+
+MappedFonts& QtGraphics::SelectFont() {
+    fonts_.Select(TextFont(), TextSize(), Bold(), Italic());
+    return fonts_;
+}
+
 void QtGraphics::UseFont() {
-    painter_->setFont(MapFont(TextFont(), TextSize(), Bold(), Italic()));
+    const MappedFonts& fonts = SelectFont();
+    if (fonts.FontSerial() == fontSerial_)
+        return;
+    painter_->setFont(fonts.Font());
+    fontSerial_ = fonts.FontSerial();
 }
 
 void QtGraphics::DrawLine(int x1, int y1, int x2, int y2) {
     UsePen();
+    UseBrush(QColor());
     if (x1 == x2 && y1 == y2)
         painter_->drawPoint(x1, y1);
     else
@@ -74,6 +114,7 @@ void QtGraphics::ClearRect(int x, int y, int width, int height) {
 void QtGraphics::DrawRect(int x, int y, int width, int height) {
     if (auto r = OutlineRect(x, y, width, height)) {
         UsePen();
+        UseBrush(QColor());
         painter_->drawRect(*r);
     }
 }
@@ -94,36 +135,41 @@ void QtGraphics::FillOval(int x, int y, int width, int height) {
 void QtGraphics::Ellipse(int x, int y, int width, int height, bool filled) {
     if (auto r = OutlineRect(x, y, width, height)) {
         UsePen();
-        if (filled)
-            painter_->setBrush(ToQColor(ForeColor()));
+        UseBrush(filled ? ToQColor(ForeColor()) : QColor());
         painter_->drawEllipse(*r);
     }
 }
 
 void QtGraphics::DrawPolygon(const std::vector<tk::Point>& vertices) {
     UsePen();
+    UseBrush(QColor());
     painter_->drawPolygon(ToPolygon(vertices));
 }
 
 void QtGraphics::FillPolygon(const std::vector<tk::Point>& vertices) {
     UsePen();
-    painter_->setBrush(ToQColor(ForeColor()));
+    UseBrush(ToQColor(ForeColor()));
     painter_->drawPolygon(ToPolygon(vertices));
 }
 
 void QtGraphics::DrawString(std::string_view text, int x, int baseline) {
-    UseFont();
-    painter_->setPen(ToQColor(ForeColor()));
-    painter_->drawText(QPointF(x, baseline), DisplayText(text, TextFont()));
+    UsePen();
+    if (!rasterDevice_) {
+        UseFont();
+        painter_->drawText(QPointF(x, baseline), fonts_.Shown(text).display);
+        return;
+    }
+    const MappedFonts::Text& shown = SelectFont().Shown(text);
+    for (const QGlyphRun& run : shown.glyphs)
+        painter_->drawGlyphRun(QPointF(x, baseline - shown.ascent), run);
 }
 
 double QtGraphics::StringWidth(std::string_view text) {
-    const QFontMetricsF metrics(MapFont(TextFont(), TextSize(), Bold(), Italic()));
-    return metrics.horizontalAdvance(DisplayText(text, TextFont()));
+    return SelectFont().Shown(text).width;
 }
 
 int QtGraphics::TextHeight() {
-    return QFontMetrics(MapFont(TextFont(), TextSize(), Bold(), Italic())).height();
+    return SelectFont().LineHeight();
 }
 
 void QtGraphics::DrawPicture(const tk::Picture& picture, tk::Rect d, tk::Rect s) {

@@ -1,15 +1,24 @@
 #pragma once
 
 #include "toolkit/graphics.h"
+#include "toolkit/qt/font_mapping.h"
 
 #include <QPainter>
+#include <QPen>
 
-#include <memory>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
 
 namespace tk::qt {
 
 // Draws with a QPainter, on a picture, a widget or a printer, honouring the pixel semantics of
 // tk::Graphics: shapes cover exactly width x height pixels and lines include both end points.
+//
+// The painter's pen, brush and font are this context's while it lasts: it sets them only when the
+// colour, the line width or the text style changed since it last did, and it maps each text style
+// and converts, measures and shapes each text once.
 class QtGraphics : public tk::Graphics {
 public:
     // Paints on a device with a painter of its own, active for the lifetime of this object.
@@ -39,13 +48,38 @@ protected:
     void SetLineWidth(qreal width) { lineWidth_ = width; }
 
 private:
+    void StartPainting();
     void UsePen();
+    const QPen& PenFor(const QColor& color);
+    // An invalid colour is no brush.
+    void UseBrush(const QColor& color);
     void Ellipse(int x, int y, int width, int height, bool filled);
+    MappedFonts& SelectFont();
     void UseFont();
 
-    std::unique_ptr<QPainter> ownPainter_;
+    // The pens of the last few colours and widths drawn with: a plot switches between a few.
+    struct MadePen {
+        QColor color; // invalid while none is made
+        qreal width = 0;
+        QPen pen;
+    };
+    static constexpr std::size_t kMadePens = 4;
+
+    std::optional<QPainter> ownPainter_;
     QPainter* painter_;
     qreal lineWidth_ = 0;
+
+    std::array<MadePen, kMadePens> pens_;
+    std::size_t nextPen_ = 0;
+    // What the painter was last given; an invalid colour and font serial 0 are none yet.
+    QColor penColor_;
+    qreal penWidth_ = 0;
+    QColor brushColor_;
+    std::uint64_t fontSerial_ = 0;
+    MappedFonts fonts_;
+    // Pixels take text as glyphs shaped once; other devices (the printer) lay text out themselves
+    // at their own resolution.
+    bool rasterDevice_ = false;
 };
 
 } // namespace tk::qt

@@ -6,7 +6,9 @@
 #include "toolkit/qt/qt_window_peer.h"
 #include "toolkit/window.h"
 
+#include <QDirIterator>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 
 #include <cstdlib>
@@ -26,18 +28,39 @@ qreal ScreenRatio() {
     return screen ? screen->devicePixelRatio() : 1.0;
 }
 
+QIcon IconIn(const QString& folder) {
+    QIcon icon;
+    QDirIterator images(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (images.hasNext())
+        icon.addFile(images.next());
+    return icon;
+}
+
+// Set before any window exists, so that every window carries the name and the icon.
+void Identify(const AppIdentity& identity) {
+    if (!identity.name.empty()) {
+        QGuiApplication::setApplicationName(QString::fromStdString(identity.name));
+        QGuiApplication::setApplicationDisplayName(QString::fromStdString(identity.name));
+    }
+    if (!identity.desktopFileName.empty())
+        QGuiApplication::setDesktopFileName(QString::fromStdString(identity.desktopFileName));
+    if (!identity.iconFolder.empty())
+        QApplication::setWindowIcon(IconIn(QString::fromStdString(identity.iconFolder)));
+}
+
 } // namespace
 
 bool DisplayAvailable() {
     return Named("QT_QPA_PLATFORM") || Named("DISPLAY") || Named("WAYLAND_DISPLAY");
 }
 
-std::unique_ptr<tk::Platform> MakeQtPlatform(int& argc, char** argv) {
-    return std::make_unique<QtPlatform>(argc, argv);
+std::unique_ptr<tk::Platform> MakeQtPlatform(int& argc, char** argv, const AppIdentity& identity) {
+    return std::make_unique<QtPlatform>(argc, argv, identity);
 }
 
-QtPlatform::QtPlatform(int& argc, char** argv) : application_(argc, argv) {
+QtPlatform::QtPlatform(int& argc, char** argv, const AppIdentity& identity) : application_(argc, argv) {
     QApplication::setQuitOnLastWindowClosed(false);
+    Identify(identity);
 }
 
 std::unique_ptr<tk::Picture> QtPlatform::NewPicture(int width, int height, int depth) {

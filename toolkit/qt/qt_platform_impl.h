@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/platform.h"
+#include "toolkit/qt/qt_platform.h"
 #include "toolkit/qt/qt_resource_store.h"
 
 #include <QApplication>
@@ -9,7 +10,7 @@ namespace tk::qt {
 
 class QtPlatform : public tk::Platform {
 public:
-    QtPlatform(int& argc, char** argv);
+    QtPlatform(int& argc, char** argv, const AppIdentity& identity);
 
     std::unique_ptr<tk::Picture> NewPicture(int width, int height, int depth) override;
     std::unique_ptr<tk::Graphics> OpenPrinter(const std::string& pdfPath) override;

@@ -1,0 +1,98 @@
+#include "bench/baseline_plot.h"
+
+#include "bench/wave_samples.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPen>
+
+#include <cmath>
+
+namespace bench {
+
+BaselinePlot::BaselinePlot(PlotScene scene, QSize size, QWidget* parent)
+    : QWidget(parent), scene_(std::move(scene)), image_(size, QImage::Format_RGB32) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(size);
+}
+
+void BaselinePlot::Draw(std::initializer_list<Curve> curves) {
+    QPainter painter(&image_);
+    DrawScene(painter);
+    for (const Curve& curve : curves)
+        DrawCurve(painter, curve);
+    painter.end();
+    update();
+}
+
+namespace {
+
+bool SameTextStyle(const SceneOp& a, const SceneOp& b) {
+    return a.family == b.family && a.pixelSize == b.pixelSize && a.bold == b.bold && a.italic == b.italic;
+}
+
+} // namespace
+
+// A pen for each change of colour and a font for each change of text style: what code drawing the
+// axes section by section would set.
+void BaselinePlot::DrawScene(QPainter& painter) const {
+    QColor penColor;
+    const SceneOp* textStyle = nullptr;
+    const auto usePen = [&](const QColor& color) {
+        if (color != penColor)
+            painter.setPen(QPen(color, 0));
+        penColor = color;
+    };
+    for (const SceneOp& op : scene_.ops) {
+        switch (op.kind) {
+        case SceneOp::Kind::Fill:
+            painter.fillRect(op.rect, op.color);
+            break;
+        case SceneOp::Kind::Outline:
+            usePen(op.color);
+            painter.drawRect(op.rect.adjusted(0, 0, -1, -1));
+            break;
+        case SceneOp::Kind::Line:
+            usePen(op.color);
+            if (op.line.p1() == op.line.p2())
+                painter.drawPoint(op.line.p1());
+            else
+                painter.drawLine(op.line);
+            break;
+        case SceneOp::Kind::Text:
+            if (!textStyle || !SameTextStyle(*textStyle, op)) {
+                QFont font(op.family);
+                font.setPixelSize(op.pixelSize);
+                font.setBold(op.bold);
+                font.setItalic(op.italic);
+                painter.setFont(font);
+                textStyle = &op;
+            }
+            usePen(op.color);
+            painter.drawText(op.baseline, QString::fromStdString(op.text));
+            break;
+        }
+    }
+}
+
+void BaselinePlot::DrawCurve(QPainter& painter, const Curve& curve) const {
+    painter.setPen(QPen(curve.color, 0));
+    QPoint previous = PixelOf(0, curve.values[0]);
+    for (std::size_t j = 1; j < curve.values.size(); ++j) {
+        const QPoint next = PixelOf(WaveSamples::kStep * double(j), curve.values[j]);
+        painter.drawLine(previous, next);
+        previous = next;
+    }
+}
+
+QPoint BaselinePlot::PixelOf(double x, double y) const {
+    return {scene_.left + int(std::round((x - scene_.xMin) * scene_.xToPixel)),
+            scene_.bottom - int(std::round((y - scene_.yMin) * scene_.yToPixel))};
+}
+
+void BaselinePlot::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, image_);
+}
+
+} // namespace bench

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "bench/baseline_phasor.h"
+#include "bench/baseline_plot.h"
+#include "bench/wave_samples.h"
+
+#include <QWidget>
+
+#include <array>
+#include <vector>
+
+class Graph;
+class PhasorDiagram;
+
+namespace bench {
+
+// The baseline of a window's two plots, and of its phasor diagrams when it has them, in a window
+// of its own laid out like it.
+class BaselineWindow : public QWidget {
+public:
+    // Takes the scenes the plots draw now.
+    BaselineWindow(Graph& wave, Graph& density, QSize size, const std::vector<PhasorDiagram*>& phasors = {});
+
+    void Draw(const WaveSamples& samples);
+    void DrawPhasors(const std::array<double, 6>& magnitudes, const std::array<double, 6>& degrees);
+
+    const BaselinePlot& Wave() const { return *wave_; }
+    const BaselinePlot& Density() const { return *density_; }
+    std::vector<QWidget*> Widgets() const;
+
+private:
+    BaselinePlot* wave_;
+    BaselinePlot* density_;
+    std::vector<BaselinePhasor*> phasors_;
+};
+
+} // namespace bench

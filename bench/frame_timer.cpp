@@ -1,0 +1,97 @@
+#include "bench/frame_timer.h"
+
+#include "app/menu_bar1.h"
+#include "mainwindow/main_wndo.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace bench {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kRunningSeconds = 10;
+constexpr int kStoppedSeconds = 5;
+constexpr double kPeriodMs = 33;
+constexpr double kToleranceMs = 3;
+constexpr double kMostCpuPercent = 5;
+
+// The main window, noting when each frame begins.
+class TimedWndo : public MainWndo {
+public:
+    std::vector<Clock::time_point> frames;
+    void TMFrame_Action() override {
+        frames.push_back(Clock::now());
+        MainWndo::TMFrame_Action();
+    }
+};
+
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](timeval t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Runs the event loop for this long; returns the share of one core the process used meanwhile.
+double CpuPercentOver(int seconds) {
+    QEventLoop loop;
+    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    const double before = CpuSeconds();
+    loop.exec();
+    return 100 * (CpuSeconds() - before) / seconds;
+}
+
+double Percentile(std::vector<double> values, double share) {
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, std::size_t(share * double(values.size())))];
+}
+
+} // namespace
+
+bool TimeTheFrameTimer() {
+    bool sound = true;
+    {
+        TimedWndo window;
+        window.Open();
+        window.PBStart_Action();
+        const double running = CpuPercentOver(kRunningSeconds);
+        window.PBStart_Action();
+        const double stopped = CpuPercentOver(kStoppedSeconds);
+
+        std::vector<double> intervals;
+        for (std::size_t i = 1; i < window.frames.size(); ++i)
+            intervals.push_back(
+                std::chrono::duration<double, std::milli>(window.frames[i] - window.frames[i - 1]).count());
+        if (intervals.empty()) {
+            std::printf("the frame timer did not fire\n");
+            return false;
+        }
+        const double median = Percentile(intervals, 0.5);
+        const double p95 = Percentile(intervals, 0.95);
+        const auto within = [](double ms) { return std::abs(ms - kPeriodMs) <= kToleranceMs; };
+        sound = within(median) && within(p95) && running < kMostCpuPercent;
+        std::printf("frame timer, %d s running: %zu frames, interval median %.2f ms, 95th percentile %.2f ms "
+                    "(target 33 +- 3 ms: %s)\n",
+                    kRunningSeconds, window.frames.size(), median, p95,
+                    within(median) && within(p95) ? "met" : "MISSED");
+        std::printf(
+            "CPU of the process: %.1f %% of a core while running (target < %.0f %%: %s), %.2f %% while "
+            "stopped\n",
+            running, kMostCpuPercent, running < kMostCpuPercent ? "met" : "MISSED", stopped);
+    }
+    MenuBar1::Release();
+    return sound;
+}
+
+} // namespace bench

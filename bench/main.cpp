@@ -1,0 +1,191 @@
+// Times, offscreen, one frame of the main window's two plots (Graph controls on a Qt window), and
+// one whole frame of the main window (its six phasors, the numbers and both plots), each against a
+// baseline measured in the same run: the same pixels drawn with plain QPainter calls and copied to
+// a widget each. Prints the spread of both, their ratio, the paints per control and the heap
+// allocations per frame.
+//
+// With --timer, on a real display (make bench runs it under Xvfb), it runs the main window's frame
+// timer for ten seconds and prints the frame intervals and the process's CPU use, running and
+// stopped.
+
+#include "app/menu_bar1.h"
+#include "bench/baseline_window.h"
+#include "bench/canvas_widgets.h"
+#include "bench/frame_stats.h"
+#include "bench/frame_timer.h"
+#include "bench/paint_counter.h"
+#include "bench/plot_window.h"
+#include "bench/wave_samples.h"
+#include "mainwindow/main_wndo.h"
+#include "toolkit/qt/qt_picture.h"
+#include "toolkit/qt/qt_platform.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+
+namespace {
+
+constexpr int kWarmUpFrames = 100;
+constexpr int kTimedFrames = 1000;
+constexpr double kTargetRatio = 1.5;
+constexpr int kComponents = MainWndo::kComponents;
+
+using bench::AllocationCount;
+using bench::BaselineWindow;
+using bench::FrameStats;
+using bench::PaintCounter;
+using bench::PlotWindow;
+using bench::WaveSamples;
+using Phases = std::array<double, kComponents>;
+
+int DifferingPixels(const QImage& a, const QImage& b) {
+    if (a.size() != b.size())
+        return a.width() * a.height();
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            differing += a.pixel(x, y) != b.pixel(x, y);
+    return differing;
+}
+
+const QImage& ImageOf(const tk::Picture& picture) {
+    return dynamic_cast<const tk::qt::QtPicture&>(picture).Image();
+}
+
+// A frame draws, then the event loop paints what it changed.
+std::function<void(int)> WithPaints(std::function<void(int)> draw) {
+    return [draw = std::move(draw)](int frame) {
+        draw(frame);
+        QCoreApplication::processEvents();
+    };
+}
+
+// Whether the baseline draws what the subject draws, which is what makes it a yardstick.
+bool BaselineMatches(Graph& wave, Graph& density, const BaselineWindow& baseline) {
+    const int waveDiff = DifferingPixels(ImageOf(wave.Frame()), baseline.Wave().Image());
+    const int densityDiff = DifferingPixels(ImageOf(density.Frame()), baseline.Density().Image());
+    std::printf("baseline vs subject: %d differing pixels (wave), %d (density)\n", waveDiff, densityDiff);
+    return waveDiff == 0 && densityDiff == 0;
+}
+
+const char* Verdict(bool met) {
+    return met ? "met" : "MISSED";
+}
+
+// Times frames of the subject and of the baseline, interleaved and each first in turn, so that both
+// meet the same load on the machine; prints the comparison. Returns whether every frame was painted.
+bool Compare(const char* what, const std::function<void(int)>& subjectFrame,
+             const std::function<void(int)>& baselineFrame, const std::vector<QWidget*>& subjectWidgets,
+             const std::vector<QWidget*>& baselineWidgets) {
+    PaintCounter subjectPaints(subjectWidgets);
+    PaintCounter baselinePaints(baselineWidgets);
+    FrameStats subject;
+    FrameStats baseline;
+    for (int frame = 0; frame < kWarmUpFrames; ++frame) {
+        subjectFrame(frame);
+        baselineFrame(frame);
+    }
+    for (int frame = kWarmUpFrames; frame < kWarmUpFrames + kTimedFrames; ++frame) {
+        const auto one = [&] { subjectFrame(frame); };
+        const auto other = [&] { baselineFrame(frame); };
+        if (frame % 2 == 0) {
+            subject.Measure(one, subjectPaints);
+            baseline.Measure(other, baselinePaints);
+        } else {
+            baseline.Measure(other, baselinePaints);
+            subject.Measure(one, subjectPaints);
+        }
+    }
+    const double ratio = subject.MedianMs() / baseline.MedianMs();
+    const PaintCounter::Range paints = subject.Paints();
+    const AllocationCount allocations = subject.MedianAllocations();
+    const AllocationCount baselineAllocations = baseline.MedianAllocations();
+    std::printf("%s, %d frames each after %d warm-up frames, interleaved:\n", what, kTimedFrames,
+                kWarmUpFrames);
+    std::printf("  subject  min %7.3f ms   median %7.3f ms   max %7.3f ms\n", subject.MinMs(),
+                subject.MedianMs(), subject.MaxMs());
+    std::printf("  baseline min %7.3f ms   median %7.3f ms   max %7.3f ms\n", baseline.MinMs(),
+                baseline.MedianMs(), baseline.MaxMs());
+    std::printf("  paints per control per frame: subject %d to %d, baseline %d to %d\n", paints.fewest,
+                paints.most, baseline.Paints().fewest, baseline.Paints().most);
+    std::printf("  allocations per frame: subject %lld (operator new %lld, malloc %lld), baseline %lld\n",
+                static_cast<long long>(allocations.Total()), static_cast<long long>(allocations.viaNew),
+                static_cast<long long>(allocations.viaMalloc),
+                static_cast<long long>(baselineAllocations.Total()));
+    std::printf(
+        "  targets: ratio %.2f <= %.1f %s; at most one paint per control per frame %s; allocations no "
+        "more than the baseline's %s\n\n",
+        ratio, kTargetRatio, Verdict(ratio <= kTargetRatio), Verdict(paints.most <= 1),
+        Verdict(allocations.Total() <= baselineAllocations.Total()));
+    return paints.fewest >= 1 && baseline.Paints().fewest >= 1;
+}
+
+bool ComparePlots() {
+    PlotWindow plots;
+    plots.Open();
+    BaselineWindow baseline(plots.Wave(), plots.Density(),
+                            QSize(plots.settings.width, plots.settings.height));
+    baseline.show();
+    const auto samplesOf = [](int frame) { return WaveSamples::AtPhase(0.05 * frame); };
+    const auto plotFrame = WithPaints([&](int frame) { plots.Draw(samplesOf(frame)); });
+    const auto baselineFrame = WithPaints([&](int frame) { baseline.Draw(samplesOf(frame)); });
+    plotFrame(0);
+    baselineFrame(0);
+    return BaselineMatches(plots.Wave(), plots.Density(), baseline) &&
+           Compare("The two plots", plotFrame, baselineFrame, plots.PlotWidgets(), baseline.Widgets());
+}
+
+// The main window's whole frame, with all six components in the state; the baseline turns the same
+// phases, computes the same superposition and draws the plots and six phasors.
+bool CompareFrames() {
+    MainWndo window;
+    window.Open();
+    for (int k = 0; k < kComponents; ++k)
+        window.Find<tk::EditField>("EFMagn", k)->SetText("1");
+    window.DoNormalize();
+    std::vector<PhasorDiagram*> phasors;
+    std::vector<const tk::Control*> shown{window.Find("GFWFunc"), window.Find("GFProb")};
+    Phases magnitudes{};
+    for (int k = 0; k < kComponents; ++k) {
+        phasors.push_back(window.Find<PhasorDiagram>("Phasor", k));
+        shown.push_back(phasors.back());
+        magnitudes[k] = phasors.back()->magn;
+    }
+    auto& wave = *window.Find<Graph>("GFWFunc");
+    auto& density = *window.Find<Graph>("GFProb");
+    BaselineWindow baseline(wave, density, QSize(window.settings.width, window.settings.height), phasors);
+    baseline.show();
+    Phases degrees{};
+    const auto frameStep = [&] {
+        for (int k = 0; k < kComponents; ++k)
+            degrees[k] += double((k + 1) * (k + 1)) * 0.1 * 10;
+        baseline.Draw(WaveSamples::OfState(magnitudes, degrees));
+        baseline.DrawPhasors(magnitudes, degrees);
+    };
+    const auto subjectFrame = WithPaints([&](int) { window.TMFrame_Action(); });
+    const auto baselineFrame = WithPaints([&](int) { frameStep(); });
+    subjectFrame(0);
+    baselineFrame(0);
+    const bool same = BaselineMatches(wave, density, baseline);
+    const bool painted = Compare("The main window's frame", subjectFrame, baselineFrame,
+                                 bench::WidgetsOf(window, shown), baseline.Widgets());
+    MenuBar1::Release();
+    return same && painted;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const bool timer = argc > 1 && std::strcmp(argv[1], "--timer") == 0;
+    if (!timer)
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    auto platform = tk::qt::MakeQtPlatform(argc, argv);
+    tk::SetPlatform(platform.get());
+    const bool sound = timer ? bench::TimeTheFrameTimer() : ComparePlots() && CompareFrames();
+    tk::SetPlatform(nullptr);
+    return sound ? 0 : 1;
+}

@@ -1,0 +1,115 @@
+// The Qt drawing context keeps pens, fonts, measured and shaped texts from one call to the next:
+// whatever order styles, colours and texts come in, it draws and measures what plain QPainter calls
+// in the style in force give.
+
+#include "toolkit/qt/font_mapping.h"
+#include "toolkit/qt/qt_picture.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A line across the row when there is no text.
+struct Step {
+    tk::Color color;
+    std::string font;
+    int size;
+    bool bold;
+    bool italic;
+    std::string text;
+};
+
+// Colours and styles that come back after others, more of them than the context keeps pens for, and
+// styles that differ from the one before in one setting only.
+const std::vector<Step> kSteps = {
+    {tk::RGB(0, 0, 0), "System", 9, false, false, "-0.5"},
+    {tk::RGB(180, 180, 180), "System", 9, false, false, ""},
+    {tk::RGB(0, 0, 0), "System", 12, false, false, "x/L"},
+    {tk::RGB(255, 0, 0), "Helvetica", 9, false, false, "1.0"},
+    {tk::RGB(0, 0, 255), "System", 0, true, false, "Wave"},
+    {tk::RGB(0, 0, 255), "System", 0, false, false, "Wave"},
+    {tk::RGB(0, 128, 0), "System", 12, false, true, "Density"},
+    {tk::RGB(0, 128, 0), "System", 12, false, false, "Density"},
+    {tk::RGB(200, 30, 60), "Symbol", 14, false, false, "Dyp"},
+    {tk::RGB(10, 20, 30), "System", 9, false, false, ""},
+    {tk::RGB(0, 0, 0), "System", 9, false, false, "-0.5"},
+    {tk::RGB(180, 180, 180), "System", 9, false, false, ""},
+    {tk::RGB(255, 0, 0), "System", 7, false, false, "x/L"},
+};
+
+constexpr int kRowHeight = 20;
+
+void DrawThroughContext(tk::Graphics& g, const std::vector<Step>& steps) {
+    int y = 0;
+    for (const Step& step : steps) {
+        y += kRowHeight;
+        g.SetForeColor(step.color);
+        g.SetTextFont(step.font);
+        g.SetTextSize(step.size);
+        g.SetBold(step.bold);
+        g.SetItalic(step.italic);
+        if (step.text.empty())
+            g.DrawLine(2, y - 5, 80, y - 5);
+        else
+            g.DrawString(step.text, 3, y - 4);
+    }
+}
+
+QImage DrawnWithQPainter(const QImage& like, const std::vector<Step>& steps) {
+    QImage image(like.size(), like.format());
+    image.setDevicePixelRatio(like.devicePixelRatio());
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    int y = 0;
+    for (const Step& step : steps) {
+        y += kRowHeight;
+        const QColor color(tk::Red(step.color), tk::Green(step.color), tk::Blue(step.color));
+        painter.setPen(QPen(color, 0));
+        painter.setFont(tk::qt::MapFont(step.font, step.size, step.bold, step.italic));
+        if (step.text.empty())
+            painter.drawLine(2, y - 5, 80, y - 5);
+        else
+            painter.drawText(QPointF(3, y - 4), tk::qt::DisplayText(step.text, step.font));
+    }
+    return image;
+}
+
+class DrawingCache : public testing::TestWithParam<qreal> {};
+
+TEST_P(DrawingCache, DrawsWhatQPainterDrawsInTheStyleInForce) {
+    const int height = kRowHeight * int(kSteps.size() + 1);
+    tk::qt::QtPicture picture(100, height, 32, GetParam());
+    DrawThroughContext(*picture.Graphics(), kSteps);
+    const QImage expected = DrawnWithQPainter(picture.Image(), kSteps);
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x)
+            ASSERT_EQ(picture.Image().pixel(x, y), expected.pixel(x, y))
+                << "device pixel (" << x << ", " << y << "), row " << y / GetParam() / kRowHeight;
+}
+
+INSTANTIATE_TEST_SUITE_P(ScreenDensities, DrawingCache, testing::Values(1.0, 2.0));
+
+// More styles and texts than the caches hold, each style coming back after the caches started
+// afresh.
+TEST(DrawingCache, MeasuresWhatQtMeasuresPastItsBounds) {
+    tk::qt::QtPicture picture(10, 10, 32, 1.0);
+    tk::Graphics& g = *picture.Graphics();
+    for (int i = 0; i < 1200; ++i) {
+        const int size = 6 + i % 23;
+        const std::string text = std::to_string(i % 700) + "x";
+        g.SetTextSize(size);
+        const QFont font = tk::qt::MapFont("System", size);
+        ASSERT_EQ(g.StringWidth(text), QFontMetricsF(font).horizontalAdvance(QString::fromStdString(text)))
+            << text << " at size " << size;
+        ASSERT_EQ(g.TextHeight(), QFontMetrics(font).height()) << "size " << size;
+    }
+}
+
+} // namespace
