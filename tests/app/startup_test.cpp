@@ -1,4 +1,4 @@
-// Start-up through Qt, driven from inside the event loop: the ways out end it with code 0.
+// The program through Qt (offscreen), driven from inside its event loop, with the About page compiled in.
 
 #include "app/about_parvok.h"
 #include "app/about_wndo.h"
@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "mainwindow/main_wndo.h"
 #include "toolkit/qt/qt_control_peers.h"
+#include "toolkit/shared_instance.h"
 #include "toolkit/timer.h"
 
 #include <QAction>
@@ -17,16 +18,22 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
+#include <utility>
 
 namespace {
 
-QMainWindow* MainWindowWidget() {
+// The visible window of this title, or null.
+QMainWindow* Shown(const QString& title) {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* main = qobject_cast<QMainWindow*>(w);
-            main && main->windowTitle() == "Parvok" && main->isVisible())
-            return main;
+        if (auto* window = qobject_cast<QMainWindow*>(w);
+            window && window->windowTitle() == title && window->isVisible())
+            return window;
     return nullptr;
+}
+void Trigger(const char* item) {
+    Shown("Parvok")->menuBar()->findChild<QAction*>(item)->trigger();
 }
 
 // Runs the application, doing `act` once the main window is up; a watchdog ends a run that hangs.
@@ -36,91 +43,57 @@ int RunAndThen(const std::function<void()>& act) {
     return RunApplication(tk::ThePlatform(), {[] { MainWndo::Instance(); }, [] { MainWndo::Release(); }});
 }
 
-TEST(Startup, QuitFromTheMenuEndsWithCodeZeroAndReleasesEverything) {
-    QMainWindow* seen = nullptr;
-    const int code = RunAndThen([&] {
-        seen = MainWindowWidget();
-        ASSERT_NE(seen, nullptr);
-        seen->menuBar()->findChild<QAction*>("FileQuit")->trigger();
-    });
-    EXPECT_EQ(code, 0);
-    EXPECT_NE(seen, nullptr);
-    EXPECT_FALSE(MainWndo::Exists());
-    EXPECT_EQ(MainWindowWidget(), nullptr);
+// Both ways out end the run with code 0 and leave no window, also while a timer keeps the loop busy.
+TEST(Startup, QuittingOrClosingTheMainWindowEndsWithCodeZeroWhileATimerRuns) {
+    const std::pair<const char*, std::function<void()>> waysOut[] = {
+        {"File > Quit", [] { Trigger("FileQuit"); }},
+        {"closing the main window", [] { Shown("Parvok")->close(); }},
+    };
+    for (const auto& [way, leave] : waysOut) {
+        tk::Timer timer;
+        int ticks = 0;
+        timer.Action = [&] { ++ticks; };
+        timer.AttachPeer(std::make_unique<tk::qt::QtTimerPeer>(timer));
+        timer.SetPeriod(5);
+        timer.SetMode(tk::Timer::kMultiple);
+        EXPECT_EQ(RunAndThen([&] { QTimer::singleShot(100, leave); }), 0) << way;
+        EXPECT_GT(ticks, 3) << way;
+        EXPECT_FALSE(MainWndo::Exists()) << way;
+        EXPECT_EQ(Shown("Parvok"), nullptr) << way;
+    }
 }
 
-TEST(Startup, HelpAboutOpensOneAboutWindowWhoseClosingLeavesTheProgramRunning) {
-    QWidget* about = nullptr;
+// The About window is made once however often it is asked for, and everything is released at the end.
+TEST(Startup, HelpAboutTwiceOpensOneAboutWindowWhoseClosingLeavesTheProgramRunning) {
     int aboutWindows = 0;
     bool textRead = false;
     bool runningAfterClose = false;
     const int code = RunAndThen([&] {
-        QAction* helpAbout = MainWindowWidget()->menuBar()->findChild<QAction*>("HelpAbout");
-        helpAbout->trigger();
-        helpAbout->trigger();
+        Trigger("HelpAbout");
+        Trigger("HelpAbout");
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->windowTitle() == "About Parvok" && w->isVisible()) {
-                about = w;
-                ++aboutWindows;
-            }
+            aboutWindows += w->windowTitle() == "About Parvok" && w->isVisible();
         textRead = !AboutParvok::_permatext.empty();
-        about->close();
+        Shown("About Parvok")->close();
         QTimer::singleShot(50, [&] {
             runningAfterClose = true;
-            MainWindowWidget()->menuBar()->findChild<QAction*>("FileQuit")->trigger();
+            Trigger("FileQuit");
         });
     });
     EXPECT_EQ(code, 0);
     EXPECT_EQ(aboutWindows, 1);
     EXPECT_TRUE(textRead);
     EXPECT_TRUE(runningAfterClose);
-    EXPECT_FALSE(AboutWndo::Exists()) << "released at the end";
+    EXPECT_FALSE(AboutWndo::Exists());
     EXPECT_FALSE(AboutParvok::loaded);
-    EXPECT_TRUE(AboutParvok::_permatext.empty());
-}
-
-TEST(Startup, ClosingTheMainWindowEndsWithCodeZero) {
-    EXPECT_EQ(RunAndThen([] { MainWindowWidget()->close(); }), 0);
-}
-
-TEST(Startup, QuitEndsTheLoopWhileATimerIsRunning) {
-    tk::Timer timer;
-    int ticks = 0;
-    timer.Action = [&] { ++ticks; };
-    timer.AttachPeer(std::make_unique<tk::qt::QtTimerPeer>(timer));
-    timer.SetPeriod(5);
-    timer.SetMode(tk::Timer::kMultiple);
-    const int code = RunAndThen([] {
-        QTimer::singleShot(100,
-                           [] { MainWindowWidget()->menuBar()->findChild<QAction*>("FileQuit")->trigger(); });
-    });
-    EXPECT_EQ(code, 0);
-    EXPECT_GT(ticks, 3);
-}
-
-TEST(Startup, MainWindowHasAFixedContentAreaAndNoMaximizeButton) {
-    QSize content, minimum, maximum;
-    Qt::WindowFlags flags;
-    RunAndThen([&] {
-        QMainWindow* main = MainWindowWidget();
-        content = main->centralWidget()->size();
-        minimum = main->minimumSize();
-        maximum = main->maximumSize();
-        flags = main->windowFlags();
-        main->close();
-    });
-    EXPECT_EQ(content, QSize(850, 669));
-    EXPECT_EQ(minimum, maximum);
-    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
-    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(tk::SharedInstance<MenuBar1>::Exists());
 }
 
 // Each menu as the main window shows it: its items with their keys, "--" a separator, "*" enabled.
 TEST(Startup, MainWindowShowsTheMenusInOrderWithOnlyWhatCanActEnabled) {
     QStringList menus;
     RunAndThen([&] {
-        for (QAction* menu : MainWindowWidget()->menuBar()->actions()) {
+        for (QAction* menu : Shown("Parvok")->menuBar()->actions()) {
             emit menu->menu()->aboutToShow();
             QStringList items;
             for (QAction* item : menu->menu()->actions())
@@ -130,7 +103,7 @@ TEST(Startup, MainWindowShowsTheMenusInOrderWithOnlyWhatCanActEnabled) {
                                     (item->text() + " " + item->shortcut().toString()).trimmed());
             menus << menu->text() + "[" + items.join(", ") + "]";
         }
-        MainWindowWidget()->close();
+        Shown("Parvok")->close();
     });
     EXPECT_EQ(
         menus.join(" ").toStdString(),
