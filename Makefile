@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build deps fuzz
+.PHONY: run test test-sanitize build deps fuzz
 
 run: build
 	$(BUILD_DIR)/app/parvok
@@ -10,6 +10,10 @@ run: build
 test: build
 	scripts/fuzz 15
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# Every target and test built with AddressSanitizer, LeakSanitizer and UBSan (clang), in build-sanitize.
+test-sanitize: deps
+	scripts/test-sanitize
 
 fuzz: deps
 	scripts/fuzz 60
