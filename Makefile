@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test test-sanitize build deps fuzz
+.PHONY: run test test-sanitize lint build deps fuzz
 
 run: build
 	$(BUILD_DIR)/app/parvok
@@ -14,6 +14,10 @@ test: build
 # Every target and test built with AddressSanitizer, LeakSanitizer and UBSan (clang), in build-sanitize.
 test-sanitize: deps
 	scripts/test-sanitize
+
+# clang-tidy over the project's sources, and the check that only toolkit/qt/ and its few users know Qt.
+lint: build
+	BUILD_DIR=$(BUILD_DIR) scripts/lint
 
 fuzz: deps
 	scripts/fuzz 60

@@ -67,7 +67,9 @@ TEST(Startup, QuitEndsTheLoopWhileATimerIsRunning) {
 }
 
 TEST(Startup, MainWindowHasAFixedContentAreaAndNoMaximizeButton) {
-    QSize content, minimum, maximum;
+    QSize content;
+    QSize minimum;
+    QSize maximum;
     Qt::WindowFlags flags;
     RunAndThen([&] {
         QMainWindow* main = MainWindowWidget();
