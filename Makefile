@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build deps fuzz soak bench
+.PHONY: run test test-sanitize lint build deps fuzz soak bench
 
 run: build
 	$(BUILD_DIR)/app/parvok
@@ -20,6 +20,14 @@ soak: build
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/parvok_bench
 	xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD_DIR)/bench/parvok_bench --timer
+
+# Every target and test built with AddressSanitizer, LeakSanitizer and UBSan (clang), in build-sanitize.
+test-sanitize: deps
+	scripts/test-sanitize
+
+# clang-tidy over the project's sources, and the check that only toolkit/qt/ and its few users know Qt.
+lint: build
+	BUILD_DIR=$(BUILD_DIR) scripts/lint
 
 fuzz: deps
 	scripts/fuzz 60

@@ -78,7 +78,7 @@ std::optional<Layout> ReadLayout(std::string_view s) {
         return std::nullopt;
     Layout layout{lineCount, Item(s, kLineHeightItem), {}, s.substr(HeaderLength(lineCount))};
     for (int line = 0; line < lineCount; ++line)
-        layout.lineWidths.push_back(WidthAt(s, kFirstLineItem + 2 * line));
+        layout.lineWidths.push_back(WidthAt(s, kFirstLineItem + 2 * static_cast<std::size_t>(line)));
     return layout;
 }
 

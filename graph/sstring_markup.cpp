@@ -15,7 +15,7 @@ class LineMeasurer : public markup::Sink {
 public:
     explicit LineMeasurer(tk::Graphics& g) : g_(g) {}
 
-    void Segment(std::string_view, std::int32_t, std::int32_t) override {}
+    void Segment(std::string_view /*text*/, std::int32_t /*x*/, std::int32_t /*width*/) override {}
 
     std::int32_t LineBreak(std::int32_t penX) override {
         widths_.push_back(penX);
@@ -74,7 +74,7 @@ std::string Graph::GetSString(const std::string& s) {
 
 // An empty markup stays empty: there is no header to carry a line height.
 std::string Graph::SetSSLineH(const std::string& s, std::int32_t height) {
-    const std::string measured = sstring::IsSString(s) ? s : SetSString(s);
+    std::string measured = sstring::IsSString(s) ? s : SetSString(s);
     if (measured.empty())
         return measured;
     return sstring::WithLineHeight(measured, height);

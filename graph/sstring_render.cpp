@@ -62,7 +62,7 @@ public:
         g_.DrawString(text, penX, pixels::Truncated(double(baseline_) - rise));
     }
 
-    std::int32_t LineBreak(std::int32_t) override {
+    std::int32_t LineBreak(std::int32_t /*penX*/) override {
         baseline_ = pixels::Truncated(double(baseline_) + layout_.lineHeight);
         ++line_;
         return StartOfLine();

@@ -39,6 +39,47 @@ struct NumberScan {
     long long magnitudeExponent = 0;
 };
 
+// Reads the integer and fraction digits from scan.first on.
+void ScanMantissa(std::string_view text, NumberScan& scan) {
+    const std::size_t at = scan.first;
+    const std::size_t integerEnd = SkipDigits(text, at);
+    std::size_t leadingZeros = 0;
+    while (at + leadingZeros < integerEnd && text[at + leadingZeros] == '0')
+        ++leadingZeros;
+    scan.magnitudeExponent = static_cast<long long>(integerEnd - at - leadingZeros);
+    scan.hasDigits = integerEnd > at;
+    scan.end = integerEnd;
+    if (scan.end >= text.size() || text[scan.end] != '.')
+        return;
+    const std::size_t fractionEnd = SkipDigits(text, scan.end + 1);
+    if (scan.magnitudeExponent == 0) {
+        std::size_t zeros = scan.end + 1;
+        while (zeros < fractionEnd && text[zeros] == '0')
+            ++zeros;
+        scan.magnitudeExponent = -static_cast<long long>(zeros - scan.end - 1);
+    }
+    scan.hasDigits = scan.hasDigits || fractionEnd > scan.end + 1;
+    scan.end = fractionEnd;
+}
+
+// Reads the exponent that follows the mantissa, if one follows in full.
+void ScanExponent(std::string_view text, NumberScan& scan) {
+    if (scan.end >= text.size() || (text[scan.end] != 'e' && text[scan.end] != 'E'))
+        return;
+    std::size_t e = scan.end + 1;
+    const bool negativeExponent = e < text.size() && text[e] == '-';
+    if (e < text.size() && (text[e] == '+' || text[e] == '-'))
+        ++e;
+    const std::size_t exponentEnd = SkipDigits(text, e);
+    if (exponentEnd == e)
+        return; // "1e" or "1e+": the number ends before the "e"
+    long long exponent = 0;
+    for (std::size_t i = e; i < exponentEnd; ++i)
+        exponent = std::min(exponent * 10 + (text[i] - '0'), 1'000'000'000LL);
+    scan.magnitudeExponent += negativeExponent ? -exponent : exponent;
+    scan.end = exponentEnd;
+}
+
 NumberScan ScanNumber(std::string_view text) {
     NumberScan scan;
     std::size_t at = 0;
@@ -49,38 +90,9 @@ NumberScan ScanNumber(std::string_view text) {
         ++at;
     }
     scan.first = at;
-    const std::size_t integerEnd = SkipDigits(text, at);
-    std::size_t leadingZeros = 0;
-    while (at + leadingZeros < integerEnd && text[at + leadingZeros] == '0')
-        ++leadingZeros;
-    scan.magnitudeExponent = static_cast<long long>(integerEnd - at - leadingZeros);
-    scan.hasDigits = integerEnd > at;
-    scan.end = integerEnd;
-    if (scan.end < text.size() && text[scan.end] == '.') {
-        const std::size_t fractionEnd = SkipDigits(text, scan.end + 1);
-        if (scan.magnitudeExponent == 0) {
-            std::size_t zeros = scan.end + 1;
-            while (zeros < fractionEnd && text[zeros] == '0')
-                ++zeros;
-            scan.magnitudeExponent = -static_cast<long long>(zeros - scan.end - 1);
-        }
-        scan.hasDigits = scan.hasDigits || fractionEnd > scan.end + 1;
-        scan.end = fractionEnd;
-    }
-    if (!scan.hasDigits || scan.end >= text.size() || (text[scan.end] != 'e' && text[scan.end] != 'E'))
-        return scan;
-    std::size_t e = scan.end + 1;
-    const bool negativeExponent = e < text.size() && text[e] == '-';
-    if (e < text.size() && (text[e] == '+' || text[e] == '-'))
-        ++e;
-    const std::size_t exponentEnd = SkipDigits(text, e);
-    if (exponentEnd == e)
-        return scan; // "1e" or "1e+": the number ends before the "e"
-    long long exponent = 0;
-    for (std::size_t i = e; i < exponentEnd; ++i)
-        exponent = std::min(exponent * 10 + (text[i] - '0'), 1'000'000'000LL);
-    scan.magnitudeExponent += negativeExponent ? -exponent : exponent;
-    scan.end = exponentEnd;
+    ScanMantissa(text, scan);
+    if (scan.hasDigits)
+        ScanExponent(text, scan);
     return scan;
 }
 

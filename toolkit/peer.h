@@ -47,7 +47,7 @@ public:
     virtual void Refresh(bool /*eraseBackground*/) {}
     // A context that draws on the control's content at once; null where there is no screen.
     virtual std::unique_ptr<Graphics> ScreenGraphics() { return nullptr; }
-    virtual void Perform(EditCommand) {}
+    virtual void Perform(EditCommand /*command*/) {}
 };
 
 // The platform side of a window.

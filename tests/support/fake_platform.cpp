@@ -8,7 +8,7 @@ FakePicture::FakePicture(int width, int height, int depth, bool withGraphics)
     : width_(width), height_(height), depth_(depth),
       graphics_(withGraphics ? std::make_unique<RecordingGraphics>() : nullptr) {}
 
-void FakeCanvasPeer::Refresh(bool) {
+void FakeCanvasPeer::Refresh(bool /*eraseBackground*/) {
     ++refreshes;
 }
 

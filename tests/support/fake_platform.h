@@ -56,7 +56,7 @@ public:
 class FakePlatform : public tk::Platform {
 public:
     std::unique_ptr<tk::Picture> NewPicture(int width, int height, int depth) override;
-    std::unique_ptr<tk::Graphics> OpenPrinter(const std::string&) override {
+    std::unique_ptr<tk::Graphics> OpenPrinter(const std::string& /*pdfPath*/) override {
         return std::make_unique<RecordingGraphics>();
     }
     tk::ResourceStore* Resources() override { return hasResources ? &resources : nullptr; }

@@ -90,7 +90,7 @@ int RecordingGraphics::TextHeight() {
     return EffectiveSize();
 }
 
-void RecordingGraphics::DrawPicture(const tk::Picture&, tk::Rect d, tk::Rect s) {
+void RecordingGraphics::DrawPicture(const tk::Picture& /*picture*/, tk::Rect d, tk::Rect s) {
     Record("DrawPicture", {d.x, d.y, d.width, d.height, s.x, s.y, s.width, s.height});
 }
 

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -230,6 +231,21 @@ TEST_F(QtWindowTest, CanvasDrawnAtOnceAddsToItsContentUntilTheNextRefresh) {
 TEST_F(QtWindowTest, ClosingTheWidgetClosesTheWindow) {
     Main()->close();
     EXPECT_FALSE(window_.IsOpen());
+}
+
+// Deleting a focused line edit moves the focus away, and QApplication::focusChanged tells every
+// receiver while the field's peer is half destroyed: a handler of that peer still connected would
+// run on it, which the sanitized run reports (UBSan's vptr check).
+TEST(QtWindowLifetime, WindowWhoseFieldHasTheFocusGoesCleanly) {
+    auto window = std::make_unique<TestWindow>();
+    window->Open();
+    QApplication::processEvents();
+    window->field->SetFocus();
+    const QPointer<QLineEdit> line = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(line, nullptr) << "the field has the focus";
+    window.reset();
+    EXPECT_TRUE(line.isNull());
+    EXPECT_EQ(QApplication::focusWidget(), nullptr);
 }
 
 } // namespace

@@ -41,7 +41,8 @@ TEST(RecordingGraphics, HasFixedMetricsThatFollowTheSize) {
 
 TEST(RecordingGraphics, ContextsCanShareOneLog) {
     auto log = std::make_shared<fake::CallLog>();
-    fake::RecordingGraphics a(log), b(log);
+    fake::RecordingGraphics a(log);
+    fake::RecordingGraphics b(log);
     a.FillRect(0, 0, 1, 1);
     b.DrawOval(1, 2, 3, 4);
     EXPECT_THAT(a.Ops(), ElementsAre("FillRect 0 0 1 1", "DrawOval 1 2 3 4"));

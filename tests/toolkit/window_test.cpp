@@ -24,24 +24,24 @@ std::vector<std::string> events;
 class LoggingCanvas : public tk::Canvas {
 public:
     using tk::Canvas::Canvas;
-    void Event_Open() override { events.push_back("open " + Name() + " " + std::to_string(Index())); }
-    void Event_Close() override { events.push_back("close " + Name()); }
+    void Event_Open() override { events.emplace_back("open " + Name() + " " + std::to_string(Index())); }
+    void Event_Close() override { events.emplace_back("close " + Name()); }
 };
 
 class LoggingWindow : public tk::Window {
 public:
-    void Layout() override { events.push_back("Layout"); }
+    void Layout() override { events.emplace_back("Layout"); }
     void CreateControls() override {
-        events.push_back("CreateControls");
+        events.emplace_back("CreateControls");
         AddControl("Plot", std::make_unique<LoggingCanvas>());
         for (int i = 0; i < 2; ++i)
             AddControl("Row", std::make_unique<LoggingCanvas>(i));
     }
-    void AddMenuHandlers() override { events.push_back("AddMenuHandlers"); }
+    void AddMenuHandlers() override { events.emplace_back("AddMenuHandlers"); }
     void Event_Open() override {
-        events.push_back("Event_Open, controls: " + std::to_string(Controls().size()));
+        events.emplace_back("Event_Open, controls: " + std::to_string(Controls().size()));
     }
-    void Event_Close() override { events.push_back("Event_Close"); }
+    void Event_Close() override { events.emplace_back("Event_Close"); }
 };
 
 class WindowTest : public testing::Test {

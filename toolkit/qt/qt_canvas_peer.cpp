@@ -77,7 +77,7 @@ void CanvasWidget::PaintCanvas(QPainter& painter, bool erase) {
     Guarded([&] { canvas_.Event_Paint(graphics); });
 }
 
-void CanvasWidget::paintEvent(QPaintEvent*) {
+void CanvasWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     if (bufferIsContent_ && BufferFits())
         painter.drawImage(0, 0, buffer_);

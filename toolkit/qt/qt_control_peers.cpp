@@ -41,7 +41,7 @@ QString FromStd(const std::string& text) {
 }
 
 QColor ColorOf(tk::Color c) {
-    return QColor(tk::Red(c), tk::Green(c), tk::Blue(c));
+    return {tk::Red(c), tk::Green(c), tk::Blue(c)};
 }
 
 // A line edit that can take the tab key as text.

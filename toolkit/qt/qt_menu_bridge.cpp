@@ -20,7 +20,7 @@ namespace {
 QKeySequence ShortcutOf(const std::string& text) {
     QString keys = QString::fromStdString(text);
     keys.replace(QLatin1String("Cmd"), QLatin1String("Ctrl"));
-    return QKeySequence(keys);
+    return {keys};
 }
 
 const tk::MenuHandlers::Handler* HandlerOf(const tk::MenuHandlers* owner, const std::string& name) {
@@ -78,12 +78,12 @@ bool MenuBridge::CanHandle(const tk::MenuItem& item) const {
 void MenuBridge::Trigger(const tk::MenuItem& item) {
     const std::string& name = item.Name();
     QWidget* focus = FocusIn(static_cast<QWidget*>(parent())->window());
-    if (auto* handler = HandlerOf(QtWidgetPeer::ControlOf(focus), name)) {
+    if (const auto* handler = HandlerOf(QtWidgetPeer::ControlOf(focus), name)) {
         (*handler)();
     } else if (auto command = EditCommandFor(name); command && Edit(focus, *command)) {
-    } else if (auto* windowHandler = HandlerOf(&window_, name)) {
+    } else if (const auto* windowHandler = HandlerOf(&window_, name)) {
         (*windowHandler)();
-    } else if (auto* appHandler = HandlerOf(tk::Application::Current(), name)) {
+    } else if (const auto* appHandler = HandlerOf(tk::Application::Current(), name)) {
         (*appHandler)();
     } else if (item.IsQuitItem()) {
         tk::Quit(0);
