@@ -1,6 +1,7 @@
 #include "toolkit/qt/qt_control_peers.h"
 
 #include "toolkit/qt/event_guard.h"
+#include "toolkit/qt/qt_color.h"
 #include "toolkit/qt/font_mapping.h"
 #include "toolkit/qt/text_positions.h"
 
@@ -38,10 +39,6 @@ Qt::Alignment AlignmentOf(int code) {
 
 QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-QColor ColorOf(tk::Color c) {
-    return {tk::Red(c), tk::Green(c), tk::Blue(c)};
 }
 
 // A line edit that can take the tab key as text.
@@ -144,8 +141,8 @@ void QtEditFieldPeer::ApplyOptions() {
     // The colours of a field in use; a disabled field keeps the style's greyed look.
     QPalette palette = line->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::Text, ColorOf(field_.TextColor()));
-        palette.setColor(group, QPalette::Base, ColorOf(field_.BackColor()));
+        palette.setColor(group, QPalette::Text, ToQColor(field_.TextColor()));
+        palette.setColor(group, QPalette::Base, ToQColor(field_.BackColor()));
     }
     line->setPalette(palette);
 }

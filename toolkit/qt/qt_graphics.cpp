@@ -1,5 +1,6 @@
 #include "toolkit/qt/qt_graphics.h"
 
+#include "toolkit/qt/qt_color.h"
 #include "toolkit/qt/qt_picture.h"
 
 #include <QPaintEngine>
@@ -10,10 +11,6 @@
 namespace tk::qt {
 
 namespace {
-
-QColor ToQColor(tk::Color c) {
-    return QColor(tk::Red(c), tk::Green(c), tk::Blue(c));
-}
 
 // A rectangle given with a negative extent covers the same pixels as its mirror image.
 QRect Normalized(int x, int y, int width, int height) {

@@ -7,6 +7,7 @@
 #include "toolkit/html_viewer.h"
 #include "toolkit/menu_item.h"
 #include "toolkit/qt/event_guard.h"
+#include "toolkit/qt/qt_color.h"
 #include "toolkit/qt/qt_canvas_peer.h"
 #include "toolkit/qt/qt_control_peers.h"
 #include "toolkit/qt/qt_menu_bridge.h"
@@ -125,7 +126,7 @@ void QtWindowPeer::ApplySettings() {
     widget_->menuBar()->setVisible(s.menuBarVisible);
     if (s.backColor) {
         QPalette palette = widget_->palette();
-        palette.setColor(QPalette::Window, QColor::fromRgb(*s.backColor));
+        palette.setColor(QPalette::Window, ToQColor(*s.backColor));
         widget_->setPalette(palette);
     }
     QWidget* content = widget_->Content();
