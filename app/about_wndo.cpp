@@ -66,7 +66,7 @@ void AboutWndo::_CreateControls0() {
         {"EditClear", &tk::HTMLViewer::Clear},
     };
     for (const auto& [item, command] : commands)
-        viewer.AddMenuHandler(item, [&viewer, command] {
+        viewer.AddMenuHandler(item, [&viewer, command = command] {
             (viewer.*command)();
             return true;
         });

@@ -59,7 +59,7 @@ TEST(Startup, QuittingOrClosingTheMainWindowEndsWithCodeZeroWhileATimerRuns) {
         timer.AttachPeer(std::make_unique<tk::qt::QtTimerPeer>(timer));
         timer.SetPeriod(5);
         timer.SetMode(tk::Timer::kMultiple);
-        EXPECT_EQ(RunAndThen([&] { QTimer::singleShot(100, leave); }), 0) << way;
+        EXPECT_EQ(RunAndThen([&, leave = leave] { QTimer::singleShot(100, leave); }), 0) << way;
         EXPECT_GT(ticks, 3) << way;
         EXPECT_FALSE(MainWndo::Exists()) << way;
     }
