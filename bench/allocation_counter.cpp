@@ -4,7 +4,8 @@
 #include <cstddef>
 #include <new>
 
-// glibc's own allocator, which the interposed functions count and then call.
+// glibc's own allocator, which the interposed functions count and then call. The interposed ones
+// keep glibc's parameter names.
 extern "C" {
 void* __libc_malloc(std::size_t size);
 void* __libc_calloc(std::size_t count, std::size_t size);
@@ -49,10 +50,10 @@ void operator delete(void* pointer) noexcept {
 void operator delete[](void* pointer) noexcept {
     __libc_free(pointer);
 }
-void operator delete(void* pointer, std::size_t) noexcept {
+void operator delete(void* pointer, std::size_t /*size*/) noexcept {
     __libc_free(pointer);
 }
-void operator delete[](void* pointer, std::size_t) noexcept {
+void operator delete[](void* pointer, std::size_t /*size*/) noexcept {
     __libc_free(pointer);
 }
 
@@ -63,19 +64,19 @@ void* malloc(std::size_t size) noexcept {
     return __libc_malloc(size);
 }
 
-void* calloc(std::size_t count, std::size_t size) noexcept {
+void* calloc(std::size_t nmemb, std::size_t size) noexcept {
     allocationsViaMalloc.fetch_add(1, std::memory_order_relaxed);
-    return __libc_calloc(count, size);
+    return __libc_calloc(nmemb, size);
 }
 
 // A reallocation may move the block, so it counts as an allocation.
-void* realloc(void* pointer, std::size_t size) noexcept {
+void* realloc(void* ptr, std::size_t size) noexcept {
     allocationsViaMalloc.fetch_add(1, std::memory_order_relaxed);
-    return __libc_realloc(pointer, size);
+    return __libc_realloc(ptr, size);
 }
 
-void free(void* pointer) noexcept {
-    __libc_free(pointer);
+void free(void* ptr) noexcept {
+    __libc_free(ptr);
 }
 
 } // extern "C"

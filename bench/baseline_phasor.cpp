@@ -28,7 +28,7 @@ void BaselinePhasor::Draw(double magnitude, double degrees) {
     update();
 }
 
-void BaselinePhasor::paintEvent(QPaintEvent*) {
+void BaselinePhasor::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.drawImage(0, 0, image_);
 }

@@ -90,7 +90,7 @@ QPoint BaselinePlot::PixelOf(double x, double y) const {
             scene_.bottom - int(std::round((y - scene_.yMin) * scene_.yToPixel))};
 }
 
-void BaselinePlot::paintEvent(QPaintEvent*) {
+void BaselinePlot::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.drawImage(0, 0, image_);
 }

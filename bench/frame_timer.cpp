@@ -2,6 +2,7 @@
 
 #include "app/menu_bar1.h"
 #include "mainwindow/main_wndo.h"
+#include "toolkit/numbers.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -11,7 +12,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <cstdio>
+#include <iostream>
 #include <vector>
 
 namespace bench {
@@ -74,21 +75,22 @@ bool TimeTheFrameTimer() {
             intervals.push_back(
                 std::chrono::duration<double, std::milli>(window.frames[i] - window.frames[i - 1]).count());
         if (intervals.empty()) {
-            std::printf("the frame timer did not fire\n");
+            std::cout << "the frame timer did not fire\n";
             return false;
         }
         const double median = Percentile(intervals, 0.5);
         const double p95 = Percentile(intervals, 0.95);
         const auto within = [](double ms) { return std::abs(ms - kPeriodMs) <= kToleranceMs; };
         sound = within(median) && within(p95) && running < kMostCpuPercent;
-        std::printf("frame timer, %d s running: %zu frames, interval median %.2f ms, 95th percentile %.2f ms "
-                    "(target 33 +- 3 ms: %s)\n",
-                    kRunningSeconds, window.frames.size(), median, p95,
-                    within(median) && within(p95) ? "met" : "MISSED");
-        std::printf(
-            "CPU of the process: %.1f %% of a core while running (target < %.0f %%: %s), %.2f %% while "
-            "stopped\n",
-            running, kMostCpuPercent, running < kMostCpuPercent ? "met" : "MISSED", stopped);
+        const bool steady = within(median) && within(p95);
+        std::cout << "frame timer, " << kRunningSeconds << " s running: " << window.frames.size()
+                  << " frames, interval median " << tk::Format(median, "0.00") << " ms, 95th percentile "
+                  << tk::Format(p95, "0.00") << " ms (target 33 +- 3 ms: " << (steady ? "met" : "MISSED")
+                  << ")\n"
+                  << "CPU of the process: " << tk::Format(running, "0.0")
+                  << " % of a core while running (target < " << tk::Format(kMostCpuPercent, "0")
+                  << " %: " << (running < kMostCpuPercent ? "met" : "MISSED") << "), "
+                  << tk::Format(stopped, "0.00") << " % while stopped\n";
     }
     MenuBar1::Release();
     return sound;

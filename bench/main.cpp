@@ -17,15 +17,16 @@
 #include "bench/plot_window.h"
 #include "bench/wave_samples.h"
 #include "mainwindow/main_wndo.h"
+#include "toolkit/numbers.h"
 #include "toolkit/qt/qt_picture.h"
 #include "toolkit/qt/qt_platform.h"
 
 #include <QApplication>
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <iostream>
 
 namespace {
 
@@ -68,12 +69,19 @@ std::function<void(int)> WithPaints(std::function<void(int)> draw) {
 bool BaselineMatches(Graph& wave, Graph& density, const BaselineWindow& baseline) {
     const int waveDiff = DifferingPixels(ImageOf(wave.Frame()), baseline.Wave().Image());
     const int densityDiff = DifferingPixels(ImageOf(density.Frame()), baseline.Density().Image());
-    std::printf("baseline vs subject: %d differing pixels (wave), %d (density)\n", waveDiff, densityDiff);
+    std::cout << "baseline vs subject: " << waveDiff << " differing pixels (wave), " << densityDiff
+              << " (density)\n";
     return waveDiff == 0 && densityDiff == 0;
 }
 
 const char* Verdict(bool met) {
     return met ? "met" : "MISSED";
+}
+
+std::string Spread(const char* name, const FrameStats& stats) {
+    return std::string("  ") + name + " min " + tk::Format(stats.MinMs(), "0.000") + " ms   median " +
+           tk::Format(stats.MedianMs(), "0.000") + " ms   max " + tk::Format(stats.MaxMs(), "0.000") +
+           " ms\n";
 }
 
 // Times frames of the subject and of the baseline, interleaved and each first in turn, so that both
@@ -104,23 +112,18 @@ bool Compare(const char* what, const std::function<void(int)>& subjectFrame,
     const PaintCounter::Range paints = subject.Paints();
     const AllocationCount allocations = subject.MedianAllocations();
     const AllocationCount baselineAllocations = baseline.MedianAllocations();
-    std::printf("%s, %d frames each after %d warm-up frames, interleaved:\n", what, kTimedFrames,
-                kWarmUpFrames);
-    std::printf("  subject  min %7.3f ms   median %7.3f ms   max %7.3f ms\n", subject.MinMs(),
-                subject.MedianMs(), subject.MaxMs());
-    std::printf("  baseline min %7.3f ms   median %7.3f ms   max %7.3f ms\n", baseline.MinMs(),
-                baseline.MedianMs(), baseline.MaxMs());
-    std::printf("  paints per control per frame: subject %d to %d, baseline %d to %d\n", paints.fewest,
-                paints.most, baseline.Paints().fewest, baseline.Paints().most);
-    std::printf("  allocations per frame: subject %lld (operator new %lld, malloc %lld), baseline %lld\n",
-                static_cast<long long>(allocations.Total()), static_cast<long long>(allocations.viaNew),
-                static_cast<long long>(allocations.viaMalloc),
-                static_cast<long long>(baselineAllocations.Total()));
-    std::printf(
-        "  targets: ratio %.2f <= %.1f %s; at most one paint per control per frame %s; allocations no "
-        "more than the baseline's %s\n\n",
-        ratio, kTargetRatio, Verdict(ratio <= kTargetRatio), Verdict(paints.most <= 1),
-        Verdict(allocations.Total() <= baselineAllocations.Total()));
+    std::cout << what << ", " << kTimedFrames << " frames each after " << kWarmUpFrames
+              << " warm-up frames, interleaved:\n"
+              << Spread("subject ", subject) << Spread("baseline", baseline)
+              << "  paints per control per frame: subject " << paints.fewest << " to " << paints.most
+              << ", baseline " << baseline.Paints().fewest << " to " << baseline.Paints().most << "\n"
+              << "  allocations per frame: subject " << allocations.Total() << " (operator new "
+              << allocations.viaNew << ", malloc " << allocations.viaMalloc << "), baseline "
+              << baselineAllocations.Total() << "\n"
+              << "  targets: ratio " << tk::Format(ratio, "0.00") << " <= " << tk::Format(kTargetRatio, "0.0")
+              << " " << Verdict(ratio <= kTargetRatio) << "; at most one paint per control per frame "
+              << Verdict(paints.most <= 1) << "; allocations no more than the baseline's "
+              << Verdict(allocations.Total() <= baselineAllocations.Total()) << "\n\n";
     return paints.fewest >= 1 && baseline.Paints().fewest >= 1;
 }
 

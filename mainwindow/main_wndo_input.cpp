@@ -7,19 +7,21 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <utility>
 
 namespace {
 
-// Sets a flag for the lifetime of the scope.
+// Raises a flag for the lifetime of the scope.
 class Raised {
 public:
-    explicit Raised(bool& flag) : flag_(flag) { flag_ = true; }
-    ~Raised() { flag_ = false; }
+    explicit Raised(bool& flag) : flag_(flag), before_(std::exchange(flag, true)) {}
+    ~Raised() { flag_ = before_; }
     Raised(const Raised&) = delete;
     Raised& operator=(const Raised&) = delete;
 
 private:
     bool& flag_;
+    bool before_;
 };
 
 // The factor that scales magnitudes whose squares sum to q to magnitudes whose squares sum to 1.

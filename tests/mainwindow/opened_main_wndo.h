@@ -21,10 +21,11 @@ namespace testing_main {
 using Strings = std::vector<std::string>;
 
 class OpenedMainWndo : public testing::Test {
-protected:
+public:
     OpenedMainWndo() { window.Open(); }
     ~OpenedMainWndo() override { MenuBar1::Release(); }
 
+protected:
     tk::EditField& Magnitude(int k) { return *window.Find<tk::EditField>("EFMagn", k); }
     tk::EditField& Angle(int k) { return *window.Find<tk::EditField>("EFAngle", k); }
     PhasorDiagram& Phasor(int k) { return *window.Find<PhasorDiagram>("Phasor", k); }

@@ -29,7 +29,7 @@ protected:
 };
 
 class QtMainWndo : public testing::Test {
-protected:
+public:
     QtMainWndo() {
         window.Open();
         QApplication::setActiveWindow(Widget("GFWFunc")->window());
@@ -37,6 +37,7 @@ protected:
     }
     ~QtMainWndo() override { MenuBar1::Release(); }
 
+protected:
     QWidget* Widget(const std::string& name, int index = tk::Control::kNoIndex) {
         for (QWidget* w : QApplication::allWidgets())
             if (w->property("tkControl").isValid() &&

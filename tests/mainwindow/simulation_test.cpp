@@ -103,7 +103,8 @@ TEST_F(Simulation, FramesFollowPsiForEveryKindOfState) {
     Type({"1", "1"}); // two equal states: the density peak moves across the box
     window.RBTotal_Action();
     Toggle();
-    int lowest = 100, highest = 0;
+    int lowest = 100;
+    int highest = 0;
     for (int frame = 0; frame < 60; ++frame) {
         window.TMFrame_Action();
         ExpectFrameMatchesPsi();

@@ -64,7 +64,8 @@ TEST(PhasorDiagram, DrawsTheCircleAndTheLineToTheTruncatedEndAndBlanksWithoutARe
 TEST(PhasorDiagram, WithoutAPictureNothingIsDrawnAndNothingFails) {
     fake::ScopedFakePlatform fake;
     fake.platform.failPictures = true;
-    PhasorDiagram unopened, failed;
+    PhasorDiagram unopened;
+    PhasorDiagram failed;
     failed.SetBounds(0, 0, 70, 70);
     failed.Event_Open();
     fake::RecordingGraphics screen;

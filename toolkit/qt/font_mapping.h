@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <tuple>
 #include <string_view>
 
 namespace tk::qt {
@@ -58,7 +59,9 @@ private:
         int size = 0;
         bool bold = false;
         bool italic = false;
-        auto operator<=>(const Style&) const = default;
+        friend bool operator<(const Style& a, const Style& b) {
+            return std::tie(a.name, a.size, a.bold, a.italic) < std::tie(b.name, b.size, b.bold, b.italic);
+        }
     };
     struct Entry {
         Entry(const Style& style, std::uint64_t serial);

@@ -1,0 +1,150 @@
+// A long run of the real program logic on the offscreen Qt platform: random speeds, selections,
+// Start and Stop, Normalize and every kind of input between the frames, checked after each step.
+// PARVOK_SOAK_FRAMES sets the length of the run (make soak runs 100,000 frames).
+
+#include "app/menu_bar1.h"
+#include "mainwindow/main_wndo.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+long ResidentKilobytes() {
+    long pages = 0;
+    long resident = 0;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+const std::string kInputs[] = {"1",
+                               "0.5",
+                               "-0.7",
+                               "3",
+                               "0",
+                               "",
+                               "  ",
+                               "-0",
+                               "1e200",
+                               "1e-200",
+                               "1e999",
+                               "1e-999",
+                               "abc",
+                               "nan",
+                               "inf",
+                               "0x10",
+                               "1,5",
+                               "١٢",
+                               "五",
+                               "ψ²",
+                               std::string(3000, '9'),
+                               "0." + std::string(3000, '0') + "1",
+                               "12 monkeys"};
+
+// A magnitude the window wrote: six decimals, at most 1 in size.
+bool IsNormalized(const std::string& text) {
+    char* end = nullptr;
+    const double v = std::strtod(text.c_str(), &end);
+    return *end == '\0' && std::abs(v) <= 1 && text.size() - text.find('.') == 7;
+}
+
+// The program as random use drives it, one step at a time, checking what it shows after each.
+class RandomUse {
+public:
+    RandomUse() { window_.Open(); }
+    ~RandomUse() { MenuBar1::Release(); }
+    RandomUse(const RandomUse&) = delete;
+    RandomUse& operator=(const RandomUse&) = delete;
+
+    int frames = 0;
+
+    void Step() {
+        switch (Pick(10)) {
+        case 0:
+            window_.Find<tk::Slider>("SLSpeed")->NotifyValue(1 + Pick(100));
+            break;
+        case 1:
+            (Pick(7) == 6 ? window_.Find<tk::RadioButton>("RBTotal")
+                          : window_.Find<tk::RadioButton>("RBNth", Pick(6)))
+                ->NotifyChosen();
+            break;
+        case 2:
+            Press("PBStart");
+            break;
+        case 3:
+            if (Press("PBNorm"))
+                ExpectNormalizedFields();
+            break;
+        case 4:
+        case 5:
+            if (auto* field = window_.Find<tk::EditField>(Pick(2) ? "EFMagn" : "EFAngle", Pick(6));
+                field->Enabled())
+                field->NotifyTextEdited(kInputs[Pick(int(std::size(kInputs)))]);
+            break;
+        default:
+            if (window_.Find<tk::PushButton>("PBStart")->Caption() == "Start")
+                Press("PBStart");
+            window_.Find<tk::Timer>("TMFrame")->Fire();
+            ++frames;
+        }
+        QApplication::processEvents();
+        ExpectNumbers();
+    }
+
+private:
+    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+
+    bool Press(const char* name) {
+        auto* button = window_.Find<tk::PushButton>(name);
+        const bool enabled = button->Enabled();
+        if (enabled)
+            button->NotifyAction();
+        return enabled;
+    }
+
+    void ExpectNormalizedFields() {
+        for (int k = 0; k < MainWndo::kComponents; ++k)
+            ASSERT_TRUE(IsNormalized(window_.Find<tk::EditField>("EFMagn", k)->Text()));
+    }
+
+    // No non-number in a phasor; the samples all numbers, or all undrawn.
+    void ExpectNumbers() {
+        for (int k = 0; k < MainWndo::kComponents; ++k) {
+            const auto& phasor = *window_.Find<PhasorDiagram>("Phasor", k);
+            ASSERT_TRUE(std::isfinite(phasor.magn) && std::isfinite(phasor.angle)) << k;
+        }
+        const bool undrawn = std::isnan(window_.PsiSqrd[0]);
+        for (int j = 0; j < MainWndo::kSamples; ++j)
+            ASSERT_EQ(std::isnan(window_.PsiReal[j]) || std::isnan(window_.PsiSqrd[j]), undrawn) << j;
+    }
+
+    MainWndo window_;
+    std::mt19937 random_{20261206};
+};
+
+TEST(Soak, RandomUseKeepsEveryValueANumberAndTheMemoryFlat) {
+    const char* configured = std::getenv("PARVOK_SOAK_FRAMES");
+    const int target = configured ? std::atoi(configured) : 2000;
+    RandomUse use;
+    long warm = 0;
+    while (use.frames < target && !testing::Test::HasFatalFailure()) {
+        use.Step();
+        if (warm == 0 && use.frames >= target / 10)
+            warm = ResidentKilobytes();
+    }
+    const long end = ResidentKilobytes();
+    std::cout << "soak: " << use.frames << " frames; resident after warm-up " << warm << " KiB, at the end "
+              << end << " KiB (" << (end >= warm ? "+" : "") << end - warm << " KiB)\n";
+    EXPECT_LE(end - warm, 512) << "memory grows with the frames";
+}
+
+} // namespace
