@@ -3,33 +3,19 @@
 
 #include "tests/graph/opened_graph.h"
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <cmath>
-#include <string>
-#include <tuple>
-#include <vector>
 
-namespace {
-
-using namespace testing_graph;
 using ::testing::DoubleEq;
 using ::testing::Pointwise;
-
 using Doubles = std::vector<double>;
 
 TEST(AxisSteps, SpacingIsHeldBetween3And31KeepingTheOptionBitsAndStepsFollow125) {
-    for (const auto& [asked, kept] : {std::pair(2, 3), {3, 3}, {31, 31}, {32, 31}}) {
-        Graph g;
-        g.XFlags = 231;
-        g.YFlags = 0x1E0 | 0x3E00;
-        g.SetXTixPix(asked);
-        g.SetYTixPix(asked);
-        EXPECT_EQ(std::tuple(g.XFlags, g.YFlags), std::tuple(224 | kept, 0x1E0 | kept)) << asked;
-    }
     Graph g;
+    for (const auto& [asked, kept] : {std::pair(2, 3), {31, 31}, {32, 31}}) {
+        g.XFlags = 0x3FFF; // the option bits are kept; the old spacing and the bits above them go
+        g.SetXTixPix(asked);
+        EXPECT_EQ(g.XFlags, 0x1E0 | kept) << asked;
+    }
     for (const auto& [index, step] : {std::pair(0, 1.0), {1, 2.0}, {2, 5.0}, {3, 10.0}, {-1, 0.5}, {-3, 0.1}})
         EXPECT_DOUBLE_EQ(g.zTickSize(index), step) << index;
 }
@@ -38,26 +24,25 @@ TEST(AxisSteps, SpacingIsHeldBetween3And31KeepingTheOptionBitsAndStepsFollow125)
 // 0.2), -3 of 0.1 (major 0.5), -2 of 0.2 (major 1), -1 of 0.5 (major 2, here in thousands).
 TEST(AxisDefinition, ChoosesPowerStepAndRangeOrRefusesLeavingTheAxisAsItWas) {
     Graph g;
-    g.InvLog10 = 1 / std::log(10.0);
-    g.XFlags = g.YFlags = 231;
-    g.GWidth = g.GHeight = 450;
+    std::tie(g.InvLog10, g.XFlags, g.YFlags, g.GWidth, g.GHeight) =
+        std::tuple(1 / std::log(10.0), 231, 231, 450, 450);
     // The requested range and adjust, then the power, tick index, range and pixels a unit.
-    const std::tuple<double, double, bool, int, int, double, double, double> cases[] = {
-        {0, 1, true, 0, -5, 0, 1, 450},
-        {0.6, 9.7, true, 0, -2, 0, 10, 45},
-        {0.97, 10, true, 0, -2, 1, 10, 50}, // within 5 % of a major step of the tick at 1
-        {0, 10.02, true, 0, -2, 0, 10, 45},
-        {0, 20000, true, 3, -1, 0, 20000, 0.0225},
-        {0.001, 0.005, true, -3, -3, 0.001, 0.005, 112500},
-        {0.3, 9.7, false, 0, -2, 0.3, 9.7, 450 / 9.4},
-        {0, 1.6, true, 0, -4, 0, 1.6, 281.25},     // ceil(3 log10(1.6 x 7 / 450) - 0.15) = ceil(-4.96)
-        {0.01, 1.54, true, 0, -5, 0, 1.6, 281.25}, // the index is that of the requested 1.53, not 1.6
+    const std::tuple<double, double, bool, Doubles> cases[] = {
+        {0, 1, true, {0, -5, 0, 1, 450}},
+        {0.6, 9.7, true, {0, -2, 0, 10, 45}},
+        {0.97, 10, true, {0, -2, 1, 10, 50}}, // within 5 % of a major step of the tick at 1
+        {0, 10.02, true, {0, -2, 0, 10, 45}},
+        {0, 20000, true, {3, -1, 0, 20000, 0.0225}},
+        {0.001, 0.005, true, {-3, -3, 0.001, 0.005, 112500}},
+        {0.3, 9.7, false, {0, -2, 0.3, 9.7, 450 / 9.4}},
+        {0, 1.6, true, {0, -4, 0, 1.6, 281.25}},     // ceil(3 log10(1.6 x 7 / 450) - 0.15) = ceil(-4.96)
+        {0.01, 1.54, true, {0, -5, 0, 1.6, 281.25}}, // the index is that of the requested 1.53, not 1.6
     };
-    for (const auto& [lo, hi, adjust, power, tickN, min, max, vToPix] : cases) {
+    for (const auto& [lo, hi, adjust, defined] : cases) {
         g.SetXAdjust(adjust);
         g.zDefineXAxis(lo, hi);
-        EXPECT_EQ(std::tuple(g.XTPower, g.XTickN), std::tuple(power, tickN)) << lo << " " << hi;
-        EXPECT_THAT((Doubles{g.XMin, g.XMax, g.XVtoPix}), Pointwise(DoubleEq(), Doubles{min, max, vToPix}));
+        const Doubles axis{double(g.XTPower), double(g.XTickN), g.XMin, g.XMax, g.XVtoPix};
+        EXPECT_THAT(axis, Pointwise(DoubleEq(), defined)) << lo << " " << hi;
     }
     const std::tuple<double, double, const char*> refused[] = {
         {1, 1, "range is 0"},
@@ -104,53 +89,46 @@ TEST(GraphRectangle, MarginsFollowTitleLabelsAndTicksDownToTheSmallestRectangle)
         SetAllTicks(o.g, ticks);
         o.g.DefineGraph(0, 1, 0, 1);
         EXPECT_EQ(std::tuple(o.g.GTop, o.g.GLeft, o.g.GHeight, o.g.GWidth),
-                  std::tuple(top, left, height, width))
-            << title << xLabel << ticks;
+                  std::tuple(top, left, height, width));
     }
-    // The frame and the y minimum, then the message; 300 - 16 - 22 = 262 high, 161 - 45 - 16 = 100 wide.
-    const std::tuple<int, int, double, std::string> refused[] = {
-        {300, 137, 0, "zDefineGRect: Graph is not tall enough."},
-        {300, 138, 0, ""},
-        {160, 300, -1, "zDefineGRect: Graph too small."},
-        {161, 300, -1, ""},
+    // The frame and the y minimum; then the message and the rectangle's width and height. Without
+    // ticks on x, 300 - 16 - 22 = 262 high; with "-1.0" on y, 161 - 45 - 16 = 100 wide.
+    const std::tuple<int, int, double, std::string, int, int> refused[] = {
+        {300, 137, 0, "zDefineGRect: Graph is not tall enough.", 0, 0},
+        {300, 138, 0, "", 244, 100},
+        {160, 300, -1, "zDefineGRect: Graph too small.", 0, 0},
+        {161, 300, -1, "", 100, 262},
     };
-    for (const auto& [width, height, yMin, message] : refused) {
-        Opened o(width, height);
-        o.F().Clear();
-        EXPECT_EQ(Err([&] { o.g.DefineGraph(0, 1, yMin, 1); }), message);
-        if (message.empty())
-            EXPECT_EQ(std::min(o.g.GWidth, o.g.GHeight), 100) << width;
-        else
-            EXPECT_EQ(std::tuple(o.g.GLeft, o.g.GTop, o.g.GWidth, o.g.GHeight, o.F().Calls().size()),
-                      std::tuple(0, 0, 0, 0, 0u))
-                << message;
+    for (const auto& [frameWidth, frameHeight, yMin, message, width, height] : refused) {
+        Opened o(frameWidth, frameHeight);
+        std::string error;
+        const std::string drawn = o.Drawn([&] { error = Err([&] { o.g.DefineGraph(0, 1, yMin, 1); }); });
+        EXPECT_EQ(std::tuple(error, o.g.GWidth, o.g.GHeight, drawn.empty()),
+                  std::tuple(message, width, height, !message.empty()));
     }
 }
 
 // The axis with more pixels a unit is redefined for the other's scale, and the rectangle shrinks
-// along it about its centre. The frame rectangle is drawn with the rectangle's own size.
+// along it about its centre; the frame rectangle is drawn with the rectangle's own size.
 TEST(EqualScale, MatchesTheFinerAxisToTheCoarserAroundTheCentreAndNeverGrowsTheRectangle) {
-    // The frame and the range; then x and y, the rectangle's left, top, width and height, the scale.
-    const std::tuple<int, int, double, double, Doubles, int, int, int, int, double> cases[] = {
+    // The frame and the range; then x and y, the rectangle drawn, and the scale.
+    const std::tuple<int, int, double, double, Doubles, std::string, double> cases[] = {
         // 300 x 200 at (45, 16): x, at 150, is redefined for -0.75 to 0.75 and adjusted to -0.8 to 0.8.
-        {361, 238, -1, 1, {-0.8, 0.8, -1, 1}, 115, 16, 160, 200, 100},
+        {361, 238, -1, 1, {-0.8, 0.8, -1, 1}, "DrawRect 115 16 160 200", 100},
         // 195 x 500: y, at 250, is redefined for -1.28 to 1.28 and adjusted to -1.4 to 1.4; the
         // rectangle becomes trunc(97.5 x 2.8) = 273 high, 114 rows lower.
-        {256, 538, -1, 1, {-1, 1, -1.4, 1.4}, 45, 130, 195, 273, 97.5},
+        {256, 538, -1, 1, {-1, 1, -1.4, 1.4}, "DrawRect 45 130 195 273", 97.5},
         // Scales less than twice apart narrow no range on one side of zero: 350 x 262 at (34, 16)
         // keeps 5 to 11 at 262 / 6, 262 wide and 44 columns further right; 250 x 262 likewise in y.
-        {400, 300, 5, 11, {5, 11, 5, 11}, 78, 16, 262, 262, 262 / 6.0},
-        {300, 300, 5, 11, {5, 11, 5, 11}, 34, 22, 250, 250, 250 / 6.0},
+        {400, 300, 5, 11, {5, 11, 5, 11}, "DrawRect 78 16 262 262", 262 / 6.0},
+        {300, 300, 5, 11, {5, 11, 5, 11}, "DrawRect 34 22 250 250", 250 / 6.0},
     };
-    for (const auto& [frameWidth, frameHeight, min, max, ranges, left, top, width, height, scale] : cases) {
+    for (const auto& [frameWidth, frameHeight, min, max, ranges, rectangle, scale] : cases) {
         Opened o(frameWidth, frameHeight);
         Graph& g = o.g;
-        const std::string drawn = o.Drawn([&] { g.DefSqGraph(min, max); }, "DrawRect");
+        EXPECT_EQ(o.Drawn([&] { g.DefSqGraph(min, max); }, "DrawRect"), rectangle);
         EXPECT_THAT((Doubles{g.XMin, g.XMax, g.YMin, g.YMax}), Pointwise(DoubleEq(), ranges));
-        EXPECT_EQ(std::tuple(g.XVtoPix, g.YVToPix, g.GLeft, g.GTop, g.GWidth, g.GHeight),
-                  std::tuple(scale, scale, left, top, width, height));
-        EXPECT_EQ(drawn, "DrawRect " + std::to_string(left) + " " + std::to_string(top) + " " +
-                             std::to_string(width) + " " + std::to_string(height));
+        EXPECT_EQ(std::tuple(g.XVtoPix, g.YVToPix), std::tuple(scale, scale));
     }
     // Ends far from zero widen x by their own magnitude, far beyond the scale of y: it is narrowed back.
     for (const auto& [min, adjust] : {std::pair(10.0, true), {1e6, false}}) {
@@ -165,18 +143,13 @@ TEST(EqualScale, MatchesTheFinerAxisToTheCoarserAroundTheCentreAndNeverGrowsTheR
     }
 }
 
-// The graph rectangle is 450 x 200 at (40, 16).
+// The graph rectangle is 450 x 200 at (40, 16); both axes get the same range.
 TEST(Mapping, ValuesGoToTheNearestPixelWithinATolerancePixelsBackExcludingEndsOfZero) {
     Graph g;
-    g.GLeft = 40;
-    g.GTop = 16;
-    g.GWidth = 450;
-    g.GHeight = 200;
-    const auto setRange = [&g](char axis, double min, double max) {
-        (axis == 'x' ? g.XMin : g.YMin) = min;
-        (axis == 'x' ? g.XMax : g.YMax) = max;
-        (axis == 'x' ? g.XVtoPix : g.YVToPix) = (axis == 'x' ? 450 : 200) / (max - min);
-        g.RErr = false;
+    std::tie(g.GLeft, g.GTop, g.GWidth, g.GHeight) = std::tuple(40, 16, 450, 200);
+    const auto setRange = [&g](double min, double max) {
+        std::tie(g.XMin, g.YMin, g.XMax, g.YMax, g.RErr) = std::tuple(min, min, max, max, false);
+        std::tie(g.XVtoPix, g.YVToPix) = std::tuple(450 / (max - min), 200 / (max - min));
     };
     // The axis and its range, a value; then its pixel and whether it is out of range.
     const std::tuple<char, double, double, double, int, bool> toPixel[] = {
@@ -192,7 +165,7 @@ TEST(Mapping, ValuesGoToTheNearestPixelWithinATolerancePixelsBackExcludingEndsOf
         {'y', -1, 1, 0.5, 66, false},
     };
     for (const auto& [axis, min, max, value, pixel, out] : toPixel) {
-        setRange(axis, min, max);
+        setRange(min, max);
         const int mapped = axis == 'x' ? g.XCoord(value) : g.YCoord(value);
         EXPECT_EQ(std::tuple(mapped, g.RErr), std::tuple(pixel, out)) << axis << " " << value;
     }
@@ -202,11 +175,11 @@ TEST(Mapping, ValuesGoToTheNearestPixelWithinATolerancePixelsBackExcludingEndsOf
         {'x', 1, 2, 40, 1, false}, {'y', 0, 2, 66, 1.5, false},
     };
     for (const auto& [axis, min, max, pixel, value, out] : toValue) {
-        setRange(axis, min, max);
-        EXPECT_DOUBLE_EQ(axis == 'x' ? g.XToVal(pixel) : g.YToVal(pixel), value) << axis << " " << pixel;
-        EXPECT_EQ(g.RErr, out) << axis << " " << pixel;
+        setRange(min, max);
+        const double mapped = axis == 'x' ? g.XToVal(pixel) : g.YToVal(pixel);
+        EXPECT_EQ(std::tuple(mapped, g.RErr), std::tuple(value, out)) << axis << " " << pixel;
     }
-    setRange('x', 0, 1);
+    setRange(0, 1);
     g.XCoord(2);
     g.XCoord(0.5);
     g.XToVal(100);
@@ -218,5 +191,3 @@ TEST(Mapping, ValuesGoToTheNearestPixelWithinATolerancePixelsBackExcludingEndsOf
         "XCoord: Graph not yet defined.; YCoord: Graph not yet defined.; XToVal: Graph is not defined.; "
         "YToVal: Graph is not defined.");
 }
-
-} // namespace

@@ -3,15 +3,6 @@
 
 #include "tests/graph/opened_graph.h"
 
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <tuple>
-
-namespace {
-
-using namespace testing_graph;
-
 TEST(GraphCanvas, OpensInOrderWithEveryDefaultSetBeforeTheOwnerSeesTheGraph) {
     Opened o(500, 300, false);
     Graph& g = o.g;
@@ -23,14 +14,11 @@ TEST(GraphCanvas, OpensInOrderWithEveryDefaultSetBeforeTheOwnerSeesTheGraph) {
     tk::ScrollBar bar;
     Ops events;
     const auto logged = [&events](const char* name, auto answer) {
-        return [&events, name, answer] {
-            events.push_back(name);
-            return answer;
-        };
+        return [&events, name, answer] { return events.push_back(name), answer; };
     };
     g.ScrollQueryV = logged("ScrollQueryV", &bar);
     g.ScrollQueryH = logged("ScrollQueryH", &bar);
-    g.HeightQuery = logged("HeightQuery", 0);
+    g.HeightQuery = logged("HeightQuery", 0); // 0: the control's own
     g.WidthQuery = logged("WidthQuery", 0);
     g.DepthQuery = logged("DepthQuery", 8);
     g.Open = [&] {
@@ -38,49 +26,30 @@ TEST(GraphCanvas, OpensInOrderWithEveryDefaultSetBeforeTheOwnerSeesTheGraph) {
         EXPECT_EQ(std::tuple(Join(o.F().Ops()), o.F().Calls()[0].color, o.screen.Calls().size()),
                   std::tuple("FillRect 0 0 500 300", kWhite, 0u));
         EXPECT_FALSE(g.RErr || g.Printing || g.HasGrid);
-        EXPECT_EQ(g.GWidth + g.GHeight + g.GLeft + g.GTop + g.PrevCurvH + g.PrevCurvV, 0);
-        EXPECT_EQ(g.XMax + g.YMin + g.XVtoPix + g.XTickN + g.YTPower, 0);
-        EXPECT_EQ(g.Title + g.XLabel + g.YLabel, "");
-        EXPECT_EQ(std::tuple(g.XFlags, g.YFlags, StyleOf(*g.GX), g.TickFont, g.TickFSize),
-                  std::tuple(231, 231, "System 12", "System", 9));
+        EXPECT_EQ(g.GWidth + g.GHeight + g.GLeft + g.GTop + g.PrevCurvH + g.PrevCurvV + g.XMax + g.YMin +
+                      g.XVtoPix + g.XTickN + g.YTPower,
+                  0);
+        EXPECT_EQ(std::tuple(g.Title + g.XLabel + g.YLabel, g.XFlags, g.YFlags, StyleOf(*g.GX), g.TickFont,
+                             g.TickFSize, g.GXP->Depth()),
+                  std::tuple("", 231, 231, "System 12", "System", 9, 8));
     };
     g.Event_Open();
     EXPECT_EQ(Join(events), "ScrollQueryV; ScrollQueryH; HeightQuery; WidthQuery; DepthQuery; Open");
     EXPECT_EQ(Join(o.screen.Ops()), "DrawPicture 0 0 500 300 0 0 500 300");
-}
-
-TEST(GraphCanvas, FrameSizeIsAskedForOnlyWithAScrollBarAndDepthIsTheOneAskedForWhenSupported) {
-    Opened o(500, 300, false);
-    Graph& g = o.g;
-    tk::ScrollBar bar;
-    // The bars given, the owner's width, height and depth; then the frame's. 0 means the control's.
-    const struct {
-        bool h, v;
-        int width, height, depth, frameWidth, frameHeight, frameDepth;
-    } cases[] = {
-        {false, false, 800, 600, 0, 500, 300, 32},
-        {true, false, 0, 600, 2, 500, 300, 2},
-        {true, false, 800, 600, 16, 800, 300, 16},
-        {false, true, 800, 450, 24, 500, 450, 32},
-    };
-    for (const auto& c : cases) {
-        g.ScrollQueryH = [&] { return c.h ? &bar : nullptr; };
-        g.ScrollQueryV = [&] { return c.v ? &bar : nullptr; };
-        g.WidthQuery = [&] { return c.width; };
-        g.HeightQuery = [&] { return c.height; };
-        g.DepthQuery = [&] { return c.depth; };
-        g.Event_Open();
-        EXPECT_EQ(
-            std::tuple(g.FWidth, g.FHeight, g.FDepth, g.GXP->Width(), g.GXP->Height(), g.GXP->Depth()),
-            std::tuple(c.frameWidth, c.frameHeight, c.frameDepth, c.frameWidth, c.frameHeight, c.frameDepth))
-            << c.width << "x" << c.height << "x" << c.depth;
-    }
+    // The frame is as wide as the control, whatever the owner says, without a horizontal bar.
+    g.ScrollQueryH = [] { return nullptr; };
+    g.WidthQuery = [] { return 800; };
+    g.HeightQuery = [] { return 450; };
+    g.DepthQuery = [] { return 24; };
+    g.Open = nullptr;
+    g.Event_Open();
+    EXPECT_EQ(std::tuple(g.GXP->Width(), g.GXP->Height(), g.GXP->Depth()), std::tuple(500, 450, 32));
 }
 
 TEST(GraphCanvas, FrameThatCannotBeMadeIsAGraphErrorNamingTheOperation) {
     Opened o(500, 300);
     fake::FakePlatform& platform = o.fake.platform;
-    // No picture at all, or one without a context; on opening or on resizing.
+    // No picture at all, or one without a context; on resizing or on opening, which tells no one.
     const std::tuple<bool, bool, const char*> cases[] = {
         {true, false, "Graph.Open: Picture Initialization Failure"},
         {false, false, "Graph.Open: GX Initialization Failure"},
@@ -91,13 +60,11 @@ TEST(GraphCanvas, FrameThatCannotBeMadeIsAGraphErrorNamingTheOperation) {
         platform.failPictures = platform.picturesWithoutGraphics = false;
         o.g.Open = nullptr;
         o.g.Event_Open();
-        bool told = false;
-        o.g.Open = [&] { told = true; };
-        platform.failPictures = noPicture;
-        platform.picturesWithoutGraphics = !noPicture;
+        o.g.Open = [] { ADD_FAILURE() << "told"; };
+        std::tie(platform.failPictures, platform.picturesWithoutGraphics) = std::tuple(noPicture, !noPicture);
         o.screen.Clear();
         EXPECT_EQ(Err([&] { resize ? o.g.HandleResize() : o.g.Event_Open(); }), message);
-        EXPECT_EQ(std::tuple(told, o.screen.Calls().size()), std::tuple(false, 0u)) << message;
+        EXPECT_TRUE(o.screen.Calls().empty()) << message;
     }
 }
 
@@ -151,20 +118,19 @@ TEST(GraphCanvas, FrameLargerThanTheControlIsScrolledAndPaintedFromTheOffsets) {
     g.WidthQuery = [] { return 800; };
     g.HeightQuery = [] { return 450; };
     g.Event_Open();
-    const auto state = [](const tk::ScrollBar& b) {
-        return std::tuple(b.Enabled(), b.Minimum(), b.Maximum(), b.LineStep(), b.PageStep());
-    };
-    EXPECT_EQ(std::tuple(state(barH), state(barV)),
-              std::tuple(std::tuple(true, 0, 300, 10, 50), std::tuple(true, 0, 150, 10, 50)));
+    for (const auto& [bar, maximum] : {std::pair(&barH, 300), {&barV, 150}})
+        EXPECT_EQ(
+            std::tuple(bar->Enabled(), bar->Minimum(), bar->Maximum(), bar->LineStep(), bar->PageStep()),
+            std::tuple(true, 0, maximum, 10, 50));
     o.screen.Clear();
     o.F().Clear();
     g.HandleHScroll(120);
     g.HandleVScroll(30);
     fake::RecordingGraphics painted;
     g.Event_Paint(painted);
-    EXPECT_EQ(Join(o.screen.Ops()),
-              "DrawPicture 0 0 500 300 120 0 500 300; DrawPicture 0 0 500 300 120 30 500 300");
-    EXPECT_EQ(Join(painted.Ops()), "DrawPicture 0 0 500 300 120 30 500 300");
+    EXPECT_EQ(Join(o.screen.Ops()) + "; " + Join(painted.Ops()),
+              "DrawPicture 0 0 500 300 120 0 500 300; DrawPicture 0 0 500 300 120 30 500 300; "
+              "DrawPicture 0 0 500 300 120 30 500 300");
     barV.SetValue(100);
     const int pictures = o.fake.platform.picturesMade;
     g.SetBounds(0, 0, 600, 450);
@@ -176,41 +142,11 @@ TEST(GraphCanvas, FrameLargerThanTheControlIsScrolledAndPaintedFromTheOffsets) {
               std::tuple(pictures, 0u, "DrawPicture 0 0 600 450 120 0 600 450"));
 }
 
-TEST(GraphCanvas, ReDrawAllRedefinesWithTheStoredRangesAndShowsTheFrameBeforeAndAfterTheOwnerDraws) {
-    Opened o(500, 300);
-    const std::string defined = o.Drawn([&] { o.g.DefineGraph(-2, 3, 0, 20000); });
-    o.screen.Clear();
-    std::size_t copiesBefore = 99;
-    o.g.DrawContent = [&] { copiesBefore = o.screen.Calls().size(); };
-    EXPECT_EQ(o.Drawn([&] { o.g.ReDrawAll(); }), defined);
-    EXPECT_EQ(std::tuple(copiesBefore, o.screen.Calls().size()), std::tuple(1u, 2u));
-}
-
-TEST(GraphCanvas, ResizeWithoutBarsRedrawsIntoANewFrameInTheOwnersStyleAndAfterClosingMakesOneAgain) {
-    Opened o(500, 300);
-    Graph& g = o.g;
-    g.DefineGraph(0, 1, 0, 1);
-    g.SetFontInfo("Helvetica", 14, true, false);
-    g.SetColor(kRed);
-    int drawn = 0;
-    g.DrawContent = [&] { ++drawn; };
-    const int pictures = o.fake.platform.picturesMade;
-    g.SetBounds(0, 0, 600, 400);
-    g.HandleResize();
-    EXPECT_EQ(std::tuple(o.fake.platform.picturesMade, drawn, StyleOf(*g.GX), g.GX->ForeColor()),
-              std::tuple(pictures + 1, 1, "Helvetica 14 bold", kRed));
-    EXPECT_EQ(std::tuple(g.GX, o.F().Ops().at(0), o.screen.Ops().back()),
-              std::tuple(g.GXP->Graphics(), "FillRect 0 0 600 400", "DrawPicture 0 0 600 400 0 0 600 400"));
-    bool released = false;
-    g.Close = [&] { released = !g.GXP && !g.GX; };
-    g.Event_Close();
-    EXPECT_TRUE(released);
-    g.HandleResize();
-    EXPECT_EQ(std::tuple(g.GX != nullptr, drawn), std::tuple(true, 2));
-}
-
-// However the print ends, the frame's context is the target again, and the screen is left alone.
-TEST(GraphCanvas, PrintDrawsTheFrameLayoutOnThePrinterOnly) {
+// Redrawing shows the frame before and after the owner draws. Printing draws the frame's layout on
+// the printer only, and however it ends the frame's context is the target again. Resizing without
+// bars redraws into a new frame in the owner's style; closing releases the frame before the owner is
+// told.
+TEST(GraphCanvas, RedrawsPrintsResizesAndCloses) {
     Opened o(500, 300);
     Graph& g = o.g;
     tk::Graphics* const frame = g.GX;
@@ -218,19 +154,40 @@ TEST(GraphCanvas, PrintDrawsTheFrameLayoutOnThePrinterOnly) {
     printer.SetTextSize(30);
     EXPECT_EQ(Err([&] { g.PrintGraph(&printer); }), "ReDrawAll: Graph has not been defined");
     EXPECT_EQ(std::tuple(g.GX, g.Printing, printer.TextSize()), std::tuple(frame, false, 12));
-    g.DefineGraph(0, 1, 0, 1);
+
+    const std::string defined = o.Drawn([&] { g.DefineGraph(-2, 3, 0, 20000); });
+    o.screen.Clear();
+    std::size_t copiesBefore = 99;
+    g.DrawContent = [&] { copiesBefore = o.screen.Calls().size(); };
+    EXPECT_EQ(o.Drawn([&] { g.ReDrawAll(); }), defined);
+    EXPECT_EQ(std::tuple(copiesBefore, o.screen.Calls().size()), std::tuple(1u, 2u));
+
     o.screen.Clear();
     o.F().Clear();
-    int onPrinter = 0;
-    g.DrawContent = [&] { onPrinter += g.GX == &printer && g.Printing; };
+    int drawn = 0;
+    g.DrawContent = [&] { drawn += g.GX == &printer && g.Printing; };
     g.PrintGraph(nullptr);
     printer.Clear();
     g.PrintGraph(&printer);
-    EXPECT_EQ(std::tuple(onPrinter, printer.Ops().at(0), o.F().Calls().size(), o.screen.Calls().size()),
+    EXPECT_EQ(std::tuple(drawn, printer.Ops().at(0), o.F().Calls().size(), o.screen.Calls().size()),
               std::tuple(1, "FillRect 0 0 500 300", 0u, 0u));
     EXPECT_EQ(std::tuple(g.GX, g.Printing), std::tuple(frame, false));
     g.UpdateScreen();
     EXPECT_EQ(o.screen.Calls().size(), 1u);
-}
 
-} // namespace
+    g.SetFontInfo("Helvetica", 14, true, false);
+    g.SetColor(kRed);
+    g.DrawContent = [&] { ++drawn; };
+    const int pictures = o.fake.platform.picturesMade;
+    g.SetBounds(0, 0, 600, 400);
+    g.HandleResize();
+    EXPECT_EQ(std::tuple(o.fake.platform.picturesMade, drawn, StyleOf(*g.GX), g.GX->ForeColor()),
+              std::tuple(pictures + 1, 2, "Helvetica 14 bold", kRed));
+    EXPECT_EQ(std::tuple(g.GX, o.F().Ops().at(0), o.screen.Ops().back()),
+              std::tuple(g.GXP->Graphics(), "FillRect 0 0 600 400", "DrawPicture 0 0 600 400 0 0 600 400"));
+    bool released = false;
+    g.Close = [&] { released = !g.GXP && !g.GX; };
+    g.Event_Close();
+    g.HandleResize();
+    EXPECT_EQ(std::tuple(released, g.GX != nullptr, drawn), std::tuple(true, true, 3));
+}

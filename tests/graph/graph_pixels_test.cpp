@@ -1,19 +1,12 @@
-// Plots and SStrings rendered through Qt, whose real fonts the layout only measures: frame lines,
-// ticks, a tick label and a curve land on the pixels the mapping computed, and text where its anchor
-// puts it.
+// A plot rendered through Qt, whose real fonts the layout only measures: frame lines, ticks, a tick
+// label and a curve land on the pixels that the mapping computed.
 
 #include "tests/graph/opened_graph.h"
-#include "toolkit/picture.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
-#include <tuple>
 
 namespace {
-
-using namespace testing_graph;
 
 // The columns and rows from (x1, y1) to (x2, y2) that hold any ink: left, top, right, bottom.
 std::array<int, 4> InkIn(const tk::Picture& picture, int x1, int y1, int x2, int y2) {
@@ -60,32 +53,6 @@ TEST(PlotPixels, FrameLinesTicksALabelAndACurveLandOnTheMappedPixels) {
     const int midX = (left + g.XCoord(-0.5)) / 2, midY = (bottom + g.YCoord(-0.4)) / 2;
     EXPECT_GE(InkIn(frame, midX - 1, midY - 1, midX + 1, midY + 1)[2], 0);
     EXPECT_EQ(InkIn(frame, left + 1, top + 1, zero, g.YCoord(0))[2], -1);
-}
-
-// "Hello" has no descenders: its ink ends just above the baseline, and its capitals rise well within
-// a line height above it. Anchor 1 puts the baseline at y, the left end at x; 9 the block's top
-// right corner.
-TEST(SStringPixels, InkLiesAtTheAnchoredPointOfTheBlock) {
-    const int x = 150, y = 100;
-    for (int anchor : {1, 9}) {
-        const auto picture = tk::NewPicture(300, 200, 32);
-        Graph g;
-        g.GX = picture->Graphics();
-        g.SetFontInfo("System", 12, false, false);
-        const std::string hello = g.SetSString("Hello");
-        g.DrawSString(hello, x, y, anchor);
-        const auto [left, top, right, bottom] = InkIn(*picture, 0, 0, 299, 199);
-        const int width = g.GetSSWidth(hello), lineHeight = g.GetSSHeight(hello);
-        ASSERT_TRUE(width > 20 && lineHeight > 8 && right >= 0) << anchor;
-        EXPECT_LE(right - left + 1, width + 2);
-        if (anchor == 1)
-            EXPECT_TRUE(left >= x - 1 && left <= x + 2 && bottom <= y && bottom >= y - 2)
-                << left << " " << bottom;
-        else
-            EXPECT_TRUE(right <= x && right >= x - 3 && top >= y && bottom <= y + lineHeight - 2 &&
-                        bottom >= y + lineHeight - 4)
-                << right << " " << top << " " << bottom;
-    }
 }
 
 } // namespace

@@ -6,22 +6,25 @@
 #include "graph/graph.h"
 #include "tests/support/fake_platform.h"
 
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
 #include <limits>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
-
-namespace testing_graph {
 
 using Ops = std::vector<std::string>;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr tk::Color kBlack = tk::RGB(0, 0, 0), kWhite = tk::RGB(255, 255, 255), kRed = tk::RGB(255, 0, 0);
 
-inline std::string Join(const Ops& items) {
+inline std::string Join(const Ops& items, const std::string& separator = "; ") {
     std::string joined;
-    for (const auto& item : items)
-        joined += (joined.empty() ? "" : "; ") + item;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        joined += (i ? separator : "") + items[i];
     return joined;
 }
 
@@ -31,15 +34,6 @@ inline std::string StyleOf(const std::string& font, int size, bool bold, bool it
 }
 inline std::string StyleOf(const tk::Graphics& g) {
     return StyleOf(g.TextFont(), g.TextSize(), g.Bold(), g.Italic());
-}
-
-// "'b' 107 46 System 9; ...": the strings among the calls, with their positions and styles.
-inline std::string Texts(const fake::CallLog& calls) {
-    Ops texts;
-    for (const auto& c : calls)
-        if (c.op == "DrawString")
-            texts.push_back(c.ToString().substr(11) + " " + StyleOf(c.font, c.size, c.bold, c.italic));
-    return Join(texts);
 }
 
 // The message of the GraphError that `action` raises, or "" when it raises none.
@@ -69,15 +63,22 @@ struct Opened {
     }
     fake::RecordingGraphics& F() { return *fake.platform.lastPicture->Recorder(); }
     // The frame's calls that `draw` makes, all of them or those of one op.
-    template <class Draw> std::string Drawn(Draw draw, const std::string& op = "") {
+    std::string Drawn(const std::function<void()>& draw, const std::string& op = "") {
         F().Clear();
         draw();
         return Join(op.empty() ? F().Ops() : F().Ops(op));
+    }
+    // "'b' 107 46 System 9; ...": the strings that `draw` puts in the frame, with positions and styles.
+    std::string Texts(const std::function<void()>& draw) {
+        Drawn(draw);
+        Ops texts;
+        for (const auto& c : F().Calls())
+            if (c.op == "DrawString")
+                texts.push_back(c.ToString().substr(11) + " " + StyleOf(c.font, c.size, c.bold, c.italic));
+        return Join(texts);
     }
 
     fake::ScopedFakePlatform fake;
     fake::RecordingGraphics screen; // what is drawn on the screen at once
     Graph g;
 };
-
-} // namespace testing_graph
