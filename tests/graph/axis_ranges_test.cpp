@@ -8,22 +8,18 @@
 using ::testing::DoubleEq;
 using ::testing::Pointwise;
 using Doubles = std::vector<double>;
+using AxisRanges = GraphTest;
 
-TEST(AxisSteps, SpacingIsHeldBetween3And31KeepingTheOptionBitsAndStepsFollow125) {
-    Graph g;
+// On 450 pixels with spacing 7. Tick index -5 is a minor step of 0.02 (major 0.1), -4 of 0.05 (major
+// 0.2), -3 of 0.1 (major 0.5), -2 of 0.2 (major 1), -1 of 0.5 (major 2, here in thousands).
+TEST_F(AxisRanges, AnAxisGetsItsPowerStepAndRangeOrIsRefusedAndLeftAsItWas) {
     for (const auto& [asked, kept] : {std::pair(2, 3), {31, 31}, {32, 31}}) {
-        g.XFlags = 0x3FFF; // the option bits are kept; the old spacing and the bits above them go
+        g.XFlags = 0x3FFF; // the option bits stay; the old spacing and the bits above them go
         g.SetXTixPix(asked);
         EXPECT_EQ(g.XFlags, 0x1E0 | kept) << asked;
     }
     for (const auto& [index, step] : {std::pair(0, 1.0), {1, 2.0}, {2, 5.0}, {3, 10.0}, {-1, 0.5}, {-3, 0.1}})
         EXPECT_DOUBLE_EQ(g.zTickSize(index), step) << index;
-}
-
-// On 450 pixels with spacing 7. Tick index -5 is a minor step of 0.02 (major 0.1), -4 of 0.05 (major
-// 0.2), -3 of 0.1 (major 0.5), -2 of 0.2 (major 1), -1 of 0.5 (major 2, here in thousands).
-TEST(AxisDefinition, ChoosesPowerStepAndRangeOrRefusesLeavingTheAxisAsItWas) {
-    Graph g;
     std::tie(g.InvLog10, g.XFlags, g.YFlags, g.GWidth, g.GHeight) =
         std::tuple(1 / std::log(10.0), 231, 231, 450, 450);
     // The requested range and adjust, then the power, tick index, range and pixels a unit.
@@ -52,7 +48,6 @@ TEST(AxisDefinition, ChoosesPowerStepAndRangeOrRefusesLeavingTheAxisAsItWas) {
         {0, 1e-320, "from 0 to 1e-320 is too wide or too narrow to scale."},
         {1e12, 1e12 + 1, "from 1e+12 to 1000000000001 is too narrow for its distance from zero."},
     };
-    g.SetXAdjust(true);
     g.zDefineXAxis(0, 1);
     for (const auto& [lo, hi, message] : refused) {
         EXPECT_EQ(Err([&] { g.zDefineXAxis(lo, hi); }), std::string("zDefineXAxis: x axis ") + message);
@@ -65,15 +60,14 @@ TEST(AxisDefinition, ChoosesPowerStepAndRangeOrRefusesLeavingTheAxisAsItWas) {
     g.zDefineYAxis(-1, 1);
     EXPECT_EQ(std::tuple(g.YTickN, g.YMin, g.YMax, g.YVToPix), std::tuple(-2, -1.0, 1.0, 100.0));
     EXPECT_EQ(Err([&] { g.zDefineYAxis(1, 1); }), "zDefineYAxis: y axis range is 0");
-    g.GWidth = 0;
-    g.GHeight = -3;
-    EXPECT_EQ(Err([&] { g.zDefineXAxis(1, 1); }), "zDefineXAxis: Graph Width is undefined.");
-    EXPECT_EQ(Err([&] { g.zDefineYAxis(1, -1); }), "zDefineYAxis: Graph Height is undefined.");
+    std::tie(g.GWidth, g.GHeight) = std::tuple(0, -3);
+    EXPECT_EQ(Err([&] { g.zDefineXAxis(1, 1); }) + " " + Err([&] { g.zDefineYAxis(1, -1); }),
+              "zDefineXAxis: Graph Width is undefined. zDefineYAxis: Graph Height is undefined.");
 }
 
 // Fixed metrics: a title or label "ab" at size 12 is 12 high, "abc" is 21 wide; y tick labels "0.0"
 // and "1.0" in Helvetica 9 are 16 wide, "-1.0" 21.
-TEST(GraphRectangle, MarginsFollowTitleLabelsAndTicksDownToTheSmallestRectangle) {
+TEST_F(AxisRanges, MarginsFollowTitleLabelsAndTicksDownToTheSmallestRectangle) {
     // Title, x label, y label, ticks; then the rectangle's top, left, height and width in 500 x 400.
     const std::tuple<const char*, const char*, const char*, bool, int, int, int, int> cases[] = {
         {"", "", "", false, 16, 16, 400 - 16 - 16, 500 - 16 - 16},
@@ -82,17 +76,16 @@ TEST(GraphRectangle, MarginsFollowTitleLabelsAndTicksDownToTheSmallestRectangle)
         {"T", "ab", "abc", true, 12 + 16, 21 + 16 + 24, 400 - 28 - 42, 500 - 61 - 16},
     };
     for (const auto& [title, xLabel, yLabel, ticks, top, left, height, width] : cases) {
-        Opened o(500, 400);
-        o.g.SetTitle(title);
-        o.g.SetXLabel(xLabel);
-        o.g.SetYLabel(yLabel);
-        SetAllTicks(o.g, ticks);
-        o.g.DefineGraph(0, 1, 0, 1);
-        EXPECT_EQ(std::tuple(o.g.GTop, o.g.GLeft, o.g.GHeight, o.g.GWidth),
-                  std::tuple(top, left, height, width));
+        Open(500, 400);
+        g.SetTitle(title);
+        g.SetXLabel(xLabel);
+        g.SetYLabel(yLabel);
+        SetAllTicks(ticks);
+        g.DefineGraph(0, 1, 0, 1);
+        EXPECT_EQ(std::tuple(g.GTop, g.GLeft, g.GHeight, g.GWidth), std::tuple(top, left, height, width));
     }
-    // The frame and the y minimum; then the message and the rectangle's width and height. Without
-    // ticks on x, 300 - 16 - 22 = 262 high; with "-1.0" on y, 161 - 45 - 16 = 100 wide.
+    // The frame and the y minimum; then the message and the rectangle's width and height, nothing
+    // drawn when refused. 300 - 16 - 22 = 262 high; with "-1.0" on y, 161 - 45 - 16 = 100 wide.
     const std::tuple<int, int, double, std::string, int, int> refused[] = {
         {300, 137, 0, "zDefineGRect: Graph is not tall enough.", 0, 0},
         {300, 138, 0, "", 244, 100},
@@ -100,17 +93,17 @@ TEST(GraphRectangle, MarginsFollowTitleLabelsAndTicksDownToTheSmallestRectangle)
         {161, 300, -1, "", 100, 262},
     };
     for (const auto& [frameWidth, frameHeight, yMin, message, width, height] : refused) {
-        Opened o(frameWidth, frameHeight);
+        Open(frameWidth, frameHeight);
         std::string error;
-        const std::string drawn = o.Drawn([&] { error = Err([&] { o.g.DefineGraph(0, 1, yMin, 1); }); });
-        EXPECT_EQ(std::tuple(error, o.g.GWidth, o.g.GHeight, drawn.empty()),
+        const std::string drawn = Drawn([&] { error = Err([&] { g.DefineGraph(0, 1, yMin, 1); }); });
+        EXPECT_EQ(std::tuple(error, g.GWidth, g.GHeight, drawn.empty()),
                   std::tuple(message, width, height, !message.empty()));
     }
 }
 
 // The axis with more pixels a unit is redefined for the other's scale, and the rectangle shrinks
 // along it about its centre; the frame rectangle is drawn with the rectangle's own size.
-TEST(EqualScale, MatchesTheFinerAxisToTheCoarserAroundTheCentreAndNeverGrowsTheRectangle) {
+TEST_F(AxisRanges, EqualScaleMatchesTheFinerAxisToTheCoarserAroundTheCentreAndNeverGrowsTheRectangle) {
     // The frame and the range; then x and y, the rectangle drawn, and the scale.
     const std::tuple<int, int, double, double, Doubles, std::string, double> cases[] = {
         // 300 x 200 at (45, 16): x, at 150, is redefined for -0.75 to 0.75 and adjusted to -0.8 to 0.8.
@@ -124,30 +117,21 @@ TEST(EqualScale, MatchesTheFinerAxisToTheCoarserAroundTheCentreAndNeverGrowsTheR
         {300, 300, 5, 11, {5, 11, 5, 11}, "DrawRect 34 22 250 250", 250 / 6.0},
     };
     for (const auto& [frameWidth, frameHeight, min, max, ranges, rectangle, scale] : cases) {
-        Opened o(frameWidth, frameHeight);
-        Graph& g = o.g;
-        EXPECT_EQ(o.Drawn([&] { g.DefSqGraph(min, max); }, "DrawRect"), rectangle);
+        Open(frameWidth, frameHeight);
+        EXPECT_EQ(Drawn([&] { g.DefSqGraph(min, max); }, "DrawRect"), rectangle);
         EXPECT_THAT((Doubles{g.XMin, g.XMax, g.YMin, g.YMax}), Pointwise(DoubleEq(), ranges));
         EXPECT_EQ(std::tuple(g.XVtoPix, g.YVToPix), std::tuple(scale, scale));
     }
     // Ends far from zero widen x by their own magnitude, far beyond the scale of y: it is narrowed back.
-    for (const auto& [min, adjust] : {std::pair(10.0, true), {1e6, false}}) {
-        Opened o(1000, 300);
-        Graph& g = o.g;
-        g.SetXAdjust(adjust);
-        g.SetYAdjust(adjust);
-        g.DefSqGraph(min, min + 1);
-        EXPECT_TRUE(g.GWidth > 0 && g.GLeft >= 16 && g.GLeft + g.GWidth <= 984 &&
-                    g.XVtoPix * (g.XMax - g.XMin) <= g.GWidth + 1)
-            << min;
-    }
+    Open(1000, 300);
+    g.DefSqGraph(10, 11);
+    EXPECT_TRUE(g.GLeft >= 16 && g.GLeft + g.GWidth <= 984 && g.XVtoPix * (g.XMax - g.XMin) <= g.GWidth + 1);
 }
 
 // The graph rectangle is 450 x 200 at (40, 16); both axes get the same range.
-TEST(Mapping, ValuesGoToTheNearestPixelWithinATolerancePixelsBackExcludingEndsOfZero) {
-    Graph g;
+TEST_F(AxisRanges, ValuesGoToTheNearestPixelWithinATolerancePixelsBackExcludingEndsOfZero) {
     std::tie(g.GLeft, g.GTop, g.GWidth, g.GHeight) = std::tuple(40, 16, 450, 200);
-    const auto setRange = [&g](double min, double max) {
+    const auto setRange = [&](double min, double max) {
         std::tie(g.XMin, g.YMin, g.XMax, g.YMax, g.RErr) = std::tuple(min, min, max, max, false);
         std::tie(g.XVtoPix, g.YVToPix) = std::tuple(450 / (max - min), 200 / (max - min));
     };

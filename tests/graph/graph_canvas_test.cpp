@@ -3,9 +3,9 @@
 
 #include "tests/graph/opened_graph.h"
 
-TEST(GraphCanvas, OpensInOrderWithEveryDefaultSetBeforeTheOwnerSeesTheGraph) {
-    Opened o(500, 300, false);
-    Graph& g = o.g;
+using GraphCanvas = GraphTest;
+
+TEST_F(GraphCanvas, OpensInOrderWithEveryDefaultSetBeforeTheOwnerSeesTheGraph) {
     // Left from an earlier opening: all of it is reset.
     g.RErr = g.Printing = g.HasGrid = true;
     g.GWidth = g.GHeight = g.GLeft = g.GTop = g.PrevCurvH = g.PrevCurvV = 5;
@@ -14,7 +14,10 @@ TEST(GraphCanvas, OpensInOrderWithEveryDefaultSetBeforeTheOwnerSeesTheGraph) {
     tk::ScrollBar bar;
     Ops events;
     const auto logged = [&events](const char* name, auto answer) {
-        return [&events, name, answer] { return events.push_back(name), answer; };
+        return [&events, name, answer] {
+            events.push_back(name);
+            return answer;
+        };
     };
     g.ScrollQueryV = logged("ScrollQueryV", &bar);
     g.ScrollQueryH = logged("ScrollQueryH", &bar);
@@ -23,7 +26,7 @@ TEST(GraphCanvas, OpensInOrderWithEveryDefaultSetBeforeTheOwnerSeesTheGraph) {
     g.DepthQuery = logged("DepthQuery", 8);
     g.Open = [&] {
         events.push_back("Open");
-        EXPECT_EQ(std::tuple(Join(o.F().Ops()), o.F().Calls()[0].color, o.screen.Calls().size()),
+        EXPECT_EQ(std::tuple(Join(F().Ops()), F().Calls()[0].color, screen.Calls().size()),
                   std::tuple("FillRect 0 0 500 300", kWhite, 0u));
         EXPECT_FALSE(g.RErr || g.Printing || g.HasGrid);
         EXPECT_EQ(g.GWidth + g.GHeight + g.GLeft + g.GTop + g.PrevCurvH + g.PrevCurvV + g.XMax + g.YMin +
@@ -33,10 +36,10 @@ TEST(GraphCanvas, OpensInOrderWithEveryDefaultSetBeforeTheOwnerSeesTheGraph) {
                              g.TickFSize, g.GXP->Depth()),
                   std::tuple("", 231, 231, "System 12", "System", 9, 8));
     };
-    g.Event_Open();
+    Open(500, 300);
     EXPECT_EQ(Join(events), "ScrollQueryV; ScrollQueryH; HeightQuery; WidthQuery; DepthQuery; Open");
-    EXPECT_EQ(Join(o.screen.Ops()), "DrawPicture 0 0 500 300 0 0 500 300");
-    // The frame is as wide as the control, whatever the owner says, without a horizontal bar.
+    EXPECT_EQ(Join(screen.Ops()), "DrawPicture 0 0 500 300 0 0 500 300");
+    // Without a horizontal bar the frame is as wide as the control, whatever the owner says.
     g.ScrollQueryH = [] { return nullptr; };
     g.WidthQuery = [] { return 800; };
     g.HeightQuery = [] { return 450; };
@@ -46,10 +49,9 @@ TEST(GraphCanvas, OpensInOrderWithEveryDefaultSetBeforeTheOwnerSeesTheGraph) {
     EXPECT_EQ(std::tuple(g.GXP->Width(), g.GXP->Height(), g.GXP->Depth()), std::tuple(500, 450, 32));
 }
 
-TEST(GraphCanvas, FrameThatCannotBeMadeIsAGraphErrorNamingTheOperation) {
-    Opened o(500, 300);
-    fake::FakePlatform& platform = o.fake.platform;
-    // No picture at all, or one without a context; on resizing or on opening, which tells no one.
+TEST_F(GraphCanvas, FrameThatCannotBeMadeIsAGraphErrorNamingTheOperation) {
+    fake::FakePlatform& platform = fake.platform;
+    // No picture at all, or one without a context; on resizing, or on opening, which tells no one.
     const std::tuple<bool, bool, const char*> cases[] = {
         {true, false, "Graph.Open: Picture Initialization Failure"},
         {false, false, "Graph.Open: GX Initialization Failure"},
@@ -58,20 +60,20 @@ TEST(GraphCanvas, FrameThatCannotBeMadeIsAGraphErrorNamingTheOperation) {
     };
     for (const auto& [noPicture, resize, message] : cases) {
         platform.failPictures = platform.picturesWithoutGraphics = false;
-        o.g.Open = nullptr;
-        o.g.Event_Open();
-        o.g.Open = [] { ADD_FAILURE() << "told"; };
+        g.Open = nullptr;
+        Open(500, 300);
+        g.Open = [] { ADD_FAILURE() << "told"; };
         std::tie(platform.failPictures, platform.picturesWithoutGraphics) = std::tuple(noPicture, !noPicture);
-        o.screen.Clear();
-        EXPECT_EQ(Err([&] { resize ? o.g.HandleResize() : o.g.Event_Open(); }), message);
-        EXPECT_TRUE(o.screen.Calls().empty()) << message;
+        screen.Clear();
+        EXPECT_EQ(Err([&] { resize ? g.HandleResize() : g.Event_Open(); }), message);
+        EXPECT_TRUE(screen.Calls().empty()) << message;
     }
 }
 
-// Without a frame, whether closed or opened while pictures cannot be made, once a graph was defined
-// or before, operations raise NilObjectException whether their arguments are in range (0.5) or not
-// (5), rather than drawing on a context that is gone; painting shows nothing.
-TEST(NilTarget, OperationsThatDrawDefineOrRedrawRaiseNilObjectWithoutAFrame) {
+// Without a frame, whether closed after a definition, or opened while pictures cannot be made after
+// a definition or before any, operations raise NilObjectException whether their arguments are in
+// range (0.5) or not (5), rather than drawing on a context that is gone; painting shows nothing.
+TEST_F(GraphCanvas, OperationsThatDrawDefineOrRedrawRaiseNilObjectWithoutAFrame) {
     const std::function<void(Graph&, double)> operations[] = {
         [](Graph& g, double v) { g.DrawLine(v, v, v, 0.1); },
         [](Graph& g, double v) { g.DrawPoint(v, v); },
@@ -88,102 +90,95 @@ TEST(NilTarget, OperationsThatDrawDefineOrRedrawRaiseNilObjectWithoutAFrame) {
         [](Graph& g, double) { g.UpdateScreen(); },
         [](Graph& g, double) { g.GetContent(); },
     };
-    for (const auto& [defineFirst, close] : {std::pair(true, true), {false, false}, {true, false}})
-        for (std::size_t i = 0; i < std::size(operations); ++i)
-            for (double v : {0.5, 5.0}) {
-                Opened o(500, 300, defineFirst);
-                if (defineFirst)
-                    o.g.DefineGraph(0, 1, 0, 1);
-                o.fake.platform.failPictures = true;
-                if (close)
-                    o.g.Event_Close();
-                else
-                    EXPECT_THROW(o.g.Event_Open(), GraphError);
-                EXPECT_THROW(operations[i](o.g, v), tk::NilObjectException)
-                    << i << " at " << v << ", defined " << defineFirst << ", closed " << close;
-                fake::RecordingGraphics painted;
-                o.g.Event_Paint(painted);
-                EXPECT_TRUE(painted.Calls().empty());
+    for (const auto& [defineFirst, close] : {std::pair(true, true), {true, false}, {false, false}})
+        for (std::size_t i = 0; i < 2 * std::size(operations); ++i) {
+            Graph graph;
+            graph.SetBounds(0, 0, 500, 300);
+            graph.AttachPeer(std::make_unique<fake::FakeCanvasPeer>());
+            fake.platform.failPictures = false;
+            if (defineFirst) {
+                graph.Event_Open();
+                graph.DefineGraph(0, 1, 0, 1);
             }
+            fake.platform.failPictures = true;
+            EXPECT_EQ(Err([&] { close ? graph.Event_Close() : graph.Event_Open(); }),
+                      close ? "" : "Graph.Open: Picture Initialization Failure");
+            EXPECT_THROW(operations[i / 2](graph, i % 2 ? 5 : 0.5), tk::NilObjectException)
+                << i << defineFirst << close;
+            EXPECT_NO_THROW(graph.Event_Paint(screen));
+        }
 }
 
 // A bar whose frame fits is disabled, keeping its value and maximum, and its offset goes back to 0;
 // with both bars, resizing keeps the frame as it is.
-TEST(GraphCanvas, FrameLargerThanTheControlIsScrolledAndPaintedFromTheOffsets) {
-    Opened o(500, 300, false);
-    Graph& g = o.g;
+TEST_F(GraphCanvas, FrameLargerThanTheControlIsScrolledAndPaintedFromTheOffsets) {
     tk::ScrollBar barH, barV;
     g.ScrollQueryH = [&] { return &barH; };
     g.ScrollQueryV = [&] { return &barV; };
     g.WidthQuery = [] { return 800; };
     g.HeightQuery = [] { return 450; };
-    g.Event_Open();
+    Open(500, 300);
     for (const auto& [bar, maximum] : {std::pair(&barH, 300), {&barV, 150}})
         EXPECT_EQ(
             std::tuple(bar->Enabled(), bar->Minimum(), bar->Maximum(), bar->LineStep(), bar->PageStep()),
             std::tuple(true, 0, maximum, 10, 50));
-    o.screen.Clear();
-    o.F().Clear();
+    screen.Clear();
+    F().Clear();
     g.HandleHScroll(120);
     g.HandleVScroll(30);
-    fake::RecordingGraphics painted;
-    g.Event_Paint(painted);
-    EXPECT_EQ(Join(o.screen.Ops()) + "; " + Join(painted.Ops()),
+    g.Event_Paint(screen);
+    EXPECT_EQ(Join(screen.Ops()),
               "DrawPicture 0 0 500 300 120 0 500 300; DrawPicture 0 0 500 300 120 30 500 300; "
               "DrawPicture 0 0 500 300 120 30 500 300");
     barV.SetValue(100);
-    const int pictures = o.fake.platform.picturesMade;
+    const int pictures = fake.platform.picturesMade;
     g.SetBounds(0, 0, 600, 450);
     g.HandleResize();
     EXPECT_EQ(std::tuple(g.ScPixH, barH.Enabled(), barH.Maximum(), g.ScPixV, barV.Enabled(), barV.Value(),
                          barV.Maximum()),
               std::tuple(120, true, 200, 0, false, 100, 150));
-    EXPECT_EQ(std::tuple(o.fake.platform.picturesMade, o.F().Calls().size(), o.screen.Ops().back()),
+    EXPECT_EQ(std::tuple(fake.platform.picturesMade, F().Calls().size(), screen.Ops().back()),
               std::tuple(pictures, 0u, "DrawPicture 0 0 600 450 120 0 600 450"));
 }
 
 // Redrawing shows the frame before and after the owner draws. Printing draws the frame's layout on
 // the printer only, and however it ends the frame's context is the target again. Resizing without
-// bars redraws into a new frame in the owner's style; closing releases the frame before the owner is
-// told.
-TEST(GraphCanvas, RedrawsPrintsResizesAndCloses) {
-    Opened o(500, 300);
-    Graph& g = o.g;
+// bars redraws into a new frame in the owner's style; closing releases the frame before telling the
+// owner.
+TEST_F(GraphCanvas, RedrawsPrintsResizesAndCloses) {
+    Open(500, 300);
     tk::Graphics* const frame = g.GX;
     fake::RecordingGraphics printer;
     printer.SetTextSize(30);
     EXPECT_EQ(Err([&] { g.PrintGraph(&printer); }), "ReDrawAll: Graph has not been defined");
     EXPECT_EQ(std::tuple(g.GX, g.Printing, printer.TextSize()), std::tuple(frame, false, 12));
-
-    const std::string defined = o.Drawn([&] { g.DefineGraph(-2, 3, 0, 20000); });
-    o.screen.Clear();
+    const std::string defined = Drawn([&] { g.DefineGraph(-2, 3, 0, 20000); });
+    screen.Clear();
     std::size_t copiesBefore = 99;
-    g.DrawContent = [&] { copiesBefore = o.screen.Calls().size(); };
-    EXPECT_EQ(o.Drawn([&] { g.ReDrawAll(); }), defined);
-    EXPECT_EQ(std::tuple(copiesBefore, o.screen.Calls().size()), std::tuple(1u, 2u));
-
-    o.screen.Clear();
-    o.F().Clear();
+    g.DrawContent = [&] { copiesBefore = screen.Calls().size(); };
+    EXPECT_EQ(Drawn([&] { g.ReDrawAll(); }), defined);
+    EXPECT_EQ(std::tuple(copiesBefore, screen.Calls().size()), std::tuple(1u, 2u));
+    screen.Clear();
+    F().Clear();
     int drawn = 0;
     g.DrawContent = [&] { drawn += g.GX == &printer && g.Printing; };
     g.PrintGraph(nullptr);
     printer.Clear();
     g.PrintGraph(&printer);
-    EXPECT_EQ(std::tuple(drawn, printer.Ops().at(0), o.F().Calls().size(), o.screen.Calls().size()),
-              std::tuple(1, "FillRect 0 0 500 300", 0u, 0u));
-    EXPECT_EQ(std::tuple(g.GX, g.Printing), std::tuple(frame, false));
+    EXPECT_EQ(
+        std::tuple(drawn, printer.Ops().at(0), F().Calls().size(), screen.Calls().size(), g.GX, g.Printing),
+        std::tuple(1, "FillRect 0 0 500 300", 0u, 0u, frame, false));
     g.UpdateScreen();
-    EXPECT_EQ(o.screen.Calls().size(), 1u);
-
+    EXPECT_EQ(screen.Calls().size(), 1u);
     g.SetFontInfo("Helvetica", 14, true, false);
     g.SetColor(kRed);
     g.DrawContent = [&] { ++drawn; };
-    const int pictures = o.fake.platform.picturesMade;
+    const int pictures = fake.platform.picturesMade;
     g.SetBounds(0, 0, 600, 400);
     g.HandleResize();
-    EXPECT_EQ(std::tuple(o.fake.platform.picturesMade, drawn, StyleOf(*g.GX), g.GX->ForeColor()),
+    EXPECT_EQ(std::tuple(fake.platform.picturesMade, drawn, StyleOf(*g.GX), g.GX->ForeColor()),
               std::tuple(pictures + 1, 2, "Helvetica 14 bold", kRed));
-    EXPECT_EQ(std::tuple(g.GX, o.F().Ops().at(0), o.screen.Ops().back()),
+    EXPECT_EQ(std::tuple(g.GX, F().Ops().at(0), screen.Ops().back()),
               std::tuple(g.GXP->Graphics(), "FillRect 0 0 600 400", "DrawPicture 0 0 600 400 0 0 600 400"));
     bool released = false;
     g.Close = [&] { released = !g.GXP && !g.GX; };

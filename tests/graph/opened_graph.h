@@ -46,20 +46,18 @@ template <class Action> std::string Err(Action action) {
     return "";
 }
 
-inline void SetAllTicks(Graph& g, bool on) {
-    g.SetXMajTix(on);
-    g.SetXMinTix(on);
-    g.SetYMajTix(on);
-    g.SetYMinTix(on);
-}
-
-// A Graph of the given size, opened unless asked not to.
-struct Opened {
-    Opened(int width, int height, bool open = true) {
+class GraphTest : public ::testing::Test {
+protected:
+    GraphTest() { g.AttachPeer(std::make_unique<fake::FakeCanvasPeer>(screen.Log())); }
+    void Open(int width, int height) {
         g.SetBounds(0, 0, width, height);
-        g.AttachPeer(std::make_unique<fake::FakeCanvasPeer>(screen.Log()));
-        if (open)
-            g.Event_Open();
+        g.Event_Open();
+    }
+    void SetAllTicks(bool on) {
+        g.SetXMajTix(on);
+        g.SetXMinTix(on);
+        g.SetYMajTix(on);
+        g.SetYMinTix(on);
     }
     fake::RecordingGraphics& F() { return *fake.platform.lastPicture->Recorder(); }
     // The frame's calls that `draw` makes, all of them or those of one op.

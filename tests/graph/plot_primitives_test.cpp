@@ -3,9 +3,10 @@
 
 #include "tests/graph/opened_graph.h"
 
-class Primitives : public ::testing::Test, protected Opened {
+class Primitives : public GraphTest {
 protected:
-    Primitives() : Opened(500, 300) {
+    Primitives() {
+        Open(500, 300);
         std::tie(g.GLeft, g.GTop, g.GWidth, g.GHeight, g.XMax, g.XVtoPix) =
             std::tuple(10, 20, 400, 200, 400, 1);
         SetYRange(0, 200);
