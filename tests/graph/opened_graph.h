@@ -9,6 +9,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <functional>
 #include <limits>
 #include <memory>
@@ -16,6 +18,11 @@
 #include <tuple>
 #include <vector>
 
+using ::testing::DoubleEq;
+using ::testing::EndsWith;
+using ::testing::Pointwise;
+using ::testing::StartsWith;
+using Doubles = std::vector<double>;
 using Ops = std::vector<std::string>;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -66,7 +73,7 @@ protected:
         draw();
         return Join(op.empty() ? F().Ops() : F().Ops(op));
     }
-    // "'b' 107 46 System 9; ...": the strings that `draw` puts in the frame, with positions and styles.
+    // "'b' 107 46 System 9; ...": the strings that `draw` puts in the frame.
     std::string Texts(const std::function<void()>& draw) {
         Drawn(draw);
         Ops texts;

@@ -1,50 +1,44 @@
-// Styled strings in System 12: measuring markup into SStrings, reading their headers, drawing them,
-// and the font setters. A character is 0.6 x size wide (7.2 at 12, 5.4 at 9), a line `size` high.
+// Styled strings in System 12: a character is 7.2 wide, 5.4 at 9.
 
 #include "tests/graph/opened_graph.h"
-
-namespace {
-
-// An SString header given item by item, behind its ".".
-std::string Header(std::initializer_list<int> items) {
-    std::string header = ".";
-    for (int item : items)
-        header += char(item);
-    return header;
-}
-
-} // namespace
 
 class SStringTest : public GraphTest {
 protected:
     SStringTest() { Open(300, 200); }
-    // The strings that drawing s at (100, 50) puts down.
-    std::string Put(const std::string& s, int anchor = 0) {
-        return Texts([&] { g.DrawSString(s, 100, 50, anchor); });
+    // An SString header given item by item, behind its ".".
+    static std::string Header(std::initializer_list<int> items) {
+        std::string header = ".";
+        for (int item : items)
+            header += char(item);
+        return header;
     }
     std::string Measured(const std::string& markup) {
         const std::string s = g.SetSString(markup);
         return std::to_string(g.GetSSWidth(s)) + " x " + std::to_string(g.GetSSHeight(s));
     }
+    // The strings that drawing s at (100, 50) puts down.
+    std::string Put(const std::string& s, int anchor = 0) {
+        return Texts([&] { g.DrawSString(s, 100, 50, anchor); });
+    }
 };
 
-// The pen is truncated after each segment: five of 7.2 make 35, not 36. The line height is sampled
-// at the first text after the start or a change of font or size: a script is no font change, but one
-// open at the first text is what that text samples; the closing space and escaped characters sample
-// nothing. Italic moves the pen on opening a script only. A string starting with "." is markup until
-// it has been measured.
+// The pen is truncated after each segment: five of 7.2 make 35. The line height is sampled at the
+// first text after the start or a change of font or size, in a script if one is open; the closing
+// space and escaped characters sample nothing. Italic moves the pen on opening a script only.
 TEST_F(SStringTest, HeaderRecordsTheLinesModuloTheirBytesAsMeasuredInTheStyleItNames) {
     const std::string three = g.SetSString("ab|abcd|a");
     EXPECT_EQ(three, Header({3, 12, 0, 28, 0, 14, 0, 28, 0, 7}) + "@System@#12#ab|abcd|a");
     EXPECT_EQ(std::tuple(g.GetSSWidth(three), g.GetSSHeight(three)), std::tuple(28, 36));
-    // The markup, its width and line height.
-    const std::pair<const char*, const char*> cases[] = {
-        {"a!a!a!a!a", "35 x 12"},   {"a_b_c", "19 x 12"},       {"^a", "5 x 9"},
-        {"^$ ", "7 x 0"},           {"&\u03B1", "7 x 0"},       {"@Helvetica", "0 x 0"},
-        {"a#24#b#12#c", "28 x 24"}, {"#19.6#aaaaa", "60 x 20"}, {"\\a^b^c", "21 x 12"},
-        {".5 m", "28 x 12"},
-    };
-    for (const auto& [markup, measured] : cases)
+    for (const auto& [markup, measured] : {std::pair("a!a!a!a!a", "35 x 12"),
+                                           {"a_b_c", "19 x 12"},
+                                           {"^a", "5 x 9"},
+                                           {"^$ ", "7 x 0"},
+                                           {"&\u03B1", "7 x 0"},
+                                           {"@Helvetica", "0 x 0"},
+                                           {"a#24#b#12#c", "28 x 24"},
+                                           {"#19.6#aaaaa", "60 x 20"},
+                                           {"\\a^b^c", "21 x 12"},
+                                           {".5 m", "28 x 12"}})
         EXPECT_EQ(Measured(markup), measured) << markup;
     g.SetFontInfo("Helvetica", 10, true, true);
     // 275 thin spaces and one letter at size 46 (27.6 wide): width 302 = 1 x 256 + 46, line height 46.
@@ -58,43 +52,41 @@ TEST_F(SStringTest, HeaderRecordsTheLinesModuloTheirBytesAsMeasuredInTheStyleItN
     EXPECT_EQ(g.GetSString(lines256), lines256) << "a header that counts no lines is not usable";
 }
 
-// A superscript is round(0.3 x 12) = 4 higher at round(0.72 x 12) = 9 points, a subscript as much
-// lower; "^", "_" or a space closes either. "$" switches to Symbol until the next "$" or a space.
-// Lines 14, 28 and 7 wide, 12 high, are each aligned by their own recorded width; "abc" is 21 wide,
-// so centred it starts round(10.5) = 11 left of x.
+// A script is round(0.3 x 12) = 4 off the baseline at round(0.72 x 12) = 9 points. Lines 14, 28 and
+// 7 wide are each aligned by their own width; "abc", 21 wide, centred starts round(10.5) = 11 left.
 TEST_F(SStringTest, DrawsEachSegmentWhereThePenIsInItsStyleAndEachAnchorPutsItsPointOfTheBlockOnXY) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"a^b^c", "'a' 100 50 System 12; 'b' 107 46 System 9; 'c' 112 50 System 12"},
-        {"a^b c", "'a' 100 50 System 12; 'b' 107 46 System 9; ' c' 112 50 System 12"},
-        {"a_b^c", "'a' 100 50 System 12; 'b' 107 54 System 9; 'c' 112 50 System 12"},
-        {"#24#a^b", "'a' 100 50 System 24; 'b' 114 43 System 17"},
-        {"^a|b", "'a' 100 46 System 9; 'b' 100 55 System 9"}, // the line height sampled at "a" is 9
-        {"@Helvetica@a$b$c$d e",
-         "'a' 100 50 Helvetica 12; 'b' 107 50 Symbol 12; 'c' 114 50 Helvetica 12; 'd' 121 50 Symbol 12; "
-         "' e' 128 50 Helvetica 12"},
-        {"a!b!c", "'a' 100 50 System 12; 'b' 107 50 System 12 bold; 'c' 114 50 System 12"},
-        {"\\a_b", "'a' 100 50 System 12 italic; 'b' 105 54 System 9 italic"},
-        {"a~b", "'a' 100 50 System 12; 'b' 108 50 System 12"},
-        {"&^b", "'^b' 100 50 System 12"},
-        {"ab#1", "'ab' 100 50 System 12"},
-    };
-    for (const auto& [markup, drawn] : cases)
+    for (const auto& [markup, drawn] : {
+             std::pair("a^b^c", "'a' 100 50 System 12; 'b' 107 46 System 9; 'c' 112 50 System 12"),
+             {"a^b c", "'a' 100 50 System 12; 'b' 107 46 System 9; ' c' 112 50 System 12"},
+             {"a_b^c", "'a' 100 50 System 12; 'b' 107 54 System 9; 'c' 112 50 System 12"},
+             {"#24#a^b", "'a' 100 50 System 24; 'b' 114 43 System 17"},
+             {"^a|b", "'a' 100 46 System 9; 'b' 100 55 System 9"}, // the line height sampled at "a" is 9
+             {"@Helvetica@a$b$c$d e",
+              "'a' 100 50 Helvetica 12; 'b' 107 50 Symbol 12; 'c' 114 50 Helvetica 12; "
+              "'d' 121 50 Symbol 12; ' e' 128 50 Helvetica 12"},
+             {"a!b!c", "'a' 100 50 System 12; 'b' 107 50 System 12 bold; 'c' 114 50 System 12"},
+             {"\\a_b", "'a' 100 50 System 12 italic; 'b' 105 54 System 9 italic"},
+             {"a~b", "'a' 100 50 System 12; 'b' 108 50 System 12"},
+             {"&^b", "'^b' 100 50 System 12"},
+             {"ab#1", "'ab' 100 50 System 12"},
+         })
         EXPECT_EQ(Put(g.SetSString(markup)), drawn) << markup;
     const std::string three = g.SetSString("ab|abcd|a");
     const auto line = [](const char* text, int x, int y) {
         return "'" + std::string(text) + "' " + std::to_string(x) + " " + std::to_string(y) + " System 12";
     };
     // The anchor, then the left ends of the three lines and the first baseline.
-    const std::tuple<int, int, int, int, int> anchors[] = {
-        {0, 100, 100, 100, 50}, {1, 100, 100, 100, 26}, {2, 93, 86, 96, 26},     {3, 86, 72, 93, 26},
-        {4, 100, 100, 100, 42}, {8, 93, 86, 96, 60},    {10, 100, 100, 100, 50},
-    };
-    for (const auto& [anchor, ab, abcd, a, y] : anchors)
+    for (const auto& [anchor, ab, abcd, a, y] : {std::tuple(1, 100, 100, 100, 26),
+                                                 {2, 93, 86, 96, 26},
+                                                 {3, 86, 72, 93, 26},
+                                                 {4, 100, 100, 100, 42},
+                                                 {8, 93, 86, 96, 60},
+                                                 {10, 100, 100, 100, 50}})
         EXPECT_EQ(Put(three, anchor),
                   line("ab", ab, y) + "; " + line("abcd", abcd, y + 12) + "; " + line("a", a, y + 24))
             << anchor;
     EXPECT_EQ(Put(g.SetSString("abc"), 5), line("abc", 89, 54));
-    // Font and size come from the SString, bold, italic and colour from the target, and are put back.
+    // Font and size come from the SString, bold, italic and colour from the target.
     g.SetFontInfo("Helvetica", 10);
     const std::string s = g.SetSString("a!b\\c$d");
     g.SetFontInfo("Times", 14, true, false);
@@ -107,11 +99,10 @@ TEST_F(SStringTest, DrawsEachSegmentWhereThePenIsInItsStyleAndEachAnchorPutsItsP
     EXPECT_EQ(std::tuple(StyleOf(*g.GX), g.GX->ForeColor()), std::tuple("Times 14 bold", kRed));
 }
 
-// Plain markup is drawn with the target's line height and no lines counted or widths to align by.
-// Changing the line height of an SString changes that byte alone, modulo 256.
-TEST_F(SStringTest, PlainMarkupIsDrawnAsItComesAndTheLineHeightCanBeChanged) {
-    EXPECT_EQ(Put("ab|c"), "'ab' 100 50 System 12; 'c' 100 62 System 12");
-    EXPECT_EQ(Put("ab", 3), "'ab' 100 62 System 12");
+// Plain markup has the target's line height and no lines counted or widths to align by.
+TEST_F(SStringTest, PlainMarkupLineHeightsAndNoTarget) {
+    EXPECT_EQ(Put("ab|c") + "; " + Put("ab", 3),
+              "'ab' 100 50 System 12; 'c' 100 62 System 12; 'ab' 100 62 System 12");
     EXPECT_EQ(std::tuple(g.GetSSWidth("ab"), g.GetSSHeight("ab"), g.GetSString("ab")),
               std::tuple(0, 0, "ab"));
     const std::string two = g.SetSString("ab|cd"), changed = g.SetSSLineH(two, 300);
@@ -119,16 +110,6 @@ TEST_F(SStringTest, PlainMarkupIsDrawnAsItComesAndTheLineHeightCanBeChanged) {
     EXPECT_EQ(std::tuple(g.GetSSHeight(changed), g.GetSSHeight(g.SetSSLineH(two, -1))), std::tuple(88, 510));
     EXPECT_EQ(g.SetSSLineH("ab", 20), Header({1, 20, 0, 14, 0, 14}) + "@System@#12#ab") << "measured first";
     EXPECT_EQ(g.SetSSLineH("", 7), "");
-}
-
-TEST_F(SStringTest, FontSettersKeepWhatIsNotGivenAndWithoutATargetOnlyEmptyMarkupIsMeasuredOrDrawn) {
-    g.SetFontInfo("Times", 10, false, true);
-    g.SetFontInfo("", 0, true, false);
-    g.SetFontInfo("Helvetica", 0);
-    g.SetTickFontInfo("Symbol", 11);
-    g.SetTickFontInfo("", 0);
-    EXPECT_EQ(std::tuple(StyleOf(*g.GX), g.TickFont, g.TickFSize),
-              std::tuple("Helvetica 10 bold", "Symbol", 11));
     g.GX = nullptr;
     EXPECT_THROW(g.SetFontInfo("System", 12), tk::NilObjectException);
     EXPECT_EQ(g.SetSString(""), "");
