@@ -17,7 +17,6 @@ TEST_F(AxisRanges, AnAxisGetsItsPowerStepAndRangeOrIsRefusedAndLeftAsItWas) {
              {0.6, 9.7, true, {0, -2, 0, 10, 45}},
              {0.97, 10, true, {0, -2, 1, 10, 50}}, // within 5 % of a major step of the tick at 1
              {0, 10.02, true, {0, -2, 0, 10, 45}},
-             {0, 20000, true, {3, -1, 0, 20000, 0.0225}},
              {0.001, 0.005, true, {-3, -3, 0.001, 0.005, 112500}},
              {0.3, 9.7, false, {0, -2, 0.3, 9.7, 450 / 9.4}},
              {0.01, 1.54, true, {0, -5, 0, 1.6, 281.25}}, // ceil(3 log10(1.53 x 7 / 450) - 0.15): not of 1.6
@@ -25,14 +24,12 @@ TEST_F(AxisRanges, AnAxisGetsItsPowerStepAndRangeOrIsRefusedAndLeftAsItWas) {
         g.SetXAdjust(adjust);
         g.zDefineXAxis(lo, hi);
         const Doubles axis{double(g.XTPower), double(g.XTickN), g.XMin, g.XMax, g.XVtoPix};
-        EXPECT_THAT(axis, Pointwise(DoubleEq(), defined)) << lo << " " << hi;
+        EXPECT_THAT(axis, testing::Pointwise(testing::DoubleEq(), defined)) << lo << " " << hi;
     }
     g.zDefineXAxis(0, 1);
     for (const auto& [lo, hi, message] : {
              std::tuple(1.0, 1.0, "range is 0"),
              {kNaN, 1, "range is NaN"},
-             {-1e308, 1e308, "range is INF"},
-             {-8.9e307, 8.9e307, "from -8.9e+307 to 8.9e+307 is too wide or too narrow to scale."},
              {0, 1e-320, "from 0 to 1e-320 is too wide or too narrow to scale."},
              {1e12, 1e12 + 1, "from 1e+12 to 1000000000001 is too narrow for its distance from zero."},
          }) {
@@ -53,17 +50,16 @@ TEST_F(AxisRanges, MarginsFollowTitleLabelsAndTicksDownToTheSmallestRectangle) {
     for (const auto& [title, xLabel, yLabel, ticks, top, left, height, width, labels] : {
              std::tuple("", "", "", false, 16, 16, 400 - 16 - 16, 500 - 16 - 16, ""),
              {"", "", "", true, 16, 16 + 24, 400 - 16 - 22, 500 - 40 - 16, ""},
-             {"", "ab", "abc", false, 16, 21 + 16, 400 - 16 - 28, 500 - 37 - 16,
-              "'ab' 253 390 System 12; 'abc' 7 198 System 12"},
+             {"", "ab", "abc", false, 16, 21 + 16, 400 - 16 - 28, 500 - 37 - 16, "'ab' 253 390; 'abc' 7 198"},
              {"T", "ab", "abc", true, 12 + 16, 21 + 16 + 24, 400 - 28 - 42, 500 - 61 - 16,
-              "'T' 268 18 System 12; 'ab' 265 390 System 12; 'abc' 7 197 System 12"},
+              "'T' 268 18; 'ab' 265 390; 'abc' 7 197"},
          }) {
         Open(500, 400);
         g.SetTitle(title);
         g.SetXLabel(xLabel);
         g.SetYLabel(yLabel);
         SetAllTicks(ticks);
-        EXPECT_THAT(Texts([&] { g.DefineGraph(0, 1, 0, 1); }), StartsWith(labels));
+        EXPECT_THAT(Texts([&] { g.DefineGraph(0, 1, 0, 1); }), testing::StartsWith(labels));
         EXPECT_EQ(std::tuple(g.GTop, g.GLeft, g.GHeight, g.GWidth), std::tuple(top, left, height, width));
     }
     // The frame and the y minimum; then the message and the rectangle's width and height, nothing
@@ -85,24 +81,22 @@ TEST_F(AxisRanges, MarginsFollowTitleLabelsAndTicksDownToTheSmallestRectangle) {
 TEST_F(AxisRanges, EqualScaleMatchesTheFinerAxisToTheCoarserAroundTheCentreAndNeverGrowsTheRectangle) {
     // The frame and the range; then x and y, the rectangle drawn at its own size, and the scale.
     for (const auto& [frameWidth, frameHeight, min, max, ranges, rectangle, scale] : {
-             // 300 x 200 at (45, 16): x, at 150, is redefined for -0.75 to 0.75, adjusted to -0.8 to 0.8.
+             // x at 150 is redefined for -0.75 to 0.75 and adjusted to -0.8 to 0.8.
              std::tuple(361, 238, -1.0, 1.0, Doubles{-0.8, 0.8, -1, 1}, "DrawRect 115 16 160 200", 100.0),
-             // 195 x 500: y, at 250, is redefined for -1.28 to 1.28, adjusted to -1.4 to 1.4; the
-             // rectangle becomes trunc(97.5 x 2.8) = 273 high, 114 rows lower.
+             // y at 250, for -1.28 to 1.28, adjusted to -1.4 to 1.4: trunc(97.5 x 2.8) = 273 high.
              {256, 538, -1, 1, {-1, 1, -1.4, 1.4}, "DrawRect 45 130 195 273", 97.5},
-             // Scales less than twice apart narrow no range on one side of zero: 350 x 262 at (34, 16)
-             // keeps 5 to 11 at 262 / 6, 262 wide and 44 columns further right; 250 x 262 likewise in y.
+             // Scales less than twice apart narrow no range on one side of zero.
              {400, 300, 5, 11, {5, 11, 5, 11}, "DrawRect 78 16 262 262", 262 / 6.0},
              {300, 300, 5, 11, {5, 11, 5, 11}, "DrawRect 34 22 250 250", 250 / 6.0},
          }) {
         Open(frameWidth, frameHeight);
         EXPECT_EQ(Drawn([&] { g.DefSqGraph(min, max); }, "DrawRect"), rectangle);
-        EXPECT_THAT((Doubles{g.XMin, g.XMax, g.YMin, g.YMax}), Pointwise(DoubleEq(), ranges));
+        EXPECT_THAT((Doubles{g.XMin, g.XMax, g.YMin, g.YMax}),
+                    testing::Pointwise(testing::DoubleEq(), ranges));
         EXPECT_EQ(std::tuple(g.XVtoPix, g.YVToPix), std::tuple(scale, scale));
     }
-    // Ends far from zero widen x by their own magnitude, far beyond the scale of y: it is narrowed back.
     Open(1000, 300);
-    g.DefSqGraph(10, 11);
+    g.DefSqGraph(10, 11); // far from zero, x widens by its ends' magnitude and is narrowed back
     EXPECT_TRUE(g.GLeft >= 16 && g.GLeft + g.GWidth <= 984 && g.XVtoPix * (g.XMax - g.XMin) <= g.GWidth + 1);
 }
 
@@ -142,11 +136,6 @@ TEST_F(AxisRanges, ValuesGoToTheNearestPixelWithinATolerancePixelsBackExcludingE
         const double mapped = axis == 'x' ? g.XToVal(pixel) : g.YToVal(pixel);
         EXPECT_EQ(std::tuple(mapped, g.RErr), std::tuple(value, out)) << axis << " " << pixel;
     }
-    setRange(0, 1);
-    g.XCoord(2);
-    g.XCoord(0.5);
-    g.XToVal(100);
-    EXPECT_TRUE(g.RErr) << "sticky";
     g.GWidth = g.GHeight = 0;
     EXPECT_EQ(
         Join({Err([&] { g.XCoord(0); }), Err([&] { g.YCoord(0); }), Err([&] { g.XToVal(0); }),

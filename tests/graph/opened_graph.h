@@ -1,7 +1,7 @@
 #pragma once
 
-// The Graph tests' fixture: a Graph on the fake platform, shown on a recording screen, whose frame
-// records with fixed metrics (0.6 x size pixels a character, a line `size` high).
+// A Graph on the fake platform: its frame records, with 0.6 x size pixels a character and a line
+// `size` high.
 
 #include "graph/graph.h"
 #include "tests/support/fake_platform.h"
@@ -18,10 +18,6 @@
 #include <tuple>
 #include <vector>
 
-using ::testing::DoubleEq;
-using ::testing::EndsWith;
-using ::testing::Pointwise;
-using ::testing::StartsWith;
 using Doubles = std::vector<double>;
 using Ops = std::vector<std::string>;
 
@@ -73,13 +69,15 @@ protected:
         draw();
         return Join(op.empty() ? F().Ops() : F().Ops(op));
     }
-    // "'b' 107 46 System 9; ...": the strings that `draw` puts in the frame.
+    // "'a' 100 50; 'b' 107 46 System 9": the strings that `draw` puts in the frame, styled unless System 12.
     std::string Texts(const std::function<void()>& draw) {
         Drawn(draw);
         Ops texts;
-        for (const auto& c : F().Calls())
+        for (const auto& c : F().Calls()) {
+            const std::string style = StyleOf(c.font, c.size, c.bold, c.italic);
             if (c.op == "DrawString")
-                texts.push_back(c.ToString().substr(11) + " " + StyleOf(c.font, c.size, c.bold, c.italic));
+                texts.push_back(c.ToString().substr(11) + (style == "System 12" ? "" : " " + style));
+        }
         return Join(texts);
     }
 

@@ -24,68 +24,75 @@ protected:
 
 // The pen is truncated after each segment: five of 7.2 make 35. The line height is sampled at the
 // first text after the start or a change of font or size, in a script if one is open; the closing
-// space and escaped characters sample nothing. Italic moves the pen on opening a script only.
-TEST_F(SStringTest, HeaderRecordsTheLinesModuloTheirBytesAsMeasuredInTheStyleItNames) {
+// space and escaped characters sample nothing. Italic moves the pen on opening a script only. 275
+// thin spaces and a letter at 46 (27.6 wide) are 302 = 1 x 256 + 46 wide.
+TEST_F(SStringTest, HeaderRecordsTheLinesModuloTheirBytesAsMeasuredInTheStyleItNamesAndNeedsATarget) {
     const std::string three = g.SetSString("ab|abcd|a");
     EXPECT_EQ(three, Header({3, 12, 0, 28, 0, 14, 0, 28, 0, 7}) + "@System@#12#ab|abcd|a");
-    EXPECT_EQ(std::tuple(g.GetSSWidth(three), g.GetSSHeight(three)), std::tuple(28, 36));
-    for (const auto& [markup, measured] : {std::pair("a!a!a!a!a", "35 x 12"),
-                                           {"a_b_c", "19 x 12"},
-                                           {"^a", "5 x 9"},
-                                           {"^$ ", "7 x 0"},
-                                           {"&\u03B1", "7 x 0"},
-                                           {"@Helvetica", "0 x 0"},
-                                           {"a#24#b#12#c", "28 x 24"},
-                                           {"#19.6#aaaaa", "60 x 20"},
-                                           {"\\a^b^c", "21 x 12"},
-                                           {".5 m", "28 x 12"}})
-        EXPECT_EQ(Measured(markup), measured) << markup;
-    g.SetFontInfo("Helvetica", 10, true, true);
-    // 275 thin spaces and one letter at size 46 (27.6 wide): width 302 = 1 x 256 + 46, line height 46.
-    const std::string s = g.SetSString("#46#" + std::string(275, '~') + "a");
-    EXPECT_EQ(s.substr(0, 8), Header({1, 46, 1, 46, 1, 46}) + "@");
-    EXPECT_EQ(std::tuple(g.GetSSWidth(s), g.GetSSHeight(s), g.GetSString(s)),
-              std::tuple(302, 46, "@Helvetica@#10##46#" + std::string(275, '~') + "a"));
-    EXPECT_EQ(Measured(std::string(65536 + 5, '~')), "5 x 0") << "widths modulo 65536";
+    EXPECT_EQ(std::tuple(g.GetSSWidth(three), g.GetSSHeight(three), g.GetSString(three)),
+              std::tuple(28, 36, "@System@#12#ab|abcd|a"));
+    for (const auto& [markup, measured] : {
+             std::pair<std::string, std::string>("a!a!a!a!a", "35 x 12"),
+             {"a_b_c", "19 x 12"},
+             {"^a", "5 x 9"},
+             {"^$ ", "7 x 0"},
+             {"&\u03B1", "7 x 0"},
+             {"@Helvetica", "0 x 0"},
+             {"a#24#b#12#c", "28 x 24"},
+             {"#19.6#aaaaa", "60 x 20"},
+             {"\\a^b^c", "21 x 12"},
+             {".5 m", "28 x 12"}, // markup until it has been measured
+             {"#46#" + std::string(275, '~') + "a", "302 x 46"},
+             {std::string(65536 + 5, '~'), "5 x 0"}, // widths modulo 65536
+         })
+        EXPECT_EQ(Measured(markup), measured) << markup.substr(0, 12);
     const std::string lines256 = g.SetSString(std::string(255, '|'));
-    EXPECT_EQ(lines256[1], '\0') << "line count modulo 256";
-    EXPECT_EQ(g.GetSString(lines256), lines256) << "a header that counts no lines is not usable";
+    EXPECT_EQ(std::tuple(lines256[1], g.GetSString(lines256)), std::tuple('\0', lines256));
+    // A new line height changes that byte alone, modulo 256.
+    const std::string two = g.SetSString("ab|cd"), changed = g.SetSSLineH(two, 300);
+    EXPECT_EQ(changed.substr(0, 2) + changed.substr(3), two.substr(0, 2) + two.substr(3));
+    EXPECT_EQ(std::tuple(g.GetSSHeight(changed), g.GetSSHeight(g.SetSSLineH(two, -1))), std::tuple(88, 510));
+    EXPECT_EQ(g.SetSSLineH("ab", 20), Header({1, 20, 0, 14, 0, 14}) + "@System@#12#ab") << "measured first";
+    EXPECT_EQ(g.SetSSLineH("", 7), "");
+    g.GX = nullptr;
+    EXPECT_THROW(g.SetFontInfo("System", 12), tk::NilObjectException);
+    EXPECT_EQ(g.SetSString("") + Err([&] { g.DrawSString("", 1, 2, 5); }), "");
+    EXPECT_EQ(Err([&] { g.SetSString("a"); }) + " " + Err([&] { g.DrawSString("a", 1, 2); }),
+              "DrawSString: Graphics target undefined. DrawSString: Graphics target undefined.");
 }
 
 // A script is round(0.3 x 12) = 4 off the baseline at round(0.72 x 12) = 9 points. Lines 14, 28 and
 // 7 wide are each aligned by their own width; "abc", 21 wide, centred starts round(10.5) = 11 left.
 TEST_F(SStringTest, DrawsEachSegmentWhereThePenIsInItsStyleAndEachAnchorPutsItsPointOfTheBlockOnXY) {
     for (const auto& [markup, drawn] : {
-             std::pair("a^b^c", "'a' 100 50 System 12; 'b' 107 46 System 9; 'c' 112 50 System 12"),
-             {"a^b c", "'a' 100 50 System 12; 'b' 107 46 System 9; ' c' 112 50 System 12"},
-             {"a_b^c", "'a' 100 50 System 12; 'b' 107 54 System 9; 'c' 112 50 System 12"},
-             {"#24#a^b", "'a' 100 50 System 24; 'b' 114 43 System 17"},
+             std::pair("a^b^c", "'a' 100 50; 'b' 107 46 System 9; 'c' 112 50"),
+             {"a_b^c", "'a' 100 50; 'b' 107 54 System 9; 'c' 112 50"},
              {"^a|b", "'a' 100 46 System 9; 'b' 100 55 System 9"}, // the line height sampled at "a" is 9
-             {"@Helvetica@a$b$c$d e",
+             {"@Helvetica@a$b$c$^d e",
               "'a' 100 50 Helvetica 12; 'b' 107 50 Symbol 12; 'c' 114 50 Helvetica 12; "
-              "'d' 121 50 Symbol 12; ' e' 128 50 Helvetica 12"},
-             {"a!b!c", "'a' 100 50 System 12; 'b' 107 50 System 12 bold; 'c' 114 50 System 12"},
+              "'d' 121 46 Symbol 9; ' e' 126 50 Helvetica 12"},
+             {"a!b!c", "'a' 100 50; 'b' 107 50 System 12 bold; 'c' 114 50"},
              {"\\a_b", "'a' 100 50 System 12 italic; 'b' 105 54 System 9 italic"},
-             {"a~b", "'a' 100 50 System 12; 'b' 108 50 System 12"},
-             {"&^b", "'^b' 100 50 System 12"},
-             {"ab#1", "'ab' 100 50 System 12"},
+             {"a~b", "'a' 100 50; 'b' 108 50"},
+             {"&^b", "'^b' 100 50"},
+             {"ab#1", "'ab' 100 50"},
          })
         EXPECT_EQ(Put(g.SetSString(markup)), drawn) << markup;
     const std::string three = g.SetSString("ab|abcd|a");
-    const auto line = [](const char* text, int x, int y) {
-        return "'" + std::string(text) + "' " + std::to_string(x) + " " + std::to_string(y) + " System 12";
-    };
-    // The anchor, then the left ends of the three lines and the first baseline.
-    for (const auto& [anchor, ab, abcd, a, y] : {std::tuple(1, 100, 100, 100, 26),
-                                                 {2, 93, 86, 96, 26},
-                                                 {3, 86, 72, 93, 26},
-                                                 {4, 100, 100, 100, 42},
-                                                 {8, 93, 86, 96, 60},
-                                                 {10, 100, 100, 100, 50}})
-        EXPECT_EQ(Put(three, anchor),
-                  line("ab", ab, y) + "; " + line("abcd", abcd, y + 12) + "; " + line("a", a, y + 24))
-            << anchor;
-    EXPECT_EQ(Put(g.SetSString("abc"), 5), line("abc", 89, 54));
+    for (const auto& [anchor, drawn] : {
+             std::pair(1, "'ab' 100 26; 'abcd' 100 38; 'a' 100 50"),
+             {2, "'ab' 93 26; 'abcd' 86 38; 'a' 96 50"},
+             {3, "'ab' 86 26; 'abcd' 72 38; 'a' 93 50"},
+             {4, "'ab' 100 42; 'abcd' 100 54; 'a' 100 66"},
+             {8, "'ab' 93 60; 'abcd' 86 72; 'a' 96 84"},
+             {10, "'ab' 100 50; 'abcd' 100 62; 'a' 100 74"},
+         })
+        EXPECT_EQ(Put(three, anchor), drawn) << anchor;
+    EXPECT_EQ(Put(g.SetSString("abc"), 5), "'abc' 89 54");
+    // Plain markup has the target's line height and no lines counted or widths to align by.
+    EXPECT_EQ(Put("ab|c") + "; " + Put("ab", 3), "'ab' 100 50; 'c' 100 62; 'ab' 100 62");
+    EXPECT_EQ(std::tuple(g.GetSSWidth("ab"), g.GetSSHeight("ab"), g.GetSString("ab")),
+              std::tuple(0, 0, "ab"));
     // Font and size come from the SString, bold, italic and colour from the target.
     g.SetFontInfo("Helvetica", 10);
     const std::string s = g.SetSString("a!b\\c$d");
@@ -97,23 +104,4 @@ TEST_F(SStringTest, DrawsEachSegmentWhereThePenIsInItsStyleAndEachAnchorPutsItsP
     for (const auto& call : F().Calls())
         EXPECT_EQ(call.color, kRed);
     EXPECT_EQ(std::tuple(StyleOf(*g.GX), g.GX->ForeColor()), std::tuple("Times 14 bold", kRed));
-}
-
-// Plain markup has the target's line height and no lines counted or widths to align by.
-TEST_F(SStringTest, PlainMarkupLineHeightsAndNoTarget) {
-    EXPECT_EQ(Put("ab|c") + "; " + Put("ab", 3),
-              "'ab' 100 50 System 12; 'c' 100 62 System 12; 'ab' 100 62 System 12");
-    EXPECT_EQ(std::tuple(g.GetSSWidth("ab"), g.GetSSHeight("ab"), g.GetSString("ab")),
-              std::tuple(0, 0, "ab"));
-    const std::string two = g.SetSString("ab|cd"), changed = g.SetSSLineH(two, 300);
-    EXPECT_EQ(changed.substr(0, 2) + changed.substr(3), two.substr(0, 2) + two.substr(3));
-    EXPECT_EQ(std::tuple(g.GetSSHeight(changed), g.GetSSHeight(g.SetSSLineH(two, -1))), std::tuple(88, 510));
-    EXPECT_EQ(g.SetSSLineH("ab", 20), Header({1, 20, 0, 14, 0, 14}) + "@System@#12#ab") << "measured first";
-    EXPECT_EQ(g.SetSSLineH("", 7), "");
-    g.GX = nullptr;
-    EXPECT_THROW(g.SetFontInfo("System", 12), tk::NilObjectException);
-    EXPECT_EQ(g.SetSString(""), "");
-    EXPECT_NO_THROW(g.DrawSString("", 1, 2, 5));
-    EXPECT_EQ(Err([&] { g.SetSString("a"); }) + " " + Err([&] { g.DrawSString("a", 1, 2); }),
-              "DrawSString: Graphics target undefined. DrawSString: Graphics target undefined.");
 }
