@@ -42,10 +42,6 @@ protected:
 // pixel off both frame lines with ticks. Unadjusted from 0.004 the major ticks start at 0.1, the first
 // drawn, not at 0; from 0.001 the tick at 0, within 5 % of a step outside, is drawn and sets RErr.
 TEST_F(AxisDrawing, TicksLabelsZeroAndGridLinesFromWhereverTheRangeStartsInTheirColoursAndStyles) {
-    g.DefineGraph(0, 1, 0, 1);
-    EXPECT_THAT(
-        Drawn([&] { g.zDrawYAxis(); }),
-        testing::StartsWith("DrawLine 40 216 35 216; DrawString '0.0' 17 219; DrawLine 40 206 37 206; "));
     // Major and minor ticks on x, zero lines on x and y, the x minimum and the y range; what is drawn.
     for (const auto& [major, minor, xZero, yZero, xMin, yMin, yMax, drawn] : {
              std::tuple(1, 0, 0, 0, 0.0, 0.0, 1.0, std::string("17 15 17 0: ")),
@@ -93,4 +89,16 @@ TEST_F(AxisDrawing, TicksLabelsZeroAndGridLinesFromWhereverTheRangeStartsInTheir
     EXPECT_THAT(x, testing::EndsWith("'x10' 480 241 System 9 bold; '3' 496 238 System 6 bold"));
     EXPECT_EQ(LinesIn(kBlack), Ops{});
     EXPECT_EQ(std::tuple(StyleOf(*g.GX), g.GX->ForeColor()), std::tuple("Symbol 14", kBlue));
+    // On y, from 34, the power label ends 7 left of the frame line like the labels, 13 below the top one.
+    g.DefineGraph(0, 1, 0, 20000);
+    EXPECT_THAT(Texts([&] { g.zDrawYAxis(); }),
+                testing::EndsWith("'20' 17 19 System 9; 'x10' 8 29 System 9 bold; '3' 24 26 System 6 bold"));
+    // With a minor step of 0.5 and a major one of 2, an end within 5 % of a major step of the major
+    // tick beyond it has that tick's label measured. Decimals follow the major step.
+    std::tie(g.XTickN, g.YTickN, g.XTPower, g.YTPower) = std::tuple(-1, -1, 0, 0);
+    for (const auto& [min, width] : {std::pair(-9.95, 16), {0.0, 10}}) {
+        std::tie(g.XMin, g.YMin, g.XMax, g.YMax) = std::tuple(min, min, 9.95, 9.95);
+        EXPECT_EQ(std::tuple(g.zYTickWidth(), g.zXTickWidth()), std::tuple(width, width)) << min;
+    }
+    EXPECT_EQ(g.zTickFormat(0.05) + g.zTickFormat(0.001) + g.zTickFormat(0.0005), "-#0.00-#0.000-#0.0000");
 }

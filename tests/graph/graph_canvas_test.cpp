@@ -23,11 +23,10 @@ TEST_F(GraphCanvas, OpensInOrderWithEveryDefaultSetBeforeTheOwnerSeesTheGraphAnd
     g.DepthQuery = logged("DepthQuery", 8);
     g.Open = [&] {
         events.push_back("Open");
-        EXPECT_EQ(std::tuple(Join(F().Ops()), F().Calls()[0].color, screen.Calls().size()),
+        EXPECT_EQ(std::tuple(Join(F().Ops()), F().Calls().at(0).color, screen.Calls().size()),
                   std::tuple("FillRect 0 0 500 300", kWhite, 0u));
-        EXPECT_FALSE(g.RErr || g.Printing || g.HasGrid);
-        EXPECT_EQ(g.GWidth + g.GHeight + g.GLeft + g.GTop + g.PrevCurvH + g.PrevCurvV + g.XMax + g.YMin +
-                      g.XVtoPix + g.XTickN + g.YTPower,
+        EXPECT_EQ(g.RErr + g.Printing + g.HasGrid + g.GWidth + g.GHeight + g.GLeft + g.GTop + g.PrevCurvH +
+                      g.PrevCurvV + g.XMax + g.YMin + g.XVtoPix + g.XTickN + g.YTPower,
                   0);
         EXPECT_EQ(std::tuple(g.Title + g.XLabel + g.YLabel, g.XFlags, g.YFlags, StyleOf(*g.GX), g.TickFont,
                              g.TickFSize, g.GXP->Depth()),
@@ -51,13 +50,13 @@ TEST_F(GraphCanvas, OpensInOrderWithEveryDefaultSetBeforeTheOwnerSeesTheGraphAnd
     EXPECT_EQ(Join(screen.Ops()),
               "DrawPicture 0 0 500 300 120 0 500 300; DrawPicture 0 0 500 300 120 30 500 300; "
               "DrawPicture 0 0 500 300 120 30 500 300");
-    const int pictures = fake.platform.picturesMade;
+    screen.Clear();
     g.SetBounds(0, 0, 600, 450);
     g.HandleResize();
     EXPECT_EQ(std::tuple(g.ScPixH, barH.Enabled(), barH.Maximum(), g.ScPixV, barV.Enabled()),
               std::tuple(120, true, 200, 0, false));
-    EXPECT_EQ(std::tuple(fake.platform.picturesMade, F().Calls().size(), screen.Ops().back()),
-              std::tuple(pictures, 0u, "DrawPicture 0 0 600 450 120 0 600 450"));
+    EXPECT_EQ(std::tuple(F().Calls().size(), Join(screen.Ops())),
+              std::tuple(0u, "DrawPicture 0 0 600 450 120 0 600 450"));
 }
 
 // Closed after a definition, or no picture made on opening or resizing after a definition or before
@@ -142,13 +141,11 @@ TEST_F(GraphCanvas, RedrawsPrintsResizesAndCloses) {
               std::tuple(1, "FillRect 0 0 500 300", 0u, 0u, frame, false, 32));
     g.SetFontInfo("Helvetica", 14, true, false); // the owner's style outlives the frame
     g.DrawContent = [&] { ++drawn; };
-    const int pictures = fake.platform.picturesMade;
     g.SetBounds(0, 0, 600, 400);
     g.HandleResize();
-    EXPECT_EQ(std::tuple(fake.platform.picturesMade, drawn, StyleOf(*g.GX)),
-              std::tuple(pictures + 1, 2, "Helvetica 14 bold"));
-    EXPECT_EQ(std::tuple(g.GX, F().Ops().at(0), screen.Ops().back()),
-              std::tuple(g.GXP->Graphics(), "FillRect 0 0 600 400", "DrawPicture 0 0 600 400 0 0 600 400"));
+    EXPECT_EQ(std::tuple(drawn, StyleOf(*g.GX), g.GX, F().Ops().at(0)),
+              std::tuple(2, "Helvetica 14 bold", g.GXP->Graphics(), "FillRect 0 0 600 400"));
+    EXPECT_THAT(Join(screen.Ops()), testing::EndsWith("DrawPicture 0 0 600 400 0 0 600 400"));
     g.Event_Close();
     g.HandleResize();
     EXPECT_EQ(std::tuple(g.GX != nullptr, drawn), std::tuple(true, 3));

@@ -12,7 +12,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
-#include <limits>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -21,7 +20,7 @@
 using Doubles = std::vector<double>;
 using Ops = std::vector<std::string>;
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kNaN = std::nan("");
 constexpr tk::Color kBlack = tk::RGB(0, 0, 0), kWhite = tk::RGB(255, 255, 255), kRed = tk::RGB(255, 0, 0);
 
 inline std::string Join(const Ops& items, const std::string& separator = "; ") {

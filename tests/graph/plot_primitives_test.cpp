@@ -51,7 +51,7 @@ TEST_F(Primitives, DrawOnlyWithValuesInRangeOrClampedToTheRectangle) {
     SetYRange(0, 200);
     g.SetColor(kRed);
     EXPECT_EQ(Drawn([&] { g.DrawBar(100, 50, 20); }), "FillRect 100 220 20 -50; DrawRect 100 220 20 -50");
-    EXPECT_EQ(std::tuple(F().Calls()[0].color, F().Calls()[1].color, g.GX->ForeColor()),
+    EXPECT_EQ(std::tuple(F().Calls().at(0).color, F().Calls().at(1).color, g.GX->ForeColor()),
               std::tuple(kRed, kBlack, kRed));
     // An error bar leaves out the cap of an end beyond an edge. A vector up to 2 pixels long draws
     // nothing, up to 10 a bare shaft, then a head half as long up to 20 and 10 long beyond.
@@ -69,8 +69,8 @@ TEST_F(Primitives, DrawOnlyWithValuesInRangeOrClampedToTheRectangle) {
         {[&] { g.DrawYUBar(100, 50, 20, 100); }, y150 + "DrawLine 110 220 110 150 out"},
         {[&] { g.DrawVector(100, 50, 2, 0); }, ""},
         {[&] { g.DrawVector(100, 50, 6, 8); }, "DrawLine 110 170 116 162"},
-        {[&] { g.DrawVector(100, 50, 12, 16); },
-         "DrawLine 110 170 122 154; FillPolygon 122 154 112 159 120 165"},
+        {[&] { g.DrawVector(100, 50, 9, 12); },
+         "DrawLine 110 170 119 158; FillPolygon 119 158 111 162 117 167"},
         {[&] { g.DrawVector(100, 50, 30, 40); },
          "DrawLine 110 170 140 130; FillPolygon 140 130 130 135 138 141"},
         {[&] { g.DrawVector(100, 50, 400, 0); }, " out"},                                 // the tip outside

@@ -53,10 +53,9 @@ TEST_F(SStringTest, HeaderRecordsTheLinesModuloTheirBytesAsMeasuredInTheStyleItN
     EXPECT_EQ(changed.substr(0, 2) + changed.substr(3), two.substr(0, 2) + two.substr(3));
     EXPECT_EQ(std::tuple(g.GetSSHeight(changed), g.GetSSHeight(g.SetSSLineH(two, -1))), std::tuple(88, 510));
     EXPECT_EQ(g.SetSSLineH("ab", 20), Header({1, 20, 0, 14, 0, 14}) + "@System@#12#ab") << "measured first";
-    EXPECT_EQ(g.SetSSLineH("", 7), "");
     g.GX = nullptr;
     EXPECT_THROW(g.SetFontInfo("System", 12), tk::NilObjectException);
-    EXPECT_EQ(g.SetSString("") + Err([&] { g.DrawSString("", 1, 2, 5); }), "");
+    EXPECT_EQ(g.SetSString("") + g.SetSSLineH("", 7) + Err([&] { g.DrawSString("", 1, 2, 5); }), "");
     EXPECT_EQ(Err([&] { g.SetSString("a"); }) + " " + Err([&] { g.DrawSString("a", 1, 2); }),
               "DrawSString: Graphics target undefined. DrawSString: Graphics target undefined.");
 }
@@ -68,9 +67,9 @@ TEST_F(SStringTest, DrawsEachSegmentWhereThePenIsInItsStyleAndEachAnchorPutsItsP
              std::pair("a^b^c", "'a' 100 50; 'b' 107 46 System 9; 'c' 112 50"),
              {"a_b^c", "'a' 100 50; 'b' 107 54 System 9; 'c' 112 50"},
              {"^a|b", "'a' 100 46 System 9; 'b' 100 55 System 9"}, // the line height sampled at "a" is 9
-             {"@Helvetica@a$b$c$^d e",
+             {"@Helvetica@a$b$c$^d e$f",
               "'a' 100 50 Helvetica 12; 'b' 107 50 Symbol 12; 'c' 114 50 Helvetica 12; "
-              "'d' 121 46 Symbol 9; ' e' 126 50 Helvetica 12"},
+              "'d' 121 46 Symbol 9; ' e' 126 50 Helvetica 12; 'f' 140 50 Symbol 12"},
              {"a!b!c", "'a' 100 50; 'b' 107 50 System 12 bold; 'c' 114 50"},
              {"\\a_b", "'a' 100 50 System 12 italic; 'b' 105 54 System 9 italic"},
              {"a~b", "'a' 100 50; 'b' 108 50"},
