@@ -7,7 +7,7 @@ namespace {
 
 constexpr tk::Color kGrey = tk::RGB(180, 180, 180), kBlue = tk::RGB(0, 0, 255);
 
-class AxisDrawing : public GraphTest {
+class AxisDrawing : public OpenedGraph {
 protected:
     AxisDrawing() { Open(506, 238); }
     Ops LinesIn(tk::Color color) {

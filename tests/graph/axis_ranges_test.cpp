@@ -2,7 +2,7 @@
 
 #include "tests/graph/opened_graph.h"
 
-using AxisRanges = GraphTest;
+using AxisRanges = OpenedGraph;
 
 // On 450 pixels with spacing 7, tick index -5 is a minor step of 0.02 (major 0.1), -4 of 0.05 (major
 // 0.2), -3 of 0.1 (major 0.5), -2 of 0.2 (major 1), -1 of 0.5 (major 2, here in thousands).

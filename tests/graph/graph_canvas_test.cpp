@@ -2,7 +2,7 @@
 
 #include "tests/graph/opened_graph.h"
 
-using GraphCanvas = GraphTest;
+using GraphCanvas = OpenedGraph;
 
 // A frame larger than the control is scrolled; a bar whose frame fits is disabled, its offset back to 0.
 TEST_F(GraphCanvas, OpensInOrderWithEveryDefaultSetBeforeTheOwnerSeesTheGraphAndScrollsAFrameLargerThanIt) {

@@ -48,9 +48,9 @@ template <class Action> std::string Err(Action action) {
     return "";
 }
 
-class GraphTest : public ::testing::Test {
+class OpenedGraph : public ::testing::Test {
 protected:
-    GraphTest() { g.AttachPeer(std::make_unique<fake::FakeCanvasPeer>(screen.Log())); }
+    OpenedGraph() { g.AttachPeer(std::make_unique<fake::FakeCanvasPeer>(screen.Log())); }
     void Open(int width, int height) {
         g.SetBounds(0, 0, width, height);
         g.Event_Open();

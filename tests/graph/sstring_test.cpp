@@ -2,7 +2,7 @@
 
 #include "tests/graph/opened_graph.h"
 
-class SStringTest : public GraphTest {
+class SStringTest : public OpenedGraph {
 protected:
     SStringTest() { Open(300, 200); }
     // An SString header given item by item, behind its ".".
@@ -67,9 +67,10 @@ TEST_F(SStringTest, DrawsEachSegmentWhereThePenIsInItsStyleAndEachAnchorPutsItsP
              std::pair("a^b^c", "'a' 100 50; 'b' 107 46 System 9; 'c' 112 50"),
              {"a_b^c", "'a' 100 50; 'b' 107 54 System 9; 'c' 112 50"},
              {"^a|b", "'a' 100 46 System 9; 'b' 100 55 System 9"}, // the line height sampled at "a" is 9
-             {"@Helvetica@a$b$c$^d e$f",
-              "'a' 100 50 Helvetica 12; 'b' 107 50 Symbol 12; 'c' 114 50 Helvetica 12; "
-              "'d' 121 46 Symbol 9; ' e' 126 50 Helvetica 12; 'f' 140 50 Symbol 12"},
+             {"@Helvetica@a$b$c$d e^f g$h",
+              "'a' 100 50 Helvetica 12; 'b' 107 50 Symbol 12; 'c' 114 50 Helvetica 12; 'd' 121 50 Symbol 12; "
+              "' e' 128 50 Helvetica 12; 'f' 142 46 Helvetica 9; ' g' 147 50 Helvetica 12; 'h' 161 50 Symbol "
+              "12"},
              {"a!b!c", "'a' 100 50; 'b' 107 50 System 12 bold; 'c' 114 50"},
              {"\\a_b", "'a' 100 50 System 12 italic; 'b' 105 54 System 9 italic"},
              {"a~b", "'a' 100 50; 'b' 108 50"},
