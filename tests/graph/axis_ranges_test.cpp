@@ -31,7 +31,8 @@ TEST_F(AxisRanges, AnAxisGetsItsPowerStepAndRangeOrIsRefusedAndLeftAsItWas) {
              {0, 1e-320, "from 0 to 1e-320 is too wide or too narrow to scale."},
              {1e12, 1e12 + 1, "from 1e+12 to 1000000000001 is too narrow for its distance from zero."},
          }) {
-        EXPECT_EQ(Err([&] { g.zDefineXAxis(lo, hi); }), std::string("zDefineXAxis: x axis ") + message);
+        EXPECT_EQ(Err([&, lo = lo, hi = hi] { g.zDefineXAxis(lo, hi); }),
+                  std::string("zDefineXAxis: x axis ") + message);
         EXPECT_EQ(std::tuple(g.XMin, g.XMax, g.XTickN, g.XVtoPix), std::tuple(0.0, 1.0, -5, 450.0));
     }
     EXPECT_EQ(Err([&] { g.zDefineYAxis(1, 1); }), "zDefineYAxis: y axis range is 0");
@@ -69,7 +70,8 @@ TEST_F(AxisRanges, MarginsFollowTitleLabelsAndTicksDownToTheSmallestRectangle) {
          }) {
         Open(frameWidth, frameHeight);
         std::string error;
-        const std::string drawn = Drawn([&] { error = Err([&] { g.DefineGraph(0, 1, yMin, 1); }); });
+        const std::string drawn =
+            Drawn([&, yMin = yMin] { error = Err([&] { g.DefineGraph(0, 1, yMin, 1); }); });
         EXPECT_EQ(std::tuple(error, g.GWidth, g.GHeight, drawn.empty()),
                   std::tuple(message, width, height, !message.empty()));
     }
@@ -87,7 +89,7 @@ TEST_F(AxisRanges, EqualScaleMatchesTheFinerAxisToTheCoarserAroundTheCentreAndNe
              {300, 300, 5, 11, {5, 11, 5, 11}, "DrawRect 34 22 250 250", 250 / 6.0},
          }) {
         Open(frameWidth, frameHeight);
-        EXPECT_EQ(Drawn([&] { g.DefSqGraph(min, max); }, "DrawRect"), rectangle);
+        EXPECT_EQ(Drawn([&, min = min, max = max] { g.DefSqGraph(min, max); }, "DrawRect"), rectangle);
         EXPECT_THAT((Doubles{g.XMin, g.XMax, g.YMin, g.YMax}),
                     testing::Pointwise(testing::DoubleEq(), ranges));
         EXPECT_EQ(std::tuple(g.XVtoPix, g.YVToPix), std::tuple(scale, scale));
