@@ -22,7 +22,9 @@ protected:
         F().Clear();
         g.zDrawXAxis();
         g.zDrawYAxis();
-        int major = 0, minor = 0, labels = 0;
+        int major = 0;
+        int minor = 0;
+        int labels = 0;
         for (const auto& c : F().Calls()) {
             const int length =
                 c.op == "DrawLine" ? std::abs(c.args[2] - c.args[0] + c.args[3] - c.args[1]) : 0;

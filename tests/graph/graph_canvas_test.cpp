@@ -11,7 +11,8 @@ TEST_F(GraphCanvas, OpensInOrderWithEveryDefaultSetBeforeTheOwnerSeesTheGraphAnd
     g.GWidth = g.GHeight = g.GLeft = g.GTop = g.PrevCurvH = g.PrevCurvV = 5;
     g.XMax = g.YMin = g.XVtoPix = g.XTickN = g.YTPower = 5;
     g.Title = g.XLabel = g.YLabel = "x";
-    tk::ScrollBar barH, barV;
+    tk::ScrollBar barH;
+    tk::ScrollBar barV;
     Ops events;
     const auto logged = [&events](const char* name, auto answer) {
         return [&events, name, answer] { return events.push_back(name), answer; };
@@ -95,11 +96,10 @@ TEST_F(GraphCanvas, WithoutAFrameEveryOperationThatDrawsDefinesOrRedrawsRaisesNi
             p->Open = [] { ADD_FAILURE() << "told"; };
             fake.platform.failPictures = true;
             screen.Clear();
-            const std::string how = loss, error = Err([&] {
-                                              how == "Close"        ? p->Event_Close()
-                                              : how == "Graph.Open" ? p->Event_Open()
-                                                                    : p->HandleResize();
-                                          });
+            const std::string how = loss;
+            const std::string error = Err([&] {
+                how == "Close" ? p->Event_Close() : how == "Graph.Open" ? p->Event_Open() : p->HandleResize();
+            });
             EXPECT_EQ(error, how == "Close" ? "" : how + ": Picture Initialization Failure");
             v = i % 2 ? 5 : 0.5;
             EXPECT_THROW(operations[i / 2](*p), tk::NilObjectException)

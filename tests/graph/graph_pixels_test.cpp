@@ -30,8 +30,13 @@ TEST(PlotPixels, FrameLinesTicksALabelAndACurveLandOnTheMappedPixels) {
     g.Event_Open();
     const auto ink = [&g](int x1, int y1, int x2, int y2) { return Ink(*g.GXP, x1, y1, x2, y2); };
     const auto count = [&ink](int x1, int y1, int x2, int y2) { return ink(x1, y1, x2, y2)[0]; };
-    const int left = g.GLeft, top = g.GTop, right = g.XCoord(1), bottom = g.YCoord(-1), zero = g.XCoord(0);
-    const int minor = g.XCoord(0.05), row = g.YCoord(0.1);
+    const int left = g.GLeft;
+    const int top = g.GTop;
+    const int right = g.XCoord(1);
+    const int bottom = g.YCoord(-1);
+    const int zero = g.XCoord(0);
+    const int minor = g.XCoord(0.05);
+    const int row = g.YCoord(0.1);
     EXPECT_EQ(count(left + 1, top - 1, right - 1, top + 1), right - left - 1);
     EXPECT_EQ(count(right - 1, top + 1, right + 1, bottom - 1), bottom - top - 1);
     EXPECT_EQ(count(zero, bottom - 1, right - 1, bottom), right - zero);
@@ -41,6 +46,7 @@ TEST(PlotPixels, FrameLinesTicksALabelAndACurveLandOnTheMappedPixels) {
     const auto label = ink(zero - 20, bottom + 6, zero + 20, bottom + 20);
     EXPECT_TRUE(std::abs(label[1] + label[3] - 2 * zero) <= 4 && label[2] > bottom + 6 &&
                 label[4] <= bottom + 15 && label[4] >= bottom + 13);
-    const int midX = (left + g.XCoord(-0.5)) / 2, midY = (bottom + g.YCoord(-0.4)) / 2;
+    const int midX = (left + g.XCoord(-0.5)) / 2;
+    const int midY = (bottom + g.YCoord(-0.4)) / 2;
     EXPECT_GT(count(midX - 1, midY - 1, midX + 1, midY + 1), 0);
 }

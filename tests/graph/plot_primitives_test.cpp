@@ -54,7 +54,8 @@ TEST_F(Primitives, DrawOnlyWithValuesInRangeOrClampedToTheRectangle) {
               std::tuple(kRed, kBlack, kRed));
     // An error bar leaves out the cap of an end beyond an edge. A vector up to 2 pixels long draws
     // nothing, up to 10 a bare shaft, then a head half as long up to 20 and 10 long beyond.
-    const std::string x130 = "DrawLine 130 173 130 167; ", y150 = "DrawLine 113 150 107 150; ";
+    const std::string x130 = "DrawLine 130 173 130 167; ";
+    const std::string y150 = "DrawLine 113 150 107 150; ";
     Expect({
         {[&] { g.DrawXUBar(100, 50, 20, 30); },
          "DrawLine 80 173 80 167; " + x130 + "DrawLine 80 170 130 170"},

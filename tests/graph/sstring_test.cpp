@@ -49,7 +49,8 @@ TEST_F(SStringTest, HeaderRecordsTheLinesModuloTheirBytesAsMeasuredInTheStyleItN
     const std::string lines256 = g.SetSString(std::string(255, '|'));
     EXPECT_EQ(std::tuple(lines256[1], g.GetSString(lines256)), std::tuple('\0', lines256));
     // A new line height changes that byte alone, modulo 256.
-    const std::string two = g.SetSString("ab|cd"), changed = g.SetSSLineH(two, 300);
+    const std::string two = g.SetSString("ab|cd");
+    const std::string changed = g.SetSSLineH(two, 300);
     EXPECT_EQ(changed.substr(0, 2) + changed.substr(3), two.substr(0, 2) + two.substr(3));
     EXPECT_EQ(std::tuple(g.GetSSHeight(changed), g.GetSSHeight(g.SetSSLineH(two, -1))), std::tuple(88, 510));
     EXPECT_EQ(g.SetSSLineH("ab", 20), Header({1, 20, 0, 14, 0, 14}) + "@System@#12#ab") << "measured first";
