@@ -5,6 +5,7 @@
 #include "toolkit/edit_field.h"
 #include "toolkit/menu_item.h"
 #include "toolkit/picture.h"
+#include "toolkit/range_control.h"
 #include "toolkit/window.h"
 
 #include <QAction>
@@ -14,10 +15,12 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPointer>
+#include <QSlider>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <tuple>
 
@@ -46,6 +49,10 @@ public:
         field->SetBounds(10, 10, 100, 22);
         canvas = &AddControl("Canvas", std::make_unique<SquareCanvas>());
         canvas->SetBounds(10, 50, 20, 20);
+        slider = &AddControl("Slider", std::make_unique<tk::Slider>());
+        slider->SetBounds(10, 80, 100, 20);
+        if (beforeOpening)
+            beforeOpening(*this);
     }
     void AddMenuHandlers() override {
         AddMenuHandler("Greet", [this] {
@@ -53,8 +60,10 @@ public:
             return true;
         });
     }
+    std::function<void(TestWindow&)> beforeOpening;
     tk::EditField* field = nullptr;
     SquareCanvas* canvas = nullptr;
+    tk::Slider* slider = nullptr;
     int greetings = 0;
 };
 
@@ -166,8 +175,16 @@ TEST_F(QtWindowTest, TypingReachesTheFieldAndRaisesTextChange) {
     EXPECT_EQ(changes, 1);
 }
 
-TEST_F(QtWindowTest, SettingsMadeAfterOpeningReachTheWidgetAndLeaveTheRestAlone) {
-    tk::EditField& field = *window_.field;
+// Every setting of the field and the slider changed from its default.
+void ChangeEverySetting(TestWindow& window) {
+    tk::Slider& slider = *window.slider;
+    slider.SetMaximum(300);
+    slider.SetValue(250);
+    slider.SetLineStep(5);
+    slider.SetPageStep(50);
+    slider.SetLiveScroll(true);
+    tk::EditField& field = *window.field;
+    field.SetEnabled(false);
     field.SetText("0.600000");
     tk::Font font;
     font.size = 17;
@@ -178,28 +195,54 @@ TEST_F(QtWindowTest, SettingsMadeAfterOpeningReachTheWidgetAndLeaveTheRestAlone)
     field.SetAlignment(tk::EditField::kRight);
     field.SetBorder(false);
     field.SetPassword(true);
+    field.SetTextColor(tk::RGB(0, 0, 255));
     field.SetBackColor(tk::RGB(255, 255, 0));
     field.SetBounds(12, 14, 90, 24);
-    EXPECT_EQ(std::tuple(Line()->isReadOnly(), Line()->maxLength(), Line()->hasFrame(), Line()->echoMode()),
-              std::tuple(true, 20, false, QLineEdit::Password));
-    EXPECT_TRUE(Line()->alignment() & Qt::AlignRight);
-    EXPECT_EQ(std::tuple(Line()->font().pixelSize(), Line()->font().underline()), std::tuple(17, true));
-    EXPECT_EQ(Line()->palette().color(QPalette::Active, QPalette::Base), QColor(255, 255, 0));
-    EXPECT_EQ(Line()->geometry(), QRect(12, 14, 90, 24));
+    field.SetSelStart(2);
+    field.SetSelLength(3);
+}
 
-    Line()->clearFocus(); // disabling a focused field moves the focus away, and that deselects
-    Line()->setSelection(2, 3);
-    EXPECT_EQ(std::tuple(field.SelStart(), field.SelLength()), std::tuple(2, 3)) << "the widget's own selection";
+// The settings changed before the window opens, or after.
+class FieldSettings : public QtWindowTest, public testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override {
+        if (GetParam())
+            window_.beforeOpening = ChangeEverySetting;
+        QtWindowTest::SetUp();
+        if (!GetParam())
+            ChangeEverySetting(window_);
+    }
+};
+
+TEST_P(FieldSettings, ReachTheWidgetAndEachLeavesTheOthersAlone) {
+    const QLineEdit& line = *Line();
+    EXPECT_EQ(std::tuple(line.text(), line.isEnabled(), line.isReadOnly(), line.maxLength(), line.hasFrame()),
+              std::tuple(QString("0.600000"), false, true, 20, false));
+    EXPECT_EQ(std::tuple(line.echoMode(), line.alignment()),
+              std::tuple(QLineEdit::Password, Qt::AlignRight | Qt::AlignVCenter));
+    EXPECT_EQ(std::tuple(line.font().pixelSize(), line.font().underline()), std::tuple(17, true));
+    EXPECT_EQ(std::tuple(line.palette().color(QPalette::Active, QPalette::Text),
+                         line.palette().color(QPalette::Active, QPalette::Base)),
+              std::tuple(QColor(0, 0, 255), QColor(255, 255, 0)));
+    EXPECT_EQ(line.geometry(), QRect(12, 14, 90, 24));
+    EXPECT_EQ(std::tuple(line.selectionStart(), line.selectionLength()), std::tuple(2, 3));
+    const QSlider& slider = *Main()->findChild<QSlider*>();
+    EXPECT_EQ(std::tuple(slider.maximum(), slider.value(), slider.singleStep(), slider.pageStep()),
+              std::tuple(300, 250, 5, 50));
+    EXPECT_EQ(std::tuple(slider.hasTracking(), window_.slider->Value()), std::tuple(true, 250));
+
+    tk::EditField& field = *window_.field;
     field.SetBorder(true);
-
-    field.SetEnabled(false);
     field.SetEnabled(true);
-    EXPECT_EQ(std::tuple(Line()->selectionStart(), Line()->selectionLength()), std::tuple(2, 3))
-        << "enabling keeps the selection";
-    EXPECT_EQ(Line()->font().pixelSize(), 17);
+    EXPECT_EQ(
+        std::tuple(line.selectionStart(), line.selectionLength(), line.font().pixelSize(), line.hasFrame()),
+        std::tuple(2, 3, 17, true))
+        << "showing one setting keeps the selection and the font";
     field.SetLimitText(4);
     EXPECT_EQ(field.Text(), "0.60") << "a limit below the length cuts the text, and the field knows it";
 }
+
+INSTANTIATE_TEST_SUITE_P(BeforeAndAfterOpening, FieldSettings, testing::Bool());
 
 TEST_F(QtWindowTest, SelectionCountsCharactersBeyondTheBasicPlane) {
     tk::EditField& field = *window_.field;
