@@ -77,10 +77,6 @@ TEST(Shapes, CoverExactlyTheirPixels) {
              g.DrawPicture(*Source(), {0, 0, 6, 6}, {3, 3, 6, 6});
          },
          "1 1 2x2 4"},
-        {[](tk::Graphics& g) {
-             g.DrawPicture(*Source(), {0, 0, 12, 12}, {3, 3, 6, 6});
-         },
-         "2 2 4x4 16"},
     };
     for (const auto& [draw, inked] : shapes) {
         auto picture = tk::NewPicture(20, 20, 32);
