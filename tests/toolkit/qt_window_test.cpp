@@ -1,6 +1,5 @@
 // Windows, controls and menus shown through Qt (offscreen).
 
-#include "toolkit/application.h"
 #include "toolkit/canvas.h"
 #include "toolkit/edit_field.h"
 #include "toolkit/menu_item.h"
@@ -29,7 +28,7 @@
 
 namespace {
 
-// Paints a red square where it is asked to; drawn at once through its screen context.
+// Paints a red square; a test draws over it through its screen context.
 class SquareCanvas : public tk::Canvas {
 public:
     void Event_Paint(tk::Graphics& g) override {
@@ -79,7 +78,7 @@ const std::tuple<const char*, const char*, const char*> kEditItems[] = {
     {"EditCopy", "&Copy", "Cmd+C"},
     {"EditPaste", "&Paste", "Cmd+V"},
     {"EditSelectAll", "Select &All", "Cmd+A"},
-};
+    {"Nothing", "Nothing", ""}};
 
 class QtWindowTest : public testing::Test {
 protected:
@@ -122,9 +121,10 @@ TEST_F(QtWindowTest, EditingFromTheMenuOrWithTheKeysActsOnTheFocusedField) {
     QApplication::processEvents();
     QMenu& menu = *Main()->menuBar()->actions()[0]->menu();
     emit menu.aboutToShow();
-    EXPECT_EQ(std::pair(Action("EditCopy")->isEnabled(), Action("EditSelectAll")->isEnabled()),
-              std::pair(false, true))
-        << "nothing selected to copy";
+    EXPECT_EQ(std::tuple(Action("EditCopy")->isEnabled(), Action("EditSelectAll")->isEnabled(),
+                         Action("Nothing")->isEnabled()),
+              std::tuple(false, true, false))
+        << "nothing selected to copy, and nothing handles Nothing";
     Action("EditSelectAll")->trigger();
     emit menu.aboutToShow();
     EXPECT_EQ(std::pair(window_.field->SelLength(), Action("EditCopy")->isEnabled()), std::pair(4, true));
