@@ -156,10 +156,7 @@ void ChangeEverySetting(TestWindow& window) {
     tk::EditField& field = *window.field;
     field.SetEnabled(false);
     field.SetText("0.600000");
-    tk::Font font;
-    font.size = 17;
-    font.underline = true;
-    field.SetFont(font);
+    field.SetFont(tk::Font{.size = 17, .underline = true});
     field.SetReadOnly(true);
     field.SetLimitText(20);
     field.SetAlignment(tk::EditField::kRight);
