@@ -46,52 +46,38 @@ const std::vector<Step> kSteps = {
 
 constexpr int kRowHeight = 20;
 
-void DrawThroughContext(tk::Graphics& g, const std::vector<Step>& steps) {
+class DrawingCache : public testing::TestWithParam<qreal> {};
+
+TEST_P(DrawingCache, DrawsWhatQPainterDrawsInTheStyleInForce) {
+    tk::qt::QtPicture picture(100, kRowHeight * int(kSteps.size() + 1), 32, GetParam());
+    tk::Graphics& g = *picture.Graphics();
+    QImage expected(picture.Image().size(), picture.Image().format());
+    expected.setDevicePixelRatio(GetParam());
+    expected.fill(Qt::white);
+    QPainter painter(&expected);
     int y = 0;
-    for (const Step& step : steps) {
+    for (const Step& step : kSteps) {
         y += kRowHeight;
         g.SetForeColor(step.color);
         g.SetTextFont(step.font);
         g.SetTextSize(step.size);
         g.SetBold(step.bold);
         g.SetItalic(step.italic);
-        if (step.text.empty())
-            g.DrawLine(2, y - 5, 80, y - 5);
-        else
-            g.DrawString(step.text, 3, y - 4);
-    }
-}
-
-QImage DrawnWithQPainter(const QImage& like, const std::vector<Step>& steps) {
-    QImage image(like.size(), like.format());
-    image.setDevicePixelRatio(like.devicePixelRatio());
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    int y = 0;
-    for (const Step& step : steps) {
-        y += kRowHeight;
-        const QColor color(tk::Red(step.color), tk::Green(step.color), tk::Blue(step.color));
-        painter.setPen(QPen(color, 0));
+        painter.setPen(QPen(QColor(tk::Red(step.color), tk::Green(step.color), tk::Blue(step.color)), 0));
         painter.setFont(tk::qt::MapFont(step.font, step.size, step.bold, step.italic));
-        if (step.text.empty())
+        if (step.text.empty()) {
+            g.DrawLine(2, y - 5, 80, y - 5);
             painter.drawLine(2, y - 5, 80, y - 5);
-        else
+        } else {
+            g.DrawString(step.text, 3, y - 4);
             painter.drawText(QPointF(3, y - 4), tk::qt::DisplayText(step.text, step.font));
+        }
     }
-    return image;
-}
-
-class DrawingCache : public testing::TestWithParam<qreal> {};
-
-TEST_P(DrawingCache, DrawsWhatQPainterDrawsInTheStyleInForce) {
-    const int height = kRowHeight * int(kSteps.size() + 1);
-    tk::qt::QtPicture picture(100, height, 32, GetParam());
-    DrawThroughContext(*picture.Graphics(), kSteps);
-    const QImage expected = DrawnWithQPainter(picture.Image(), kSteps);
-    for (int y = 0; y < expected.height(); ++y)
+    painter.end();
+    for (int row = 0; row < expected.height(); ++row)
         for (int x = 0; x < expected.width(); ++x)
-            ASSERT_EQ(picture.Image().pixel(x, y), expected.pixel(x, y))
-                << "device pixel (" << x << ", " << y << "), row " << y / GetParam() / kRowHeight;
+            ASSERT_EQ(picture.Image().pixel(x, row), expected.pixel(x, row))
+                << "device pixel (" << x << ", " << row << "), step " << int(row / GetParam()) / kRowHeight;
 }
 
 INSTANTIATE_TEST_SUITE_P(ScreenDensities, DrawingCache, testing::Values(1.0, 2.0));

@@ -9,19 +9,10 @@
 
 namespace {
 
-std::filesystem::path TempPdf(const std::string& name) {
-    return std::filesystem::temp_directory_path() / ("parvok-" + name + ".pdf");
-}
-
-std::string Head(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::string head(5, '\0');
-    file.read(head.data(), 5);
-    return head;
-}
-
-TEST(Printer, MeasuresTextAsTheScreenDoesSoLayoutsMatch) {
-    const auto path = TempPdf("metrics");
+// The printer measures text as the screen does, so a printed layout matches the shown one, and
+// writes the PDF when its context goes.
+TEST(Printer, MeasuresTextAsTheScreenDoesAndWritesThePdfAtTheEnd) {
+    const auto path = std::filesystem::temp_directory_path() / "parvok-printer-test.pdf";
     auto printer = tk::ThePlatform().OpenPrinter(path.string());
     ASSERT_NE(printer, nullptr);
     auto picture = tk::NewPicture(10, 10, 32);
@@ -33,23 +24,14 @@ TEST(Printer, MeasuresTextAsTheScreenDoesSoLayoutsMatch) {
         EXPECT_DOUBLE_EQ(printer->StringWidth("-0.25 x/L"), picture->Graphics()->StringWidth("-0.25 x/L"));
         EXPECT_EQ(printer->TextHeight(), picture->Graphics()->TextHeight());
     }
-    printer.reset();
-    std::filesystem::remove(path);
-}
-
-TEST(Printer, WritesThePdfWhenTheContextGoes) {
-    const auto path = TempPdf("page");
-    auto printer = tk::ThePlatform().OpenPrinter(path.string());
-    ASSERT_NE(printer, nullptr);
     printer->DrawRect(10, 10, 100, 50);
     printer->DrawString("Parvok", 20, 40);
     printer.reset();
-    EXPECT_EQ(Head(path), "%PDF-");
+    std::string head(5, '\0');
+    std::ifstream(path, std::ios::binary).read(head.data(), 5);
+    EXPECT_EQ(head, "%PDF-");
     std::filesystem::remove(path);
-}
-
-TEST(Printer, UnwritableFileGivesNoContext) {
-    EXPECT_EQ(tk::ThePlatform().OpenPrinter("/nonexistent-folder/plot.pdf"), nullptr);
+    EXPECT_EQ(tk::ThePlatform().OpenPrinter("/nonexistent-folder/plot.pdf"), nullptr) << "an unwritable file";
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 // Windows, controls and menus shown through Qt (offscreen).
 
-#include "toolkit/application.h"
 #include "toolkit/canvas.h"
 #include "toolkit/edit_field.h"
 #include "toolkit/menu_item.h"
 #include "toolkit/picture.h"
+#include "toolkit/range_control.h"
 #include "toolkit/window.h"
 
 #include <QAction>
@@ -12,18 +12,23 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QSlider>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <tuple>
+#include <utility>
 
 namespace {
 
-// Paints a red square where it is asked to; drawn at once through its screen context.
+// Paints a red square; a test draws over it through its screen context.
 class SquareCanvas : public tk::Canvas {
 public:
     void Event_Paint(tk::Graphics& g) override {
@@ -46,16 +51,15 @@ public:
         field->SetBounds(10, 10, 100, 22);
         canvas = &AddControl("Canvas", std::make_unique<SquareCanvas>());
         canvas->SetBounds(10, 50, 20, 20);
+        slider = &AddControl("Slider", std::make_unique<tk::Slider>());
+        slider->SetBounds(10, 80, 100, 20);
+        if (beforeOpening)
+            beforeOpening(*this);
     }
-    void AddMenuHandlers() override {
-        AddMenuHandler("Greet", [this] {
-            ++greetings;
-            return true;
-        });
-    }
+    std::function<void(TestWindow&)> beforeOpening;
     tk::EditField* field = nullptr;
     SquareCanvas* canvas = nullptr;
-    int greetings = 0;
+    tk::Slider* slider = nullptr;
 };
 
 std::unique_ptr<tk::MenuItem> Item(const std::string& name, const std::string& caption,
@@ -68,14 +72,20 @@ std::unique_ptr<tk::MenuItem> Item(const std::string& name, const std::string& c
     return item;
 }
 
+const std::tuple<const char*, const char*, const char*> kEditItems[] = {
+    {"EditUndo", "&Undo", "Cmd+Z"},
+    {"EditCut", "Cu&t", "Cmd+X"},
+    {"EditCopy", "&Copy", "Cmd+C"},
+    {"EditPaste", "&Paste", "Cmd+V"},
+    {"EditSelectAll", "Select &All", "Cmd+A"},
+    {"Nothing", "Nothing", ""}};
+
 class QtWindowTest : public testing::Test {
 protected:
     void SetUp() override {
         auto edit = Item("EditMenu", "&Edit", "");
-        edit->Append(Item("EditCopy", "&Copy", "Cmd+C"));
-        edit->Append(Item("EditSelectAll", "Select &All", "Cmd+A"));
-        edit->Append(Item("Greet", "&Greet", "Cmd+G"));
-        edit->Append(Item("Nothing", "Nothing", ""));
+        for (const auto& [name, caption, keys] : kEditItems)
+            edit->Append(Item(name, caption, keys));
         bar_.Append(std::move(edit));
         window_.SetMenuBar(&bar_);
         window_.Open();
@@ -97,109 +107,109 @@ protected:
 TEST_F(QtWindowTest, AppliesTheWindowSettings) {
     QMainWindow* main = Main();
     ASSERT_NE(main, nullptr);
-    EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(main->centralWidget()->size(), QSize(320, 200));
-    EXPECT_EQ(main->minimumSize(), main->maximumSize()) << "not resizable";
-    EXPECT_FALSE(main->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(main->windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_TRUE(main->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(std::tuple(main->isVisible(), main->centralWidget()->size(), main->maximumSize()),
+              std::tuple(true, QSize(320, 200), main->minimumSize()))
+        << "not resizable";
+    const Qt::WindowFlags buttons =
+        Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    EXPECT_EQ(main->windowFlags() & buttons, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 }
 
-TEST_F(QtWindowTest, ShowsTheMenuWithCaptionsAndCommandKeyShortcuts) {
-    QMenuBar* menuBar = Main()->menuBar();
-    ASSERT_EQ(menuBar->actions().size(), 1);
-    EXPECT_EQ(menuBar->actions()[0]->text(), "&Edit");
-    EXPECT_EQ(Action("EditCopy")->text(), "&Copy");
-    EXPECT_EQ(Action("EditCopy")->shortcut(), QKeySequence("Ctrl+C"));
-}
-
-TEST_F(QtWindowTest, WindowHandlersRunAndItemsWithoutOneAreDisabled) {
-    Main()->setFocus();
-    QApplication::processEvents();
-    EXPECT_TRUE(Action("Greet")->isEnabled());
-    EXPECT_FALSE(Action("Nothing")->isEnabled());
-    Action("Greet")->trigger();
-    EXPECT_EQ(window_.greetings, 1);
-}
-
-TEST_F(QtWindowTest, EditMenuActsOnTheFocusedFieldWhenItCan) {
+TEST_F(QtWindowTest, EditingFromTheMenuOrWithTheKeysActsOnTheFocusedField) {
     window_.field->SetText("3.14");
     Line()->setFocus();
-    Line()->deselect();
     QApplication::processEvents();
-    auto* bridgeOwner = Main()->menuBar();
-    emit bridgeOwner->actions()[0]->menu()->aboutToShow();
-    EXPECT_FALSE(Action("EditCopy")->isEnabled()) << "nothing selected to copy";
-    EXPECT_TRUE(Action("EditSelectAll")->isEnabled());
-
+    QMenu& menu = *Main()->menuBar()->actions()[0]->menu();
+    emit menu.aboutToShow();
+    EXPECT_EQ(std::tuple(Action("EditCopy")->isEnabled(), Action("EditSelectAll")->isEnabled(),
+                         Action("Nothing")->isEnabled()),
+              std::tuple(false, true, false))
+        << "nothing selected to copy, and nothing handles Nothing";
     Action("EditSelectAll")->trigger();
-    EXPECT_EQ(Line()->selectedText(), "3.14");
-    EXPECT_EQ(window_.field->SelLength(), 4);
-    emit bridgeOwner->actions()[0]->menu()->aboutToShow();
-    EXPECT_TRUE(Action("EditCopy")->isEnabled());
+    emit menu.aboutToShow();
+    EXPECT_EQ(std::pair(window_.field->SelLength(), Action("EditCopy")->isEnabled()), std::pair(4, true));
     Action("EditCopy")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "3.14");
+
+    // The menu's items take the editing keys too; in a field the keys must still edit it.
+    const auto Press = [this](Qt::Key key) {
+        QTest::keyClick(Line(), key, key == Qt::Key_End ? Qt::NoModifier : Qt::ControlModifier);
+        return window_.field->Text();
+    };
+    QApplication::clipboard()->clear();
+    Press(Qt::Key_C);
+    EXPECT_EQ(QApplication::clipboard()->text(), "3.14");
+    EXPECT_EQ(Press(Qt::Key_X), "");
+    EXPECT_EQ(Press(Qt::Key_Z), "3.14");
+    Press(Qt::Key_End);
+    EXPECT_EQ(Press(Qt::Key_V), "3.143.14");
 }
 
-TEST_F(QtWindowTest, EditingShortcutsKeepWorkingInTheField) {
-    window_.field->SetText("1.5");
-    Line()->setFocus();
-    QTest::keyClick(Line(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(Line()->selectedText(), "1.5");
-    QTest::keyClick(Line(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), "1.5");
-    QTest::keyClick(Line(), Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(window_.field->Text(), "");
-    QTest::keyClick(Line(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(window_.field->Text(), "1.5");
-    QTest::keyClick(Line(), Qt::Key_End);
-    QTest::keyClick(Line(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(window_.field->Text(), "1.51.5");
-}
-
-TEST_F(QtWindowTest, TypingReachesTheFieldAndRaisesTextChange) {
-    int changes = 0;
-    window_.field->TextChange = [&] { ++changes; };
-    Line()->setFocus();
-    Line()->insert("42");
-    EXPECT_EQ(window_.field->Text(), "42");
-    EXPECT_EQ(changes, 1);
-}
-
-TEST_F(QtWindowTest, SettingsMadeAfterOpeningReachTheWidgetAndLeaveTheRestAlone) {
-    tk::EditField& field = *window_.field;
+// Every setting of the field and the slider changed from its default.
+void ChangeEverySetting(TestWindow& window) {
+    tk::Slider& slider = *window.slider;
+    slider.SetMaximum(300);
+    slider.SetValue(250);
+    slider.SetLineStep(5);
+    slider.SetPageStep(50);
+    slider.SetLiveScroll(true);
+    tk::EditField& field = *window.field;
+    field.SetEnabled(false);
     field.SetText("0.600000");
-    tk::Font font;
-    font.size = 17;
-    font.underline = true;
-    field.SetFont(font);
+    field.SetFont(tk::Font{.size = 17, .underline = true});
     field.SetReadOnly(true);
     field.SetLimitText(20);
     field.SetAlignment(tk::EditField::kRight);
     field.SetBorder(false);
     field.SetPassword(true);
+    field.SetTextColor(tk::RGB(0, 0, 255));
     field.SetBackColor(tk::RGB(255, 255, 0));
     field.SetBounds(12, 14, 90, 24);
-    EXPECT_EQ(std::tuple(Line()->isReadOnly(), Line()->maxLength(), Line()->hasFrame(), Line()->echoMode()),
-              std::tuple(true, 20, false, QLineEdit::Password));
-    EXPECT_TRUE(Line()->alignment() & Qt::AlignRight);
-    EXPECT_EQ(std::tuple(Line()->font().pixelSize(), Line()->font().underline()), std::tuple(17, true));
-    EXPECT_EQ(Line()->palette().color(QPalette::Active, QPalette::Base), QColor(255, 255, 0));
-    EXPECT_EQ(Line()->geometry(), QRect(12, 14, 90, 24));
+    field.SetSelStart(2);
+    field.SetSelLength(3);
+}
 
-    Line()->clearFocus(); // disabling a focused field moves the focus away, and that deselects
-    Line()->setSelection(2, 3);
-    EXPECT_EQ(std::tuple(field.SelStart(), field.SelLength()), std::tuple(2, 3)) << "the widget's own selection";
+// The settings changed before the window opens, or after.
+class FieldSettings : public QtWindowTest, public testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override {
+        if (GetParam())
+            window_.beforeOpening = ChangeEverySetting;
+        QtWindowTest::SetUp();
+        if (!GetParam())
+            ChangeEverySetting(window_);
+    }
+};
+
+TEST_P(FieldSettings, ReachTheWidgetAndEachLeavesTheOthersAlone) {
+    const QLineEdit& line = *Line();
+    EXPECT_EQ(std::tuple(line.text(), line.isEnabled(), line.isReadOnly(), line.maxLength(), line.hasFrame()),
+              std::tuple(QString("0.600000"), false, true, 20, false));
+    EXPECT_EQ(std::tuple(line.echoMode(), line.alignment()),
+              std::tuple(QLineEdit::Password, Qt::AlignRight | Qt::AlignVCenter));
+    EXPECT_EQ(std::tuple(line.font().pixelSize(), line.font().underline()), std::tuple(17, true));
+    EXPECT_EQ(std::tuple(line.palette().color(QPalette::Active, QPalette::Text),
+                         line.palette().color(QPalette::Active, QPalette::Base)),
+              std::tuple(QColor(0, 0, 255), QColor(255, 255, 0)));
+    EXPECT_EQ(line.geometry(), QRect(12, 14, 90, 24));
+    EXPECT_EQ(std::tuple(line.selectionStart(), line.selectionLength()), std::tuple(2, 3));
+    const QSlider& slider = *Main()->findChild<QSlider*>();
+    EXPECT_EQ(std::tuple(slider.maximum(), slider.value(), slider.singleStep(), slider.pageStep()),
+              std::tuple(300, 250, 5, 50));
+    EXPECT_EQ(std::tuple(slider.hasTracking(), window_.slider->Value()), std::tuple(true, 250));
+
+    tk::EditField& field = *window_.field;
     field.SetBorder(true);
-
-    field.SetEnabled(false);
     field.SetEnabled(true);
-    EXPECT_EQ(std::tuple(Line()->selectionStart(), Line()->selectionLength()), std::tuple(2, 3))
-        << "enabling keeps the selection";
-    EXPECT_EQ(Line()->font().pixelSize(), 17);
+    EXPECT_EQ(
+        std::tuple(line.selectionStart(), line.selectionLength(), line.font().pixelSize(), line.hasFrame()),
+        std::tuple(2, 3, 17, true))
+        << "showing one setting keeps the selection and the font";
     field.SetLimitText(4);
     EXPECT_EQ(field.Text(), "0.60") << "a limit below the length cuts the text, and the field knows it";
 }
+
+INSTANTIATE_TEST_SUITE_P(BeforeAndAfterOpening, FieldSettings, testing::Bool());
 
 TEST_F(QtWindowTest, SelectionCountsCharactersBeyondTheBasicPlane) {
     tk::EditField& field = *window_.field;
@@ -216,21 +226,16 @@ TEST_F(QtWindowTest, CanvasDrawnAtOnceAddsToItsContentUntilTheNextRefresh) {
     picture->Graphics()->SetForeColor(tk::RGB(0, 0, 255));
     picture->Graphics()->FillRect(0, 0, 4, 4);
     window_.canvas->ScreenGraphics()->DrawPicture(*picture, 10, 10);
-
-    QWidget* canvasWidget = Main()->centralWidget()->childAt(QPoint(15, 55));
-    ASSERT_NE(canvasWidget, nullptr);
-    QImage shown = canvasWidget->grab().toImage();
-    EXPECT_EQ(shown.pixelColor(11, 11), QColor(0, 0, 255)) << "the copied picture";
-    EXPECT_EQ(shown.pixelColor(3, 3), QColor(255, 0, 0)) << "the canvas's own paint under it";
+    QWidget& canvas = *Main()->centralWidget()->childAt(QPoint(15, 55));
+    const auto Shown = [&canvas] {
+        const QImage image = canvas.grab().toImage();
+        return std::pair(image.pixelColor(11, 11), image.pixelColor(3, 3));
+    };
+    EXPECT_EQ(Shown(), std::pair(QColor(0, 0, 255), QColor(255, 0, 0)))
+        << "the picture over the canvas's paint";
     window_.canvas->Refresh(true);
-    shown = canvasWidget->grab().toImage();
-    EXPECT_EQ(shown.pixelColor(11, 11), QColor(255, 255, 255)) << "the paint alone after a refresh";
-    EXPECT_EQ(shown.pixelColor(3, 3), QColor(255, 0, 0));
-}
-
-TEST_F(QtWindowTest, ClosingTheWidgetClosesTheWindow) {
-    Main()->close();
-    EXPECT_FALSE(window_.IsOpen());
+    EXPECT_EQ(Shown(), std::pair(QColor(255, 255, 255), QColor(255, 0, 0)))
+        << "the paint alone after a refresh";
 }
 
 // Deleting a focused line edit moves the focus away, and QApplication::focusChanged tells every

@@ -1,8 +1,8 @@
 #include "toolkit/qt/qt_control_peers.h"
 
 #include "toolkit/qt/event_guard.h"
-#include "toolkit/qt/qt_color.h"
 #include "toolkit/qt/font_mapping.h"
+#include "toolkit/qt/qt_color.h"
 #include "toolkit/qt/text_positions.h"
 
 #include <QApplication>
@@ -88,6 +88,8 @@ void QtEditFieldPeer::ReportSelection() {
     field_.NotifySelection(first, CodePointPosition(text, start + line->selectionLength()) - first);
 }
 
+// A new text or length limit puts the widget's cursor at the end, while the field keeps its
+// selection.
 void QtEditFieldPeer::ApplyContent(tk::Aspect aspect) {
     QLineEdit* line = edit();
     switch (aspect) {
@@ -97,23 +99,29 @@ void QtEditFieldPeer::ApplyContent(tk::Aspect aspect) {
     case tk::Aspect::Text:
         if (line->text() != FromStd(field_.Text()))
             line->setText(FromStd(field_.Text()));
+        ShowSelection();
         break;
-    case tk::Aspect::Selection: {
-        const QString text = line->text();
-        const int start = Utf16Position(text, field_.SelStart());
-        const int end = Utf16Position(text, field_.SelStart() + field_.SelLength());
-        if (end > start)
-            line->setSelection(start, end - start);
-        else
-            line->setCursorPosition(start);
+    case tk::Aspect::Selection:
+        ShowSelection();
         break;
-    }
     case tk::Aspect::Options:
         ApplyOptions();
+        ShowSelection();
         break;
     default:
         break;
     }
+}
+
+void QtEditFieldPeer::ShowSelection() {
+    QLineEdit* line = edit();
+    const QString text = line->text();
+    const int start = Utf16Position(text, field_.SelStart());
+    const int end = Utf16Position(text, field_.SelStart() + field_.SelLength());
+    if (end > start)
+        line->setSelection(start, end - start);
+    else
+        line->setCursorPosition(start);
 }
 
 // Each setting is given to the widget only when it differs: some, like the length limit, reset
@@ -281,7 +289,7 @@ void QtRangePeer::ApplyContent(tk::Aspect aspect) {
         bar->setSingleStep(range_.LineStep());
         bar->setPageStep(range_.PageStep());
         bar->setTracking(range_.LiveScroll());
-        break;
+        [[fallthrough]]; // a new range can move the widget's value, not the control's
     case tk::Aspect::Value:
         if (bar->value() != range_.Value())
             bar->setValue(range_.Value());

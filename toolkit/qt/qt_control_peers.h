@@ -27,6 +27,7 @@ protected:
 
 private:
     void ApplyOptions();
+    void ShowSelection();
     void ReportSelection();
     QLineEdit* edit() const;
     tk::EditField& field_;

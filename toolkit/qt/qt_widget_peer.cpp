@@ -1,6 +1,7 @@
 #include "toolkit/qt/qt_widget_peer.h"
 
 #include <QApplication>
+#include <QSignalBlocker>
 #include <QVariant>
 
 namespace tk::qt {
@@ -23,9 +24,12 @@ QtWidgetPeer::~QtWidgetPeer() {
     delete widget_.data();
 }
 
+// What the widget reports while it is shown a setting (a cursor or value moved to fit) is not the
+// user's doing, and the control already holds what it should show.
 void QtWidgetPeer::Apply(tk::Aspect aspect) {
     if (!widget_)
         return;
+    const QSignalBlocker quiet(widget_.data());
     switch (aspect) {
     case tk::Aspect::Geometry: {
         const tk::Rect r = control_.Bounds();
