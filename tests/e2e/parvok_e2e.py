@@ -7,6 +7,7 @@ Usage: parvok_e2e.py PROGRAM. Exits 0 when every check passes, 1 when one fails,
 where no X server can be started. The program's output (runN.log) and, on a failure, screenshots
 (failure-runN-*) are left in the working directory."""
 
+import cmath
 import math
 import os
 import re
@@ -194,11 +195,11 @@ def phasor_angle(image, i):
     """The direction of phasor i's line in degrees, y up: that of the mean of its pixels off the
     centre and well inside the circle."""
     cx, cy = of_state(PHASOR_CENTRE, i)
-    offsets = [(x - cx, cy - y) for y in range(cy - 30, cy + 31) for x in range(cx - 30, cx + 31)
+    offsets = [complex(x - cx, cy - y) for y in range(cy - 30, cy + 31) for x in range(cx - 30, cx + 31)
                if 4 <= math.hypot(x - cx, y - cy) <= 30 and image.rgb(x, y) == BLACK]
     if len(offsets) < 5:
         raise Failed(f"phasor {i + 1} shows no line")
-    return math.degrees(math.atan2(sum(dy for _, dy in offsets), sum(dx for dx, _ in offsets))) % 360
+    return math.degrees(cmath.phase(sum(offsets))) % 360
 
 def menu_title_centres(image):
     """The middle of each word in the menu bar: runs of dark columns, less than 6 px apart."""
@@ -319,19 +320,17 @@ def curve_rows(plot, column):
     return (re_row, im_row) if abs(re_row - zero) > 3 and abs(re_row - im_row) > 3 else None
 
 def wavefunction_samples(image, xs):
-    """The plot, and (Re psi, Im psi) at the column of each x where the curves are clear there and in
+    """The plot, and psi at the column of each x where the curves are clear there and in
     the columns beside it: their mean over the three evens out part of the rounding to whole pixels."""
     plot, samples = Plot(image, WAVEFUNCTION, (-1, 1)), {}
     for x in xs:
         rows = [curve_rows(plot, plot.column(x) + step) for step in (-1, 0, 1)]
         if None not in rows:
-            samples[x] = tuple(plot.value(sum(row[k] for row in rows) / 3) for k in (0, 1))
+            samples[x] = complex(*(plot.value(sum(row[k] for row in rows) / 3) for k in (0, 1)))
     return plot, samples
 
 def phase_turn(before, after):
-    """The smaller angle between the directions of two (Re, Im) samples, in degrees."""
-    turn = math.degrees(math.atan2(after[1], after[0]) - math.atan2(before[1], before[0]))
-    return abs((turn + 180) % 360 - 180)
+    return abs(math.degrees(cmath.phase(after / before)))
 
 def check_stationary_state(app):
     """Single state, n=2 alone: Re^2 + Im^2 of the wavefunction stays the same"""
@@ -342,15 +341,14 @@ def check_stationary_state(app):
 
     def turned():
         later = wavefunction_samples(app.shot(), xs)[1]
-        return {x: s for x, s in later.items() if x in first and phase_turn(first[x], s) > 10}
+        return {x: psi for x, psi in later.items() if x in first and phase_turn(first[x], psi) > 10}
 
     second = wait_for("a clear wavefunction whose phase turned by more than 10 degrees", turned,
                       interval=0.15)
     tolerance = 2 * 2 * math.sqrt(0.5) * plot.pixel_value  # 2 px along the radius sqrt(0.5)
     for x, later in second.items():
-        r1, r2 = first[x][0] ** 2 + first[x][1] ** 2, later[0] ** 2 + later[1] ** 2
-        print(f"  x={x}: (Re, Im) = ({first[x][0]:+.3f}, {first[x][1]:+.3f}), then"
-              f" {phase_turn(first[x], later):.0f} degrees on ({later[0]:+.3f}, {later[1]:+.3f})")
+        r1, r2 = abs(first[x]) ** 2, abs(later) ** 2
+        print(f"  x={x}: psi = {first[x]:.3f}, then {phase_turn(first[x], later):.0f} degrees on {later:.3f}")
         check(abs(r1 - r2) <= tolerance, f"x={x}: Re^2+Im^2 = {r1:.4f} then {r2:.4f}, within {tolerance:.4f}")
         expected = math.sin(2 * math.pi * plot.x_at(plot.column(x))) ** 2
         check(abs(r2 - expected) <= tolerance, f"x={x}: Re^2+Im^2 = {r2:.4f}, sin^2(2 pi x) = {expected:.4f}")
