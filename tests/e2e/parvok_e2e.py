@@ -266,8 +266,8 @@ class Parvok:
         return self.last_shot
 
     def start(self, fields):
-        """Waits until the wavefunction changes between screenshots: the animation of the state set
-        last runs, whichever picture was left from before."""
+        """Types the fields, starts, and waits until the wavefunction changes between screenshots:
+        then the animation of the state set last runs, whichever picture was left from before."""
         self.set_fields(fields)
         self.click(*START_STOP)
         watch("the animation to draw a new frame", lambda: self.shot().region(*WAVEFUNCTION),
