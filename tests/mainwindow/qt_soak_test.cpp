@@ -33,29 +33,11 @@ long ResidentKilobytes() {
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
-const std::string kInputs[] = {"1",
-                               "0.5",
-                               "-0.7",
-                               "3",
-                               "0",
-                               "",
-                               "  ",
-                               "-0",
-                               "1e200",
-                               "1e-200",
-                               "1e999",
-                               "1e-999",
-                               "abc",
-                               "nan",
-                               "inf",
-                               "0x10",
-                               "1,5",
-                               "١٢",
-                               "五",
-                               "ψ²",
-                               std::string(3000, '9'),
-                               "0." + std::string(3000, '0') + "1",
-                               "12 monkeys"};
+const std::string kLongNumber(3000, '9');
+const std::string kLongFraction = "0." + std::string(3000, '0') + "1";
+const std::string kInputs[] = {
+    "1",   "0.5", "-0.7", "3",    "0",   "",   "  ", "-0", "1e200",     "1e-200",      "1e999",     "1e-999",
+    "abc", "nan", "inf",  "0x10", "1,5", "١٢", "五", "ψ²", kLongNumber, kLongFraction, "12 monkeys"};
 
 // A magnitude the window wrote: six decimals, at most 1 in size.
 bool IsNormalized(const std::string& text) {
