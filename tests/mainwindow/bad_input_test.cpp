@@ -2,6 +2,7 @@
 // and whether a frame after Start draws curves.
 
 #include "tests/mainwindow/opened_main_wndo.h"
+#include "tests/mainwindow/typed_inputs.h"
 
 #include <cmath>
 #include <string>
@@ -11,28 +12,9 @@ namespace {
 using namespace testing_main;
 using BadInputTest = OpenedMainWndo;
 
-const std::string kLongNumber = "1" + std::string(5000, '0');
-const std::string kLongFraction = "0." + std::string(5000, '0') + "1";
-
 TEST_F(BadInputTest, EveryMagnitudeGivesANumberAPhasorAndCurvesOrNone) {
-    const struct {
-        Strings typed;
-        std::string reads;
-        std::string phasorLine; // the line phasor 1 draws at angle 0
-        bool curves;
-    } cases[] = {
-        {{"0.5", "+7", ".5", "5.", "  2.5e1xyz", "1e", "1,5", "1e999", kLongNumber, "1e-300"},
-         "1.000000",
-         "DrawLine 35 35 70 35",
-         true},
-        {{"-3", "-1e-300"}, "-1.000000", "DrawLine 35 35 0 35", true},
-        {{"1e-999", kLongFraction, "", "   ", "-0", "0x10", "inf", "nan", "abc", "١٢", "五", "½"},
-         "0.000000",
-         "DrawLine 35 35 35 35",
-         false},
-    };
-    for (const auto& c : cases)
-        for (const std::string& typed : c.typed) {
+    for (const TypedMagnitudes& c : kTypedMagnitudes)
+        for (const std::string& typed : c.texts) {
             SCOPED_TRACE("typed '" + typed.substr(0, 20) + "'");
             if (Running())
                 Toggle();

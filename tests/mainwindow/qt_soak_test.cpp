@@ -4,6 +4,7 @@
 
 #include "app/menu_bar1.h"
 #include "mainwindow/main_wndo.h"
+#include "tests/mainwindow/typed_inputs.h"
 
 #include <QApplication>
 
@@ -16,6 +17,7 @@
 #include <random>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 // GCC names AddressSanitizer with a macro, clang as a feature.
 #if defined(__has_feature)
@@ -33,11 +35,14 @@ long ResidentKilobytes() {
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
-const std::string kLongNumber(3000, '9');
-const std::string kLongFraction = "0." + std::string(3000, '0') + "1";
-const std::string kInputs[] = {
-    "1",   "0.5", "-0.7", "3",    "0",   "",   "  ", "-0", "1e200",     "1e-200",      "1e999",     "1e-999",
-    "abc", "nan", "inf",  "0x10", "1,5", "١٢", "五", "ψ²", kLongNumber, kLongFraction, "12 monkeys"};
+// Every kind of text, valid or not, for magnitudes and angles alike.
+std::vector<std::string> AllInputs() {
+    std::vector<std::string> all;
+    for (const testing_main::TypedMagnitudes& group : testing_main::kTypedMagnitudes)
+        all.insert(all.end(), group.texts.begin(), group.texts.end());
+    return all;
+}
+const std::vector<std::string> kInputs = AllInputs();
 
 // A magnitude the window wrote: six decimals, at most 1 in size.
 bool IsNormalized(const std::string& text) {
@@ -77,7 +82,7 @@ public:
         case 5:
             if (auto* field = window_.Find<tk::EditField>(Pick(2) ? "EFMagn" : "EFAngle", Pick(6));
                 field->Enabled())
-                field->NotifyTextEdited(kInputs[Pick(int(std::size(kInputs)))]);
+                field->NotifyTextEdited(kInputs[Pick(int(kInputs.size()))]);
             break;
         default:
             if (window_.Find<tk::PushButton>("PBStart")->Caption() == "Start")
