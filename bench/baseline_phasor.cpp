@@ -1,5 +1,7 @@
 #include "bench/baseline_phasor.h"
 
+#include "physics/box.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -17,7 +19,7 @@ BaselinePhasor::BaselinePhasor(QRect place, QWidget* parent)
 void BaselinePhasor::Draw(double magnitude, double degrees) {
     const int d = std::min(width(), height());
     const int r = d / 2;
-    const double radians = degrees * 0.01745329251994;
+    const double radians = degrees * physics::kDegreesToRadians;
     QPainter painter(&image_);
     painter.fillRect(rect(), Qt::white);
     painter.setPen(QPen(Qt::black, 0));

@@ -1,6 +1,7 @@
 #include "bench/baseline_plot.h"
 
 #include "bench/wave_samples.h"
+#include "physics/superposition.h"
 
 #include <QFont>
 #include <QPainter>
@@ -78,8 +79,8 @@ void BaselinePlot::DrawScene(QPainter& painter) const {
 void BaselinePlot::DrawCurve(QPainter& painter, const Curve& curve) const {
     painter.setPen(QPen(curve.color, 0));
     QPoint previous = PixelOf(0, curve.values[0]);
-    for (std::size_t j = 1; j < curve.values.size(); ++j) {
-        const QPoint next = PixelOf(WaveSamples::kStep * double(j), curve.values[j]);
+    for (int j = 1; j < static_cast<int>(curve.values.size()); ++j) {
+        const QPoint next = PixelOf(physics::SampleX(j), curve.values[j]);
         painter.drawLine(previous, next);
         previous = next;
     }

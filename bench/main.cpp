@@ -17,6 +17,7 @@
 #include "bench/plot_window.h"
 #include "bench/wave_samples.h"
 #include "mainwindow/main_wndo.h"
+#include "physics/superposition.h"
 #include "toolkit/numbers.h"
 #include "toolkit/qt/qt_picture.h"
 #include "toolkit/qt/qt_platform.h"
@@ -41,7 +42,7 @@ using bench::FrameStats;
 using bench::PaintCounter;
 using bench::PlotWindow;
 using bench::WaveSamples;
-using Phases = std::array<double, kComponents>;
+using Phases = physics::Components;
 
 int DifferingPixels(const QImage& a, const QImage& b) {
     if (a.size() != b.size())
@@ -133,7 +134,7 @@ bool ComparePlots() {
     BaselineWindow baseline(plots.Wave(), plots.Density(),
                             QSize(plots.settings.width, plots.settings.height));
     baseline.show();
-    const auto samplesOf = [](int frame) { return WaveSamples::AtPhase(0.05 * frame); };
+    const auto samplesOf = [](int frame) { return WaveSamples::AtPhase(3.0 * frame); };
     const auto plotFrame = WithPaints([&](int frame) { plots.Draw(samplesOf(frame)); });
     const auto baselineFrame = WithPaints([&](int frame) { baseline.Draw(samplesOf(frame)); });
     plotFrame(0);
@@ -165,7 +166,7 @@ bool CompareFrames() {
     Phases degrees{};
     const auto frameStep = [&] {
         for (int k = 0; k < kComponents; ++k)
-            degrees[k] += double((k + 1) * (k + 1)) * 0.1 * 10;
+            degrees[k] += physics::PhaseStep(k + 1, physics::kPhaseStep, 10);
         baseline.Draw(WaveSamples::OfState(magnitudes, degrees));
         baseline.DrawPhasors(magnitudes, degrees);
     };

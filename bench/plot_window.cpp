@@ -1,6 +1,7 @@
 #include "bench/plot_window.h"
 
 #include "bench/canvas_widgets.h"
+#include "physics/superposition.h"
 
 #include <span>
 
@@ -12,8 +13,8 @@ constexpr int kMargin = 10;
 
 void DrawCurve(Graph& g, std::span<const double> values) {
     g.CurveStart(0, values[0]);
-    for (std::size_t j = 1; j < values.size(); ++j)
-        g.CurveTo(WaveSamples::kStep * double(j), values[j]);
+    for (int j = 1; j < static_cast<int>(values.size()); ++j)
+        g.CurveTo(physics::SampleX(j), values[j]);
 }
 
 } // namespace

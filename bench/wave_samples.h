@@ -1,25 +1,20 @@
 #pragma once
 
-#include <array>
-#include <cstddef>
+#include "physics/box.h"
 
 namespace bench {
 
-// One instant of a state of a particle in a box, sampled at x = 0.01 j (x in units of the
-// box length): the real and imaginary parts of the wave function, which turn with the phase, and
-// the probability density.
+// One instant of a state of the particle in the box, as the main window samples it: the real and
+// imaginary parts of the wave function, which turn with the phase, and the probability density.
 struct WaveSamples {
-    static constexpr std::size_t kCount = 101;
-    static constexpr double kStep = 0.01;
+    physics::Samples real{};
+    physics::Samples imaginary{};
+    physics::Samples density{};
 
-    std::array<double, kCount> real{};
-    std::array<double, kCount> imaginary{};
-    std::array<double, kCount> density{};
-
-    static WaveSamples AtPhase(double phase);
-    // The superposition of the first six stationary states with these magnitudes and phases in
-    // degrees, divided by the sum of the magnitudes' sizes, as the main window shows it.
-    static WaveSamples OfState(const std::array<double, 6>& magnitudes, const std::array<double, 6>& degrees);
+    // The ground state alone, at this phase in degrees.
+    static WaveSamples AtPhase(double degrees);
+    // The superposition of the six stationary states with these magnitudes and phases in degrees.
+    static WaveSamples OfState(const physics::Components& magnitudes, const physics::Components& degrees);
 };
 
 } // namespace bench

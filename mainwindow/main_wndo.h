@@ -3,10 +3,12 @@
 #include "graph/graph.h"
 #include "mainwindow/tm_frame.h"
 #include "phasor/phasor_diagram.h"
+#include "physics/box.h"
 #include "toolkit/buttons.h"
 #include "toolkit/edit_field.h"
 #include "toolkit/menu_item.h"
 #include "toolkit/range_control.h"
+#include "toolkit/signal.h"
 #include "toolkit/window.h"
 
 #include <array>
@@ -18,8 +20,11 @@
 // initial state and run the animation.
 class MainWndo : public tk::Window {
 public:
-    static constexpr int kComponents = 6;
-    static constexpr int kSamples = 101;
+    static constexpr int kComponents = physics::kComponents;
+    static constexpr int kSamples = physics::kSamples;
+    // The Start button's caption says what a click does, and is the state of the run.
+    static constexpr const char* kStartCaption = "Start";
+    static constexpr const char* kStopCaption = "Stop";
 
     // The element classes of the control arrays; an element is made with its index.
     template <class Kind> class Element : public Kind {
@@ -55,12 +60,33 @@ public:
     static std::unique_ptr<MainWndo> Make();
 
     // ---- State ----
-    double dAngle = 0.1;                          // phase step in degrees per frame for n = 1 at speed 1
+    double dAngle = physics::kPhaseStep;          // phase step in degrees per frame for n = 1 at speed 1
     std::array<std::int32_t, kComponents> Show{}; // 1 where component index + 1 is shown
     bool Blanked = false;                         // the phasors were blanked by an edit since normalizing
-    std::array<double, kSamples> PsiReal{};
-    std::array<double, kSamples> PsiIm{};
-    std::array<double, kSamples> PsiSqrd{};
+    physics::Samples PsiReal{};
+    physics::Samples PsiIm{};
+    physics::Samples PsiSqrd{};
+
+    // ---- What views of the same state follow ----
+    // What changed in the initial state, or in what the window shows of it.
+    enum class Change {
+        Normalized, // the coefficients were loaded into the phasors
+        Started,    // the animation runs, from the normalized coefficients
+        Stopped,    // the animation stopped; the last frame stays
+        Selection,  // Show chooses other components
+        Edited,     // a field was edited since the last normalization: the phasors are blank
+    };
+    // After every frame, once the samples, the phases and both plots are those of the new instant.
+    tk::Signal<> FrameShown;
+    // After each change of the initial state, of the run or of the selection.
+    tk::Signal<Change> StateChanged;
+    // The coefficients the phasors hold: the normalized magnitudes, and the phases in degrees that
+    // the frames have reached.
+    physics::Components Magnitudes() const;
+    physics::Components Phases() const;
+    // The slider's speed, 1 to 100: each frame turns state n by n^2 x dAngle x speed degrees.
+    int Speed() const;
+    bool Running() const;
 
     // ---- Construction ----
     void Layout() override;

@@ -2,19 +2,11 @@
 
 #include "mainwindow/main_wndo.h"
 
-#include <cmath>
-
-namespace {
-
-constexpr double kDegreesToRadians = 0.01745329251994;
-constexpr double kPi = 3.14159265358979;
-constexpr double kSampleSpacing = 0.01; // in units of the box width
-
-} // namespace
+#include "physics/superposition.h"
 
 void MainWndo::PBStart_Action() {
-    if (start_->Caption() == "Start") {
-        start_->SetCaption("Stop");
+    if (start_->Caption() == kStartCaption) {
+        start_->SetCaption(kStopCaption);
         DoNormalize();
         normalize_->SetEnabled(false);
         for (int k = 0; k < kComponents; ++k) {
@@ -22,6 +14,7 @@ void MainWndo::PBStart_Action() {
             magnitudes_[k]->SetEnabled(false);
         }
         timer_->SetMode(tk::Timer::kMultiple);
+        StateChanged.Emit(Change::Started);
         return;
     }
     timer_->SetMode(tk::Timer::kOff);
@@ -31,44 +24,46 @@ void MainWndo::PBStart_Action() {
         magnitudes_[k]->SetEnabled(true);
     }
     magnitudes_[0]->SetFocus();
-    start_->SetCaption("Start");
+    start_->SetCaption(kStartCaption);
+    StateChanged.Emit(Change::Stopped);
 }
 
-// Every phase advances by n^2 x dAngle x speed degrees, and the shown components are summed at the
-// samples. The sum is divided by the total of the weights' sizes, so that |psi| stays at most 1
-// whatever their signs; for magnitudes that are not negative that is their plain sum. With no shown
-// weight at all the samples are 0/0: not numbers, which the plots leave undrawn.
+// Every phase advances by n^2 x dAngle x speed degrees, the slider read afresh for each, and every
+// phasor shows its new phase; then the shown components are summed at the samples.
 void MainWndo::TMFrame_Action() {
-    const double dx = kSampleSpacing;
-    PsiReal.fill(0);
-    PsiIm.fill(0);
-    PsiSqrd.fill(0);
-    double totalWeight = 0;
+    physics::Components weights{};
+    physics::Components phases{};
     for (int k = 0; k < kComponents; ++k) {
-        const int n = k + 1;
         PhasorDiagram& phasor = *phasors_[k];
-        const double step = static_cast<double>(n * n) * dAngle * static_cast<double>(speed_->Value());
-        const double theta = phasor.angle + step;
-        phasor.angle = theta;
+        phasor.angle = phasor.angle + physics::PhaseStep(k + 1, dAngle, static_cast<double>(speed_->Value()));
         phasor.Update();
-        const double w = static_cast<double>(Show[k]) * phasor.magn;
-        if (w == 0)
-            continue;
-        const double c = std::cos(theta * kDegreesToRadians);
-        const double s = std::sin(theta * kDegreesToRadians);
-        const double kappa = (static_cast<double>(n) * kPi) * dx;
-        totalWeight = totalWeight + std::abs(w);
-        for (int j = 0; j < kSamples; ++j) {
-            const double a = w * std::sin(kappa * j);
-            PsiReal[j] = PsiReal[j] + a * c;
-            PsiIm[j] = PsiIm[j] + a * s;
-        }
+        weights[k] = static_cast<double>(Show[k]) * phasor.magn;
+        phases[k] = phasor.angle;
     }
-    for (int j = 0; j < kSamples; ++j) {
-        PsiReal[j] = PsiReal[j] / totalWeight;
-        PsiIm[j] = PsiIm[j] / totalWeight;
-        PsiSqrd[j] = PsiReal[j] * PsiReal[j] + PsiIm[j] * PsiIm[j];
-    }
+    physics::Superpose(weights, phases, PsiReal, PsiIm, PsiSqrd);
     wavefunction_->ReDrawAll();
     probability_->ReDrawAll();
+    FrameShown.Emit();
+}
+
+physics::Components MainWndo::Magnitudes() const {
+    physics::Components magnitudes{};
+    for (int k = 0; k < kComponents; ++k)
+        magnitudes[k] = phasors_[k]->magn;
+    return magnitudes;
+}
+
+physics::Components MainWndo::Phases() const {
+    physics::Components phases{};
+    for (int k = 0; k < kComponents; ++k)
+        phases[k] = phasors_[k]->angle;
+    return phases;
+}
+
+int MainWndo::Speed() const {
+    return speed_->Value();
+}
+
+bool MainWndo::Running() const {
+    return timer_->Mode() != tk::Timer::kOff;
 }

@@ -2,11 +2,9 @@
 
 #include "mainwindow/main_wndo.h"
 
+#include "physics/normalization.h"
 #include "toolkit/numbers.h"
 
-#include <algorithm>
-#include <cfloat>
-#include <cmath>
 #include <utility>
 
 namespace {
@@ -23,12 +21,6 @@ private:
     bool& flag_;
     bool before_;
 };
-
-// The factor that scales magnitudes whose squares sum to q to magnitudes whose squares sum to 1.
-// The zero state has none to scale: it stays the zero state.
-double NormalizingFactor(double q) {
-    return q == 0 ? 0 : 1.0 / std::sqrt(q);
-}
 
 } // namespace
 
@@ -62,10 +54,12 @@ void MainWndo::PBNorm_Action() {
 void MainWndo::RBNth_Action(int index) {
     for (int k = 0; k < kComponents; ++k)
         Show[k] = k == index ? 1 : 0;
+    StateChanged.Emit(Change::Selection);
 }
 
 void MainWndo::RBTotal_Action() {
     ShowAll();
+    StateChanged.Emit(Change::Selection);
 }
 
 void MainWndo::ShowAll() {
@@ -78,34 +72,20 @@ void MainWndo::DoBlank() {
     for (PhasorDiagram* phasor : phasors_)
         phasor->Blank();
     Blanked = true;
+    StateChanged.Emit(Change::Edited);
 }
 
 // Scales the magnitudes so that their squares sum to 1, writes them back with six decimals and
 // loads every coefficient into its phasor. The window's own writing to the fields is no edit of
 // the user's, so it blanks nothing.
 void MainWndo::DoNormalize() {
-    std::array<double, kComponents> m{};
-    double q = 0;
-    for (int k = 0; k < kComponents; ++k) {
-        m[k] = tk::Val(magnitudes_[k]->Text());
-        q = q + m[k] * m[k];
-    }
-    double f = NormalizingFactor(q);
-    if (!std::isfinite(q) || (q < DBL_MIN && q > 0) || (q == 0 && m != decltype(m){})) {
-        // The squares overflow or underflow a double: the largest magnitude scales them first.
-        double largest = 0;
-        for (double v : m)
-            largest = std::max(largest, std::abs(v));
-        q = 0;
-        for (double& v : m) {
-            v = v / largest;
-            q = q + v * v;
-        }
-        f = NormalizingFactor(q);
-    }
+    physics::Components typed{};
+    for (int k = 0; k < kComponents; ++k)
+        typed[k] = tk::Val(magnitudes_[k]->Text());
+    const physics::Components normalized = physics::Normalized(typed);
     const Raised writing(writingFields_);
     for (int k = 0; k < kComponents; ++k) {
-        const double magnitude = m[k] * f;
+        const double magnitude = normalized[k];
         magnitudes_[k]->SetText(tk::Format(magnitude, "0.000000"));
         PhasorDiagram& phasor = *phasors_[k];
         phasor.magn = magnitude;
@@ -116,4 +96,5 @@ void MainWndo::DoNormalize() {
                                         tk::Str(phasor.angle) + " degrees");
         Blanked = false;
     }
+    StateChanged.Emit(Change::Normalized);
 }

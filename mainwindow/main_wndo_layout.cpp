@@ -8,7 +8,23 @@
 
 namespace {
 
-constexpr int kRowSpacing = 82; // between the six component rows of the control group
+// The columns of the control group, in window coordinates.
+constexpr int kShowColumn = 552;   // the radio buttons, "Show" and "Start"
+constexpr int kPhasorColumn = 613; // the phasors and their caption
+constexpr int kLabelColumn = 695;  // "Initial data:" and the fields' labels
+constexpr int kFieldColumn = 732;  // the magnitude and angle fields and "Normalize"
+constexpr int kSpeedColumn = 644;  // the slider and its label
+constexpr int kPlotColumn = 20;    // the plots and their captions
+
+// The rows: the captions over the group, then the first component row, whose controls sit at
+// these tops; the six rows are kRowSpacing apart. Each field's label sits 1 pixel below the field.
+constexpr int kHeaderTop = 32;
+constexpr int kPhasorTop = 57;
+constexpr int kMagnitudeTop = 64;
+constexpr int kNthTop = 82;
+constexpr int kAngleTop = 95;
+constexpr int kFieldLabelDrop = 1;
+constexpr int kRowSpacing = 82;
 
 std::string StateNumber(int index) {
     return std::to_string(index + 1);
@@ -72,20 +88,20 @@ void MainWndo::_CreateControls0() {
 
 void MainWndo::CreateGraphs() {
     wavefunction_ = &Create<Graph>("GFWFunc");
-    wavefunction_->SetBounds(20, 26, 500, 300);
+    wavefunction_->SetBounds(kPlotColumn, 26, 500, 300);
     ApplyCanvasSettings(*wavefunction_);
     wavefunction_->SetAccessibleName("Wavefunction: real part in black, imaginary part in red");
     tk::Bind(*wavefunction_, &Graph::Open, *this, &MainWndo::GFWFunc_Open);
     tk::Bind(*wavefunction_, &Graph::DrawContent, *this, &MainWndo::GFWFunc_DrawContent);
-    Label(Create<STLabel>("STLabel", 0), 20, 6, 91, "Wavefunction");
+    Label(Create<STLabel>("STLabel", 0), kPlotColumn, 6, 91, "Wavefunction");
 
     probability_ = &Create<Graph>("GFProb");
-    probability_->SetBounds(20, 392, 500, 250);
+    probability_->SetBounds(kPlotColumn, 392, 500, 250);
     ApplyCanvasSettings(*probability_);
     probability_->SetAccessibleName("Probability density");
     tk::Bind(*probability_, &Graph::Open, *this, &MainWndo::GFProb_Open);
     tk::Bind(*probability_, &Graph::DrawContent, *this, &MainWndo::GFProb_DrawContent);
-    Label(Create<STLabel>("STLabel", 1), 20, 371, 91, "Probability");
+    Label(Create<STLabel>("STLabel", 1), kPlotColumn, 371, 91, "Probability");
 }
 
 // The group box, its header row, the choice of the whole superposition and the first component row.
@@ -95,7 +111,7 @@ void MainWndo::CreateControlGroup() {
     group_->SetCaption("Control");
 
     auto& total = Create<tk::RadioButton>("RBTotal");
-    total.SetBounds(552, 559, 61, 20);
+    total.SetBounds(kShowColumn, 559, 61, 20);
     total.SetCaption("Total");
     total.SetParent(group_);
     total.SetValue(true);
@@ -103,7 +119,7 @@ void MainWndo::CreateControlGroup() {
     tk::Bind(total, &tk::RadioButton::Action, *this, &MainWndo::RBTotal_Action);
 
     auto& show = Create<STLabel>("STLabel", 2);
-    Label(show, 552, 32, 55, "Show");
+    Label(show, kShowColumn, kHeaderTop, 55, "Show");
     show.SetParent(group_);
     CreateComponentRow(0);
 }
@@ -115,7 +131,7 @@ void MainWndo::CreateComponentRow(int i) {
     const std::string n = StateNumber(i);
 
     auto& phasor = Create<Phasor>("Phasor", i);
-    phasor.SetBounds(613, 57 + offset, 70, 70);
+    phasor.SetBounds(kPhasorColumn, kPhasorTop + offset, 70, 70);
     phasor.SetParent(group_);
     ApplyCanvasSettings(phasor);
     phasor.SetAccessibleName("Phasor of state " + n);
@@ -123,24 +139,24 @@ void MainWndo::CreateComponentRow(int i) {
     phasors_[i] = &phasor;
     if (i == 0) {
         auto& header = Create<STLabel>("STLabel", 3);
-        Label(header, 613, 32, 55, "Phasor");
+        Label(header, kPhasorColumn, kHeaderTop, 55, "Phasor");
         header.SetParent(group_);
     }
 
     auto& nth = Create<RBNth>("RBNth", i);
-    nth.SetBounds(552, 82 + offset, 49, 20);
+    nth.SetBounds(kShowColumn, kNthTop + offset, 49, 20);
     nth.SetCaption("n=" + n);
     nth.SetParent(group_);
     nth.SetValue(false);
     nth.SetAccessibleName("Show state " + n + " alone");
     if (i == 0) {
         auto& header = Create<STLabel>("STLabel", 4);
-        Label(header, 695, 32, 79, "Initial data:");
+        Label(header, kLabelColumn, kHeaderTop, 79, "Initial data:");
         header.SetParent(group_);
     }
 
     auto& magnitude = Create<EFMagn>("EFMagn", i);
-    magnitude.SetBounds(732, 64 + offset, 82, 22);
+    magnitude.SetBounds(kFieldColumn, kMagnitudeTop + offset, 82, 22);
     magnitude.SetText(i == 0 ? "1.000000" : "0.000000");
     magnitude.SetParent(group_);
     ApplyFieldSettings(magnitude);
@@ -148,7 +164,7 @@ void MainWndo::CreateComponentRow(int i) {
     magnitudes_[i] = &magnitude;
 
     auto& angle = Create<EFAngle>("EFAngle", i);
-    angle.SetBounds(732, 95 + offset, 82, 22);
+    angle.SetBounds(kFieldColumn, kAngleTop + offset, 82, 22);
     angle.SetText("0");
     angle.SetParent(group_);
     ApplyFieldSettings(angle);
@@ -156,16 +172,17 @@ void MainWndo::CreateComponentRow(int i) {
     angles_[i] = &angle;
 
     auto& magnitudeLabel = Create<STML>("STML", i);
-    Label(magnitudeLabel, 695, 65 + offset, 33, "mag:", tk::StaticText::kRight);
+    Label(magnitudeLabel, kLabelColumn, kMagnitudeTop + kFieldLabelDrop + offset, 33,
+          "mag:", tk::StaticText::kRight);
     magnitudeLabel.SetParent(group_);
     auto& angleLabel = Create<STAL>("STAL", i);
-    Label(angleLabel, 695, 96 + offset, 33, "ang:", tk::StaticText::kRight);
+    Label(angleLabel, kLabelColumn, kAngleTop + kFieldLabelDrop + offset, 33, "ang:", tk::StaticText::kRight);
     angleLabel.SetParent(group_);
 }
 
 void MainWndo::CreateRunControls() {
     normalize_ = &Create<tk::PushButton>("PBNorm");
-    normalize_->SetBounds(732, 541, 82, 20);
+    normalize_->SetBounds(kFieldColumn, 541, 82, 20);
     normalize_->SetCaption("Normalize");
     normalize_->SetParent(group_);
     normalize_->SetDefault(false);
@@ -174,8 +191,8 @@ void MainWndo::CreateRunControls() {
     tk::Bind(*normalize_, &tk::PushButton::Action, *this, &MainWndo::PBNorm_Action);
 
     start_ = &Create<tk::PushButton>("PBStart");
-    start_->SetBounds(552, 610, 80, 20);
-    start_->SetCaption("Start");
+    start_->SetBounds(kShowColumn, 610, 80, 20);
+    start_->SetCaption(kStartCaption);
     start_->SetParent(group_);
     start_->SetDefault(false);
     start_->SetCancel(false);
@@ -183,7 +200,7 @@ void MainWndo::CreateRunControls() {
     tk::Bind(*start_, &tk::PushButton::Action, *this, &MainWndo::PBStart_Action);
 
     speed_ = &Create<tk::Slider>("SLSpeed");
-    speed_->SetBounds(644, 614, 170, 16);
+    speed_->SetBounds(kSpeedColumn, 614, 170, 16);
     speed_->SetParent(group_);
     speed_->SetMinimum(1);
     speed_->SetMaximum(100);
@@ -194,7 +211,7 @@ void MainWndo::CreateRunControls() {
     speed_->SetAccessibleName("Phase speed");
 
     auto& speedLabel = Create<STLabel>("STLabel", 5);
-    Label(speedLabel, 644, 588, 46, "Speed:");
+    Label(speedLabel, kSpeedColumn, 588, 46, "Speed:");
     speedLabel.SetParent(group_);
 
     timer_ = &Create<TMFrame>("TMFrame");

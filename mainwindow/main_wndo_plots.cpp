@@ -2,15 +2,15 @@
 
 #include "mainwindow/main_wndo.h"
 
+#include "physics/superposition.h"
+
 namespace {
 
-constexpr double kSampleSpacing = 0.01;
-
-// A curve through all samples, each at x = 0.01 x j.
-void DrawSamples(Graph& graph, const std::array<double, MainWndo::kSamples>& samples) {
+// A curve through all samples, each at its own abscissa.
+void DrawSamples(Graph& graph, const physics::Samples& samples) {
     graph.CurveStart(0, samples[0]);
-    for (int j = 1; j < MainWndo::kSamples; ++j)
-        graph.CurveTo(kSampleSpacing * j, samples[j]);
+    for (int j = 1; j < physics::kSamples; ++j)
+        graph.CurveTo(physics::SampleX(j), samples[j]);
 }
 
 } // namespace

@@ -1,11 +1,13 @@
 #include "phasor/phasor_diagram.h"
 
+#include "physics/box.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr double kDegreesToRadians = 0.01745329251994;
+using physics::kDegreesToRadians;
 
 struct EndPoint {
     double x;

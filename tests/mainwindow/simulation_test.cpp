@@ -3,6 +3,8 @@
 
 #include "tests/mainwindow/opened_main_wndo.h"
 
+#include "toolkit/numbers.h"
+
 #include <tuple>
 
 namespace {
@@ -124,25 +126,26 @@ TEST_F(Simulation, FramesFollowPsiForEveryKindOfState) {
     EXPECT_LE(*std::max_element(window.PsiSqrd.begin(), window.PsiSqrd.end()), 1.0);
 }
 
-// Digits computed apart, with pi as 3.14159265358979 and a degree as 0.01745329251994 radians:
-// a closer pi, or another order of the operations, changes the last bits.
-TEST_F(Simulation, AFrameGivesTheSamplesBitForBit) {
-    Type({"3", "4"}, {"10", "-20"});
-    window.Find<tk::Slider>("SLSpeed")->SetValue(37);
+// What a view of the same state hears: each change once, and each frame once it is drawn, with the
+// phases, the magnitudes and the run as they are then.
+TEST_F(Simulation, ViewsHearOfEveryChangeAndEveryDrawnFrame) {
+    const char* names[] = {"normalized", "started", "stopped", "selection", "edited"};
+    std::string heard;
+    const tk::Connection changes =
+        window.StateChanged.Connect([&](MainWndo::Change c) { heard += names[int(c)] + std::string(" "); });
+    const tk::Connection frames = window.FrameShown.Connect([&] {
+        heard += "frame " + tk::Str(window.Phases()[1]) + " " + tk::Str(window.Magnitudes()[1]) + " " +
+                 std::to_string(window.Running()) + " ";
+    });
+    Type({"3", "4"});
+    window.PBNorm_Action();
     Toggle();
+    window.Find<tk::Slider>("SLSpeed")->SetValue(5);
     window.TMFrame_Action();
-    const struct {
-        int j;
-        double real, imaginary, density;
-    } samples[] = {
-        {37, 0x1.980cbbb6da704p-1, 0x1.c5d79f9be4e62p-5, 0x1.46c695e4bb213p-1},
-        {50, 0x1.aa5f0b9ce1a92p-2, 0x1.9fc0a07576ecbp-4, 0x1.7829cbc14e616p-3},
-        {83, -0x1.259d167d745f2p-2, 0x1.8d872647ee676p-4, 0x1.7755bd210c2c8p-4},
-    };
-    for (const auto& c : samples)
-        EXPECT_EQ(std::tuple(window.PsiReal[c.j], window.PsiIm[c.j], window.PsiSqrd[c.j]),
-                  std::tuple(c.real, c.imaginary, c.density))
-            << c.j;
+    window.RBNth_Action(2);
+    window.RBTotal_Action();
+    Toggle();
+    EXPECT_EQ(heard, "edited normalized normalized started frame 2 0.8 1 selection selection stopped ");
 }
 
 TEST_F(Simulation, SpeedIsReadEveryFrameAndStartBeginsAgainFromTheTypedPhases) {
