@@ -87,6 +87,8 @@ public:
     // The slider's speed, 1 to 100: each frame turns state n by n^2 x dAngle x speed degrees.
     int Speed() const;
     bool Running() const;
+    // The time since the last normalization (every Start normalizes) in periods of state 1.
+    double ElapsedPeriods() const;
 
     // ---- Construction ----
     void Layout() override;
@@ -153,5 +155,6 @@ private:
     tk::PushButton* start_ = nullptr;
     tk::Slider* speed_ = nullptr;
     TMFrame* timer_ = nullptr;
-    bool writingFields_ = false; // while the window itself writes the magnitude fields
+    bool writingFields_ = false;         // while the window itself writes the magnitude fields
+    physics::Components loadedPhases_{}; // the phases the last normalization loaded
 };

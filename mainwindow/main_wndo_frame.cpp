@@ -2,6 +2,7 @@
 
 #include "mainwindow/main_wndo.h"
 
+#include "physics/clock.h"
 #include "physics/superposition.h"
 
 void MainWndo::PBStart_Action() {
@@ -58,6 +59,10 @@ physics::Components MainWndo::Phases() const {
     for (int k = 0; k < kComponents; ++k)
         phases[k] = phasors_[k]->angle;
     return phases;
+}
+
+double MainWndo::ElapsedPeriods() const {
+    return physics::PeriodsElapsed(loadedPhases_[0], phasors_[0]->angle);
 }
 
 int MainWndo::Speed() const {

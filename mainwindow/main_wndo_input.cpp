@@ -90,6 +90,7 @@ void MainWndo::DoNormalize() {
         PhasorDiagram& phasor = *phasors_[k];
         phasor.magn = magnitude;
         phasor.angle = tk::Val(angles_[k]->Text());
+        loadedPhases_[k] = phasor.angle;
         phasor.Update();
         phasor.SetAccessibleDescription("State " + std::to_string(k + 1) + ": magnitude " +
                                         tk::Format(magnitude, "0.000000") + ", angle " +

@@ -135,9 +135,9 @@ TEST_F(Simulation, ViewsHearOfEveryChangeAndEveryDrawnFrame) {
         window.StateChanged.Connect([&](MainWndo::Change c) { heard += names[int(c)] + std::string(" "); });
     const tk::Connection frames = window.FrameShown.Connect([&] {
         heard += "frame " + tk::Str(window.Phases()[1]) + " " + tk::Str(window.Magnitudes()[1]) + " " +
-                 std::to_string(window.Running()) + " ";
+                 std::to_string(window.Running()) + " " + tk::Str(window.ElapsedPeriods() * 3600) + " ";
     });
-    Type({"3", "4"});
+    Type({"3", "4"}, {"30", "90"});
     window.PBNorm_Action();
     Toggle();
     window.Find<tk::Slider>("SLSpeed")->SetValue(5);
@@ -145,7 +145,7 @@ TEST_F(Simulation, ViewsHearOfEveryChangeAndEveryDrawnFrame) {
     window.RBNth_Action(2);
     window.RBTotal_Action();
     Toggle();
-    EXPECT_EQ(heard, "edited normalized normalized started frame 2 0.8 1 selection selection stopped ");
+    EXPECT_EQ(heard, "edited normalized normalized started frame 92 0.8 1 5 selection selection stopped ");
 }
 
 TEST_F(Simulation, SpeedIsReadEveryFrameAndStartBeginsAgainFromTheTypedPhases) {
