@@ -73,11 +73,8 @@ std::unique_ptr<tk::MenuItem> Item(const std::string& name, const std::string& c
 }
 
 const std::tuple<const char*, const char*, const char*> kEditItems[] = {
-    {"EditUndo", "&Undo", "Cmd+Z"},
-    {"EditCut", "Cu&t", "Cmd+X"},
-    {"EditCopy", "&Copy", "Cmd+C"},
-    {"EditPaste", "&Paste", "Cmd+V"},
-    {"EditSelectAll", "Select &All", "Cmd+A"},
+    {"EditUndo", "&Undo", "Cmd+Z"},   {"EditCut", "Cu&t", "Cmd+X"}, {"EditCopy", "&Copy", "Cmd+C"},
+    {"EditPaste", "&Paste", "Cmd+V"}, {"EditClear", "&Delete", ""}, {"EditSelectAll", "Select &All", "Cmd+A"},
     {"Nothing", "Nothing", ""}};
 
 class QtWindowTest : public testing::Test {
@@ -99,6 +96,16 @@ protected:
     }
     QAction* Action(const char* name) const { return Main()->menuBar()->findChild<QAction*>(name); }
     QLineEdit* Line() const { return Main()->findChild<QLineEdit*>(); }
+    // The names of the enabled items as the menu opens, "Edit" left out.
+    std::string Enabled() const {
+        QMenu& menu = *Main()->menuBar()->actions()[0]->menu();
+        emit menu.aboutToShow();
+        std::string enabled;
+        for (QAction* item : menu.actions())
+            if (item->isEnabled())
+                enabled += (enabled.empty() ? "" : " ") + item->objectName().remove("Edit").toStdString();
+        return enabled;
+    }
 
     tk::MenuBar bar_;
     TestWindow window_;
@@ -115,20 +122,27 @@ TEST_F(QtWindowTest, AppliesTheWindowSettings) {
     EXPECT_EQ(main->windowFlags() & buttons, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 }
 
+// Each item is enabled while it can act on the focused field, and acts on it; nothing else handles
+// them, so without a focused field they are off.
 TEST_F(QtWindowTest, EditingFromTheMenuOrWithTheKeysActsOnTheFocusedField) {
+    QApplication::clipboard()->clear();
     window_.field->SetText("3.14");
     Line()->setFocus();
-    QApplication::processEvents();
-    QMenu& menu = *Main()->menuBar()->actions()[0]->menu();
-    emit menu.aboutToShow();
-    EXPECT_EQ(std::tuple(Action("EditCopy")->isEnabled(), Action("EditSelectAll")->isEnabled(),
-                         Action("Nothing")->isEnabled()),
-              std::tuple(false, true, false))
-        << "nothing selected to copy, and nothing handles Nothing";
-    Action("EditSelectAll")->trigger();
-    emit menu.aboutToShow();
-    EXPECT_EQ(std::pair(window_.field->SelLength(), Action("EditCopy")->isEnabled()), std::pair(4, true));
-    Action("EditCopy")->trigger();
+    const std::pair<const char*, const char*> steps[] = {
+        {"", "3.14: SelectAll"},
+        {"EditSelectAll", "3.14: Cut Copy Clear SelectAll"},
+        {"EditCopy", "3.14: Cut Copy Paste Clear SelectAll"},
+        {"EditClear", ": Undo Paste"},
+        {"EditUndo", "3.14: Cut Copy Paste Clear SelectAll"},
+        {"EditCut", ": Undo Paste"},
+        {"EditPaste", "3.14: Undo Paste SelectAll"},
+        {"EditSelectAll", "3.14: Undo Cut Copy Paste Clear SelectAll"},
+    };
+    for (const auto& [item, expected] : steps) {
+        if (*item)
+            Action(item)->trigger();
+        EXPECT_EQ(window_.field->Text() + ": " + Enabled(), expected) << "after " << item;
+    }
     EXPECT_EQ(QApplication::clipboard()->text(), "3.14");
 
     // The menu's items take the editing keys too; in a field the keys must still edit it.
@@ -143,6 +157,8 @@ TEST_F(QtWindowTest, EditingFromTheMenuOrWithTheKeysActsOnTheFocusedField) {
     EXPECT_EQ(Press(Qt::Key_Z), "3.14");
     Press(Qt::Key_End);
     EXPECT_EQ(Press(Qt::Key_V), "3.143.14");
+    Main()->findChild<QSlider*>()->setFocus();
+    EXPECT_EQ(Enabled(), "") << "no field has the focus";
 }
 
 // Every setting of the field and the slider changed from its default.
