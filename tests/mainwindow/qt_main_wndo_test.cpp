@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -30,6 +31,16 @@ protected:
         return false;
     }
 };
+
+// Whether the pixels that differ span the height of the control, give or take a pixel.
+bool MarkedDownItsHeight(const QImage& before, const QImage& after) {
+    QRect differing;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x)
+            if (before.pixel(x, y) != after.pixel(x, y))
+                differing |= QRect(x, y, 1, 1);
+    return differing.top() <= 1 && differing.bottom() >= before.height() - 2;
+}
 
 class QtMainWndo : public testing::Test {
 public:
@@ -81,6 +92,27 @@ protected:
             shown += blank ? '.' : 'o';
         }
         return shown;
+    }
+    // The window row under the first letter of a control's text: the lowest dark row of the first
+    // run of dark columns, the frame of a field left out.
+    int Baseline(const std::string& name, int index) {
+        QWidget* w = Widget(name, index);
+        const QImage image = w->grab().toImage();
+        const auto dark = [&image](int x, int y) { return qGray(image.pixel(x, y)) < 100; };
+        int lowest = -1;
+        bool inGlyph = false;
+        for (int x = 3; x < image.width() - 3; ++x) {
+            bool column = false;
+            for (int y = 3; y < image.height() - 3; ++y)
+                if (dark(x, y)) {
+                    column = true;
+                    lowest = std::max(lowest, y);
+                }
+            if (inGlyph && !column)
+                break;
+            inGlyph = inGlyph || column;
+        }
+        return w->mapTo(w->window(), QPoint(0, lowest)).y();
     }
     // The pixels of a plot's graph rectangle that have this colour.
     int Count(const char* plot, QColor colour) {
@@ -154,12 +186,25 @@ TEST_F(QtMainWndo, AFrameIsPaintedOnceAControl) {
 }
 
 TEST_F(QtMainWndo, KeysReachEveryInputInOrderAndNamesReachAssistiveTechnology) {
-    Field("EFMagn", 0)->setFocus();
+    EXPECT_EQ(Focused() + " " + Field("EFMagn", 0)->selectedText().toStdString(), "EFMagn 0 1.000000")
+        << "as the window opened";
+    for (const auto& [label, field] : {std::pair("STML", "EFMagn"), std::pair("STAL", "EFAngle")})
+        EXPECT_NEAR(Baseline(label, 4), Baseline(field, 4), 1) << label << " stands on the line of " << field;
+    // Each control as it looks without the focus, to see that the focus marks it all down its height.
+    std::map<QWidget*, QImage> unfocused;
+    for (QWidget* w : QApplication::allWidgets())
+        if ((w->focusPolicy() & Qt::TabFocus) && w != QApplication::focusWidget())
+            unfocused[w] = w->grab().toImage();
     std::string visited;
+    std::string unmarked;
     for (int step = 0; step < 17; ++step) {
         visited += Focused() + ", ";
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        if (unfocused.contains(focus) && !MarkedDownItsHeight(unfocused[focus], focus->grab().toImage()))
+            unmarked += Focused() + ", ";
+        QTest::keyClick(focus, Qt::Key_Tab);
     }
+    EXPECT_EQ(unmarked, "") << "the focus is not seen on these";
     std::string expected;
     for (int k = 0; k < MainWndo::kComponents; ++k)
         expected += "EFMagn " + std::to_string(k) + ", EFAngle " + std::to_string(k) + ", ";

@@ -20,7 +20,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScrollBar>
-#include <QSlider>
 
 namespace tk::qt {
 
@@ -41,7 +40,7 @@ std::unique_ptr<tk::ControlPeer> MakePeer(tk::Control& control, QWidget* parent,
     if (auto* text = dynamic_cast<tk::StaticText*>(&control))
         return std::make_unique<QtStaticTextPeer>(*text, parent);
     if (auto* slider = dynamic_cast<tk::Slider*>(&control))
-        return std::make_unique<QtRangePeer>(*slider, new QSlider(parent));
+        return std::make_unique<QtRangePeer>(*slider, NewSliderWidget(parent));
     if (auto* bar = dynamic_cast<tk::ScrollBar*>(&control))
         return std::make_unique<QtRangePeer>(*bar, new QScrollBar(parent));
     if (auto* viewer = dynamic_cast<tk::HTMLViewer*>(&control))
