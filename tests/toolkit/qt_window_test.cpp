@@ -144,6 +144,13 @@ TEST_F(QtWindowTest, EditingFromTheMenuOrWithTheKeysActsOnTheFocusedField) {
         EXPECT_EQ(window_.field->Text() + ": " + Enabled(), expected) << "after " << item;
     }
     EXPECT_EQ(QApplication::clipboard()->text(), "3.14");
+    QTest::keyClick(Line(), Qt::Key_Alt); // the keyboard's way into the menus takes the focus
+    EXPECT_EQ(QApplication::focusWidget(), Main()->menuBar());
+    EXPECT_EQ(Enabled(), "Undo Cut Copy Paste Clear SelectAll") << "from the menu bar, the field's";
+    Action("EditSelectAll")->trigger();
+    QTest::keyClick(Main()->menuBar(), Qt::Key_Escape);
+    EXPECT_EQ(QApplication::focusWidget(), Line()) << "given back";
+    EXPECT_EQ(window_.field->SelLength(), 4);
 
     // The menu's items take the editing keys too; in a field the keys must still edit it.
     const auto Press = [this](Qt::Key key) {

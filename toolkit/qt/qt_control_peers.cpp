@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -56,13 +57,22 @@ QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// A line edit that can take the tab key as text.
+// A line edit that can take the tab key as text, and keeps its selection while the menu bar has
+// the focus, as while a menu is open: the Edit menu opened from the keyboard acts on it.
 class FieldWidget : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
     bool acceptTabs = false;
 
 protected:
+    void focusOutEvent(QFocusEvent* event) override {
+        if (event->reason() != Qt::MenuBarFocusReason) {
+            QLineEdit::focusOutEvent(event);
+            return;
+        }
+        QFocusEvent toMenu(QEvent::FocusOut, Qt::PopupFocusReason);
+        QLineEdit::focusOutEvent(&toMenu);
+    }
     bool event(QEvent* event) override {
         if (acceptTabs && event->type() == QEvent::KeyPress &&
             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Tab) {
