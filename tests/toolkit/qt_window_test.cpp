@@ -4,6 +4,7 @@
 #include "toolkit/edit_field.h"
 #include "toolkit/menu_item.h"
 #include "toolkit/picture.h"
+#include "toolkit/qt/qt_window_peer.h"
 #include "toolkit/range_control.h"
 #include "toolkit/window.h"
 
@@ -259,6 +260,27 @@ TEST_F(QtWindowTest, CanvasDrawnAtOnceAddsToItsContentUntilTheNextRefresh) {
     window_.canvas->Refresh(true);
     EXPECT_EQ(Shown(), std::pair(QColor(255, 255, 255), QColor(255, 0, 0)))
         << "the paint alone after a refresh";
+}
+
+// A window of 400 x 300 with a frame of 20 above and 2 elsewhere, opening over a window or the
+// available area of a screen of 1280 x 1000.
+TEST(OpeningFrame, CentredOverTheWindowInFrontAndWhollyOnTheScreen) {
+    const QMargins margins(2, 20, 2, 2);
+    const QRect screen(0, 0, 1280, 1000);
+    const struct {
+        const char* name = nullptr;
+        QRect over;
+        QSize size;
+        bool resizable = false;
+        QRect frame;
+    } cases[] = {
+        {"centred", {100, 100, 800, 600}, {400, 300}, true, {298, 239, 404, 322}},
+        {"moved off the edges", {1000, 900, 200, 200}, {400, 300}, true, {876, 678, 404, 322}},
+        {"shrunk to the height", {0, 0, 1280, 1000}, {400, 1200}, true, {438, 0, 404, 1000}},
+        {"fixed: top left on it", {0, 0, 1280, 1000}, {400, 1200}, false, {438, 0, 404, 1222}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(tk::qt::OpeningFrame(c.over, c.size, margins, screen, c.resizable), c.frame) << c.name;
 }
 
 // Deleting a focused line edit moves the focus away, and QApplication::focusChanged tells every

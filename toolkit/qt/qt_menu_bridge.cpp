@@ -65,7 +65,10 @@ void MenuBridge::AddItems(const tk::MenuItem& menu, QMenu* qmenu) {
         }
         QAction* action = qmenu->addAction(QString::fromStdString(item->Caption()));
         action->setObjectName(QString::fromStdString(item->Name()));
-        action->setShortcut(ShortcutOf(item->Shortcut()));
+        QList<QKeySequence> keys{ShortcutOf(item->Shortcut())}; // the first is the one shown
+        if (!item->AlternateShortcut().empty())
+            keys << ShortcutOf(item->AlternateShortcut());
+        action->setShortcuts(keys);
         if (item->IsQuitItem())
             action->setMenuRole(QAction::QuitRole);
         items_[action] = item.get();
