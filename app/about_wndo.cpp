@@ -41,6 +41,7 @@ void AboutWndo::Layout() {
     settings.maximizeButton = true;
     settings.fullScreen = false;
     settings.menuBarVisible = true;
+    settings.closeKeys = true;
     settings.composite = true;
     settings.backColor.reset();
     settings.frame = 0;

@@ -41,6 +41,7 @@ void MenuBar1::Untitled1() {
 void MenuBar1::Untitled2() {
     AddMenu("HelpMenu", "Help");
     AddItem("HelpMenu", std::make_unique<tk::MenuItem>(), "HelpAbout", "About Parvok…", "Cmd+?");
+    Find("HelpAbout")->SetAlternateShortcut("F1"); // the help key of most desktops
 }
 
 void MenuBar1::AddMenu(const std::string& name, const std::string& caption) {

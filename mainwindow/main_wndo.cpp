@@ -92,9 +92,11 @@ void MainWndo::AddMenuHandlers() {
     AddMenuHandler("HelpAbout", [this] { return _HelpAbout_Action(); });
 }
 
-// The selection starts as "Total", so every component is shown.
+// The selection starts as "Total", so every component is shown. The first magnitude takes the
+// focus, its whole text selected as after Stop, so that typing goes there at once.
 void MainWndo::Event_Open() {
     ShowAll();
+    magnitudes_[0]->SetFocus();
 }
 
 void MainWndo::Event_Close() {
