@@ -5,6 +5,7 @@
 #include "graph/drawing_state.h"
 #include "graph/graph.h"
 #include "graph/pixels.h"
+#include "toolkit/font.h"
 #include "toolkit/numbers.h"
 
 #include <algorithm>
@@ -90,7 +91,7 @@ private:
 
     // Always black, whatever the colour of the ticks.
     void DrawZeroLine() {
-        g_.SetColor(tk::RGB(0, 0, 0));
+        g_.SetColor(tk::kBlack);
         const std::int32_t p0 = (g_.*axis_.coord)(0);
         Line(OnFrame(p0), OnOppositeFrame(p0));
     }
@@ -167,7 +168,7 @@ std::int32_t WidestTickLabel(Graph& g, const Axis& axis) {
     const std::string last = tk::Format(m * std::floor(axis.max / (m * steps.scale) + 0.05), pattern);
     tk::Graphics& gx = g.Target();
     const KeepDrawingState keep(gx);
-    g.SetFontInfo("Helvetica", 9, false, false);
+    g.SetFontInfo(tk::kHelveticaFont, 9, false, false);
     return std::max(pixels::Truncated(gx.StringWidth(first)), pixels::Truncated(gx.StringWidth(last)));
 }
 
