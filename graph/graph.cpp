@@ -1,10 +1,10 @@
 #include "graph/graph.h"
 
+#include "graph/axis_scale.h"
 #include "graph/drawing_state.h"
 #include "toolkit/exceptions.h"
 #include "toolkit/font.h"
 
-#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -122,7 +122,7 @@ void Graph::Event_Open() {
     zSBVAdjust();
     zSBHAdjust();
 
-    InvLog10 = 1 / std::log(10.0);
+    InvLog10 = axes::kInvLog10;
     CBlack = tk::kBlack;
     CWhite = tk::kWhite;
     CGrid = tk::RGB(180, 180, 180);
