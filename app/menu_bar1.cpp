@@ -1,24 +1,11 @@
 #include "app/menu_bar1.h"
 
 #include "toolkit/exceptions.h"
-#include "toolkit/shared_instance.h"
 
 MenuBar1::MenuBar1() {
     Untitled0();
     Untitled1();
     Untitled2();
-}
-
-MenuBar1& MenuBar1::Instance() {
-    return tk::SharedInstance<MenuBar1>::Get();
-}
-
-void MenuBar1::Release() {
-    tk::SharedInstance<MenuBar1>::Release();
-}
-
-std::unique_ptr<MenuBar1> MenuBar1::Make() {
-    return std::make_unique<MenuBar1>();
 }
 
 void MenuBar1::Untitled0() {

@@ -7,6 +7,7 @@
 #include "toolkit/edit_field.h"
 #include "toolkit/menu_item.h"
 #include "toolkit/range_control.h"
+#include "toolkit/shared_instance.h"
 #include "toolkit/window.h"
 
 #include <array>
@@ -15,8 +16,9 @@
 #include <string>
 
 // The main window: the plots of the wavefunction and of its density, and the controls that set the
-// initial state and run the animation.
-class MainWndo : public tk::Window {
+// initial state and run the animation. Its shared instance is made and shown on the first call of
+// Instance().
+class MainWndo : public tk::Window, public tk::SharedWindow<MainWndo> {
 public:
     static constexpr int kComponents = 6;
     static constexpr int kSamples = 101;
@@ -47,12 +49,6 @@ public:
     class STAL : public Element<tk::StaticText> {
         using Element::Element;
     };
-
-    // The shared instance, made and shown on the first call.
-    static MainWndo& Instance();
-    static bool Exists();
-    static void Release();
-    static std::unique_ptr<MainWndo> Make();
 
     // ---- State ----
     double dAngle = 0.1;                          // phase step in degrees per frame for n = 1 at speed 1
