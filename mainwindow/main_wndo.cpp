@@ -3,25 +3,6 @@
 #include "app/about_wndo.h"
 #include "app/menu_bar1.h"
 #include "toolkit/platform.h"
-#include "toolkit/shared_instance.h"
-
-MainWndo& MainWndo::Instance() {
-    return tk::SharedInstance<MainWndo>::Get();
-}
-
-bool MainWndo::Exists() {
-    return tk::SharedInstance<MainWndo>::Exists();
-}
-
-void MainWndo::Release() {
-    tk::SharedInstance<MainWndo>::Release();
-}
-
-std::unique_ptr<MainWndo> MainWndo::Make() {
-    auto window = std::make_unique<MainWndo>();
-    window->Open();
-    return window;
-}
 
 void MainWndo::Layout() {
     SetMenuBar(&MenuBar1::Instance());

@@ -37,8 +37,8 @@ void ApplyFieldSettings(tk::EditField& field) {
     field.SetReadOnly(false);
     field.SetPassword(false);
     field.SetAcceptTabs(false);
-    field.SetTextColor(tk::RGB(0, 0, 0));
-    field.SetBackColor(tk::RGB(255, 255, 255));
+    field.SetTextColor(tk::kBlack);
+    field.SetBackColor(tk::kWhite);
     field.SetLimitText(0);
     field.SetAlignment(tk::EditField::kLeft);
     field.SetUseFocusRing(true);

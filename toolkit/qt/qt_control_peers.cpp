@@ -31,9 +31,9 @@ void ApplyFont(QWidget* widget, const tk::Font& font) {
 
 Qt::Alignment AlignmentOf(int code) {
     switch (code) {
-    case 1:
+    case tk::AlignedTextControl::kCentre:
         return Qt::AlignHCenter;
-    case 2:
+    case tk::AlignedTextControl::kRight:
         return Qt::AlignRight;
     default:
         return Qt::AlignLeft;

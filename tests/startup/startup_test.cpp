@@ -3,8 +3,8 @@
 #include "app/about_parvok.h"
 #include "app/about_wndo.h"
 #include "app/menu_bar1.h"
-#include "app/startup.h"
 #include "mainwindow/main_wndo.h"
+#include "startup/startup.h"
 #include "toolkit/qt/qt_control_peers.h"
 #include "toolkit/shared_instance.h"
 #include "toolkit/timer.h"
@@ -45,7 +45,7 @@ void Trigger(const char* item) {
 int RunAndThen(const std::function<void()>& act) {
     QTimer::singleShot(50, act);
     QTimer::singleShot(10'000, [] { QApplication::exit(99); });
-    return RunApplication(tk::ThePlatform(), {[] { MainWndo::Instance(); }, [] { MainWndo::Release(); }});
+    return RunApplication(tk::ThePlatform());
 }
 
 // Both ways out end the run with code 0 and release the main window, also while a timer keeps the loop busy.
