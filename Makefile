@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test test-sanitize lint build deps fuzz soak bench
+.PHONY: run test test-sanitize lint build deps fuzz soak bench translations
 
 run: build
 	$(BUILD_DIR)/startup/parvok
@@ -28,6 +28,10 @@ test-sanitize: deps
 # clang-tidy over the project's sources, and the check that only toolkit/qt/ and its few users know Qt.
 lint: build
 	BUILD_DIR=$(BUILD_DIR) scripts/lint
+
+# Refreshes i18n/*.ts from the texts in the code, for the translators.
+translations: deps
+	scripts/update-translations
 
 fuzz: deps
 	scripts/fuzz 60

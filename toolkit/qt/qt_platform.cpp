@@ -3,12 +3,14 @@
 #include "toolkit/qt/qt_picture.h"
 #include "toolkit/qt/qt_platform_impl.h"
 #include "toolkit/qt/qt_printer_graphics.h"
+#include "toolkit/qt/qt_translations.h"
 #include "toolkit/qt/qt_window_peer.h"
 #include "toolkit/window.h"
 
 #include <QDirIterator>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QScreen>
 
 #include <cstdlib>
@@ -61,6 +63,7 @@ std::unique_ptr<tk::Platform> MakeQtPlatform(int& argc, char** argv, const AppId
 QtPlatform::QtPlatform(int& argc, char** argv, const AppIdentity& identity) : application_(argc, argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     Identify(identity);
+    InstallTranslations(QLocale());
 }
 
 std::unique_ptr<tk::Picture> QtPlatform::NewPicture(int width, int height, int depth) {
