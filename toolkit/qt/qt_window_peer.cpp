@@ -7,10 +7,11 @@
 #include "toolkit/html_viewer.h"
 #include "toolkit/menu_item.h"
 #include "toolkit/qt/event_guard.h"
-#include "toolkit/qt/qt_color.h"
 #include "toolkit/qt/qt_canvas_peer.h"
+#include "toolkit/qt/qt_color.h"
 #include "toolkit/qt/qt_control_peers.h"
 #include "toolkit/qt/qt_menu_bridge.h"
+#include "toolkit/qt/qt_status_bar_peer.h"
 #include "toolkit/range_control.h"
 #include "toolkit/timer.h"
 #include "toolkit/window.h"
@@ -20,7 +21,9 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSlider>
+#include <QStatusBar>
 
 namespace tk::qt {
 
@@ -101,6 +104,8 @@ QtWindowPeer::QtWindowPeer(tk::Window& window) : window_(window), widget_(new Wi
         menuBridge_ = new MenuBridge(*bar, window, widget_->menuBar());
     ApplySettings();
     RealizeControls();
+    if (tk::StatusBar* bar = window.StatusBar())
+        RealizeStatusBar(*bar);
 }
 
 QtWindowPeer::~QtWindowPeer() {
@@ -128,6 +133,10 @@ void QtWindowPeer::ApplySettings() {
         QPalette palette = widget_->palette();
         palette.setColor(QPalette::Window, ToQColor(*s.backColor));
         widget_->setPalette(palette);
+    }
+    if (s.closeOnEscape) {
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), widget_);
+        QObject::connect(escape, &QShortcut::activated, widget_, &QWidget::close);
     }
     QWidget* content = widget_->Content();
     if (s.resizable) {
@@ -166,6 +175,19 @@ void QtWindowPeer::Show() {
         widget_->show();
     widget_->raise();
     widget_->activateWindow();
+}
+
+void QtWindowPeer::UpdateMenus() {
+    if (menuBridge_)
+        menuBridge_->UpdateEnabled();
+}
+
+// The bar goes below the content, which keeps its size: a window of fixed size grows by the bar's
+// height, and only a resizable one has a size grip.
+void QtWindowPeer::RealizeStatusBar(tk::StatusBar& bar) {
+    QStatusBar* shown = widget_->statusBar();
+    shown->setSizeGripEnabled(window_.settings.resizable);
+    bar.AttachPeer(std::make_unique<QtStatusBarPeer>(bar, shown));
 }
 
 void QtWindowPeer::Close() {
