@@ -4,6 +4,7 @@
 #include "app/about_wndo.h"
 #include "app/app.h"
 #include "app/menu_bar1.h"
+#include "app/shortcuts_wndo.h"
 
 int RunApplication(tk::Platform& platform, const MainWindowHooks& mainWindow) {
     tk::SetPlatform(&platform);
@@ -15,6 +16,7 @@ int RunApplication(tk::Platform& platform, const MainWindowHooks& mainWindow) {
         AboutParvok::Release();
         mainWindow.release();
         AboutWndo::Release();
+        ShortcutsWndo::Release();
     }
     MenuBar1::Release();
     return exitCode;

@@ -2,6 +2,8 @@
 
 #include "app/about_wndo.h"
 #include "app/menu_bar1.h"
+#include "app/shortcuts_wndo.h"
+#include "mainwindow/status_line.h"
 #include "toolkit/platform.h"
 #include "toolkit/shared_instance.h"
 
@@ -16,6 +18,9 @@ bool MainWndo::Exists() {
 void MainWndo::Release() {
     tk::SharedInstance<MainWndo>::Release();
 }
+
+MainWndo::MainWndo() = default;
+MainWndo::~MainWndo() = default;
 
 std::unique_ptr<MainWndo> MainWndo::Make() {
     auto window = std::make_unique<MainWndo>();
@@ -90,11 +95,18 @@ tk::MenuItem* MainWndo::FileQuit() const {
 
 void MainWndo::AddMenuHandlers() {
     AddMenuHandler("HelpAbout", [this] { return _HelpAbout_Action(); });
+    AddMenuHandler("HelpShortcuts", [] {
+        ShortcutsWndo::Instance().Show();
+        return true;
+    });
+    AddTimeHandlers();
 }
 
-// The selection starts as "Total", so every component is shown.
+// The selection starts as "Total", so every component is shown. The status line follows the
+// window from now on.
 void MainWndo::Event_Open() {
     ShowAll();
+    statusLine_ = std::make_unique<StatusLine>(*this);
 }
 
 void MainWndo::Event_Close() {

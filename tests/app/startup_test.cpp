@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -84,7 +85,41 @@ TEST(Startup, MainWindowShowsTheMenusInOrderWithOnlyWhatCanActEnabled) {
     EXPECT_EQ(
         menus.join(" ").toStdString(),
         "&File[*&Quit Ctrl+Q] &Edit[&Undo Ctrl+Z, --, Cu&t Ctrl+X, &Copy Ctrl+C, &Paste Ctrl+V, &Delete, --, "
-        "Select &All Ctrl+A] Help[*About Parvok… Ctrl+?]");
+        "Select &All Ctrl+A] &Animation[*&Start/Stop Ctrl+R, &Pause/Resume Ctrl+Space, --, *Step &Forward "
+        "Alt+Right, *Step &Back Alt+Left, --, *Go to t = T₁/&4 Ctrl+1, *Go to t = T₁/&2 Ctrl+2, *Go to t = "
+        "&3T₁/4 Ctrl+3, *Go to t = T₁ (Re&vival) Ctrl+4, --, *&Restart Ctrl+0] &States[*&Ground State, "
+        "*States "
+        "&1 and 2 in Equal Parts, *States 1, 2 and &3 in Equal Parts, *&Packet Near x = L/4, *&Two Packets "
+        "(Cat "
+        "State)] Help[*About Parvok… Ctrl+?, *&Keyboard Shortcuts Ctrl+/]");
+}
+
+// Help > Keyboard Shortcuts lists every shortcut of the menus as they show it, and the controls'
+// keys, to assistive technology too; Escape closes it and the program runs on.
+TEST(Startup, TheKeyboardShortcutsWindowListsEveryKeyAndEscapeClosesIt) {
+    QStringList missing;
+    bool closed = false;
+    const int code = RunAndThen([&] {
+        Trigger("HelpShortcuts");
+        QMainWindow& shortcuts = *Shown("Keyboard Shortcuts");
+        QTextBrowser& page = *shortcuts.findChild<QTextBrowser*>();
+        const QString text = page.toPlainText();
+        for (QAction* menu : Shown("Parvok")->menuBar()->actions())
+            for (QAction* item : menu->menu()->actions())
+                if (!item->shortcut().isEmpty() &&
+                    !text.contains(item->shortcut().toString(QKeySequence::NativeText) + "\n" +
+                                   QString(menu->text() + " › " + item->text()).remove('&')))
+                    missing << item->text();
+        if (!text.contains("Tab, Shift+Tab") || page.accessibleName() != "Keyboard shortcuts")
+            missing << "the controls' keys, or the accessible name";
+        QApplication::setActiveWindow(&shortcuts);
+        QTest::keyClick(&page, Qt::Key_Escape);
+        closed = !shortcuts.isVisible();
+        QTimer::singleShot(50, [] { QApplication::exit(7); });
+    });
+    EXPECT_EQ(code, 7) << "ended before the loop was told to";
+    EXPECT_TRUE(missing.empty()) << missing.join(", ").toStdString();
+    EXPECT_TRUE(closed);
 }
 
 // Asked for twice, the About window is made once. Its viewer keeps its margins through resizes; with the

@@ -1,0 +1,93 @@
+#include "app/shortcuts_wndo.h"
+
+#include "app/menu_bar1.h"
+#include "toolkit/platform.h"
+#include "toolkit/shared_instance.h"
+
+namespace {
+
+// The keys that the main window's controls take themselves, by the platform's rules.
+constexpr const char* kControlKeys[][2] = {
+    {"Tab, Shift+Tab", "The next or the previous field, button or slider"},
+    {"Space", "Presses the button that has the focus"},
+    {"Up, Down", "Another choice of Total and n=1 … n=6, when one of them has the focus"},
+    {"Left, Right", "The speed one step down or up, when the slider has the focus"},
+    {"Page Up, Page Down", "The speed 20 down or up"},
+    {"Home, End", "Speed 1 or 100"},
+    {"Esc", "Closes this window"},
+};
+
+// A caption as the menu shows it: the mnemonic's "&" gone, and safe in HTML.
+std::string Shown(const std::string& caption) {
+    std::string shown;
+    for (char c : caption) {
+        if (c == '&')
+            continue;
+        if (c == '<')
+            shown += "&lt;";
+        else if (c == '>')
+            shown += "&gt;";
+        else
+            shown += c;
+    }
+    return shown;
+}
+
+std::string Row(const std::string& keys, const std::string& what) {
+    return "<tr><td style=\"padding-right: 16px\"><b>" + keys + "</b></td><td>" + what + "</td></tr>\n";
+}
+
+} // namespace
+
+ShortcutsWndo& ShortcutsWndo::Instance() {
+    return tk::SharedInstance<ShortcutsWndo>::Get();
+}
+
+bool ShortcutsWndo::Exists() {
+    return tk::SharedInstance<ShortcutsWndo>::Exists();
+}
+
+void ShortcutsWndo::Release() {
+    tk::SharedInstance<ShortcutsWndo>::Release();
+}
+
+std::unique_ptr<ShortcutsWndo> ShortcutsWndo::Make() {
+    auto window = std::make_unique<ShortcutsWndo>();
+    window->Open();
+    return window;
+}
+
+std::string ShortcutsWndo::Page(const tk::MenuBar& bar) {
+    std::string page = "<html><body>\n<h3>Menus</h3>\n<table>\n";
+    for (const auto& menu : bar.Children())
+        for (const auto& item : menu->Children())
+            if (!item->Shortcut().empty())
+                page += Row(Shown(tk::ThePlatform().ShortcutText(item->Shortcut())),
+                            Shown(menu->Caption()) + " › " + Shown(item->Caption()));
+    page += "</table>\n<h3>In the main window</h3>\n<table>\n";
+    for (const auto& [keys, what] : kControlKeys)
+        page += Row(keys, what);
+    return page + "</table>\n</body></html>\n";
+}
+
+// No menu bar of its own: the window shows the application's.
+void ShortcutsWndo::Layout() {
+    settings.title = "Keyboard Shortcuts";
+    settings.width = 470;
+    settings.height = 520;
+    settings.resizable = true;
+    settings.maximizeButton = false;
+    settings.closeOnEscape = true;
+}
+
+void ShortcutsWndo::CreateControls() {
+    tk::HTMLViewer& viewer = AddControl("HTMLViewer1", std::make_unique<tk::HTMLViewer>());
+    HTMLViewer1 = &viewer;
+    viewer.SetBounds(12, 12, settings.width - 24, settings.height - 24);
+    viewer.SetLockedEdges({true, true, true, true});
+    viewer.SetAccessibleName("Keyboard shortcuts");
+}
+
+void ShortcutsWndo::Event_Open() {
+    HTMLViewer1->LoadPage(Page(MenuBar1::Instance()));
+}
