@@ -37,6 +37,11 @@ std::string Row(const std::string& keys, const std::string& what) {
     return "<tr><td style=\"padding-right: 16px\"><b>" + keys + "</b></td><td>" + what + "</td></tr>\n";
 }
 
+// One table for both lists, so that their columns line up.
+std::string Heading(const std::string& title) {
+    return "<tr><td colspan=\"2\"><h3>" + title + "</h3></td></tr>\n";
+}
+
 } // namespace
 
 ShortcutsWndo& ShortcutsWndo::Instance() {
@@ -58,13 +63,13 @@ std::unique_ptr<ShortcutsWndo> ShortcutsWndo::Make() {
 }
 
 std::string ShortcutsWndo::Page(const tk::MenuBar& bar) {
-    std::string page = "<html><body>\n<h3>Menus</h3>\n<table>\n";
+    std::string page = "<html><body>\n<table>\n" + Heading("Menus");
     for (const auto& menu : bar.Children())
         for (const auto& item : menu->Children())
             if (!item->Shortcut().empty())
                 page += Row(Shown(tk::ThePlatform().ShortcutText(item->Shortcut())),
                             Shown(menu->Caption()) + " › " + Shown(item->Caption()));
-    page += "</table>\n<h3>In the main window</h3>\n<table>\n";
+    page += Heading("In the main window");
     for (const auto& [keys, what] : kControlKeys)
         page += Row(keys, what);
     return page + "</table>\n</body></html>\n";

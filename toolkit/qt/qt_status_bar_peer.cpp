@@ -7,8 +7,17 @@
 
 namespace tk::qt {
 
+namespace {
+
+// Room between the texts, in logical pixels: the parts are read apart at a glance.
+constexpr int kMessageIndent = 4;
+constexpr int kPartGap = 12;
+
+} // namespace
+
 QtStatusBarPeer::QtStatusBarPeer(tk::StatusBar& bar, QStatusBar* widget)
     : QtWidgetPeer(bar, widget), bar_(bar), message_(new QLabel(widget)) {
+    message_->setContentsMargins(kMessageIndent, 0, 0, 0);
     widget->addWidget(message_, 1);
 }
 
@@ -37,6 +46,7 @@ void QtStatusBarPeer::ShowTexts() {
     const std::vector<std::string>& texts = bar_.Parts();
     while (parts_.size() < texts.size()) {
         parts_.push_back(new QLabel(statusBar()));
+        parts_.back()->setContentsMargins(kPartGap, 0, kMessageIndent, 0);
         statusBar()->addPermanentWidget(parts_.back());
     }
     for (std::size_t i = 0; i < parts_.size(); ++i) {
