@@ -2,11 +2,10 @@
 
 #include "app/menu_bar1.h"
 #include "toolkit/platform.h"
-#include "toolkit/shared_instance.h"
 
 namespace {
 
-// The keys that the main window's controls take themselves, by the platform's rules.
+// The keys that the controls and the windows take themselves, by the platform's rules.
 constexpr const char* kControlKeys[][2] = {
     {"Tab, Shift+Tab", "The next or the previous field, button or slider"},
     {"Space", "Presses the button that has the focus"},
@@ -14,7 +13,7 @@ constexpr const char* kControlKeys[][2] = {
     {"Left, Right", "The speed one step down or up, when the slider has the focus"},
     {"Page Up, Page Down", "The speed 20 down or up"},
     {"Home, End", "Speed 1 or 100"},
-    {"Esc", "Closes this window"},
+    {"Esc, Ctrl+W", "Closes this window, or the About window"},
 };
 
 // A caption as the menu shows it: the mnemonic's "&" gone, and safe in HTML.
@@ -37,6 +36,14 @@ std::string Row(const std::string& keys, const std::string& what) {
     return "<tr><td style=\"padding-right: 16px\"><b>" + keys + "</b></td><td>" + what + "</td></tr>\n";
 }
 
+// The item's shortcut as the menu shows it, and its alternate one.
+std::string Keys(const tk::MenuItem& item) {
+    std::string keys = Shown(tk::ThePlatform().ShortcutText(item.Shortcut()));
+    if (!item.AlternateShortcut().empty())
+        keys += ", " + Shown(tk::ThePlatform().ShortcutText(item.AlternateShortcut()));
+    return keys;
+}
+
 // One table for both lists, so that their columns line up.
 std::string Heading(const std::string& title) {
     return "<tr><td colspan=\"2\"><h3>" + title + "</h3></td></tr>\n";
@@ -44,32 +51,13 @@ std::string Heading(const std::string& title) {
 
 } // namespace
 
-ShortcutsWndo& ShortcutsWndo::Instance() {
-    return tk::SharedInstance<ShortcutsWndo>::Get();
-}
-
-bool ShortcutsWndo::Exists() {
-    return tk::SharedInstance<ShortcutsWndo>::Exists();
-}
-
-void ShortcutsWndo::Release() {
-    tk::SharedInstance<ShortcutsWndo>::Release();
-}
-
-std::unique_ptr<ShortcutsWndo> ShortcutsWndo::Make() {
-    auto window = std::make_unique<ShortcutsWndo>();
-    window->Open();
-    return window;
-}
-
 std::string ShortcutsWndo::Page(const tk::MenuBar& bar) {
     std::string page = "<html><body>\n<table>\n" + Heading("Menus");
     for (const auto& menu : bar.Children())
         for (const auto& item : menu->Children())
             if (!item->Shortcut().empty())
-                page += Row(Shown(tk::ThePlatform().ShortcutText(item->Shortcut())),
-                            Shown(menu->Caption()) + " › " + Shown(item->Caption()));
-    page += Heading("In the main window");
+                page += Row(Keys(*item), Shown(menu->Caption()) + " › " + Shown(item->Caption()));
+    page += Heading("Controls and windows");
     for (const auto& [keys, what] : kControlKeys)
         page += Row(keys, what);
     return page + "</table>\n</body></html>\n";
@@ -82,7 +70,7 @@ void ShortcutsWndo::Layout() {
     settings.height = 520;
     settings.resizable = true;
     settings.maximizeButton = false;
-    settings.closeOnEscape = true;
+    settings.closeKeys = true;
 }
 
 void ShortcutsWndo::CreateControls() {

@@ -5,28 +5,9 @@
 #include "app/shortcuts_wndo.h"
 #include "mainwindow/status_line.h"
 #include "toolkit/platform.h"
-#include "toolkit/shared_instance.h"
-
-MainWndo& MainWndo::Instance() {
-    return tk::SharedInstance<MainWndo>::Get();
-}
-
-bool MainWndo::Exists() {
-    return tk::SharedInstance<MainWndo>::Exists();
-}
-
-void MainWndo::Release() {
-    tk::SharedInstance<MainWndo>::Release();
-}
 
 MainWndo::MainWndo() = default;
 MainWndo::~MainWndo() = default;
-
-std::unique_ptr<MainWndo> MainWndo::Make() {
-    auto window = std::make_unique<MainWndo>();
-    window->Open();
-    return window;
-}
 
 void MainWndo::Layout() {
     SetMenuBar(&MenuBar1::Instance());
@@ -102,10 +83,12 @@ void MainWndo::AddMenuHandlers() {
     AddTimeHandlers();
 }
 
-// The selection starts as "Total", so every component is shown. The status line follows the
-// window from now on.
+// The selection starts as "Total", so every component is shown. The first magnitude takes the
+// focus, its whole text selected as after Stop, so that typing goes there at once. The status
+// line follows the window from now on.
 void MainWndo::Event_Open() {
     ShowAll();
+    magnitudes_[0]->SetFocus();
     statusLine_ = std::make_unique<StatusLine>(*this);
 }
 

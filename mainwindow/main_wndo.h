@@ -9,6 +9,7 @@
 #include "toolkit/edit_field.h"
 #include "toolkit/menu_item.h"
 #include "toolkit/range_control.h"
+#include "toolkit/shared_instance.h"
 #include "toolkit/signal.h"
 #include "toolkit/window.h"
 
@@ -20,8 +21,9 @@
 class StatusLine;
 
 // The main window: the plots of the wavefunction and of its density, and the controls that set the
-// initial state and run the animation.
-class MainWndo : public tk::Window {
+// initial state and run the animation. Its shared instance is made and shown on the first call of
+// Instance().
+class MainWndo : public tk::Window, public tk::SharedWindow<MainWndo> {
 public:
     static constexpr int kComponents = physics::kComponents;
     static constexpr int kSamples = physics::kSamples;
@@ -56,11 +58,6 @@ public:
         using Element::Element;
     };
 
-    // The shared instance, made and shown on the first call.
-    static MainWndo& Instance();
-    static bool Exists();
-    static void Release();
-    static std::unique_ptr<MainWndo> Make();
     MainWndo();
     ~MainWndo() override;
 

@@ -63,7 +63,10 @@ void PhasorDiagram::Update() {
     Refresh(true);
 }
 
+// The screen shows the cleared picture at once: a diagram left showing its old line would say that
+// it still matches the fields.
 void PhasorDiagram::Blank() {
     if (tk::Graphics* g = Target())
         g->ClearRect(0, 0, GX->Width(), GX->Height());
+    Refresh(true);
 }

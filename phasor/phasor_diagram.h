@@ -20,7 +20,7 @@ public:
     void Event_Open() override;
     // Redraws the picture from magn and angle and asks for a repaint.
     virtual void Update();
-    // Clears the picture; the screen shows it at the next repaint.
+    // Clears the picture and asks for a repaint, so that the screen shows it blank.
     virtual void Blank();
 
 private:

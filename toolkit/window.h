@@ -32,8 +32,8 @@ struct WindowSettings {
     bool maximizeButton = true;
     bool fullScreen = false;
     bool menuBarVisible = true;
+    bool closeKeys = false; // Esc and Cmd+W close the window, as they close a dialog
     bool composite = false;
-    bool closeOnEscape = false; // the Escape key closes the window, as it does a dialog
     std::optional<Color> backColor;
     int frame = 0;
     int placement = 0;

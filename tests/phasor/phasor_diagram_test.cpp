@@ -13,7 +13,7 @@ namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-TEST(PhasorDiagram, DrawsTheCircleAndTheLineToTheTruncatedEndAndBlanksWithoutARepaint) {
+TEST(PhasorDiagram, DrawsTheCircleAndTheLineToTheTruncatedEndAndBlanksWithARepaint) {
     const struct {
         int width, height;
         double magn, angle;
@@ -57,7 +57,7 @@ TEST(PhasorDiagram, DrawsTheCircleAndTheLineToTheTruncatedEndAndBlanksWithoutARe
         diagram.Blank();
         EXPECT_EQ(fake.platform.lastPicture->Recorder()->Ops().back(),
                   expected.substr(0, expected.find(';')));
-        EXPECT_EQ(peer.refreshes, 1) << "blanking asks for no repaint";
+        EXPECT_EQ(peer.refreshes, 2) << "blanking asks for a repaint";
     }
 }
 

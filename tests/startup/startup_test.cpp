@@ -3,8 +3,8 @@
 #include "app/about_parvok.h"
 #include "app/about_wndo.h"
 #include "app/menu_bar1.h"
-#include "app/startup.h"
 #include "mainwindow/main_wndo.h"
+#include "startup/startup.h"
 #include "toolkit/qt/qt_control_peers.h"
 #include "toolkit/shared_instance.h"
 #include "toolkit/timer.h"
@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -44,7 +45,7 @@ void Trigger(const char* item) {
 int RunAndThen(const std::function<void()>& act) {
     QTimer::singleShot(50, act);
     QTimer::singleShot(10'000, [] { QApplication::exit(99); });
-    return RunApplication(tk::ThePlatform(), {[] { MainWndo::Instance(); }, [] { MainWndo::Release(); }});
+    return RunApplication(tk::ThePlatform());
 }
 
 // Both ways out end the run with code 0 and release the main window, also while a timer keeps the loop busy.
@@ -67,9 +68,13 @@ TEST(Startup, QuittingOrClosingTheMainWindowEndsWithCodeZeroWhileATimerRuns) {
 }
 
 // Each menu as the main window shows it: its items with their keys, "--" a separator, "*" enabled.
+// The first magnitude has the focus, its text selected, and the clipboard is empty.
 TEST(Startup, MainWindowShowsTheMenusInOrderWithOnlyWhatCanActEnabled) {
     QStringList menus;
     RunAndThen([&] {
+        QApplication::clipboard()->clear();
+        QApplication::setActiveWindow(Shown("Parvok"));
+        QApplication::processEvents();
         for (QAction* menu : Shown("Parvok")->menuBar()->actions()) {
             emit menu->menu()->aboutToShow();
             QStringList items;
@@ -84,19 +89,17 @@ TEST(Startup, MainWindowShowsTheMenusInOrderWithOnlyWhatCanActEnabled) {
     });
     EXPECT_EQ(
         menus.join(" ").toStdString(),
-        "&File[*&Quit Ctrl+Q] &Edit[&Undo Ctrl+Z, --, Cu&t Ctrl+X, &Copy Ctrl+C, &Paste Ctrl+V, &Delete, --, "
-        "Select &All Ctrl+A] &Animation[*&Start/Stop Ctrl+R, &Pause/Resume Ctrl+Space, --, *Step &Forward "
-        "Alt+Right, *Step &Back Alt+Left, --, *Go to t = T₁/&4 Ctrl+1, *Go to t = T₁/&2 Ctrl+2, *Go to t = "
-        "&3T₁/4 Ctrl+3, *Go to t = T₁ (Re&vival) Ctrl+4, --, *&Restart Ctrl+0] &States[*&Ground State, "
-        "*States "
-        "&1 and 2 in Equal Parts, *States 1, 2 and &3 in Equal Parts, *&Packet Near x = L/4, *&Two Packets "
-        "(Cat "
-        "State)] Help[*About Parvok… Ctrl+?, *&Keyboard Shortcuts Ctrl+/]");
+        "&File[*&Quit Ctrl+Q] &Edit[&Undo Ctrl+Z, --, *Cu&t Ctrl+X, *&Copy Ctrl+C, &Paste Ctrl+V, *&Delete, "
+        "--, *Select &All Ctrl+A] &Animation[*&Start/Stop Ctrl+R, &Pause/Resume Ctrl+Space, --, *Step "
+        "&Forward Alt+Right, *Step &Back Alt+Left, --, *Go to t = T₁/&4 Ctrl+1, *Go to t = T₁/&2 Ctrl+2, "
+        "*Go to t = &3T₁/4 Ctrl+3, *Go to t = T₁ (Re&vival) Ctrl+4, --, *&Restart Ctrl+0] &States[*&Ground "
+        "State, *States &1 and 2 in Equal Parts, *States 1, 2 and &3 in Equal Parts, *&Packet Near x = L/4, "
+        "*&Two Packets (Cat State)] Help[*About Parvok… Ctrl+?, *&Keyboard Shortcuts Ctrl+/]");
 }
 
 // Help > Keyboard Shortcuts lists every shortcut of the menus as they show it, and the controls'
-// keys, to assistive technology too; Escape closes it and the program runs on.
-TEST(Startup, TheKeyboardShortcutsWindowListsEveryKeyAndEscapeClosesIt) {
+// keys, to assistive technology too; Esc closes it and the program runs on.
+TEST(Startup, TheKeyboardShortcutsWindowListsEveryKeyAndEscClosesIt) {
     QStringList missing;
     bool closed = false;
     const int code = RunAndThen([&] {
@@ -105,11 +108,16 @@ TEST(Startup, TheKeyboardShortcutsWindowListsEveryKeyAndEscapeClosesIt) {
         QTextBrowser& page = *shortcuts.findChild<QTextBrowser*>();
         const QString text = page.toPlainText();
         for (QAction* menu : Shown("Parvok")->menuBar()->actions())
-            for (QAction* item : menu->menu()->actions())
-                if (!item->shortcut().isEmpty() &&
-                    !text.contains(item->shortcut().toString(QKeySequence::NativeText) + "\n" +
+            for (QAction* item : menu->menu()->actions()) {
+                QStringList keys;
+                for (const QKeySequence& key : item->shortcuts())
+                    if (!key.isEmpty())
+                        keys << key.toString(QKeySequence::NativeText);
+                if (!keys.isEmpty() &&
+                    !text.contains(keys.join(", ") + "\n" +
                                    QString(menu->text() + " › " + item->text()).remove('&')))
                     missing << item->text();
+            }
         if (!text.contains("Tab, Shift+Tab") || page.accessibleName() != "Keyboard shortcuts")
             missing << "the controls' keys, or the accessible name";
         QApplication::setActiveWindow(&shortcuts);
@@ -122,17 +130,26 @@ TEST(Startup, TheKeyboardShortcutsWindowListsEveryKeyAndEscapeClosesIt) {
     EXPECT_TRUE(closed);
 }
 
-// Asked for twice, the About window is made once. Its viewer keeps its margins through resizes; with the
-// page focused Undo stays off, as nothing handles it, and Select All then Copy copy the page. Closing it
-// leaves the loop running; at its end the window, its text and the menu bar are released.
+// Asked for twice, by F1 and by the menu, the About window is made once, centred over the main window
+// on the screen. Its viewer keeps its margins through
+// resizes; with the page focused Undo stays off, as nothing handles it, and Select All then Copy copy
+// the page. Esc and Ctrl+W close it, leaving the loop running; at its end the window, its text and the
+// menu bar are released.
 TEST(Startup, TheAboutWindowFromOpeningTwiceToClosing) {
     int aboutWindows = 0;
     const int code = RunAndThen([&] {
-        Trigger("HelpAbout");
+        QMainWindow& main = *Shown("Parvok");
+        QApplication::setActiveWindow(&main);
+        QTest::keyClick(&main, Qt::Key_F1);
+        EXPECT_NE(Shown("About Parvok"), nullptr) << "F1 opens it";
         Trigger("HelpAbout");
         for (QWidget* w : QApplication::topLevelWidgets())
             aboutWindows += w->windowTitle() == "About Parvok" && w->isVisible();
         QMainWindow& about = *Shown("About Parvok");
+        const QRect placed = about.frameGeometry();
+        EXPECT_TRUE(about.screen()->availableGeometry().contains(placed));
+        EXPECT_NEAR(placed.center().x(), main.frameGeometry().center().x(), 1);
+        EXPECT_EQ(about.centralWidget()->width(), 678);
         QTextBrowser& page = *about.findChild<QTextBrowser*>();
         for (const QSize grow : {QSize(240, 130), QSize(-400, -350)}) {
             const QSize content = about.centralWidget()->size() + grow;
@@ -142,6 +159,7 @@ TEST(Startup, TheAboutWindowFromOpeningTwiceToClosing) {
         }
         const auto item = [&about](const char* name) { return about.menuBar()->findChild<QAction*>(name); };
         QApplication::clipboard()->clear();
+        QApplication::setActiveWindow(&about);
         page.setFocus();
         QApplication::processEvents();
         emit about.menuBar()->findChild<QMenu*>("EditMenu")->aboutToShow();
@@ -150,7 +168,13 @@ TEST(Startup, TheAboutWindowFromOpeningTwiceToClosing) {
         item("EditCopy")->trigger();
         EXPECT_TRUE(page.toPlainText().contains("Normalize scales the magnitudes"));
         EXPECT_EQ(QApplication::clipboard()->text().toStdString(), page.toPlainText().toStdString());
-        about.close();
+        for (const auto& [keys, modifiers] :
+             {std::pair(Qt::Key_Escape, Qt::NoModifier), std::pair(Qt::Key_W, Qt::ControlModifier)}) {
+            Trigger("HelpAbout");
+            QApplication::setActiveWindow(&about);
+            QTest::keyClick(&page, keys, modifiers);
+            EXPECT_FALSE(about.isVisible()) << QKeySequence(keys | modifiers).toString().toStdString();
+        }
         QTimer::singleShot(50, [] { QApplication::exit(7); });
     });
     EXPECT_EQ(code, 7) << "ended before the loop was told to";
