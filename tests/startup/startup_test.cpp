@@ -97,15 +97,13 @@ TEST(Startup, MainWindowShowsTheMenusInOrderWithOnlyWhatCanActEnabled) {
         "*&Two Packets (Cat State)] Help[*About Parvok… Ctrl+?, *&Keyboard Shortcuts Ctrl+/]");
 }
 
-// Help > Keyboard Shortcuts lists every shortcut of the menus as they show it, and the controls'
-// keys, to assistive technology too; Esc closes it and the program runs on.
-TEST(Startup, TheKeyboardShortcutsWindowListsEveryKeyAndEscClosesIt) {
+// Help > Keyboard Shortcuts lists the keys of every menu item as the menus show them, and the
+// controls' keys, to assistive technology too.
+TEST(Startup, TheKeyboardShortcutsWindowListsEveryKey) {
     QStringList missing;
-    bool closed = false;
-    const int code = RunAndThen([&] {
+    RunAndThen([&] {
         Trigger("HelpShortcuts");
-        QMainWindow& shortcuts = *Shown("Keyboard Shortcuts");
-        QTextBrowser& page = *shortcuts.findChild<QTextBrowser*>();
+        const QTextBrowser& page = *Shown("Keyboard Shortcuts")->findChild<QTextBrowser*>();
         const QString text = page.toPlainText();
         for (QAction* menu : Shown("Parvok")->menuBar()->actions())
             for (QAction* item : menu->menu()->actions()) {
@@ -113,21 +111,15 @@ TEST(Startup, TheKeyboardShortcutsWindowListsEveryKeyAndEscClosesIt) {
                 for (const QKeySequence& key : item->shortcuts())
                     if (!key.isEmpty())
                         keys << key.toString(QKeySequence::NativeText);
-                if (!keys.isEmpty() &&
-                    !text.contains(keys.join(", ") + "\n" +
-                                   QString(menu->text() + " › " + item->text()).remove('&')))
-                    missing << item->text();
+                const QString row = keys.join(", ") + "\n" + menu->text() + " › " + item->text();
+                if (!keys.isEmpty() && !text.contains(QString(row).remove('&')))
+                    missing << row;
             }
         if (!text.contains("Tab, Shift+Tab") || page.accessibleName() != "Keyboard shortcuts")
             missing << "the controls' keys, or the accessible name";
-        QApplication::setActiveWindow(&shortcuts);
-        QTest::keyClick(&page, Qt::Key_Escape);
-        closed = !shortcuts.isVisible();
-        QTimer::singleShot(50, [] { QApplication::exit(7); });
+        QApplication::exit(0);
     });
-    EXPECT_EQ(code, 7) << "ended before the loop was told to";
-    EXPECT_TRUE(missing.empty()) << missing.join(", ").toStdString();
-    EXPECT_TRUE(closed);
+    EXPECT_TRUE(missing.empty()) << missing.join("; ").toStdString();
 }
 
 // Asked for twice, by F1 and by the menu, the About window is made once, centred over the main window
