@@ -24,7 +24,7 @@ protected:
             {'R', "AnimationRestart"},
         };
         for (char key : keys)
-            if (const auto* handler = window.MenuHandler(items.count(key) ? items.at(key) : ""))
+            if (const auto* handler = window.MenuHandler(items.at(key)))
                 (*handler)();
     }
     const tk::StatusBar& Status() { return *window.StatusBar(); }
