@@ -4,6 +4,7 @@
 #include "app/about_wndo.h"
 #include "app/app.h"
 #include "app/menu_bar1.h"
+#include "app/shortcuts_wndo.h"
 #include "mainwindow/main_wndo.h"
 
 int RunApplication(tk::Platform& platform) {
@@ -16,6 +17,7 @@ int RunApplication(tk::Platform& platform) {
         AboutParvok::Release();
         MainWndo::Release();
         AboutWndo::Release();
+        ShortcutsWndo::Release();
     }
     MenuBar1::Release();
     return exitCode;

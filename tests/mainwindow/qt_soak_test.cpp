@@ -1,5 +1,6 @@
 // A long run of the real program logic on the offscreen Qt platform: random speeds, selections,
-// Start and Stop, Normalize and every kind of input between the frames, checked after each step.
+// Start and Stop, Normalize, every kind of input, and the items of the Animation and States menus
+// between the frames, checked after each step.
 // PARVOK_SOAK_FRAMES sets the length of the run (make soak runs 100,000 frames).
 
 #include "app/menu_bar1.h"
@@ -14,6 +15,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <unistd.h>
@@ -44,6 +46,13 @@ std::vector<std::string> AllInputs() {
 }
 const std::vector<std::string> kInputs = AllInputs();
 
+// The items of the Animation and States menus, chosen whether or not they are on.
+const char* const kTimeItems[] = {
+    "AnimationPause",       "AnimationStepForward", "AnimationStepBack",
+    "AnimationGoToQuarter", "AnimationGoToHalf",    "AnimationGoToPeriod",
+    "AnimationRestart",     "StatesPacket",         "StatesCat",
+};
+
 // A magnitude the window wrote: six decimals, at most 1 in size.
 bool IsNormalized(const std::string& text) {
     char* end = nullptr;
@@ -62,7 +71,7 @@ public:
     int frames = 0;
 
     void Step() {
-        switch (Pick(10)) {
+        switch (Pick(12)) {
         case 0:
             window_.Find<tk::Slider>("SLSpeed")->NotifyValue(1 + Pick(100));
             break;
@@ -84,9 +93,16 @@ public:
                 field->Enabled())
                 field->NotifyTextEdited(kInputs[Pick(int(kInputs.size()))]);
             break;
+        case 6:
+        case 7:
+            if (const auto* handler = window_.MenuHandler(kTimeItems[Pick(int(std::size(kTimeItems)))]))
+                (*handler)();
+            break;
         default:
-            if (window_.Find<tk::PushButton>("PBStart")->Caption() == "Start")
+            if (window_.RunState() == MainWndo::Run::Idle)
                 Press("PBStart");
+            if (window_.RunState() == MainWndo::Run::Paused)
+                window_.PauseOrResume();
             window_.Find<tk::Timer>("TMFrame")->Fire();
             ++frames;
         }
@@ -110,8 +126,10 @@ private:
             ASSERT_TRUE(IsNormalized(window_.Find<tk::EditField>("EFMagn", k)->Text()));
     }
 
-    // No non-number in a phasor; the samples all numbers, or all undrawn.
+    // No non-number in a phasor or on the status line; the samples all numbers, or all undrawn.
     void ExpectNumbers() {
+        const std::string line = window_.StatusBar()->Line();
+        ASSERT_TRUE(line.find("NaN") == std::string::npos && line.find("INF") == std::string::npos) << line;
         for (int k = 0; k < MainWndo::kComponents; ++k) {
             const auto& phasor = *window_.Find<PhasorDiagram>("Phasor", k);
             ASSERT_TRUE(std::isfinite(phasor.magn) && std::isfinite(phasor.angle)) << k;

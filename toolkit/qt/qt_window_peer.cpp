@@ -7,10 +7,11 @@
 #include "toolkit/html_viewer.h"
 #include "toolkit/menu_item.h"
 #include "toolkit/qt/event_guard.h"
-#include "toolkit/qt/qt_color.h"
 #include "toolkit/qt/qt_canvas_peer.h"
+#include "toolkit/qt/qt_color.h"
 #include "toolkit/qt/qt_control_peers.h"
 #include "toolkit/qt/qt_menu_bridge.h"
+#include "toolkit/qt/qt_status_bar_peer.h"
 #include "toolkit/range_control.h"
 #include "toolkit/timer.h"
 #include "toolkit/window.h"
@@ -23,6 +24,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStatusBar>
 
 #include <algorithm>
 
@@ -115,6 +117,8 @@ QtWindowPeer::QtWindowPeer(tk::Window& window) : window_(window), widget_(new Wi
     if (window.settings.closeKeys)
         for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
             QObject::connect(new QShortcut(keys, widget_), &QShortcut::activated, widget_, &QWidget::close);
+    if (tk::StatusBar* statusBar = window.StatusBar())
+        RealizeStatusBar(*statusBar);
 }
 
 QtWindowPeer::~QtWindowPeer() {
@@ -212,6 +216,19 @@ void QtWindowPeer::PlaceOnOpening() {
     widget_->resize(frame.size().shrunkBy(margins));
     if (front)
         widget_->move(frame.topLeft());
+}
+
+void QtWindowPeer::UpdateMenus() {
+    if (menuBridge_)
+        menuBridge_->UpdateEnabled();
+}
+
+// The bar goes below the content, which keeps its size: a window of fixed size grows by the bar's
+// height, and only a resizable one has a size grip.
+void QtWindowPeer::RealizeStatusBar(tk::StatusBar& bar) {
+    QStatusBar* shown = widget_->statusBar();
+    shown->setSizeGripEnabled(window_.settings.resizable);
+    bar.AttachPeer(std::make_unique<QtStatusBarPeer>(bar, shown));
 }
 
 void QtWindowPeer::Close() {
