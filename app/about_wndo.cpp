@@ -2,13 +2,14 @@
 
 #include "app/about_parvok.h"
 #include "toolkit/exceptions.h"
+#include "toolkit/translation.h"
 
 #include <iostream>
 #include <utility>
 
 // No menu bar of its own: the window shows the application's.
 void AboutWndo::Layout() {
-    settings.title = "About Parvok";
+    settings.title = tk::Translate("AboutWndo", "About Parvok");
     settings.width = 678;
     settings.height = 602;
     settings.resizable = true;

@@ -1,6 +1,7 @@
 #include "app/menu_bar1.h"
 
 #include "toolkit/exceptions.h"
+#include "toolkit/translation.h"
 
 namespace {
 
@@ -33,72 +34,90 @@ MenuBar1::MenuBar1() {
 }
 
 void MenuBar1::Untitled0() {
-    AddMenu("FileMenu", "&File");
-    AddItem("FileMenu", std::make_unique<tk::QuitMenuItem>(), "FileQuit", "&Quit", "Cmd+Q");
+    AddMenu("FileMenu", tk::Translate("MenuBar1", "&File"));
+    AddItem("FileMenu", std::make_unique<tk::QuitMenuItem>(), "FileQuit", tk::Translate("MenuBar1", "&Quit"),
+            "Cmd+Q");
 }
 
 void MenuBar1::Untitled1() {
-    AddMenu("EditMenu", "&Edit");
-    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditUndo", "&Undo", "Cmd+Z");
+    AddMenu("EditMenu", tk::Translate("MenuBar1", "&Edit"));
+    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditUndo", tk::Translate("MenuBar1", "&Undo"),
+            "Cmd+Z");
     AddSeparator("EditMenu", "UntitledMenu1");
-    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditCut", "Cu&t", "Cmd+X");
-    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditCopy", "&Copy", "Cmd+C");
-    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditPaste", "&Paste", "Cmd+V");
-    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditClear", "&Delete", "");
+    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditCut", tk::Translate("MenuBar1", "Cu&t"),
+            "Cmd+X");
+    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditCopy", tk::Translate("MenuBar1", "&Copy"),
+            "Cmd+C");
+    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditPaste", tk::Translate("MenuBar1", "&Paste"),
+            "Cmd+V");
+    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditClear", tk::Translate("MenuBar1", "&Delete"),
+            "");
     AddSeparator("EditMenu", "UntitledMenu0");
-    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditSelectAll", "Select &All", "Cmd+A");
+    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditSelectAll",
+            tk::Translate("MenuBar1", "Select &All"), "Cmd+A");
 }
 
 void MenuBar1::Untitled2() {
-    AddMenu("HelpMenu", "Help");
-    AddItem("HelpMenu", std::make_unique<tk::MenuItem>(), "HelpAbout", "About Parvok…", "Cmd+?");
+    AddMenu("HelpMenu", tk::Translate("MenuBar1", "Help"));
+    AddItem("HelpMenu", std::make_unique<tk::MenuItem>(), "HelpAbout",
+            tk::Translate("MenuBar1", "About Parvok…"), "Cmd+?");
     Find("HelpAbout")->SetAlternateShortcut("F1"); // the help key of most desktops
 }
 
 void MenuBar1::BuildAnimationMenu() {
     const std::string menu = "AnimationMenu";
-    AddMenu(menu, "&Animation");
-    const auto item = [&](const char* name, const char* caption, const char* shortcut, const char* hint) {
+    AddMenu(menu, tk::Translate("MenuBar1", "&Animation"));
+    const auto item = [&](const char* name, const std::string& caption, const char* shortcut,
+                          const std::string& hint) {
         AddItem(menu, std::make_unique<tk::MenuItem>(), name, caption, shortcut, hint);
     };
-    item("AnimationStartStop", "&Start/Stop", "Cmd+R",
-         "Start from the typed state, or stop: the Start button");
-    item("AnimationPause", "&Pause/Resume", "Cmd+Space",
-         "Hold the animation at this instant, or run on from it");
+    item("AnimationStartStop", tk::Translate("MenuBar1", "&Start/Stop"), "Cmd+R",
+         tk::Translate("MenuBar1", "Start from the typed state, or stop: the Start button"));
+    item("AnimationPause", tk::Translate("MenuBar1", "&Pause/Resume"), "Cmd+Space",
+         tk::Translate("MenuBar1", "Hold the animation at this instant, or run on from it"));
     AddSeparator(menu, "AnimationSeparator0");
-    item("AnimationStepForward", "Step &Forward", "Alt+Right", "One frame forward at the current speed");
-    item("AnimationStepBack", "Step &Back", "Alt+Left", "One frame back at the current speed");
+    item("AnimationStepForward", tk::Translate("MenuBar1", "Step &Forward"), "Alt+Right",
+         tk::Translate("MenuBar1", "One frame forward at the current speed"));
+    item("AnimationStepBack", tk::Translate("MenuBar1", "Step &Back"), "Alt+Left",
+         tk::Translate("MenuBar1", "One frame back at the current speed"));
     AddSeparator(menu, "AnimationSeparator1");
-    item("AnimationGoToQuarter", "Go to t = T₁/&4", "Cmd+1",
-         "A quarter of the period of state 1 after Start");
-    item("AnimationGoToHalf", "Go to t = T₁/&2", "Cmd+2",
-         "Half the period of state 1: the density is the mirror image of the density at Start");
-    item("AnimationGoToThreeQuarters", "Go to t = &3T₁/4", "Cmd+3",
-         "Three quarters of the period of state 1");
-    item("AnimationGoToPeriod", "Go to t = T₁ (Re&vival)", "Cmd+4",
-         "One period of state 1: every state is back where it started");
+    item("AnimationGoToQuarter", tk::Translate("MenuBar1", "Go to t = T₁/&4"), "Cmd+1",
+         tk::Translate("MenuBar1", "A quarter of the period of state 1 after Start"));
+    item(
+        "AnimationGoToHalf", tk::Translate("MenuBar1", "Go to t = T₁/&2"), "Cmd+2",
+        tk::Translate("MenuBar1",
+                      "Half the period of state 1: the density is the mirror image of the density at Start"));
+    item("AnimationGoToThreeQuarters", tk::Translate("MenuBar1", "Go to t = &3T₁/4"), "Cmd+3",
+         tk::Translate("MenuBar1", "Three quarters of the period of state 1"));
+    item("AnimationGoToPeriod", tk::Translate("MenuBar1", "Go to t = T₁ (Re&vival)"), "Cmd+4",
+         tk::Translate("MenuBar1", "One period of state 1: every state is back where it started"));
     AddSeparator(menu, "AnimationSeparator2");
-    item("AnimationRestart", "&Restart", "Cmd+0", "Back to t = 0, the typed state, paused");
+    item("AnimationRestart", tk::Translate("MenuBar1", "&Restart"), "Cmd+0",
+         tk::Translate("MenuBar1", "Back to t = 0, the typed state, paused"));
 }
 
 void MenuBar1::BuildStatesMenu() {
     const std::string menu = "StatesMenu";
-    AddMenu(menu, "&States");
-    const auto item = [&](const char* name, const char* caption, const char* hint) {
+    AddMenu(menu, tk::Translate("MenuBar1", "&States"));
+    const auto item = [&](const char* name, const std::string& caption, const std::string& hint) {
         AddItem(menu, std::make_unique<tk::MenuItem>(), name, caption, "", hint);
     };
-    item("StatesGround", "&Ground State", "State 1 alone: its density stands still");
-    item("StatesFirstTwo", "States &1 and 2 in Equal Parts",
-         "The simplest superposition: the density sloshes");
-    item("StatesFirstThree", "States 1, 2 and &3 in Equal Parts",
-         "Three states: the density beats at two rates");
-    item("StatesPacket", "&Packet Near x = L/4", "A narrow bump near x = L/4, made of the six states");
-    item("StatesCat", "&Two Packets (Cat State)", "Two bumps at once, near L/4 and 3L/4");
+    item("StatesGround", tk::Translate("MenuBar1", "&Ground State"),
+         tk::Translate("MenuBar1", "State 1 alone: its density stands still"));
+    item("StatesFirstTwo", tk::Translate("MenuBar1", "States &1 and 2 in Equal Parts"),
+         tk::Translate("MenuBar1", "The simplest superposition: the density sloshes"));
+    item("StatesFirstThree", tk::Translate("MenuBar1", "States 1, 2 and &3 in Equal Parts"),
+         tk::Translate("MenuBar1", "Three states: the density beats at two rates"));
+    item("StatesPacket", tk::Translate("MenuBar1", "&Packet Near x = L/4"),
+         tk::Translate("MenuBar1", "A narrow bump near x = L/4, made of the six states"));
+    item("StatesCat", tk::Translate("MenuBar1", "&Two Packets (Cat State)"),
+         tk::Translate("MenuBar1", "Two bumps at once, near L/4 and 3L/4"));
 }
 
 void MenuBar1::AddShortcutsItem() {
-    AddItem("HelpMenu", std::make_unique<tk::MenuItem>(), "HelpShortcuts", "&Keyboard Shortcuts", "Cmd+/",
-            "Every key of the program");
+    AddItem("HelpMenu", std::make_unique<tk::MenuItem>(), "HelpShortcuts",
+            tk::Translate("MenuBar1", "&Keyboard Shortcuts"), "Cmd+/",
+            tk::Translate("MenuBar1", "Every key of the program"));
 }
 
 void MenuBar1::AddMenu(const std::string& name, const std::string& caption) {

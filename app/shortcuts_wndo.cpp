@@ -2,18 +2,21 @@
 
 #include "app/menu_bar1.h"
 #include "toolkit/platform.h"
+#include "toolkit/translation.h"
 
 namespace {
 
 // The keys that the controls and the windows take themselves, by the platform's rules.
 constexpr const char* kControlKeys[][2] = {
-    {"Tab, Shift+Tab", "The next or the previous field, button or slider"},
-    {"Space", "Presses the button that has the focus"},
-    {"Up, Down", "Another choice of Total and n=1 … n=6, when one of them has the focus"},
-    {"Left, Right", "The speed one step down or up, when the slider has the focus"},
-    {"Page Up, Page Down", "The speed 20 down or up"},
-    {"Home, End", "Speed 1 or 100"},
-    {"Esc, Ctrl+W", "Closes this window, or the About window"},
+    {"Tab, Shift+Tab", tk::Translatable("ShortcutsWndo", "The next or the previous field, button or slider")},
+    {"Space", tk::Translatable("ShortcutsWndo", "Presses the button that has the focus")},
+    {"Up, Down", tk::Translatable("ShortcutsWndo",
+                                  "Another choice of Total and n=1 … n=6, when one of them has the focus")},
+    {"Left, Right",
+     tk::Translatable("ShortcutsWndo", "The speed one step down or up, when the slider has the focus")},
+    {"Page Up, Page Down", tk::Translatable("ShortcutsWndo", "The speed 20 down or up")},
+    {"Home, End", tk::Translatable("ShortcutsWndo", "Speed 1 or 100")},
+    {"Esc, Ctrl+W", tk::Translatable("ShortcutsWndo", "Closes this window, or the About window")},
 };
 
 // A caption as the menu shows it: the mnemonic's "&" gone, and safe in HTML.
@@ -52,20 +55,20 @@ std::string Heading(const std::string& title) {
 } // namespace
 
 std::string ShortcutsWndo::Page(const tk::MenuBar& bar) {
-    std::string page = "<html><body>\n<table>\n" + Heading("Menus");
+    std::string page = "<html><body>\n<table>\n" + Heading(tk::Translate("ShortcutsWndo", "Menus"));
     for (const auto& menu : bar.Children())
         for (const auto& item : menu->Children())
             if (!item->Shortcut().empty())
                 page += Row(Keys(*item), Shown(menu->Caption()) + " › " + Shown(item->Caption()));
-    page += Heading("Controls and windows");
+    page += Heading(tk::Translate("ShortcutsWndo", "Controls and windows"));
     for (const auto& [keys, what] : kControlKeys)
-        page += Row(keys, what);
+        page += Row(keys, tk::Translate("ShortcutsWndo", what));
     return page + "</table>\n</body></html>\n";
 }
 
 // No menu bar of its own: the window shows the application's.
 void ShortcutsWndo::Layout() {
-    settings.title = "Keyboard Shortcuts";
+    settings.title = tk::Translate("ShortcutsWndo", "Keyboard Shortcuts");
     settings.width = 470;
     settings.height = 520;
     settings.resizable = true;
@@ -78,7 +81,7 @@ void ShortcutsWndo::CreateControls() {
     HTMLViewer1 = &viewer;
     viewer.SetBounds(12, 12, settings.width - 24, settings.height - 24);
     viewer.SetLockedEdges({true, true, true, true});
-    viewer.SetAccessibleName("Keyboard shortcuts");
+    viewer.SetAccessibleName(tk::Translate("ShortcutsWndo", "Keyboard shortcuts"));
 }
 
 void ShortcutsWndo::Event_Open() {

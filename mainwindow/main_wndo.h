@@ -28,8 +28,8 @@ public:
     static constexpr int kComponents = physics::kComponents;
     static constexpr int kSamples = physics::kSamples;
     // The Start button's caption says what a click does, and is the state of the run.
-    static constexpr const char* kStartCaption = "Start";
-    static constexpr const char* kStopCaption = "Stop";
+    static std::string StartCaption();
+    static std::string StopCaption();
 
     // The element classes of the control arrays; an element is made with its index.
     template <class Kind> class Element : public Kind {

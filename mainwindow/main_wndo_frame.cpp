@@ -4,9 +4,18 @@
 
 #include "physics/clock.h"
 #include "physics/superposition.h"
+#include "toolkit/translation.h"
+
+std::string MainWndo::StartCaption() {
+    return tk::Translate("MainWndo", "Start");
+}
+
+std::string MainWndo::StopCaption() {
+    return tk::Translate("MainWndo", "Stop");
+}
 
 void MainWndo::PBStart_Action() {
-    if (start_->Caption() == kStartCaption) {
+    if (start_->Caption() == StartCaption()) {
         BeginRun();
         timer_->SetMode(tk::Timer::kMultiple);
         StateChanged.Emit(Change::Started);
@@ -19,12 +28,12 @@ void MainWndo::PBStart_Action() {
         magnitudes_[k]->SetEnabled(true);
     }
     magnitudes_[0]->SetFocus();
-    start_->SetCaption(kStartCaption);
+    start_->SetCaption(StartCaption());
     StateChanged.Emit(Change::Stopped);
 }
 
 void MainWndo::BeginRun() {
-    start_->SetCaption(kStopCaption);
+    start_->SetCaption(StopCaption());
     DoNormalize();
     normalize_->SetEnabled(false);
     for (int k = 0; k < kComponents; ++k) {
@@ -87,5 +96,5 @@ bool MainWndo::Running() const {
 MainWndo::Run MainWndo::RunState() const {
     if (Running())
         return Run::Running;
-    return start_->Caption() == kStopCaption ? Run::Paused : Run::Idle;
+    return start_->Caption() == StopCaption() ? Run::Paused : Run::Idle;
 }

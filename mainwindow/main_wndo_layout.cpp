@@ -3,6 +3,8 @@
 
 #include "mainwindow/main_wndo.h"
 
+#include "toolkit/translation.h"
+
 #include <string>
 #include <type_traits>
 
@@ -101,7 +103,8 @@ void MainWndo::CreateGraphs() {
     wavefunction_ = &Create<Graph>("GFWFunc");
     wavefunction_->SetBounds(kPlotColumn, 26, 500, 300);
     ApplyCanvasSettings(*wavefunction_);
-    wavefunction_->SetAccessibleName("Wavefunction: real part in black, imaginary part in red");
+    wavefunction_->SetAccessibleName(
+        tk::Translate("MainWndo", "Wavefunction: real part in black, imaginary part in red"));
     tk::Bind(*wavefunction_, &Graph::Open, *this, &MainWndo::GFWFunc_Open);
     tk::Bind(*wavefunction_, &Graph::DrawContent, *this, &MainWndo::GFWFunc_DrawContent);
     Label(Create<STLabel>("STLabel", 0), kPlotColumn, 6, 91, "Wavefunction");
@@ -109,7 +112,7 @@ void MainWndo::CreateGraphs() {
     probability_ = &Create<Graph>("GFProb");
     probability_->SetBounds(kPlotColumn, 392, 500, 250);
     ApplyCanvasSettings(*probability_);
-    probability_->SetAccessibleName("Probability density");
+    probability_->SetAccessibleName(tk::Translate("MainWndo", "Probability density"));
     tk::Bind(*probability_, &Graph::Open, *this, &MainWndo::GFProb_Open);
     tk::Bind(*probability_, &Graph::DrawContent, *this, &MainWndo::GFProb_DrawContent);
     Label(Create<STLabel>("STLabel", 1), kPlotColumn, 371, 91, "Probability");
@@ -119,18 +122,18 @@ void MainWndo::CreateGraphs() {
 void MainWndo::CreateControlGroup() {
     group_ = &Create<tk::GroupBox>("GBControl");
     group_->SetBounds(540, 6, 285, 643);
-    group_->SetCaption("Control");
+    group_->SetCaption(tk::Translate("MainWndo", "Control"));
 
     auto& total = Create<tk::RadioButton>("RBTotal");
     total.SetBounds(kShowColumn, 559, 61, 20);
-    total.SetCaption("Total");
+    total.SetCaption(tk::Translate("MainWndo", "Total"));
     total.SetParent(group_);
     total.SetValue(true);
-    total.SetAccessibleName("Show all states together");
+    total.SetAccessibleName(tk::Translate("MainWndo", "Show all states together"));
     tk::Bind(total, &tk::RadioButton::Action, *this, &MainWndo::RBTotal_Action);
 
     auto& show = Create<STLabel>("STLabel", 2);
-    Label(show, kShowColumn, kHeaderTop, 55, "Show");
+    Label(show, kShowColumn, kHeaderTop, 55, tk::Translate("MainWndo", "Show"));
     show.SetParent(group_);
     CreateComponentRow(0);
 }
@@ -145,8 +148,8 @@ void MainWndo::CreateComponentRow(int i) {
     phasor.SetBounds(kPhasorColumn, kPhasorTop + offset, 70, 70);
     phasor.SetParent(group_);
     ApplyCanvasSettings(phasor);
-    phasor.SetAccessibleName("Phasor of state " + n);
-    phasor.SetAccessibleDescription("State " + n);
+    phasor.SetAccessibleName(tk::Translate("MainWndo", "Phasor of state %1", {n}));
+    phasor.SetAccessibleDescription(tk::Translate("MainWndo", "State %1", {n}));
     phasors_[i] = &phasor;
     if (i == 0) {
         auto& header = Create<STLabel>("STLabel", 3);
@@ -156,13 +159,13 @@ void MainWndo::CreateComponentRow(int i) {
 
     auto& nth = Create<RBNth>("RBNth", i);
     nth.SetBounds(kShowColumn, kNthTop + offset, 49, 20);
-    nth.SetCaption("n=" + n);
+    nth.SetCaption(tk::Translate("MainWndo", "n=%1", {n}));
     nth.SetParent(group_);
     nth.SetValue(false);
-    nth.SetAccessibleName("Show state " + n + " alone");
+    nth.SetAccessibleName(tk::Translate("MainWndo", "Show state %1 alone", {n}));
     if (i == 0) {
         auto& header = Create<STLabel>("STLabel", 4);
-        Label(header, kLabelColumn, kHeaderTop, 79, "Initial data:");
+        Label(header, kLabelColumn, kHeaderTop, 79, tk::Translate("MainWndo", "Initial data:"));
         header.SetParent(group_);
     }
 
@@ -171,7 +174,7 @@ void MainWndo::CreateComponentRow(int i) {
     magnitude.SetText(i == 0 ? "1.000000" : "0.000000");
     magnitude.SetParent(group_);
     ApplyFieldSettings(magnitude);
-    magnitude.SetAccessibleName("Magnitude of state " + n);
+    magnitude.SetAccessibleName(tk::Translate("MainWndo", "Magnitude of state %1", {n}));
     magnitudes_[i] = &magnitude;
 
     auto& angle = Create<EFAngle>("EFAngle", i);
@@ -179,25 +182,28 @@ void MainWndo::CreateComponentRow(int i) {
     angle.SetText("0");
     angle.SetParent(group_);
     ApplyFieldSettings(angle);
-    angle.SetAccessibleName("Angle of state " + n + " in degrees");
+    angle.SetAccessibleName(tk::Translate("MainWndo", "Angle of state %1 in degrees", {n}));
     angles_[i] = &angle;
 
     auto& magnitudeLabel = Create<STML>("STML", i);
     Label(magnitudeLabel, kLabelColumn, kMagnitudeTop + kFieldLabelDrop + offset, 33,
-          "mag:", tk::StaticText::kRight);
+          tk::Translate("MainWndo", "mag:"), tk::StaticText::kRight);
     magnitudeLabel.SetParent(group_);
     auto& angleLabel = Create<STAL>("STAL", i);
-    Label(angleLabel, kLabelColumn, kAngleTop + kFieldLabelDrop + offset, 33, "ang:", tk::StaticText::kRight);
+    Label(angleLabel, kLabelColumn, kAngleTop + kFieldLabelDrop + offset, 33,
+          tk::Translate("MainWndo", "ang:"), tk::StaticText::kRight);
     angleLabel.SetParent(group_);
 }
 
 void MainWndo::CreateRunControls() {
     normalize_ = &Create<tk::PushButton>("PBNorm");
-    GroupButton(*normalize_, group_, kFieldColumn, 541, 82, "Normalize", "Normalize the magnitudes");
+    GroupButton(*normalize_, group_, kFieldColumn, 541, 82, tk::Translate("MainWndo", "Normalize"),
+                tk::Translate("MainWndo", "Normalize the magnitudes"));
     tk::Bind(*normalize_, &tk::PushButton::Action, *this, &MainWndo::PBNorm_Action);
 
     start_ = &Create<tk::PushButton>("PBStart");
-    GroupButton(*start_, group_, kShowColumn, 610, 80, kStartCaption, "Start or stop the animation");
+    GroupButton(*start_, group_, kShowColumn, 610, 80, StartCaption(),
+                tk::Translate("MainWndo", "Start or stop the animation"));
     tk::Bind(*start_, &tk::PushButton::Action, *this, &MainWndo::PBStart_Action);
 
     speed_ = &Create<tk::Slider>("SLSpeed");
@@ -209,11 +215,11 @@ void MainWndo::CreateRunControls() {
     speed_->SetLineStep(1);
     speed_->SetPageStep(20);
     speed_->SetLiveScroll(false);
-    speed_->SetAccessibleName("Phase speed");
+    speed_->SetAccessibleName(tk::Translate("MainWndo", "Phase speed"));
     speed_->ValueChanged = [this] { StateChanged.Emit(Change::Speed); };
 
     auto& speedLabel = Create<STLabel>("STLabel", 5);
-    Label(speedLabel, kSpeedColumn, 588, 46, "Speed:");
+    Label(speedLabel, kSpeedColumn, 588, 46, tk::Translate("MainWndo", "Speed:"));
     speedLabel.SetParent(group_);
 
     timer_ = &Create<TMFrame>("TMFrame");

@@ -1,6 +1,7 @@
 #include "mainwindow/status_line.h"
 
 #include "toolkit/numbers.h"
+#include "toolkit/translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,7 +17,7 @@ constexpr double kClockResolution = 1e6;
 } // namespace
 
 StatusLine::StatusLine(MainWndo& window) : window_(window), bar_(window.AddStatusBar()) {
-    bar_.SetAccessibleName("Status");
+    bar_.SetAccessibleName(tk::Translate("StatusLine", "Status"));
     frames_ = window.FrameShown.Connect([this] { Show(); });
     changes_ = window.StateChanged.Connect([this](MainWndo::Change change) {
         loaded_ = loaded_ || change == MainWndo::Change::Normalized;
@@ -27,35 +28,36 @@ StatusLine::StatusLine(MainWndo& window) : window_(window), bar_(window.AddStatu
 
 std::string StatusLine::ClockText(double periods) {
     const double read = std::round(periods * kClockResolution) / kClockResolution;
-    return "t = " + tk::Format(read, "0.000") + " T₁";
+    return tk::Translate("StatusLine", "t = %1 T₁", {tk::Format(read, "0.000")});
 }
 
 void StatusLine::Show() {
     bar_.SetTexts({Message(),
-                   {ClockText(window_.ElapsedPeriods()), "frame " + std::to_string(window_.FramesAdvanced()),
-                    "speed " + std::to_string(window_.Speed())}});
+                   {ClockText(window_.ElapsedPeriods()),
+                    tk::Translate("StatusLine", "frame %1", {std::to_string(window_.FramesAdvanced())}),
+                    tk::Translate("StatusLine", "speed %1", {std::to_string(window_.Speed())})}});
 }
 
 // The silent states first: the plots and phasors show nothing there, and this says why.
 std::string StatusLine::Message() const {
     if (window_.Blanked)
-        return "Press Normalize to load the new values";
+        return tk::Translate("StatusLine", "Press Normalize to load the new values");
     const physics::Components magnitudes = window_.Magnitudes();
     if (loaded_ && std::all_of(magnitudes.begin(), magnitudes.end(), [](double m) { return m == 0; }))
-        return "All magnitudes are 0: nothing to show";
+        return tk::Translate("StatusLine", "All magnitudes are 0: nothing to show");
     const auto& show = window_.Show;
     if (loaded_ && std::count(show.begin(), show.end(), 1) == 1) {
         const auto k = std::find(show.begin(), show.end(), 1) - show.begin();
         if (magnitudes[k] == 0)
-            return "State " + std::to_string(k + 1) + " has magnitude 0";
+            return tk::Translate("StatusLine", "State %1 has magnitude 0", {std::to_string(k + 1)});
     }
     switch (window_.RunState()) {
     case MainWndo::Run::Running:
-        return "Running";
+        return tk::Translate("StatusLine", "Running");
     case MainWndo::Run::Paused:
-        return "Paused";
+        return tk::Translate("StatusLine", "Paused");
     case MainWndo::Run::Idle:
         break;
     }
-    return "Ready";
+    return tk::Translate("StatusLine", "Ready");
 }
