@@ -11,10 +11,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTextBrowser>
+
+#include <algorithm>
 
 namespace tk::qt {
 
@@ -324,6 +328,57 @@ void QtHTMLViewerPeer::Perform(tk::EditCommand command) {
         browser()->copy();
     else if (command == tk::EditCommand::SelectAll)
         browser()->selectAll();
+}
+
+// ---- Text area ----
+
+QtTextAreaPeer::QtTextAreaPeer(tk::TextArea& area, QWidget* parent)
+    : QtWidgetPeer(area, new QPlainTextEdit(parent)), area_(area) {
+    QPlainTextEdit* text = edit();
+    text->setReadOnly(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text->setUndoRedoEnabled(false);
+}
+
+QPlainTextEdit* QtTextAreaPeer::edit() const {
+    return static_cast<QPlainTextEdit*>(widget());
+}
+
+void QtTextAreaPeer::ApplyContent(tk::Aspect aspect) {
+    if (aspect == tk::Aspect::Font)
+        ApplyFont(edit(), area_.Font());
+    else if (aspect == tk::Aspect::Text)
+        ShowText();
+}
+
+// The user may be selecting or reading further down while the program writes: the selection and
+// the scrolled position are put back, as far as the new text reaches.
+void QtTextAreaPeer::ShowText() {
+    QPlainTextEdit* text = edit();
+    const QString shown = FromStd(area_.Text());
+    if (text->toPlainText() == shown)
+        return;
+    // Positions, not the cursor: a cursor follows the edit that replaces the text.
+    const int anchor = text->textCursor().anchor();
+    const int position = text->textCursor().position();
+    const int scrolled = text->verticalScrollBar()->value();
+    const int horizontal = text->horizontalScrollBar()->value();
+    text->setPlainText(shown);
+    QTextCursor after = text->textCursor();
+    const int end = int(shown.size());
+    after.setPosition(std::min(anchor, end));
+    after.setPosition(std::min(position, end), QTextCursor::KeepAnchor);
+    text->setTextCursor(after);
+    text->verticalScrollBar()->setValue(scrolled);
+    text->horizontalScrollBar()->setValue(horizontal);
+}
+
+void QtTextAreaPeer::Perform(tk::EditCommand command) {
+    if (command == tk::EditCommand::Copy)
+        edit()->copy();
+    else if (command == tk::EditCommand::SelectAll)
+        edit()->selectAll();
 }
 
 // ---- Timer ----

@@ -7,11 +7,12 @@
 #include "toolkit/html_viewer.h"
 #include "toolkit/menu_item.h"
 #include "toolkit/qt/event_guard.h"
-#include "toolkit/qt/qt_color.h"
 #include "toolkit/qt/qt_canvas_peer.h"
+#include "toolkit/qt/qt_color.h"
 #include "toolkit/qt/qt_control_peers.h"
 #include "toolkit/qt/qt_menu_bridge.h"
 #include "toolkit/range_control.h"
+#include "toolkit/text_area.h"
 #include "toolkit/timer.h"
 #include "toolkit/window.h"
 
@@ -46,6 +47,8 @@ std::unique_ptr<tk::ControlPeer> MakePeer(tk::Control& control, QWidget* parent,
         return std::make_unique<QtRangePeer>(*bar, new QScrollBar(parent));
     if (auto* viewer = dynamic_cast<tk::HTMLViewer*>(&control))
         return std::make_unique<QtHTMLViewerPeer>(*viewer, parent);
+    if (auto* area = dynamic_cast<tk::TextArea*>(&control))
+        return std::make_unique<QtTextAreaPeer>(*area, parent);
     if (auto* timer = dynamic_cast<tk::Timer*>(&control))
         return std::make_unique<QtTimerPeer>(*timer);
     return nullptr;
@@ -91,6 +94,7 @@ void WindowWidget::resizeEvent(QResizeEvent* event) {
         for (tk::Control* control : window_.Controls())
             FollowLockedEdges(*control, now - laidOutSize_);
     laidOutSize_ = now;
+    Guarded([&] { window_.NotifyResized(now.width(), now.height()); });
 }
 
 QtWindowPeer::QtWindowPeer(tk::Window& window) : window_(window), widget_(new WindowWidget(window)) {
