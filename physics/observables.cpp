@@ -9,66 +9,89 @@ namespace physics {
 namespace {
 
 using std::numbers::pi;
+using Table = std::array<std::array<double, kComponents>, kComponents>;
 
-bool OddSum(int m, int n) {
+constexpr bool OddSum(int m, int n) {
     return (m + n) % 2 == 1;
 }
 
 // (m^2 - n^2)^2, the denominator the off-diagonal elements share.
-double SquaredGap(int m, int n) {
+constexpr double SquaredGap(int m, int n) {
     const double gap = double(m * m - n * n);
     return gap * gap;
 }
 
-// The sum over every pair of states of c_m* c_n element(m, n), real for a Hermitian operator.
-template <class Element> double Expectation(const State& state, Element element) {
-    Complex sum = 0;
+// 2 int_0^1 x sin(m pi x) sin(n pi x) dx, and the same with x^2: the diagonal is a state's own
+// mean; off it, x couples only states of opposite parity.
+constexpr double PositionElement(int m, int n) {
+    if (m == n)
+        return 0.5;
+    return OddSum(m, n) ? -8.0 * m * n / (pi * pi * SquaredGap(m, n)) : 0;
+}
+
+constexpr double PositionSquaredElement(int m, int n) {
+    if (m == n)
+        return 1.0 / 3 - 1.0 / (2.0 * n * n * pi * pi);
+    return (OddSum(m, n) ? -8.0 : 8.0) * m * n / (pi * pi * SquaredGap(m, n));
+}
+
+// -(i/pi) 2 int_0^1 sin(m pi x) d/dx sin(n pi x) dx is -i times this: purely imaginary and
+// antisymmetric, so the operator is Hermitian.
+constexpr double MomentumElement(int m, int n) {
+    return m != n && OddSum(m, n) ? 4.0 * m * n / (pi * double(m * m - n * n)) : 0;
+}
+
+template <class Element> constexpr Table TableOf(Element element) {
+    Table table{};
     for (int m = 1; m <= kComponents; ++m)
         for (int n = 1; n <= kComponents; ++n)
-            sum += std::conj(state.c[m - 1]) * state.c[n - 1] * element(m, n);
-    return sum.real();
+            table[m - 1][n - 1] = element(m, n);
+    return table;
 }
+
+constexpr Table kPosition = TableOf(PositionElement);
+constexpr Table kPositionSquared = TableOf(PositionSquaredElement);
+constexpr Table kMomentum = TableOf(MomentumElement);
 
 double SpreadOf(double meanOfSquare, double mean) {
     return std::sqrt(std::max(0.0, meanOfSquare - mean * mean));
 }
 
+// Sum over m < n of 2 Im(c_m* c_n) x the momentum element: the pair (m, n) and its mirror (n, m)
+// together.
+double MeanMomentum(const State& state) {
+    double mean = 0;
+    for (int m = 0; m < kComponents; ++m)
+        for (int n = m + 1; n < kComponents; ++n)
+            mean += 2 * (std::conj(state.c[m]) * state.c[n]).imag() * kMomentum[m][n];
+    return mean;
+}
+
 } // namespace
 
-// 2 int x sin(m pi x) sin(n pi x) dx over [0, 1]: 1/2 on the diagonal; off it, only pairs of
-// opposite parity couple.
-double PositionElement(int m, int n) {
-    if (m == n)
-        return 0.5;
-    if (!OddSum(m, n))
-        return 0;
-    return -8.0 * m * n / (pi * pi * SquaredGap(m, n));
-}
-
-double PositionSquaredElement(int m, int n) {
-    if (m == n)
-        return 1.0 / 3 - 1.0 / (2.0 * n * n * pi * pi);
-    const double sign = OddSum(m, n) ? -1 : 1;
-    return sign * 8.0 * m * n / (pi * pi * SquaredGap(m, n));
-}
-
-// -(i/pi) 2 int sin(m pi x) d/dx sin(n pi x) dx: purely imaginary and antisymmetric, so Hermitian.
-Complex MomentumElement(int m, int n) {
-    if (m == n || !OddSum(m, n))
-        return 0;
-    return {0, -4.0 * m * n / (pi * double(m * m - n * n))};
-}
-
+// <x> and <x^2> together, each pair's product c_m* c_n formed once: the sum over all pairs of a
+// real symmetric element is the diagonal plus twice the real part above it.
 std::optional<Moments> PositionOf(const State& state) {
     if (!state.Exists())
         return std::nullopt;
-    const double mean = Expectation(state, PositionElement);
-    return Moments{mean, SpreadOf(Expectation(state, PositionSquaredElement), mean)};
+    double mean = 0;
+    double meanOfSquare = 0;
+    for (int m = 0; m < kComponents; ++m) {
+        const double weight = std::norm(state.c[m]);
+        mean += weight * kPosition[m][m];
+        meanOfSquare += weight * kPositionSquared[m][m];
+        for (int n = m + 1; n < kComponents; ++n) {
+            const double pair = 2 * (std::conj(state.c[m]) * state.c[n]).real();
+            mean += pair * kPosition[m][n];
+            meanOfSquare += pair * kPositionSquared[m][n];
+        }
+    }
+    return Moments{mean, SpreadOf(meanOfSquare, mean)};
 }
 
-// p^2 and H are diagonal on the stationary states: <p^2> = sum |c_n|^2 n^2 in units of (pi hbar/L)^2
-// and <E> = the same in units of E_1. The energy's spread is summed as deviations, which stay
-// positive, rather than as <E^2> - <E>^2.
+// p^2 and H are diagonal on the stationary states, with the same numbers: <p^2> in units of
+// (pi hbar / L)^2 and <E> in units of E_1 are both sum |c_n|^2 n^2. The energy's spread is summed
+// as squared deviations, which stay positive, rather than as <E^2> - <E>^2.
 std::optional<Observables> Measure(const State& state) {
     const std::optional<Moments> position = PositionOf(state);
     if (!position)
@@ -76,9 +99,8 @@ std::optional<Observables> Measure(const State& state) {
     Observables o;
     o.position = *position;
     for (int k = 0; k < kComponents; ++k) {
-        const int n = k + 1;
         o.weights[k] = std::norm(state.c[k]);
-        o.energy.mean += o.weights[k] * n * n;
+        o.energy.mean += o.weights[k] * (k + 1) * (k + 1);
     }
     double energyVariance = 0;
     for (int k = 0; k < kComponents; ++k) {
@@ -86,7 +108,7 @@ std::optional<Observables> Measure(const State& state) {
         energyVariance += o.weights[k] * deviation * deviation;
     }
     o.energy.spread = std::sqrt(energyVariance);
-    o.momentum.mean = Expectation(state, MomentumElement);
+    o.momentum.mean = MeanMomentum(state);
     o.momentum.spread = SpreadOf(o.energy.mean, o.momentum.mean);
     // dx (in L) times dp (in pi hbar / L) is in units of pi hbar = 2 pi (hbar / 2).
     o.uncertainty = 2 * pi * o.position.spread * o.momentum.spread;

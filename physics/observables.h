@@ -25,12 +25,6 @@ struct Observables {
     double uncertainty = 0; // dx dp / (hbar / 2), at least 1
 };
 
-// The integrals over the box, of phi_m x phi_n and phi_m x^2 phi_n (units L and L^2), and of
-// phi_m (-i hbar d/dx) phi_n (units pi hbar / L), for states m and n from 1 on.
-double PositionElement(int m, int n);
-double PositionSquaredElement(int m, int n);
-Complex MomentumElement(int m, int n);
-
 // The position alone, which a plot of it over time needs many times a frame.
 std::optional<Moments> PositionOf(const State& state);
 
