@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-// The application's one menu bar: File, Edit and Help.
+// The application's one menu bar: File, Edit, View and Help.
 class MenuBar1 : public tk::MenuBar {
 public:
     MenuBar1();
@@ -18,6 +18,7 @@ public:
     void Untitled0(); // File
     void Untitled1(); // Edit
     void Untitled2(); // Help
+    void View();
 
 private:
     void AddMenu(const std::string& name, const std::string& caption);

@@ -5,6 +5,8 @@
 #include "app/menu_bar1.h"
 #include "app/startup.h"
 #include "mainwindow/main_wndo.h"
+#include "observables/observables_wndo.h"
+#include "toolkit/application.h"
 #include "toolkit/qt/qt_control_peers.h"
 #include "toolkit/shared_instance.h"
 #include "toolkit/timer.h"
@@ -43,7 +45,15 @@ void Trigger(const char* item) {
 int RunAndThen(const std::function<void()>& act) {
     QTimer::singleShot(50, act);
     QTimer::singleShot(10'000, [] { QApplication::exit(99); });
-    return RunApplication(tk::ThePlatform(), {[] { MainWndo::Instance(); }, [] { MainWndo::Release(); }});
+    const auto open = [] {
+        ObservablesWndo::AddMenuHandlerTo(*tk::Application::Current());
+        MainWndo::Instance();
+    };
+    const auto release = [] {
+        ObservablesWndo::Release();
+        MainWndo::Release();
+    };
+    return RunApplication(tk::ThePlatform(), {open, release});
 }
 
 // Both ways out end the run with code 0 and release the main window, also while a timer keeps the loop busy.
@@ -84,7 +94,7 @@ TEST(Startup, MainWindowShowsTheMenusInOrderWithOnlyWhatCanActEnabled) {
     EXPECT_EQ(
         menus.join(" ").toStdString(),
         "&File[*&Quit Ctrl+Q] &Edit[&Undo Ctrl+Z, --, Cu&t Ctrl+X, &Copy Ctrl+C, &Paste Ctrl+V, &Delete, --, "
-        "Select &All Ctrl+A] Help[*About Parvok… Ctrl+?]");
+        "Select &All Ctrl+A] &View[*&Observables Ctrl+Shift+O] Help[*About Parvok… Ctrl+?]");
 }
 
 // Asked for twice, the About window is made once. Its viewer keeps its margins through resizes; with the
