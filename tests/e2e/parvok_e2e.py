@@ -291,6 +291,20 @@ def check_fields(app):
     angle = phasor_angle(app.shot(), 0)
     check(abs(angle - 90) <= 3, f"phasor 1 points at {angle:.1f} degrees after Normalize, expected 90")
 
+def check_observables(app):
+    """View > Observables (Ctrl+Shift+O), state 3, 4 loaded: the values read back through the clipboard"""
+    app.activate(app.window)
+    app.keys("ctrl+shift+o")
+    window = wait_for("the Observables window", lambda: app.find_window("^Observables$"))
+    app.activate(window)
+    app.click(600, 300, window=window)  # in the table of values
+    rows = dict(line.split(None, 1) for line in app.copy_all().splitlines() if line.startswith(("⟨", "Δ")))
+    for name, expected in (("⟨E⟩/E₁", "2.920"), ("ΔE/E₁", "1.440")):
+        check(rows.get(name) == expected, f"the table reads {name} = {rows.get(name)!r}, expected {expected}")
+    run("wmctrl", "-i", "-c", window)
+    wait_for("the Observables window to close", lambda: not app.find_window("^Observables$"))
+    app.activate(app.window)
+
 def check_ground_state_density(app):
     """Initial state, n=1 alone: the density lies on sin^2(pi x/L), frame after frame"""
     app.start(coefficients(["1", "0"], ["0"]))
@@ -383,9 +397,9 @@ def check_superposition(app):
 def check_about_and_quit(app):
     """Help > About Parvok: the page copied through the clipboard; then Ctrl+Q"""
     titles = menu_title_centres(app.shot())
-    check(len(titles) == 3, f"the menu bar holds three titles, at x = {titles}")
+    check(len(titles) == 4, f"the menu bar holds four titles, at x = {titles}")
     count = len(app.windows())
-    app.click(titles[2], app.menu_height // 2, window=app.window)
+    app.click(titles[-1], app.menu_height // 2, window=app.window)
     wait_for("the Help menu", lambda: len(app.windows()) > count)
     app.keys("Down", "Return")
     about = wait_for("the About window", lambda: app.find_window("^About Parvok$"))
@@ -409,7 +423,7 @@ def check_close_while_running(app):
     run("wmctrl", "-i", "-c", app.window)
     app.check_exit("closing the window quits")
 
-RUNS = {"run1": (check_fields, check_ground_state_density, check_stationary_state, check_superposition,
+RUNS = {"run1": (check_fields, check_observables, check_ground_state_density, check_stationary_state, check_superposition,
                  check_about_and_quit),
         "run2": (check_close_while_running,)}
 
