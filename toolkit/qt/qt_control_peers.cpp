@@ -5,6 +5,7 @@
 #include "toolkit/qt/qt_color.h"
 #include "toolkit/qt/text_positions.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -15,9 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QSlider>
-#include <QAbstractTextDocumentLayout>
 #include <QSignalBlocker>
+#include <QSlider>
 #include <QTextBlock>
 #include <QTextBrowser>
 
@@ -411,8 +411,8 @@ void QtTextAreaPeer::ShowText() {
         after.setPosition(std::min(position, end), QTextCursor::KeepAnchor);
         text->setTextCursor(after);
     }
-    for (const auto& [bar, value] : {std::pair(text->verticalScrollBar(), scrolled),
-                                     std::pair(text->horizontalScrollBar(), horizontal)})
+    for (const auto& [bar, value] :
+         {std::pair(text->verticalScrollBar(), scrolled), std::pair(text->horizontalScrollBar(), horizontal)})
         if (bar->value() != value)
             bar->setValue(value);
 }
