@@ -17,7 +17,7 @@ constexpr bool OddSum(int m, int n) {
 
 // (m^2 - n^2)^2, the denominator the off-diagonal elements share.
 constexpr double SquaredGap(int m, int n) {
-    const double gap = double(m * m - n * n);
+    const auto gap = double(m * m - n * n);
     return gap * gap;
 }
 

@@ -162,12 +162,14 @@ TEST(MomentumProfile, StaysUnderItsBoundAndMatchesThePointwiseForm) {
         const physics::State state = physics::StateOf(row.magnitudes, row.degrees);
         profile.Fill(state, densities);
         for (int i = 0; i < physics::MomentumProfile::kPoints; i += 20)
-            EXPECT_DOUBLE_EQ(densities[i], physics::MomentumDensity(state, profile.MomentumAt(i))) << i;
+            EXPECT_DOUBLE_EQ(densities[i],
+                             physics::MomentumDensity(state, physics::MomentumProfile::MomentumAt(i)))
+                << i;
     }
     for (int i = 0; i < physics::MomentumProfile::kPoints; ++i) {
         double bound = 0;
         for (int n = 1; n <= physics::kComponents; ++n)
-            bound += std::norm(physics::MomentumAmplitude(n, profile.MomentumAt(i)));
+            bound += std::norm(physics::MomentumAmplitude(n, physics::MomentumProfile::MomentumAt(i)));
         ASSERT_LE(bound, physics::MomentumProfile::kHighestDensity) << i;
     }
 }
