@@ -29,7 +29,7 @@ int Level(int k) {
 
 void ObservablesWndo::GFLevels_Open() {
     Graph& g = *levelsPlot_;
-    g.SetTitle("Energy levels E_n = n^2 E_1 and their weights");
+    g.SetTitle("Energy levels E_n = n^2 E_1");
     g.SetXLabel("E/E_1");
     g.SetYLabel("&|c_n_&|^2");
     g.SetYAdjust(false);

@@ -17,7 +17,7 @@ constexpr int kNoteHeight = 20;
 constexpr int kPlotsTop = 32;
 constexpr int kTableWidth = 290;
 // The plots need room for a graph rectangle 100 pixels square within their labels and ticks.
-constexpr int kMinimumWidth = 580;
+constexpr int kMinimumWidth = 640;
 constexpr int kMinimumHeight = 640;
 
 constexpr const char* kTableFont = "DejaVu Sans Mono";
