@@ -38,9 +38,16 @@ namespace {
 
 constexpr int kWarmUpFrames = 100;
 constexpr int kTimedFrames = 1000;
-constexpr double kTargetRatio = 1.5;
-// The Observables window may cost as much as the main window's frame itself, no more.
-constexpr double kObservablesTargetRatio = 2;
+// What a comparison must show: the subject's median frame at most `ratio` times the baseline's and,
+// where the two draw the same, no more heap allocations than the baseline.
+struct Targets {
+    double ratio;
+    bool allocationsAsBaseline;
+};
+constexpr Targets kAsTheBaseline{1.5, true};
+// The Observables window may cost as much as the main window's frame itself, no more; what it
+// allocates in the project's own code is counted apart, on a platform that draws nothing.
+constexpr Targets kObservablesTargets{2, false};
 constexpr int kComponents = MainWndo::kComponents;
 
 using bench::AllocationCount;
@@ -97,7 +104,7 @@ std::string Spread(const char* name, const FrameStats& stats) {
 // medians. Returns whether every frame was painted.
 bool Compare(const char* what, const std::function<void(int)>& subjectFrame,
              const std::function<void(int)>& baselineFrame, const std::vector<QWidget*>& subjectWidgets,
-             const std::vector<QWidget*>& baselineWidgets, double targetRatio = kTargetRatio) {
+             const std::vector<QWidget*>& baselineWidgets, const Targets& targets = kAsTheBaseline) {
     PaintCounter subjectPaints(subjectWidgets);
     PaintCounter baselinePaints(baselineWidgets);
     FrameStats subject;
@@ -129,10 +136,13 @@ bool Compare(const char* what, const std::function<void(int)>& subjectFrame,
               << "  allocations per frame: subject " << allocations.Total() << " (operator new "
               << allocations.viaNew << ", malloc " << allocations.viaMalloc << "), baseline "
               << baselineAllocations.Total() << "\n"
-              << "  targets: ratio " << tk::Format(ratio, "0.00") << " <= " << tk::Format(targetRatio, "0.0")
-              << " " << Verdict(ratio <= targetRatio) << "; at most one paint per control per frame "
-              << Verdict(paints.most <= 1) << "; allocations no more than the baseline's "
-              << Verdict(allocations.Total() <= baselineAllocations.Total()) << "\n\n";
+              << "  targets: ratio " << tk::Format(ratio, "0.00")
+              << " <= " << tk::Format(targets.ratio, "0.0") << " " << Verdict(ratio <= targets.ratio)
+              << "; at most one paint per control per frame " << Verdict(paints.most <= 1);
+    if (targets.allocationsAsBaseline)
+        std::cout << "; allocations no more than the baseline's "
+                  << Verdict(allocations.Total() <= baselineAllocations.Total());
+    std::cout << "\n\n";
     return paints.fewest >= 1 && baseline.Paints().fewest >= 1;
 }
 
@@ -224,7 +234,7 @@ bool CompareWithObservables() {
             bench::WidgetsOf(alone, {alone.Find("GFWFunc"), alone.Find("GFProb")});
         painted = Compare("The main window's frame with the Observables window open (subject) and without it "
                           "(baseline)",
-                          framesOf(followed), framesOf(alone), moving, alonePlots, kObservablesTargetRatio);
+                          framesOf(followed), framesOf(alone), moving, alonePlots, kObservablesTargets);
     }
     // The menu bar outlives the windows that show it: each window's going moves the focus, and the
     // others' menus ask their items what is enabled.

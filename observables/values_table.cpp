@@ -33,7 +33,7 @@ void AppendStatus(std::string& text, bool state, const RunStatus& status) {
     if (status.edited)
         text += "Fields edited: Normalize to load them\n";
     else if (!state)
-        text += "No state: type a magnitude that is\nnot 0, then Normalize\n";
+        text += "No state: press Normalize, with at\nleast one magnitude that is not 0\n";
 }
 
 // The label of each row, padded to one width in a fixed-pitch font.
