@@ -1,7 +1,5 @@
 #include "app/startup.h"
-#include "mainwindow/main_wndo.h"
-#include "observables/observables_wndo.h"
-#include "toolkit/application.h"
+#include "observables/program_windows.h"
 #include "toolkit/qt/qt_platform.h"
 
 #include <exception>
@@ -17,17 +15,7 @@ int main(int argc, char** argv) {
     const tk::qt::AppIdentity identity{"Parvok", PARVOK_APP_ID, PARVOK_ICON_FOLDER};
     auto platform = tk::qt::MakeQtPlatform(argc, argv, identity);
     try {
-        // View > Observables works from every window: the application handles it. The handler is
-        // there before the main window's menus ask what is enabled.
-        const auto open = [] {
-            ObservablesWndo::AddMenuHandlerTo(*tk::Application::Current());
-            MainWndo::Instance();
-        };
-        const auto release = [] {
-            ObservablesWndo::Release();
-            MainWndo::Release();
-        };
-        return RunApplication(*platform, {open, release});
+        return RunApplication(*platform, ProgramWindows());
     } catch (const std::exception& failure) {
         std::cerr << "Parvok could not start: " << failure.what() << '\n';
         return 1;

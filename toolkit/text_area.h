@@ -22,11 +22,6 @@ public:
     void SelectAll() { Perform(EditCommand::SelectAll); }
 
 private:
-    void Perform(EditCommand command) {
-        if (Peer())
-            Peer()->Perform(command);
-    }
-
     std::string text_;
 };
 

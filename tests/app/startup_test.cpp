@@ -5,8 +5,7 @@
 #include "app/menu_bar1.h"
 #include "app/startup.h"
 #include "mainwindow/main_wndo.h"
-#include "observables/observables_wndo.h"
-#include "toolkit/application.h"
+#include "observables/program_windows.h"
 #include "toolkit/qt/qt_control_peers.h"
 #include "toolkit/shared_instance.h"
 #include "toolkit/timer.h"
@@ -45,15 +44,7 @@ void Trigger(const char* item) {
 int RunAndThen(const std::function<void()>& act) {
     QTimer::singleShot(50, act);
     QTimer::singleShot(10'000, [] { QApplication::exit(99); });
-    const auto open = [] {
-        ObservablesWndo::AddMenuHandlerTo(*tk::Application::Current());
-        MainWndo::Instance();
-    };
-    const auto release = [] {
-        ObservablesWndo::Release();
-        MainWndo::Release();
-    };
-    return RunApplication(tk::ThePlatform(), {open, release});
+    return RunApplication(tk::ThePlatform(), ProgramWindows());
 }
 
 // Both ways out end the run with code 0 and release the main window, also while a timer keeps the loop busy.
