@@ -26,6 +26,7 @@ tk::MenuItem& MenuNamed(const tk::MenuBar& bar, const std::string& name) {
 MenuBar1::MenuBar1() {
     Untitled0();
     Untitled1();
+    View();
     BuildAnimationMenu();
     BuildStatesMenu();
     Untitled2();
@@ -47,6 +48,12 @@ void MenuBar1::Untitled1() {
     AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditClear", "&Delete", "");
     AddSeparator("EditMenu", "UntitledMenu0");
     AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditSelectAll", "Select &All", "Cmd+A");
+}
+
+// The windows that show more of the state than the main window.
+void MenuBar1::View() {
+    AddMenu("ViewMenu", "&View");
+    AddItem("ViewMenu", std::make_unique<tk::MenuItem>(), "ViewObservables", "&Observables", "Cmd+Shift+O");
 }
 
 void MenuBar1::Untitled2() {

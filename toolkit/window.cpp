@@ -94,4 +94,12 @@ void Window::NotifyClosed() {
     Event_Close();
 }
 
+void Window::NotifyResized(int width, int height) {
+    if (width == settings.width && height == settings.height)
+        return;
+    settings.width = width;
+    settings.height = height;
+    Event_Resize();
+}
+
 } // namespace tk

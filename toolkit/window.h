@@ -19,7 +19,7 @@ class MenuBar;
 
 struct WindowSettings {
     std::string title;
-    int width = 300; // content size
+    int width = 300; // content size; kept up to date as the user resizes the window
     int height = 300;
     bool resizable = true;
     int minWidth = 64;
@@ -94,12 +94,17 @@ public:
 
     // Called by the platform when the user closed the window.
     void NotifyClosed();
+    // Called by the platform when the content area took another size, after the controls followed
+    // their locked edges: settings.width and settings.height become that size, then Event_Resize
+    // runs. A size equal to the one in the settings changes nothing.
+    void NotifyResized(int width, int height);
 
     virtual void Layout() {}
     virtual void CreateControls() {}
     virtual void AddMenuHandlers() {}
     virtual void Event_Open() {}
     virtual void Event_Close() {}
+    virtual void Event_Resize() {}
 
     void AttachPeer(std::unique_ptr<WindowPeer> peer) { peer_ = std::move(peer); }
     WindowPeer* Peer() const { return peer_.get(); }

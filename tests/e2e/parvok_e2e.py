@@ -391,6 +391,19 @@ def check_edit_menu(app):
     pasted = app.copy_all()
     check(pasted == "123", f"Edit > Paste puts the clipboard over the selection: the field reads {pasted!r}")
     app.set_fields({magnitude: "0", angle: "0"})
+def check_observables(app):
+    """View > Observables (Ctrl+Shift+O), state 3, 4 loaded: the values read back through the clipboard"""
+    app.activate(app.window)
+    app.keys("ctrl+shift+o")
+    window = wait_for("the Observables window", lambda: app.find_window("^Observables$"))
+    app.activate(window)
+    app.click(600, 300, window=window)  # in the table of values
+    rows = dict(line.split(None, 1) for line in app.copy_all().splitlines() if line.startswith(("⟨", "Δ")))
+    for name, expected in (("⟨E⟩/E₁", "2.920"), ("ΔE/E₁", "1.440")):
+        check(rows.get(name) == expected, f"the table reads {name} = {rows.get(name)!r}, expected {expected}")
+    run("wmctrl", "-i", "-c", window)
+    wait_for("the Observables window to close", lambda: not app.find_window("^Observables$"))
+    app.activate(app.window)
 
 def check_ground_state_density(app):
     """Initial state, n=1 alone: the density lies on sin^2(pi x/L), frame after frame"""
@@ -515,9 +528,9 @@ def check_pause_and_step(app):
 def check_about_and_quit(app):
     """Help > About Parvok: the page copied through the clipboard, Ctrl+W closes it; then Ctrl+Q"""
     titles = menu_title_centres(app.shot())
-    check(len(titles) == 5, f"the menu bar holds five titles, at x = {titles}")
+    check(len(titles) == 6, f"the menu bar holds six titles, at x = {titles}")
     count = len(app.windows())
-    app.click(titles[4], app.menu_height // 2, window=app.window)
+    app.click(titles[-1], app.menu_height // 2, window=app.window)
     wait_for("the Help menu", lambda: len(app.windows()) > count)
     app.keys("Down", "Return")
     about = wait_for("the About window", lambda: app.find_window("^About Parvok$"))
@@ -541,7 +554,7 @@ def check_close_while_running(app):
     run("wmctrl", "-i", "-c", app.window)
     app.check_exit("closing the window quits")
 
-RUNS = {"run1": (check_fields, check_blanking, check_edit_menu, check_ground_state_density,
+RUNS = {"run1": (check_fields, check_blanking, check_edit_menu, check_observables, check_ground_state_density,
                  check_stationary_state, check_superposition, check_pause_and_step, check_about_and_quit),
         "run2": (check_close_while_running,)}
 

@@ -1,10 +1,11 @@
 // A long run of the real program logic on the offscreen Qt platform: random speeds, selections,
 // Start and Stop, Normalize, every kind of input, and the items of the Animation and States menus
-// between the frames, checked after each step.
+// between the frames, checked after each step, with the Observables window following.
 // PARVOK_SOAK_FRAMES sets the length of the run (make soak runs 100,000 frames).
 
 #include "app/menu_bar1.h"
 #include "mainwindow/main_wndo.h"
+#include "observables/observables_wndo.h"
 #include "tests/mainwindow/typed_inputs.h"
 
 #include <QApplication>
@@ -63,8 +64,10 @@ bool IsNormalized(const std::string& text) {
 // The program as random use drives it, one step at a time, checking what it shows after each.
 class RandomUse {
 public:
-    RandomUse() { window_.Open(); }
-    ~RandomUse() { MenuBar1::Release(); }
+    RandomUse() {
+        window_.Open();
+        observables_.Open();
+    }
     RandomUse(const RandomUse&) = delete;
     RandomUse& operator=(const RandomUse&) = delete;
 
@@ -126,10 +129,15 @@ private:
             ASSERT_TRUE(IsNormalized(window_.Find<tk::EditField>("EFMagn", k)->Text()));
     }
 
-    // No non-number in a phasor or on the status line; the samples all numbers, or all undrawn.
+    // No non-number in a phasor, on the status line or in the Observables window's values; the
+    // samples all numbers, or all undrawn.
     void ExpectNumbers() {
         const std::string line = window_.StatusBar()->Line();
-        ASSERT_TRUE(line.find("NaN") == std::string::npos && line.find("INF") == std::string::npos) << line;
+        const std::string& values = observables_.Find<tk::TextArea>("TAValues")->Text();
+        for (const char* nonNumber : {"nan", "NaN", "inf", "INF"})
+            ASSERT_TRUE(line.find(nonNumber) == std::string::npos && values.find(nonNumber) == std::string::npos)
+                << line << "\n"
+                << values;
         for (int k = 0; k < MainWndo::kComponents; ++k) {
             const auto& phasor = *window_.Find<PhasorDiagram>("Phasor", k);
             ASSERT_TRUE(std::isfinite(phasor.magn) && std::isfinite(phasor.angle)) << k;
@@ -139,7 +147,12 @@ private:
             ASSERT_EQ(std::isnan(window_.PsiReal[j]) || std::isnan(window_.PsiSqrd[j]), undrawn) << j;
     }
 
+    // Gone last: each window's menus ask the menu bar's items what is enabled until they go.
+    struct MenuBarRelease {
+        ~MenuBarRelease() { MenuBar1::Release(); }
+    } menuBar_;
     MainWndo window_;
+    ObservablesWndo observables_{window_};
     std::mt19937 random_{20261206};
 };
 

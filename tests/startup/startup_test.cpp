@@ -90,7 +90,7 @@ TEST(Startup, MainWindowShowsTheMenusInOrderWithOnlyWhatCanActEnabled) {
     EXPECT_EQ(
         menus.join(" ").toStdString(),
         "&File[*&Quit Ctrl+Q] &Edit[&Undo Ctrl+Z, --, *Cu&t Ctrl+X, *&Copy Ctrl+C, &Paste Ctrl+V, *&Delete, "
-        "--, *Select &All Ctrl+A] &Animation[*&Start/Stop Ctrl+R, &Pause/Resume Ctrl+Space, --, *Step "
+        "--, *Select &All Ctrl+A] &View[*&Observables Ctrl+Shift+O] &Animation[*&Start/Stop Ctrl+R, &Pause/Resume Ctrl+Space, --, *Step "
         "&Forward Alt+Right, *Step &Back Alt+Left, --, *Go to t = T₁/&4 Ctrl+1, *Go to t = T₁/&2 Ctrl+2, "
         "*Go to t = &3T₁/4 Ctrl+3, *Go to t = T₁ (Re&vival) Ctrl+4, --, *&Restart Ctrl+0] &States[*&Ground "
         "State, *States &1 and 2 in Equal Parts, *States 1, 2 and &3 in Equal Parts, *&Packet Near x = L/4, "

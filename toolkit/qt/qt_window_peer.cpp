@@ -13,6 +13,7 @@
 #include "toolkit/qt/qt_menu_bridge.h"
 #include "toolkit/qt/qt_status_bar_peer.h"
 #include "toolkit/range_control.h"
+#include "toolkit/text_area.h"
 #include "toolkit/timer.h"
 #include "toolkit/window.h"
 
@@ -52,6 +53,8 @@ std::unique_ptr<tk::ControlPeer> MakePeer(tk::Control& control, QWidget* parent,
         return std::make_unique<QtRangePeer>(*bar, new QScrollBar(parent));
     if (auto* viewer = dynamic_cast<tk::HTMLViewer*>(&control))
         return std::make_unique<QtHTMLViewerPeer>(*viewer, parent);
+    if (auto* area = dynamic_cast<tk::TextArea*>(&control))
+        return std::make_unique<QtTextAreaPeer>(*area, parent);
     if (auto* timer = dynamic_cast<tk::Timer*>(&control))
         return std::make_unique<QtTimerPeer>(*timer);
     return nullptr;
@@ -104,6 +107,7 @@ void WindowWidget::resizeEvent(QResizeEvent* event) {
         for (tk::Control* control : window_.Controls())
             FollowLockedEdges(*control, now - laidOutSize_);
     laidOutSize_ = now;
+    Guarded([&] { window_.NotifyResized(now.width(), now.height()); });
 }
 
 QtWindowPeer::QtWindowPeer(tk::Window& window) : window_(window), widget_(new WindowWidget(window)) {
