@@ -43,7 +43,7 @@ double FiniteOrZero(double value) {
 } // namespace
 
 ObservablesWndo::ObservablesWndo(MainWndo& source) : source_(source) {
-    table_.reserve(1024);
+    table_.reserve(2048);
 }
 
 std::unique_ptr<ObservablesWndo> ObservablesWndo::Make() {
@@ -81,9 +81,9 @@ void ObservablesWndo::Layout() {
 void ObservablesWndo::CreateControls() {
     note_ = &AddControl("STNote", std::make_unique<tk::StaticText>());
     note_->SetText("Values of the whole state Σ cₙφₙ, whatever Total / n= shows in the main window.");
-    levelsPlot_ =
-        &CreateGraph("GFLevels", &ObservablesWndo::GFLevels_Open, &ObservablesWndo::GFLevels_DrawContent,
-                     "Energy levels: the weight |c n|² of each level E n = n² E 1, and the mean energy");
+    levelsPlot_ = &CreateGraph(
+        "GFLevels", &ObservablesWndo::GFLevels_Open, &ObservablesWndo::GFLevels_DrawContent,
+        "Energy levels: the probability of each level, at n squared times E1, and the mean energy");
     pathPlot_ =
         &CreateGraph("GFTrace", &ObservablesWndo::GFTrace_Open, &ObservablesWndo::GFTrace_DrawContent,
                      "Mean position over the last two periods, with the band of one spread either side");
@@ -127,12 +127,6 @@ void ObservablesWndo::PlaceControls() {
     valuesText_->SetBounds(kMargin + plotWidth + kGap, kPlotsTop, kTableWidth, height - kPlotsTop - kMargin);
 }
 
-// Its own menu item brings it to the front; the editing items reach the table when it has the
-// focus.
-void ObservablesWndo::AddMenuHandlers() {
-    AddMenuHandlerTo(*this);
-}
-
 void ObservablesWndo::Event_Open() {
     frames_ = source_.FrameShown.Connect([this] { ShowState(); });
     changes_ = source_.StateChanged.Connect([this](MainWndo::Change) { ShowState(); });
@@ -157,13 +151,13 @@ void ObservablesWndo::ShowState() {
     const bool running = source_.Running();
     const double elapsed = FiniteOrZero(source_.ElapsedPeriods());
     const physics::State shown = physics::StateOf(source_.Magnitudes(), source_.Phases());
-    state_ = running ? shown : physics::Turned(shown, -elapsed);
-    values_ = physics::Measure(state_);
+    const physics::State state = running ? shown : physics::Turned(shown, -elapsed);
+    values_ = physics::Measure(state);
     const double now = running ? elapsed : 0;
 
     values_table::Write(values_, {running, source_.Blanked, now}, table_);
-    path_.Fill(state_, now);
-    profile_.Fill(state_, densities_);
+    path_.Fill(state, now);
+    profile_.Fill(state, densities_);
     valuesText_->SetText(table_);
 
     if (!levelsDrawn_ || !SameLevels(drawnLevels_, values_))

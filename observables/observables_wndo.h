@@ -31,12 +31,11 @@ public:
     static std::unique_ptr<ObservablesWndo> Make();
     // Shows the shared window, made afresh if the user closed it, and brings it to the front.
     static void ShowShared();
-    // Lets View > Observables open it wherever `owner` (a window, the application) handles menus.
+    // Lets View > Observables show it wherever `owner` (a window, the application) handles menus.
     static void AddMenuHandlerTo(tk::MenuHandlers& owner);
 
     void Layout() override;
     void CreateControls() override;
-    void AddMenuHandlers() override;
     void Event_Open() override;
     void Event_Close() override;
     void Event_Resize() override;
@@ -49,22 +48,19 @@ public:
     virtual void GFMomentum_Open();
     virtual void GFMomentum_DrawContent();
 
+private:
     // Reads the main window's state and shows it: the table, then the three plots. Allocates
     // nothing once the window is open.
     void ShowState();
-
-private:
     void PlaceControls();
     Graph& CreateGraph(const std::string& name, void (ObservablesWndo::*open)(),
                        void (ObservablesWndo::*draw)(), const std::string& description);
-    void DrawLevelLabels();
 
     MainWndo& source_;
     tk::Connection frames_;
     tk::Connection changes_;
 
     // What the window shows, from the latest state it read.
-    physics::State state_;
     std::optional<physics::Observables> values_;
     PositionTrace path_;
     physics::MomentumProfile profile_;
