@@ -15,7 +15,7 @@ constexpr int kGap = 8;
 constexpr int kNoteTop = 6;
 constexpr int kNoteHeight = 20;
 constexpr int kPlotsTop = 32;
-constexpr int kTableWidth = 290;
+constexpr int kTableWidth = 300;
 // The plots need room for a graph rectangle 100 pixels square within their labels and ticks.
 constexpr int kMinimumWidth = 640;
 constexpr int kMinimumHeight = 640;

@@ -31,7 +31,7 @@ void AppendStatus(std::string& text, bool state, const RunStatus& status) {
         text += "Stopped: the state at Start, t = 0\n";
     }
     if (status.edited)
-        text += "Fields edited: Normalize to load them\n";
+        text += "Fields edited: press Normalize\n";
     else if (!state)
         text += "No state: press Normalize, with at\nleast one magnitude that is not 0\n";
 }
