@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/dialogs.h"
+#include "toolkit/output.h"
 #include "toolkit/picture.h"
 
 #include <memory>
@@ -29,6 +31,10 @@ public:
     virtual std::unique_ptr<Graphics> OpenPrinter(const std::string& pdfPath) = 0;
     // The resource store, or null where the application has none.
     virtual ResourceStore* Resources() = 0;
+    // The dialogs that ask the user and tell them what went wrong.
+    virtual tk::Dialogs& Dialogs() = 0;
+    // Files, the clipboard and printers.
+    virtual tk::Output& Output() = 0;
     // Gives the window and each of its controls their platform side.
     virtual void Realize(Window& window) = 0;
     // Runs the event loop until Quit; returns the exit code.
