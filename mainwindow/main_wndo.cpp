@@ -2,6 +2,7 @@
 
 #include "app/about_wndo.h"
 #include "app/menu_bar1.h"
+#include "mainwindow/main_wndo_export.h"
 #include "toolkit/platform.h"
 #include "toolkit/shared_instance.h"
 
@@ -90,6 +91,7 @@ tk::MenuItem* MainWndo::FileQuit() const {
 
 void MainWndo::AddMenuHandlers() {
     AddMenuHandler("HelpAbout", [this] { return _HelpAbout_Action(); });
+    AddExportHandlers(*this);
 }
 
 // The selection starts as "Total", so every component is shown.
