@@ -23,6 +23,7 @@ std::unique_ptr<MenuBar1> MenuBar1::Make() {
 
 void MenuBar1::Untitled0() {
     AddMenu("FileMenu", "&File");
+    ExportItems();
     AddItem("FileMenu", std::make_unique<tk::QuitMenuItem>(), "FileQuit", "&Quit", "Cmd+Q");
 }
 
@@ -36,11 +37,24 @@ void MenuBar1::Untitled1() {
     AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditClear", "&Delete", "");
     AddSeparator("EditMenu", "UntitledMenu0");
     AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditSelectAll", "Select &All", "Cmd+A");
+    CopyPictureItem();
 }
 
 void MenuBar1::Untitled2() {
     AddMenu("HelpMenu", "Help");
     AddItem("HelpMenu", std::make_unique<tk::MenuItem>(), "HelpAbout", "About Parvok…", "Cmd+?");
+}
+
+void MenuBar1::ExportItems() {
+    AddItem("FileMenu", std::make_unique<tk::MenuItem>(), "FileExportPicture", "&Export Picture…", "Cmd+E");
+    AddItem("FileMenu", std::make_unique<tk::MenuItem>(), "FileExportData", "Export &Data…", "Cmd+Shift+E");
+    AddItem("FileMenu", std::make_unique<tk::MenuItem>(), "FilePrint", "&Print…", "Cmd+P");
+    AddSeparator("FileMenu", "FileExportSeparator");
+}
+
+void MenuBar1::CopyPictureItem() {
+    AddSeparator("EditMenu", "EditPictureSeparator");
+    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditCopyPicture", "Copy P&icture", "Cmd+Shift+C");
 }
 
 void MenuBar1::AddMenu(const std::string& name, const std::string& caption) {

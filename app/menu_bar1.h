@@ -15,9 +15,11 @@ public:
     static void Release();
     static std::unique_ptr<MenuBar1> Make();
 
-    void Untitled0(); // File
-    void Untitled1(); // Edit
-    void Untitled2(); // Help
+    void Untitled0();       // File
+    void Untitled1();       // Edit
+    void Untitled2();       // Help
+    void ExportItems();     // File: the picture and the data out of the program, before Quit
+    void CopyPictureItem(); // Edit: the picture onto the clipboard, after Select All
 
 private:
     void AddMenu(const std::string& name, const std::string& caption);

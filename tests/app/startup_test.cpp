@@ -83,13 +83,16 @@ TEST(Startup, MainWindowShowsTheMenusInOrderWithOnlyWhatCanActEnabled) {
     });
     EXPECT_EQ(
         menus.join(" ").toStdString(),
-        "&File[*&Quit Ctrl+Q] &Edit[&Undo Ctrl+Z, --, Cu&t Ctrl+X, &Copy Ctrl+C, &Paste Ctrl+V, &Delete, --, "
-        "Select &All Ctrl+A] Help[*About Parvok… Ctrl+?]");
+        "&File[*&Export Picture… Ctrl+E, *Export &Data… Ctrl+Shift+E, *&Print… Ctrl+P, --, *&Quit Ctrl+Q] "
+        "&Edit[&Undo Ctrl+Z, --, Cu&t Ctrl+X, &Copy Ctrl+C, &Paste Ctrl+V, &Delete, --, Select &All Ctrl+A, "
+        "--, "
+        "*Copy P&icture Ctrl+Shift+C] Help[*About Parvok… Ctrl+?]");
 }
 
 // Asked for twice, the About window is made once. Its viewer keeps its margins through resizes; with the
-// page focused Undo stays off, as nothing handles it, and Select All then Copy copy the page. Closing it
-// leaves the loop running; at its end the window, its text and the menu bar are released.
+// page focused Undo and the picture's and data's items stay off, as nothing handles them there, and
+// Select All then Copy copy the page. Closing it leaves the loop running; at its end the window, its
+// text and the menu bar are released.
 TEST(Startup, TheAboutWindowFromOpeningTwiceToClosing) {
     int aboutWindows = 0;
     const int code = RunAndThen([&] {
@@ -110,7 +113,9 @@ TEST(Startup, TheAboutWindowFromOpeningTwiceToClosing) {
         page.setFocus();
         QApplication::processEvents();
         emit about.menuBar()->findChild<QMenu*>("EditMenu")->aboutToShow();
-        EXPECT_FALSE(item("EditUndo")->isEnabled());
+        for (const char* off :
+             {"EditUndo", "FileExportPicture", "FileExportData", "FilePrint", "EditCopyPicture"})
+            EXPECT_FALSE(item(off)->isEnabled()) << off;
         item("EditSelectAll")->trigger();
         item("EditCopy")->trigger();
         EXPECT_TRUE(page.toPlainText().contains("Normalize scales the magnitudes"));
