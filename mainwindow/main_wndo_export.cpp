@@ -5,6 +5,8 @@
 #include "export/export_commands.h"
 #include "mainwindow/main_wndo.h"
 
+#include <memory>
+
 namespace {
 
 using exporting::PictureParts;
@@ -15,10 +17,11 @@ PictureParts::Caption CaptionOf(const tk::StaticText& label) {
 
 } // namespace
 
-PictureParts PictureOf(const MainWndo& window) {
+PictureParts PictureOf(const MainWndo& window, bool framesShown) {
     constexpr int kGap = 8;
     PictureParts parts;
     parts.plots = {window.Find<Graph>("GFWFunc"), window.Find<Graph>("GFProb")};
+    parts.plotContent = framesShown;
     for (int label : {0, 1, 3})
         parts.captions.push_back(CaptionOf(*window.Find<tk::StaticText>("STLabel", label)));
     for (int k = 0; k < MainWndo::kComponents; ++k) {
@@ -49,21 +52,27 @@ exporting::StateRecord RecordOf(const MainWndo& window) {
     return record;
 }
 
+// The plots show curves from the first frame on; before it the picture shows their axes alone, as
+// the window does. The handlers keep the watch on the frames as long as the window keeps them.
 void AddExportHandlers(MainWndo& window) {
-    window.AddMenuHandler("FileExportPicture", [&window] {
-        exporting::ExportPicture(PictureOf(window), window.ElapsedPeriods());
+    auto framesShown = std::make_shared<bool>(false);
+    auto watch =
+        std::make_shared<tk::Connection>(window.FrameShown.Connect([framesShown] { *framesShown = true; }));
+    const auto picture = [&window, framesShown, watch] { return PictureOf(window, *framesShown); };
+    window.AddMenuHandler("FileExportPicture", [&window, picture] {
+        exporting::ExportPicture(picture(), window.ElapsedPeriods());
         return true;
     });
     window.AddMenuHandler("FileExportData", [&window] {
         exporting::ExportData(RecordOf(window));
         return true;
     });
-    window.AddMenuHandler("FilePrint", [&window] {
-        exporting::PrintPicture(PictureOf(window), window.ElapsedPeriods());
+    window.AddMenuHandler("FilePrint", [&window, picture] {
+        exporting::PrintPicture(picture(), window.ElapsedPeriods());
         return true;
     });
-    window.AddMenuHandler("EditCopyPicture", [&window] {
-        exporting::CopyPicture(PictureOf(window), window.ElapsedPeriods());
+    window.AddMenuHandler("EditCopyPicture", [&window, picture] {
+        exporting::CopyPicture(picture(), window.ElapsedPeriods());
         return true;
     });
 }

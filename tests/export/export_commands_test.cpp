@@ -26,12 +26,20 @@ using testing::HasSubstr;
 
 class Exports : public testing_main::OpenedMainWndo {
 protected:
-    // Two states a quarter turn apart, a few frames on.
+    // Two states a quarter turn apart.
     Exports() {
         Type({"1", "1"}, {"0", "90"});
         window.PBNorm_Action();
-        for (int frame = 0; frame < 7; ++frame)
+    }
+    void RunFrames(int frames = 7) {
+        for (int frame = 0; frame < frames; ++frame)
             window.TMFrame_Action();
+    }
+    int Curves() {
+        int curves = 0;
+        for (const auto& call : Output().drawn.Calls())
+            curves += call.op == "DrawPolyline" && call.args.size() == 2 * MainWndo::kSamples;
+        return curves;
     }
     void Choose(const char* item) { (*window.MenuHandler(item))(); }
     fake::FakeDialogs& Dialogs() { return fake_.platform.dialogs; }
@@ -56,6 +64,7 @@ protected:
 // The picture is the window's area from the captions to the phasors within a margin of 10: the
 // window's (10, -4) is its (0, 0). Each part is drawn where the window shows it.
 TEST_F(Exports, ThePictureHoldsThePlotsPhasorsAndCaptionsWhereTheWindowShowsThem) {
+    RunFrames();
     Choose("EditCopyPicture");
     EXPECT_THAT(Output().uses, ElementsAre("Copy 683x656 " + Title()));
     EXPECT_EQ(Output().drawn.Ops().front(), "FillRect 0 0 683 656");
@@ -91,17 +100,25 @@ TEST_F(Exports, ThePictureHoldsThePlotsPhasorsAndCaptionsWhereTheWindowShowsThem
     }
 }
 
+// The plots show no curves until the first frame, and neither does the picture.
+TEST_F(Exports, BeforeTheFirstFrameThePictureShowsThePlotsWithoutCurves) {
+    for (int frames : {0, 1}) {
+        RunFrames(frames);
+        Output().drawn.Clear();
+        Choose("EditCopyPicture");
+        EXPECT_EQ(Curves(), frames == 0 ? 0 : 3) << frames << " frames";
+    }
+}
+
 // Frames go on while the dialog is open; the file holds the instant the command was chosen, and
 // is named after it.
 TEST_F(Exports, WhatIsSavedIsTheInstantOfTheCommandThoughFramesRunWhileTheDialogIsOpen) {
+    RunFrames();
     Choose("EditCopyPicture");
     const std::vector<std::string> copied = Output().drawn.Ops();
     const std::string name = "parvok-t" + tk::Format(window.ElapsedPeriods(), "0.000") + ".svg";
     const physics::Samples before = window.PsiSqrd;
-    Dialogs().whileAsking = [this] {
-        for (int frame = 0; frame < 5; ++frame)
-            window.TMFrame_Action();
-    };
+    Dialogs().whileAsking = [this] { RunFrames(5); };
     Dialogs().saveAnswers = {tk::SaveAnswer{(folder_ / "now.svg").string(), 0}};
     Output().drawn.Clear();
     Choose("FileExportPicture");
@@ -212,7 +229,7 @@ TEST_F(Exports, CancellingLeavesEverythingAsItWasAndFailuresAreTold) {
 // A plot that cannot be drawn is told, not thrown at the event loop.
 TEST_F(Exports, APictureThatCannotBeMadeIsTold) {
     Graph unopened;
-    exporting::PictureParts parts = PictureOf(window);
+    exporting::PictureParts parts = PictureOf(window, true);
     parts.plots.push_back(&unopened);
     exporting::CopyPicture(parts, 0);
     EXPECT_THAT(Dialogs().said, ElementsAre("Warn The picture could not be made: Graph: no frame picture"));
@@ -250,6 +267,7 @@ std::uint64_t Bits(double value) {
 
 // Every number in the file reads back as the very double the window holds.
 TEST_F(Exports, TheDataReadsBackBitForBit) {
+    RunFrames();
     Magnitude(2).NotifyTextEdited("2,5");
     Angle(2).NotifyTextEdited("say \"hi\"");
     window.RBNth_Action(1);

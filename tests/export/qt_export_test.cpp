@@ -69,7 +69,7 @@ public:
         window.PBNorm_Action();
         for (int frame = 0; frame < 7; ++frame)
             window.TMFrame_Action();
-        picture.emplace(PictureOf(window));
+        picture.emplace(PictureOf(window, true));
         drawing = picture->Drawing("Parvok test");
         fs::create_directories(folder);
     }
