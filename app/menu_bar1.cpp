@@ -46,8 +46,8 @@ void MenuBar1::Untitled2() {
 }
 
 void MenuBar1::ExportItems() {
-    AddItem("FileMenu", std::make_unique<tk::MenuItem>(), "FileExportPicture", "&Export Picture…", "Cmd+E");
-    AddItem("FileMenu", std::make_unique<tk::MenuItem>(), "FileExportData", "Export &Data…", "Cmd+Shift+E");
+    AddItem("FileMenu", std::make_unique<tk::MenuItem>(), "FileExportPicture", "&Export Picture…", "Cmd+Shift+E");
+    AddItem("FileMenu", std::make_unique<tk::MenuItem>(), "FileExportData", "Export &Data…", "Cmd+Shift+D");
     AddItem("FileMenu", std::make_unique<tk::MenuItem>(), "FilePrint", "&Print…", "Cmd+P");
     AddSeparator("FileMenu", "FileExportSeparator");
 }

@@ -83,7 +83,7 @@ TEST(Startup, MainWindowShowsTheMenusInOrderWithOnlyWhatCanActEnabled) {
     });
     EXPECT_EQ(
         menus.join(" ").toStdString(),
-        "&File[*&Export Picture… Ctrl+E, *Export &Data… Ctrl+Shift+E, *&Print… Ctrl+P, --, *&Quit Ctrl+Q] "
+        "&File[*&Export Picture… Ctrl+Shift+E, *Export &Data… Ctrl+Shift+D, *&Print… Ctrl+P, --, *&Quit Ctrl+Q] "
         "&Edit[&Undo Ctrl+Z, --, Cu&t Ctrl+X, &Copy Ctrl+C, &Paste Ctrl+V, &Delete, --, Select &All Ctrl+A, "
         "--, "
         "*Copy P&icture Ctrl+Shift+C] Help[*About Parvok… Ctrl+?]");
