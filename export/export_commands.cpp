@@ -20,8 +20,10 @@ std::vector<tk::FileType> PictureTypes() {
 constexpr tk::PictureFormat kPictureFormats[] = {tk::PictureFormat::Svg, tk::PictureFormat::Pdf,
                                                  tk::PictureFormat::Png};
 
-std::string TitleAt(double periods) {
-    return "Parvok at t/T₁ = " + tk::Format(periods, "0.000");
+// The picture at t/T1 = periods, titled and named after that time.
+tk::Drawing DrawingAt(const WindowPicture& picture, double periods, const std::string& extension) {
+    return picture.Drawing("Parvok at t/T₁ = " + tk::Format(periods, "0.000"),
+                           NameAt(kStem, periods, extension));
 }
 
 void Warn(const std::string& title, const std::string& message) {
@@ -44,8 +46,8 @@ void ExportPicture(const PictureParts& parts, double periods) {
     const std::string title = "Export Picture";
     TellingFailures(title, [&] {
         const WindowPicture picture(parts);
-        const tk::Drawing drawing = picture.Drawing(TitleAt(periods));
-        SaveWithDialogs({title, NameAt(kStem, periods, "svg"), PictureTypes()}, [&](std::size_t type) {
+        const tk::Drawing drawing = DrawingAt(picture, periods, "svg");
+        SaveWithDialogs({title, drawing.name, PictureTypes()}, [&](std::size_t type) {
             return tk::ThePlatform().Output().Encode(drawing, kPictureFormats[type]);
         });
     });
@@ -55,7 +57,7 @@ void CopyPicture(const PictureParts& parts, double periods) {
     const std::string title = "Copy Picture";
     TellingFailures(title, [&] {
         const WindowPicture picture(parts);
-        tk::ThePlatform().Output().CopyToClipboard(picture.Drawing(TitleAt(periods)));
+        tk::ThePlatform().Output().CopyToClipboard(DrawingAt(picture, periods, "svg"));
     });
 }
 
@@ -63,7 +65,7 @@ void PrintPicture(const PictureParts& parts, double periods) {
     const std::string title = "Print";
     TellingFailures(title, [&] {
         const WindowPicture picture(parts);
-        if (tk::ThePlatform().Output().Print(picture.Drawing(TitleAt(periods))) == tk::PrintResult::Failed)
+        if (tk::ThePlatform().Output().Print(DrawingAt(picture, periods, "pdf")) == tk::PrintResult::Failed)
             Warn(title, "The picture could not be printed: the printer could not be started.");
     });
 }

@@ -91,8 +91,9 @@ void WindowPicture::DrawCaption(const PictureParts::Caption& caption) {
     list_.DrawString(caption.text, x, baseline);
 }
 
-tk::Drawing WindowPicture::Drawing(std::string title) const {
-    return {std::move(title), area_.width, area_.height, [this](tk::Graphics& g) { DrawOn(g); }};
+tk::Drawing WindowPicture::Drawing(std::string title, std::string name) const {
+    return {std::move(title), std::move(name), area_.width, area_.height,
+            [this](tk::Graphics& g) { DrawOn(g); }};
 }
 
 } // namespace exporting

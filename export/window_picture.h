@@ -43,7 +43,7 @@ public:
     int Width() const { return area_.width; }
     int Height() const { return area_.height; }
     // The picture for an output, drawn from this object, which must outlive the drawing.
-    tk::Drawing Drawing(std::string title) const;
+    tk::Drawing Drawing(std::string title, std::string name) const;
     void DrawOn(tk::Graphics& g) const { list_.ReplayOn(g); }
 
 private:

@@ -11,7 +11,8 @@ namespace tk {
 // A picture of a fixed size in logical pixels that can be drawn any number of times, on whatever
 // context an output gives it.
 struct Drawing {
-    std::string title; // for the file's description and the print job's name
+    std::string title; // for the description inside a file
+    std::string name;  // where a file name is wanted: the print job, a printer that writes files
     int width = 0;
     int height = 0;
     std::function<void(Graphics&)> draw;

@@ -44,7 +44,11 @@ protected:
     void Choose(const char* item) { (*window.MenuHandler(item))(); }
     fake::FakeDialogs& Dialogs() { return fake_.platform.dialogs; }
     fake::FakeOutput& Output() { return fake_.platform.output; }
-    std::string Title() { return "Parvok at t/T₁ = " + tk::Format(window.ElapsedPeriods(), "0.000"); }
+    // The title and the name the picture carries now, as the fake output shows them.
+    std::string Titled(const std::string& extension) {
+        const std::string t = tk::Format(window.ElapsedPeriods(), "0.000");
+        return "Parvok at t/T₁ = " + t + " (parvok-t" + t + "." + extension + ")";
+    }
 
     // The calls of the picture drawn last of this kind, as "DrawOval 603 61 70 70".
     std::vector<std::string> Drawn(const std::string& op) { return Output().drawn.Ops(op); }
@@ -66,7 +70,7 @@ protected:
 TEST_F(Exports, ThePictureHoldsThePlotsPhasorsAndCaptionsWhereTheWindowShowsThem) {
     RunFrames();
     Choose("EditCopyPicture");
-    EXPECT_THAT(Output().uses, ElementsAre("Copy 683x656 " + Title()));
+    EXPECT_THAT(Output().uses, ElementsAre("Copy 683x656 " + Titled("svg")));
     EXPECT_EQ(Output().drawn.Ops().front(), "FillRect 0 0 683 656");
     EXPECT_EQ(Output().drawn.Calls().front().color, tk::RGB(255, 255, 255));
     // Baselines centred in their 20-pixel boxes with the fake's 12-pixel lines; "n=1" ends 8 pixels
@@ -77,11 +81,11 @@ TEST_F(Exports, ThePictureHoldsThePlotsPhasorsAndCaptionsWhereTheWindowShowsThem
                                      [](const fake::DrawCall& call) { return call.text == "x/L"; });
     ASSERT_NE(xLabel, printed.Calls().end());
     EXPECT_THAT(Drawn("DrawString"),
-                testing::IsSupersetOf(std::vector<std::string>{"DrawString 'Wavefunction' 10 24", "DrawString 'Probability' 10 389",
-                                       "DrawString 'Phasor' 603 50", "DrawString 'n=1' 574 100",
-                                       "DrawString 'n=6' 574 510",
-                                       "DrawString 'x/L' " + std::to_string(xLabel->args[0] + 10) + " " +
-                                           std::to_string(xLabel->args[1] + 396)}));
+                testing::IsSupersetOf(std::vector<std::string>{
+                    "DrawString 'Wavefunction' 10 24", "DrawString 'Probability' 10 389",
+                    "DrawString 'Phasor' 603 50", "DrawString 'n=1' 574 100", "DrawString 'n=6' 574 510",
+                    "DrawString 'x/L' " + std::to_string(xLabel->args[0] + 10) + " " +
+                        std::to_string(xLabel->args[1] + 396)}));
     EXPECT_THAT(Drawn("DrawOval"),
                 ElementsAre("DrawOval 603 61 70 70", "DrawOval 603 143 70 70", "DrawOval 603 225 70 70",
                             "DrawOval 603 307 70 70", "DrawOval 603 389 70 70", "DrawOval 603 471 70 70"));
@@ -220,8 +224,12 @@ TEST_F(Exports, CancellingLeavesEverythingAsItWasAndFailuresAreTold) {
         SCOPED_TRACE(row.name);
         Dialogs().said.clear();
         Output().printResult = row.printed;
+        Output().uses.clear();
         Choose(row.item);
         EXPECT_TRUE(Output().files.empty());
+        if (row.item == std::string("FilePrint")) {
+            EXPECT_THAT(Output().uses, ElementsAre("Print 683x656 " + Titled("pdf")));
+        }
         EXPECT_EQ(Dialogs().said, row.said.empty() ? std::vector<std::string>{} : std::vector{row.said});
     }
 }

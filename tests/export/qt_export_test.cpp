@@ -70,7 +70,7 @@ public:
         for (int frame = 0; frame < 7; ++frame)
             window.TMFrame_Action();
         picture.emplace(PictureOf(window, true));
-        drawing = picture->Drawing("Parvok test");
+        drawing = picture->Drawing("Parvok test", "parvok-test.pdf");
         fs::create_directories(folder);
     }
     ~QtExports() override {

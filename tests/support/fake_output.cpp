@@ -29,7 +29,7 @@ void FakeDialogs::Warn(const std::string& /*title*/, const std::string& message)
 
 void FakeOutput::Draw(const std::string& use, const tk::Drawing& drawing) {
     uses.push_back(use + " " + std::to_string(drawing.width) + "x" + std::to_string(drawing.height) + " " +
-                   drawing.title);
+                   drawing.title + " (" + drawing.name + ")");
     drawing.draw(drawn);
 }
 

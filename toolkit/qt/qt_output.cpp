@@ -159,7 +159,7 @@ void QtOutput::CopyToClipboard(const tk::Drawing& drawing) {
 
 tk::PrintResult QtOutput::Print(const tk::Drawing& drawing) {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(Title(drawing));
+    printer.setDocName(QString::fromStdString(drawing.name));
     printer.setCreator(kCreator);
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
