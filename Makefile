@@ -5,7 +5,7 @@ CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 .PHONY: run test test-sanitize lint build deps fuzz soak bench
 
 run: build
-	$(BUILD_DIR)/app/parvok
+	$(BUILD_DIR)/startup/parvok
 
 test: build
 	scripts/fuzz 15

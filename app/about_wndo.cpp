@@ -2,28 +2,9 @@
 
 #include "app/about_parvok.h"
 #include "toolkit/exceptions.h"
-#include "toolkit/shared_instance.h"
 
 #include <iostream>
 #include <utility>
-
-AboutWndo& AboutWndo::Instance() {
-    return tk::SharedInstance<AboutWndo>::Get();
-}
-
-bool AboutWndo::Exists() {
-    return tk::SharedInstance<AboutWndo>::Exists();
-}
-
-void AboutWndo::Release() {
-    tk::SharedInstance<AboutWndo>::Release();
-}
-
-std::unique_ptr<AboutWndo> AboutWndo::Make() {
-    auto window = std::make_unique<AboutWndo>();
-    window->Open();
-    return window;
-}
 
 // No menu bar of its own: the window shows the application's.
 void AboutWndo::Layout() {
@@ -41,6 +22,7 @@ void AboutWndo::Layout() {
     settings.maximizeButton = true;
     settings.fullScreen = false;
     settings.menuBarVisible = true;
+    settings.closeKeys = true;
     settings.composite = true;
     settings.backColor.reset();
     settings.frame = 0;

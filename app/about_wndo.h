@@ -1,19 +1,13 @@
 #pragma once
 
 #include "toolkit/html_viewer.h"
+#include "toolkit/shared_instance.h"
 #include "toolkit/window.h"
 
-#include <memory>
-
-// The About window: the program's help page, resizable, with the page's margins kept.
-class AboutWndo : public tk::Window {
+// The About window: the program's help page, resizable, with the page's margins kept. Its shared
+// instance is made and shown on the first call of Instance().
+class AboutWndo : public tk::Window, public tk::SharedWindow<AboutWndo> {
 public:
-    // The shared instance, made and shown on the first call.
-    static AboutWndo& Instance();
-    static bool Exists();
-    static void Release();
-    static std::unique_ptr<AboutWndo> Make();
-
     void Layout() override;
     void CreateControls() override;
     virtual void _CreateControls0();

@@ -1,24 +1,32 @@
 #include "app/menu_bar1.h"
 
 #include "toolkit/exceptions.h"
-#include "toolkit/shared_instance.h"
+
+namespace {
+
+// What every menu, item and separator is given first, in this order: its name, AutoEnable and its
+// caption.
+std::unique_ptr<tk::MenuItem> Described(std::unique_ptr<tk::MenuItem> item, const std::string& name,
+                                        const std::string& caption) {
+    item->SetName(name);
+    item->SetAutoEnable(true);
+    item->SetCaption(caption);
+    return item;
+}
+
+tk::MenuItem& MenuNamed(const tk::MenuBar& bar, const std::string& name) {
+    tk::MenuItem* menu = bar.Child(name);
+    if (!menu)
+        throw tk::NilObjectException("no menu " + name);
+    return *menu;
+}
+
+} // namespace
 
 MenuBar1::MenuBar1() {
     Untitled0();
     Untitled1();
     Untitled2();
-}
-
-MenuBar1& MenuBar1::Instance() {
-    return tk::SharedInstance<MenuBar1>::Get();
-}
-
-void MenuBar1::Release() {
-    tk::SharedInstance<MenuBar1>::Release();
-}
-
-std::unique_ptr<MenuBar1> MenuBar1::Make() {
-    return std::make_unique<MenuBar1>();
 }
 
 void MenuBar1::Untitled0() {
@@ -43,10 +51,12 @@ void MenuBar1::Untitled1() {
 void MenuBar1::Untitled2() {
     AddMenu("HelpMenu", "Help");
     AddItem("HelpMenu", std::make_unique<tk::MenuItem>(), "HelpAbout", "About Parvok…", "Cmd+?");
+    Find("HelpAbout")->SetAlternateShortcut("F1"); // the help key of most desktops
 }
 
 void MenuBar1::ExportItems() {
-    AddItem("FileMenu", std::make_unique<tk::MenuItem>(), "FileExportPicture", "&Export Picture…", "Cmd+Shift+E");
+    AddItem("FileMenu", std::make_unique<tk::MenuItem>(), "FileExportPicture", "&Export Picture…",
+            "Cmd+Shift+E");
     AddItem("FileMenu", std::make_unique<tk::MenuItem>(), "FileExportData", "Export &Data…", "Cmd+Shift+D");
     AddItem("FileMenu", std::make_unique<tk::MenuItem>(), "FilePrint", "&Print…", "Cmd+P");
     AddSeparator("FileMenu", "FileExportSeparator");
@@ -58,31 +68,19 @@ void MenuBar1::CopyPictureItem() {
 }
 
 void MenuBar1::AddMenu(const std::string& name, const std::string& caption) {
-    auto menu = std::make_unique<tk::MenuItem>();
-    menu->SetName(name);
-    menu->SetAutoEnable(true);
-    menu->SetCaption(caption);
+    auto menu = Described(std::make_unique<tk::MenuItem>(), name, caption);
     menu->SetShortcut("");
     Append(std::move(menu));
 }
 
 void MenuBar1::AddItem(const std::string& menu, std::unique_ptr<tk::MenuItem> item, const std::string& name,
                        const std::string& caption, const std::string& shortcut) {
-    item->SetName(name);
-    item->SetAutoEnable(true);
-    item->SetCaption(caption);
+    item = Described(std::move(item), name, caption);
     item->SetShortcut(shortcut);
-    tk::MenuItem* parent = Child(menu);
-    if (!parent)
-        throw tk::NilObjectException("no menu " + menu);
-    parent->Append(std::move(item));
+    MenuNamed(*this, menu).Append(std::move(item));
 }
 
 // Separators get a name and a caption only.
 void MenuBar1::AddSeparator(const std::string& menu, const std::string& name) {
-    auto separator = std::make_unique<tk::MenuItem>();
-    separator->SetName(name);
-    separator->SetAutoEnable(true);
-    separator->SetCaption("-");
-    Child(menu)->Append(std::move(separator));
+    MenuNamed(*this, menu).Append(Described(std::make_unique<tk::MenuItem>(), name, "-"));
 }

@@ -1,19 +1,16 @@
 #pragma once
 
 #include "toolkit/menu_item.h"
+#include "toolkit/shared_instance.h"
 
 #include <memory>
 #include <string>
 
-// The application's one menu bar: File, Edit and Help.
-class MenuBar1 : public tk::MenuBar {
+// The application's one menu bar: File, Edit and Help. The application and its windows share one
+// instance, built on the first call of Instance() and kept until Release().
+class MenuBar1 : public tk::MenuBar, public tk::SharedInstance<MenuBar1> {
 public:
     MenuBar1();
-
-    // The shared instance, built on the first call and kept until Release.
-    static MenuBar1& Instance();
-    static void Release();
-    static std::unique_ptr<MenuBar1> Make();
 
     void Untitled0();       // File
     void Untitled1();       // Edit

@@ -60,7 +60,7 @@ void PlotWindow::DrawWave() {
     DrawCurve(*wave_, samples_->real);
     wave_->SetColor(tk::RGB(255, 0, 0));
     DrawCurve(*wave_, samples_->imaginary);
-    wave_->SetColor(tk::RGB(0, 0, 0));
+    wave_->SetColor(tk::kBlack);
 }
 
 void PlotWindow::DrawDensity() {

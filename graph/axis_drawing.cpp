@@ -5,6 +5,7 @@
 #include "graph/drawing_state.h"
 #include "graph/graph.h"
 #include "graph/pixels.h"
+#include "toolkit/font.h"
 #include "toolkit/numbers.h"
 
 #include <algorithm>
@@ -34,8 +35,8 @@ public:
     // Ticks and their labels in the colour on entry, then the grid, then the zero line.
     void Draw() {
         const KeepDrawingState keep(gx_);
-        const axes::TickSteps steps = axes::StepsOf(g_, axis_.tickN, axis_.tPower);
-        const axes::TickRange ticks = axes::DefinedTickRange(steps, axis_, op_);
+        const axes::TickSteps steps = axes::StepsOf(axis_.Scale());
+        const axes::TickRange ticks = axes::DefinedTicks(axis_, op_);
         const bool hasTicks = axes::HasTicks(axis_.flags);
         if (hasTicks)
             DrawTicks(steps, ticks);
@@ -90,7 +91,7 @@ private:
 
     // Always black, whatever the colour of the ticks.
     void DrawZeroLine() {
-        g_.SetColor(tk::RGB(0, 0, 0));
+        g_.SetColor(tk::kBlack);
         const std::int32_t p0 = (g_.*axis_.coord)(0);
         Line(OnFrame(p0), OnOppositeFrame(p0));
     }
@@ -160,15 +161,14 @@ protected:
 // of a major step, whether or not a minor tick reaches that far. The layout measures them in
 // "Helvetica" 9, whatever the tick font is.
 std::int32_t WidestTickLabel(Graph& g, const Axis& axis) {
-    const axes::TickSteps steps = axes::StepsOf(g, axis.tickN, axis.tPower);
-    const double m = steps.major;
-    const std::string pattern = g.zTickFormat(m);
-    const std::string first = tk::Format(m * std::ceil(axis.min / (m * steps.scale) - 0.05), pattern);
-    const std::string last = tk::Format(m * std::floor(axis.max / (m * steps.scale) + 0.05), pattern);
+    const axes::AxisScale scale = axis.Scale();
+    const std::string pattern = g.zTickFormat(axes::StepsOf(scale).major);
+    const auto [first, last] = axes::OuterMajorValues(scale);
     tk::Graphics& gx = g.Target();
     const KeepDrawingState keep(gx);
-    g.SetFontInfo("Helvetica", 9, false, false);
-    return std::max(pixels::Truncated(gx.StringWidth(first)), pixels::Truncated(gx.StringWidth(last)));
+    g.SetFontInfo(tk::kHelveticaFont, 9, false, false);
+    return std::max(pixels::Truncated(gx.StringWidth(tk::Format(first, pattern))),
+                    pixels::Truncated(gx.StringWidth(tk::Format(last, pattern))));
 }
 
 } // namespace

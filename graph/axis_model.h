@@ -1,12 +1,13 @@
 #pragma once
 
 // What the axis definition, the axis drawing and the tick label measuring of Graph share: the
-// option bits of an axis, one description for either axis, and the numbering of the ticks.
+// option bits of an axis and one description for either axis, whose scale the Graph keeps in its
+// fields.
 
+#include "graph/axis_scale.h"
 #include "graph/graph.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 namespace axes {
@@ -45,36 +46,24 @@ struct Axis {
     std::int32_t& origin;
     std::int32_t& extent;
     std::int32_t (Graph::*coord)(double);
+
+    // The scale the fields hold, and the fields set to hold `scale`.
+    AxisScale Scale() const { return {min, max, vToPix, tickN, tPower}; }
+    void SetScale(const AxisScale& scale) const {
+        min = scale.min;
+        max = scale.max;
+        vToPix = scale.vToPix;
+        tickN = scale.tickN;
+        tPower = scale.tPower;
+    }
 };
 
 Axis XAxis(Graph& g);
 Axis YAxis(Graph& g);
 
-// The 1-2-5 steps of an axis: tick i stands at i * minor * scale, every perMajor-th is major.
-struct TickSteps {
-    double minor;
-    double major;
-    double scale; // 10 to the axis power
-    std::int64_t perMajor;
-};
-
-TickSteps StepsOf(Graph& g, std::int32_t tickN, std::int32_t tPower);
-
-// The indices of the ticks that an axis from min to max shows, and of its first major tick. The
-// major sequence starts at the first major tick that is drawn.
-struct TickRange {
-    std::int64_t first;
-    std::int64_t last;
-    std::int64_t firstMajor;
-};
-
-// None when a tick index does not fit 32 bits: the axis is then too narrow for its distance from
-// zero to tell its ticks apart, or a bound is not a number.
-std::optional<TickRange> TickRangeOf(const TickSteps& steps, double min, double max);
-
-// The tick range of a defined axis; raises GraphError naming `op` when the fields cannot be ticked,
+// The ticks of a defined axis; raises GraphError naming `op` when its fields cannot be ticked,
 // which a definition never leaves behind.
-TickRange DefinedTickRange(const TickSteps& steps, const Axis& axis, const std::string& op);
+TickRange DefinedTicks(const Axis& axis, const std::string& op);
 
 // The text of the label at tick i.
 std::string TickLabel(std::int64_t i, const TickSteps& steps, const std::string& pattern);

@@ -10,7 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
+#include <variant>
 
 using axes::Axis;
 
@@ -70,63 +70,33 @@ double ValueAt(bool& rangeError, const Axis& axis, double distance) {
     return 0;
 }
 
-// Ranges strictly between 0.01 and 10000 are labelled as they are; others factor out a power of
-// ten that is a multiple of 3.
-std::int32_t TickPower(double range) {
-    if (0.01 < range && range < 10000)
-        return 0;
-    return 3 * static_cast<std::int32_t>(std::floor(std::log(range) / std::log(1000.0) + 0.00001));
-}
-
 std::string AxisSpan(const Axis& axis, double lo, double hi) {
     return std::string(axis.defineOp) + ": " + axis.letter + " axis from " + tk::Str(lo) + " to " +
            tk::Str(hi);
 }
 
-[[noreturn]] void RefuseUnscalable(const Axis& axis, double lo, double hi) {
-    throw GraphError(AxisSpan(axis, lo, hi) + " is too wide or too narrow to scale.");
+std::string RefusalMessage(const Axis& axis, axes::ScaleRefusal refusal, double lo, double hi) {
+    switch (refusal) {
+    case axes::ScaleRefusal::kNoExtent:
+        return std::string(axis.defineOp) + ": Graph " + axis.extentName + " is undefined.";
+    case axes::ScaleRefusal::kEmptyRange:
+        return std::string(axis.defineOp) + ": " + axis.letter + " axis range is " + tk::Str(hi - lo);
+    case axes::ScaleRefusal::kUnscalable:
+        return AxisSpan(axis, lo, hi) + " is too wide or too narrow to scale.";
+    case axes::ScaleRefusal::kTooFarFromZero:
+        break;
+    }
+    return AxisSpan(axis, lo, hi) + " is too narrow for its distance from zero.";
 }
 
-// Defines one axis from the requested range: the power of ten, the tick step and, with adjust on,
-// the range widened to whole major steps. Nothing changes when the axis is refused.
-void DefineAxis(Graph& g, const Axis& axis, double lo, double hi) {
-    const double range = hi - lo;
-    if (axis.extent <= 0)
-        throw GraphError(std::string(axis.defineOp) + ": Graph " + axis.extentName + " is undefined.");
-    if (!(range > 0) || std::isinf(range))
-        throw GraphError(std::string(axis.defineOp) + ": " + axis.letter + " axis range is " +
-                         tk::Str(range));
-
-    const std::int32_t power = TickPower(range);
-    const double scale = std::pow(10.0, power);
-    // The smallest data distance that `spacing` pixels stand for, in scaled units, sets the step.
-    const std::int32_t spacing = axis.flags & axes::kSpacingBits;
-    const double tickIndex =
-        std::ceil(3 * (std::log(range * spacing / axis.extent / scale) * g.InvLog10) - 0.15);
-    if (!(std::abs(tickIndex) <= std::numeric_limits<std::int32_t>::max()))
-        RefuseUnscalable(axis, lo, hi);
-    const auto tickN = static_cast<std::int32_t>(tickIndex);
-    const axes::TickSteps steps = axes::StepsOf(g, tickN, power);
-
-    double min = lo;
-    double max = hi;
-    if (axis.flags & axes::kAdjustBit) {
-        const double m = steps.major;
-        min = m * std::floor(lo / (m * scale) + 0.05) * scale;
-        max = m * std::ceil(hi / (m * scale) - 0.05) * scale;
-    }
-    const double vToPix = axis.extent / (max - min);
-    if (!std::isfinite(min) || !std::isfinite(max) || !std::isfinite(vToPix) || !(vToPix > 0) ||
-        !(steps.minor * scale > 0) || !std::isfinite(steps.major * scale))
-        RefuseUnscalable(axis, lo, hi);
-    if (!axes::TickRangeOf(steps, min, max))
-        throw GraphError(AxisSpan(axis, lo, hi) + " is too narrow for its distance from zero.");
-
-    axis.tPower = power;
-    axis.tickN = tickN;
-    axis.min = min;
-    axis.max = max;
-    axis.vToPix = vToPix;
+// Defines one axis from the requested range: its scale, copied into the Graph's fields. Nothing
+// changes when the axis is refused.
+void DefineAxis(const Axis& axis, double lo, double hi) {
+    const auto scaled = axes::ScaleAxis(lo, hi, axis.extent, axis.flags & axes::kSpacingBits,
+                                        (axis.flags & axes::kAdjustBit) != 0);
+    if (const auto* refusal = std::get_if<axes::ScaleRefusal>(&scaled))
+        throw GraphError(RefusalMessage(axis, *refusal, lo, hi));
+    axis.SetScale(std::get<axes::AxisScale>(scaled));
 }
 
 std::int32_t BottomMargin(Graph& g) {
@@ -153,13 +123,13 @@ std::int32_t LeftMargin(Graph& g) {
 // Narrows the axis about 6 % a pass until it has at least `scale` pixels per unit. The range shrinks
 // geometrically, so even one a million times too wide takes only a few hundred passes; and the loop
 // cannot stall, because a range too narrow to shrink in doubles is refused by DefineAxis long before.
-void NarrowToScale(Graph& g, const Axis& axis, double scale) {
+void NarrowToScale(const Axis& axis, double scale) {
     double a = axis.min;
     double b = axis.max;
     while (axis.vToPix < scale) {
         b = b - 0.03 * (b - a);
         a = a + 0.03 * (b - a);
-        DefineAxis(g, axis, a, b);
+        DefineAxis(axis, a, b);
     }
 }
 
@@ -170,14 +140,14 @@ void NarrowToScale(Graph& g, const Axis& axis, double scale) {
 // narrows the range: around zero that scales it by 1 + k, so at least half of it stays. A range on
 // one side of zero would be moved towards zero by amounts unrelated to its width, down to a sliver
 // or past itself, so it is not narrowed.
-void MatchScale(Graph& g, const Axis& finer, const Axis& coarser) {
+void MatchScale(const Axis& finer, const Axis& coarser) {
     double k = 0.5 * finer.vToPix / coarser.vToPix - 1;
     if (k < 0 && (finer.min > 0 || finer.max < 0))
         k = 0;
-    DefineAxis(g, finer, finer.min - k * std::abs(finer.min), finer.max + k * std::abs(finer.max));
+    DefineAxis(finer, finer.min - k * std::abs(finer.min), finer.max + k * std::abs(finer.max));
     // Widening the ends by their own magnitude can overshoot, adjusted or not; the rectangle must
     // never grow, so the range is narrowed back whenever its scale fell below that of `coarser`.
-    NarrowToScale(g, finer, coarser.vToPix);
+    NarrowToScale(finer, coarser.vToPix);
     const std::int32_t length = pixels::Truncated(coarser.vToPix * (finer.max - finer.min));
     finer.origin += static_cast<std::int32_t>(std::round((finer.extent - length) * 0.5));
     finer.extent = length;
@@ -241,9 +211,9 @@ void Graph::DefineGraph(double xmin, double xmax, double ymin, double ymax) {
 void Graph::DefSqGraph(double min, double max) {
     zDefineGRect(min, max, min, max);
     if (YVToPix < XVtoPix)
-        MatchScale(*this, axes::XAxis(*this), axes::YAxis(*this));
+        MatchScale(axes::XAxis(*this), axes::YAxis(*this));
     else
-        MatchScale(*this, axes::YAxis(*this), axes::XAxis(*this));
+        MatchScale(axes::YAxis(*this), axes::XAxis(*this));
     DrawEmptyPlot(*this, 0);
 }
 
@@ -270,22 +240,14 @@ void Graph::zDefineGRect(double xmin, double xmax, double ymin, double ymax) {
 }
 
 void Graph::zDefineXAxis(double lo, double hi) {
-    DefineAxis(*this, axes::XAxis(*this), lo, hi);
+    DefineAxis(axes::XAxis(*this), lo, hi);
 }
 void Graph::zDefineYAxis(double lo, double hi) {
-    DefineAxis(*this, axes::YAxis(*this), lo, hi);
+    DefineAxis(axes::YAxis(*this), lo, hi);
 }
 
 double Graph::zTickSize(std::int32_t index) {
-    static constexpr double kMantissas[] = {1, 2, 5};
-    // Mathematical floor and mod: index -1 is 5 x 10^-1, not 2 x 10^0.
-    std::int32_t decade = index / 3;
-    std::int32_t place = index % 3;
-    if (place < 0) {
-        place += 3;
-        --decade;
-    }
-    return kMantissas[place] * std::pow(10.0, decade);
+    return axes::TickSize(index);
 }
 
 std::int32_t Graph::XCoord(double x) {

@@ -1,9 +1,10 @@
 #include "graph/graph.h"
 
+#include "graph/axis_scale.h"
 #include "graph/drawing_state.h"
 #include "toolkit/exceptions.h"
+#include "toolkit/font.h"
 
-#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -69,6 +70,12 @@ private:
     tk::Graphics* screenTarget_;
 };
 
+// The text style and colour a frame starts with, and a print too.
+void UseFrameStyle(Graph& g) {
+    g.SetFontInfo(tk::kSystemFont, 12, false, false);
+    g.SetColor(g.CBlack);
+}
+
 } // namespace
 
 Graph::~Graph() = default;
@@ -115,9 +122,9 @@ void Graph::Event_Open() {
     zSBVAdjust();
     zSBHAdjust();
 
-    InvLog10 = 1 / std::log(10.0);
-    CBlack = tk::RGB(0, 0, 0);
-    CWhite = tk::RGB(255, 255, 255);
+    InvLog10 = axes::kInvLog10;
+    CBlack = tk::kBlack;
+    CWhite = tk::kWhite;
     CGrid = tk::RGB(180, 180, 180);
     RErr = false;
     Printing = false;
@@ -125,9 +132,8 @@ void Graph::Event_Open() {
     PrevCurvH = PrevCurvV = 0;
     GHeight = GLeft = GTop = GWidth = 0;
 
-    SetFontInfo("System", 12, false, false);
-    SetColor(CBlack);
-    SetTickFontInfo("System", 9);
+    UseFrameStyle(*this);
+    SetTickFontInfo(tk::kSystemFont, 9);
     SetXColor(CBlack);
     SetYColor(CBlack);
     XLabel.clear();
@@ -265,8 +271,7 @@ void Graph::PrintGraph(tk::Graphics* g) {
     if (!g)
         return;
     PrintingScope printing(*this, *g);
-    SetFontInfo("System", 12, false, false);
-    SetColor(CBlack);
+    UseFrameStyle(*this);
     Printing = true;
     ReDrawAll();
 }

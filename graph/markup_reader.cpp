@@ -2,6 +2,7 @@
 
 #include "graph/drawing_state.h"
 #include "graph/pixels.h"
+#include "toolkit/font.h"
 #include "toolkit/numbers.h"
 
 #include <cmath>
@@ -13,7 +14,6 @@ namespace markup {
 namespace {
 
 constexpr std::string_view kCommands = "^_ $~!\\|@#&";
-constexpr const char* kSymbolFont = "Symbol";
 
 // Script text is 0.72 of the base size, shifted by 0.3 of it; in italic text the pen also moves
 // by 0.2 of it, so a superscript leans clear of the slanted letter before it.
@@ -147,7 +147,7 @@ private:
 
     void ToggleSymbol() {
         symbolOn_ = !symbolOn_;
-        g_.SetTextFont(symbolOn_ ? kSymbolFont : font_);
+        g_.SetTextFont(symbolOn_ ? tk::kSymbolFont : font_);
         if (symbolOn_)
             fontChanged_ = true;
     }

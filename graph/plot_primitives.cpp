@@ -147,13 +147,9 @@ void Graph::DrawLine(double x1, double y1, double x2, double y2) {
         gx.DrawLine(h1, v1, h2, v2);
 }
 
+// Code 0 is no marker of its own: the dot.
 void Graph::DrawPoint(double x, double y) {
-    tk::Graphics& gx = Target();
-    RangeErrorScope scope(*this);
-    const std::int32_t h = XCoord(x);
-    const std::int32_t v = YCoord(y);
-    if (!RErr)
-        Dot(gx, h, v);
+    DrawShape(x, y, 0);
 }
 
 void Graph::DrawShape(double x, double y, std::int32_t shape) {

@@ -4,25 +4,6 @@
 #include "app/menu_bar1.h"
 #include "mainwindow/main_wndo_export.h"
 #include "toolkit/platform.h"
-#include "toolkit/shared_instance.h"
-
-MainWndo& MainWndo::Instance() {
-    return tk::SharedInstance<MainWndo>::Get();
-}
-
-bool MainWndo::Exists() {
-    return tk::SharedInstance<MainWndo>::Exists();
-}
-
-void MainWndo::Release() {
-    tk::SharedInstance<MainWndo>::Release();
-}
-
-std::unique_ptr<MainWndo> MainWndo::Make() {
-    auto window = std::make_unique<MainWndo>();
-    window->Open();
-    return window;
-}
 
 void MainWndo::Layout() {
     SetMenuBar(&MenuBar1::Instance());
@@ -94,9 +75,11 @@ void MainWndo::AddMenuHandlers() {
     AddExportHandlers(*this);
 }
 
-// The selection starts as "Total", so every component is shown.
+// The selection starts as "Total", so every component is shown. The first magnitude takes the
+// focus, its whole text selected as after Stop, so that typing goes there at once.
 void MainWndo::Event_Open() {
     ShowAll();
+    magnitudes_[0]->SetFocus();
 }
 
 void MainWndo::Event_Close() {

@@ -8,6 +8,7 @@
 #include "toolkit/edit_field.h"
 #include "toolkit/menu_item.h"
 #include "toolkit/range_control.h"
+#include "toolkit/shared_instance.h"
 #include "toolkit/signal.h"
 #include "toolkit/window.h"
 
@@ -17,8 +18,9 @@
 #include <string>
 
 // The main window: the plots of the wavefunction and of its density, and the controls that set the
-// initial state and run the animation.
-class MainWndo : public tk::Window {
+// initial state and run the animation. Its shared instance is made and shown on the first call of
+// Instance().
+class MainWndo : public tk::Window, public tk::SharedWindow<MainWndo> {
 public:
     static constexpr int kComponents = physics::kComponents;
     static constexpr int kSamples = physics::kSamples;
@@ -52,12 +54,6 @@ public:
     class STAL : public Element<tk::StaticText> {
         using Element::Element;
     };
-
-    // The shared instance, made and shown on the first call.
-    static MainWndo& Instance();
-    static bool Exists();
-    static void Release();
-    static std::unique_ptr<MainWndo> Make();
 
     // ---- State ----
     double dAngle = physics::kPhaseStep;          // phase step in degrees per frame for n = 1 at speed 1

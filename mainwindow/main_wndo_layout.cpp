@@ -37,8 +37,8 @@ void ApplyFieldSettings(tk::EditField& field) {
     field.SetReadOnly(false);
     field.SetPassword(false);
     field.SetAcceptTabs(false);
-    field.SetTextColor(tk::RGB(0, 0, 0));
-    field.SetBackColor(tk::RGB(255, 255, 255));
+    field.SetTextColor(tk::kBlack);
+    field.SetBackColor(tk::kWhite);
     field.SetLimitText(0);
     field.SetAlignment(tk::EditField::kLeft);
     field.SetUseFocusRing(true);
@@ -49,6 +49,17 @@ void ApplyCanvasSettings(tk::Canvas& canvas) {
     canvas.SetAcceptFocus(false);
     canvas.SetAcceptTabs(false);
     canvas.SetEraseBackground(true);
+}
+
+// A button of the group that is neither the default nor the cancel button, 20 pixels high.
+void GroupButton(tk::PushButton& button, tk::GroupBox* group, int left, int top, int width,
+                 const std::string& caption, const std::string& accessibleName) {
+    button.SetBounds(left, top, width, 20);
+    button.SetCaption(caption);
+    button.SetParent(group);
+    button.SetDefault(false);
+    button.SetCancel(false);
+    button.SetAccessibleName(accessibleName);
 }
 
 void Label(tk::StaticText& label, int left, int top, int width, const std::string& text,
@@ -182,21 +193,11 @@ void MainWndo::CreateComponentRow(int i) {
 
 void MainWndo::CreateRunControls() {
     normalize_ = &Create<tk::PushButton>("PBNorm");
-    normalize_->SetBounds(kFieldColumn, 541, 82, 20);
-    normalize_->SetCaption("Normalize");
-    normalize_->SetParent(group_);
-    normalize_->SetDefault(false);
-    normalize_->SetCancel(false);
-    normalize_->SetAccessibleName("Normalize the magnitudes");
+    GroupButton(*normalize_, group_, kFieldColumn, 541, 82, "Normalize", "Normalize the magnitudes");
     tk::Bind(*normalize_, &tk::PushButton::Action, *this, &MainWndo::PBNorm_Action);
 
     start_ = &Create<tk::PushButton>("PBStart");
-    start_->SetBounds(kShowColumn, 610, 80, 20);
-    start_->SetCaption(kStartCaption);
-    start_->SetParent(group_);
-    start_->SetDefault(false);
-    start_->SetCancel(false);
-    start_->SetAccessibleName("Start or stop the animation");
+    GroupButton(*start_, group_, kShowColumn, 610, 80, kStartCaption, "Start or stop the animation");
     tk::Bind(*start_, &tk::PushButton::Action, *this, &MainWndo::PBStart_Action);
 
     speed_ = &Create<tk::Slider>("SLSpeed");

@@ -34,7 +34,7 @@ void MainWndo::GFWFunc_DrawContent() {
     DrawSamples(*wavefunction_, PsiReal);
     wavefunction_->SetColor(tk::RGB(255, 0, 0));
     DrawSamples(*wavefunction_, PsiIm);
-    wavefunction_->SetColor(tk::RGB(0, 0, 0));
+    wavefunction_->SetColor(tk::kBlack);
 }
 
 void MainWndo::GFProb_DrawContent() {

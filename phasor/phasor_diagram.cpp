@@ -52,10 +52,13 @@ void PhasorDiagram::Update() {
     Refresh(true);
 }
 
+// The screen shows the cleared picture at once: a diagram left showing its old line would say that
+// it still matches the fields.
 void PhasorDiagram::Blank() {
     updated_ = false;
     if (tk::Graphics* g = Target())
         g->ClearRect(0, 0, GX->Width(), GX->Height());
+    Refresh(true);
 }
 
 void PhasorDiagram::Print(tk::Graphics& g) const {

@@ -20,7 +20,7 @@ public:
     void Event_Open() override;
     // Redraws the picture from magn and angle and asks for a repaint.
     virtual void Update();
-    // Clears the picture; the screen shows it at the next repaint.
+    // Clears the picture and asks for a repaint, so that the screen shows it blank.
     virtual void Blank();
     // Draws what the picture holds on another context (a file's, a printer's), with the picture's
     // top left corner at g's origin: the phasor since the last Update, an empty square after Blank

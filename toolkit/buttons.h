@@ -64,22 +64,15 @@ public:
     using CaptionedControl::CaptionedControl;
 };
 
-class StaticText : public TextControl {
+class StaticText : public AlignedTextControl {
 public:
-    using TextControl::TextControl;
-
-    static constexpr int kLeft = 0;
-    static constexpr int kCentre = 1;
-    static constexpr int kRight = 2;
+    using AlignedTextControl::AlignedTextControl;
 
     const std::string& Text() const { return text_; }
     void SetText(std::string text) { Set(text_, std::move(text), Aspect::Text); }
-    int Alignment() const { return alignment_; }
-    void SetAlignment(int code) { Set(alignment_, code, Aspect::Options); }
 
 private:
     std::string text_;
-    int alignment_ = kLeft;
 };
 
 } // namespace tk

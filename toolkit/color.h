@@ -10,6 +10,9 @@ using Color = std::uint32_t;
 constexpr Color RGB(int red, int green, int blue) {
     return (Color(red & 255) << 16) | (Color(green & 255) << 8) | Color(blue & 255);
 }
+inline constexpr Color kBlack = RGB(0, 0, 0);
+inline constexpr Color kWhite = RGB(255, 255, 255);
+
 constexpr int Red(Color c) {
     return int((c >> 16) & 255);
 }

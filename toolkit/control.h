@@ -121,4 +121,20 @@ private:
     tk::Font font_;
 };
 
+// A control whose text is aligned in its box, by one of the alignment codes.
+class AlignedTextControl : public TextControl {
+public:
+    using TextControl::TextControl;
+
+    static constexpr int kLeft = 0;
+    static constexpr int kCentre = 1;
+    static constexpr int kRight = 2;
+
+    int Alignment() const { return alignment_; }
+    void SetAlignment(int code) { Set(alignment_, code, Aspect::Options); }
+
+private:
+    int alignment_ = kLeft;
+};
+
 } // namespace tk

@@ -9,13 +9,9 @@
 namespace tk {
 
 // A single-line text entry.
-class EditField : public TextControl {
+class EditField : public AlignedTextControl {
 public:
-    using TextControl::TextControl;
-
-    static constexpr int kLeft = 0;
-    static constexpr int kCentre = 1;
-    static constexpr int kRight = 2;
+    using AlignedTextControl::AlignedTextControl;
 
     const std::string& Text() const { return text_; }
     // Raises TextChange when the text differs from the current one.
@@ -47,8 +43,6 @@ public:
     // The most characters the user may type; 0 for no limit.
     int LimitText() const { return limitText_; }
     void SetLimitText(int characters) { Set(limitText_, characters, Aspect::Options); }
-    int Alignment() const { return alignment_; }
-    void SetAlignment(int code) { Set(alignment_, code, Aspect::Options); }
 
     // Called by the platform when the user typed, moved the selection or focused the field.
     void NotifyTextEdited(const std::string& text);
@@ -67,10 +61,9 @@ private:
     bool password_ = false;
     bool acceptTabs_ = false;
     bool useFocusRing_ = true;
-    Color textColor_ = RGB(0, 0, 0);
-    Color backColor_ = RGB(255, 255, 255);
+    Color textColor_ = kBlack;
+    Color backColor_ = kWhite;
     int limitText_ = 0;
-    int alignment_ = kLeft;
 };
 
 // Number of code points in UTF-8 text.

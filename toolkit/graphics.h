@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/color.h"
+#include "toolkit/font.h"
 #include "toolkit/geometry.h"
 
 #include <string>
@@ -60,8 +61,8 @@ public:
     void DrawPicture(const Picture& picture, int x, int y);
 
 private:
-    Color foreColor_ = RGB(0, 0, 0);
-    std::string textFont_ = "System";
+    Color foreColor_ = kBlack;
+    std::string textFont_ = kSystemFont;
     int textSize_ = 0;
     bool bold_ = false;
     bool italic_ = false;

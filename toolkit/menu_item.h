@@ -21,6 +21,9 @@ public:
     void SetCaption(std::string caption) { caption_ = std::move(caption); }
     const std::string& Shortcut() const { return shortcut_; }
     void SetShortcut(std::string shortcut) { shortcut_ = std::move(shortcut); }
+    // A second key that chooses the item, not shown in the menu (the help key, say); empty for none.
+    const std::string& AlternateShortcut() const { return alternateShortcut_; }
+    void SetAlternateShortcut(std::string shortcut) { alternateShortcut_ = std::move(shortcut); }
     bool AutoEnable() const { return autoEnable_; }
     void SetAutoEnable(bool on) { autoEnable_ = on; }
 
@@ -36,6 +39,7 @@ private:
     std::string name_;
     std::string caption_;
     std::string shortcut_;
+    std::string alternateShortcut_;
     bool autoEnable_ = false;
     std::vector<std::unique_ptr<MenuItem>> children_;
 };

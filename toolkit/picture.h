@@ -20,7 +20,7 @@ public:
     // The picture's drawing context; may be null, which callers test.
     virtual tk::Graphics* Graphics() = 0;
     // The colour of one pixel; pictures that keep no pixels answer white.
-    virtual Color Pixel(int /*x*/, int /*y*/) const { return RGB(255, 255, 255); }
+    virtual Color Pixel(int /*x*/, int /*y*/) const { return kWhite; }
 };
 
 // Makes a picture through the current platform; null when it cannot be made.

@@ -31,6 +31,7 @@ struct WindowSettings {
     bool maximizeButton = true;
     bool fullScreen = false;
     bool menuBarVisible = true;
+    bool closeKeys = false; // Esc and Cmd+W close the window, as they close a dialog
     bool composite = false;
     std::optional<Color> backColor;
     int frame = 0;

@@ -1,6 +1,6 @@
 // On a screen of device pixel ratio 2 (ctest runs this binary with QT_SCALE_FACTOR=2), plots and
 // phasors are drawn into pictures of twice the pixels in each direction, at that resolution: a
-// line is one device pixel wide, not a logical pixel scaled up.
+// line one logical pixel wide is two device pixels wide, on the device pixels of its logical ones.
 
 #include "graph/graph.h"
 #include "phasor/phasor_diagram.h"
@@ -21,10 +21,10 @@ const QImage& DeviceImage(const tk::Picture& picture) {
     return dynamic_cast<const tk::qt::QtPicture&>(picture).Image();
 }
 
-// The device pixels at x - 1, x and x + 1 (or y - 1, y, y + 1 when down): '#' inked, '.' white.
+// The device pixels from x - 1 to x + 2 (or y - 1 to y + 2 when down): '#' inked, '.' white.
 std::string Across(const QImage& image, int x, int y, bool down) {
     std::string pixels;
-    for (int step = -1; step <= 1; ++step) {
+    for (int step = -1; step <= 2; ++step) {
         const QRgb pixel = down ? image.pixel(x, y + step) : image.pixel(x + step, y);
         pixels += (pixel & 0xFFFFFF) == 0xFFFFFF ? '.' : '#';
     }
@@ -39,19 +39,19 @@ protected:
     }
 };
 
-TEST_F(DoubleDensity, PlotFrameLinesAreOneDevicePixelWide) {
+TEST_F(DoubleDensity, PlotFrameLinesAreTwoDevicePixelsWide) {
     Graph g;
     g.SetBounds(0, 0, 300, 200);
     g.Open = [&g] { g.DefineGraph(0, 1, -1, 1); };
     g.Event_Open();
     const QImage& image = DeviceImage(*g.GXP);
     EXPECT_EQ(image.size(), QSize(600, 400));
-    // Rows and columns clear of ticks, through the first device pixel of the frame's logical one.
-    EXPECT_EQ(Across(image, 2 * g.GLeft, 2 * g.YCoord(0.45), false), ".#.") << "left frame line";
-    EXPECT_EQ(Across(image, 2 * g.XCoord(0.45), 2 * g.GTop, true), ".#.") << "top frame line";
+    // Rows and columns clear of ticks, from the first device pixel of the frame's logical one.
+    EXPECT_EQ(Across(image, 2 * g.GLeft, 2 * g.YCoord(0.45), false), ".##.") << "left frame line";
+    EXPECT_EQ(Across(image, 2 * g.XCoord(0.45), 2 * g.GTop, true), ".##.") << "top frame line";
 }
 
-TEST_F(DoubleDensity, PhasorLineIsOneDevicePixelThick) {
+TEST_F(DoubleDensity, PhasorLineAndCircleAreTwoDevicePixelsThick) {
     PhasorDiagram diagram;
     diagram.SetBounds(0, 0, 70, 70);
     diagram.Event_Open();
@@ -60,8 +60,8 @@ TEST_F(DoubleDensity, PhasorLineIsOneDevicePixelThick) {
     diagram.Update();
     const QImage& image = DeviceImage(*diagram.GX);
     EXPECT_EQ(image.size(), QSize(140, 140));
-    EXPECT_EQ(Across(image, 2 * 50, 2 * 35, true), ".#.") << "the line to the right, half way";
-    EXPECT_EQ(Across(image, 1, 2 * 35, false), "#..") << "the circle's left edge, in device column 0";
+    EXPECT_EQ(Across(image, 2 * 50, 2 * 35, true), ".##.") << "the line to the right, half way";
+    EXPECT_EQ(Across(image, 1, 2 * 35, false), "##..") << "the circle's left edge, device columns 0 and 1";
 }
 
 } // namespace

@@ -27,6 +27,7 @@ BLACK, RED = (0, 0, 0), (255, 0, 0)
 WAVEFUNCTION, PROBABILITY = (20, 26, 500, 300), (20, 392, 500, 250)
 NORMALIZE, START_STOP = (773, 551), (592, 620)
 MAGNITUDE, ANGLE, PHASOR_CENTRE, ROW = (773, 75), (773, 106), (648, 92), 82
+PHASOR_CORNER, PHASOR_SIZE = (613, 57), (70, 70)
 ENV = dict(os.environ, QT_QPA_PLATFORM="xcb")  # and the display, once Xvfb announces it
 PROCESSES = []  # started here, stopped at the end
 EXPORTS = tempfile.mkdtemp(prefix="parvok e2e ψ ")  # where the exports go: a space and a Greek letter
@@ -203,6 +204,11 @@ def phasor_angle(image, i):
         raise Failed(f"phasor {i + 1} shows no line")
     return math.degrees(cmath.phase(sum(offsets))) % 360
 
+def phasors_shown(image):
+    """The six phasors as the screen shows them: 'o' for one with ink, '.' for a blank one."""
+    return "".join("." if set(image.region(*of_state(PHASOR_CORNER, i), *PHASOR_SIZE)) == {255} else "o"
+                   for i in range(6))
+
 def menu_title_centres(image):
     """The middle of each word in the menu bar: runs of dark columns, less than 6 px apart."""
     dark = [x for x in range(image.width)
@@ -217,8 +223,7 @@ class Parvok:
         self.name, self.last_shot, self.log = name, None, open(f"{name}.log", "w")
         self.process = spawn([program], stdin=subprocess.DEVNULL, stdout=self.log, stderr=subprocess.STDOUT)
         self.window = wait_for("the main window", lambda: self.find_window("^Parvok$"), 15)
-        geometry = xdotool("getwindowgeometry", "--shell", self.window).split()
-        self.menu_height = int(dict(line.split("=") for line in geometry)["HEIGHT"]) - CONTENT_HEIGHT
+        self.menu_height = self.geometry(self.window)[3] - CONTENT_HEIGHT
         self.activate(self.window)
 
     def __enter__(self):
@@ -242,6 +247,11 @@ class Parvok:
 
     def find_window(self, title):
         return next(iter(self.windows("--name", title)), None)
+
+    def geometry(self, window):
+        """The window's content and menu bar on the screen: left, top, width, height."""
+        shell = dict(line.split("=") for line in xdotool("getwindowgeometry", "--shell", window).split())
+        return tuple(int(shell[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
 
     def activate(self, window):
         """Raises the window as well: the window manager may open a new window under an older one."""
@@ -295,6 +305,52 @@ def check_fields(app):
         check(copied == text, f"the field at {position} reads {copied!r}, expected {text!r}")
     angle = phasor_angle(app.shot(), 0)
     check(abs(angle - 90) <= 3, f"phasor 1 points at {angle:.1f} degrees after Normalize, expected 90")
+
+def check_blanking(app):
+    """An edit blanks the phasors until Normalize; the About window from F1 over them, closed by Esc"""
+    app.click(*NORMALIZE)
+    wait_for("six phasors drawn after Normalize", lambda: phasors_shown(app.shot()) == "oooooo")
+    app.click(*of_state(ANGLE, 2))
+    app.keys("End", "5")
+    wait_for("six blank phasors after a digit typed", lambda: phasors_shown(app.shot()) == "......", 1)
+    print("  ok: a digit typed blanks the six phasors")
+    app.keys("F1")
+    about = wait_for("the About window", lambda: app.find_window("^About Parvok$"))
+    (left, top, width, height), (x, y, w, h) = app.geometry(about), app.geometry(app.window)
+    offset = (left + width / 2 - x - w / 2, top + height / 2 - y - h / 2)
+    check(max(map(abs, offset)) <= 2, f"the About window's centre lies {offset} px from the main window's")
+    screen = tuple(map(int, xdotool("getdisplaygeometry").split()))
+    check(left >= 0 and top >= 0 and left + width <= screen[0] and top + height <= screen[1],
+          f"the About window at {left}, {top}, {width} x {height} lies on the screen of {screen}")
+    app.activate(about)
+    app.keys("Escape")
+    wait_for("Esc to close the About window", lambda: not app.find_window("^About Parvok$"))
+    app.activate(app.window)
+    check(phasors_shown(app.shot()) == "......", "the phasors stay blank once the About window closed")
+    app.set_fields(coefficients([], ["0", "0", "0"]))
+    check(phasors_shown(app.shot()) == "......", "and after more typing")
+    app.click(*NORMALIZE)
+    wait_for("six phasors drawn after Normalize", lambda: phasors_shown(app.shot()) == "oooooo")
+    print("  ok: Normalize draws them again")
+
+def check_edit_menu(app):
+    """The Edit menu, opened by the mouse or by Alt+E, acts on the focused field: Copy, Select All, Paste"""
+    magnitude, angle = of_state(MAGNITUDE, 2), of_state(ANGLE, 2)
+    app.set_fields({magnitude: "0.25", angle: "123"})
+    app.click(*magnitude)
+    app.keys("ctrl+a")
+    edit = menu_title_centres(app.shot())[1]
+    copied = copied_by(lambda: (app.click(edit, -app.menu_height // 2), app.keys("c")))
+    check(copied == "0.25", f"Edit > Copy copies the selected text: {copied!r}")
+    app.click(*angle)
+    app.keys("End", "alt+e", "a")
+    copied = copied_by(lambda: app.keys("ctrl+c"))
+    check(copied == "123", f"Edit > Select All selects the whole field: {copied!r} copied")
+    app.click(*magnitude)
+    app.keys("ctrl+a", "alt+e", "p")
+    pasted = app.copy_all()
+    check(pasted == "123", f"Edit > Paste puts the clipboard over the selection: the field reads {pasted!r}")
+    app.set_fields({magnitude: "0", angle: "0"})
 
 def check_ground_state_density(app):
     """Initial state, n=1 alone: the density lies on sin^2(pi x/L), frame after frame"""
@@ -442,7 +498,7 @@ def check_replace_prompt(app):
               f"{key} {'replaces' if replaces else 'keeps'} the file")
 
 def check_about_and_quit(app):
-    """Help > About Parvok: the page copied through the clipboard; then Ctrl+Q"""
+    """Help > About Parvok: the page copied through the clipboard, Ctrl+W closes it; then Ctrl+Q"""
     titles = menu_title_centres(app.shot())
     check(len(titles) == 3, f"the menu bar holds three titles, at x = {titles}")
     count = len(app.windows())
@@ -456,8 +512,8 @@ def check_about_and_quit(app):
     print(f"  copied {len(text)} characters, starting {text[:40]!r}")
     for word in ("Parvok", "superposition", "Normalize"):
         check(word in text, f"the copied page holds {word!r}")
-    run("wmctrl", "-i", "-c", about)
-    wait_for("the About window to close", lambda: not app.find_window("^About Parvok$"))
+    app.keys("ctrl+w")
+    wait_for("Ctrl+W to close the About window", lambda: not app.find_window("^About Parvok$"))
     check(app.find_window("^Parvok$") == app.window and app.process.poll() is None,
           "the main window is still there after the About window closed")
     app.activate(app.window)
@@ -470,8 +526,9 @@ def check_close_while_running(app):
     run("wmctrl", "-i", "-c", app.window)
     app.check_exit("closing the window quits")
 
-RUNS = {"run1": (check_fields, check_ground_state_density, check_stationary_state, check_superposition,
-                 check_exports, check_replace_prompt, check_about_and_quit),
+RUNS = {"run1": (check_fields, check_blanking, check_edit_menu, check_ground_state_density,
+                 check_stationary_state, check_superposition, check_exports, check_replace_prompt,
+                 check_about_and_quit),
         "run2": (check_close_while_running,)}
 
 def main(program):

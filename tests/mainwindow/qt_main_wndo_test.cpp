@@ -7,12 +7,16 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <map>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -27,6 +31,16 @@ protected:
         return false;
     }
 };
+
+// Whether the pixels that differ span the height of the control, give or take a pixel.
+bool MarkedDownItsHeight(const QImage& before, const QImage& after) {
+    QRect differing;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x)
+            if (before.pixel(x, y) != after.pixel(x, y))
+                differing |= QRect(x, y, 1, 1);
+    return differing.top() <= 1 && differing.bottom() >= before.height() - 2;
+}
 
 class QtMainWndo : public testing::Test {
 public:
@@ -57,6 +71,49 @@ protected:
         QTest::keyClick(Field(name, index), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(Field(name, index), text);
     }
+    // What the screen shows of a control: the window's pixels there, not a fresh paint of it.
+    QImage OnScreen(const std::string& name, int index = tk::Control::kNoIndex) {
+        QWidget* w = Widget(name, index);
+        const QPoint at = w->mapTo(w->window(), QPoint(0, 0));
+        return QGuiApplication::primaryScreen()
+            ->grabWindow(w->window()->winId(), at.x(), at.y(), w->width(), w->height())
+            .toImage();
+    }
+    // Each phasor as the screen shows it after a turn of the event loop: 'o' drawn, '.' blank.
+    std::string ShownPhasors() {
+        QApplication::processEvents();
+        std::string shown;
+        for (int k = 0; k < MainWndo::kComponents; ++k) {
+            const QImage image = OnScreen("Phasor", k);
+            bool blank = true;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    blank = blank && image.pixelColor(x, y) == Qt::white;
+            shown += blank ? '.' : 'o';
+        }
+        return shown;
+    }
+    // The window row under the first letter of a control's text: the lowest dark row of the first
+    // run of dark columns, the frame of a field left out.
+    int Baseline(const std::string& name, int index) {
+        QWidget* w = Widget(name, index);
+        const QImage image = w->grab().toImage();
+        const auto dark = [&image](int x, int y) { return qGray(image.pixel(x, y)) < 100; };
+        int lowest = -1;
+        bool inGlyph = false;
+        for (int x = 3; x < image.width() - 3; ++x) {
+            bool column = false;
+            for (int y = 3; y < image.height() - 3; ++y)
+                if (dark(x, y)) {
+                    column = true;
+                    lowest = std::max(lowest, y);
+                }
+            if (inGlyph && !column)
+                break;
+            inGlyph = inGlyph || column;
+        }
+        return w->mapTo(w->window(), QPoint(0, lowest)).y();
+    }
     // The pixels of a plot's graph rectangle that have this colour.
     int Count(const char* plot, QColor colour) {
         const QImage shown = Widget(plot)->grab().toImage();
@@ -79,7 +136,7 @@ TEST_F(QtMainWndo, TypingNormalizingRunningAndStoppingShowTheStateOnTheScreen) {
     EXPECT_EQ(Field("EFMagn", 0)->text() + Field("EFMagn", 1)->text() + Field("EFAngle", 1)->text(),
               "0.6000000.80000090");
     QApplication::processEvents();
-    const QImage phasor = Widget("Phasor", 1)->grab().toImage();
+    const QImage phasor = OnScreen("Phasor", 1);
     EXPECT_EQ(phasor.pixelColor(35, 15), Qt::black) << "state 2's arrow points up, 0.8 of the radius";
     EXPECT_EQ(phasor.pixelColor(35, 3), Qt::white);
     EXPECT_EQ(Count("GFProb", Qt::black), 0) << "no curve before Start";
@@ -93,6 +150,24 @@ TEST_F(QtMainWndo, TypingNormalizingRunningAndStoppingShowTheStateOnTheScreen) {
     EXPECT_EQ(Field("EFMagn", 0)->selectedText(), "0.600000");
     EXPECT_GT(Count("GFProb", Qt::black), 100) << "the density curve";
     EXPECT_GT(Count("GFWFunc", Qt::red), 100) << "the imaginary part";
+}
+
+TEST_F(QtMainWndo, TheFirstEditBlanksEveryPhasorOnTheScreenUntilTheNextNormalize) {
+    QTest::mouseClick(Widget("PBNorm"), Qt::LeftButton);
+    EXPECT_EQ(ShownPhasors(), "oooooo");
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"a digit typed", [this] { QTest::keyClick(Field("EFAngle", 3), Qt::Key_5); }},
+        {"another edit", [this] { Retype("EFMagn", 5, "2"); }},
+        {"Normalize", [this] { QTest::mouseClick(Widget("PBNorm"), Qt::LeftButton); }},
+        {"an edit after it", [this] { Retype("EFMagn", 0, "1"); }},
+    };
+    std::string shown;
+    for (const auto& [step, act] : steps) {
+        act();
+        shown += std::string(step) + ": " + ShownPhasors() + "; ";
+    }
+    EXPECT_EQ(shown,
+              "a digit typed: ......; another edit: ......; Normalize: oooooo; an edit after it: ......; ");
 }
 
 TEST_F(QtMainWndo, AFrameIsPaintedOnceAControl) {
@@ -111,12 +186,25 @@ TEST_F(QtMainWndo, AFrameIsPaintedOnceAControl) {
 }
 
 TEST_F(QtMainWndo, KeysReachEveryInputInOrderAndNamesReachAssistiveTechnology) {
-    Field("EFMagn", 0)->setFocus();
+    EXPECT_EQ(Focused() + " " + Field("EFMagn", 0)->selectedText().toStdString(), "EFMagn 0 1.000000")
+        << "as the window opened";
+    for (const auto& [label, field] : {std::pair("STML", "EFMagn"), std::pair("STAL", "EFAngle")})
+        EXPECT_NEAR(Baseline(label, 4), Baseline(field, 4), 1) << label << " stands on the line of " << field;
+    // Each control as it looks without the focus, to see that the focus marks it all down its height.
+    std::map<QWidget*, QImage> unfocused;
+    for (QWidget* w : QApplication::allWidgets())
+        if ((w->focusPolicy() & Qt::TabFocus) && w != QApplication::focusWidget())
+            unfocused[w] = w->grab().toImage();
     std::string visited;
+    std::string unmarked;
     for (int step = 0; step < 17; ++step) {
         visited += Focused() + ", ";
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        if (unfocused.contains(focus) && !MarkedDownItsHeight(unfocused[focus], focus->grab().toImage()))
+            unmarked += Focused() + ", ";
+        QTest::keyClick(focus, Qt::Key_Tab);
     }
+    EXPECT_EQ(unmarked, "") << "the focus is not seen on these";
     std::string expected;
     for (int k = 0; k < MainWndo::kComponents; ++k)
         expected += "EFMagn " + std::to_string(k) + ", EFAngle " + std::to_string(k) + ", ";

@@ -16,7 +16,7 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Printed on another context, a diagram draws what its picture holds: the phasor, or after Blank the
 // empty square.
-TEST(PhasorDiagram, DrawsTheCircleAndTheLineToTheTruncatedEndAndBlanksWithoutARepaint) {
+TEST(PhasorDiagram, DrawsTheCircleAndTheLineToTheTruncatedEndAndBlanksWithARepaint) {
     const struct {
         int width, height;
         double magn, angle;
@@ -63,7 +63,7 @@ TEST(PhasorDiagram, DrawsTheCircleAndTheLineToTheTruncatedEndAndBlanksWithoutARe
         diagram.Blank();
         EXPECT_EQ(fake.platform.lastPicture->Recorder()->Ops().back(),
                   expected.substr(0, expected.find(';')));
-        EXPECT_EQ(peer.refreshes, 1) << "blanking asks for no repaint";
+        EXPECT_EQ(peer.refreshes, 2) << "blanking asks for a repaint";
         printed.Clear();
         diagram.Print(printed);
         EXPECT_EQ(printed.Ops(), std::vector{fake.platform.lastPicture->Recorder()->Ops().back()});

@@ -63,11 +63,12 @@ TEST_P(DrawingCache, DrawsWhatQPainterDrawsInTheStyleInForce) {
         g.SetTextSize(step.size);
         g.SetBold(step.bold);
         g.SetItalic(step.italic);
-        painter.setPen(QPen(QColor(tk::Red(step.color), tk::Green(step.color), tk::Blue(step.color)), 0));
+        const QColor color(tk::Red(step.color), tk::Green(step.color), tk::Blue(step.color));
+        painter.setPen(QPen(color, 0));
         painter.setFont(tk::qt::MapFont(step.font, step.size, step.bold, step.italic));
         if (step.text.empty()) {
             g.DrawLine(2, y - 5, 80, y - 5);
-            painter.drawLine(2, y - 5, 80, y - 5);
+            painter.fillRect(QRect(2, y - 5, 79, 1), color); // a row of logical pixels, ends included
         } else {
             g.DrawString(step.text, 3, y - 4);
             painter.drawText(QPointF(3, y - 4), tk::qt::DisplayText(step.text, step.font));

@@ -53,38 +53,54 @@ std::unique_ptr<tk::Picture> Source() {
 
 using Draw = void (*)(tk::Graphics&);
 
-TEST(Shapes, CoverExactlyTheirPixels) {
-    const std::pair<Draw, const char*> shapes[] = {
-        {[](tk::Graphics& g) { g.FillRect(2, 3, 4, 5); }, "2 3 4x5 20"},
-        {[](tk::Graphics& g) { g.DrawRect(2, 3, 4, 5); }, "2 3 4x5 14"},
-        {[](tk::Graphics& g) { g.FillRect(2, 10, 3, -4); }, "2 6 3x4 12"},
-        {[](tk::Graphics& g) { g.DrawRect(10, 2, -3, 3); }, "7 2 3x3 8"},
-        {[](tk::Graphics& g) { g.DrawLine(1, 1, 6, 1); }, "1 1 6x1 6"},
-        {[](tk::Graphics& g) { g.DrawLine(8, 8, 3, 3); }, "3 3 6x6 6"},
-        {[](tk::Graphics& g) { g.DrawLine(5, 7, 5, 7); }, "5 7 1x1 1"},
-        {[](tk::Graphics& g) { g.FillOval(3, 4, 5, 5); }, "3 4 5x5 21"},
-        {[](tk::Graphics& g) { g.DrawOval(2, 2, 7, 7); }, "2 2 7x7 16"},
-        {[](tk::Graphics& g) {
+std::string InkedDevicePixels(const tk::qt::QtPicture& picture) {
+    const QImage& image = picture.Image();
+    return Inked(image.width(), image.height(), [&](int x, int y) { return image.pixel(x, y) & 0xFFFFFF; });
+}
+
+// At 1x and, in device pixels, at 2x: lines and outlines as heavy there, on whole logical pixels.
+TEST(Shapes, CoverExactlyTheirPixelsAtBothDensities) {
+    const struct {
+        const char* name;
+        Draw draw;
+        const char* at1x;
+        const char* at2x;
+    } shapes[] = {
+        {"filled rectangle", [](tk::Graphics& g) { g.FillRect(2, 3, 4, 5); }, "2 3 4x5 20", "4 6 8x10 80"},
+        {"outline", [](tk::Graphics& g) { g.DrawRect(2, 3, 4, 5); }, "2 3 4x5 14", "4 6 8x10 56"},
+        {"filled upwards", [](tk::Graphics& g) { g.FillRect(2, 10, 3, -4); }, "2 6 3x4 12", "4 12 6x8 48"},
+        {"outline leftwards", [](tk::Graphics& g) { g.DrawRect(10, 2, -3, 3); }, "7 2 3x3 8", "14 4 6x6 32"},
+        {"line across", [](tk::Graphics& g) { g.DrawLine(1, 1, 6, 1); }, "1 1 6x1 6", "2 2 12x2 24"},
+        {"diagonal", [](tk::Graphics& g) { g.DrawLine(8, 8, 3, 3); }, "3 3 6x6 6", "6 6 12x12 34"},
+        {"point", [](tk::Graphics& g) { g.DrawLine(5, 7, 5, 7); }, "5 7 1x1 1", "10 14 2x2 4"},
+        {"filled oval", [](tk::Graphics& g) { g.FillOval(3, 4, 5, 5); }, "3 4 5x5 21", "6 8 10x10 76"},
+        {"oval", [](tk::Graphics& g) { g.DrawOval(2, 2, 7, 7); }, "2 2 7x7 16", "4 4 14x14 76"},
+        {"triangle",
+         [](tk::Graphics& g) {
              g.FillPolygon({{2, 2}, {10, 2}, {6, 9}});
          },
-         "2 2 9x8 39"},
-        {[](tk::Graphics& g) {
+         "2 2 9x8 39", "4 4 18x16 164"},
+        {"cleared inside filled",
+         [](tk::Graphics& g) {
              g.FillRect(0, 0, 8, 8);
              g.ClearRect(1, 1, 3, 3);
          },
-         "0 0 8x8 55"},
-        {[](tk::Graphics& g) {
+         "0 0 8x8 55", "0 0 16x16 220"},
+        {"picture",
+         [](tk::Graphics& g) {
              g.DrawPicture(*Source(), {0, 0, 6, 6}, {3, 3, 6, 6});
          },
-         "1 1 2x2 4"},
+         "1 1 2x2 4", "2 2 4x4 16"},
     };
-    for (const auto& [draw, inked] : shapes) {
-        auto picture = tk::NewPicture(20, 20, 32);
-        ASSERT_EQ(Inked(*picture), "none") << "a new picture is white";
-        picture->Graphics()->SetForeColor(kInk);
-        draw(*picture->Graphics());
-        EXPECT_EQ(Inked(*picture), inked);
-    }
+    for (const auto& shape : shapes)
+        for (const auto& [ratio, inked] : {std::pair(1.0, shape.at1x), std::pair(2.0, shape.at2x)}) {
+            SCOPED_TRACE(std::string(shape.name) + " at " + std::to_string(int(ratio)) + "x");
+            tk::qt::QtPicture picture(20, 20, 32, ratio);
+            ASSERT_EQ(InkedDevicePixels(picture), "none") << "a new picture is white";
+            picture.Graphics()->SetForeColor(kInk);
+            shape.draw(*picture.Graphics());
+            EXPECT_EQ(InkedDevicePixels(picture), inked);
+        }
 }
 
 TEST(Text, StandsOnItsBaselineAndSymbolShowsGreekLetters) {
@@ -109,18 +125,13 @@ TEST(Text, StandsOnItsBaselineAndSymbolShowsGreekLetters) {
     EXPECT_NE(Drawn("System", "H", 12), letterH);
 }
 
-TEST(Pictures, OnADoubleDensityScreenAreCrisp) {
+TEST(Pictures, OnADoubleDensityScreenHaveTwiceThePixelsInLogicalUnits) {
     tk::qt::QtPicture picture(10, 8, 32, 2.0);
-    picture.Graphics()->SetForeColor(kInk);
-    picture.Graphics()->FillRect(2, 3, 2, 1);
-    picture.Graphics()->DrawLine(1, 6, 1, 6);
     EXPECT_EQ(std::pair(picture.Width(), picture.Height()), std::pair(10, 8)) << "logical pixels";
-    EXPECT_EQ(Inked(picture), "1 3 3x4 3");
-    const QImage& image = picture.Image();
-    EXPECT_EQ(
-        Inked(image.width(), image.height(), [&](int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }),
-        "2 6 6x7 9")
-        << "the rectangle fills 4 x 2 device pixels, the point one";
+    EXPECT_EQ(picture.Image().size(), QSize(20, 16));
+    picture.Graphics()->SetForeColor(kInk);
+    picture.Graphics()->FillRect(3, 2, 1, 1);
+    EXPECT_EQ(std::pair(picture.Pixel(3, 2), picture.Pixel(4, 2)), std::pair(kInk, kWhite));
     EXPECT_EQ(tk::NewPicture(0, 10, 32), nullptr) << "an impossible picture is none";
 }
 

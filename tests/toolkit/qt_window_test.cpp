@@ -4,6 +4,7 @@
 #include "toolkit/edit_field.h"
 #include "toolkit/menu_item.h"
 #include "toolkit/picture.h"
+#include "toolkit/qt/qt_window_peer.h"
 #include "toolkit/range_control.h"
 #include "toolkit/window.h"
 
@@ -73,11 +74,8 @@ std::unique_ptr<tk::MenuItem> Item(const std::string& name, const std::string& c
 }
 
 const std::tuple<const char*, const char*, const char*> kEditItems[] = {
-    {"EditUndo", "&Undo", "Cmd+Z"},
-    {"EditCut", "Cu&t", "Cmd+X"},
-    {"EditCopy", "&Copy", "Cmd+C"},
-    {"EditPaste", "&Paste", "Cmd+V"},
-    {"EditSelectAll", "Select &All", "Cmd+A"},
+    {"EditUndo", "&Undo", "Cmd+Z"},   {"EditCut", "Cu&t", "Cmd+X"}, {"EditCopy", "&Copy", "Cmd+C"},
+    {"EditPaste", "&Paste", "Cmd+V"}, {"EditClear", "&Delete", ""}, {"EditSelectAll", "Select &All", "Cmd+A"},
     {"Nothing", "Nothing", ""}};
 
 class QtWindowTest : public testing::Test {
@@ -99,6 +97,16 @@ protected:
     }
     QAction* Action(const char* name) const { return Main()->menuBar()->findChild<QAction*>(name); }
     QLineEdit* Line() const { return Main()->findChild<QLineEdit*>(); }
+    // The names of the enabled items as the menu opens, "Edit" left out.
+    std::string Enabled() const {
+        QMenu& menu = *Main()->menuBar()->actions()[0]->menu();
+        emit menu.aboutToShow();
+        std::string enabled;
+        for (QAction* item : menu.actions())
+            if (item->isEnabled())
+                enabled += (enabled.empty() ? "" : " ") + item->objectName().remove("Edit").toStdString();
+        return enabled;
+    }
 
     tk::MenuBar bar_;
     TestWindow window_;
@@ -115,21 +123,35 @@ TEST_F(QtWindowTest, AppliesTheWindowSettings) {
     EXPECT_EQ(main->windowFlags() & buttons, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 }
 
+// Each item is enabled while it can act on the focused field, and acts on it; nothing else handles
+// them, so without a focused field they are off.
 TEST_F(QtWindowTest, EditingFromTheMenuOrWithTheKeysActsOnTheFocusedField) {
+    QApplication::clipboard()->clear();
     window_.field->SetText("3.14");
     Line()->setFocus();
-    QApplication::processEvents();
-    QMenu& menu = *Main()->menuBar()->actions()[0]->menu();
-    emit menu.aboutToShow();
-    EXPECT_EQ(std::tuple(Action("EditCopy")->isEnabled(), Action("EditSelectAll")->isEnabled(),
-                         Action("Nothing")->isEnabled()),
-              std::tuple(false, true, false))
-        << "nothing selected to copy, and nothing handles Nothing";
-    Action("EditSelectAll")->trigger();
-    emit menu.aboutToShow();
-    EXPECT_EQ(std::pair(window_.field->SelLength(), Action("EditCopy")->isEnabled()), std::pair(4, true));
-    Action("EditCopy")->trigger();
+    const std::pair<const char*, const char*> steps[] = {
+        {"", "3.14: SelectAll"},
+        {"EditSelectAll", "3.14: Cut Copy Clear SelectAll"},
+        {"EditCopy", "3.14: Cut Copy Paste Clear SelectAll"},
+        {"EditClear", ": Undo Paste"},
+        {"EditUndo", "3.14: Cut Copy Paste Clear SelectAll"},
+        {"EditCut", ": Undo Paste"},
+        {"EditPaste", "3.14: Undo Paste SelectAll"},
+        {"EditSelectAll", "3.14: Undo Cut Copy Paste Clear SelectAll"},
+    };
+    for (const auto& [item, expected] : steps) {
+        if (*item)
+            Action(item)->trigger();
+        EXPECT_EQ(window_.field->Text() + ": " + Enabled(), expected) << "after " << item;
+    }
     EXPECT_EQ(QApplication::clipboard()->text(), "3.14");
+    QTest::keyClick(Line(), Qt::Key_Alt); // the keyboard's way into the menus takes the focus
+    EXPECT_EQ(QApplication::focusWidget(), Main()->menuBar());
+    EXPECT_EQ(Enabled(), "Undo Cut Copy Paste Clear SelectAll") << "from the menu bar, the field's";
+    Action("EditSelectAll")->trigger();
+    QTest::keyClick(Main()->menuBar(), Qt::Key_Escape);
+    EXPECT_EQ(QApplication::focusWidget(), Line()) << "given back";
+    EXPECT_EQ(window_.field->SelLength(), 4);
 
     // The menu's items take the editing keys too; in a field the keys must still edit it.
     const auto Press = [this](Qt::Key key) {
@@ -143,6 +165,8 @@ TEST_F(QtWindowTest, EditingFromTheMenuOrWithTheKeysActsOnTheFocusedField) {
     EXPECT_EQ(Press(Qt::Key_Z), "3.14");
     Press(Qt::Key_End);
     EXPECT_EQ(Press(Qt::Key_V), "3.143.14");
+    Main()->findChild<QSlider*>()->setFocus();
+    EXPECT_EQ(Enabled(), "") << "no field has the focus";
 }
 
 // Every setting of the field and the slider changed from its default.
@@ -236,6 +260,27 @@ TEST_F(QtWindowTest, CanvasDrawnAtOnceAddsToItsContentUntilTheNextRefresh) {
     window_.canvas->Refresh(true);
     EXPECT_EQ(Shown(), std::pair(QColor(255, 255, 255), QColor(255, 0, 0)))
         << "the paint alone after a refresh";
+}
+
+// A window of 400 x 300 with a frame of 20 above and 2 elsewhere, opening over a window or the
+// available area of a screen of 1280 x 1000.
+TEST(OpeningFrame, CentredOverTheWindowInFrontAndWhollyOnTheScreen) {
+    const QMargins margins(2, 20, 2, 2);
+    const QRect screen(0, 0, 1280, 1000);
+    const struct {
+        const char* name = nullptr;
+        QRect over;
+        QSize size;
+        bool resizable = false;
+        QRect frame;
+    } cases[] = {
+        {"centred", {100, 100, 800, 600}, {400, 300}, true, {298, 239, 404, 322}},
+        {"moved off the edges", {1000, 900, 200, 200}, {400, 300}, true, {876, 678, 404, 322}},
+        {"shrunk to the height", {0, 0, 1280, 1000}, {400, 1200}, true, {438, 0, 404, 1000}},
+        {"fixed: top left on it", {0, 0, 1280, 1000}, {400, 1200}, false, {438, 0, 404, 1222}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(tk::qt::OpeningFrame(c.over, c.size, margins, screen, c.resizable), c.frame) << c.name;
 }
 
 // Deleting a focused line edit moves the focus away, and QApplication::focusChanged tells every

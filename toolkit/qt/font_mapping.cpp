@@ -1,5 +1,7 @@
 #include "toolkit/qt/font_mapping.h"
 
+#include "toolkit/font.h"
+
 #include <QTextLayout>
 
 namespace tk::qt {
@@ -18,9 +20,9 @@ constexpr char16_t kGreekLower[26] = {u'α', u'β', u'χ', u'δ', u'ε', u'φ', 
                                       u'σ', u'τ', u'υ', u'ϖ', u'ω', u'ξ', u'ψ', u'ζ'};
 
 QString FamilyFor(const std::string& name) {
-    if (name == "System" || name == "Symbol" || name.empty())
+    if (name == tk::kSystemFont || name == tk::kSymbolFont || name.empty())
         return kSansFamily;
-    if (name == "Helvetica")
+    if (name == tk::kHelveticaFont)
         return kHelveticaFamily;
     return QString::fromStdString(name);
 }
@@ -38,7 +40,7 @@ QFont MapFont(const std::string& name, int size, bool bold, bool italic) {
 
 QString DisplayText(std::string_view utf8, const std::string& fontName) {
     QString text = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
-    if (fontName != "Symbol")
+    if (fontName != tk::kSymbolFont)
         return text;
     for (QChar& c : text) {
         const char16_t u = c.unicode();

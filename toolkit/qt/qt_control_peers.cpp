@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QTextBrowser>
 
 namespace tk::qt {
@@ -28,12 +31,25 @@ void ApplyFont(QWidget* widget, const tk::Font& font) {
 
 Qt::Alignment AlignmentOf(int code) {
     switch (code) {
-    case 1:
+    case tk::AlignedTextControl::kCentre:
         return Qt::AlignHCenter;
-    case 2:
+    case tk::AlignedTextControl::kRight:
         return Qt::AlignRight;
     default:
         return Qt::AlignLeft;
+    }
+}
+
+// The buttons of an exclusive group are one stop of the tab key, at the checked one; Qt makes them
+// so only once one of them had the focus.
+void TabStopAtChecked(const QButtonGroup* group) {
+    const QAbstractButton* checked = group ? group->checkedButton() : nullptr;
+    if (!checked || !group->exclusive())
+        return;
+    for (QAbstractButton* button : group->buttons()) {
+        const Qt::FocusPolicy policy = button->focusPolicy();
+        button->setFocusPolicy(button == checked ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                 : Qt::FocusPolicy(policy & ~Qt::TabFocus));
     }
 }
 
@@ -41,13 +57,22 @@ QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// A line edit that can take the tab key as text.
+// A line edit that can take the tab key as text, and keeps its selection while the menu bar has
+// the focus, as while a menu is open: the Edit menu opened from the keyboard acts on it.
 class FieldWidget : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
     bool acceptTabs = false;
 
 protected:
+    void focusOutEvent(QFocusEvent* event) override {
+        if (event->reason() != Qt::MenuBarFocusReason) {
+            QLineEdit::focusOutEvent(event);
+            return;
+        }
+        QFocusEvent toMenu(QEvent::FocusOut, Qt::PopupFocusReason);
+        QLineEdit::focusOutEvent(&toMenu);
+    }
     bool event(QEvent* event) override {
         if (acceptTabs && event->type() == QEvent::KeyPress &&
             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Tab) {
@@ -58,7 +83,28 @@ protected:
     }
 };
 
+class SliderWidget : public QSlider {
+public:
+    using QSlider::QSlider;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QSlider::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QStylePainter painter(this);
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.backgroundColor = palette().color(QPalette::Window);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+    }
+};
+
 } // namespace
+
+QAbstractSlider* NewSliderWidget(QWidget* parent) {
+    return new SliderWidget(parent);
+}
 
 // ---- Edit field ----
 
@@ -189,6 +235,7 @@ QtRadioButtonPeer::QtRadioButtonPeer(tk::RadioButton& button, QWidget* parent, G
     QObject::connect(radio, &QRadioButton::clicked, radio,
                      [this] { Guarded([&] { button_.NotifyChosen(); }); });
     QObject::connect(radio, &QRadioButton::toggled, radio, [this](bool on) {
+        TabStopAtChecked(group_);
         if (!on)
             button_.NotifyCleared();
     });
@@ -208,9 +255,11 @@ void QtRadioButtonPeer::ApplyContent(tk::Aspect aspect) {
             group_->removeButton(radio);
         group_ = groupOf_(button_.Parent());
         group_->addButton(radio);
+        TabStopAtChecked(group_);
         break;
     case tk::Aspect::Value:
         ApplyValue();
+        TabStopAtChecked(group_);
         break;
     default:
         break;
@@ -256,8 +305,8 @@ void QtStaticTextPeer::ApplyContent(tk::Aspect aspect) {
     case tk::Aspect::Text:
         label->setText(FromStd(text_.Text()));
         break;
-    case tk::Aspect::Options:
-        label->setAlignment(AlignmentOf(text_.Alignment()) | Qt::AlignTop);
+    case tk::Aspect::Options: // centred in its box, a line stands on the baseline of a field beside it
+        label->setAlignment(AlignmentOf(text_.Alignment()) | Qt::AlignVCenter);
         break;
     default:
         break;

@@ -83,6 +83,11 @@ private:
     tk::StaticText& text_;
 };
 
+// The widget of a slider: one that frames itself while it has the keyboard focus, as a radio button
+// frames its caption, since the style's own mark, the groove's outline in another colour, is hard
+// to see from the back of a classroom.
+QAbstractSlider* NewSliderWidget(QWidget* parent);
+
 // Sliders and scroll bars.
 class QtRangePeer : public QtWidgetPeer {
 public:

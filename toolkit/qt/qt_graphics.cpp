@@ -26,6 +26,9 @@ std::optional<QRect> OutlineRect(int x, int y, int width, int height) {
     return r.adjusted(0, 0, -1, -1);
 }
 
+// From the corner of a logical pixel to its middle.
+constexpr QPointF kToMiddle(0.5, 0.5);
+
 QPolygon ToPolygon(const std::vector<tk::Point>& vertices) {
     QPolygon polygon;
     for (const auto& p : vertices)
@@ -49,6 +52,7 @@ QtGraphics::~QtGraphics() = default;
 void QtGraphics::StartPainting() {
     const QPaintEngine* engine = painter_->paintEngine();
     rasterDevice_ = engine && engine->type() == QPaintEngine::Raster;
+    denseDevice_ = painter_->device() && painter_->device()->devicePixelRatio() > 1;
     painter_->setBrush(Qt::NoBrush);
     painter_->setRenderHint(QPainter::Antialiasing, false);
 }
@@ -69,9 +73,10 @@ const QPen& QtGraphics::PenFor(const QColor& color) {
             return made.pen;
     MadePen& made = pens_[nextPen_];
     nextPen_ = (nextPen_ + 1) % kMadePens;
-    // A cosmetic pen (width 0) is one device pixel wide whatever the scale, so lines stay crisp.
-    made = {color, lineWidth_, QPen(color, lineWidth_)};
+    // A cosmetic pen (width 0) is one device pixel wide whatever the scale.
+    made = {color, lineWidth_, QPen(color, Centred() ? 1.0 : lineWidth_)};
     made.pen.setCapStyle(Qt::SquareCap);
+    made.pen.setJoinStyle(Qt::MiterJoin); // an outline's corners are whole, as a cosmetic pen's are
     return made.pen;
 }
 
@@ -98,7 +103,12 @@ void QtGraphics::UseFont() {
 void QtGraphics::DrawLine(int x1, int y1, int x2, int y2) {
     UsePen();
     UseBrush(QColor());
-    if (x1 == x2 && y1 == y2)
+    const bool point = x1 == x2 && y1 == y2;
+    if (Centred() && point)
+        painter_->drawPoint(QPointF(x1, y1) + kToMiddle);
+    else if (Centred())
+        painter_->drawLine(QLineF(x1, y1, x2, y2).translated(kToMiddle));
+    else if (point)
         painter_->drawPoint(x1, y1);
     else
         painter_->drawLine(x1, y1, x2, y2);
@@ -112,7 +122,10 @@ void QtGraphics::DrawRect(int x, int y, int width, int height) {
     if (auto r = OutlineRect(x, y, width, height)) {
         UsePen();
         UseBrush(QColor());
-        painter_->drawRect(*r);
+        if (Centred())
+            painter_->drawRect(QRectF(*r).translated(kToMiddle));
+        else
+            painter_->drawRect(*r);
     }
 }
 
@@ -133,20 +146,28 @@ void QtGraphics::Ellipse(int x, int y, int width, int height, bool filled) {
     if (auto r = OutlineRect(x, y, width, height)) {
         UsePen();
         UseBrush(filled ? ToQColor(ForeColor()) : QColor());
-        painter_->drawEllipse(*r);
+        if (Centred())
+            painter_->drawEllipse(QRectF(*r).translated(kToMiddle));
+        else
+            painter_->drawEllipse(*r);
     }
 }
 
 void QtGraphics::DrawPolygon(const std::vector<tk::Point>& vertices) {
-    UsePen();
-    UseBrush(QColor());
-    painter_->drawPolygon(ToPolygon(vertices));
+    Polygon(vertices, false);
 }
 
 void QtGraphics::FillPolygon(const std::vector<tk::Point>& vertices) {
+    Polygon(vertices, true);
+}
+
+void QtGraphics::Polygon(const std::vector<tk::Point>& vertices, bool filled) {
     UsePen();
-    UseBrush(ToQColor(ForeColor()));
-    painter_->drawPolygon(ToPolygon(vertices));
+    UseBrush(filled ? ToQColor(ForeColor()) : QColor());
+    if (Centred())
+        painter_->drawPolygon(QPolygonF(ToPolygon(vertices)).translated(kToMiddle));
+    else
+        painter_->drawPolygon(ToPolygon(vertices));
 }
 
 // On pixels a polyline is its lines, so that it covers the very pixels they do; on a vector device

@@ -16,6 +16,11 @@ namespace tk::qt {
 // Draws with a QPainter, on a picture, a widget or a printer, honouring the pixel semantics of
 // tk::Graphics: shapes cover exactly width x height pixels and lines include both end points.
 //
+// Lines and outlines are one logical pixel wide. Where a logical pixel is one device pixel they are
+// Qt's cosmetic lines; on a denser device (device pixel ratio 2) they run through the middle of
+// the logical pixels with a pen one logical pixel wide, so that they cover whole device pixels, two
+// by two: as heavy as at 1x, and as sharp.
+//
 // The painter's pen, brush and font are this context's while it lasts: it sets them only when the
 // colour, the line width or the text style changed since it last did, and it maps each text style
 // and converts, measures and shapes each text once.
@@ -45,16 +50,21 @@ public:
     QPainter& Painter() { return *painter_; }
 
 protected:
-    // Width of lines and outlines in logical pixels; 0, the default, is one device pixel.
+    // Width of lines and outlines in logical pixels, centred on the coordinates given; 0, the
+    // default, is one logical pixel laid on the device's pixels as above.
     void SetLineWidth(qreal width) { lineWidth_ = width; }
 
 private:
     void StartPainting();
+    // Whether lines and outlines go through the middle of the logical pixels, with a pen one
+    // logical pixel wide, rather than through their corners with a cosmetic one.
+    bool Centred() const { return denseDevice_ && lineWidth_ == 0; }
     void UsePen();
     const QPen& PenFor(const QColor& color);
     // An invalid colour is no brush.
     void UseBrush(const QColor& color);
     void Ellipse(int x, int y, int width, int height, bool filled);
+    void Polygon(const std::vector<tk::Point>& vertices, bool filled);
     MappedFonts& SelectFont();
     void UseFont();
 
@@ -69,6 +79,7 @@ private:
     std::optional<QPainter> ownPainter_;
     QPainter* painter_;
     qreal lineWidth_ = 0;
+    bool denseDevice_ = false; // more than one device pixel a logical pixel
 
     std::array<MadePen, kMadePens> pens_;
     std::size_t nextPen_ = 0;

@@ -27,11 +27,6 @@ const tk::MenuHandlers::Handler* HandlerOf(const tk::MenuHandlers* owner, const 
     return owner ? owner->MenuHandler(name) : nullptr;
 }
 
-QWidget* FocusIn(const QWidget* window) {
-    QWidget* focus = QApplication::focusWidget();
-    return focus && focus->window() == window ? focus : nullptr;
-}
-
 } // namespace
 
 MenuBridge::MenuBridge(const tk::MenuBar& bar, tk::Window& window, QMenuBar* qbar)
@@ -42,8 +37,24 @@ MenuBridge::MenuBridge(const tk::MenuBar& bar, tk::Window& window, QMenuBar* qba
         AddItems(*menu, qmenu);
         connect(qmenu, &QMenu::aboutToShow, this, [this] { UpdateEnabled(); });
     }
-    connect(qApp, &QApplication::focusChanged, this, [this] { UpdateEnabled(); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && now != parent() && now->window() == Window())
+            lastFocus_ = now;
+        UpdateEnabled();
+    });
     UpdateEnabled();
+}
+
+QWidget* MenuBridge::Window() const {
+    return static_cast<QWidget*>(parent())->window();
+}
+
+// The menu bar takes the focus while the keyboard opens its menus (Alt+E), and gives it back after.
+QWidget* MenuBridge::Focus() const {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == parent())
+        return lastFocus_;
+    return focus && focus->window() == Window() ? focus : nullptr;
 }
 
 void MenuBridge::AddItems(const tk::MenuItem& menu, QMenu* qmenu) {
@@ -54,7 +65,10 @@ void MenuBridge::AddItems(const tk::MenuItem& menu, QMenu* qmenu) {
         }
         QAction* action = qmenu->addAction(QString::fromStdString(item->Caption()));
         action->setObjectName(QString::fromStdString(item->Name()));
-        action->setShortcut(ShortcutOf(item->Shortcut()));
+        QList<QKeySequence> keys{ShortcutOf(item->Shortcut())}; // the first is the one shown
+        if (!item->AlternateShortcut().empty())
+            keys << ShortcutOf(item->AlternateShortcut());
+        action->setShortcuts(keys);
         if (item->IsQuitItem())
             action->setMenuRole(QAction::QuitRole);
         items_[action] = item.get();
@@ -66,7 +80,7 @@ void MenuBridge::AddItems(const tk::MenuItem& menu, QMenu* qmenu) {
 bool MenuBridge::CanHandle(const tk::MenuItem& item) const {
     if (item.IsQuitItem())
         return true;
-    QWidget* focus = FocusIn(parent() ? static_cast<QWidget*>(parent())->window() : nullptr);
+    QWidget* focus = Focus();
     const std::string& name = item.Name();
     if (HandlerOf(QtWidgetPeer::ControlOf(focus), name))
         return true;
@@ -77,7 +91,7 @@ bool MenuBridge::CanHandle(const tk::MenuItem& item) const {
 
 void MenuBridge::Trigger(const tk::MenuItem& item) {
     const std::string& name = item.Name();
-    QWidget* focus = FocusIn(static_cast<QWidget*>(parent())->window());
+    QWidget* focus = Focus();
     if (const auto* handler = HandlerOf(QtWidgetPeer::ControlOf(focus), name)) {
         (*handler)();
     } else if (auto command = EditCommandFor(name); command && Edit(focus, *command)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 #include <map>
 #include <string>
@@ -8,6 +9,7 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class QWidget;
 
 namespace tk {
 class MenuItem;
@@ -31,8 +33,12 @@ private:
     void AddItems(const tk::MenuItem& menu, QMenu* qmenu);
     void Trigger(const tk::MenuItem& item);
     bool CanHandle(const tk::MenuItem& item) const;
+    QWidget* Window() const;
+    // The widget of the window that has the focus, which the commands act on; null for none.
+    QWidget* Focus() const;
 
     tk::Window& window_;
+    QPointer<QWidget> lastFocus_; // the last that had it besides the menu bar
     std::map<QAction*, const tk::MenuItem*> items_;
 };
 

@@ -27,7 +27,7 @@ tk::Color QtPicture::Pixel(int x, int y) const {
     const qreal ratio = image_.devicePixelRatio();
     const QPoint device(int(x * ratio), int(y * ratio));
     if (!image_.valid(device))
-        return tk::RGB(0, 0, 0);
+        return tk::kBlack;
     return tk::Color(image_.pixel(device) & 0xFFFFFF);
 }
 

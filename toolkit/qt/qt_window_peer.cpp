@@ -15,12 +15,16 @@
 #include "toolkit/timer.h"
 #include "toolkit/window.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollBar>
-#include <QSlider>
+#include <QShortcut>
+
+#include <algorithm>
 
 namespace tk::qt {
 
@@ -41,7 +45,7 @@ std::unique_ptr<tk::ControlPeer> MakePeer(tk::Control& control, QWidget* parent,
     if (auto* text = dynamic_cast<tk::StaticText*>(&control))
         return std::make_unique<QtStaticTextPeer>(*text, parent);
     if (auto* slider = dynamic_cast<tk::Slider*>(&control))
-        return std::make_unique<QtRangePeer>(*slider, new QSlider(parent));
+        return std::make_unique<QtRangePeer>(*slider, NewSliderWidget(parent));
     if (auto* bar = dynamic_cast<tk::ScrollBar*>(&control))
         return std::make_unique<QtRangePeer>(*bar, new QScrollBar(parent));
     if (auto* viewer = dynamic_cast<tk::HTMLViewer*>(&control))
@@ -70,6 +74,13 @@ void FollowLockedEdges(tk::Control& control, QSize delta) {
             r.y += delta.height();
     }
     control.SetBounds(r.x, r.y, r.width, r.height);
+}
+
+QMargins FrameMargins(const QWidget& window) {
+    const QRect inner = window.geometry();
+    const QRect outer = window.frameGeometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
 }
 
 } // namespace
@@ -101,6 +112,9 @@ QtWindowPeer::QtWindowPeer(tk::Window& window) : window_(window), widget_(new Wi
         menuBridge_ = new MenuBridge(*bar, window, widget_->menuBar());
     ApplySettings();
     RealizeControls();
+    if (window.settings.closeKeys)
+        for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+            QObject::connect(new QShortcut(keys, widget_), &QShortcut::activated, widget_, &QWidget::close);
 }
 
 QtWindowPeer::~QtWindowPeer() {
@@ -110,8 +124,8 @@ QtWindowPeer::~QtWindowPeer() {
 }
 
 // Qt windows always resize live and always draw through a backing store, so the liveResize and
-// composite settings have nothing to change; frame code 0 is a document window with a title bar and
-// placement code 0 leaves the place to the window manager, which is what Qt does by default.
+// composite settings have nothing to change; frame code 0 is a document window with a title bar, and
+// placement code 0 is the one of PlaceOnOpening.
 void QtWindowPeer::ApplySettings() {
     const tk::WindowSettings& s = window_.settings;
     widget_->setWindowTitle(QString::fromStdString(s.title));
@@ -160,12 +174,44 @@ void QtWindowPeer::RealizeControls() {
 void QtWindowPeer::Show() {
     if (!widget_)
         return;
+    if (!widget_->isVisible())
+        PlaceOnOpening();
     if (window_.settings.fullScreen)
         widget_->showFullScreen();
     else
         widget_->show();
     widget_->raise();
     widget_->activateWindow();
+}
+
+// Where it cannot lie wholly on the area, its top left corner does.
+QRect OpeningFrame(QRect over, QSize size, QMargins margins, QRect available, bool resizable) {
+    if (resizable)
+        size = size.boundedTo(available.size().shrunkBy(margins));
+    QRect frame = QRect(QPoint(0, 0), size).marginsAdded(margins);
+    frame.moveCenter(over.center());
+    frame.moveLeft(std::max(available.left(), std::min(frame.left(), available.right() + 1 - frame.width())));
+    frame.moveTop(std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - frame.height())));
+    return frame;
+}
+
+// A window that opens while another of the application's is in front opens centred over that one,
+// as a dialog over its parent; the first one is placed by the window manager, and only its size is
+// fitted here. The window manager frames a window only as it shows: the front one's frame is the guess.
+void QtWindowPeer::PlaceOnOpening() {
+    QWidget* front = QApplication::activeWindow();
+    if (front == widget_)
+        front = nullptr;
+    const QScreen* screen = front ? front->screen() : widget_->screen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QMargins margins = front ? FrameMargins(*front) : QMargins();
+    const QRect frame = OpeningFrame(front ? front->frameGeometry() : available, widget_->size(), margins,
+                                     available, window_.settings.resizable);
+    widget_->resize(frame.size().shrunkBy(margins));
+    if (front)
+        widget_->move(frame.topLeft());
 }
 
 void QtWindowPeer::Close() {

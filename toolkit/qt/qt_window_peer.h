@@ -34,6 +34,11 @@ private:
     QSize laidOutSize_;
 };
 
+// The frame of a window about to open, whose content and menu bar take `size`, with the frame
+// `margins` round it: centred over the frame `over`, moved onto the `available` area and, when it is
+// `resizable`, shrunk to lie wholly on it.
+QRect OpeningFrame(QRect over, QSize size, QMargins margins, QRect available, bool resizable);
+
 class QtWindowPeer : public tk::WindowPeer {
 public:
     explicit QtWindowPeer(tk::Window& window);
@@ -47,6 +52,7 @@ public:
 private:
     void ApplySettings();
     void RealizeControls();
+    void PlaceOnOpening();
     QButtonGroup* RadioGroupOf(const tk::Control* parent);
 
     tk::Window& window_;

@@ -58,8 +58,7 @@ LineCommand LineCommandFor(tk::EditCommand command) {
     case tk::EditCommand::SelectAll:
         break;
     }
-    return {[](const QLineEdit& l) { return !l.text().isEmpty() && l.selectedText() != l.text(); },
-            [](QLineEdit& l) { l.selectAll(); }};
+    return {[](const QLineEdit& l) { return !l.text().isEmpty(); }, [](QLineEdit& l) { l.selectAll(); }};
 }
 
 } // namespace

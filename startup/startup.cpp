@@ -1,19 +1,20 @@
-#include "app/startup.h"
+#include "startup/startup.h"
 
 #include "app/about_parvok.h"
 #include "app/about_wndo.h"
 #include "app/app.h"
 #include "app/menu_bar1.h"
+#include "mainwindow/main_wndo.h"
 
-int RunApplication(tk::Platform& platform, const MainWindowHooks& mainWindow) {
+int RunApplication(tk::Platform& platform) {
     tk::SetPlatform(&platform);
     int exitCode = 0;
     {
         App app;
-        mainWindow.open();
+        MainWndo::Instance();
         exitCode = platform.Run();
         AboutParvok::Release();
-        mainWindow.release();
+        MainWndo::Release();
         AboutWndo::Release();
     }
     MenuBar1::Release();

@@ -1,5 +1,4 @@
-#include "app/startup.h"
-#include "mainwindow/main_wndo.h"
+#include "startup/startup.h"
 #include "toolkit/qt/qt_platform.h"
 
 #include <exception>
@@ -15,7 +14,7 @@ int main(int argc, char** argv) {
     const tk::qt::AppIdentity identity{"Parvok", PARVOK_APP_ID, PARVOK_ICON_FOLDER};
     auto platform = tk::qt::MakeQtPlatform(argc, argv, identity);
     try {
-        return RunApplication(*platform, {[] { MainWndo::Instance(); }, [] { MainWndo::Release(); }});
+        return RunApplication(*platform);
     } catch (const std::exception& failure) {
         std::cerr << "Parvok could not start: " << failure.what() << '\n';
         return 1;

@@ -3,8 +3,8 @@
 #include "app/about_parvok.h"
 #include "app/about_wndo.h"
 #include "app/menu_bar1.h"
-#include "app/startup.h"
 #include "mainwindow/main_wndo.h"
+#include "startup/startup.h"
 #include "toolkit/qt/qt_control_peers.h"
 #include "toolkit/shared_instance.h"
 #include "toolkit/timer.h"
@@ -15,6 +15,8 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -43,7 +45,7 @@ void Trigger(const char* item) {
 int RunAndThen(const std::function<void()>& act) {
     QTimer::singleShot(50, act);
     QTimer::singleShot(10'000, [] { QApplication::exit(99); });
-    return RunApplication(tk::ThePlatform(), {[] { MainWndo::Instance(); }, [] { MainWndo::Release(); }});
+    return RunApplication(tk::ThePlatform());
 }
 
 // Both ways out end the run with code 0 and release the main window, also while a timer keeps the loop busy.
@@ -66,9 +68,13 @@ TEST(Startup, QuittingOrClosingTheMainWindowEndsWithCodeZeroWhileATimerRuns) {
 }
 
 // Each menu as the main window shows it: its items with their keys, "--" a separator, "*" enabled.
+// The first magnitude has the focus, its text selected, and the clipboard is empty.
 TEST(Startup, MainWindowShowsTheMenusInOrderWithOnlyWhatCanActEnabled) {
     QStringList menus;
     RunAndThen([&] {
+        QApplication::clipboard()->clear();
+        QApplication::setActiveWindow(Shown("Parvok"));
+        QApplication::processEvents();
         for (QAction* menu : Shown("Parvok")->menuBar()->actions()) {
             emit menu->menu()->aboutToShow();
             QStringList items;
@@ -83,24 +89,31 @@ TEST(Startup, MainWindowShowsTheMenusInOrderWithOnlyWhatCanActEnabled) {
     });
     EXPECT_EQ(
         menus.join(" ").toStdString(),
-        "&File[*&Export Picture… Ctrl+Shift+E, *Export &Data… Ctrl+Shift+D, *&Print… Ctrl+P, --, *&Quit Ctrl+Q] "
-        "&Edit[&Undo Ctrl+Z, --, Cu&t Ctrl+X, &Copy Ctrl+C, &Paste Ctrl+V, &Delete, --, Select &All Ctrl+A, "
-        "--, "
-        "*Copy P&icture Ctrl+Shift+C] Help[*About Parvok… Ctrl+?]");
+        "&File[*&Export Picture… Ctrl+Shift+E, *Export &Data… Ctrl+Shift+D, *&Print… Ctrl+P, --, "
+        "*&Quit Ctrl+Q] &Edit[&Undo Ctrl+Z, --, *Cu&t Ctrl+X, *&Copy Ctrl+C, &Paste Ctrl+V, *&Delete, --, "
+        "*Select &All Ctrl+A, --, *Copy P&icture Ctrl+Shift+C] Help[*About Parvok… Ctrl+?]");
 }
 
-// Asked for twice, the About window is made once. Its viewer keeps its margins through resizes; with the
-// page focused Undo and the picture's and data's items stay off, as nothing handles them there, and
-// Select All then Copy copy the page. Closing it leaves the loop running; at its end the window, its
-// text and the menu bar are released.
+// Asked for twice, by F1 and by the menu, the About window is made once, centred over the main window
+// on the screen. Its viewer keeps its margins through resizes; with the page focused Undo and the
+// picture's and data's items stay off, as nothing handles them there, and Select All then Copy copy
+// the page. Esc and Ctrl+W close it, leaving the loop running; at its end the window, its text and the
+// menu bar are released.
 TEST(Startup, TheAboutWindowFromOpeningTwiceToClosing) {
     int aboutWindows = 0;
     const int code = RunAndThen([&] {
-        Trigger("HelpAbout");
+        QMainWindow& main = *Shown("Parvok");
+        QApplication::setActiveWindow(&main);
+        QTest::keyClick(&main, Qt::Key_F1);
+        EXPECT_NE(Shown("About Parvok"), nullptr) << "F1 opens it";
         Trigger("HelpAbout");
         for (QWidget* w : QApplication::topLevelWidgets())
             aboutWindows += w->windowTitle() == "About Parvok" && w->isVisible();
         QMainWindow& about = *Shown("About Parvok");
+        const QRect placed = about.frameGeometry();
+        EXPECT_TRUE(about.screen()->availableGeometry().contains(placed));
+        EXPECT_NEAR(placed.center().x(), main.frameGeometry().center().x(), 1);
+        EXPECT_EQ(about.centralWidget()->width(), 678);
         QTextBrowser& page = *about.findChild<QTextBrowser*>();
         for (const QSize grow : {QSize(240, 130), QSize(-400, -350)}) {
             const QSize content = about.centralWidget()->size() + grow;
@@ -110,6 +123,7 @@ TEST(Startup, TheAboutWindowFromOpeningTwiceToClosing) {
         }
         const auto item = [&about](const char* name) { return about.menuBar()->findChild<QAction*>(name); };
         QApplication::clipboard()->clear();
+        QApplication::setActiveWindow(&about);
         page.setFocus();
         QApplication::processEvents();
         emit about.menuBar()->findChild<QMenu*>("EditMenu")->aboutToShow();
@@ -120,7 +134,13 @@ TEST(Startup, TheAboutWindowFromOpeningTwiceToClosing) {
         item("EditCopy")->trigger();
         EXPECT_TRUE(page.toPlainText().contains("Normalize scales the magnitudes"));
         EXPECT_EQ(QApplication::clipboard()->text().toStdString(), page.toPlainText().toStdString());
-        about.close();
+        for (const auto& [keys, modifiers] :
+             {std::pair(Qt::Key_Escape, Qt::NoModifier), std::pair(Qt::Key_W, Qt::ControlModifier)}) {
+            Trigger("HelpAbout");
+            QApplication::setActiveWindow(&about);
+            QTest::keyClick(&page, keys, modifiers);
+            EXPECT_FALSE(about.isVisible()) << QKeySequence(keys | modifiers).toString().toStdString();
+        }
         QTimer::singleShot(50, [] { QApplication::exit(7); });
     });
     EXPECT_EQ(code, 7) << "ended before the loop was told to";

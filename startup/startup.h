@@ -1,0 +1,8 @@
+#pragma once
+
+#include "toolkit/platform.h"
+
+// Makes the application object with its menu bar, opens the main window, runs the event loop
+// until the user quits, then releases everything: the About text, the windows, the menu bar.
+// Returns the exit code. The platform stays installed: it belongs to the caller.
+int RunApplication(tk::Platform& platform);
