@@ -31,10 +31,7 @@ struct SaveAnswer {
 // timers fire and windows repaint.
 class Dialogs {
 public:
-    Dialogs() = default;
     virtual ~Dialogs() = default;
-    Dialogs(const Dialogs&) = delete;
-    Dialogs& operator=(const Dialogs&) = delete;
 
     // The save dialog; none when the user cancels. It does not ask about replacing a file: the
     // caller does, once it knows the name it will write.

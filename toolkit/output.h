@@ -25,10 +25,7 @@ enum class PrintResult { Printed, Cancelled, Failed };
 // Where pictures and data leave the program: files, the clipboard and printers.
 class Output {
 public:
-    Output() = default;
     virtual ~Output() = default;
-    Output(const Output&) = delete;
-    Output& operator=(const Output&) = delete;
 
     // The picture as the contents of a file: PNG at twice the screen's pixel density; SVG and PDF
     // (one page of the picture's size, a logical pixel a point) as vector drawing, with lines and
