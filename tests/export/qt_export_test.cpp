@@ -1,6 +1,5 @@
 // The window's picture and data written through Qt, offscreen, and opened as a user would: the PNG
-// as pixels, the SVG as XML, the PDF with pdfinfo; printing on a PDF printer; and files written
-// whole or not at all.
+// as pixels, the SVG as XML, the PDFs with poppler's tools; and files written whole or not at all.
 
 #include "app/menu_bar1.h"
 #include "mainwindow/main_wndo.h"
@@ -8,9 +7,7 @@
 #include "toolkit/platform.h"
 #include "toolkit/qt/qt_output.h"
 
-#include <QFile>
 #include <QGuiApplication>
-#include <QImage>
 #include <QPrinter>
 #include <QScreen>
 #include <QXmlStreamReader>
@@ -31,7 +28,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string OutputOf(const std::string& command) {
+std::string Shell(const std::string& command) {
     std::string output;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[256];
@@ -42,23 +39,12 @@ std::string OutputOf(const std::string& command) {
     return output;
 }
 
-// A line of what pdfinfo says of the file, such as "Pages", without the spaces that line it up.
-std::string PdfInfo(const fs::path& pdf, const std::string& key) {
-    const std::string info = OutputOf("pdfinfo '" + pdf.string() + "'");
-    const auto at = info.find("\n" + key + ":");
-    if (at == std::string::npos)
-        return "none in: " + info;
-    const auto value = info.find_first_not_of(' ', at + key.size() + 2);
-    return info.substr(value, info.find('\n', value) - value);
-}
-
 std::string Read(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), {}};
 }
 
-// The main window through Qt with two states a quarter turn apart, a few frames on, and the
-// picture of it.
+// The main window through Qt with two states a quarter turn apart, a few frames on, and its picture.
 class QtExports : public testing::Test {
 public:
     QtExports() {
@@ -80,32 +66,10 @@ public:
 
 protected:
     fs::path Write(tk::PictureFormat format, const std::string& name) {
-        const std::string bytes = tk::ThePlatform().Output().Encode(drawing, format);
-        EXPECT_FALSE(bytes.empty()) << name;
-        EXPECT_EQ(tk::ThePlatform().Output().WriteFile((folder / name).string(), bytes), "");
+        EXPECT_EQ(tk::ThePlatform().Output().WriteFile((folder / name).string(),
+                                                       tk::ThePlatform().Output().Encode(drawing, format)),
+                  "");
         return folder / name;
-    }
-    // The plot's pixels of this colour inside its frame lines, each as found or missed in the image,
-    // where the plot's logical pixel (x, y) lies at `origin` + `scale` (x, y), within a device pixel.
-    std::pair<int, int> FoundAndMissed(const char* plot, tk::Color colour, const QImage& image,
-                                       double scale) {
-        const Graph& graph = *window.Find<Graph>(plot);
-        const tk::Point origin{graph.Left() - 10, graph.Top() + 4};
-        int found = 0;
-        int missed = 0;
-        for (int x = graph.GLeft + 1; x < graph.GLeft + graph.GWidth; x += 3)
-            for (int y = graph.GTop + 1; y < graph.GTop + graph.GHeight; ++y) {
-                if (graph.GXP->Pixel(x, y) != colour)
-                    continue;
-                bool seen = false;
-                for (int dx = -1; dx <= 1; ++dx)
-                    for (int dy = -1; dy <= 1; ++dy)
-                        seen = seen || image.pixelColor(int((origin.x + x) * scale) + dx,
-                                                        int((origin.y + y) * scale) + dy) ==
-                                           QColor(tk::Red(colour), tk::Green(colour), tk::Blue(colour));
-                (seen ? found : missed)++;
-            }
-        return {found, missed};
     }
 
     MainWndo window;
@@ -114,87 +78,97 @@ protected:
     const fs::path folder = fs::temp_directory_path() / "parvok qt export ψ";
 };
 
+// Every pixel of a curve's colour in the plots' frames is in the PNG where the picture puts it (the
+// window's (10, -4) at its corner), at twice the screen's density, within a device pixel.
 TEST_F(QtExports, ThePngHasTwiceTheScreensDensityAndTheCurvesWhereTheScreenHasThem) {
     const QImage png(QString::fromStdString(Write(tk::PictureFormat::Png, "picture.png").string()));
     const double scale = 2 * QGuiApplication::primaryScreen()->devicePixelRatio();
     EXPECT_EQ(png.size(), QSize(int(683 * scale), int(656 * scale)));
-    const std::pair<const char*, tk::Color> curves[] = {
-        {"GFWFunc", tk::RGB(255, 0, 0)}, {"GFWFunc", tk::RGB(0, 0, 0)}, {"GFProb", tk::RGB(0, 0, 0)}};
-    for (const auto& [plot, colour] : curves) {
-        const auto [found, missed] = FoundAndMissed(plot, colour, png, scale);
-        EXPECT_GT(found, 100) << plot;
-        EXPECT_EQ(missed, 0) << plot;
+    for (const char* name : {"GFWFunc", "GFProb"}) {
+        const Graph& plot = *window.Find<Graph>(name);
+        std::map<tk::Color, std::pair<int, int>> foundAndMissed;
+        for (int x = plot.GLeft + 1; x < plot.GLeft + plot.GWidth; x += 3)
+            for (int y = plot.GTop + 1; y < plot.GTop + plot.GHeight; ++y) {
+                const tk::Color colour = plot.GXP->Pixel(x, y);
+                if (colour != tk::RGB(0, 0, 0) && colour != tk::RGB(255, 0, 0))
+                    continue;
+                bool seen = false;
+                for (int dx = -1; dx <= 1; ++dx)
+                    for (int dy = -1; dy <= 1; ++dy)
+                        seen = seen ||
+                               png.pixel(int((plot.Left() - 10 + x) * scale) + dx,
+                                         int((plot.Top() + 4 + y) * scale) + dy) == (0xFF000000 | colour);
+                ++(seen ? foundAndMissed[colour].first : foundAndMissed[colour].second);
+            }
+        for (const auto& [colour, counts] : foundAndMissed) {
+            EXPECT_GT(counts.first, 100) << name << " " << colour;
+            EXPECT_EQ(counts.second, 0) << name << " " << colour;
+        }
+        EXPECT_EQ(foundAndMissed.size(), name == std::string("GFWFunc") ? 2U : 1U) << name;
     }
 }
 
 // Each curve is one polyline through the 101 samples, in its colour; lines run through the middle
-// of the pixels they cover, half a pixel off their coordinates, and fills cover theirs; texts are
+// of the pixels they cover, half a pixel off their coordinates, while fills cover theirs; texts are
 // text.
 TEST_F(QtExports, TheSvgIsXmlWithAPolylinePerCurveAndTheTexts) {
-    QFile file(QString::fromStdString(Write(tk::PictureFormat::Svg, "picture.svg").string()));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&file);
-    struct Group {
-        std::string stroke, fill, transform;
-    };
-    std::vector<Group> groups{{"none", "none", ""}};
-    std::map<std::string, int> curves; // by stroke colour
-    std::set<std::string> shifts;      // the transforms of lines and of fills
+    const std::string svg = Read(Write(tk::PictureFormat::Svg, "picture.svg"));
+    QXmlStreamReader xml(QByteArray::fromStdString(svg));
+    std::vector<std::map<QString, QString>> groups{{{"stroke", "none"}, {"fill", "none"}}};
+    std::map<QString, int> curves; // by stroke colour
+    std::set<QString> shifts;      // the transforms of lines and of fills
     QStringList texts;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        const auto attribute = [&](const char* name, const std::string& otherwise) {
-            return xml.attributes().hasAttribute(name) ? xml.attributes().value(name).toString().toStdString()
-                                                       : otherwise;
-        };
+    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+        const auto& a = xml.attributes();
         if (xml.isStartElement() && xml.name() == u"g")
-            groups.push_back({attribute("stroke", groups.back().stroke),
-                              attribute("fill", groups.back().fill), attribute("transform", "")});
+            groups.push_back(
+                {{"stroke",
+                  a.hasAttribute("stroke") ? a.value("stroke").toString() : groups.back()["stroke"]},
+                 {"fill", a.hasAttribute("fill") ? a.value("fill").toString() : groups.back()["fill"]},
+                 {"transform", a.value("transform").toString()}});
         else if (xml.isEndElement() && xml.name() == u"g")
             groups.pop_back();
         else if (xml.isStartElement() && xml.name() == u"polyline") {
-            if (xml.attributes().value("points").split(u' ', Qt::SkipEmptyParts).size() == 101)
-                ++curves[groups.back().stroke];
-            shifts.insert("line " + groups.back().transform);
+            curves[groups.back()["stroke"]] +=
+                a.value("points").split(u' ', Qt::SkipEmptyParts).size() == 101;
+            shifts.insert("line " + groups.back()["transform"]);
         } else if (xml.isStartElement() && xml.name() == u"rect") {
             // An outline, or a line's dot, which Qt writes as a filled square a pixel wide.
-            const bool dot =
-                xml.attributes().value("width") == u"1" && xml.attributes().value("height") == u"1";
-            shifts.insert((groups.back().fill == "none" || dot ? "line " : "fill ") +
-                          groups.back().transform);
+            const bool dot = a.value("width") == u"1" && a.value("height") == u"1";
+            shifts.insert((groups.back()["fill"] == "none" || dot ? "line " : "fill ") +
+                          groups.back()["transform"]);
         } else if (xml.isStartElement() && xml.name() == u"text")
             texts << xml.readElementText();
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    EXPECT_EQ(curves, (std::map<std::string, int>{{"#000000", 2}, {"#ff0000", 1}}));
-    EXPECT_EQ(shifts, (std::set<std::string>{"line matrix(1,0,0,1,0.5,0.5)", "fill matrix(1,0,0,1,0,0)"}));
+    EXPECT_EQ(curves["#000000"], 2);
+    EXPECT_EQ(curves["#ff0000"], 1);
+    EXPECT_EQ(shifts, (std::set<QString>{"line matrix(1,0,0,1,0.5,0.5)", "fill matrix(1,0,0,1,0,0)"}));
     for (const char* text : {"Wavefunction", "Probability", "Phasor", "n=1", "n=6", "x/L", "0.5", "-1.0"})
-        EXPECT_TRUE(texts.contains(text)) << text << " in " << texts.join(", ").toStdString();
+        EXPECT_TRUE(texts.contains(text)) << text;
 }
 
-TEST_F(QtExports, ThePdfIsOnePageOfThePicturesSizeWithItsText) {
-    const fs::path pdf = Write(tk::PictureFormat::Pdf, "picture.pdf");
-    EXPECT_EQ(PdfInfo(pdf, "Pages"), "1");
-    EXPECT_EQ(PdfInfo(pdf, "Page size"), "683 x 656 pts");
-    EXPECT_NE(OutputOf("pdftotext '" + pdf.string() + "' -").find("Wavefunction"), std::string::npos);
-}
-
-TEST_F(QtExports, PrintsOnOnePageOfAPdfPrinter) {
-    const fs::path pdf = folder / "printed.pdf";
+// The exported PDF is one page of the picture's size; a PDF printer prints it on one page of its
+// own. Both hold the texts as text.
+TEST_F(QtExports, ThePdfAndAPrintAreOnePageEach) {
+    const fs::path printed = folder / "printed.pdf";
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    printer.setOutputFileName(QString::fromStdString(printed.string()));
     ASSERT_TRUE(tk::qt::PrintOn(printer, drawing));
-    EXPECT_EQ(PdfInfo(pdf, "Pages"), "1");
-    const std::string text = OutputOf("pdftotext '" + pdf.string() + "' -");
-    EXPECT_NE(text.find("Probability"), std::string::npos) << text;
+    for (const fs::path& pdf : {Write(tk::PictureFormat::Pdf, "picture.pdf"), printed}) {
+        const std::string info = Shell("pdfinfo '" + pdf.string() + "'");
+        EXPECT_NE(info.find("\nPages:           1\n"), std::string::npos) << info;
+        EXPECT_EQ(info.find("683 x 656 pts") != std::string::npos, pdf != printed) << info;
+        EXPECT_NE(Shell("pdftotext '" + pdf.string() + "' -").find("Probability"), std::string::npos) << pdf;
+    }
 }
 
-// A file is written whole or not at all, and a temporary file never stays behind.
+// A file is written whole or not at all, and no temporary file stays behind.
 TEST(QtWriteFile, WritesTheWholeFileOrLeavesWhatWasThere) {
     const fs::path folder = fs::temp_directory_path() / "parvok write ψ";
     const fs::path locked = folder / "locked";
-    const bool root = geteuid() == 0; // writes to any folder but the system's own
+    const bool root = geteuid() == 0; // writes in any folder but the system's own
     const struct {
         const char* name;
         fs::path path;
@@ -204,8 +178,7 @@ TEST(QtWriteFile, WritesTheWholeFileOrLeavesWhatWasThere) {
     } rows[] = {
         {"a new file named with spaces and other scripts", folder / "Kurve für Ψ 1.svg", "", 0, true},
         {"over a file", folder / "b.svg", "old", 0, true},
-        {"in a folder that cannot be written", root ? fs::path("/sys/parvok.svg") : locked / "c.svg", "", 0,
-         false},
+        {"in a folder that cannot be written", root ? "/sys/parvok.svg" : locked / "c.svg", "", 0, false},
         {"a disk that fills up, over a file", folder / "d.csv", "old", 4096, false},
     };
     const std::string contents(20000, 'x');
@@ -219,10 +192,8 @@ TEST(QtWriteFile, WritesTheWholeFileOrLeavesWhatWasThere) {
             std::ofstream(row.path) << row.before;
         rlimit unlimited{};
         getrlimit(RLIMIT_FSIZE, &unlimited);
-        if (row.limit) {
-            const rlimit limited{row.limit, unlimited.rlim_max};
-            setrlimit(RLIMIT_FSIZE, &limited);
-        }
+        const rlimit limited{row.limit ? row.limit : unlimited.rlim_cur, unlimited.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limited);
         const std::string failure = tk::ThePlatform().Output().WriteFile(row.path.string(), contents);
         setrlimit(RLIMIT_FSIZE, &unlimited);
         EXPECT_EQ(failure.empty(), row.written) << failure;
