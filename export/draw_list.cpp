@@ -12,6 +12,7 @@ void DrawList::RecordBox(BoxCall box, int x, int y, int width, int height) {
 
 void DrawList::RecordPolygon(PolygonCall polygon, const std::vector<tk::Point>& vertices) {
     std::vector<tk::Point> shifted;
+    shifted.reserve(vertices.size());
     for (const tk::Point& p : vertices)
         shifted.push_back(Shifted(p.x, p.y));
     Record(Kind::Polygon, std::move(shifted)).polygon = polygon;

@@ -84,9 +84,9 @@ void WindowPicture::DrawCaption(const PictureParts::Caption& caption) {
     const int baseline = box.y + (box.height - lineHeight) / 2 + lineHeight - lineHeight / 5;
     const int width = static_cast<int>(list_.StringWidth(caption.text));
     int x = box.x;
-    if (caption.alignment == tk::StaticText::kRight)
+    if (caption.alignment == tk::AlignedTextControl::kRight)
         x = box.x + box.width - width;
-    else if (caption.alignment == tk::StaticText::kCentre)
+    else if (caption.alignment == tk::AlignedTextControl::kCentre)
         x = box.x + (box.width - width) / 2;
     list_.DrawString(caption.text, x, baseline);
 }

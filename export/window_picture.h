@@ -3,7 +3,7 @@
 #include "export/draw_list.h"
 #include "graph/graph.h"
 #include "phasor/phasor_diagram.h"
-#include "toolkit/buttons.h"
+#include "toolkit/control.h"
 #include "toolkit/font.h"
 #include "toolkit/output.h"
 #include "toolkit/picture.h"
@@ -16,12 +16,12 @@ namespace exporting {
 
 // What a picture of a window shows, each part at its place in the window's coordinates.
 struct PictureParts {
-    // A line of text in a box, aligned like a static text's (tk::StaticText::kLeft ...) and
-    // centred from top to bottom.
+    // A line of text in a box, aligned by an alignment code (tk::AlignedTextControl) and centred
+    // from top to bottom.
     struct Caption {
         std::string text;
         tk::Rect box;
-        int alignment = tk::StaticText::kLeft;
+        int alignment = tk::AlignedTextControl::kLeft;
         tk::Font font;
     };
     std::vector<Graph*> plots;                 // drawn as they print

@@ -30,7 +30,7 @@ PictureParts PictureOf(const MainWndo& window, bool framesShown) {
         parts.phasors.push_back(phasor);
         const tk::Rect beside{state->Left(), state->Top(), phasor->Left() - kGap - state->Left(),
                               state->Height()};
-        parts.captions.push_back({state->Caption(), beside, tk::StaticText::kRight, state->Font()});
+        parts.captions.push_back({state->Caption(), beside, tk::AlignedTextControl::kRight, state->Font()});
     }
     return parts;
 }

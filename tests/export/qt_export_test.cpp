@@ -39,6 +39,15 @@ std::string Shell(const std::string& command) {
     return output;
 }
 
+// Whether the image has the colour within a device pixel of (x, y).
+bool Near(const QImage& image, int x, int y, tk::Color colour) {
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            if (image.pixel(x + dx, y + dy) == (0xFF000000 | colour))
+                return true;
+    return false;
+}
+
 std::string Read(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), {}};
@@ -92,12 +101,8 @@ TEST_F(QtExports, ThePngHasTwiceTheScreensDensityAndTheCurvesWhereTheScreenHasTh
                 const tk::Color colour = plot.GXP->Pixel(x, y);
                 if (colour != tk::RGB(0, 0, 0) && colour != tk::RGB(255, 0, 0))
                     continue;
-                bool seen = false;
-                for (int dx = -1; dx <= 1; ++dx)
-                    for (int dy = -1; dy <= 1; ++dy)
-                        seen = seen ||
-                               png.pixel(int((plot.Left() - 10 + x) * scale) + dx,
-                                         int((plot.Top() + 4 + y) * scale) + dy) == (0xFF000000 | colour);
+                const bool seen =
+                    Near(png, int((plot.Left() - 10 + x) * scale), int((plot.Top() + 4 + y) * scale), colour);
                 ++(seen ? foundAndMissed[colour].first : foundAndMissed[colour].second);
             }
         for (const auto& [colour, counts] : foundAndMissed) {

@@ -141,7 +141,7 @@ std::string QtOutput::WriteFile(const std::string& path, std::string_view conten
         return Reason(file);
     const auto size = qint64(contents.size());
     if (file.write(contents.data(), size) != size) {
-        const std::string reason = Reason(file);
+        std::string reason = Reason(file);
         file.cancelWriting();
         return reason;
     }
