@@ -31,15 +31,18 @@ public:
     virtual std::unique_ptr<Graphics> OpenPrinter(const std::string& pdfPath) = 0;
     // The resource store, or null where the application has none.
     virtual ResourceStore* Resources() = 0;
-    // The dialogs that ask the user and tell them what went wrong.
-    virtual tk::Dialogs& Dialogs() = 0;
-    // Files, the clipboard and printers.
-    virtual tk::Output& Output() = 0;
+    // The dialogs that ask the user and tell them what went wrong, and the files, clipboard and
+    // printers the program's pictures and data go to. A platform without them (a benchmark's) keeps
+    // these: every dialog is cancelled and nothing leaves.
+    virtual tk::Dialogs& Dialogs();
+    virtual tk::Output& Output();
     // Gives the window and each of its controls their platform side.
     virtual void Realize(Window& window) = 0;
     // Runs the event loop until Quit; returns the exit code.
     virtual int Run() = 0;
     virtual void Quit(int exitCode) = 0;
+    // A menu shortcut ("Cmd+Q") as the platform's menus show it.
+    virtual std::string ShortcutText(const std::string& shortcut) const { return shortcut; }
 };
 
 // The current platform; raises NilObjectException when none is installed.

@@ -5,6 +5,7 @@
 #include "toolkit/control.h"
 #include "toolkit/menu_handlers.h"
 #include "toolkit/peer.h"
+#include "toolkit/status_bar.h"
 
 #include <functional>
 #include <memory>
@@ -18,7 +19,7 @@ class MenuBar;
 
 struct WindowSettings {
     std::string title;
-    int width = 300; // content size
+    int width = 300; // content size; kept up to date as the user resizes the window
     int height = 300;
     bool resizable = true;
     int minWidth = 64;
@@ -53,6 +54,13 @@ public:
 
     tk::MenuBar* MenuBar() const { return menuBar_; }
     void SetMenuBar(tk::MenuBar* bar) { menuBar_ = bar; }
+    // Asks the menus to enable again the items that something can carry out now: the window calls
+    // it when its menu handlers' conditions may have changed. Menus also check when they open.
+    void UpdateMenus();
+
+    // The status bar below the content, made on the first call, before or after the window opens.
+    tk::StatusBar& AddStatusBar();
+    tk::StatusBar* StatusBar() const { return statusBar_.get(); }
 
     // Takes ownership of a control and registers it under its name (and index, for array elements).
     template <class T> T& AddControl(const std::string& name, std::unique_ptr<T> control) {
@@ -86,12 +94,17 @@ public:
 
     // Called by the platform when the user closed the window.
     void NotifyClosed();
+    // Called by the platform when the content area took another size, after the controls followed
+    // their locked edges: settings.width and settings.height become that size, then Event_Resize
+    // runs. A size equal to the one in the settings changes nothing.
+    void NotifyResized(int width, int height);
 
     virtual void Layout() {}
     virtual void CreateControls() {}
     virtual void AddMenuHandlers() {}
     virtual void Event_Open() {}
     virtual void Event_Close() {}
+    virtual void Event_Resize() {}
 
     void AttachPeer(std::unique_ptr<WindowPeer> peer) { peer_ = std::move(peer); }
     WindowPeer* Peer() const { return peer_.get(); }
@@ -102,6 +115,7 @@ private:
     tk::MenuBar* menuBar_ = nullptr;
     std::vector<std::unique_ptr<Control>> controls_;
     std::unique_ptr<WindowPeer> peer_;
+    std::unique_ptr<tk::StatusBar> statusBar_;
     bool open_ = false;
 };
 

@@ -91,7 +91,37 @@ TEST(Startup, MainWindowShowsTheMenusInOrderWithOnlyWhatCanActEnabled) {
         menus.join(" ").toStdString(),
         "&File[*&Export Picture… Ctrl+Shift+E, *Export &Data… Ctrl+Shift+D, *&Print… Ctrl+P, --, "
         "*&Quit Ctrl+Q] &Edit[&Undo Ctrl+Z, --, *Cu&t Ctrl+X, *&Copy Ctrl+C, &Paste Ctrl+V, *&Delete, --, "
-        "*Select &All Ctrl+A, --, *Copy P&icture Ctrl+Shift+C] Help[*About Parvok… Ctrl+?]");
+        "*Select &All Ctrl+A, --, *Copy P&icture Ctrl+Shift+C] &View[*&Observables Ctrl+Shift+O] "
+        "&Animation[*&Start/Stop Ctrl+R, &Pause/Resume Ctrl+Space, --, *Step &Forward Alt+Right, "
+        "*Step &Back Alt+Left, --, *Go to t = T₁/&4 Ctrl+1, *Go to t = T₁/&2 Ctrl+2, "
+        "*Go to t = &3T₁/4 Ctrl+3, *Go to t = T₁ (Re&vival) Ctrl+4, --, *&Restart Ctrl+0] &States[*&Ground "
+        "State, *States &1 and 2 in Equal Parts, *States 1, 2 and &3 in Equal Parts, *&Packet Near x = L/4, "
+        "*&Two Packets (Cat State)] Help[*About Parvok… Ctrl+?, *&Keyboard Shortcuts Ctrl+/]");
+}
+
+// Help > Keyboard Shortcuts lists the keys of every menu item as the menus show them, and the
+// controls' keys, to assistive technology too.
+TEST(Startup, TheKeyboardShortcutsWindowListsEveryKey) {
+    QStringList missing;
+    RunAndThen([&] {
+        Trigger("HelpShortcuts");
+        const QTextBrowser& page = *Shown("Keyboard Shortcuts")->findChild<QTextBrowser*>();
+        const QString text = page.toPlainText();
+        for (QAction* menu : Shown("Parvok")->menuBar()->actions())
+            for (QAction* item : menu->menu()->actions()) {
+                QStringList keys;
+                for (const QKeySequence& key : item->shortcuts())
+                    if (!key.isEmpty())
+                        keys << key.toString(QKeySequence::NativeText);
+                const QString row = keys.join(", ") + "\n" + menu->text() + " › " + item->text();
+                if (!keys.isEmpty() && !text.contains(QString(row).remove('&')))
+                    missing << row;
+            }
+        if (!text.contains("Tab, Shift+Tab") || page.accessibleName() != "Keyboard shortcuts")
+            missing << "the controls' keys, or the accessible name";
+        QApplication::exit(0);
+    });
+    EXPECT_TRUE(missing.empty()) << missing.join("; ").toStdString();
 }
 
 // Asked for twice, by F1 and by the menu, the About window is made once, centred over the main window

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QObject>
 #include <QPointer>
 
@@ -18,6 +19,10 @@ class Window;
 } // namespace tk
 
 namespace tk::qt {
+
+// A menu shortcut ("Cmd+Q") as a key sequence: "Cmd" names the platform's command key, which Qt
+// calls Ctrl on every platform.
+QKeySequence ShortcutOf(const std::string& text);
 
 // Shows a tk::MenuBar as the QMenuBar of one window, and routes each command: first to a handler
 // of the focused control, then to the standard editing of a focused text field, then to a handler

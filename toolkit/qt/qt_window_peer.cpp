@@ -7,11 +7,13 @@
 #include "toolkit/html_viewer.h"
 #include "toolkit/menu_item.h"
 #include "toolkit/qt/event_guard.h"
-#include "toolkit/qt/qt_color.h"
 #include "toolkit/qt/qt_canvas_peer.h"
+#include "toolkit/qt/qt_color.h"
 #include "toolkit/qt/qt_control_peers.h"
 #include "toolkit/qt/qt_menu_bridge.h"
+#include "toolkit/qt/qt_status_bar_peer.h"
 #include "toolkit/range_control.h"
+#include "toolkit/text_area.h"
 #include "toolkit/timer.h"
 #include "toolkit/window.h"
 
@@ -23,6 +25,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStatusBar>
 
 #include <algorithm>
 
@@ -50,6 +53,8 @@ std::unique_ptr<tk::ControlPeer> MakePeer(tk::Control& control, QWidget* parent,
         return std::make_unique<QtRangePeer>(*bar, new QScrollBar(parent));
     if (auto* viewer = dynamic_cast<tk::HTMLViewer*>(&control))
         return std::make_unique<QtHTMLViewerPeer>(*viewer, parent);
+    if (auto* area = dynamic_cast<tk::TextArea*>(&control))
+        return std::make_unique<QtTextAreaPeer>(*area, parent);
     if (auto* timer = dynamic_cast<tk::Timer*>(&control))
         return std::make_unique<QtTimerPeer>(*timer);
     return nullptr;
@@ -102,6 +107,7 @@ void WindowWidget::resizeEvent(QResizeEvent* event) {
         for (tk::Control* control : window_.Controls())
             FollowLockedEdges(*control, now - laidOutSize_);
     laidOutSize_ = now;
+    Guarded([&] { window_.NotifyResized(now.width(), now.height()); });
 }
 
 QtWindowPeer::QtWindowPeer(tk::Window& window) : window_(window), widget_(new WindowWidget(window)) {
@@ -115,6 +121,8 @@ QtWindowPeer::QtWindowPeer(tk::Window& window) : window_(window), widget_(new Wi
     if (window.settings.closeKeys)
         for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
             QObject::connect(new QShortcut(keys, widget_), &QShortcut::activated, widget_, &QWidget::close);
+    if (tk::StatusBar* statusBar = window.StatusBar())
+        RealizeStatusBar(*statusBar);
 }
 
 QtWindowPeer::~QtWindowPeer() {
@@ -212,6 +220,19 @@ void QtWindowPeer::PlaceOnOpening() {
     widget_->resize(frame.size().shrunkBy(margins));
     if (front)
         widget_->move(frame.topLeft());
+}
+
+void QtWindowPeer::UpdateMenus() {
+    if (menuBridge_)
+        menuBridge_->UpdateEnabled();
+}
+
+// The bar goes below the content, which keeps its size: a window of fixed size grows by the bar's
+// height, and only a resizable one has a size grip.
+void QtWindowPeer::RealizeStatusBar(tk::StatusBar& bar) {
+    QStatusBar* shown = widget_->statusBar();
+    shown->setSizeGripEnabled(window_.settings.resizable);
+    bar.AttachPeer(std::make_unique<QtStatusBarPeer>(bar, shown));
 }
 
 void QtWindowPeer::Close() {
