@@ -39,7 +39,7 @@ build: deps
 deps:
 	scripts/install-deps
 
-# Installing, packaging and the README's screenshot.
+# Installing, packaging and the README's screenshot and exported picture.
 PREFIX ?= /usr/local
 .PHONY: install package screenshot
 
@@ -54,4 +54,4 @@ package: build
 	BUILD_DIR=$(BUILD_DIR) scripts/check-package
 
 screenshot: build
-	BUILD_DIR=$(BUILD_DIR) scripts/screenshot docs/screenshot.png
+	BUILD_DIR=$(BUILD_DIR) scripts/screenshot docs/screenshot.png docs/picture.svg

@@ -35,6 +35,7 @@ MenuBar1::MenuBar1() {
 
 void MenuBar1::Untitled0() {
     AddMenu("FileMenu", "&File");
+    ExportItems();
     AddItem("FileMenu", std::make_unique<tk::QuitMenuItem>(), "FileQuit", "&Quit", "Cmd+Q");
 }
 
@@ -48,6 +49,7 @@ void MenuBar1::Untitled1() {
     AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditClear", "&Delete", "");
     AddSeparator("EditMenu", "UntitledMenu0");
     AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditSelectAll", "Select &All", "Cmd+A");
+    CopyPictureItem();
 }
 
 // The windows that show more of the state than the main window.
@@ -60,6 +62,24 @@ void MenuBar1::Untitled2() {
     AddMenu("HelpMenu", "Help");
     AddItem("HelpMenu", std::make_unique<tk::MenuItem>(), "HelpAbout", "About Parvok…", "Cmd+?");
     Find("HelpAbout")->SetAlternateShortcut("F1"); // the help key of most desktops
+}
+
+void MenuBar1::ExportItems() {
+    const auto item = [this](const char* name, const char* caption, const char* shortcut, const char* hint) {
+        AddItem("FileMenu", std::make_unique<tk::MenuItem>(), name, caption, shortcut, hint);
+    };
+    item("FileExportPicture", "&Export Picture…", "Cmd+Shift+E",
+         "Save the plots and the phasors as they are now, as SVG, PDF or PNG");
+    item("FileExportData", "Export &Data…", "Cmd+Shift+D",
+         "Save the coefficients and the wavefunction at the 101 samples as CSV");
+    item("FilePrint", "&Print…", "Cmd+P", "Print the plots and the phasors as they are now, on one page");
+    AddSeparator("FileMenu", "FileExportSeparator");
+}
+
+void MenuBar1::CopyPictureItem() {
+    AddSeparator("EditMenu", "EditPictureSeparator");
+    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditCopyPicture", "Copy P&icture", "Cmd+Shift+C",
+            "Put the plots and the phasors as they are now on the clipboard");
 }
 
 void MenuBar1::BuildAnimationMenu() {

@@ -19,6 +19,8 @@ public:
     void BuildAnimationMenu(); // the run and the time: start, pause, step, go to an instant
     void BuildStatesMenu();    // ready-made initial states
     void AddShortcutsItem();   // Help > Keyboard Shortcuts
+    void ExportItems();        // File: the picture and the data out of the program, before Quit
+    void CopyPictureItem();    // Edit: the picture onto the clipboard, after Select All
 
 private:
     void AddMenu(const std::string& name, const std::string& caption);

@@ -46,6 +46,9 @@ public:
     virtual void FillOval(int x, int y, int width, int height) = 0;
     virtual void DrawPolygon(const std::vector<Point>& vertices) = 0;
     virtual void FillPolygon(const std::vector<Point>& vertices) = 0;
+    // A line from each vertex to the next: the pixels DrawLine covers for each pair, which a vector
+    // device may keep as one path. One vertex is a point.
+    virtual void DrawPolyline(const std::vector<Point>& vertices);
 
     // Text is UTF-8.
     virtual void DrawString(std::string_view text, int x, int baseline) = 0;

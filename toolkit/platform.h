@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/dialogs.h"
+#include "toolkit/output.h"
 #include "toolkit/picture.h"
 
 #include <memory>
@@ -29,6 +31,11 @@ public:
     virtual std::unique_ptr<Graphics> OpenPrinter(const std::string& pdfPath) = 0;
     // The resource store, or null where the application has none.
     virtual ResourceStore* Resources() = 0;
+    // The dialogs that ask the user and tell them what went wrong, and the files, clipboard and
+    // printers the program's pictures and data go to. A platform without them (a benchmark's) keeps
+    // these: every dialog is cancelled and nothing leaves.
+    virtual tk::Dialogs& Dialogs();
+    virtual tk::Output& Output();
     // Gives the window and each of its controls their platform side.
     virtual void Realize(Window& window) = 0;
     // Runs the event loop until Quit; returns the exit code.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/fake_output.h"
 #include "tests/support/recording_graphics.h"
 #include "toolkit/canvas.h"
 #include "toolkit/platform.h"
@@ -60,6 +61,8 @@ public:
         return std::make_unique<RecordingGraphics>();
     }
     tk::ResourceStore* Resources() override { return hasResources ? &resources : nullptr; }
+    tk::Dialogs& Dialogs() override { return dialogs; }
+    tk::Output& Output() override { return output; }
     void Realize(tk::Window& window) override;
     int Run() override { return quitCode.value_or(0); }
     void Quit(int exitCode) override { quitCode = exitCode; }
@@ -69,7 +72,9 @@ public:
     bool picturesWithoutGraphics = false; // pictures come without a drawing context
     bool hasResources = true;
 
-    // What happened.
+    // The user's answers, and what happened.
+    FakeDialogs dialogs;
+    FakeOutput output;
     FakeResources resources;
     int picturesMade = 0;
     FakePicture* lastPicture = nullptr;

@@ -78,6 +78,10 @@ void RecordingGraphics::FillPolygon(const std::vector<tk::Point>& v) {
     Record("FillPolygon", Flatten(v));
 }
 
+void RecordingGraphics::DrawPolyline(const std::vector<tk::Point>& v) {
+    Record("DrawPolyline", Flatten(v));
+}
+
 void RecordingGraphics::DrawString(std::string_view text, int x, int baseline) {
     Record("DrawString", {x, baseline}, std::string(text));
 }

@@ -170,6 +170,18 @@ void QtGraphics::Polygon(const std::vector<tk::Point>& vertices, bool filled) {
         painter_->drawPolygon(ToPolygon(vertices));
 }
 
+// On pixels a polyline is its lines, so that it covers the very pixels they do; on a vector device
+// it is one path, which the reader of an SVG or PDF file can select and restyle as one curve.
+void QtGraphics::DrawPolyline(const std::vector<tk::Point>& vertices) {
+    if (rasterDevice_ || vertices.size() < 2) {
+        tk::Graphics::DrawPolyline(vertices);
+        return;
+    }
+    UsePen();
+    UseBrush(QColor());
+    painter_->drawPolyline(ToPolygon(vertices));
+}
+
 void QtGraphics::DrawString(std::string_view text, int x, int baseline) {
     UsePen();
     if (!rasterDevice_) {

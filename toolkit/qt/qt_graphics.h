@@ -40,6 +40,7 @@ public:
     void FillOval(int x, int y, int width, int height) override;
     void DrawPolygon(const std::vector<tk::Point>& vertices) override;
     void FillPolygon(const std::vector<tk::Point>& vertices) override;
+    void DrawPolyline(const std::vector<tk::Point>& vertices) override;
     void DrawString(std::string_view text, int x, int baseline) override;
     double StringWidth(std::string_view text) override;
     int TextHeight() override;

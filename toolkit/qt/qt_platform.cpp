@@ -10,7 +10,6 @@
 #include <QDirIterator>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QScreen>
 
 #include <cstdlib>
 
@@ -21,12 +20,6 @@ namespace {
 bool Named(const char* variable) {
     const char* value = std::getenv(variable);
     return value && *value;
-}
-
-// Pictures are made at the ratio of the screen, so they stay crisp on high-density displays.
-qreal ScreenRatio() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->devicePixelRatio() : 1.0;
 }
 
 QIcon IconIn(const QString& folder) {
