@@ -255,7 +255,8 @@ void Graph::HandleResize() {
     else
         FHeight = Height();
     if (!SBH || !SBV) {
-        // The owner's text style and colour outlive the picture they were set on, if there was one.
+        // The owner's text style, colour and pen size outlive the picture they were set on, if there
+        // was one.
         std::optional<DrawingState> carried;
         if (GX)
             carried = DrawingState::Of(*GX);

@@ -12,7 +12,7 @@ QtPrinterGraphics::QtPrinterGraphics(const std::string& pdfPath)
     if (IsActive()) {
         const qreal pointsToDots = printer.resolution() / 72.0;
         Painter().scale(pointsToDots, pointsToDots);
-        SetLineWidth(1); // a device pixel of the printer would be a hairline on paper
+        UsePaperLines();
     }
 }
 
