@@ -60,6 +60,8 @@ public:
 
     virtual void Show() {}
     virtual void Close() {}
+    // Shows the window full screen or not, as its settings say now.
+    virtual void ApplyFullScreen() {}
 };
 
 } // namespace tk

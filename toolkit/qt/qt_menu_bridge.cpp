@@ -14,14 +14,14 @@
 
 namespace tk::qt {
 
-namespace {
-
 // "Cmd" names the platform's command key, which Qt calls Ctrl on every platform.
 QKeySequence ShortcutOf(const std::string& text) {
     QString keys = QString::fromStdString(text);
     keys.replace(QLatin1String("Cmd"), QLatin1String("Ctrl"));
     return {keys};
 }
+
+namespace {
 
 const tk::MenuHandlers::Handler* HandlerOf(const tk::MenuHandlers* owner, const std::string& name) {
     return owner ? owner->MenuHandler(name) : nullptr;
@@ -69,6 +69,7 @@ void MenuBridge::AddItems(const tk::MenuItem& menu, QMenu* qmenu) {
         if (!item->AlternateShortcut().empty())
             keys << ShortcutOf(item->AlternateShortcut());
         action->setShortcuts(keys);
+        Window()->addAction(action); // a hidden menu bar's actions take no keys
         if (item->IsQuitItem())
             action->setMenuRole(QAction::QuitRole);
         items_[action] = item.get();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QObject>
 #include <QPointer>
 
@@ -19,9 +20,13 @@ class Window;
 
 namespace tk::qt {
 
+// The keys written as "Cmd+Q", Cmd being the platform's command key (Ctrl here).
+QKeySequence ShortcutOf(const std::string& text);
+
 // Shows a tk::MenuBar as the QMenuBar of one window, and routes each command: first to a handler
 // of the focused control, then to the standard editing of a focused text field, then to a handler
-// of the window, then of the application. Items that nothing would handle are disabled.
+// of the window, then of the application. Items that nothing would handle are disabled. The items'
+// keys work in the window also while its menu bar is hidden (full screen).
 class MenuBridge : public QObject {
 public:
     MenuBridge(const tk::MenuBar& bar, tk::Window& window, QMenuBar* qbar);
