@@ -11,9 +11,11 @@ test: build
 	scripts/fuzz 15
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
-# The long run of the program logic: 100,000 frames of random use, offscreen.
+# The long runs of the program logic, offscreen: 100,000 frames of random use, and the presentation
+# view opened and closed 1,000 times.
 soak: build
 	PARVOK_SOAK_FRAMES=100000 QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/mainwindow/mainwindow_tests --gtest_filter='Soak.*'
+	PARVOK_PRESENTATION_OPENINGS=1000 QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/presentation/presentation_tests --gtest_filter='PresentationOpenings.*'
 
 # A frame of the main window and of its plots timed against plain QPainter code, offscreen; then
 # the frame timer on a virtual display.

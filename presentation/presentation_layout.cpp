@@ -1,0 +1,62 @@
+#include "presentation/presentation_layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The window size at which everything has the main window's sizes.
+constexpr double kBaseWidth = 960;
+constexpr double kBaseHeight = 540;
+// The plots share their height as the main window's do: 300 to 250.
+constexpr double kWavefunctionShare = 300.0 / 550.0;
+// The Graph sets the baselines of its tick labels at fixed distances: 15 pixels below the x axis,
+// 3 below a y tick. The digits of larger labels than these (11.7 pixels high, in lines of 19) would
+// meet where the first labels of the two axes meet, at the lower left corner.
+constexpr int kLargestTickFont = 16;
+
+int Scaled(double base, double scale) {
+    return static_cast<int>(std::lround(base * scale));
+}
+
+tk::Rect Place(int x, int y, int width, int height) {
+    return {x, y, std::max(1, width), std::max(1, height)};
+}
+
+} // namespace
+
+PresentationLayout LayoutFor(int width, int height) {
+    const double scale = std::min(width / kBaseWidth, height / kBaseHeight);
+    PresentationLayout layout;
+    layout.pen = std::max(1, Scaled(1, scale));
+    layout.tickFont = std::clamp(Scaled(9, scale), 9, kLargestTickFont);
+    layout.tickSpacing = std::clamp(layout.tickFont * 7 / 9, 7, 31);
+    layout.labelFont = std::max(12, Scaled(12, scale));
+    layout.titleFont = std::max(12, Scaled(14, scale));
+    layout.captionFont = layout.labelFont;
+
+    const int margin = std::max(4, Scaled(8, scale));
+    const int diameter = std::max(8, Scaled(64, scale));
+    const int captionHeight = layout.captionFont * 3 / 2;
+    const int gap = Scaled(24, scale);
+    const int rowTop = height - margin - diameter - captionHeight;
+
+    const int plotsHeight = rowTop - 3 * margin;
+    const int wavefunctionHeight = static_cast<int>(std::lround(plotsHeight * kWavefunctionShare));
+    layout.wavefunction = Place(margin, margin, width - 2 * margin, wavefunctionHeight);
+    layout.density =
+        Place(margin, 2 * margin + wavefunctionHeight, width - 2 * margin, plotsHeight - wavefunctionHeight);
+
+    for (int k = 0; k < physics::kComponents; ++k) {
+        const int left = margin + k * (diameter + gap);
+        layout.phasors[k] = Place(left, rowTop, diameter, diameter);
+        layout.captions[k] = Place(left, rowTop + diameter, diameter, captionHeight);
+    }
+    const int textLeft = margin + physics::kComponents * (diameter + gap);
+    const int textWidth = width - margin - textLeft;
+    const int textHeight = (diameter + captionHeight) / 2;
+    layout.shown = Place(textLeft, rowTop, textWidth, textHeight);
+    layout.clock = Place(textLeft, rowTop + textHeight, textWidth, textHeight);
+    layout.message = Place(margin, margin, width - 2 * margin, height - 2 * margin);
+    return layout;
+}

@@ -1,0 +1,238 @@
+#include "presentation/presentation_wndo.h"
+
+#include "mainwindow/state_plots.h"
+#include "toolkit/binding.h"
+#include "toolkit/numbers.h"
+
+#include <algorithm>
+
+namespace {
+
+// The main window's samples start as zeros and hold its latest frame from the first one on: its
+// plots show no curves before that, and then always some, since a normalized state is never zero
+// inside the box.
+bool HasShownFrame(const MainWndo& main) {
+    return std::any_of(main.PsiSqrd.begin(), main.PsiSqrd.end(), [](double v) { return v != 0; });
+}
+
+// The main window's phasors show the coefficients once a normalization loaded them (which no
+// longer leaves every magnitude 0), until an edit blanks them.
+bool ShowsPhasors(const MainWndo& main) {
+    const physics::Components magnitudes = main.Magnitudes();
+    return !main.Blanked &&
+           std::any_of(magnitudes.begin(), magnitudes.end(), [](double m) { return m != 0; });
+}
+
+tk::Font FontOfSize(int size) {
+    return tk::Font{.name = tk::kSystemFont, .size = size};
+}
+
+} // namespace
+
+PresentationWndo::PresentationWndo(MainWndo& main, Opening opening) : main_(main), opening_(opening) {}
+
+std::unique_ptr<PresentationWndo> PresentationWndo::Make() {
+    auto view = std::make_unique<PresentationWndo>(MainWndo::Instance());
+    view->Open();
+    return view;
+}
+
+void PresentationWndo::ShowShared() {
+    if (Exists() && !Instance().IsOpen())
+        Release();
+    Instance().Show();
+}
+
+void PresentationWndo::AddMenuHandlerTo(tk::MenuHandlers& owner) {
+    owner.AddMenuHandler("ViewPresentation", [] {
+        ShowShared();
+        return true;
+    });
+}
+
+std::string PresentationWndo::ClockText(double periods) {
+    return "t = " + tk::Format(periods, "0.000") + " T₁";
+}
+
+std::string PresentationWndo::ShownText(const std::array<std::int32_t, kComponents>& show) {
+    if (std::count(show.begin(), show.end(), 1) != 1)
+        return "Total";
+    return "n=" + std::to_string(std::find(show.begin(), show.end(), 1) - show.begin() + 1);
+}
+
+void PresentationWndo::Layout() {
+    settings.title = "Parvok Presentation";
+    settings.width = opening_.width;
+    settings.height = opening_.height;
+    settings.fullScreen = opening_.fullScreen;
+    settings.resizable = true;
+    settings.minWidth = 160;
+    settings.minHeight = 120;
+    settings.maximizeButton = true;
+    settings.backColor = tk::kWhite;
+    layout_ = LayoutFor(settings.width, settings.height);
+}
+
+void PresentationWndo::CreateControls() {
+    wave_ = &AddControl("GFWave", std::make_unique<Graph>());
+    wave_->SetAccessibleName("Wavefunction: real part in black, imaginary part in red");
+    tk::Bind(*wave_, &Graph::Open, *this, &PresentationWndo::GFWave_Open);
+    tk::Bind(*wave_, &Graph::DrawContent, *this, &PresentationWndo::GFWave_DrawContent);
+    wavePlot_ = std::make_unique<PresentedPlot>(*wave_, "Wavefunction", state_plots::SetUpWavefunction);
+
+    density_ = &AddControl("GFDensity", std::make_unique<Graph>());
+    density_->SetAccessibleName("Probability density");
+    tk::Bind(*density_, &Graph::Open, *this, &PresentationWndo::GFDensity_Open);
+    tk::Bind(*density_, &Graph::DrawContent, *this, &PresentationWndo::GFDensity_DrawContent);
+    densityPlot_ = std::make_unique<PresentedPlot>(*density_, "Probability", state_plots::SetUpDensity);
+
+    for (int k = 0; k < kComponents; ++k) {
+        const std::string n = std::to_string(k + 1);
+        phasors_[k] = &AddControl("Phasor", std::make_unique<PhasorDiagram>(k));
+        phasors_[k]->SetAccessibleName("Phasor of state " + n);
+        captions_[k] = &AddControl("STPhasor", std::make_unique<tk::StaticText>(k));
+        captions_[k]->SetText("n=" + n);
+        captions_[k]->SetAlignment(tk::StaticText::kCentre);
+    }
+    shown_ = &AddControl("STShown", std::make_unique<tk::StaticText>());
+    shown_->SetAlignment(tk::StaticText::kRight);
+    clock_ = &AddControl("STClock", std::make_unique<tk::StaticText>());
+    clock_->SetAlignment(tk::StaticText::kRight);
+    message_ = &AddControl("STMessage", std::make_unique<tk::StaticText>());
+    message_->SetText("The window is too small for the plots: make it larger.");
+    message_->SetAlignment(tk::StaticText::kCentre);
+    message_->SetVisible(false);
+    PlaceControls();
+}
+
+void PresentationWndo::AddMenuHandlers() {
+    AddMenuHandler("ViewPresentation", [this] {
+        ToggleFullScreen();
+        return true;
+    });
+    AddKeyCommand("Esc", [this] { Leave(); });
+    AddKeyCommand("Cmd+W", [this] { Close(); });
+    ForwardMenuHandlersTo(&main_);
+}
+
+void PresentationWndo::Event_Open() {
+    frames_ = main_.FrameShown.Connect([this] { ShowFrame(); });
+    changes_ = main_.StateChanged.Connect([this](MainWndo::Change) { ShowState(); });
+    hasFrame_ = HasShownFrame(main_);
+    FitPhasors();
+    ShowWhatFits();
+    ShowAll();
+}
+
+void PresentationWndo::Event_Close() {
+    frames_.Disconnect();
+    changes_.Disconnect();
+}
+
+// Everything is placed anew and every picture made at its new size before the window paints again.
+void PresentationWndo::Event_Resize() {
+    layout_ = LayoutFor(settings.width, settings.height);
+    PlaceControls();
+    wavePlot_->Resize(layout_);
+    densityPlot_->Resize(layout_);
+    FitPhasors();
+    ShowWhatFits();
+    ShowAll();
+}
+
+void PresentationWndo::PlaceControls() {
+    const auto place = [](tk::Control& control, const tk::Rect& r) {
+        control.SetBounds(r.x, r.y, r.width, r.height);
+    };
+    place(*wave_, layout_.wavefunction);
+    place(*density_, layout_.density);
+    for (int k = 0; k < kComponents; ++k) {
+        place(*phasors_[k], layout_.phasors[k]);
+        place(*captions_[k], layout_.captions[k]);
+        captions_[k]->SetFont(FontOfSize(layout_.captionFont));
+    }
+    for (tk::StaticText* text : {shown_, clock_, message_})
+        text->SetFont(FontOfSize(layout_.titleFont));
+    place(*shown_, layout_.shown);
+    place(*clock_, layout_.clock);
+    place(*message_, layout_.message);
+}
+
+// A phasor keeps the picture it made when it opened; one of another size is made when it opens again.
+void PresentationWndo::FitPhasors() {
+    for (PhasorDiagram* phasor : phasors_) {
+        if (!phasor->GX || phasor->GX->Width() != phasor->Width() || phasor->GX->Height() != phasor->Height())
+            phasor->Event_Open();
+        if (tk::Graphics* g = phasor->GX ? phasor->GX->Graphics() : nullptr)
+            g->SetPenSize(layout_.pen);
+    }
+}
+
+bool PresentationWndo::TooSmall() const {
+    return !wavePlot_->Fitted() || !densityPlot_->Fitted();
+}
+
+void PresentationWndo::ShowWhatFits() {
+    const bool fits = !TooSmall();
+    for (tk::Control* control : Controls())
+        control->SetVisible(control == message_ ? !fits : fits);
+}
+
+void PresentationWndo::ShowAll() {
+    if (hasFrame_) {
+        wavePlot_->DrawFrame();
+        densityPlot_->DrawFrame();
+    }
+    ShowState();
+}
+
+void PresentationWndo::ShowFrame() {
+    hasFrame_ = true;
+    ShowAll();
+}
+
+void PresentationWndo::ShowState() {
+    const bool loaded = ShowsPhasors(main_);
+    const physics::Components magnitudes = main_.Magnitudes();
+    const physics::Components phases = main_.Phases();
+    for (int k = 0; k < kComponents; ++k) {
+        PhasorDiagram& phasor = *phasors_[k];
+        phasor.magn = magnitudes[k];
+        phasor.angle = phases[k];
+        if (loaded)
+            phasor.Update();
+        else
+            phasor.Blank();
+    }
+    shown_->SetText(ShownText(main_.Show));
+    clock_->SetText(ClockText(main_.ElapsedPeriods()));
+}
+
+void PresentationWndo::GFWave_Open() {
+    wavePlot_->Open(layout_);
+}
+
+void PresentationWndo::GFWave_DrawContent() {
+    if (hasFrame_)
+        state_plots::DrawWavefunction(*wave_, main_.PsiReal, main_.PsiIm);
+}
+
+void PresentationWndo::GFDensity_Open() {
+    densityPlot_->Open(layout_);
+}
+
+void PresentationWndo::GFDensity_DrawContent() {
+    if (hasFrame_)
+        state_plots::DrawSamples(*density_, main_.PsiSqrd);
+}
+
+void PresentationWndo::ToggleFullScreen() {
+    SetFullScreen(!FullScreen());
+}
+
+void PresentationWndo::Leave() {
+    if (FullScreen())
+        SetFullScreen(false);
+    else
+        Close();
+}

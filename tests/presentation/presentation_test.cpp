@@ -1,0 +1,230 @@
+// The presentation view on the fake platform: its layout at a few sizes, drawn through the
+// recording context, what it shows of the main window, and its keys.
+
+#include "presentation/presentation_wndo.h"
+#include "tests/mainwindow/opened_main_wndo.h"
+#include "toolkit/edit_field.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using fake::DrawCall;
+
+class Presentation : public testing_main::OpenedMainWndo {
+protected:
+    // The view opened in a window of this size over the main window, which has shown a frame of
+    // states 1 and 2 unless told otherwise.
+    PresentationWndo& Opened(int width, int height, bool afterAFrame = true) {
+        if (afterAFrame) {
+            Type({"1", "1"});
+            window.PBNorm_Action();
+            window.TMFrame_Action();
+        }
+        view = std::make_unique<PresentationWndo>(window, PresentationWndo::Opening{false, width, height});
+        view->Open();
+        return *view;
+    }
+    Graph& Plot(const char* name) { return *view->Find<Graph>(name); }
+    const fake::CallLog& FrameCalls(const char* name) {
+        return static_cast<fake::FakePicture&>(*Plot(name).GXP).Recorder()->Calls();
+    }
+    // The calls of the last drawing of the axes: from the last clearing of the frame to its copy.
+    std::vector<DrawCall> LastAxes(const char* name) {
+        const fake::CallLog& calls = FrameCalls(name);
+        const Graph& g = Plot(name);
+        const std::string clearing =
+            "FillRect 0 0 " + std::to_string(g.FWidth) + " " + std::to_string(g.FHeight);
+        auto last = std::find_if(calls.rbegin(), calls.rend(),
+                                 [&](const DrawCall& c) { return c.ToString() == clearing; });
+        return {last.base() - 1, std::find_if(last.base(), calls.end(),
+                                              [](const DrawCall& c) { return c.op == "DrawPicture"; })};
+    }
+    // The segments drawn over the copy of the axes in the last frame.
+    int CurveSegments(const char* name) {
+        const fake::CallLog& calls = FrameCalls(name);
+        const auto copy = std::find_if(calls.rbegin(), calls.rend(),
+                                       [](const DrawCall& c) { return c.op == "DrawPicture"; });
+        if (copy == calls.rend())
+            return 0;
+        return int(std::count_if(calls.rbegin(), copy, [](const DrawCall& c) { return c.op == "DrawLine"; }));
+    }
+    std::string Text(const char* name) { return view->Find<tk::StaticText>(name)->Text(); }
+
+    std::unique_ptr<PresentationWndo> view;
+};
+
+// The ink of a text as wide as the recording context measures it: digits and capitals 0.73 of its
+// size above the baseline, and letters as far below it as the Graph allows for (2 pixels).
+tk::Rect InkOf(const DrawCall& c) {
+    const double width = fake::RecordingGraphics::CharWidth(c.size) * tk::CharacterCount(c.text);
+    const int above = int(std::ceil(0.73 * c.size));
+    const bool number = c.text.find_first_not_of("-.0123456789") == std::string::npos;
+    return {c.args[0], c.args[1] - above, int(std::ceil(width)), above + (number ? 0 : 2)};
+}
+
+bool Overlap(const tk::Rect& a, const tk::Rect& b) {
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+}
+
+bool Inside(const tk::Rect& inner, const tk::Rect& outer) {
+    return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.width <= outer.x + outer.width &&
+           inner.y + inner.height <= outer.y + outer.height;
+}
+
+// Tick labels and lines grow with the window, up to what the Graph's band of tick labels holds; every
+// text lies in the frame, clear of the graph rectangle and of every other text, and every control
+// of the window clear of the others.
+TEST_F(Presentation, ScalesTextAndLinesWithTheWindowAndNothingOverlaps) {
+    const struct {
+        const char* name;
+        int width, height;
+        int tickFont, labelFont, pen;
+    } sizes[] = {
+        {"the main window's sizes", 960, 540, 9, 12, 1},
+        {"720p", 1280, 720, 12, 16, 1},
+        {"1080p", 1920, 1080, 16, 24, 2},
+        {"4K: smaller tick labels, the last x one in the right margin", 3840, 2160, 12, 48, 4},
+        {"portrait", 1080, 1920, 10, 14, 1},
+    };
+    for (const auto& size : sizes) {
+        SCOPED_TRACE(size.name);
+        const PresentationWndo& shown = Opened(size.width, size.height);
+        ASSERT_FALSE(shown.TooSmall());
+        for (const char* plot : {"GFWave", "GFDensity"}) {
+            const Graph& g = Plot(plot);
+            const tk::Rect frame{0, 0, g.FWidth, g.FHeight};
+            const tk::Rect graphRect{g.GLeft, g.GTop, g.GWidth + 1, g.GHeight + 1};
+            std::vector<tk::Rect> inks;
+            for (const DrawCall& c : LastAxes(plot)) {
+                EXPECT_TRUE((c.op != "DrawLine" && c.op != "DrawRect") || c.pen == size.pen) << c.ToString();
+                if (c.op != "DrawString")
+                    continue;
+                const int expected = c.text == "x/L" ? size.labelFont
+                                     : c.bold        ? shown.CurrentLayout().titleFont
+                                                     : size.tickFont;
+                EXPECT_EQ(c.size, expected) << c.ToString();
+                const tk::Rect ink = InkOf(c);
+                EXPECT_TRUE(Inside(ink, frame) && !Overlap(ink, graphRect)) << plot << " " << c.ToString();
+                for (const tk::Rect& other : inks)
+                    EXPECT_FALSE(Overlap(ink, other)) << plot << " " << c.ToString();
+                inks.push_back(ink);
+            }
+            EXPECT_GT(inks.size(), 12u) << plot;
+        }
+        for (int k = 0; k < PresentationWndo::kComponents; ++k)
+            for (const DrawCall& c :
+                 static_cast<fake::FakePicture&>(*view->Find<PhasorDiagram>("Phasor", k)->GX)
+                     .Recorder()
+                     ->Calls())
+                EXPECT_TRUE(c.op != "DrawOval" || c.pen == size.pen) << k;
+        const tk::Rect content{0, 0, size.width, size.height};
+        std::vector<tk::Rect> places;
+        for (const tk::Control* control : shown.Controls()) {
+            if (!control->Visible())
+                continue;
+            EXPECT_TRUE(Inside(control->Bounds(), content)) << control->Name();
+            for (const tk::Rect& other : places)
+                EXPECT_FALSE(Overlap(control->Bounds(), other)) << control->Name() << " " << control->Index();
+            places.push_back(control->Bounds());
+        }
+    }
+}
+
+// A window too small for the plots shows a message instead, whichever way it is too small, and
+// the plots again, with the latest frame, once it is large enough.
+TEST_F(Presentation, TooSmallForThePlotsSaysSoAndDrawsThemAgainWhenLarger) {
+    const struct {
+        const char* name;
+        int width, height;
+    } tooSmall[] = {{"tiny", 160, 120}, {"too low", 1920, 250}, {"too narrow", 150, 1080}};
+    for (const auto& size : tooSmall) {
+        SCOPED_TRACE(size.name);
+        for (bool openedSo : {false, true}) {
+            PresentationWndo& shown = Opened(openedSo ? size.width : 1280, openedSo ? size.height : 720);
+            shown.NotifyResized(size.width, size.height);
+            window.TMFrame_Action();
+            EXPECT_EQ(std::tuple(shown.TooSmall(), shown.Find("STMessage")->Visible(),
+                                 shown.Find("GFWave")->Visible(), shown.Find("Phasor", 0)->Visible()),
+                      std::tuple(true, true, false, false));
+            shown.NotifyResized(1280, 720);
+            EXPECT_EQ(std::tuple(shown.TooSmall(), shown.Find("STMessage")->Visible(),
+                                 shown.Find("GFWave")->Visible()),
+                      std::tuple(false, false, true));
+            EXPECT_EQ(std::pair(CurveSegments("GFWave"), CurveSegments("GFDensity")), std::pair(200, 100));
+        }
+    }
+}
+
+// No curves before the main window's first frame, the phasors blank until a normalization and after
+// an edit; then each frame's curves, phases, choice and time.
+TEST_F(Presentation, ShowsWhatTheMainWindowShows) {
+    PresentationWndo& shown = Opened(1280, 720, false);
+    const auto phasorsInked = [&] {
+        std::string inked;
+        for (int k = 0; k < PresentationWndo::kComponents; ++k) {
+            const auto& last = static_cast<fake::FakePicture&>(*shown.Find<PhasorDiagram>("Phasor", k)->GX)
+                                   .Recorder()
+                                   ->Calls()
+                                   .back();
+            inked += last.op == "ClearRect" ? '.' : 'o';
+        }
+        return inked;
+    };
+    EXPECT_EQ(std::tuple(CurveSegments("GFWave"), phasorsInked(), Text("STShown"), Text("STClock")),
+              std::tuple(0, "......", "Total", "t = 0.000 T₁"));
+    Type({"1", "1"});
+    window.PBStart_Action();
+    for (int frame = 0; frame < 90; ++frame)
+        window.TMFrame_Action();
+    window.Find<tk::RadioButton>("RBNth", 1)->NotifyChosen();
+    EXPECT_EQ(std::tuple(CurveSegments("GFWave"), CurveSegments("GFDensity"), phasorsInked(), Text("STShown"),
+                         Text("STClock")),
+              std::tuple(200, 100, "oooooo", "n=2", "t = 0.250 T₁"));
+    EXPECT_EQ(shown.Find<PhasorDiagram>("Phasor", 1)->angle, Phasor(1).angle);
+    window.PBStart_Action();
+    Magnitude(2).NotifyTextEdited("0.5");
+    EXPECT_EQ(phasorsInked(), "......");
+}
+
+// Esc leaves full screen, then closes; F11 goes in and out; the menu items the view does not handle
+// are the main window's.
+TEST_F(Presentation, LeavesFullScreenThenClosesAndActsOnTheMainWindowsItems) {
+    view = std::make_unique<PresentationWndo>(window);
+    view->Open();
+    const auto key = [&](const std::string& keys) {
+        for (const auto& command : view->KeyCommands())
+            if (command.keys == keys)
+                command.action();
+        return std::pair(view->FullScreen(), view->IsOpen());
+    };
+    const auto menu = [&](const std::string& item) {
+        (*view->MenuHandler(item))();
+        return std::pair(view->FullScreen(), view->IsOpen());
+    };
+    EXPECT_EQ(std::pair(view->FullScreen(), view->IsOpen()), std::pair(true, true));
+    EXPECT_EQ(menu("ViewPresentation"), std::pair(false, true));
+    EXPECT_EQ(menu("ViewPresentation"), std::pair(true, true));
+    EXPECT_EQ(key("Esc"), std::pair(false, true));
+    EXPECT_EQ(key("Esc"), std::pair(false, false));
+    EXPECT_EQ(window.FrameShown.SubscriberCount(), 0u) << "closed, it follows the main window no more";
+    window.AddMenuHandler("AnimationStep", [] { return true; });
+    EXPECT_EQ(view->MenuHandler("AnimationStep"), window.MenuHandler("AnimationStep"));
+}
+
+TEST(PresentationTexts, SayTheTimeAndTheChoice) {
+    const std::pair<double, const char*> times[] = {
+        {0, "t = 0.000 T₁"}, {0.25, "t = 0.250 T₁"}, {1.0004999, "t = 1.000 T₁"}, {12.3456, "t = 12.346 T₁"}};
+    for (const auto& [periods, text] : times)
+        EXPECT_EQ(PresentationWndo::ClockText(periods), text);
+    EXPECT_EQ(PresentationWndo::ShownText({1, 1, 1, 1, 1, 1}), "Total");
+    EXPECT_EQ(PresentationWndo::ShownText({0, 0, 1, 0, 0, 0}), "n=3");
+}
+
+} // namespace

@@ -1,0 +1,89 @@
+// The presentation view's large pictures, full screen on a screen of 3840 x 2160 device pixels at
+// device pixel ratio 2 (ctest runs this binary on an offscreen platform configured with
+// uhd_screen.json): 1920 x 1080 logical pixels, drawn by Qt with the real fonts.
+
+#include "app/menu_bar1.h"
+#include "presentation/presentation_wndo.h"
+#include "toolkit/qt/qt_picture.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QImage>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+namespace {
+
+const QImage& DeviceImage(const tk::Picture& picture) {
+    return dynamic_cast<const tk::qt::QtPicture&>(picture).Image();
+}
+
+// The device pixels from x - 1 to x + 4 (or y - 1 to y + 4 when down): '#' inked, '.' white.
+std::string Across(const QImage& image, int x, int y, bool down) {
+    std::string pixels;
+    for (int step = -1; step <= 4; ++step) {
+        const QRgb pixel = down ? image.pixel(x, y + step) : image.pixel(x + step, y);
+        pixels += (pixel & 0xFFFFFF) == 0xFFFFFF ? '.' : '#';
+    }
+    return pixels;
+}
+
+bool WhiteColumns(const QImage& image, int first, int last) {
+    for (int x = first; x <= last; ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
+                return false;
+    return true;
+}
+
+class LargePicture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(QGuiApplication::primaryScreen()->devicePixelRatio(), 2.0)
+            << "run with QT_QPA_PLATFORM=offscreen:configfile=uhd_screen.json, as ctest does";
+        main.Open();
+        for (int k = 0; k < 2; ++k)
+            main.Find<tk::EditField>("EFMagn", k)->SetText("1");
+        main.PBStart_Action();
+        view.Open();
+        for (int frame = 0; frame < 20; ++frame)
+            main.TMFrame_Action();
+        QApplication::processEvents();
+        ASSERT_EQ(std::tuple(view.settings.width, view.settings.height, view.TooSmall()),
+                  std::tuple(1920, 1080, false));
+    }
+    void TearDown() override { MenuBar1::Release(); }
+
+    MainWndo main;
+    PresentationWndo view{main};
+};
+
+// Lines two logical pixels wide are four device pixels, on the device pixels of their logical ones;
+// the labels, in lines at least 18 pixels high, lie inside the frame, and each frame drawn over the
+// copy of the axes has the pixels that the Graph's own redrawing gives.
+TEST_F(LargePicture, HasThickSharpLinesLargeLabelsInsideAndTheRedrawnPixels) {
+    for (const char* name : {"GFWave", "GFDensity"}) {
+        SCOPED_TRACE(name);
+        Graph& plot = *view.Find<Graph>(name);
+        const QImage& image = DeviceImage(*plot.GXP);
+        EXPECT_EQ(image.size(), QSize(2 * plot.FWidth, 2 * plot.FHeight));
+        EXPECT_EQ(Across(image, 2 * plot.GLeft, 2 * plot.YCoord(0.47), false), ".####.") << "left frame line";
+        EXPECT_EQ(Across(image, 2 * plot.XCoord(0.47), 2 * plot.GTop, true), ".####.") << "top frame line";
+        EXPECT_TRUE(WhiteColumns(image, 0, 2 * 8 - 1)) << "the y tick labels 8 pixels inside the frame";
+        EXPECT_TRUE(WhiteColumns(image, image.width() - 2, image.width() - 1))
+            << "the last x tick label inside";
+        plot.Target().SetTextFont(plot.TickFont);
+        plot.Target().SetTextSize(plot.TickFSize);
+        EXPECT_GE(plot.Target().TextHeight(), 18) << "tick labels";
+
+        const QImage cached = image.copy();
+        plot.ReDrawAll();
+        EXPECT_TRUE(DeviceImage(*plot.GXP) == cached) << "the frame drawn over the copy of the axes";
+    }
+}
+
+} // namespace
