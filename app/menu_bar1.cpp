@@ -26,6 +26,7 @@ tk::MenuItem& MenuNamed(const tk::MenuBar& bar, const std::string& name) {
 MenuBar1::MenuBar1() {
     Untitled0();
     Untitled1();
+    View();
     Untitled2();
 }
 
@@ -44,6 +45,11 @@ void MenuBar1::Untitled1() {
     AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditClear", "&Delete", "");
     AddSeparator("EditMenu", "UntitledMenu0");
     AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditSelectAll", "Select &All", "Cmd+A");
+}
+
+void MenuBar1::View() {
+    AddMenu("ViewMenu", "&View");
+    AddItem("ViewMenu", std::make_unique<tk::MenuItem>(), "ViewPresentation", "&Presentation", "F11");
 }
 
 void MenuBar1::Untitled2() {

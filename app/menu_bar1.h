@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-// The application's one menu bar: File, Edit and Help. The application and its windows share one
+// The application's one menu bar: File, Edit, View and Help. The application and its windows share one
 // instance, built on the first call of Instance() and kept until Release().
 class MenuBar1 : public tk::MenuBar, public tk::SharedInstance<MenuBar1> {
 public:
@@ -14,6 +14,7 @@ public:
 
     void Untitled0(); // File
     void Untitled1(); // Edit
+    void View();
     void Untitled2(); // Help
 
 private:

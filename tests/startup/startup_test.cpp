@@ -4,6 +4,7 @@
 #include "app/about_wndo.h"
 #include "app/menu_bar1.h"
 #include "mainwindow/main_wndo.h"
+#include "presentation/presentation_wndo.h"
 #include "startup/startup.h"
 #include "toolkit/qt/qt_control_peers.h"
 #include "toolkit/shared_instance.h"
@@ -26,6 +27,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -53,6 +55,11 @@ TEST(Startup, QuittingOrClosingTheMainWindowEndsWithCodeZeroWhileATimerRuns) {
     const std::pair<const char*, std::function<void()>> waysOut[] = {
         {"File > Quit", [] { Trigger("FileQuit"); }},
         {"closing the main window", [] { Shown("Parvok")->close(); }},
+        {"closing the main window in front of the presentation view",
+         [] {
+             Trigger("ViewPresentation");
+             Shown("Parvok")->close();
+         }},
     };
     for (const auto& [way, leave] : waysOut) {
         tk::Timer timer;
@@ -63,7 +70,7 @@ TEST(Startup, QuittingOrClosingTheMainWindowEndsWithCodeZeroWhileATimerRuns) {
         timer.SetMode(tk::Timer::kMultiple);
         EXPECT_EQ(RunAndThen([&, leave = leave] { QTimer::singleShot(100, leave); }), 0) << way;
         EXPECT_GT(ticks, 3) << way;
-        EXPECT_FALSE(MainWndo::Exists()) << way;
+        EXPECT_FALSE(MainWndo::Exists() || PresentationWndo::Exists()) << way;
     }
 }
 
@@ -89,7 +96,37 @@ TEST(Startup, MainWindowShowsTheMenusInOrderWithOnlyWhatCanActEnabled) {
     });
     EXPECT_EQ(menus.join(" ").toStdString(), "&File[*&Quit Ctrl+Q] &Edit[&Undo Ctrl+Z, --, *Cu&t Ctrl+X, "
                                              "*&Copy Ctrl+C, &Paste Ctrl+V, *&Delete, --, "
-                                             "*Select &All Ctrl+A] Help[*About Parvok… Ctrl+?]");
+                                             "*Select &All Ctrl+A] &View[*&Presentation F11] "
+                                             "Help[*About Parvok… Ctrl+?]");
+}
+
+// F11 opens the view full screen over the main window; there F11 goes in and out of full screen, the
+// main window's keys act (F1), and Esc leaves full screen, then closes it. F11 opens it anew.
+TEST(Startup, ThePresentationViewByItsKeys) {
+    std::vector<std::string> seen;
+    const auto press = [&](QWidget* window, Qt::Key key) {
+        QApplication::setActiveWindow(window);
+        QTest::keyClick(window, key);
+        QMainWindow* view = Shown("Parvok Presentation");
+        seen.push_back(!view ? "closed" : view->isFullScreen() ? "full screen" : "windowed");
+        if (Shown("About Parvok"))
+            seen.back() += ", About";
+        return view;
+    };
+    RunAndThen([&] {
+        QMainWindow* main = Shown("Parvok");
+        QMainWindow* view = press(main, Qt::Key_F11);
+        press(view, Qt::Key_F11);
+        press(view, Qt::Key_F11);
+        press(view, Qt::Key_F1);
+        Shown("About Parvok")->close();
+        press(view, Qt::Key_Escape);
+        press(view, Qt::Key_Escape);
+        press(main, Qt::Key_F11);
+        main->close();
+    });
+    EXPECT_EQ(seen, (std::vector<std::string>{"full screen", "windowed", "full screen", "full screen, About",
+                                              "windowed", "closed", "full screen"}));
 }
 
 // Asked for twice, by F1 and by the menu, the About window is made once, centred over the main window
