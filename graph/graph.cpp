@@ -95,7 +95,7 @@ tk::Picture& Graph::Frame() {
 void Graph::MakeFrame(const std::string& operation) {
     GX = nullptr;
     GXP.reset();
-    GXP = tk::NewPicture(FWidth, FHeight, FDepth);
+    GXP = tk::NewPicture(FWidth, FHeight, FDepth, Zoom());
     if (!GXP)
         throw GraphError(operation + ": Picture Initialization Failure");
     GX = GXP->Graphics();

@@ -11,9 +11,9 @@ constexpr double kBaseHeight = 540;
 // The plots share their height as the main window's do: 300 to 250.
 constexpr double kWavefunctionShare = 300.0 / 550.0;
 // The Graph sets the baselines of its tick labels at fixed distances: 15 pixels below the x axis,
-// 3 below a y tick. The digits of larger labels than these (11.7 pixels high, in lines of 19) would
-// meet where the first labels of the two axes meet, at the lower left corner.
-constexpr int kLargestTickFont = 16;
+// whose ticks reach 5 below it, and 3 below a y tick. Digits of larger labels than these (8.8 pixels
+// high) would touch the ticks above them.
+constexpr int kLargestTickFont = 12;
 
 int Scaled(double base, double scale) {
     return static_cast<int>(std::lround(base * scale));
@@ -23,17 +23,25 @@ tk::Rect Place(int x, int y, int width, int height) {
     return {x, y, std::max(1, width), std::max(1, height)};
 }
 
+// A place whose width and height are whole multiples of the zoom.
+tk::Rect Zoomed(const tk::Rect& r, int zoom) {
+    return Place(r.x, r.y, r.width / zoom * zoom, r.height / zoom * zoom);
+}
+
 } // namespace
 
 PresentationLayout LayoutFor(int width, int height) {
     const double scale = std::min(width / kBaseWidth, height / kBaseHeight);
     PresentationLayout layout;
+    layout.zoom = std::max(1, static_cast<int>(scale + 0.01));
+    const double textScale = scale / layout.zoom;
+    layout.tickFont = std::clamp(Scaled(9, textScale), 9, kLargestTickFont);
+    layout.tickSpacing = layout.tickFont * 7 / 9;
+    layout.labelFont = std::max(12, Scaled(12, textScale));
+    layout.plotTitleFont = std::max(14, Scaled(14, textScale));
     layout.pen = std::max(1, Scaled(1, scale));
-    layout.tickFont = std::clamp(Scaled(9, scale), 9, kLargestTickFont);
-    layout.tickSpacing = std::clamp(layout.tickFont * 7 / 9, 7, 31);
-    layout.labelFont = std::max(12, Scaled(12, scale));
-    layout.titleFont = std::max(12, Scaled(14, scale));
-    layout.captionFont = layout.labelFont;
+    layout.captionFont = std::max(12, Scaled(12, scale));
+    layout.textFont = std::max(14, Scaled(14, scale));
 
     const int margin = std::max(4, Scaled(8, scale));
     const int diameter = std::max(8, Scaled(64, scale));
@@ -43,9 +51,10 @@ PresentationLayout LayoutFor(int width, int height) {
 
     const int plotsHeight = rowTop - 3 * margin;
     const int wavefunctionHeight = static_cast<int>(std::lround(plotsHeight * kWavefunctionShare));
-    layout.wavefunction = Place(margin, margin, width - 2 * margin, wavefunctionHeight);
-    layout.density =
-        Place(margin, 2 * margin + wavefunctionHeight, width - 2 * margin, plotsHeight - wavefunctionHeight);
+    layout.wavefunction = Zoomed({margin, margin, width - 2 * margin, wavefunctionHeight}, layout.zoom);
+    layout.density = Zoomed(
+        {margin, 2 * margin + wavefunctionHeight, width - 2 * margin, plotsHeight - wavefunctionHeight},
+        layout.zoom);
 
     for (int k = 0; k < physics::kComponents; ++k) {
         const int left = margin + k * (diameter + gap);

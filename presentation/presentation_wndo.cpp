@@ -61,30 +61,36 @@ std::string PresentationWndo::ShownText(const std::array<std::int32_t, kComponen
 }
 
 void PresentationWndo::Layout() {
-    settings.title = "Parvok Presentation";
+    settings.title = "Presentation";
     settings.width = opening_.width;
     settings.height = opening_.height;
     settings.fullScreen = opening_.fullScreen;
     settings.resizable = true;
-    settings.minWidth = 160;
-    settings.minHeight = 120;
+    settings.minWidth = 240;
+    settings.minHeight = 160;
     settings.maximizeButton = true;
     settings.backColor = tk::kWhite;
     layout_ = LayoutFor(settings.width, settings.height);
 }
 
-void PresentationWndo::CreateControls() {
-    wave_ = &AddControl("GFWave", std::make_unique<Graph>());
-    wave_->SetAccessibleName("Wavefunction: real part in black, imaginary part in red");
-    tk::Bind(*wave_, &Graph::Open, *this, &PresentationWndo::GFWave_Open);
-    tk::Bind(*wave_, &Graph::DrawContent, *this, &PresentationWndo::GFWave_DrawContent);
-    wavePlot_ = std::make_unique<PresentedPlot>(*wave_, "Wavefunction", state_plots::SetUpWavefunction);
+// A plot's screen shows whole frames, so it need not be erased first.
+std::unique_ptr<PresentedPlot> PresentationWndo::CreatePlot(const std::string& name, const std::string& title,
+                                                            PresentedPlot::Axes axes,
+                                                            const std::string& accessibleName) {
+    auto& screen = AddControl(name, std::make_unique<PlotScreen>());
+    screen.SetAccessibleName(accessibleName);
+    screen.SetEraseBackground(false);
+    return std::make_unique<PresentedPlot>(screen, title, axes);
+}
 
-    density_ = &AddControl("GFDensity", std::make_unique<Graph>());
-    density_->SetAccessibleName("Probability density");
-    tk::Bind(*density_, &Graph::Open, *this, &PresentationWndo::GFDensity_Open);
-    tk::Bind(*density_, &Graph::DrawContent, *this, &PresentationWndo::GFDensity_DrawContent);
-    densityPlot_ = std::make_unique<PresentedPlot>(*density_, "Probability", state_plots::SetUpDensity);
+void PresentationWndo::CreateControls() {
+    wavePlot_ = CreatePlot("GFWave", "Wavefunction", state_plots::SetUpWavefunction,
+                           "Wavefunction: real part in black, imaginary part in red");
+    tk::Bind(GFWave(), &Graph::Open, *this, &PresentationWndo::GFWave_Open);
+    tk::Bind(GFWave(), &Graph::DrawContent, *this, &PresentationWndo::GFWave_DrawContent);
+    densityPlot_ = CreatePlot("GFDensity", "Probability", state_plots::SetUpDensity, "Probability density");
+    tk::Bind(GFDensity(), &Graph::Open, *this, &PresentationWndo::GFDensity_Open);
+    tk::Bind(GFDensity(), &Graph::DrawContent, *this, &PresentationWndo::GFDensity_DrawContent);
 
     for (int k = 0; k < kComponents; ++k) {
         const std::string n = std::to_string(k + 1);
@@ -99,7 +105,7 @@ void PresentationWndo::CreateControls() {
     clock_ = &AddControl("STClock", std::make_unique<tk::StaticText>());
     clock_->SetAlignment(tk::StaticText::kRight);
     message_ = &AddControl("STMessage", std::make_unique<tk::StaticText>());
-    message_->SetText("The window is too small for the plots: make it larger.");
+    message_->SetText("Too small for the plots:\nmake the window larger.");
     message_->SetAlignment(tk::StaticText::kCentre);
     message_->SetVisible(false);
     PlaceControls();
@@ -115,7 +121,10 @@ void PresentationWndo::AddMenuHandlers() {
     ForwardMenuHandlersTo(&main_);
 }
 
+// The plots' Graphs open with the window, for their screens' places.
 void PresentationWndo::Event_Open() {
+    wavePlot_->Open(layout_);
+    densityPlot_->Open(layout_);
     frames_ = main_.FrameShown.Connect([this] { ShowFrame(); });
     changes_ = main_.StateChanged.Connect([this](MainWndo::Change) { ShowState(); });
     hasFrame_ = HasShownFrame(main_);
@@ -127,6 +136,8 @@ void PresentationWndo::Event_Open() {
 void PresentationWndo::Event_Close() {
     frames_.Disconnect();
     changes_.Disconnect();
+    wavePlot_->Close();
+    densityPlot_->Close();
 }
 
 // Everything is placed anew and every picture made at its new size before the window paints again.
@@ -144,15 +155,16 @@ void PresentationWndo::PlaceControls() {
     const auto place = [](tk::Control& control, const tk::Rect& r) {
         control.SetBounds(r.x, r.y, r.width, r.height);
     };
-    place(*wave_, layout_.wavefunction);
-    place(*density_, layout_.density);
+    place(*Find("GFWave"), layout_.wavefunction);
+    place(*Find("GFDensity"), layout_.density);
     for (int k = 0; k < kComponents; ++k) {
         place(*phasors_[k], layout_.phasors[k]);
         place(*captions_[k], layout_.captions[k]);
         captions_[k]->SetFont(FontOfSize(layout_.captionFont));
     }
-    for (tk::StaticText* text : {shown_, clock_, message_})
-        text->SetFont(FontOfSize(layout_.titleFont));
+    for (tk::StaticText* text : {shown_, clock_})
+        text->SetFont(FontOfSize(layout_.textFont));
+    message_->SetFont(FontOfSize(layout_.captionFont));
     place(*shown_, layout_.shown);
     place(*clock_, layout_.clock);
     place(*message_, layout_.message);
@@ -209,21 +221,21 @@ void PresentationWndo::ShowState() {
 }
 
 void PresentationWndo::GFWave_Open() {
-    wavePlot_->Open(layout_);
+    wavePlot_->SetUp(layout_);
 }
 
 void PresentationWndo::GFWave_DrawContent() {
     if (hasFrame_)
-        state_plots::DrawWavefunction(*wave_, main_.PsiReal, main_.PsiIm);
+        state_plots::DrawWavefunction(GFWave(), main_.PsiReal, main_.PsiIm);
 }
 
 void PresentationWndo::GFDensity_Open() {
-    densityPlot_->Open(layout_);
+    densityPlot_->SetUp(layout_);
 }
 
 void PresentationWndo::GFDensity_DrawContent() {
     if (hasFrame_)
-        state_plots::DrawSamples(*density_, main_.PsiSqrd);
+        state_plots::DrawSamples(GFDensity(), main_.PsiSqrd);
 }
 
 void PresentationWndo::ToggleFullScreen() {

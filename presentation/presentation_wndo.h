@@ -71,10 +71,15 @@ public:
     virtual void Leave();
 
     const PresentationLayout& CurrentLayout() const { return layout_; }
+    // The plots' Graphs, which draw for the screens GFWave and GFDensity show.
+    Graph& GFWave() { return wavePlot_->Plot(); }
+    Graph& GFDensity() { return densityPlot_->Plot(); }
     // Whether the window is too small for the plots, which a message then stands for.
     bool TooSmall() const;
 
 private:
+    std::unique_ptr<PresentedPlot> CreatePlot(const std::string& name, const std::string& title,
+                                              PresentedPlot::Axes axes, const std::string& accessibleName);
     void PlaceControls();
     void FitPhasors();
     void ShowWhatFits();
@@ -84,8 +89,6 @@ private:
     MainWndo& main_;
     Opening opening_;
     PresentationLayout layout_;
-    Graph* wave_ = nullptr;
-    Graph* density_ = nullptr;
     std::unique_ptr<PresentedPlot> wavePlot_;
     std::unique_ptr<PresentedPlot> densityPlot_;
     std::array<PhasorDiagram*, kComponents> phasors_{};

@@ -7,10 +7,6 @@
 
 namespace {
 
-// The Graph's widest spacing of minor ticks, and the main window's tick labels.
-constexpr int kWidestSpacing = 31;
-constexpr int kSmallestTickFont = 9;
-
 // Runs a step of laying out; a GraphError, the graph too small for its size, ends it. The view then
 // says so instead of drawing the plot.
 template <class Step> bool Survives(Step step) {
@@ -24,80 +20,71 @@ template <class Step> bool Survives(Step step) {
 
 } // namespace
 
-PresentedPlot::PresentedPlot(Graph& graph, std::string title, SetUp setUp)
-    : graph_(graph), title_(std::move(title)), setUp_(setUp) {}
+void PlotScreen::Event_Paint(tk::Graphics& g) {
+    if (shown && shown->GXP)
+        g.DrawPicture(*shown->GXP, {0, 0, Width(), Height()},
+                      {0, 0, shown->GXP->Width(), shown->GXP->Height()});
+}
+
+PresentedPlot::PresentedPlot(PlotScreen& screen, std::string title, Axes axes)
+    : screen_(screen), title_(std::move(title)), setUpAxes_(axes) {
+    screen_.shown = &graph_;
+}
+
+void PresentedPlot::Size(const PresentationLayout& layout) {
+    graph_.SetZoom(layout.zoom);
+    graph_.SetBounds(0, 0, screen_.Width() / layout.zoom, screen_.Height() / layout.zoom);
+}
+
+void PresentedPlot::Open(const PresentationLayout& layout) {
+    Size(layout);
+    Survives([&] { graph_.Event_Open(); });
+}
+
+void PresentedPlot::Close() {
+    axes_.reset();
+    graph_.Event_Close();
+}
 
 // Opening gives the graph an empty y label.
-void PresentedPlot::Open(const PresentationLayout& layout) {
+void PresentedPlot::SetUp(const PresentationLayout& layout) {
     roomLabel_.clear();
     axes_.reset();
     if (Survives([&] {
             Style(layout);
-            setUp_(graph_);
-            FitXTickLabels(layout);
+            setUpAxes_(graph_);
             MakeRoomForTickLabels();
         }))
         KeepAxes();
 }
 
-// A graph too small for its last size has no ranges to redraw with (GWidth is 0): opening it again
-// makes its frame at the new size and sets it up from the start, through Open.
+// A graph too small for its last size has no ranges to redraw with (GWidth is 0), and one whose
+// picture could not be made has no frame: opening it again makes its frame at the new size and sets
+// it up from the start.
 void PresentedPlot::Resize(const PresentationLayout& layout) {
     axes_.reset();
-    if (!graph_.GXP)
-        return;
-    if (graph_.GWidth == 0) {
-        Survives([&] { graph_.Event_Open(); });
+    if (!graph_.GXP || graph_.GWidth == 0) {
+        Open(layout);
         return;
     }
+    Size(layout);
     if (Survives([&] {
             Style(layout);
             graph_.HandleResize();
-            setUp_(graph_);
-            FitXTickLabels(layout);
+            setUpAxes_(graph_);
             MakeRoomForTickLabels();
         }))
         KeepAxes();
 }
 
-// The title is bold and measured in its own size; the labels that setUp measures, in theirs.
+// The title is bold and measured in its own size; the labels that setUpAxes_ measures, in theirs.
 void PresentedPlot::Style(const PresentationLayout& layout) {
-    graph_.Target().SetPenSize(layout.pen);
     graph_.SetTickFontInfo(tk::kSystemFont, layout.tickFont);
     graph_.SetXTixPix(layout.tickSpacing);
     graph_.SetYTixPix(layout.tickSpacing);
-    graph_.SetFontInfo(tk::kSystemFont, layout.titleFont, false, false);
+    graph_.SetFontInfo(tk::kSystemFont, layout.plotTitleFont, false, false);
     graph_.SetTitle("!" + title_);
     graph_.SetFontInfo(tk::kSystemFont, layout.labelFont, false, false);
-}
-
-void PresentedPlot::Redefine() {
-    graph_.DefineGraph(graph_.XMin, graph_.XMax, graph_.YMin, graph_.YMax);
-}
-
-void PresentedPlot::FitXTickLabels(const PresentationLayout& layout) {
-    int spacing = layout.tickSpacing;
-    int font = layout.tickFont;
-    while (!XTickLabelsFit()) {
-        if (spacing < kWidestSpacing)
-            spacing = std::min(kWidestSpacing, spacing * 3 / 2);
-        else if (font > kSmallestTickFont)
-            --font;
-        else
-            return;
-        graph_.SetXTixPix(spacing);
-        graph_.SetTickFontInfo(tk::kSystemFont, font);
-        Redefine();
-    }
-}
-
-bool PresentedPlot::XTickLabelsFit() {
-    const axes::Axis x = axes::XAxis(graph_);
-    const int widest = axes::WidestTickLabel(graph_, x, graph_.TickFont, graph_.TickFSize);
-    const axes::TickSteps steps = axes::StepsOf(x.Scale());
-    const double majorPixels = steps.major * steps.scale * graph_.XVtoPix;
-    const int rightMargin = graph_.FWidth - graph_.GLeft - graph_.GWidth;
-    return widest + 1 - widest / 2 <= rightMargin && widest + axes::kGap < majorPixels;
 }
 
 // Each "~" of the label moves the pen by one pixel and draws nothing. Its room is decided by the
@@ -110,12 +97,12 @@ void PresentedPlot::MakeRoomForTickLabels() {
         return;
     roomLabel_ = room;
     graph_.SetYLabel(room);
-    Redefine();
+    graph_.DefineGraph(graph_.XMin, graph_.XMax, graph_.YMin, graph_.YMax);
 }
 
 void PresentedPlot::KeepAxes() {
     const tk::Picture& frame = graph_.Frame();
-    axes_ = tk::NewPicture(frame.Width(), frame.Height(), frame.Depth());
+    axes_ = tk::NewPicture(frame.Width(), frame.Height(), frame.Depth(), graph_.Zoom());
     if (axes_ && axes_->Graphics())
         axes_->Graphics()->DrawPicture(frame, 0, 0);
     else
@@ -127,4 +114,5 @@ void PresentedPlot::DrawFrame() {
         return;
     graph_.Target().DrawPicture(*axes_, 0, 0);
     graph_.GetContent();
+    screen_.Refresh(false);
 }

@@ -31,7 +31,9 @@ protected:
         view->Open();
         return *view;
     }
-    Graph& Plot(const char* name) { return *view->Find<Graph>(name); }
+    Graph& Plot(const char* name) {
+        return std::string(name) == "GFWave" ? view->GFWave() : view->GFDensity();
+    }
     const fake::CallLog& FrameCalls(const char* name) {
         return static_cast<fake::FakePicture&>(*Plot(name).GXP).Recorder()->Calls();
     }
@@ -78,20 +80,21 @@ bool Inside(const tk::Rect& inner, const tk::Rect& outer) {
            inner.y + inner.height <= outer.y + outer.height;
 }
 
-// Tick labels and lines grow with the window, up to what the Graph's band of tick labels holds; every
-// text lies in the frame, clear of the graph rectangle and of every other text, and every control
-// of the window clear of the others.
+// The plots grow as on a denser screen, their text growing between whole zooms, and the phasors' lines
+// with the window; every text of a plot lies in its frame, clear of the graph rectangle and of every
+// other text, and every control of the window clear of the others.
 TEST_F(Presentation, ScalesTextAndLinesWithTheWindowAndNothingOverlaps) {
     const struct {
         const char* name;
         int width, height;
-        int tickFont, labelFont, pen;
+        int zoom, tickFont, labelFont, pen;
     } sizes[] = {
-        {"the main window's sizes", 960, 540, 9, 12, 1},
-        {"720p", 1280, 720, 12, 16, 1},
-        {"1080p", 1920, 1080, 16, 24, 2},
-        {"4K: smaller tick labels, the last x one in the right margin", 3840, 2160, 12, 48, 4},
-        {"portrait", 1080, 1920, 10, 14, 1},
+        {"the main window's sizes", 960, 540, 1, 9, 12, 1},
+        {"720p: text larger", 1280, 720, 1, 12, 16, 1},
+        {"1080p: all twice as large", 1920, 1080, 2, 9, 12, 2},
+        {"1440p: twice, and text larger", 2560, 1440, 2, 12, 16, 3},
+        {"4K: all four times", 3840, 2160, 4, 9, 12, 4},
+        {"portrait", 1080, 1920, 1, 10, 14, 1},
     };
     for (const auto& size : sizes) {
         SCOPED_TRACE(size.name);
@@ -99,15 +102,17 @@ TEST_F(Presentation, ScalesTextAndLinesWithTheWindowAndNothingOverlaps) {
         ASSERT_FALSE(shown.TooSmall());
         for (const char* plot : {"GFWave", "GFDensity"}) {
             const Graph& g = Plot(plot);
+            EXPECT_EQ(static_cast<fake::FakePicture&>(*g.GXP).Zoom(), size.zoom);
+            EXPECT_EQ(shown.Find(plot)->Bounds().width, g.FWidth * size.zoom);
             const tk::Rect frame{0, 0, g.FWidth, g.FHeight};
             const tk::Rect graphRect{g.GLeft, g.GTop, g.GWidth + 1, g.GHeight + 1};
             std::vector<tk::Rect> inks;
             for (const DrawCall& c : LastAxes(plot)) {
-                EXPECT_TRUE((c.op != "DrawLine" && c.op != "DrawRect") || c.pen == size.pen) << c.ToString();
+                EXPECT_EQ(c.pen, 1) << c.ToString();
                 if (c.op != "DrawString")
                     continue;
                 const int expected = c.text == "x/L" ? size.labelFont
-                                     : c.bold        ? shown.CurrentLayout().titleFont
+                                     : c.bold        ? shown.CurrentLayout().plotTitleFont
                                                      : size.tickFont;
                 EXPECT_EQ(c.size, expected) << c.ToString();
                 const tk::Rect ink = InkOf(c);
@@ -143,7 +148,7 @@ TEST_F(Presentation, TooSmallForThePlotsSaysSoAndDrawsThemAgainWhenLarger) {
     const struct {
         const char* name;
         int width, height;
-    } tooSmall[] = {{"tiny", 160, 120}, {"too low", 1920, 250}, {"too narrow", 150, 1080}};
+    } tooSmall[] = {{"at the least size", 240, 160}, {"too low", 1920, 250}, {"too narrow", 160, 1080}};
     for (const auto& size : tooSmall) {
         SCOPED_TRACE(size.name);
         for (bool openedSo : {false, true}) {

@@ -62,23 +62,25 @@ protected:
     PresentationWndo view{main};
 };
 
-// Lines two logical pixels wide are four device pixels, on the device pixels of their logical ones;
-// the labels, in lines at least 18 pixels high, lie inside the frame, and each frame drawn over the
-// copy of the axes has the pixels that the Graph's own redrawing gives.
+// The plots draw at zoom 2, so their lines, one pixel of theirs wide, are two logical pixels of the
+// window and four device pixels, on the device pixels of their own; the labels, in lines at least 18
+// pixels of the window high, lie inside the frame; and each frame drawn over the copy of the axes has
+// the pixels that the Graph's own redrawing gives.
 TEST_F(LargePicture, HasThickSharpLinesLargeLabelsInsideAndTheRedrawnPixels) {
     for (const char* name : {"GFWave", "GFDensity"}) {
         SCOPED_TRACE(name);
-        Graph& plot = *view.Find<Graph>(name);
+        Graph& plot = std::string(name) == "GFWave" ? view.GFWave() : view.GFDensity();
         const QImage& image = DeviceImage(*plot.GXP);
-        EXPECT_EQ(image.size(), QSize(2 * plot.FWidth, 2 * plot.FHeight));
-        EXPECT_EQ(Across(image, 2 * plot.GLeft, 2 * plot.YCoord(0.47), false), ".####.") << "left frame line";
-        EXPECT_EQ(Across(image, 2 * plot.XCoord(0.47), 2 * plot.GTop, true), ".####.") << "top frame line";
-        EXPECT_TRUE(WhiteColumns(image, 0, 2 * 8 - 1)) << "the y tick labels 8 pixels inside the frame";
-        EXPECT_TRUE(WhiteColumns(image, image.width() - 2, image.width() - 1))
+        ASSERT_EQ(plot.Zoom(), 2);
+        EXPECT_EQ(image.size(), QSize(4 * plot.FWidth, 4 * plot.FHeight));
+        EXPECT_EQ(Across(image, 4 * plot.GLeft, 4 * plot.YCoord(0.47), false), ".####.") << "left frame line";
+        EXPECT_EQ(Across(image, 4 * plot.XCoord(0.47), 4 * plot.GTop, true), ".####.") << "top frame line";
+        EXPECT_TRUE(WhiteColumns(image, 0, 4 * 8 - 1)) << "the y tick labels 8 pixels inside the frame";
+        EXPECT_TRUE(WhiteColumns(image, image.width() - 4, image.width() - 1))
             << "the last x tick label inside";
         plot.Target().SetTextFont(plot.TickFont);
         plot.Target().SetTextSize(plot.TickFSize);
-        EXPECT_GE(plot.Target().TextHeight(), 18) << "tick labels";
+        EXPECT_GE(plot.Zoom() * plot.Target().TextHeight(), 18) << "tick labels, in pixels of the window";
 
         const QImage cached = image.copy();
         plot.ReDrawAll();

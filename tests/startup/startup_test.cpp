@@ -107,7 +107,7 @@ TEST(Startup, ThePresentationViewByItsKeys) {
     const auto press = [&](QWidget* window, Qt::Key key) {
         QApplication::setActiveWindow(window);
         QTest::keyClick(window, key);
-        QMainWindow* view = Shown("Parvok Presentation");
+        QMainWindow* view = Shown("Presentation");
         seen.push_back(!view ? "closed" : view->isFullScreen() ? "full screen" : "windowed");
         if (Shown("About Parvok"))
             seen.back() += ", About";
