@@ -143,7 +143,7 @@ TEST(Text, StandsOnItsBaselineAndSymbolShowsGreekLetters) {
     EXPECT_NE(Drawn("System", "H", 12), letterH);
 }
 
-TEST(Pictures, OnADoubleDensityScreenHaveTwiceThePixelsInLogicalUnits) {
+TEST(Pictures, OnADoubleDensityScreenOrAtAZoomHaveMorePixelsInLogicalUnits) {
     tk::qt::QtPicture picture(10, 8, 32, 2.0);
     EXPECT_EQ(std::pair(picture.Width(), picture.Height()), std::pair(10, 8)) << "logical pixels";
     EXPECT_EQ(picture.Image().size(), QSize(20, 16));
@@ -151,6 +151,9 @@ TEST(Pictures, OnADoubleDensityScreenHaveTwiceThePixelsInLogicalUnits) {
     picture.Graphics()->FillRect(3, 2, 1, 1);
     EXPECT_EQ(std::pair(picture.Pixel(3, 2), picture.Pixel(4, 2)), std::pair(kInk, kWhite));
     EXPECT_EQ(tk::NewPicture(0, 10, 32), nullptr) << "an impossible picture is none";
+    const auto zoomed = tk::NewPicture(10, 8, 32, 3);
+    EXPECT_EQ(dynamic_cast<const tk::qt::QtPicture&>(*zoomed).Image().size(), QSize(30, 24)) << "at zoom 3";
+    EXPECT_EQ(tk::NewPicture(10, 8, 32, 0), nullptr) << "at no zoom";
 }
 
 } // namespace
