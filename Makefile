@@ -17,11 +17,12 @@ soak: build
 	PARVOK_SOAK_FRAMES=100000 QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/mainwindow/mainwindow_tests --gtest_filter='Soak.*'
 	PARVOK_PRESENTATION_OPENINGS=1000 QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/presentation/presentation_tests --gtest_filter='PresentationOpenings.*'
 
-# A frame of the main window and of its plots timed against plain QPainter code, offscreen; then
-# the frame timer on a virtual display.
+# A frame of the main window, of its plots and of the presentation view timed against plain
+# QPainter code, offscreen on a screen of 1920 x 1080; then the frame timer on a virtual display of
+# that size, alone and with the presentation view.
 bench: build
-	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/parvok_bench
-	xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD_DIR)/bench/parvok_bench --timer
+	QT_QPA_PLATFORM=offscreen:configfile=bench/full_hd_screen.json $(BUILD_DIR)/bench/parvok_bench
+	xvfb-run -a -s "-screen 0 1920x1080x24" $(BUILD_DIR)/bench/parvok_bench --timer
 
 # Every target and test built with AddressSanitizer, LeakSanitizer and UBSan (clang), in build-sanitize.
 test-sanitize: deps
