@@ -42,7 +42,7 @@ build: deps
 deps:
 	scripts/install-deps
 
-# Installing, packaging and the README's screenshot.
+# Installing, packaging and the README's screenshots.
 PREFIX ?= /usr/local
 .PHONY: install package screenshot
 
@@ -58,3 +58,4 @@ package: build
 
 screenshot: build
 	BUILD_DIR=$(BUILD_DIR) scripts/screenshot docs/screenshot.png
+	BUILD_DIR=$(BUILD_DIR) scripts/screenshot --presentation docs/presentation.png
