@@ -4,7 +4,7 @@
 
 #include "app/menu_bar1.h"
 #include "presentation/presentation_wndo.h"
-#include "toolkit/qt/qt_picture.h"
+#include "tests/support/qt_device_pixels.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -18,18 +18,11 @@
 
 namespace {
 
-const QImage& DeviceImage(const tk::Picture& picture) {
-    return dynamic_cast<const tk::qt::QtPicture&>(picture).Image();
-}
+using fake::DeviceImage;
 
 // The device pixels from x - 1 to x + 4 (or y - 1 to y + 4 when down): '#' inked, '.' white.
 std::string Across(const QImage& image, int x, int y, bool down) {
-    std::string pixels;
-    for (int step = -1; step <= 4; ++step) {
-        const QRgb pixel = down ? image.pixel(x, y + step) : image.pixel(x + step, y);
-        pixels += (pixel & 0xFFFFFF) == 0xFFFFFF ? '.' : '#';
-    }
-    return pixels;
+    return fake::Across(image, x, y, down, 6);
 }
 
 bool WhiteColumns(const QImage& image, int first, int last) {
