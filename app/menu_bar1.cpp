@@ -27,7 +27,10 @@ MenuBar1::MenuBar1() {
     Untitled0();
     Untitled1();
     View();
+    BuildAnimationMenu();
+    BuildStatesMenu();
     Untitled2();
+    AddShortcutsItem();
 }
 
 void MenuBar1::Untitled0() {
@@ -47,8 +50,10 @@ void MenuBar1::Untitled1() {
     AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditSelectAll", "Select &All", "Cmd+A");
 }
 
+// The windows that show more of the state than the main window.
 void MenuBar1::View() {
     AddMenu("ViewMenu", "&View");
+    AddItem("ViewMenu", std::make_unique<tk::MenuItem>(), "ViewObservables", "&Observables", "Cmd+Shift+O");
     AddItem("ViewMenu", std::make_unique<tk::MenuItem>(), "ViewPresentation", "&Presentation", "F11");
 }
 
@@ -58,6 +63,52 @@ void MenuBar1::Untitled2() {
     Find("HelpAbout")->SetAlternateShortcut("F1"); // the help key of most desktops
 }
 
+void MenuBar1::BuildAnimationMenu() {
+    const std::string menu = "AnimationMenu";
+    AddMenu(menu, "&Animation");
+    const auto item = [&](const char* name, const char* caption, const char* shortcut, const char* hint) {
+        AddItem(menu, std::make_unique<tk::MenuItem>(), name, caption, shortcut, hint);
+    };
+    item("AnimationStartStop", "&Start/Stop", "Cmd+R",
+         "Start from the typed state, or stop: the Start button");
+    item("AnimationPause", "&Pause/Resume", "Cmd+Space",
+         "Hold the animation at this instant, or run on from it");
+    AddSeparator(menu, "AnimationSeparator0");
+    item("AnimationStepForward", "Step &Forward", "Alt+Right", "One frame forward at the current speed");
+    item("AnimationStepBack", "Step &Back", "Alt+Left", "One frame back at the current speed");
+    AddSeparator(menu, "AnimationSeparator1");
+    item("AnimationGoToQuarter", "Go to t = T₁/&4", "Cmd+1",
+         "A quarter of the period of state 1 after Start");
+    item("AnimationGoToHalf", "Go to t = T₁/&2", "Cmd+2",
+         "Half the period of state 1: the density is the mirror image of the density at Start");
+    item("AnimationGoToThreeQuarters", "Go to t = &3T₁/4", "Cmd+3",
+         "Three quarters of the period of state 1");
+    item("AnimationGoToPeriod", "Go to t = T₁ (Re&vival)", "Cmd+4",
+         "One period of state 1: every state is back where it started");
+    AddSeparator(menu, "AnimationSeparator2");
+    item("AnimationRestart", "&Restart", "Cmd+0", "Back to t = 0, the typed state, paused");
+}
+
+void MenuBar1::BuildStatesMenu() {
+    const std::string menu = "StatesMenu";
+    AddMenu(menu, "&States");
+    const auto item = [&](const char* name, const char* caption, const char* hint) {
+        AddItem(menu, std::make_unique<tk::MenuItem>(), name, caption, "", hint);
+    };
+    item("StatesGround", "&Ground State", "State 1 alone: its density stands still");
+    item("StatesFirstTwo", "States &1 and 2 in Equal Parts",
+         "The simplest superposition: the density sloshes");
+    item("StatesFirstThree", "States 1, 2 and &3 in Equal Parts",
+         "Three states: the density beats at two rates");
+    item("StatesPacket", "&Packet Near x = L/4", "A narrow bump near x = L/4, made of the six states");
+    item("StatesCat", "&Two Packets (Cat State)", "Two bumps at once, near L/4 and 3L/4");
+}
+
+void MenuBar1::AddShortcutsItem() {
+    AddItem("HelpMenu", std::make_unique<tk::MenuItem>(), "HelpShortcuts", "&Keyboard Shortcuts", "Cmd+/",
+            "Every key of the program");
+}
+
 void MenuBar1::AddMenu(const std::string& name, const std::string& caption) {
     auto menu = Described(std::make_unique<tk::MenuItem>(), name, caption);
     menu->SetShortcut("");
@@ -65,9 +116,10 @@ void MenuBar1::AddMenu(const std::string& name, const std::string& caption) {
 }
 
 void MenuBar1::AddItem(const std::string& menu, std::unique_ptr<tk::MenuItem> item, const std::string& name,
-                       const std::string& caption, const std::string& shortcut) {
+                       const std::string& caption, const std::string& shortcut, const std::string& hint) {
     item = Described(std::move(item), name, caption);
     item->SetShortcut(shortcut);
+    item->SetHint(hint);
     MenuNamed(*this, menu).Append(std::move(item));
 }
 

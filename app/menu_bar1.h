@@ -6,20 +6,23 @@
 #include <memory>
 #include <string>
 
-// The application's one menu bar: File, Edit, View and Help. The application and its windows share one
-// instance, built on the first call of Instance() and kept until Release().
+// The application's one menu bar: File, Edit, View, Animation, States and Help. The application and its
+// windows share one instance, built on the first call of Instance() and kept until Release().
 class MenuBar1 : public tk::MenuBar, public tk::SharedInstance<MenuBar1> {
 public:
     MenuBar1();
 
-    void Untitled0(); // File
-    void Untitled1(); // Edit
-    void View();
-    void Untitled2(); // Help
+    void Untitled0();          // File
+    void Untitled1();          // Edit
+    void Untitled2();          // Help
+    void View();               // the windows that show more of the state
+    void BuildAnimationMenu(); // the run and the time: start, pause, step, go to an instant
+    void BuildStatesMenu();    // ready-made initial states
+    void AddShortcutsItem();   // Help > Keyboard Shortcuts
 
 private:
     void AddMenu(const std::string& name, const std::string& caption);
     void AddItem(const std::string& menu, std::unique_ptr<tk::MenuItem> item, const std::string& name,
-                 const std::string& caption, const std::string& shortcut);
+                 const std::string& caption, const std::string& shortcut, const std::string& hint = "");
     void AddSeparator(const std::string& menu, const std::string& name);
 };

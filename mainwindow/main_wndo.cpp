@@ -2,7 +2,12 @@
 
 #include "app/about_wndo.h"
 #include "app/menu_bar1.h"
+#include "app/shortcuts_wndo.h"
+#include "mainwindow/status_line.h"
 #include "toolkit/platform.h"
+
+MainWndo::MainWndo() = default;
+MainWndo::~MainWndo() = default;
 
 void MainWndo::Layout() {
     SetMenuBar(&MenuBar1::Instance());
@@ -71,13 +76,20 @@ tk::MenuItem* MainWndo::FileQuit() const {
 
 void MainWndo::AddMenuHandlers() {
     AddMenuHandler("HelpAbout", [this] { return _HelpAbout_Action(); });
+    AddMenuHandler("HelpShortcuts", [] {
+        ShortcutsWndo::Instance().Show();
+        return true;
+    });
+    AddTimeHandlers();
 }
 
 // The selection starts as "Total", so every component is shown. The first magnitude takes the
-// focus, its whole text selected as after Stop, so that typing goes there at once.
+// focus, its whole text selected as after Stop, so that typing goes there at once. The status
+// line follows the window from now on.
 void MainWndo::Event_Open() {
     ShowAll();
     magnitudes_[0]->SetFocus();
+    statusLine_ = std::make_unique<StatusLine>(*this);
 }
 
 void MainWndo::Event_Close() {

@@ -4,6 +4,7 @@
 #include "mainwindow/tm_frame.h"
 #include "phasor/phasor_diagram.h"
 #include "physics/box.h"
+#include "physics/presets.h"
 #include "toolkit/buttons.h"
 #include "toolkit/edit_field.h"
 #include "toolkit/menu_item.h"
@@ -16,6 +17,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+
+class StatusLine;
 
 // The main window: the plots of the wavefunction and of its density, and the controls that set the
 // initial state and run the animation. Its shared instance is made and shown on the first call of
@@ -55,6 +58,9 @@ public:
         using Element::Element;
     };
 
+    MainWndo();
+    ~MainWndo() override;
+
     // ---- State ----
     double dAngle = physics::kPhaseStep;          // phase step in degrees per frame for n = 1 at speed 1
     std::array<std::int32_t, kComponents> Show{}; // 1 where component index + 1 is shown
@@ -71,7 +77,14 @@ public:
         Stopped,    // the animation stopped; the last frame stays
         Selection,  // Show chooses other components
         Edited,     // a field was edited since the last normalization: the phasors are blank
+        Paused,     // the run holds still: the timer is off, the fields stay locked, the phases stay
+        Resumed,    // the run goes on from the phases it held
+        Speed,      // the slider moved
     };
+    // The state of the run. Idle: the fields take input and the timer is off. Running: the fields
+    // are locked and the timer turns the phases. Paused: locked as while running, with the timer
+    // off; the Start button still reads "Stop", which leads back to Idle.
+    enum class Run { Idle, Running, Paused };
     // After every frame, once the samples, the phases and both plots are those of the new instant.
     tk::Signal<> FrameShown;
     // After each change of the initial state, of the run or of the selection.
@@ -83,8 +96,27 @@ public:
     // The slider's speed, 1 to 100: each frame turns state n by n^2 x dAngle x speed degrees.
     int Speed() const;
     bool Running() const;
+    Run RunState() const;
     // The time since the last normalization (every Start normalizes) in periods of state 1.
     double ElapsedPeriods() const;
+    // The frames the phases have advanced since the last normalization: +1 for each frame of the
+    // timer and each step forward, -1 for each step back; a jump of GoTo is no frame.
+    long long FramesAdvanced() const { return framesAdvanced_; }
+
+    // ---- Time in the teacher's hands: each leaves the run paused. From Idle each first begins
+    // the run as Start does (normalizing), with the timer off; while running each pauses first. ----
+    // Pauses a run, or resumes a paused one; nothing in Idle.
+    void PauseOrResume();
+    // Turns every phase by `frames` frames of the current speed, +1 forward, -1 back, and shows it.
+    void StepFrames(int frames);
+    // Shows the instant `fraction` x T1 after Start: each phase at its value at Start plus
+    // n^2 x 360 x fraction (a frame of zero step).
+    void GoTo(double fraction);
+    // Back to t = 0: the coefficients normalized again from the locked fields, which hold the
+    // typed state.
+    void Restart();
+    // Writes a ready-made state into the twelve fields and normalizes it; only in Idle.
+    void LoadPreset(physics::Preset preset);
 
     // ---- Construction ----
     void Layout() override;
@@ -130,6 +162,15 @@ public:
     virtual void ShowAll();
 
 private:
+    // Turns every phase by `frames` frames' steps at the current speed (1 for the timer's frame,
+    // -1 back, 0 none), then shows the instant: phasors, samples, plots.
+    void ShowFrame(int frames);
+    // Start without its timer: the caption says "Stop", the coefficients are normalized and the
+    // inputs are locked.
+    void BeginRun();
+    // Leaves the run paused: from Idle it begins the run first, while running it stops the timer.
+    void HoldStill();
+    void AddTimeHandlers();
     void SelectWholeText(tk::EditField& field);
     tk::MenuItem* MenuItemNamed(const std::string& name) const;
     // Makes a control of kind T, registers it under its name (and index), and returns it as found
@@ -153,4 +194,7 @@ private:
     TMFrame* timer_ = nullptr;
     bool writingFields_ = false;         // while the window itself writes the magnitude fields
     physics::Components loadedPhases_{}; // the phases the last normalization loaded
+    long long framesAdvanced_ = 0;
+    tk::Connection menusFollowRun_;
+    std::unique_ptr<StatusLine> statusLine_;
 };

@@ -7,13 +7,7 @@
 
 void MainWndo::PBStart_Action() {
     if (start_->Caption() == kStartCaption) {
-        start_->SetCaption(kStopCaption);
-        DoNormalize();
-        normalize_->SetEnabled(false);
-        for (int k = 0; k < kComponents; ++k) {
-            angles_[k]->SetEnabled(false);
-            magnitudes_[k]->SetEnabled(false);
-        }
+        BeginRun();
         timer_->SetMode(tk::Timer::kMultiple);
         StateChanged.Emit(Change::Started);
         return;
@@ -29,18 +23,35 @@ void MainWndo::PBStart_Action() {
     StateChanged.Emit(Change::Stopped);
 }
 
-// Every phase advances by n^2 x dAngle x speed degrees, the slider read afresh for each, and every
-// phasor shows its new phase; then the shown components are summed at the samples.
+void MainWndo::BeginRun() {
+    start_->SetCaption(kStopCaption);
+    DoNormalize();
+    normalize_->SetEnabled(false);
+    for (int k = 0; k < kComponents; ++k) {
+        angles_[k]->SetEnabled(false);
+        magnitudes_[k]->SetEnabled(false);
+    }
+}
+
 void MainWndo::TMFrame_Action() {
+    ShowFrame(1);
+}
+
+// Every phase advances by n^2 x dAngle x speed degrees a frame, the slider read afresh for each,
+// and every phasor shows its new phase; then the shown components are summed at the samples. One
+// frame forward adds the step itself, to the last bit.
+void MainWndo::ShowFrame(int frames) {
     physics::Components weights{};
     physics::Components phases{};
     for (int k = 0; k < kComponents; ++k) {
         PhasorDiagram& phasor = *phasors_[k];
-        phasor.angle = phasor.angle + physics::PhaseStep(k + 1, dAngle, static_cast<double>(speed_->Value()));
+        const double step = physics::PhaseStep(k + 1, dAngle, static_cast<double>(speed_->Value()));
+        phasor.angle = phasor.angle + static_cast<double>(frames) * step;
         phasor.Update();
         weights[k] = static_cast<double>(Show[k]) * phasor.magn;
         phases[k] = phasor.angle;
     }
+    framesAdvanced_ += frames;
     physics::Superpose(weights, phases, PsiReal, PsiIm, PsiSqrd);
     wavefunction_->ReDrawAll();
     probability_->ReDrawAll();
@@ -71,4 +82,10 @@ int MainWndo::Speed() const {
 
 bool MainWndo::Running() const {
     return timer_->Mode() != tk::Timer::kOff;
+}
+
+MainWndo::Run MainWndo::RunState() const {
+    if (Running())
+        return Run::Running;
+    return start_->Caption() == kStopCaption ? Run::Paused : Run::Idle;
 }

@@ -97,5 +97,6 @@ void MainWndo::DoNormalize() {
                                         tk::Str(phasor.angle) + " degrees");
         Blanked = false;
     }
+    framesAdvanced_ = 0;
     StateChanged.Emit(Change::Normalized);
 }

@@ -210,6 +210,7 @@ void MainWndo::CreateRunControls() {
     speed_->SetPageStep(20);
     speed_->SetLiveScroll(false);
     speed_->SetAccessibleName("Phase speed");
+    speed_->ValueChanged = [this] { StateChanged.Emit(Change::Speed); };
 
     auto& speedLabel = Create<STLabel>("STLabel", 5);
     Label(speedLabel, kSpeedColumn, 588, 46, "Speed:");

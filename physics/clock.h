@@ -1,5 +1,7 @@
 #pragma once
 
+#include "physics/box.h"
+
 namespace physics {
 
 // The time since Start in periods T1 of state 1, from the phase (in degrees) that state 1 has
@@ -8,6 +10,18 @@ namespace physics {
 // back where it started.
 inline double PeriodsElapsed(double phase1AtStart, double phase1) {
     return (phase1 - phase1AtStart) / 360;
+}
+
+// The phases (in degrees) a fraction of T1 after Start: state n has turned n^2 whole turns a
+// period, so its phase is its phase at Start plus (n x n) x 360 x fraction. For the quarters of
+// the period every product is exact.
+inline Components PhasesAt(const Components& phasesAtStart, double fraction) {
+    Components phases{};
+    for (int k = 0; k < kComponents; ++k) {
+        const int n = k + 1;
+        phases[k] = phasesAtStart[k] + static_cast<double>(n * n) * 360 * fraction;
+    }
+    return phases;
 }
 
 } // namespace physics

@@ -1,8 +1,8 @@
 #include "presentation/presentation_wndo.h"
 
 #include "mainwindow/state_plots.h"
+#include "mainwindow/status_line.h"
 #include "toolkit/binding.h"
-#include "toolkit/numbers.h"
 
 #include <algorithm>
 
@@ -48,10 +48,6 @@ void PresentationWndo::AddMenuHandlerTo(tk::MenuHandlers& owner) {
         ShowShared();
         return true;
     });
-}
-
-std::string PresentationWndo::ClockText(double periods) {
-    return "t = " + tk::Format(periods, "0.000") + " T₁";
 }
 
 std::string PresentationWndo::ShownText(const std::array<std::int32_t, kComponents>& show) {
@@ -217,7 +213,7 @@ void PresentationWndo::ShowState() {
             phasor.Blank();
     }
     shown_->SetText(ShownText(main_.Show));
-    clock_->SetText(ClockText(main_.ElapsedPeriods()));
+    clock_->SetText(StatusLine::ClockText(main_.ElapsedPeriods()));
 }
 
 void PresentationWndo::GFWave_Open() {

@@ -44,8 +44,6 @@ public:
     // Lets View › Presentation open the shared view wherever the window in front does not handle it.
     static void AddMenuHandlerTo(tk::MenuHandlers& owner);
 
-    // "t = 0.250 T₁": a time in periods of state 1, to a thousandth.
-    static std::string ClockText(double periods);
     // "Total", or "n=3" for state 3 alone, as the main window's choice says.
     static std::string ShownText(const std::array<std::int32_t, kComponents>& show);
 

@@ -6,20 +6,26 @@
 
 namespace tk {
 
-// Menu handlers registered on a window or control, found by menu item name.
+// Menu handlers registered on a window or control, found by menu item name. A handler may come
+// with a condition: while it does not hold, the handler is as good as absent, so the item it
+// handles is disabled (where nothing else handles it) and its shortcut does nothing.
 class MenuHandlers {
 public:
     using Handler = std::function<bool()>;
+    using Condition = std::function<bool()>;
 
-    void AddMenuHandler(const std::string& itemName, Handler handler) {
-        handlers_[itemName] = std::move(handler);
+    void AddMenuHandler(const std::string& itemName, Handler handler, Condition enabledWhen = nullptr) {
+        handlers_[itemName] = {std::move(handler), std::move(enabledWhen)};
     }
-    // The handler of the item here, or else where items are forwarded; null when neither has one.
+    // The handler of the item, or null when there is none or its condition does not hold now; an item
+    // without a handler here is looked up where items are forwarded.
     const Handler* MenuHandler(const std::string& itemName) const {
         auto it = handlers_.find(itemName);
-        if (it != handlers_.end())
-            return &it->second;
-        return forwardedTo_ ? forwardedTo_->MenuHandler(itemName) : nullptr;
+        if (it == handlers_.end())
+            return forwardedTo_ ? forwardedTo_->MenuHandler(itemName) : nullptr;
+        if (it->second.enabledWhen && !it->second.enabledWhen())
+            return nullptr;
+        return &it->second.handler;
     }
     std::size_t MenuHandlerCount() const { return handlers_.size(); }
     // Items without a handler here are handled by `other` (a view's by the window it shows), which
@@ -27,7 +33,11 @@ public:
     void ForwardMenuHandlersTo(const MenuHandlers* other) { forwardedTo_ = other; }
 
 private:
-    std::map<std::string, Handler> handlers_;
+    struct Registered {
+        Handler handler;
+        Condition enabledWhen;
+    };
+    std::map<std::string, Registered> handlers_;
     const MenuHandlers* forwardedTo_ = nullptr;
 };
 

@@ -26,6 +26,10 @@ public:
     void SetAlternateShortcut(std::string shortcut) { alternateShortcut_ = std::move(shortcut); }
     bool AutoEnable() const { return autoEnable_; }
     void SetAutoEnable(bool on) { autoEnable_ = on; }
+    // A line that says what the item does, shown in the window's status bar while the pointer is
+    // on the item; none when empty.
+    const std::string& Hint() const { return hint_; }
+    void SetHint(std::string hint) { hint_ = std::move(hint); }
 
     bool IsSeparator() const { return caption_ == "-"; }
     virtual bool IsQuitItem() const { return false; }
@@ -41,6 +45,7 @@ private:
     std::string shortcut_;
     std::string alternateShortcut_;
     bool autoEnable_ = false;
+    std::string hint_;
     std::vector<std::unique_ptr<MenuItem>> children_;
 };
 

@@ -6,6 +6,8 @@
 
 namespace tk {
 
+class StatusBar;
+
 enum class EditCommand { Undo, Cut, Copy, Paste, Clear, SelectAll };
 
 // The parts of a control's settings that change together; a peer shows one part at a time.
@@ -62,6 +64,10 @@ public:
     virtual void Close() {}
     // Shows the window full screen or not, as its settings say now.
     virtual void ApplyFullScreen() {}
+    // Enables each menu item that something can carry out now.
+    virtual void UpdateMenus() {}
+    // Gives the window's status bar its platform side, below the content.
+    virtual void RealizeStatusBar(StatusBar& /*bar*/) {}
 };
 
 } // namespace tk

@@ -35,6 +35,8 @@ public:
     // Runs the event loop until Quit; returns the exit code.
     virtual int Run() = 0;
     virtual void Quit(int exitCode) = 0;
+    // A menu shortcut ("Cmd+Q") as the platform's menus show it.
+    virtual std::string ShortcutText(const std::string& shortcut) const { return shortcut; }
 };
 
 // The current platform; raises NilObjectException when none is installed.

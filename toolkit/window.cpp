@@ -39,6 +39,21 @@ std::vector<Control*> Window::Controls() const {
     return all;
 }
 
+void Window::UpdateMenus() {
+    if (peer_)
+        peer_->UpdateMenus();
+}
+
+tk::StatusBar& Window::AddStatusBar() {
+    if (!statusBar_) {
+        statusBar_ = std::make_unique<tk::StatusBar>();
+        statusBar_->SetOwnerWindow(this);
+        if (peer_)
+            peer_->RealizeStatusBar(*statusBar_);
+    }
+    return *statusBar_;
+}
+
 void Window::Register(const std::string& name, std::unique_ptr<Control> control) {
     control->SetName(name);
     control->SetOwnerWindow(this);

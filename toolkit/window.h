@@ -5,6 +5,7 @@
 #include "toolkit/control.h"
 #include "toolkit/menu_handlers.h"
 #include "toolkit/peer.h"
+#include "toolkit/status_bar.h"
 
 #include <functional>
 #include <memory>
@@ -53,6 +54,13 @@ public:
 
     tk::MenuBar* MenuBar() const { return menuBar_; }
     void SetMenuBar(tk::MenuBar* bar) { menuBar_ = bar; }
+    // Asks the menus to enable again the items that something can carry out now: the window calls
+    // it when its menu handlers' conditions may have changed. Menus also check when they open.
+    void UpdateMenus();
+
+    // The status bar below the content, made on the first call, before or after the window opens.
+    tk::StatusBar& AddStatusBar();
+    tk::StatusBar* StatusBar() const { return statusBar_.get(); }
 
     // Takes ownership of a control and registers it under its name (and index, for array elements).
     template <class T> T& AddControl(const std::string& name, std::unique_ptr<T> control) {
@@ -125,6 +133,7 @@ private:
     std::vector<std::unique_ptr<Control>> controls_;
     std::unique_ptr<WindowPeer> peer_;
     std::vector<KeyCommand> keyCommands_;
+    std::unique_ptr<tk::StatusBar> statusBar_;
     bool open_ = false;
 };
 

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Drives the built program as a person would, under Xvfb and openbox: real key and mouse events,
-the fields and the About page read back through the clipboard, plots and phasors from screenshots.
+the fields and the About page read back through the clipboard, plots and phasors from screenshots,
+the status line as a screen reader reads it (AT-SPI, on a session bus of the test's own).
 Usage: parvok_e2e.py PROGRAM. Exits 0 when every check passes, 1 when one fails, 77 (skipped) where
 no X server can be started. Leaves runN.log and, on a failure, failure-runN-* screenshots here."""
 
@@ -15,7 +16,7 @@ import sys
 import time
 
 SKIPPED = 77
-CONTENT_HEIGHT = 669  # of the main window, below its menu bar
+CONTENT_HEIGHT = 669  # of the main window, between its menu bar and its status line
 TOOL_TIMEOUT = 10  # seconds that one xdotool, xclip, wmctrl or import call may take
 CLIPBOARD_MARKER = "parvok-e2e: nothing copied yet"
 BLACK, RED = (0, 0, 0), (255, 0, 0)
@@ -25,7 +26,8 @@ WAVEFUNCTION, PROBABILITY = (20, 26, 500, 300), (20, 392, 500, 250)
 NORMALIZE, START_STOP = (773, 551), (592, 620)
 MAGNITUDE, ANGLE, PHASOR_CENTRE, ROW = (773, 75), (773, 106), (648, 92), 82
 PHASOR_CORNER, PHASOR_SIZE = (613, 57), (70, 70)
-ENV = dict(os.environ, QT_QPA_PLATFORM="xcb")  # and the display, once Xvfb announces it
+# The display, the session bus and the accessibility bus are added once they are up.
+ENV = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
 PROCESSES = []  # started here, stopped at the end
 
 class Failed(Exception):
@@ -119,6 +121,36 @@ def start_x():
     spawn(["openbox"])
     wait_for("the window manager", lambda: not run("wmctrl", "-m", check=False).returncode, 10)
     print(f"X display :{number} with openbox")
+
+def start_accessibility():
+    """A session bus of our own and the accessibility bus on it, as a desktop runs them for a screen
+    reader; this process reads the program's accessible objects through it."""
+    daemon = spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"], stdout=subprocess.PIPE)
+    address = daemon.stdout.readline().decode().strip() if select.select([daemon.stdout], [], [], 10)[0] else ""
+    if not address:
+        raise Failed("the session bus did not start")
+    ENV["DBUS_SESSION_BUS_ADDRESS"] = os.environ["DBUS_SESSION_BUS_ADDRESS"] = address
+    os.environ["DISPLAY"] = ENV["DISPLAY"]
+    spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+
+def status_bar_of(pid):
+    """The program's status bar as a screen reader finds it, through AT-SPI."""
+    import gi
+    gi.require_version("Atspi", "2.0")
+    from gi.repository import Atspi
+
+    def children(node):
+        return [node.get_child_at_index(i) for i in range(node.get_child_count())]
+
+    def status_bar():
+        nodes = [a for a in children(Atspi.get_desktop(0)) if a.get_process_id() == pid]
+        for _ in range(3):  # the application, its windows, their parts
+            if bar := next((node for node in nodes if node.get_role() == Atspi.Role.STATUS_BAR), None):
+                return bar
+            nodes = [child for node in nodes for child in children(node)]
+        return None
+
+    return wait_for("the status line on the accessibility bus", status_bar, 15)
 
 def copied_by(press_keys):
     """The text that press_keys copies: the clipboard first holds a marker of ours, and a copy is
@@ -218,7 +250,9 @@ class Parvok:
         self.name, self.last_shot, self.log = name, None, open(f"{name}.log", "w")
         self.process = spawn([program], stdin=subprocess.DEVNULL, stdout=self.log, stderr=subprocess.STDOUT)
         self.window = wait_for("the main window", lambda: self.find_window("^Parvok$"), 15)
-        self.menu_height = self.geometry(self.window)[3] - CONTENT_HEIGHT
+        self.status_bar = status_bar_of(self.process.pid)
+        status_height = self.status_bar.get_extents(0).height
+        self.menu_height = self.geometry(self.window)[3] - CONTENT_HEIGHT - status_height
         self.activate(self.window)
 
     def __enter__(self):
@@ -283,6 +317,17 @@ class Parvok:
         watch("the animation to draw a new frame", lambda: self.shot().region(*WAVEFUNCTION),
               lambda regions: regions[-1] != regions[-2])
 
+    def status(self):
+        """The status line as a screen reader reads it: the description of the status bar."""
+        self.status_bar.clear_cache()
+        return self.status_bar.get_description()
+
+    def status_after(self, *keys):
+        """Presses the keys, then waits until the status line tells something new and returns it."""
+        before = self.status()
+        self.keys(*keys)
+        return wait_for(f"the status line to change after {keys}", lambda: (now := self.status()) != before and now)
+
     def check_exit(self, action):
         try:
             code = self.process.wait(5)
@@ -346,6 +391,19 @@ def check_edit_menu(app):
     pasted = app.copy_all()
     check(pasted == "123", f"Edit > Paste puts the clipboard over the selection: the field reads {pasted!r}")
     app.set_fields({magnitude: "0", angle: "0"})
+def check_observables(app):
+    """View > Observables (Ctrl+Shift+O), state 3, 4 loaded: the values read back through the clipboard"""
+    app.activate(app.window)
+    app.keys("ctrl+shift+o")
+    window = wait_for("the Observables window", lambda: app.find_window("^Observables$"))
+    app.activate(window)
+    app.click(600, 300, window=window)  # in the table of values
+    rows = dict(line.split(None, 1) for line in app.copy_all().splitlines() if line.startswith(("⟨", "Δ")))
+    for name, expected in (("⟨E⟩/E₁", "2.920"), ("ΔE/E₁", "1.440")):
+        check(rows.get(name) == expected, f"the table reads {name} = {rows.get(name)!r}, expected {expected}")
+    run("wmctrl", "-i", "-c", window)
+    wait_for("the Observables window to close", lambda: not app.find_window("^Observables$"))
+    app.activate(app.window)
 
 def check_ground_state_density(app):
     """Initial state, n=1 alone: the density lies on sin^2(pi x/L), frame after frame"""
@@ -436,6 +494,37 @@ def check_superposition(app):
     print("  ok: the density maximum moved: x/L = " + ", ".join(f"{p:.3f}" for p in positions))
     app.click(*START_STOP)
 
+def clock_of(status):
+    """The time and the frame count in a status line "Paused · t = 0.003 T₁ · frame 1 · speed 10"."""
+    found = re.search(r"t = (-?\d+\.\d{3}) T₁ · frame (-?\d+) · speed (\d+)$", status)
+    if not found:
+        raise Failed(f"no clock in the status line {status!r}")
+    return float(found[1]), int(found[2]), int(found[3])
+
+def check_pause_and_step(app):
+    """Animation menu by its keys: pause, steps forth and back, Go to T1/2; the status line read as a screen reader would"""
+    app.start(coefficients(["1", "1"], ["0", "0"]))
+    paused = app.status_after("ctrl+space")
+    t, frames, speed = clock_of(paused)
+    check(paused.startswith("Paused · ") and frames > 0 and f"{t:.3f}" == f"{frames * speed / 3600:.3f}",
+          f"paused after {frames} frames at speed {speed}: {paused!r}, t = frames x speed / 3600")
+    still = app.shot().region(*WAVEFUNCTION)
+    time.sleep(0.3)
+    check(app.shot().region(*WAVEFUNCTION) == still, "nothing moves while paused")
+    for step in range(1, 4):
+        t, counted, _ = clock_of(app.status_after("alt+Right"))
+        check(counted == frames + step and f"{t:.3f}" == f"{counted * speed / 3600:.3f}",
+              f"Step Forward {step}: frame {counted}, t = {t:.3f} T₁")
+    for step in range(3):
+        app.status_after("alt+Left")
+    check(app.status() == paused, f"three steps back return to {paused!r}")
+    half = app.status_after("ctrl+2")
+    check(clock_of(half)[:2] == (0.5, frames), f"Go to t = T₁/2: {half!r}")
+    angle = phasor_angle(app.shot(), 0)  # a level line lies on a row beside the centre: 4 degrees off
+    check(abs(angle - 180) <= 5, f"phasor 1 has turned half a turn, to {angle:.1f} degrees")
+    check(app.status_after("ctrl+space").startswith("Running · "), "Resume runs on")
+    check(app.status_after("ctrl+r").startswith("Ready · "), "Ctrl+R stops, as the Start button does")
+
 def full_screen(app, window):
     """Whether the window covers the whole screen and the window manager has it full screen."""
     state = run("xprop", "-id", window, "_NET_WM_STATE", check=False).stdout.decode()
@@ -443,7 +532,7 @@ def full_screen(app, window):
     return "_NET_WM_STATE_FULLSCREEN" in state and app.geometry(window) == (0, 0, *screen)
 
 def check_presentation(app):
-    """View > Presentation (F11): full screen, following the frames; F11 in and out, F1 there, Esc out, then closed"""
+    """View > Presentation (F11): full screen, following the frames; F11 in and out, the main window's keys there, Esc out, then closed"""
     app.start(coefficients(["1", "1"]))
     app.keys("F11")
     view = wait_for("the presentation view", lambda: app.find_window("^Presentation"))
@@ -458,6 +547,11 @@ def check_presentation(app):
         wait_for(f"F11 to take the view {'into' if expected else 'out of'} full screen",
                  lambda: full_screen(app, view) == expected)
     print("  ok: F11 takes it out of full screen and back")
+    app.keys("ctrl+space")
+    still = run("import", "-window", view, "ppm:-").stdout
+    time.sleep(0.3)
+    check(run("import", "-window", view, "ppm:-").stdout == still, "Ctrl+Space in the view pauses the animation")
+    app.keys("ctrl+space")
     app.keys("F1")
     about = wait_for("the About window over the view", lambda: app.find_window("^About Parvok$"))
     app.activate(about)
@@ -476,7 +570,7 @@ def check_presentation(app):
 def check_about_and_quit(app):
     """Help > About Parvok: the page copied through the clipboard, Ctrl+W closes it; then Ctrl+Q"""
     titles = menu_title_centres(app.shot())
-    check(len(titles) == 4, f"the menu bar holds four titles, at x = {titles}")
+    check(len(titles) == 6, f"the menu bar holds six titles, at x = {titles}")
     count = len(app.windows())
     app.click(titles[-1], app.menu_height // 2, window=app.window)
     wait_for("the Help menu", lambda: len(app.windows()) > count)
@@ -504,8 +598,9 @@ def check_close_while_running(app):
     run("wmctrl", "-i", "-c", app.window)
     app.check_exit("closing the window quits")
 
-RUNS = {"run1": (check_fields, check_blanking, check_edit_menu, check_ground_state_density,
-                 check_stationary_state, check_superposition, check_presentation, check_about_and_quit),
+RUNS = {"run1": (check_fields, check_blanking, check_edit_menu, check_observables, check_ground_state_density,
+                 check_stationary_state, check_superposition, check_pause_and_step, check_presentation,
+                 check_about_and_quit),
         "run2": (check_close_while_running,)}
 
 def main(program):
@@ -513,6 +608,7 @@ def main(program):
     started = time.monotonic()
     try:
         start_x()
+        start_accessibility()
         for name, steps in RUNS.items():
             with Parvok(program, name) as app:
                 for step in steps:

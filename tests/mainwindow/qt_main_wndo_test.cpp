@@ -5,9 +5,14 @@
 #include "toolkit/qt/qt_widget_peer.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -225,6 +230,31 @@ TEST_F(QtMainWndo, KeysReachEveryInputInOrderAndNamesReachAssistiveTechnology) {
     window.DoNormalize();
     EXPECT_EQ(QAccessible::queryAccessibleInterface(Widget("Phasor", 0))->text(QAccessible::Description),
               "State 1: magnitude 1.000000, angle 0 degrees");
+}
+
+// The status line lies below the content, which keeps its size; the hint of a menu item covers
+// its message, never the clock; assistive technology reads the whole line.
+TEST_F(QtMainWndo, TheStatusLineLiesBelowTheContentAndHintsNeverCoverTheClock) {
+    auto& main = *qobject_cast<QMainWindow*>(Widget("GFWFunc")->window());
+    QStatusBar& bar = *main.statusBar();
+    EXPECT_EQ(main.centralWidget()->size(), QSize(850, 669));
+    EXPECT_EQ(bar.geometry().top(), main.centralWidget()->geometry().bottom() + 1);
+    const auto shown = [&bar] {
+        QStringList texts;
+        for (const QLabel* label : bar.findChildren<QLabel*>())
+            if (label->isVisible())
+                texts << label->text();
+        return texts.join(" | ").toStdString();
+    };
+    window.GoTo(0.25);
+    QApplication::processEvents();
+    EXPECT_EQ(shown(), "Paused | t = 0.250 T₁ | frame 0 | speed 10");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&bar)->text(QAccessible::Description),
+              "Paused · t = 0.250 T₁ · frame 0 · speed 10");
+    main.menuBar()->findChild<QAction*>("AnimationPause")->showStatusText(&main);
+    EXPECT_EQ(std::pair(bar.currentMessage(), shown()),
+              std::pair(QString("Hold the animation at this instant, or run on from it"),
+                        std::string("t = 0.250 T₁ | frame 0 | speed 10")));
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 // A long run of the real program logic on the offscreen Qt platform: random speeds, selections,
-// Start and Stop, Normalize and every kind of input between the frames, checked after each step.
+// Start and Stop, Normalize, every kind of input, and the items of the Animation and States menus
+// between the frames, checked after each step, with the Observables window following.
 // PARVOK_SOAK_FRAMES sets the length of the run (make soak runs 100,000 frames).
 
 #include "app/menu_bar1.h"
 #include "mainwindow/main_wndo.h"
+#include "observables/observables_wndo.h"
 #include "tests/mainwindow/typed_inputs.h"
 #include "tests/support/resident_memory.h"
 
@@ -14,6 +16,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -31,6 +34,13 @@ std::vector<std::string> AllInputs() {
 }
 const std::vector<std::string> kInputs = AllInputs();
 
+// The items of the Animation and States menus, chosen whether or not they are on.
+const char* const kTimeItems[] = {
+    "AnimationPause",       "AnimationStepForward", "AnimationStepBack",
+    "AnimationGoToQuarter", "AnimationGoToHalf",    "AnimationGoToPeriod",
+    "AnimationRestart",     "StatesPacket",         "StatesCat",
+};
+
 // A magnitude the window wrote: six decimals, at most 1 in size.
 bool IsNormalized(const std::string& text) {
     char* end = nullptr;
@@ -41,15 +51,17 @@ bool IsNormalized(const std::string& text) {
 // The program as random use drives it, one step at a time, checking what it shows after each.
 class RandomUse {
 public:
-    RandomUse() { window_.Open(); }
-    ~RandomUse() { MenuBar1::Release(); }
+    RandomUse() {
+        window_.Open();
+        observables_.Open();
+    }
     RandomUse(const RandomUse&) = delete;
     RandomUse& operator=(const RandomUse&) = delete;
 
     int frames = 0;
 
     void Step() {
-        switch (Pick(10)) {
+        switch (Pick(12)) {
         case 0:
             window_.Find<tk::Slider>("SLSpeed")->NotifyValue(1 + Pick(100));
             break;
@@ -71,9 +83,16 @@ public:
                 field->Enabled())
                 field->NotifyTextEdited(kInputs[Pick(int(kInputs.size()))]);
             break;
+        case 6:
+        case 7:
+            if (const auto* handler = window_.MenuHandler(kTimeItems[Pick(int(std::size(kTimeItems)))]))
+                (*handler)();
+            break;
         default:
-            if (window_.Find<tk::PushButton>("PBStart")->Caption() == "Start")
+            if (window_.RunState() == MainWndo::Run::Idle)
                 Press("PBStart");
+            if (window_.RunState() == MainWndo::Run::Paused)
+                window_.PauseOrResume();
             window_.Find<tk::Timer>("TMFrame")->Fire();
             ++frames;
         }
@@ -97,8 +116,15 @@ private:
             ASSERT_TRUE(IsNormalized(window_.Find<tk::EditField>("EFMagn", k)->Text()));
     }
 
-    // No non-number in a phasor; the samples all numbers, or all undrawn.
+    // No non-number in a phasor, on the status line or in the Observables window's values; the
+    // samples all numbers, or all undrawn.
     void ExpectNumbers() {
+        const std::string line = window_.StatusBar()->Line();
+        const std::string& values = observables_.Find<tk::TextArea>("TAValues")->Text();
+        for (const char* nonNumber : {"nan", "NaN", "inf", "INF"})
+            ASSERT_TRUE(line.find(nonNumber) == std::string::npos && values.find(nonNumber) == std::string::npos)
+                << line << "\n"
+                << values;
         for (int k = 0; k < MainWndo::kComponents; ++k) {
             const auto& phasor = *window_.Find<PhasorDiagram>("Phasor", k);
             ASSERT_TRUE(std::isfinite(phasor.magn) && std::isfinite(phasor.angle)) << k;
@@ -108,7 +134,12 @@ private:
             ASSERT_EQ(std::isnan(window_.PsiReal[j]) || std::isnan(window_.PsiSqrd[j]), undrawn) << j;
     }
 
+    // Gone last: each window's menus ask the menu bar's items what is enabled until they go.
+    struct MenuBarRelease {
+        ~MenuBarRelease() { MenuBar1::Release(); }
+    } menuBar_;
     MainWndo window_;
+    ObservablesWndo observables_{window_};
     std::mt19937 random_{20261206};
 };
 

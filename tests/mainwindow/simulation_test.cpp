@@ -1,5 +1,5 @@
-// The simulation on the fake platform: normalization, selection, blanking, Start and Stop, and the
-// numbers of each frame against a computation of psi of its own.
+// The simulation on the fake platform: normalization, selection, blanking, and the numbers of each
+// frame against a computation of psi of its own.
 
 #include "tests/mainwindow/opened_main_wndo.h"
 
@@ -65,21 +65,6 @@ TEST_F(Simulation, EditsBlankOnceFocusSelectsAllAndTheRadioButtonsChoose) {
     EXPECT_EQ(window.Show, (Shown{1, 1, 1, 1, 1, 1}));
 }
 
-TEST_F(Simulation, StartAndStopSwitchTheInputsAndTheTimer) {
-    const auto state = [&] {
-        int enabledFields = 0;
-        for (int k = 0; k < MainWndo::kComponents; ++k)
-            enabledFields += Magnitude(k).Enabled() + Angle(k).Enabled();
-        return std::tuple(Running(), window.Find<tk::Timer>("TMFrame")->Mode(),
-                          window.Find("PBNorm")->Enabled(), enabledFields,
-                          window.Find("SLSpeed")->Enabled() && window.Find("RBNth", 3)->Enabled());
-    };
-    Toggle();
-    EXPECT_EQ(state(), std::tuple(true, tk::Timer::kMultiple, false, 0, true));
-    Toggle();
-    EXPECT_EQ(state(), std::tuple(false, tk::Timer::kOff, true, 12, true));
-}
-
 TEST_F(Simulation, FramesFollowPsiForEveryKindOfState) {
     Toggle(); // the initial state: |psi|^2 stays sin^2(pi x), phase n turns n^2 degrees a frame
     for (int frame = 1; frame <= 30; ++frame) {
@@ -129,7 +114,8 @@ TEST_F(Simulation, FramesFollowPsiForEveryKindOfState) {
 // What a view of the same state hears: each change once, and each frame once it is drawn, with the
 // phases, the magnitudes and the run as they are then.
 TEST_F(Simulation, ViewsHearOfEveryChangeAndEveryDrawnFrame) {
-    const char* names[] = {"normalized", "started", "stopped", "selection", "edited"};
+    const char* names[] = {"normalized", "started", "stopped", "selection",
+                           "edited",     "paused",  "resumed", "speed"};
     std::string heard;
     const tk::Connection changes =
         window.StateChanged.Connect([&](MainWndo::Change c) { heard += names[int(c)] + std::string(" "); });
@@ -145,7 +131,8 @@ TEST_F(Simulation, ViewsHearOfEveryChangeAndEveryDrawnFrame) {
     window.RBNth_Action(2);
     window.RBTotal_Action();
     Toggle();
-    EXPECT_EQ(heard, "edited normalized normalized started frame 92 0.8 1 5 selection selection stopped ");
+    EXPECT_EQ(heard,
+              "edited normalized normalized started speed frame 92 0.8 1 5 selection selection stopped ");
 }
 
 TEST_F(Simulation, SpeedIsReadEveryFrameAndStartBeginsAgainFromTheTypedPhases) {

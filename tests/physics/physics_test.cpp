@@ -1,13 +1,16 @@
-// The model on its own: the samples of a superposition to the last bit, and the normalization of
-// ordinary, zero, huge and tiny magnitudes.
+// The model on its own: the samples of a superposition to the last bit, the normalization of
+// ordinary, zero, huge and tiny magnitudes, the clock, and the ready-made states.
 
+#include "physics/clock.h"
 #include "physics/normalization.h"
+#include "physics/presets.h"
 #include "physics/superposition.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <tuple>
 
 namespace {
@@ -86,6 +89,49 @@ TEST(Normalization, ScalesByOneReciprocalKeepingSignsAndSurvivesExtremes) {
             EXPECT_NEAR(normalized[k], c.normalized[k], 1e-15) << k;
     }
     EXPECT_EQ(physics::Normalized({3, 4})[1], 4 * (1.0 / 5)) << "a product, to the last bit";
+}
+
+// Whole frames add up to n x speed / 3600 periods, however many, far closer than the thousandth the
+// clock shows.
+TEST(Clock, CountsFramesToWithinRounding) {
+    const std::pair<long, int> runs[] = {{7, 3}, {3600, 1}, {100000, 37}, {100000, 100}};
+    for (const auto& [frames, speed] : runs) {
+        double phase1 = 12.5;
+        for (long i = 0; i < frames; ++i)
+            phase1 = phase1 + physics::PhaseStep(1, physics::kPhaseStep, speed);
+        EXPECT_NEAR(physics::PeriodsElapsed(12.5, phase1), double(frames) * speed / 3600, 1e-8)
+            << frames << " frames at speed " << speed;
+    }
+}
+
+// The packets' coefficients follow sin(n pi/4) and sin(3 n pi/4) damped by the bump's width; the
+// packet's density lies near L/4.
+TEST(Presets, GiveTheTypedCoefficientsOfEachState) {
+    using physics::Preset;
+    const struct {
+        Preset preset;
+        Components magnitudes, degrees;
+    } cases[] = {
+        {Preset::Ground, {1}, {}},
+        {Preset::FirstTwo, {0.707107, 0.707107}, {}},
+        {Preset::FirstThree, {0.57735, 0.57735, 0.57735}, {}},
+        {Preset::Packet, {0.443915, 0.60498, 0.402195, 0, 0.330149, 0.407651}, {0, 0, 0, 0, 180, 180}},
+        {Preset::Cat, {0.649024, 0, 0.588027, 0, 0.482693, 0}, {0, 0, 0, 0, 180, 0}},
+    };
+    for (const auto& c : cases) {
+        const physics::Typed typed = physics::TypedPreset(c.preset);
+        EXPECT_EQ(std::tuple(typed.magnitudes, typed.degrees), std::tuple(c.magnitudes, c.degrees))
+            << int(c.preset);
+    }
+    const physics::Typed packet = physics::TypedPreset(Preset::Packet);
+    physics::Samples real;
+    physics::Samples imaginary;
+    physics::Samples density;
+    physics::Superpose(packet.magnitudes, packet.degrees, real, imaginary, density);
+    const auto peak = std::max_element(density.begin(), density.end()) - density.begin();
+    const double all = std::accumulate(density.begin(), density.end(), 0.0);
+    EXPECT_TRUE(peak >= 24 && peak <= 27) << peak;
+    EXPECT_GT(std::accumulate(density.begin(), density.begin() + 50, 0.0) / all, 0.95) << "in the left half";
 }
 
 } // namespace

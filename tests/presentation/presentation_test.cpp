@@ -201,6 +201,7 @@ TEST_F(Presentation, ShowsWhatTheMainWindowShows) {
 // Esc leaves full screen, then closes; F11 goes in and out; the menu items the view does not handle
 // are the main window's.
 TEST_F(Presentation, LeavesFullScreenThenClosesAndActsOnTheMainWindowsItems) {
+    const std::size_t ownSubscribers = window.FrameShown.SubscriberCount();
     view = std::make_unique<PresentationWndo>(window);
     view->Open();
     const auto key = [&](const std::string& keys) {
@@ -218,16 +219,13 @@ TEST_F(Presentation, LeavesFullScreenThenClosesAndActsOnTheMainWindowsItems) {
     EXPECT_EQ(menu("ViewPresentation"), std::pair(true, true));
     EXPECT_EQ(key("Esc"), std::pair(false, true));
     EXPECT_EQ(key("Esc"), std::pair(false, false));
-    EXPECT_EQ(window.FrameShown.SubscriberCount(), 0u) << "closed, it follows the main window no more";
+    EXPECT_EQ(window.FrameShown.SubscriberCount(), ownSubscribers)
+        << "closed, it follows the main window no more";
     window.AddMenuHandler("AnimationStep", [] { return true; });
     EXPECT_EQ(view->MenuHandler("AnimationStep"), window.MenuHandler("AnimationStep"));
 }
 
-TEST(PresentationTexts, SayTheTimeAndTheChoice) {
-    const std::pair<double, const char*> times[] = {
-        {0, "t = 0.000 T₁"}, {0.25, "t = 0.250 T₁"}, {1.0004999, "t = 1.000 T₁"}, {12.3456, "t = 12.346 T₁"}};
-    for (const auto& [periods, text] : times)
-        EXPECT_EQ(PresentationWndo::ClockText(periods), text);
+TEST(PresentationTexts, SayWhichStatesAreShown) {
     EXPECT_EQ(PresentationWndo::ShownText({1, 1, 1, 1, 1, 1}), "Total");
     EXPECT_EQ(PresentationWndo::ShownText({0, 0, 1, 0, 0, 0}), "n=3");
 }

@@ -94,21 +94,54 @@ TEST(Startup, MainWindowShowsTheMenusInOrderWithOnlyWhatCanActEnabled) {
         }
         Shown("Parvok")->close();
     });
-    EXPECT_EQ(menus.join(" ").toStdString(), "&File[*&Quit Ctrl+Q] &Edit[&Undo Ctrl+Z, --, *Cu&t Ctrl+X, "
-                                             "*&Copy Ctrl+C, &Paste Ctrl+V, *&Delete, --, "
-                                             "*Select &All Ctrl+A] &View[*&Presentation F11] "
-                                             "Help[*About Parvok… Ctrl+?]");
+    EXPECT_EQ(
+        menus.join(" ").toStdString(),
+        "&File[*&Quit Ctrl+Q] &Edit[&Undo Ctrl+Z, --, *Cu&t Ctrl+X, *&Copy Ctrl+C, &Paste Ctrl+V, *&Delete, "
+        "--, *Select &All Ctrl+A] &View[*&Observables Ctrl+Shift+O, *&Presentation F11] "
+        "&Animation[*&Start/Stop Ctrl+R, &Pause/Resume Ctrl+Space, --, *Step "
+        "&Forward Alt+Right, *Step &Back Alt+Left, --, *Go to t = T₁/&4 Ctrl+1, *Go to t = T₁/&2 Ctrl+2, "
+        "*Go to t = &3T₁/4 Ctrl+3, *Go to t = T₁ (Re&vival) Ctrl+4, --, *&Restart Ctrl+0] &States[*&Ground "
+        "State, *States &1 and 2 in Equal Parts, *States 1, 2 and &3 in Equal Parts, *&Packet Near x = L/4, "
+        "*&Two Packets (Cat State)] Help[*About Parvok… Ctrl+?, *&Keyboard Shortcuts Ctrl+/]");
+}
+
+// Help > Keyboard Shortcuts lists the keys of every menu item as the menus show them, and the
+// controls' keys, to assistive technology too.
+TEST(Startup, TheKeyboardShortcutsWindowListsEveryKey) {
+    QStringList missing;
+    RunAndThen([&] {
+        Trigger("HelpShortcuts");
+        const QTextBrowser& page = *Shown("Keyboard Shortcuts")->findChild<QTextBrowser*>();
+        const QString text = page.toPlainText();
+        for (QAction* menu : Shown("Parvok")->menuBar()->actions())
+            for (QAction* item : menu->menu()->actions()) {
+                QStringList keys;
+                for (const QKeySequence& key : item->shortcuts())
+                    if (!key.isEmpty())
+                        keys << key.toString(QKeySequence::NativeText);
+                const QString row = keys.join(", ") + "\n" + menu->text() + " › " + item->text();
+                if (!keys.isEmpty() && !text.contains(QString(row).remove('&')))
+                    missing << row;
+            }
+        if (!text.contains("Tab, Shift+Tab") || page.accessibleName() != "Keyboard shortcuts")
+            missing << "the controls' keys, or the accessible name";
+        QApplication::exit(0);
+    });
+    EXPECT_TRUE(missing.empty()) << missing.join("; ").toStdString();
 }
 
 // F11 opens the view full screen over the main window; there F11 goes in and out of full screen, the
-// main window's keys act (F1), and Esc leaves full screen, then closes it. F11 opens it anew.
+// keys of the main window's menus act (Start/Stop, About), and Esc leaves full screen, then closes it.
+// F11 opens it anew.
 TEST(Startup, ThePresentationViewByItsKeys) {
     std::vector<std::string> seen;
-    const auto press = [&](QWidget* window, Qt::Key key) {
+    const auto press = [&](QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QApplication::setActiveWindow(window);
-        QTest::keyClick(window, key);
+        QTest::keyClick(window, key, modifiers);
         QMainWindow* view = Shown("Presentation");
         seen.push_back(!view ? "closed" : view->isFullScreen() ? "full screen" : "windowed");
+        if (MainWndo::Instance().Running())
+            seen.back() += ", running";
         if (Shown("About Parvok"))
             seen.back() += ", About";
         return view;
@@ -118,6 +151,8 @@ TEST(Startup, ThePresentationViewByItsKeys) {
         QMainWindow* view = press(main, Qt::Key_F11);
         press(view, Qt::Key_F11);
         press(view, Qt::Key_F11);
+        press(view, Qt::Key_R, Qt::ControlModifier);
+        press(view, Qt::Key_R, Qt::ControlModifier);
         press(view, Qt::Key_F1);
         Shown("About Parvok")->close();
         press(view, Qt::Key_Escape);
@@ -125,7 +160,8 @@ TEST(Startup, ThePresentationViewByItsKeys) {
         press(main, Qt::Key_F11);
         main->close();
     });
-    EXPECT_EQ(seen, (std::vector<std::string>{"full screen", "windowed", "full screen", "full screen, About",
+    EXPECT_EQ(seen, (std::vector<std::string>{"full screen", "windowed", "full screen",
+                                              "full screen, running", "full screen", "full screen, About",
                                               "windowed", "closed", "full screen"}));
 }
 

@@ -14,7 +14,6 @@
 
 namespace tk::qt {
 
-// "Cmd" names the platform's command key, which Qt calls Ctrl on every platform.
 QKeySequence ShortcutOf(const std::string& text) {
     QString keys = QString::fromStdString(text);
     keys.replace(QLatin1String("Cmd"), QLatin1String("Ctrl"));
@@ -70,6 +69,7 @@ void MenuBridge::AddItems(const tk::MenuItem& menu, QMenu* qmenu) {
             keys << ShortcutOf(item->AlternateShortcut());
         action->setShortcuts(keys);
         Window()->addAction(action); // a hidden menu bar's actions take no keys
+        action->setStatusTip(QString::fromStdString(item->Hint()));
         if (item->IsQuitItem())
             action->setMenuRole(QAction::QuitRole);
         items_[action] = item.get();

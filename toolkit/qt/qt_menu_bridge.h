@@ -20,7 +20,8 @@ class Window;
 
 namespace tk::qt {
 
-// The keys written as "Cmd+Q", Cmd being the platform's command key (Ctrl here).
+// A menu shortcut ("Cmd+Q") as a key sequence: "Cmd" names the platform's command key, which Qt
+// calls Ctrl on every platform.
 QKeySequence ShortcutOf(const std::string& text);
 
 // Shows a tk::MenuBar as the QMenuBar of one window, and routes each command: first to a handler

@@ -1,5 +1,6 @@
 #include "toolkit/qt/qt_platform.h"
 
+#include "toolkit/qt/qt_menu_bridge.h"
 #include "toolkit/qt/qt_picture.h"
 #include "toolkit/qt/qt_platform_impl.h"
 #include "toolkit/qt/qt_printer_graphics.h"
@@ -89,6 +90,10 @@ int QtPlatform::Run() {
 
 void QtPlatform::Quit(int exitCode) {
     QApplication::exit(exitCode);
+}
+
+std::string QtPlatform::ShortcutText(const std::string& shortcut) const {
+    return ShortcutOf(shortcut).toString(QKeySequence::NativeText).toStdString();
 }
 
 } // namespace tk::qt

@@ -18,6 +18,7 @@ public:
     void Realize(tk::Window& window) override;
     int Run() override;
     void Quit(int exitCode) override;
+    std::string ShortcutText(const std::string& shortcut) const override;
 
 private:
     QApplication application_;

@@ -11,7 +11,9 @@
 #include "toolkit/qt/qt_color.h"
 #include "toolkit/qt/qt_control_peers.h"
 #include "toolkit/qt/qt_menu_bridge.h"
+#include "toolkit/qt/qt_status_bar_peer.h"
 #include "toolkit/range_control.h"
+#include "toolkit/text_area.h"
 #include "toolkit/timer.h"
 #include "toolkit/window.h"
 
@@ -23,6 +25,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QWindow>
 
 #include <algorithm>
@@ -51,6 +54,8 @@ std::unique_ptr<tk::ControlPeer> MakePeer(tk::Control& control, QWidget* parent,
         return std::make_unique<QtRangePeer>(*bar, new QScrollBar(parent));
     if (auto* viewer = dynamic_cast<tk::HTMLViewer*>(&control))
         return std::make_unique<QtHTMLViewerPeer>(*viewer, parent);
+    if (auto* area = dynamic_cast<tk::TextArea*>(&control))
+        return std::make_unique<QtTextAreaPeer>(*area, parent);
     if (auto* timer = dynamic_cast<tk::Timer*>(&control))
         return std::make_unique<QtTimerPeer>(*timer);
     return nullptr;
@@ -128,6 +133,8 @@ QtWindowPeer::QtWindowPeer(tk::Window& window) : window_(window), widget_(new Wi
     ApplySettings();
     RealizeControls();
     AddKeyCommands();
+    if (tk::StatusBar* statusBar = window.StatusBar())
+        RealizeStatusBar(*statusBar);
 }
 
 void QtWindowPeer::AddKeyCommands() {
@@ -269,6 +276,19 @@ void QtWindowPeer::PlaceOnOpening() {
     widget_->resize(frame.size().shrunkBy(margins));
     if (front)
         widget_->move(frame.topLeft());
+}
+
+void QtWindowPeer::UpdateMenus() {
+    if (menuBridge_)
+        menuBridge_->UpdateEnabled();
+}
+
+// The bar goes below the content, which keeps its size: a window of fixed size grows by the bar's
+// height, and only a resizable one has a size grip.
+void QtWindowPeer::RealizeStatusBar(tk::StatusBar& bar) {
+    QStatusBar* shown = widget_->statusBar();
+    shown->setSizeGripEnabled(window_.settings.resizable);
+    bar.AttachPeer(std::make_unique<QtStatusBarPeer>(bar, shown));
 }
 
 void QtWindowPeer::Close() {

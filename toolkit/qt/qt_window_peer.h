@@ -51,6 +51,8 @@ public:
     void Show() override;
     void Close() override;
     void ApplyFullScreen() override;
+    void UpdateMenus() override;
+    void RealizeStatusBar(tk::StatusBar& bar) override;
 
     WindowWidget* Widget() const { return widget_; }
 

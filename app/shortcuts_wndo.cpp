@@ -1,0 +1,86 @@
+#include "app/shortcuts_wndo.h"
+
+#include "app/menu_bar1.h"
+#include "toolkit/platform.h"
+
+namespace {
+
+// The keys that the controls and the windows take themselves, by the platform's rules.
+constexpr const char* kControlKeys[][2] = {
+    {"Tab, Shift+Tab", "The next or the previous field, button or slider"},
+    {"Space", "Presses the button that has the focus"},
+    {"Up, Down", "Another choice of Total and n=1 … n=6, when one of them has the focus"},
+    {"Left, Right", "The speed one step down or up, when the slider has the focus"},
+    {"Page Up, Page Down", "The speed 20 down or up"},
+    {"Home, End", "Speed 1 or 100"},
+    {"Esc, Ctrl+W", "Closes this window, or the About window"},
+};
+
+// A caption as the menu shows it: the mnemonic's "&" gone, and safe in HTML.
+std::string Shown(const std::string& caption) {
+    std::string shown;
+    for (char c : caption) {
+        if (c == '&')
+            continue;
+        if (c == '<')
+            shown += "&lt;";
+        else if (c == '>')
+            shown += "&gt;";
+        else
+            shown += c;
+    }
+    return shown;
+}
+
+std::string Row(const std::string& keys, const std::string& what) {
+    return "<tr><td style=\"padding-right: 16px\"><b>" + keys + "</b></td><td>" + what + "</td></tr>\n";
+}
+
+// The item's shortcut as the menu shows it, and its alternate one.
+std::string Keys(const tk::MenuItem& item) {
+    std::string keys = Shown(tk::ThePlatform().ShortcutText(item.Shortcut()));
+    if (!item.AlternateShortcut().empty())
+        keys += ", " + Shown(tk::ThePlatform().ShortcutText(item.AlternateShortcut()));
+    return keys;
+}
+
+// One table for both lists, so that their columns line up.
+std::string Heading(const std::string& title) {
+    return "<tr><td colspan=\"2\"><h3>" + title + "</h3></td></tr>\n";
+}
+
+} // namespace
+
+std::string ShortcutsWndo::Page(const tk::MenuBar& bar) {
+    std::string page = "<html><body>\n<table>\n" + Heading("Menus");
+    for (const auto& menu : bar.Children())
+        for (const auto& item : menu->Children())
+            if (!item->Shortcut().empty())
+                page += Row(Keys(*item), Shown(menu->Caption()) + " › " + Shown(item->Caption()));
+    page += Heading("Controls and windows");
+    for (const auto& [keys, what] : kControlKeys)
+        page += Row(keys, what);
+    return page + "</table>\n</body></html>\n";
+}
+
+// No menu bar of its own: the window shows the application's.
+void ShortcutsWndo::Layout() {
+    settings.title = "Keyboard Shortcuts";
+    settings.width = 470;
+    settings.height = 520;
+    settings.resizable = true;
+    settings.maximizeButton = false;
+    settings.closeKeys = true;
+}
+
+void ShortcutsWndo::CreateControls() {
+    tk::HTMLViewer& viewer = AddControl("HTMLViewer1", std::make_unique<tk::HTMLViewer>());
+    HTMLViewer1 = &viewer;
+    viewer.SetBounds(12, 12, settings.width - 24, settings.height - 24);
+    viewer.SetLockedEdges({true, true, true, true});
+    viewer.SetAccessibleName("Keyboard shortcuts");
+}
+
+void ShortcutsWndo::Event_Open() {
+    HTMLViewer1->LoadPage(Page(MenuBar1::Instance()));
+}

@@ -1,0 +1,66 @@
+#include "toolkit/qt/qt_status_bar_peer.h"
+
+#include <QLabel>
+#include <QStatusBar>
+
+#include <algorithm>
+
+namespace tk::qt {
+
+namespace {
+
+// Room between the texts, in logical pixels: the parts are read apart at a glance.
+constexpr int kMessageIndent = 4;
+constexpr int kPartGap = 12;
+
+} // namespace
+
+QtStatusBarPeer::QtStatusBarPeer(tk::StatusBar& bar, QStatusBar* widget)
+    : QtWidgetPeer(bar, widget), bar_(bar), message_(new QLabel(widget)) {
+    message_->setContentsMargins(kMessageIndent, 0, 0, 0);
+    widget->addWidget(message_, 1);
+}
+
+QStatusBar* QtStatusBarPeer::statusBar() const {
+    return static_cast<QStatusBar*>(widget());
+}
+
+void QtStatusBarPeer::Apply(tk::Aspect aspect) {
+    if (aspect == tk::Aspect::Geometry || aspect == tk::Aspect::Parent)
+        return;
+    QtWidgetPeer::Apply(aspect);
+}
+
+// The description is the whole line, whatever description the control holds.
+void QtStatusBarPeer::ApplyContent(tk::Aspect aspect) {
+    if (aspect == tk::Aspect::Text)
+        ShowTexts();
+    if (aspect == tk::Aspect::Text || aspect == tk::Aspect::Accessibility)
+        statusBar()->setAccessibleDescription(QString::fromStdString(bar_.Line()));
+}
+
+// A part is shown at a fixed size, which only grows: the bar need not lay itself out again for each
+// new text of a frame, and stepping to and fro across a change in the number of digits does not
+// shift the parts before it.
+void QtStatusBarPeer::ShowTexts() {
+    message_->setText(QString::fromStdString(bar_.Message()));
+    const std::vector<std::string>& texts = bar_.Parts();
+    while (parts_.size() < texts.size()) {
+        parts_.push_back(new QLabel(statusBar()));
+        parts_.back()->setContentsMargins(kPartGap, 0, kMessageIndent, 0);
+        statusBar()->addPermanentWidget(parts_.back());
+    }
+    for (std::size_t i = 0; i < parts_.size(); ++i) {
+        QLabel* part = parts_[i];
+        part->setVisible(i < texts.size());
+        const QString text = i < texts.size() ? QString::fromStdString(texts[i]) : QString();
+        if (!part->isVisible() || part->text() == text)
+            continue;
+        part->setText(text);
+        const QSize wanted = part->sizeHint();
+        if (wanted.width() > part->minimumWidth() || wanted.height() != part->minimumHeight())
+            part->setFixedSize(std::max(wanted.width(), part->minimumWidth()), wanted.height());
+    }
+}
+
+} // namespace tk::qt

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "toolkit/control.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tk {
+
+// A line of text along the bottom of a window, below its content: the window grows by its height
+// and the content keeps its size. At its left a message, which a passing one (the hint of the menu
+// item under the pointer) may cover for a while; at its right permanent parts, which nothing
+// covers. Assistive technology reads the whole line, Line(), as the bar's description. The bar's
+// place is the window's to choose: its bounds are not used.
+class StatusBar : public Control {
+public:
+    struct Texts {
+        std::string message;
+        std::vector<std::string> parts;
+        friend bool operator==(const Texts&, const Texts&) = default;
+    };
+
+    const std::string& Message() const { return texts_.message; }
+    const std::vector<std::string>& Parts() const { return texts_.parts; }
+    // A new message and new parts, shown at once: one change for the peer however many differ.
+    void SetTexts(Texts texts) { Set(texts_, std::move(texts), Aspect::Text); }
+    // The message and the parts that are not empty, in order, separated by " · ".
+    std::string Line() const {
+        std::string line = texts_.message;
+        for (const std::string& part : texts_.parts)
+            if (!part.empty())
+                line += (line.empty() ? "" : " · ") + part;
+        return line;
+    }
+
+private:
+    Texts texts_;
+};
+
+} // namespace tk
