@@ -31,25 +31,6 @@ tk::Font FontOfSize(int size) {
 
 PresentationWndo::PresentationWndo(MainWndo& main, Opening opening) : main_(main), opening_(opening) {}
 
-std::unique_ptr<PresentationWndo> PresentationWndo::Make() {
-    auto view = std::make_unique<PresentationWndo>(MainWndo::Instance());
-    view->Open();
-    return view;
-}
-
-void PresentationWndo::ShowShared() {
-    if (Exists() && !Instance().IsOpen())
-        Release();
-    Instance().Show();
-}
-
-void PresentationWndo::AddMenuHandlerTo(tk::MenuHandlers& owner) {
-    owner.AddMenuHandler("ViewPresentation", [] {
-        ShowShared();
-        return true;
-    });
-}
-
 std::string PresentationWndo::ShownText(const std::array<std::int32_t, kComponents>& show) {
     if (std::count(show.begin(), show.end(), 1) != 1)
         return "Total";

@@ -21,7 +21,7 @@
 // draws the very samples and phases the main window computed; it changes nothing there. F11
 // (View › Presentation) takes it in and out of full screen, Esc out of full screen and then closes
 // it, and every other menu key acts as in the main window.
-class PresentationWndo : public tk::Window, public tk::SharedInstance<PresentationWndo> {
+class PresentationWndo : public tk::Window, public tk::SharedView<PresentationWndo, MainWndo> {
 public:
     static constexpr int kComponents = physics::kComponents;
 
@@ -36,13 +36,11 @@ public:
     PresentationWndo(MainWndo& main, Opening opening);
     explicit PresentationWndo(MainWndo& main) : PresentationWndo(main, Opening()) {}
 
-    // The shared instance, opened full screen over the main window's.
-    static std::unique_ptr<PresentationWndo> Make();
-    // View › Presentation from the main window: opens the view, or brings it to the front. A view the
-    // user closed has let its pictures go; a new one takes its place.
-    static void ShowShared();
-    // Lets View › Presentation open the shared view wherever the window in front does not handle it.
-    static void AddMenuHandlerTo(tk::MenuHandlers& owner);
+    // Lets View › Presentation open the shared view, full screen over the main window's shared
+    // instance, or bring it to the front, wherever the window in front does not handle the item.
+    static void AddMenuHandlerTo(tk::MenuHandlers& owner) {
+        SharedView::AddMenuHandlerTo(owner, "ViewPresentation");
+    }
 
     // "Total", or "n=3" for state 3 alone, as the main window's choice says.
     static std::string ShownText(const std::array<std::int32_t, kComponents>& show);
