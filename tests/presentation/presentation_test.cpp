@@ -80,6 +80,45 @@ bool Inside(const tk::Rect& inner, const tk::Rect& outer) {
            inner.y + inner.height <= outer.y + outer.height;
 }
 
+// Checks every text of a plot's last axes: its size by its kind, and its ink inside the frame, clear
+// of the graph rectangle and of the other texts; lines are one of the plot's own pixels wide. Returns
+// how many texts there are.
+int CheckTexts(const Graph& g, const std::vector<DrawCall>& axes, int tickFont, int labelFont,
+               int titleFont) {
+    const tk::Rect frame{0, 0, g.FWidth, g.FHeight};
+    const tk::Rect graphRect{g.GLeft, g.GTop, g.GWidth + 1, g.GHeight + 1};
+    std::vector<tk::Rect> inks;
+    for (const DrawCall& c : axes) {
+        EXPECT_EQ(c.pen, 1) << c.ToString();
+        if (c.op != "DrawString")
+            continue;
+        EXPECT_EQ(c.size, c.text == "x/L" ? labelFont : c.bold ? titleFont : tickFont) << c.ToString();
+        const tk::Rect ink = InkOf(c);
+        EXPECT_TRUE(Inside(ink, frame) && !Overlap(ink, graphRect)) << c.ToString();
+        EXPECT_TRUE(std::none_of(inks.begin(), inks.end(), [&](const tk::Rect& other) {
+            return Overlap(ink, other);
+        })) << c.ToString();
+        inks.push_back(ink);
+    }
+    return int(inks.size());
+}
+
+// The visible controls lie in the window, clear of each other.
+void CheckPlaces(const tk::Window& window) {
+    const tk::Rect content{0, 0, window.settings.width, window.settings.height};
+    std::vector<tk::Rect> places;
+    for (const tk::Control* control : window.Controls()) {
+        if (!control->Visible())
+            continue;
+        const tk::Rect place = control->Bounds();
+        EXPECT_TRUE(Inside(place, content)) << control->Name();
+        EXPECT_TRUE(std::none_of(places.begin(), places.end(),
+                                 [&](const tk::Rect& other) { return Overlap(place, other); }))
+            << control->Name() << " " << control->Index();
+        places.push_back(place);
+    }
+}
+
 // The plots grow as on a denser screen, their text growing between whole zooms, and the phasors' lines
 // with the window; every text of a plot lies in its frame, clear of the graph rectangle and of every
 // other text, and every control of the window clear of the others.
@@ -101,27 +140,13 @@ TEST_F(Presentation, ScalesTextAndLinesWithTheWindowAndNothingOverlaps) {
         const PresentationWndo& shown = Opened(size.width, size.height);
         ASSERT_FALSE(shown.TooSmall());
         for (const char* plot : {"GFWave", "GFDensity"}) {
+            SCOPED_TRACE(plot);
             const Graph& g = Plot(plot);
             EXPECT_EQ(static_cast<fake::FakePicture&>(*g.GXP).Zoom(), size.zoom);
             EXPECT_EQ(shown.Find(plot)->Bounds().width, g.FWidth * size.zoom);
-            const tk::Rect frame{0, 0, g.FWidth, g.FHeight};
-            const tk::Rect graphRect{g.GLeft, g.GTop, g.GWidth + 1, g.GHeight + 1};
-            std::vector<tk::Rect> inks;
-            for (const DrawCall& c : LastAxes(plot)) {
-                EXPECT_EQ(c.pen, 1) << c.ToString();
-                if (c.op != "DrawString")
-                    continue;
-                const int expected = c.text == "x/L" ? size.labelFont
-                                     : c.bold        ? shown.CurrentLayout().plotTitleFont
-                                                     : size.tickFont;
-                EXPECT_EQ(c.size, expected) << c.ToString();
-                const tk::Rect ink = InkOf(c);
-                EXPECT_TRUE(Inside(ink, frame) && !Overlap(ink, graphRect)) << plot << " " << c.ToString();
-                for (const tk::Rect& other : inks)
-                    EXPECT_FALSE(Overlap(ink, other)) << plot << " " << c.ToString();
-                inks.push_back(ink);
-            }
-            EXPECT_GT(inks.size(), 12u) << plot;
+            EXPECT_GT(CheckTexts(g, LastAxes(plot), size.tickFont, size.labelFont,
+                                 shown.CurrentLayout().plotTitleFont),
+                      12);
         }
         for (int k = 0; k < PresentationWndo::kComponents; ++k)
             for (const DrawCall& c :
@@ -129,16 +154,7 @@ TEST_F(Presentation, ScalesTextAndLinesWithTheWindowAndNothingOverlaps) {
                      .Recorder()
                      ->Calls())
                 EXPECT_TRUE(c.op != "DrawOval" || c.pen == size.pen) << k;
-        const tk::Rect content{0, 0, size.width, size.height};
-        std::vector<tk::Rect> places;
-        for (const tk::Control* control : shown.Controls()) {
-            if (!control->Visible())
-                continue;
-            EXPECT_TRUE(Inside(control->Bounds(), content)) << control->Name();
-            for (const tk::Rect& other : places)
-                EXPECT_FALSE(Overlap(control->Bounds(), other)) << control->Name() << " " << control->Index();
-            places.push_back(control->Bounds());
-        }
+        CheckPlaces(shown);
     }
 }
 

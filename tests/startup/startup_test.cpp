@@ -139,7 +139,7 @@ TEST(Startup, ThePresentationViewByItsKeys) {
         QApplication::setActiveWindow(window);
         QTest::keyClick(window, key, modifiers);
         QMainWindow* view = Shown("Presentation");
-        seen.push_back(!view ? "closed" : view->isFullScreen() ? "full screen" : "windowed");
+        seen.emplace_back(!view ? "closed" : view->isFullScreen() ? "full screen" : "windowed");
         if (MainWndo::Instance().Running())
             seen.back() += ", running";
         if (Shown("About Parvok"))
