@@ -122,7 +122,8 @@ private:
         const std::string line = window_.StatusBar()->Line();
         const std::string& values = observables_.Find<tk::TextArea>("TAValues")->Text();
         for (const char* nonNumber : {"nan", "NaN", "inf", "INF"})
-            ASSERT_TRUE(line.find(nonNumber) == std::string::npos && values.find(nonNumber) == std::string::npos)
+            ASSERT_TRUE(line.find(nonNumber) == std::string::npos &&
+                        values.find(nonNumber) == std::string::npos)
                 << line << "\n"
                 << values;
         for (int k = 0; k < MainWndo::kComponents; ++k) {
