@@ -1,5 +1,5 @@
 // The presentation view on the fake platform: its layout at a few sizes, drawn through the
-// recording context, what it shows of the main window, and its keys.
+// recording context, and what it shows of the main window. Its keys are the start-up test's.
 
 #include "presentation/presentation_wndo.h"
 #include "tests/mainwindow/opened_main_wndo.h"
@@ -212,38 +212,6 @@ TEST_F(Presentation, ShowsWhatTheMainWindowShows) {
     window.PBStart_Action();
     Magnitude(2).NotifyTextEdited("0.5");
     EXPECT_EQ(phasorsInked(), "......");
-}
-
-// Esc leaves full screen, then closes; F11 goes in and out; the menu items the view does not handle
-// are the main window's.
-TEST_F(Presentation, LeavesFullScreenThenClosesAndActsOnTheMainWindowsItems) {
-    const std::size_t ownSubscribers = window.FrameShown.SubscriberCount();
-    view = std::make_unique<PresentationWndo>(window);
-    view->Open();
-    const auto key = [&](const std::string& keys) {
-        for (const auto& command : view->KeyCommands())
-            if (command.keys == keys)
-                command.action();
-        return std::pair(view->FullScreen(), view->IsOpen());
-    };
-    const auto menu = [&](const std::string& item) {
-        (*view->MenuHandler(item))();
-        return std::pair(view->FullScreen(), view->IsOpen());
-    };
-    EXPECT_EQ(std::pair(view->FullScreen(), view->IsOpen()), std::pair(true, true));
-    EXPECT_EQ(menu("ViewPresentation"), std::pair(false, true));
-    EXPECT_EQ(menu("ViewPresentation"), std::pair(true, true));
-    EXPECT_EQ(key("Esc"), std::pair(false, true));
-    EXPECT_EQ(key("Esc"), std::pair(false, false));
-    EXPECT_EQ(window.FrameShown.SubscriberCount(), ownSubscribers)
-        << "closed, it follows the main window no more";
-    window.AddMenuHandler("AnimationStep", [] { return true; });
-    EXPECT_EQ(view->MenuHandler("AnimationStep"), window.MenuHandler("AnimationStep"));
-}
-
-TEST(PresentationTexts, SayWhichStatesAreShown) {
-    EXPECT_EQ(PresentationWndo::ShownText({1, 1, 1, 1, 1, 1}), "Total");
-    EXPECT_EQ(PresentationWndo::ShownText({0, 0, 1, 0, 0, 0}), "n=3");
 }
 
 } // namespace
