@@ -56,6 +56,7 @@ void MenuBar1::Untitled1() {
 void MenuBar1::View() {
     AddMenu("ViewMenu", "&View");
     AddItem("ViewMenu", std::make_unique<tk::MenuItem>(), "ViewObservables", "&Observables", "Cmd+Shift+O");
+    AddItem("ViewMenu", std::make_unique<tk::MenuItem>(), "ViewPresentation", "&Presentation", "F11");
 }
 
 void MenuBar1::Untitled2() {

@@ -40,7 +40,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<tk::Picture> NullPlatform::NewPicture(int width, int height, int depth) {
+std::unique_ptr<tk::Picture> NullPlatform::NewPicture(int width, int height, int depth, int /*zoom*/) {
     return std::make_unique<NullPicture>(width, height, depth);
 }
 

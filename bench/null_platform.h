@@ -9,7 +9,7 @@ namespace bench {
 // allocates here is what the project's own code allocates.
 class NullPlatform : public tk::Platform {
 public:
-    std::unique_ptr<tk::Picture> NewPicture(int width, int height, int depth) override;
+    std::unique_ptr<tk::Picture> NewPicture(int width, int height, int depth, int zoom) override;
     std::unique_ptr<tk::Graphics> OpenPrinter(const std::string& pdfPath) override;
     tk::ResourceStore* Resources() override { return nullptr; }
     void Realize(tk::Window& /*window*/) override {}

@@ -46,26 +46,6 @@ ObservablesWndo::ObservablesWndo(MainWndo& source) : source_(source) {
     table_.reserve(2048);
 }
 
-std::unique_ptr<ObservablesWndo> ObservablesWndo::Make() {
-    auto window = std::make_unique<ObservablesWndo>(MainWndo::Instance());
-    window->Open();
-    return window;
-}
-
-// A window the user closed has let its plots' pictures go; a new one takes its place.
-void ObservablesWndo::ShowShared() {
-    if (Exists() && !Instance().IsOpen())
-        Release();
-    Instance().Show();
-}
-
-void ObservablesWndo::AddMenuHandlerTo(tk::MenuHandlers& owner) {
-    owner.AddMenuHandler("ViewObservables", [] {
-        ShowShared();
-        return true;
-    });
-}
-
 void ObservablesWndo::Layout() {
     settings.title = "Observables";
     settings.width = 760;

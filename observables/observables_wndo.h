@@ -22,17 +22,16 @@
 // table of the values. It measures the whole normalized state the phasors hold, whatever the
 // main window's Total / n= choice plots; while the animation runs it follows every frame, and when
 // it is stopped it shows the state at Start. Resizable; the plots are laid out again as it is.
-class ObservablesWndo : public tk::Window, public tk::SharedInstance<ObservablesWndo> {
+// Its shared instance follows the main window's shared instance; it is made and shown on the first
+// call of Instance().
+class ObservablesWndo : public tk::Window, public tk::SharedView<ObservablesWndo, MainWndo> {
 public:
     explicit ObservablesWndo(MainWndo& source);
 
-    // The shared instance follows the main window's shared instance; it is made and shown on the
-    // first call of Instance().
-    static std::unique_ptr<ObservablesWndo> Make();
-    // Shows the shared window, made afresh if the user closed it, and brings it to the front.
-    static void ShowShared();
-    // Lets View > Observables show it wherever `owner` (a window, the application) handles menus.
-    static void AddMenuHandlerTo(tk::MenuHandlers& owner);
+    // Lets View > Observables open it wherever `owner` (a window, the application) handles menus.
+    static void AddMenuHandlerTo(tk::MenuHandlers& owner) {
+        SharedView::AddMenuHandlerTo(owner, "ViewObservables");
+    }
 
     void Layout() override;
     void CreateControls() override;

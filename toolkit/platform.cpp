@@ -56,8 +56,8 @@ void Quit(int exitCode) {
     ThePlatform().Quit(exitCode);
 }
 
-std::unique_ptr<Picture> NewPicture(int width, int height, int depth) {
-    return ThePlatform().NewPicture(width, height, depth);
+std::unique_ptr<Picture> NewPicture(int width, int height, int depth, int zoom) {
+    return ThePlatform().NewPicture(width, height, depth, zoom);
 }
 
 } // namespace tk

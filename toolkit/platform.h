@@ -24,8 +24,9 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // A picture in logical pixels; null when it cannot be made.
-    virtual std::unique_ptr<Picture> NewPicture(int width, int height, int depth) = 0;
+    // A picture in logical pixels, each covering zoom x zoom logical pixels of the screen; null when it
+    // cannot be made.
+    virtual std::unique_ptr<Picture> NewPicture(int width, int height, int depth, int zoom) = 0;
     // A drawing context that prints to a PDF file, finished when the context goes; null when the
     // file cannot be written. One logical pixel is one point (1/72 inch) on the page.
     virtual std::unique_ptr<Graphics> OpenPrinter(const std::string& pdfPath) = 0;

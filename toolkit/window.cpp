@@ -102,4 +102,10 @@ void Window::NotifyResized(int width, int height) {
     Event_Resize();
 }
 
+void Window::SetFullScreen(bool on) {
+    settings.fullScreen = on;
+    if (peer_)
+        peer_->ApplyFullScreen();
+}
+
 } // namespace tk

@@ -595,6 +595,48 @@ def check_replace_prompt(app):
         check((os.stat(path).st_mtime_ns != before) == replaces,
               f"{key} {'replaces' if replaces else 'keeps'} the file")
 
+def full_screen(app, window):
+    """Whether the window covers the whole screen and the window manager has it full screen."""
+    state = run("xprop", "-id", window, "_NET_WM_STATE", check=False).stdout.decode()
+    screen = tuple(map(int, xdotool("getdisplaygeometry").split()))
+    return "_NET_WM_STATE_FULLSCREEN" in state and app.geometry(window) == (0, 0, *screen)
+
+def check_presentation(app):
+    """View > Presentation (F11): full screen, following the frames; F11 in and out, the main window's keys there, Esc out, then closed"""
+    app.start(coefficients(["1", "1"]))
+    app.keys("F11")
+    view = wait_for("the presentation view", lambda: app.find_window("^Presentation"))
+    wait_for("the view to cover the screen", lambda: full_screen(app, view))
+    print("  ok: F11 opens the view full screen")
+    watch("the view to show a new frame", lambda: run("import", "-window", view, "ppm:-").stdout,
+          lambda shots: shots[-1] != shots[-2])
+    print("  ok: the view follows the frames")
+    app.activate(view)
+    for expected in (False, True):
+        app.keys("F11")
+        wait_for(f"F11 to take the view {'into' if expected else 'out of'} full screen",
+                 lambda: full_screen(app, view) == expected)
+    print("  ok: F11 takes it out of full screen and back")
+    app.keys("ctrl+space")
+    still = run("import", "-window", view, "ppm:-").stdout
+    time.sleep(0.3)
+    check(run("import", "-window", view, "ppm:-").stdout == still, "Ctrl+Space in the view pauses the animation")
+    app.keys("ctrl+space")
+    app.keys("F1")
+    about = wait_for("the About window over the view", lambda: app.find_window("^About Parvok$"))
+    app.activate(about)
+    app.keys("Escape")
+    wait_for("Esc to close the About window", lambda: not app.find_window("^About Parvok$"))
+    print("  ok: the main window's F1 acts in the view")
+    app.activate(view)
+    app.keys("Escape")
+    wait_for("Esc to take the view out of full screen", lambda: not full_screen(app, view))
+    app.keys("Escape")
+    wait_for("a second Esc to close the view", lambda: not app.find_window("^Presentation"))
+    check(app.find_window("^Parvok$") == app.window, "Esc leaves full screen, then closes the view; the main window stays")
+    app.activate(app.window)
+    app.click(*START_STOP)
+
 def check_about_and_quit(app):
     """Help > About Parvok: the page copied through the clipboard, Ctrl+W closes it; then Ctrl+Q"""
     titles = menu_title_centres(app.shot())
@@ -619,14 +661,16 @@ def check_about_and_quit(app):
     app.check_exit("Ctrl+Q quits")
 
 def check_close_while_running(app):
-    """Second run: the window manager closes the main window while the animation runs"""
+    """Second run: the window manager closes the main window while the animation runs, the presentation view open"""
     app.start({})
+    app.keys("F11")
+    wait_for("the presentation view", lambda: app.find_window("^Presentation"))
     run("wmctrl", "-i", "-c", app.window)
     app.check_exit("closing the window quits")
 
 RUNS = {"run1": (check_fields, check_blanking, check_edit_menu, check_observables, check_ground_state_density,
                  check_stationary_state, check_superposition, check_pause_and_step,
-                 check_exports, check_replace_prompt, check_about_and_quit),
+                 check_exports, check_replace_prompt, check_presentation, check_about_and_quit),
         "run2": (check_close_while_running,)}
 
 def main(program):

@@ -4,6 +4,7 @@
 #include "app/about_wndo.h"
 #include "app/menu_bar1.h"
 #include "mainwindow/main_wndo.h"
+#include "presentation/presentation_wndo.h"
 #include "startup/startup.h"
 #include "toolkit/qt/qt_control_peers.h"
 #include "toolkit/shared_instance.h"
@@ -26,6 +27,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -53,6 +55,11 @@ TEST(Startup, QuittingOrClosingTheMainWindowEndsWithCodeZeroWhileATimerRuns) {
     const std::pair<const char*, std::function<void()>> waysOut[] = {
         {"File > Quit", [] { Trigger("FileQuit"); }},
         {"closing the main window", [] { Shown("Parvok")->close(); }},
+        {"closing the main window in front of the presentation view",
+         [] {
+             Trigger("ViewPresentation");
+             Shown("Parvok")->close();
+         }},
     };
     for (const auto& [way, leave] : waysOut) {
         tk::Timer timer;
@@ -63,7 +70,7 @@ TEST(Startup, QuittingOrClosingTheMainWindowEndsWithCodeZeroWhileATimerRuns) {
         timer.SetMode(tk::Timer::kMultiple);
         EXPECT_EQ(RunAndThen([&, leave = leave] { QTimer::singleShot(100, leave); }), 0) << way;
         EXPECT_GT(ticks, 3) << way;
-        EXPECT_FALSE(MainWndo::Exists()) << way;
+        EXPECT_FALSE(MainWndo::Exists() || PresentationWndo::Exists()) << way;
     }
 }
 
@@ -91,7 +98,8 @@ TEST(Startup, MainWindowShowsTheMenusInOrderWithOnlyWhatCanActEnabled) {
         menus.join(" ").toStdString(),
         "&File[*&Export Picture… Ctrl+Shift+E, *Export &Data… Ctrl+Shift+D, *&Print… Ctrl+P, --, "
         "*&Quit Ctrl+Q] &Edit[&Undo Ctrl+Z, --, *Cu&t Ctrl+X, *&Copy Ctrl+C, &Paste Ctrl+V, *&Delete, --, "
-        "*Select &All Ctrl+A, --, *Copy P&icture Ctrl+Shift+C] &View[*&Observables Ctrl+Shift+O] "
+        "*Select &All Ctrl+A, --, *Copy P&icture Ctrl+Shift+C] "
+        "&View[*&Observables Ctrl+Shift+O, *&Presentation F11] "
         "&Animation[*&Start/Stop Ctrl+R, &Pause/Resume Ctrl+Space, --, *Step &Forward Alt+Right, "
         "*Step &Back Alt+Left, --, *Go to t = T₁/&4 Ctrl+1, *Go to t = T₁/&2 Ctrl+2, "
         "*Go to t = &3T₁/4 Ctrl+3, *Go to t = T₁ (Re&vival) Ctrl+4, --, *&Restart Ctrl+0] &States[*&Ground "
@@ -122,6 +130,41 @@ TEST(Startup, TheKeyboardShortcutsWindowListsEveryKey) {
         QApplication::exit(0);
     });
     EXPECT_TRUE(missing.empty()) << missing.join("; ").toStdString();
+}
+
+// F11 opens the view full screen over the main window; there F11 goes in and out of full screen, the
+// keys of the main window's menus act (Start/Stop, About), and Esc leaves full screen, then closes it.
+// F11 opens it anew.
+TEST(Startup, ThePresentationViewByItsKeys) {
+    std::vector<std::string> seen;
+    const auto press = [&](QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QApplication::setActiveWindow(window);
+        QTest::keyClick(window, key, modifiers);
+        QMainWindow* view = Shown("Presentation");
+        seen.emplace_back(!view ? "closed" : view->isFullScreen() ? "full screen" : "windowed");
+        if (MainWndo::Instance().Running())
+            seen.back() += ", running";
+        if (Shown("About Parvok"))
+            seen.back() += ", About";
+        return view;
+    };
+    RunAndThen([&] {
+        QMainWindow* main = Shown("Parvok");
+        QMainWindow* view = press(main, Qt::Key_F11);
+        press(view, Qt::Key_F11);
+        press(view, Qt::Key_F11);
+        press(view, Qt::Key_R, Qt::ControlModifier);
+        press(view, Qt::Key_R, Qt::ControlModifier);
+        press(view, Qt::Key_F1);
+        Shown("About Parvok")->close();
+        press(view, Qt::Key_Escape);
+        press(view, Qt::Key_Escape);
+        press(main, Qt::Key_F11);
+        main->close();
+    });
+    EXPECT_EQ(seen, (std::vector<std::string>{"full screen", "windowed", "full screen",
+                                              "full screen, running", "full screen", "full screen, About",
+                                              "windowed", "closed", "full screen"}));
 }
 
 // Asked for twice, by F1 and by the menu, the About window is made once, centred over the main window

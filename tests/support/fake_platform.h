@@ -16,15 +16,16 @@ namespace fake {
 // A picture whose drawing context records.
 class FakePicture : public tk::Picture {
 public:
-    FakePicture(int width, int height, int depth, bool withGraphics);
+    FakePicture(int width, int height, int depth, bool withGraphics, int zoom = 1);
     int Width() const override { return width_; }
     int Height() const override { return height_; }
     int Depth() const override { return depth_; }
     tk::Graphics* Graphics() override { return graphics_.get(); }
     RecordingGraphics* Recorder() { return graphics_.get(); }
+    int Zoom() const { return zoom_; }
 
 private:
-    int width_, height_, depth_;
+    int width_, height_, depth_, zoom_;
     std::unique_ptr<RecordingGraphics> graphics_;
 };
 
@@ -56,7 +57,7 @@ public:
 // A platform with no screen: pictures record, canvases get FakeCanvasPeers, Run returns at once.
 class FakePlatform : public tk::Platform {
 public:
-    std::unique_ptr<tk::Picture> NewPicture(int width, int height, int depth) override;
+    std::unique_ptr<tk::Picture> NewPicture(int width, int height, int depth, int zoom) override;
     std::unique_ptr<tk::Graphics> OpenPrinter(const std::string& /*pdfPath*/) override {
         return std::make_unique<RecordingGraphics>();
     }

@@ -18,6 +18,7 @@ struct DrawCall {
     int size = 0;
     bool bold = false;
     bool italic = false;
+    int pen = 1;
 
     // "DrawLine 1 2 3 4", "DrawString 'ab' 10 20": the op and its arguments, without the style.
     std::string ToString() const;

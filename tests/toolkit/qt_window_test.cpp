@@ -264,6 +264,46 @@ TEST_F(QtWindowTest, CanvasDrawnAtOnceAddsToItsContentUntilTheNextRefresh) {
         << "the paint alone after a refresh";
 }
 
+// A resizable window whose menu item (F5) and own key (Esc) note that they acted.
+class KeyedWindow : public tk::Window {
+public:
+    std::string acted;
+    void Layout() override {
+        settings.title = "Keyed window";
+        settings.width = 320;
+        settings.height = 200;
+    }
+    void AddMenuHandlers() override {
+        AddMenuHandler("Act", [this] { return acted += "F5 ", true; });
+        AddKeyCommand("Esc", [this] { acted += "Esc "; });
+    }
+};
+
+// Full screen, the menu bar is hidden and its keys still act, as do the window's own keys.
+TEST(QtWindowFullScreen, HidesTheMenuBarWhoseKeysStillAct) {
+    tk::MenuBar bar;
+    auto menu = Item("Menu", "&Menu", "");
+    menu->Append(Item("Act", "&Act", "F5"));
+    bar.Append(std::move(menu));
+    KeyedWindow window;
+    window.SetMenuBar(&bar);
+    window.Open();
+    auto& main = *static_cast<tk::qt::QtWindowPeer*>(window.Peer())->Widget();
+    QApplication::setActiveWindow(&main);
+    const auto shown = [&] {
+        QApplication::processEvents();
+        QTest::keyClick(&main, Qt::Key_F5);
+        QTest::keyClick(&main, Qt::Key_Escape);
+        return std::tuple(main.isFullScreen(), main.menuBar()->isVisible(), window.settings.width,
+                          std::exchange(window.acted, ""));
+    };
+    const int screenWidth = main.screen()->geometry().width();
+    window.SetFullScreen(true);
+    EXPECT_EQ(shown(), std::tuple(true, false, screenWidth, "F5 Esc "));
+    window.SetFullScreen(false);
+    EXPECT_EQ(shown(), std::tuple(false, true, 320, "F5 Esc "));
+}
+
 // A window of 400 x 300 with a frame of 20 above and 2 elsewhere, opening over a window or the
 // available area of a screen of 1280 x 1000.
 TEST(OpeningFrame, CentredOverTheWindowInFrontAndWhollyOnTheScreen) {

@@ -57,10 +57,10 @@ QtPlatform::QtPlatform(int& argc, char** argv, const AppIdentity& identity) : ap
     Identify(identity);
 }
 
-std::unique_ptr<tk::Picture> QtPlatform::NewPicture(int width, int height, int depth) {
-    if (width <= 0 || height <= 0)
+std::unique_ptr<tk::Picture> QtPlatform::NewPicture(int width, int height, int depth, int zoom) {
+    if (width <= 0 || height <= 0 || zoom < 1)
         return nullptr;
-    auto picture = std::make_unique<QtPicture>(width, height, depth, ScreenRatio());
+    auto picture = std::make_unique<QtPicture>(width, height, depth, ScreenRatio() * zoom);
     if (!picture->IsValid())
         return nullptr;
     return picture;

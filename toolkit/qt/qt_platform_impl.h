@@ -14,7 +14,7 @@ class QtPlatform : public tk::Platform {
 public:
     QtPlatform(int& argc, char** argv, const AppIdentity& identity);
 
-    std::unique_ptr<tk::Picture> NewPicture(int width, int height, int depth) override;
+    std::unique_ptr<tk::Picture> NewPicture(int width, int height, int depth, int zoom) override;
     std::unique_ptr<tk::Graphics> OpenPrinter(const std::string& pdfPath) override;
     tk::ResourceStore* Resources() override { return &resources_; }
     tk::Dialogs& Dialogs() override { return dialogs_; }

@@ -15,7 +15,7 @@ void QtVectorGraphics::Scale(qreal unitsPerPixel) {
         Painter().scale(unitsPerPixel, unitsPerPixel);
         Painter().translate(kToMiddle, kToMiddle);
     }
-    SetLineWidth(1);
+    UsePaperLines();
 }
 
 void QtVectorGraphics::ClearRect(int x, int y, int width, int height) {
