@@ -11,15 +11,18 @@ test: build
 	scripts/fuzz 15
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
-# The long run of the program logic: 100,000 frames of random use, offscreen.
+# The long runs of the program logic, offscreen: 100,000 frames of random use, and the presentation
+# view opened and closed 1,000 times.
 soak: build
 	PARVOK_SOAK_FRAMES=100000 QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/mainwindow/mainwindow_tests --gtest_filter='Soak.*'
+	PARVOK_PRESENTATION_OPENINGS=1000 QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/presentation/presentation_tests --gtest_filter='PresentationOpenings.*'
 
-# A frame of the main window and of its plots timed against plain QPainter code, offscreen; then
-# the frame timer on a virtual display.
+# A frame of the main window, of its plots and of the presentation view timed against plain
+# QPainter code, offscreen on a screen of 1920 x 1080; then the frame timer on a virtual display of
+# that size, alone and with the presentation view.
 bench: build
-	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/parvok_bench
-	xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD_DIR)/bench/parvok_bench --timer
+	QT_QPA_PLATFORM=offscreen:configfile=bench/full_hd_screen.json $(BUILD_DIR)/bench/parvok_bench
+	xvfb-run -a -s "-screen 0 1920x1080x24" $(BUILD_DIR)/bench/parvok_bench --timer
 
 # Every target and test built with AddressSanitizer, LeakSanitizer and UBSan (clang), in build-sanitize.
 test-sanitize: deps
@@ -43,7 +46,7 @@ build: deps
 deps:
 	scripts/install-deps
 
-# Installing, packaging and the README's screenshot.
+# Installing, packaging, the README's screenshots and exported picture.
 PREFIX ?= /usr/local
 .PHONY: install package screenshot
 
@@ -58,4 +61,5 @@ package: build
 	BUILD_DIR=$(BUILD_DIR) scripts/check-package
 
 screenshot: build
-	BUILD_DIR=$(BUILD_DIR) scripts/screenshot docs/screenshot.png
+	BUILD_DIR=$(BUILD_DIR) scripts/screenshot docs/screenshot.png docs/picture.svg
+	BUILD_DIR=$(BUILD_DIR) scripts/screenshot --presentation docs/presentation.png

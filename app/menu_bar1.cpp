@@ -27,6 +27,7 @@ tk::MenuItem& MenuNamed(const tk::MenuBar& bar, const std::string& name) {
 MenuBar1::MenuBar1() {
     Untitled0();
     Untitled1();
+    View();
     BuildAnimationMenu();
     BuildStatesMenu();
     Untitled2();
@@ -35,6 +36,7 @@ MenuBar1::MenuBar1() {
 
 void MenuBar1::Untitled0() {
     AddMenu("FileMenu", tk::Translate("MenuBar1", "&File"));
+    ExportItems();
     AddItem("FileMenu", std::make_unique<tk::QuitMenuItem>(), "FileQuit", tk::Translate("MenuBar1", "&Quit"),
             "Cmd+Q");
 }
@@ -55,6 +57,14 @@ void MenuBar1::Untitled1() {
     AddSeparator("EditMenu", "UntitledMenu0");
     AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditSelectAll",
             tk::Translate("MenuBar1", "Select &All"), "Cmd+A");
+    CopyPictureItem();
+}
+
+// The windows that show more of the state than the main window.
+void MenuBar1::View() {
+    AddMenu("ViewMenu", "&View");
+    AddItem("ViewMenu", std::make_unique<tk::MenuItem>(), "ViewObservables", "&Observables", "Cmd+Shift+O");
+    AddItem("ViewMenu", std::make_unique<tk::MenuItem>(), "ViewPresentation", "&Presentation", "F11");
 }
 
 void MenuBar1::Untitled2() {
@@ -62,6 +72,24 @@ void MenuBar1::Untitled2() {
     AddItem("HelpMenu", std::make_unique<tk::MenuItem>(), "HelpAbout",
             tk::Translate("MenuBar1", "About Parvok…"), "Cmd+?");
     Find("HelpAbout")->SetAlternateShortcut("F1"); // the help key of most desktops
+}
+
+void MenuBar1::ExportItems() {
+    const auto item = [this](const char* name, const char* caption, const char* shortcut, const char* hint) {
+        AddItem("FileMenu", std::make_unique<tk::MenuItem>(), name, caption, shortcut, hint);
+    };
+    item("FileExportPicture", "&Export Picture…", "Cmd+Shift+E",
+         "Save the plots and the phasors as they are now, as SVG, PDF or PNG");
+    item("FileExportData", "Export &Data…", "Cmd+Shift+D",
+         "Save the coefficients and the wavefunction at the 101 samples as CSV");
+    item("FilePrint", "&Print…", "Cmd+P", "Print the plots and the phasors as they are now, on one page");
+    AddSeparator("FileMenu", "FileExportSeparator");
+}
+
+void MenuBar1::CopyPictureItem() {
+    AddSeparator("EditMenu", "EditPictureSeparator");
+    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditCopyPicture", "Copy P&icture", "Cmd+Shift+C",
+            "Put the plots and the phasors as they are now on the clipboard");
 }
 
 void MenuBar1::BuildAnimationMenu() {

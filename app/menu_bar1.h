@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-// The application's one menu bar: File, Edit, Animation, States and Help. The application and its
+// The application's one menu bar: File, Edit, View, Animation, States and Help. The application and its
 // windows share one instance, built on the first call of Instance() and kept until Release().
 class MenuBar1 : public tk::MenuBar, public tk::SharedInstance<MenuBar1> {
 public:
@@ -15,9 +15,12 @@ public:
     void Untitled0();          // File
     void Untitled1();          // Edit
     void Untitled2();          // Help
+    void View();               // the windows that show more of the state
     void BuildAnimationMenu(); // the run and the time: start, pause, step, go to an instant
     void BuildStatesMenu();    // ready-made initial states
     void AddShortcutsItem();   // Help > Keyboard Shortcuts
+    void ExportItems();        // File: the picture and the data out of the program, before Quit
+    void CopyPictureItem();    // Edit: the picture onto the clipboard, after Select All
 
 private:
     void AddMenu(const std::string& name, const std::string& caption);

@@ -11,10 +11,18 @@
 
 namespace bench {
 
-BaselinePlot::BaselinePlot(PlotScene scene, QSize size, QWidget* parent)
-    : QWidget(parent), scene_(std::move(scene)), image_(size, QImage::Format_RGB32) {
+BaselinePlot::BaselinePlot(PlotScene scene, QSize size, int zoom, QWidget* parent)
+    : QWidget(parent), scene_(std::move(scene)), image_(size * zoom, QImage::Format_RGB32),
+      middle_(zoom > 1 ? QPointF(0.5, 0.5) : QPointF()) {
+    image_.setDevicePixelRatio(zoom);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(size);
+    setFixedSize(size * zoom);
+}
+
+QPen BaselinePlot::PenOf(const QColor& color) const {
+    if (middle_.isNull())
+        return {color, 0};
+    return {color, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin};
 }
 
 void BaselinePlot::Draw(std::initializer_list<Curve> curves) {
@@ -41,7 +49,7 @@ void BaselinePlot::DrawScene(QPainter& painter) const {
     const SceneOp* textStyle = nullptr;
     const auto usePen = [&](const QColor& color) {
         if (color != penColor)
-            painter.setPen(QPen(color, 0));
+            painter.setPen(PenOf(color));
         penColor = color;
     };
     for (const SceneOp& op : scene_.ops) {
@@ -51,14 +59,14 @@ void BaselinePlot::DrawScene(QPainter& painter) const {
             break;
         case SceneOp::Kind::Outline:
             usePen(op.color);
-            painter.drawRect(op.rect.adjusted(0, 0, -1, -1));
+            painter.drawRect(QRectF(op.rect.adjusted(0, 0, -1, -1)).translated(middle_));
             break;
         case SceneOp::Kind::Line:
             usePen(op.color);
             if (op.line.p1() == op.line.p2())
-                painter.drawPoint(op.line.p1());
+                painter.drawPoint(QPointF(op.line.p1()) + middle_);
             else
-                painter.drawLine(op.line);
+                painter.drawLine(QLineF(op.line).translated(middle_));
             break;
         case SceneOp::Kind::Text:
             if (!textStyle || !SameTextStyle(*textStyle, op)) {
@@ -77,11 +85,11 @@ void BaselinePlot::DrawScene(QPainter& painter) const {
 }
 
 void BaselinePlot::DrawCurve(QPainter& painter, const Curve& curve) const {
-    painter.setPen(QPen(curve.color, 0));
+    painter.setPen(PenOf(curve.color));
     QPoint previous = PixelOf(0, curve.values[0]);
     for (int j = 1; j < static_cast<int>(curve.values.size()); ++j) {
         const QPoint next = PixelOf(physics::SampleX(j), curve.values[j]);
-        painter.drawLine(previous, next);
+        painter.drawLine(QLineF(previous, next).translated(middle_));
         previous = next;
     }
 }
@@ -93,7 +101,7 @@ QPoint BaselinePlot::PixelOf(double x, double y) const {
 
 void BaselinePlot::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.drawImage(0, 0, image_);
+    painter.drawImage(rect(), image_);
 }
 
 } // namespace bench

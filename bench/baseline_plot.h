@@ -19,10 +19,11 @@ struct Curve {
 
 // The yardstick for a plot: the same scene and curves drawn with plain QPainter calls into an
 // image, the way straightforward code would (pens, fonts and strings made as it draws), and the
-// image copied to the widget at its next paint.
+// image copied to the widget at its next paint. A plot drawn at a zoom is drawn into an image of
+// that many pixels per pixel of the scene, lines one pixel of the scene wide, and shown that large.
 class BaselinePlot : public QWidget {
 public:
-    BaselinePlot(PlotScene scene, QSize size, QWidget* parent);
+    BaselinePlot(PlotScene scene, QSize size, int zoom, QWidget* parent);
 
     void Draw(std::initializer_list<Curve> curves);
     const QImage& Image() const { return image_; }
@@ -34,9 +35,12 @@ private:
     void DrawScene(QPainter& painter) const;
     void DrawCurve(QPainter& painter, const Curve& curve) const;
     QPoint PixelOf(double x, double y) const;
+    QPen PenOf(const QColor& color) const;
 
     PlotScene scene_;
     QImage image_;
+    // Lines of a zoomed plot go through the middle of its pixels.
+    QPointF middle_;
 };
 
 } // namespace bench

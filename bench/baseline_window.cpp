@@ -13,22 +13,27 @@ QRect PlaceOf(const tk::Control& control) {
     return {bounds.x, bounds.y, bounds.width, bounds.height};
 }
 
-BaselinePlot* BaselineOf(Graph& graph, QWidget* parent) {
-    const QRect place = PlaceOf(graph);
-    auto* plot = new BaselinePlot(SceneRecorder::Record(graph), place.size(), parent);
-    plot->move(place.topLeft());
+BaselinePlot* BaselineOf(const ShownPlot& shown, QWidget* parent) {
+    Graph& graph = shown.graph;
+    auto* plot = new BaselinePlot(SceneRecorder::Record(graph), QSize(graph.FWidth, graph.FHeight),
+                                  graph.Zoom(), parent);
+    plot->move(shown.place.topLeft());
     return plot;
 }
 
 } // namespace
 
-BaselineWindow::BaselineWindow(Graph& wave, Graph& density, QSize size,
-                               const std::vector<PhasorDiagram*>& phasors)
+ShownPlot::ShownPlot(Graph& graph) : graph(graph), place(PlaceOf(graph)) {}
+
+ShownPlot::ShownPlot(Graph& graph, QRect place) : graph(graph), place(place) {}
+
+BaselineWindow::BaselineWindow(ShownPlot wave, ShownPlot density, QSize size,
+                               const std::vector<PhasorDiagram*>& phasors, int penSize)
     : wave_(BaselineOf(wave, this)), density_(BaselineOf(density, this)) {
     setWindowTitle("Baseline");
     setFixedSize(size);
     for (const PhasorDiagram* phasor : phasors)
-        phasors_.push_back(new BaselinePhasor(PlaceOf(*phasor), this));
+        phasors_.push_back(new BaselinePhasor(PlaceOf(*phasor), penSize, this));
 }
 
 void BaselineWindow::Draw(const WaveSamples& samples) {

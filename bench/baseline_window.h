@@ -14,12 +14,21 @@ class PhasorDiagram;
 
 namespace bench {
 
+// A plot and where its window shows it: where the Graph itself is, or on a screen of its own.
+struct ShownPlot {
+    ShownPlot(Graph& graph); // NOLINT(google-explicit-constructor): the plot where it is
+    ShownPlot(Graph& graph, QRect place);
+    Graph& graph;
+    QRect place;
+};
+
 // The baseline of a window's two plots, and of its phasor diagrams when it has them, in a window
 // of its own laid out like it.
 class BaselineWindow : public QWidget {
 public:
     // Takes the scenes the plots draw now.
-    BaselineWindow(Graph& wave, Graph& density, QSize size, const std::vector<PhasorDiagram*>& phasors = {});
+    BaselineWindow(ShownPlot wave, ShownPlot density, QSize size,
+                   const std::vector<PhasorDiagram*>& phasors = {}, int penSize = 1);
 
     void Draw(const WaveSamples& samples);
     void DrawPhasors(const std::array<double, 6>& magnitudes, const std::array<double, 6>& degrees);

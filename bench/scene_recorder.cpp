@@ -13,7 +13,8 @@ SceneRecorder::SceneRecorder(QImage* image) : QtGraphics(image) {}
 // Printing redraws the whole plot on the given context without touching the screen; with no
 // content handler for that while, only the plot's own drawing is recorded.
 PlotScene SceneRecorder::Record(Graph& graph) {
-    QImage scratch(graph.FWidth, graph.FHeight, QImage::Format_RGB32);
+    QImage scratch(graph.FWidth * graph.Zoom(), graph.FHeight * graph.Zoom(), QImage::Format_RGB32);
+    scratch.setDevicePixelRatio(graph.Zoom()); // text measured as the graph measures it
     SceneRecorder recorder(&scratch);
     const std::function<void()> content = std::exchange(graph.DrawContent, nullptr);
     graph.PrintGraph(&recorder);

@@ -13,7 +13,8 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "phasor diagram per coefficient, and animates them as each phase turns at a"
     "rate set by its energy."
     "Type the magnitude and angle of each coefficient, normalize them, set the"
-    "speed, and watch the whole superposition or one state alone.")
+    "speed, and watch the whole superposition or one state alone. Export the"
+    "picture as SVG, PDF or PNG, print it, or save the data behind it as CSV.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

@@ -157,21 +157,20 @@ protected:
     }
 };
 
-// The wider of the labels of the first and last major tick, each end taken with a tolerance of 5 %
-// of a major step, whether or not a minor tick reaches that far. The layout measures them in
-// "Helvetica" 9, whatever the tick font is.
-std::int32_t WidestTickLabel(Graph& g, const Axis& axis) {
-    const axes::AxisScale scale = axis.Scale();
-    const std::string pattern = g.zTickFormat(axes::StepsOf(scale).major);
-    const auto [first, last] = axes::OuterMajorValues(scale);
+} // namespace
+
+// Each end is taken with a tolerance of 5 % of a major step, whether or not a minor tick reaches
+// that far.
+std::int32_t axes::WidestTickLabel(Graph& g, const Axis& axis, const std::string& font, std::int32_t size) {
+    const AxisScale scale = axis.Scale();
+    const std::string pattern = g.zTickFormat(StepsOf(scale).major);
+    const auto [first, last] = OuterMajorValues(scale);
     tk::Graphics& gx = g.Target();
     const KeepDrawingState keep(gx);
-    g.SetFontInfo(tk::kHelveticaFont, 9, false, false);
+    g.SetFontInfo(font, size, false, false);
     return std::max(pixels::Truncated(gx.StringWidth(tk::Format(first, pattern))),
                     pixels::Truncated(gx.StringWidth(tk::Format(last, pattern))));
 }
-
-} // namespace
 
 void Graph::zDrawLabels() {
     const std::int32_t centre = pixels::Truncated(GLeft + GWidth / 2.0);
@@ -193,11 +192,12 @@ void Graph::zDrawYAxis() {
     YAxisPainter(*this).Draw();
 }
 
+// The layout measures tick labels in "Helvetica" 9, whatever the tick font is.
 std::int32_t Graph::zXTickWidth() {
-    return WidestTickLabel(*this, axes::XAxis(*this));
+    return axes::WidestTickLabel(*this, axes::XAxis(*this), tk::kHelveticaFont, 9);
 }
 std::int32_t Graph::zYTickWidth() {
-    return WidestTickLabel(*this, axes::YAxis(*this));
+    return axes::WidestTickLabel(*this, axes::YAxis(*this), tk::kHelveticaFont, 9);
 }
 
 std::string Graph::zTickFormat(double majorStep) {

@@ -4,19 +4,20 @@
 
 #include <string>
 
-// The text style and colour of a drawing context, kept so that they can be put back or carried
-// to another context.
+// The text style, colour and pen size of a drawing context, kept so that they can be put back or
+// carried to another context.
 struct DrawingState {
     std::string font;
     int size = 0;
     bool bold = false;
     bool italic = false;
     tk::Color color = 0;
+    int penSize = 1;
 
     friend bool operator==(const DrawingState&, const DrawingState&) = default;
 
     static DrawingState Of(const tk::Graphics& g) {
-        return {g.TextFont(), g.TextSize(), g.Bold(), g.Italic(), g.ForeColor()};
+        return {g.TextFont(), g.TextSize(), g.Bold(), g.Italic(), g.ForeColor(), g.PenSize()};
     }
 
     void ApplyTo(tk::Graphics& g) const {
@@ -25,6 +26,7 @@ struct DrawingState {
         g.SetBold(bold);
         g.SetItalic(italic);
         g.SetForeColor(color);
+        g.SetPenSize(penSize);
     }
 };
 

@@ -95,7 +95,7 @@ tk::Picture& Graph::Frame() {
 void Graph::MakeFrame(const std::string& operation) {
     GX = nullptr;
     GXP.reset();
-    GXP = tk::NewPicture(FWidth, FHeight, FDepth);
+    GXP = tk::NewPicture(FWidth, FHeight, FDepth, Zoom());
     if (!GXP)
         throw GraphError(operation + ": Picture Initialization Failure");
     GX = GXP->Graphics();
@@ -255,7 +255,8 @@ void Graph::HandleResize() {
     else
         FHeight = Height();
     if (!SBH || !SBV) {
-        // The owner's text style and colour outlive the picture they were set on, if there was one.
+        // The owner's text style, colour and pen size outlive the picture they were set on, if there
+        // was one.
         std::optional<DrawingState> carried;
         if (GX)
             carried = DrawingState::Of(*GX);

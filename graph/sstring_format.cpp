@@ -76,10 +76,14 @@ std::optional<Layout> ReadLayout(std::string_view s) {
     const int lineCount = Item(s, kLineCountItem);
     if (lineCount < 1 || s.size() < HeaderLength(lineCount))
         return std::nullopt;
-    Layout layout{lineCount, Item(s, kLineHeightItem), {}, s.substr(HeaderLength(lineCount))};
-    for (int line = 0; line < lineCount; ++line)
-        layout.lineWidths.push_back(WidthAt(s, kFirstLineItem + 2 * static_cast<std::size_t>(line)));
-    return layout;
+    return Layout{lineCount, Item(s, kLineHeightItem), s.substr(HeaderLength(lineCount)),
+                  s.substr(0, HeaderLength(lineCount))};
+}
+
+std::int32_t Layout::LineWidth(std::size_t line) const {
+    if (line >= static_cast<std::size_t>(lineCount) || header.empty())
+        return 0;
+    return WidthAt(header, kFirstLineItem + 2 * line);
 }
 
 } // namespace sstring

@@ -32,12 +32,16 @@ std::int32_t RecordedHeight(std::string_view s);
 // the line height is filled up with zeros first.
 std::string WithLineHeight(std::string s, std::int32_t height);
 
-// What an SString's header records, and the text that follows the header.
+// What an SString's header records, and the text that follows the header. The line widths are
+// read from the header where they are asked for, so that drawing a label allocates nothing.
 struct Layout {
     std::int32_t lineCount = 0;
     std::int32_t lineHeight = 0;
-    std::vector<std::int32_t> lineWidths;
     std::string_view text;
+    std::string_view header; // empty for plain markup, which records no widths
+
+    // The recorded width of line `line` (from 0); 0 for a line the header has no width for.
+    std::int32_t LineWidth(std::size_t line) const;
 };
 
 // The layout of an SString; none when s is no SString or its header is damaged (no lines, or too

@@ -5,7 +5,6 @@
 #include "graph/sstring_format.h"
 
 #include <cmath>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -46,7 +45,7 @@ public:
         : g_(g), layout_(layout), alignment_(alignment), x_(x), baseline_(firstBaseline) {}
 
     std::int32_t StartOfLine() const {
-        const double width = line_ < layout_.lineWidths.size() ? layout_.lineWidths[line_] : 0;
+        const double width = layout_.LineWidth(line_);
         switch (alignment_) {
         case Alignment::Centre:
             return pixels::Truncated(x_ - std::round(width / 2));
@@ -81,8 +80,8 @@ private:
 // the target's line height, and no widths to align by.
 sstring::Layout LayoutOf(const std::string& s, tk::Graphics& g) {
     if (auto recorded = sstring::ReadLayout(s))
-        return std::move(*recorded);
-    return sstring::Layout{0, g.TextHeight(), {0}, s};
+        return *recorded;
+    return sstring::Layout{0, g.TextHeight(), s, {}};
 }
 
 } // namespace

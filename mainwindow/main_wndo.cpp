@@ -3,6 +3,7 @@
 #include "app/about_wndo.h"
 #include "app/menu_bar1.h"
 #include "app/shortcuts_wndo.h"
+#include "mainwindow/main_wndo_export.h"
 #include "mainwindow/status_line.h"
 #include "toolkit/platform.h"
 
@@ -81,6 +82,7 @@ void MainWndo::AddMenuHandlers() {
         return true;
     });
     AddTimeHandlers();
+    AddExportHandlers(*this);
 }
 
 // The selection starts as "Total", so every component is shown. The first magnitude takes the

@@ -47,26 +47,37 @@ void PhasorDiagram::Update() {
     tk::Graphics* g = Target();
     if (!g)
         return;
-    const int width = GX->Width();
-    const int height = GX->Height();
-    g->ClearRect(0, 0, width, height);
-    const int d = std::min(width, height);
-    const int r = d / 2;
-    g->DrawOval(0, 0, d, d);
-    const EndPoint end{r * (1.0 + magn * std::cos(angle * kDegreesToRadians)),
-                       r * (1.0 - magn * std::sin(angle * kDegreesToRadians))};
-    // A magnitude or angle that is no finite number has no direction: the circle stands alone.
-    if (std::isfinite(end.x) && std::isfinite(end.y)) {
-        const EndPoint shown = Clipped(end, r, width, height);
-        g->DrawLine(r, r, static_cast<int>(shown.x), static_cast<int>(shown.y));
-    }
+    Draw(*g, GX->Width(), GX->Height(), true);
+    updated_ = true;
     Refresh(true);
 }
 
 // The screen shows the cleared picture at once: a diagram left showing its old line would say that
 // it still matches the fields.
 void PhasorDiagram::Blank() {
+    updated_ = false;
     if (tk::Graphics* g = Target())
         g->ClearRect(0, 0, GX->Width(), GX->Height());
     Refresh(true);
+}
+
+void PhasorDiagram::Print(tk::Graphics& g) const {
+    if (GX)
+        Draw(g, GX->Width(), GX->Height(), updated_);
+}
+
+void PhasorDiagram::Draw(tk::Graphics& g, int width, int height, bool withPhasor) const {
+    g.ClearRect(0, 0, width, height);
+    if (!withPhasor)
+        return;
+    const int d = std::min(width, height);
+    const int r = d / 2;
+    g.DrawOval(0, 0, d, d);
+    const EndPoint end{r * (1.0 + magn * std::cos(angle * kDegreesToRadians)),
+                       r * (1.0 - magn * std::sin(angle * kDegreesToRadians))};
+    // A magnitude or angle that is no finite number has no direction: the circle stands alone.
+    if (std::isfinite(end.x) && std::isfinite(end.y)) {
+        const EndPoint shown = Clipped(end, r, width, height);
+        g.DrawLine(r, r, static_cast<int>(shown.x), static_cast<int>(shown.y));
+    }
 }

@@ -22,8 +22,16 @@ public:
     virtual void Update();
     // Clears the picture and asks for a repaint, so that the screen shows it blank.
     virtual void Blank();
+    // Draws what the picture holds on another context (a file's, a printer's), with the picture's
+    // top left corner at g's origin: the phasor since the last Update, an empty square after Blank
+    // or before any Update, nothing when there is no picture.
+    void Print(tk::Graphics& g) const;
 
 private:
     // The picture's drawing context, or null when the picture could not be made.
     tk::Graphics* Target() const;
+    // Clears a width x height square on g, and draws the phasor there when `withPhasor`.
+    void Draw(tk::Graphics& g, int width, int height, bool withPhasor) const;
+
+    bool updated_ = false; // the picture holds the phasor, not a blank
 };

@@ -2,7 +2,8 @@
 
 #include "toolkit/platform.h"
 
-// Makes the application object with its menu bar, opens the main window, runs the event loop
-// until the user quits, then releases everything: the About text, the windows, the menu bar.
+// Makes the application object with its menu bar, lets View › Presentation open the presentation
+// view, opens the main window, runs the event loop until the user quits, then releases everything:
+// the views, the About text, the windows, the menu bar.
 // Returns the exit code. The platform stays installed: it belongs to the caller.
 int RunApplication(tk::Platform& platform);

@@ -3,6 +3,7 @@
 #include "toolkit/control.h"
 #include "toolkit/graphics.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace tk {
@@ -33,11 +34,18 @@ public:
     // Whether every paint starts from the background, not only those that Refresh(true) asked for.
     bool EraseBackground() const { return eraseBackground_; }
     void SetEraseBackground(bool on) { Set(eraseBackground_, on, Aspect::Options); }
+    // How many pixels of the screen, each way, a pixel of the pictures the control draws in covers
+    // (1 by default): a control that is not on a screen itself draws so for another to show it that
+    // many times larger, as sharp as the screen, lines and text included. Takes effect for the
+    // pictures made from then on.
+    int Zoom() const { return zoom_; }
+    void SetZoom(int zoom) { zoom_ = std::max(1, zoom); }
 
 private:
     bool acceptFocus_ = false;
     bool acceptTabs_ = false;
     bool eraseBackground_ = true;
+    int zoom_ = 1;
 };
 
 } // namespace tk

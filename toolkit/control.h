@@ -87,6 +87,11 @@ public:
 protected:
     // Lets the peer show a changed aspect.
     void Changed(Aspect aspect);
+    // Has the peer carry out an editing command on what it shows; nothing without a peer.
+    void Perform(EditCommand command) {
+        if (peer_)
+            peer_->Perform(command);
+    }
     // Stores a setting and, if it changed, lets the peer show it.
     template <class T, class V> void Set(T& field, V&& value, Aspect aspect) {
         if (field == value)

@@ -10,4 +10,11 @@ void Graphics::DrawPicture(const Picture& picture, int x, int y) {
     DrawPicture(picture, Rect{x, y, w, h}, Rect{0, 0, w, h});
 }
 
+void Graphics::DrawPolyline(const std::vector<Point>& vertices) {
+    if (vertices.size() == 1)
+        DrawLine(vertices[0].x, vertices[0].y, vertices[0].x, vertices[0].y);
+    for (std::size_t i = 1; i < vertices.size(); ++i)
+        DrawLine(vertices[i - 1].x, vertices[i - 1].y, vertices[i].x, vertices[i].y);
+}
+
 } // namespace tk

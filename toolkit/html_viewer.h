@@ -28,11 +28,6 @@ public:
     void Clear() { Perform(EditCommand::Clear); }
 
 private:
-    void Perform(EditCommand command) {
-        if (Peer())
-            Peer()->Perform(command);
-    }
-
     std::string source_;
     std::string baseFolder_;
 };

@@ -17,14 +17,20 @@ public:
     void AddMenuHandler(const std::string& itemName, Handler handler, Condition enabledWhen = nullptr) {
         handlers_[itemName] = {std::move(handler), std::move(enabledWhen)};
     }
-    // The handler of the item, or null when there is none or its condition does not hold now.
+    // The handler of the item, or null when there is none or its condition does not hold now; an item
+    // without a handler here is looked up where items are forwarded.
     const Handler* MenuHandler(const std::string& itemName) const {
         auto it = handlers_.find(itemName);
-        if (it == handlers_.end() || (it->second.enabledWhen && !it->second.enabledWhen()))
+        if (it == handlers_.end())
+            return forwardedTo_ ? forwardedTo_->MenuHandler(itemName) : nullptr;
+        if (it->second.enabledWhen && !it->second.enabledWhen())
             return nullptr;
         return &it->second.handler;
     }
     std::size_t MenuHandlerCount() const { return handlers_.size(); }
+    // Items without a handler here are handled by `other` (a view's by the window it shows), which
+    // must outlive this object or be replaced first; null forwards nothing.
+    void ForwardMenuHandlersTo(const MenuHandlers* other) { forwardedTo_ = other; }
 
 private:
     struct Registered {
@@ -32,6 +38,7 @@ private:
         Condition enabledWhen;
     };
     std::map<std::string, Registered> handlers_;
+    const MenuHandlers* forwardedTo_ = nullptr;
 };
 
 } // namespace tk

@@ -128,6 +128,27 @@ std::string Format(double value, std::string_view pattern) {
     return text;
 }
 
+// The exponent is that of the value rounded to its digits (9.9996 to four digits is 10.00), so it is
+// read from the scientific form before the fixed form is chosen.
+std::string Significant(double value, int digits) {
+    if (!std::isfinite(value))
+        return Format(value, "0");
+    digits = std::clamp(digits, 1, 17);
+    char buffer[32];
+    auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits - 1);
+    const std::string_view scientific(buffer, end - buffer);
+    int exponent = 0;
+    const std::string_view exponentText = scientific.substr(scientific.find('e') + 1);
+    std::from_chars(exponentText.data() + (exponentText.front() == '+'),
+                    exponentText.data() + exponentText.size(), exponent);
+    if (value == 0)
+        exponent = 0;
+    if (exponent < -4 || exponent >= digits)
+        return std::string(scientific);
+    return Format(value, "0." + std::string(std::size_t(digits - 1 - exponent), '0'));
+}
+
 std::string Str(double value) {
     if (std::isnan(value))
         return "NaN";

@@ -62,6 +62,8 @@ public:
 
     virtual void Show() {}
     virtual void Close() {}
+    // Shows the window full screen or not, as its settings say now.
+    virtual void ApplyFullScreen() {}
     // Enables each menu item that something can carry out now.
     virtual void UpdateMenus() {}
     // Gives the window's status bar its platform side, below the content.

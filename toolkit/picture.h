@@ -23,7 +23,8 @@ public:
     virtual Color Pixel(int /*x*/, int /*y*/) const { return kWhite; }
 };
 
-// Makes a picture through the current platform; null when it cannot be made.
-std::unique_ptr<Picture> NewPicture(int width, int height, int depth);
+// Makes a picture through the current platform; null when it cannot be made. Each of its pixels
+// covers zoom x zoom pixels of the screen's: shown that much larger, it is as sharp as the screen.
+std::unique_ptr<Picture> NewPicture(int width, int height, int depth, int zoom = 1);
 
 } // namespace tk

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/dialogs.h"
+#include "toolkit/output.h"
 #include "toolkit/picture.h"
 
 #include <memory>
@@ -22,13 +24,19 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // A picture in logical pixels; null when it cannot be made.
-    virtual std::unique_ptr<Picture> NewPicture(int width, int height, int depth) = 0;
+    // A picture in logical pixels, each covering zoom x zoom logical pixels of the screen; null when it
+    // cannot be made.
+    virtual std::unique_ptr<Picture> NewPicture(int width, int height, int depth, int zoom) = 0;
     // A drawing context that prints to a PDF file, finished when the context goes; null when the
     // file cannot be written. One logical pixel is one point (1/72 inch) on the page.
     virtual std::unique_ptr<Graphics> OpenPrinter(const std::string& pdfPath) = 0;
     // The resource store, or null where the application has none.
     virtual ResourceStore* Resources() = 0;
+    // The dialogs that ask the user and tell them what went wrong, and the files, clipboard and
+    // printers the program's pictures and data go to. A platform without them (a benchmark's) keeps
+    // these: every dialog is cancelled and nothing leaves.
+    virtual tk::Dialogs& Dialogs();
+    virtual tk::Output& Output();
     // Gives the window and each of its controls their platform side.
     virtual void Realize(Window& window) = 0;
     // Runs the event loop until Quit; returns the exit code.

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "toolkit/menu_handlers.h"
+
 #include <memory>
+#include <string>
 
 namespace tk {
 
@@ -33,6 +36,31 @@ public:
         auto window = std::make_unique<W>();
         window->Open();
         return window;
+    }
+};
+
+// The shared instance of a window W that shows what the shared instance of a window Source shows
+// (a view of the main window): made over it and opened on first use.
+template <class W, class Source> class SharedView : public SharedInstance<W> {
+public:
+    static std::unique_ptr<W> Make() {
+        auto window = std::make_unique<W>(Source::Instance());
+        window->Open();
+        return window;
+    }
+    // Shows the shared window and brings it to the front. One the user closed has let its pictures
+    // go: a new one takes its place.
+    static void ShowShared() {
+        if (SharedInstance<W>::Exists() && !SharedInstance<W>::Instance().IsOpen())
+            SharedInstance<W>::Release();
+        SharedInstance<W>::Instance().Show();
+    }
+    // Lets the menu item `itemName` show it wherever `owner` (a window, the application) handles menus.
+    static void AddMenuHandlerTo(MenuHandlers& owner, const std::string& itemName) {
+        owner.AddMenuHandler(itemName, [] {
+            ShowShared();
+            return true;
+        });
     }
 };
 

@@ -94,4 +94,18 @@ void Window::NotifyClosed() {
     Event_Close();
 }
 
+void Window::NotifyResized(int width, int height) {
+    if (width == settings.width && height == settings.height)
+        return;
+    settings.width = width;
+    settings.height = height;
+    Event_Resize();
+}
+
+void Window::SetFullScreen(bool on) {
+    settings.fullScreen = on;
+    if (peer_)
+        peer_->ApplyFullScreen();
+}
+
 } // namespace tk

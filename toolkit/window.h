@@ -19,7 +19,7 @@ class MenuBar;
 
 struct WindowSettings {
     std::string title;
-    int width = 300; // content size
+    int width = 300; // content size; kept up to date as the user resizes the window
     int height = 300;
     bool resizable = true;
     int minWidth = 64;
@@ -30,7 +30,7 @@ struct WindowSettings {
     bool closeButton = true;
     bool minimizeButton = true;
     bool maximizeButton = true;
-    bool fullScreen = false;
+    bool fullScreen = false; // covering its screen, with no frame and no menu bar (whose keys still work)
     bool menuBarVisible = true;
     bool closeKeys = false; // Esc and Cmd+W close the window, as they close a dialog
     bool composite = false;
@@ -94,12 +94,34 @@ public:
 
     // Called by the platform when the user closed the window.
     void NotifyClosed();
+    // Called by the platform when the content area took another size, after the controls followed
+    // their locked edges: settings.width and settings.height become that size, then Event_Resize
+    // runs. A size equal to the one in the settings changes nothing.
+    void NotifyResized(int width, int height);
+
+    // Enters or leaves full screen; an open window does so at once, on the screen it is on.
+    void SetFullScreen(bool on);
+    bool FullScreen() const { return settings.fullScreen; }
+    // Called by the platform when the window entered or left full screen by other means.
+    void NotifyFullScreen(bool on) { settings.fullScreen = on; }
+
+    // A key the window acts on wherever its focus is, beside the shortcuts of its menus: "Esc",
+    // "Cmd+W", Cmd being the platform's command key. Added before the window opens.
+    struct KeyCommand {
+        std::string keys;
+        std::function<void()> action;
+    };
+    void AddKeyCommand(std::string keys, std::function<void()> action) {
+        keyCommands_.push_back({std::move(keys), std::move(action)});
+    }
+    const std::vector<KeyCommand>& KeyCommands() const { return keyCommands_; }
 
     virtual void Layout() {}
     virtual void CreateControls() {}
     virtual void AddMenuHandlers() {}
     virtual void Event_Open() {}
     virtual void Event_Close() {}
+    virtual void Event_Resize() {}
 
     void AttachPeer(std::unique_ptr<WindowPeer> peer) { peer_ = std::move(peer); }
     WindowPeer* Peer() const { return peer_.get(); }
@@ -110,6 +132,7 @@ private:
     tk::MenuBar* menuBar_ = nullptr;
     std::vector<std::unique_ptr<Control>> controls_;
     std::unique_ptr<WindowPeer> peer_;
+    std::vector<KeyCommand> keyCommands_;
     std::unique_ptr<tk::StatusBar> statusBar_;
     bool open_ = false;
 };

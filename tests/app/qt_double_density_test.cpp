@@ -4,8 +4,8 @@
 
 #include "graph/graph.h"
 #include "phasor/phasor_diagram.h"
+#include "tests/support/qt_device_pixels.h"
 #include "toolkit/picture.h"
-#include "toolkit/qt/qt_picture.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -17,18 +17,11 @@
 
 namespace {
 
-const QImage& DeviceImage(const tk::Picture& picture) {
-    return dynamic_cast<const tk::qt::QtPicture&>(picture).Image();
-}
+using fake::DeviceImage;
 
 // The device pixels from x - 1 to x + 2 (or y - 1 to y + 2 when down): '#' inked, '.' white.
 std::string Across(const QImage& image, int x, int y, bool down) {
-    std::string pixels;
-    for (int step = -1; step <= 2; ++step) {
-        const QRgb pixel = down ? image.pixel(x, y + step) : image.pixel(x + step, y);
-        pixels += (pixel & 0xFFFFFF) == 0xFFFFFF ? '.' : '#';
-    }
-    return pixels;
+    return fake::Across(image, x, y, down, 4);
 }
 
 class DoubleDensity : public ::testing::Test {

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Drives the built program as a person would, under Xvfb and openbox: real key and mouse events,
 the fields and the About page read back through the clipboard, plots and phasors from screenshots,
-the status line as a screen reader reads it (AT-SPI, on a session bus of the test's own).
+the status line as a screen reader reads it (AT-SPI, on a session bus of the test's own), the
+picture and the data exported through the menus and the save dialog and opened as files.
 Usage: parvok_e2e.py PROGRAM. Exits 0 when every check passes, 1 when one fails, 77 (skipped) where
 no X server can be started. Leaves runN.log and, on a failure, failure-runN-* screenshots here."""
 
@@ -13,7 +14,9 @@ import select
 import shutil
 import subprocess
 import sys
+import tempfile
 import time
+from xml.etree import ElementTree
 
 SKIPPED = 77
 CONTENT_HEIGHT = 669  # of the main window, between its menu bar and its status line
@@ -29,6 +32,8 @@ PHASOR_CORNER, PHASOR_SIZE = (613, 57), (70, 70)
 # The display, the session bus and the accessibility bus are added once they are up.
 ENV = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
 PROCESSES = []  # started here, stopped at the end
+EXPORTS = tempfile.mkdtemp(prefix="parvok e2e ψ ")  # where the exports go: a space and a Greek letter
+SVG = "{http://www.w3.org/2000/svg}"
 
 class Failed(Exception):
     pass
@@ -152,23 +157,29 @@ def status_bar_of(pid):
 
     return wait_for("the status line on the accessibility bus", status_bar, 15)
 
+def clipboard():
+    result = run("xclip", "-o", "-selection", "clipboard", check=False)
+    return result.stdout.decode("utf-8", "replace") if result.returncode == 0 else None
+
+def with_clipboard(text, press_keys):
+    """Presses the keys while the clipboard holds the text, offered by an xclip of ours."""
+    owner = spawn(["xclip", "-quiet", "-selection", "clipboard", "-i"], stdin=subprocess.PIPE)
+    try:
+        owner.stdin.write(text.encode())
+        owner.stdin.close()
+        wait_for("the clipboard to hold the text", lambda: clipboard() == text)
+        return press_keys()
+    finally:
+        stop(owner)
+
 def copied_by(press_keys):
     """The text that press_keys copies: the clipboard first holds a marker of ours, and a copy is
     whatever replaces it."""
-    def clipboard():
-        result = run("xclip", "-o", "-selection", "clipboard", check=False)
-        return result.stdout.decode("utf-8", "replace") if result.returncode == 0 else None
-
-    owner = spawn(["xclip", "-quiet", "-selection", "clipboard", "-i"], stdin=subprocess.PIPE)
-    try:
-        owner.stdin.write(CLIPBOARD_MARKER.encode())
-        owner.stdin.close()
-        wait_for("the clipboard to hold the marker", lambda: clipboard() == CLIPBOARD_MARKER)
+    def copy():
         press_keys()
         return wait_for("a copy to the clipboard",
                         lambda: (text := clipboard()) not in (None, CLIPBOARD_MARKER) and text)
-    finally:
-        stop(owner)
+    return with_clipboard(CLIPBOARD_MARKER, copy)
 
 class Image:
     """A screenshot of the main window, from binary PPM with 8 bits a sample, in content coordinates."""
@@ -391,6 +402,19 @@ def check_edit_menu(app):
     pasted = app.copy_all()
     check(pasted == "123", f"Edit > Paste puts the clipboard over the selection: the field reads {pasted!r}")
     app.set_fields({magnitude: "0", angle: "0"})
+def check_observables(app):
+    """View > Observables (Ctrl+Shift+O), state 3, 4 loaded: the values read back through the clipboard"""
+    app.activate(app.window)
+    app.keys("ctrl+shift+o")
+    window = wait_for("the Observables window", lambda: app.find_window("^Observables$"))
+    app.activate(window)
+    app.click(600, 300, window=window)  # in the table of values
+    rows = dict(line.split(None, 1) for line in app.copy_all().splitlines() if line.startswith(("⟨", "Δ")))
+    for name, expected in (("⟨E⟩/E₁", "2.920"), ("ΔE/E₁", "1.440")):
+        check(rows.get(name) == expected, f"the table reads {name} = {rows.get(name)!r}, expected {expected}")
+    run("wmctrl", "-i", "-c", window)
+    wait_for("the Observables window to close", lambda: not app.find_window("^Observables$"))
+    app.activate(app.window)
 
 def check_ground_state_density(app):
     """Initial state, n=1 alone: the density lies on sin^2(pi x/L), frame after frame"""
@@ -512,12 +536,113 @@ def check_pause_and_step(app):
     check(app.status_after("ctrl+space").startswith("Running · "), "Resume runs on")
     check(app.status_after("ctrl+r").startswith("Ready · "), "Ctrl+R stops, as the Start button does")
 
+def save_dialog(app, open_it):
+    """Opens a save dialog and returns it with the name it offers, copied from its name field."""
+    open_it()
+    dialog = wait_for("the save dialog", lambda: app.find_window("^Export (Picture|Data)"))
+    app.activate(dialog)
+    return dialog, copied_by(lambda: app.keys("ctrl+c"))
+
+def save_as(app, dialog, path):
+    """Pastes the path into the dialog's name field, and holds it on the clipboard until the dialog
+    has taken it: xdotool types a Greek letter by remapping a key, which a busy X server may lose."""
+    def paste():
+        app.keys("ctrl+a", "ctrl+v", "Return")
+        wait_for("the save dialog to close", lambda: dialog not in app.windows())
+    with_clipboard(path, paste)
+
+def written(path):
+    return wait_for(f"{path} to be written", lambda: os.path.isfile(path) and os.path.getsize(path) > 0 and path)
+
+def check_exports(app):
+    """File > Export Picture from the menu, Export Data by its key from a field; the files opened"""
+    titles = menu_title_centres(app.shot())
+    dialog, offered = save_dialog(app, lambda: (app.click(titles[0], app.menu_height // 2, window=app.window),
+                                                app.keys("Down", "Return")))
+    check(re.fullmatch(r"parvok-t\d+\.\d{3}\.svg", offered), f"the dialog offers the name {offered!r}")
+    save_as(app, dialog, os.path.join(EXPORTS, "plot"))  # no extension: the chosen type's is added
+    svg = ElementTree.parse(written(os.path.join(EXPORTS, "plot.svg")))
+    curves = [line for line in svg.iter(SVG + "polyline") if len(line.get("points").split()) == 101]
+    texts = {text.text for text in svg.iter(SVG + "text")}
+    check(len(curves) == 3, f"the SVG holds {len(curves)} polylines through 101 samples, one per curve")
+    check({"Wavefunction", "Probability", "x/L", "n=6"} <= texts, "the SVG's texts include the captions and x/L")
+
+    app.click(*MAGNITUDE)
+    dialog, offered = save_dialog(app, lambda: app.keys("ctrl+shift+d"))
+    check(offered.endswith(".csv"), f"the data dialog offers {offered!r}")
+    save_as(app, dialog, os.path.join(EXPORTS, "data.csv"))
+    with open(written(os.path.join(EXPORTS, "data.csv")), encoding="utf-8") as file:
+        rows = [line.split(",") for line in file.read().splitlines() if not line.startswith("#")]
+    samples = [[float(value) for value in row] for row in rows[1:]]
+    check(rows[0] == ["x/L", "Re ψ", "Im ψ", "|ψ|²"] and len(samples) == 101 and
+          all(x == j * 0.01 and density == re * re + im * im for j, (x, re, im, density) in enumerate(samples)),
+          "the CSV holds x/L, Re, Im and |psi|^2 = Re^2 + Im^2 at the 101 samples, to the last bit")
+
+def check_replace_prompt(app):
+    """Exporting over a file asks first: Escape keeps it, Replace writes it"""
+    path = os.path.join(EXPORTS, "plot.svg")
+    for key, replaces in (("Escape", False), ("alt+r", True)):
+        before = os.stat(path).st_mtime_ns
+        app.activate(app.window)  # the keyboard focus comes back once the window manager gives it
+        dialog, _ = save_dialog(app, lambda: app.keys("ctrl+shift+e"))
+        save_as(app, dialog, path)
+        question = wait_for("the question whether to replace the file",
+                            lambda: next((w for w in app.windows("--name", "^Export Picture") if w != dialog), None))
+        app.activate(question)
+        app.keys(key)
+        wait_for("the question to close", lambda: question not in app.windows())
+        time.sleep(0.3)
+        check((os.stat(path).st_mtime_ns != before) == replaces,
+              f"{key} {'replaces' if replaces else 'keeps'} the file")
+
+def full_screen(app, window):
+    """Whether the window covers the whole screen and the window manager has it full screen."""
+    state = run("xprop", "-id", window, "_NET_WM_STATE", check=False).stdout.decode()
+    screen = tuple(map(int, xdotool("getdisplaygeometry").split()))
+    return "_NET_WM_STATE_FULLSCREEN" in state and app.geometry(window) == (0, 0, *screen)
+
+def check_presentation(app):
+    """View > Presentation (F11): full screen, following the frames; F11 in and out, the main window's keys there, Esc out, then closed"""
+    app.start(coefficients(["1", "1"]))
+    app.keys("F11")
+    view = wait_for("the presentation view", lambda: app.find_window("^Presentation"))
+    wait_for("the view to cover the screen", lambda: full_screen(app, view))
+    print("  ok: F11 opens the view full screen")
+    watch("the view to show a new frame", lambda: run("import", "-window", view, "ppm:-").stdout,
+          lambda shots: shots[-1] != shots[-2])
+    print("  ok: the view follows the frames")
+    app.activate(view)
+    for expected in (False, True):
+        app.keys("F11")
+        wait_for(f"F11 to take the view {'into' if expected else 'out of'} full screen",
+                 lambda: full_screen(app, view) == expected)
+    print("  ok: F11 takes it out of full screen and back")
+    app.keys("ctrl+space")
+    still = run("import", "-window", view, "ppm:-").stdout
+    time.sleep(0.3)
+    check(run("import", "-window", view, "ppm:-").stdout == still, "Ctrl+Space in the view pauses the animation")
+    app.keys("ctrl+space")
+    app.keys("F1")
+    about = wait_for("the About window over the view", lambda: app.find_window("^About Parvok$"))
+    app.activate(about)
+    app.keys("Escape")
+    wait_for("Esc to close the About window", lambda: not app.find_window("^About Parvok$"))
+    print("  ok: the main window's F1 acts in the view")
+    app.activate(view)
+    app.keys("Escape")
+    wait_for("Esc to take the view out of full screen", lambda: not full_screen(app, view))
+    app.keys("Escape")
+    wait_for("a second Esc to close the view", lambda: not app.find_window("^Presentation"))
+    check(app.find_window("^Parvok$") == app.window, "Esc leaves full screen, then closes the view; the main window stays")
+    app.activate(app.window)
+    app.click(*START_STOP)
+
 def check_about_and_quit(app):
     """Help > About Parvok: the page copied through the clipboard, Ctrl+W closes it; then Ctrl+Q"""
     titles = menu_title_centres(app.shot())
-    check(len(titles) == 5, f"the menu bar holds five titles, at x = {titles}")
+    check(len(titles) == 6, f"the menu bar holds six titles, at x = {titles}")
     count = len(app.windows())
-    app.click(titles[4], app.menu_height // 2, window=app.window)
+    app.click(titles[-1], app.menu_height // 2, window=app.window)
     wait_for("the Help menu", lambda: len(app.windows()) > count)
     app.keys("Down", "Return")
     about = wait_for("the About window", lambda: app.find_window("^About Parvok$"))
@@ -536,13 +661,16 @@ def check_about_and_quit(app):
     app.check_exit("Ctrl+Q quits")
 
 def check_close_while_running(app):
-    """Second run: the window manager closes the main window while the animation runs"""
+    """Second run: the window manager closes the main window while the animation runs, the presentation view open"""
     app.start({})
+    app.keys("F11")
+    wait_for("the presentation view", lambda: app.find_window("^Presentation"))
     run("wmctrl", "-i", "-c", app.window)
     app.check_exit("closing the window quits")
 
-RUNS = {"run1": (check_fields, check_blanking, check_edit_menu, check_ground_state_density,
-                 check_stationary_state, check_superposition, check_pause_and_step, check_about_and_quit),
+RUNS = {"run1": (check_fields, check_blanking, check_edit_menu, check_observables, check_ground_state_density,
+                 check_stationary_state, check_superposition, check_pause_and_step,
+                 check_exports, check_replace_prompt, check_presentation, check_about_and_quit),
         "run2": (check_close_while_running,)}
 
 def main(program):
@@ -562,6 +690,7 @@ def main(program):
     finally:
         for process in reversed(PROCESSES):
             stop(process)
+        shutil.rmtree(EXPORTS, ignore_errors=True)
     print(f"all checks passed in {time.monotonic() - started:.1f} s")
     return 0
 

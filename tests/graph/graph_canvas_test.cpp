@@ -139,12 +139,13 @@ TEST_F(GraphCanvas, RedrawsPrintsResizesAndCloses) {
     EXPECT_EQ(std::tuple(drawn, printer.Ops().at(0), F().Calls().size(), screen.Calls().size(), g.GX,
                          g.Printing, g.GXP->Depth()),
               std::tuple(1, "FillRect 0 0 500 300", 0u, 0u, frame, false, 32));
-    g.SetFontInfo("Helvetica", 14, true, false); // the owner's style outlives the frame
+    g.SetFontInfo("Helvetica", 14, true, false); // the owner's style and pen outlive the frame
+    g.GX->SetPenSize(3);
     g.DrawContent = [&] { ++drawn; };
     g.SetBounds(0, 0, 600, 400);
     g.HandleResize();
-    EXPECT_EQ(std::tuple(drawn, StyleOf(*g.GX), g.GX, F().Ops().at(0)),
-              std::tuple(2, "Helvetica 14 bold", g.GXP->Graphics(), "FillRect 0 0 600 400"));
+    EXPECT_EQ(std::tuple(drawn, StyleOf(*g.GX), g.GX->PenSize(), g.GX, F().Ops().at(0)),
+              std::tuple(2, "Helvetica 14 bold", 3, g.GXP->Graphics(), "FillRect 0 0 600 400"));
     EXPECT_THAT(Join(screen.Ops()), testing::EndsWith("DrawPicture 0 0 600 400 0 0 600 400"));
     g.Event_Close();
     g.HandleResize();

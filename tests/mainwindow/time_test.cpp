@@ -122,9 +122,10 @@ TEST_F(Time, GoToSetsEveryPhaseExactlyMirrorsAtHalfAPeriodAndRevivesAtOne) {
         EXPECT_EQ(std::tuple(window.ElapsedPeriods(), Clock()), std::tuple(c.fraction, c.clock));
         for (int k = 0; k < MainWndo::kComponents; ++k)
             EXPECT_EQ(Phasor(k).angle, typed[k] + (k + 1) * (k + 1) * 360 * c.fraction) << k;
-        if (c.mirrored || c.fraction == 1)
+        if (c.mirrored || c.fraction == 1) {
             for (int j = 0; j < MainWndo::kSamples; ++j)
                 ASSERT_NEAR(window.PsiSqrd[c.mirrored ? 100 - j : j], atStart[j], 1e-9) << j;
+        }
     }
     EXPECT_GT(std::abs(atStart[30] - atStart[70]), 1e-3) << "a density that is not its own mirror image";
     EXPECT_EQ(StatusLine::ClockText(-1e-9), "t = 0.000 T₁") << "no minus sign on a zero";

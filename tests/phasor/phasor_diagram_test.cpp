@@ -7,12 +7,15 @@
 
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
+// Printed on another context, a diagram draws what its picture holds: the phasor, or after Blank the
+// empty square.
 TEST(PhasorDiagram, DrawsTheCircleAndTheLineToTheTruncatedEndAndBlanksWithARepaint) {
     const struct {
         int width, height;
@@ -54,10 +57,16 @@ TEST(PhasorDiagram, DrawsTheCircleAndTheLineToTheTruncatedEndAndBlanksWithARepai
             drawn += op + "; ";
         EXPECT_EQ(drawn, expected + (c.drawn.empty() ? "" : c.drawn + "; "));
         EXPECT_EQ(peer.refreshes, 1);
+        fake::RecordingGraphics printed;
+        diagram.Print(printed);
+        EXPECT_EQ(printed.Ops(), fake.platform.lastPicture->Recorder()->Ops());
         diagram.Blank();
         EXPECT_EQ(fake.platform.lastPicture->Recorder()->Ops().back(),
                   expected.substr(0, expected.find(';')));
         EXPECT_EQ(peer.refreshes, 2) << "blanking asks for a repaint";
+        printed.Clear();
+        diagram.Print(printed);
+        EXPECT_EQ(printed.Ops(), std::vector{fake.platform.lastPicture->Recorder()->Ops().back()});
     }
 }
 
@@ -73,6 +82,7 @@ TEST(PhasorDiagram, WithoutAPictureNothingIsDrawnAndNothingFails) {
         diagram->Update();
         diagram->Blank();
         diagram->Event_Paint(screen);
+        diagram->Print(screen);
     }
     EXPECT_TRUE(screen.Calls().empty());
 }

@@ -4,6 +4,7 @@
 #include "app/about_wndo.h"
 #include "app/menu_bar1.h"
 #include "mainwindow/main_wndo.h"
+#include "presentation/presentation_wndo.h"
 #include "startup/startup.h"
 #include "toolkit/qt/qt_control_peers.h"
 #include "toolkit/shared_instance.h"
@@ -26,6 +27,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -53,6 +55,11 @@ TEST(Startup, QuittingOrClosingTheMainWindowEndsWithCodeZeroWhileATimerRuns) {
     const std::pair<const char*, std::function<void()>> waysOut[] = {
         {"File > Quit", [] { Trigger("FileQuit"); }},
         {"closing the main window", [] { Shown("Parvok")->close(); }},
+        {"closing the main window in front of the presentation view",
+         [] {
+             Trigger("ViewPresentation");
+             Shown("Parvok")->close();
+         }},
     };
     for (const auto& [way, leave] : waysOut) {
         tk::Timer timer;
@@ -63,7 +70,7 @@ TEST(Startup, QuittingOrClosingTheMainWindowEndsWithCodeZeroWhileATimerRuns) {
         timer.SetMode(tk::Timer::kMultiple);
         EXPECT_EQ(RunAndThen([&, leave = leave] { QTimer::singleShot(100, leave); }), 0) << way;
         EXPECT_GT(ticks, 3) << way;
-        EXPECT_FALSE(MainWndo::Exists()) << way;
+        EXPECT_FALSE(MainWndo::Exists() || PresentationWndo::Exists()) << way;
     }
 }
 
@@ -89,9 +96,12 @@ TEST(Startup, MainWindowShowsTheMenusInOrderWithOnlyWhatCanActEnabled) {
     });
     EXPECT_EQ(
         menus.join(" ").toStdString(),
-        "&File[*&Quit Ctrl+Q] &Edit[&Undo Ctrl+Z, --, *Cu&t Ctrl+X, *&Copy Ctrl+C, &Paste Ctrl+V, *&Delete, "
-        "--, *Select &All Ctrl+A] &Animation[*&Start/Stop Ctrl+R, &Pause/Resume Ctrl+Space, --, *Step "
-        "&Forward Alt+Right, *Step &Back Alt+Left, --, *Go to t = T₁/&4 Ctrl+1, *Go to t = T₁/&2 Ctrl+2, "
+        "&File[*&Export Picture… Ctrl+Shift+E, *Export &Data… Ctrl+Shift+D, *&Print… Ctrl+P, --, "
+        "*&Quit Ctrl+Q] &Edit[&Undo Ctrl+Z, --, *Cu&t Ctrl+X, *&Copy Ctrl+C, &Paste Ctrl+V, *&Delete, --, "
+        "*Select &All Ctrl+A, --, *Copy P&icture Ctrl+Shift+C] "
+        "&View[*&Observables Ctrl+Shift+O, *&Presentation F11] "
+        "&Animation[*&Start/Stop Ctrl+R, &Pause/Resume Ctrl+Space, --, *Step &Forward Alt+Right, "
+        "*Step &Back Alt+Left, --, *Go to t = T₁/&4 Ctrl+1, *Go to t = T₁/&2 Ctrl+2, "
         "*Go to t = &3T₁/4 Ctrl+3, *Go to t = T₁ (Re&vival) Ctrl+4, --, *&Restart Ctrl+0] &States[*&Ground "
         "State, *States &1 and 2 in Equal Parts, *States 1, 2 and &3 in Equal Parts, *&Packet Near x = L/4, "
         "*&Two Packets (Cat State)] Help[*About Parvok… Ctrl+?, *&Keyboard Shortcuts Ctrl+/]");
@@ -122,9 +132,44 @@ TEST(Startup, TheKeyboardShortcutsWindowListsEveryKey) {
     EXPECT_TRUE(missing.empty()) << missing.join("; ").toStdString();
 }
 
+// F11 opens the view full screen over the main window; there F11 goes in and out of full screen, the
+// keys of the main window's menus act (Start/Stop, About), and Esc leaves full screen, then closes it.
+// F11 opens it anew.
+TEST(Startup, ThePresentationViewByItsKeys) {
+    std::vector<std::string> seen;
+    const auto press = [&](QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QApplication::setActiveWindow(window);
+        QTest::keyClick(window, key, modifiers);
+        QMainWindow* view = Shown("Presentation");
+        seen.emplace_back(!view ? "closed" : view->isFullScreen() ? "full screen" : "windowed");
+        if (MainWndo::Instance().Running())
+            seen.back() += ", running";
+        if (Shown("About Parvok"))
+            seen.back() += ", About";
+        return view;
+    };
+    RunAndThen([&] {
+        QMainWindow* main = Shown("Parvok");
+        QMainWindow* view = press(main, Qt::Key_F11);
+        press(view, Qt::Key_F11);
+        press(view, Qt::Key_F11);
+        press(view, Qt::Key_R, Qt::ControlModifier);
+        press(view, Qt::Key_R, Qt::ControlModifier);
+        press(view, Qt::Key_F1);
+        Shown("About Parvok")->close();
+        press(view, Qt::Key_Escape);
+        press(view, Qt::Key_Escape);
+        press(main, Qt::Key_F11);
+        main->close();
+    });
+    EXPECT_EQ(seen, (std::vector<std::string>{"full screen", "windowed", "full screen",
+                                              "full screen, running", "full screen", "full screen, About",
+                                              "windowed", "closed", "full screen"}));
+}
+
 // Asked for twice, by F1 and by the menu, the About window is made once, centred over the main window
-// on the screen. Its viewer keeps its margins through
-// resizes; with the page focused Undo stays off, as nothing handles it, and Select All then Copy copy
+// on the screen. Its viewer keeps its margins through resizes; with the page focused Undo and the
+// picture's and data's items stay off, as nothing handles them there, and Select All then Copy copy
 // the page. Esc and Ctrl+W close it, leaving the loop running; at its end the window, its text and the
 // menu bar are released.
 TEST(Startup, TheAboutWindowFromOpeningTwiceToClosing) {
@@ -155,7 +200,9 @@ TEST(Startup, TheAboutWindowFromOpeningTwiceToClosing) {
         page.setFocus();
         QApplication::processEvents();
         emit about.menuBar()->findChild<QMenu*>("EditMenu")->aboutToShow();
-        EXPECT_FALSE(item("EditUndo")->isEnabled());
+        for (const char* off :
+             {"EditUndo", "FileExportPicture", "FileExportData", "FilePrint", "EditCopyPicture"})
+            EXPECT_FALSE(item(off)->isEnabled()) << off;
         item("EditSelectAll")->trigger();
         item("EditCopy")->trigger();
         EXPECT_TRUE(page.toPlainText().contains("Normalize scales the magnitudes"));

@@ -4,8 +4,8 @@
 
 namespace fake {
 
-FakePicture::FakePicture(int width, int height, int depth, bool withGraphics)
-    : width_(width), height_(height), depth_(depth),
+FakePicture::FakePicture(int width, int height, int depth, bool withGraphics, int zoom)
+    : width_(width), height_(height), depth_(depth), zoom_(zoom),
       graphics_(withGraphics ? std::make_unique<RecordingGraphics>() : nullptr) {}
 
 void FakeCanvasPeer::Refresh(bool /*eraseBackground*/) {
@@ -22,11 +22,11 @@ std::string FakeResources::GetResource(const std::string& type, int id) {
     return it == texts.end() ? std::string() : it->second;
 }
 
-std::unique_ptr<tk::Picture> FakePlatform::NewPicture(int width, int height, int depth) {
+std::unique_ptr<tk::Picture> FakePlatform::NewPicture(int width, int height, int depth, int zoom) {
     if (failPictures)
         return nullptr;
     ++picturesMade;
-    auto picture = std::make_unique<FakePicture>(width, height, depth, !picturesWithoutGraphics);
+    auto picture = std::make_unique<FakePicture>(width, height, depth, !picturesWithoutGraphics, zoom);
     lastPicture = picture.get();
     return picture;
 }

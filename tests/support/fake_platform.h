@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/fake_output.h"
 #include "tests/support/recording_graphics.h"
 #include "toolkit/canvas.h"
 #include "toolkit/platform.h"
@@ -15,15 +16,16 @@ namespace fake {
 // A picture whose drawing context records.
 class FakePicture : public tk::Picture {
 public:
-    FakePicture(int width, int height, int depth, bool withGraphics);
+    FakePicture(int width, int height, int depth, bool withGraphics, int zoom = 1);
     int Width() const override { return width_; }
     int Height() const override { return height_; }
     int Depth() const override { return depth_; }
     tk::Graphics* Graphics() override { return graphics_.get(); }
     RecordingGraphics* Recorder() { return graphics_.get(); }
+    int Zoom() const { return zoom_; }
 
 private:
-    int width_, height_, depth_;
+    int width_, height_, depth_, zoom_;
     std::unique_ptr<RecordingGraphics> graphics_;
 };
 
@@ -55,11 +57,13 @@ public:
 // A platform with no screen: pictures record, canvases get FakeCanvasPeers, Run returns at once.
 class FakePlatform : public tk::Platform {
 public:
-    std::unique_ptr<tk::Picture> NewPicture(int width, int height, int depth) override;
+    std::unique_ptr<tk::Picture> NewPicture(int width, int height, int depth, int zoom) override;
     std::unique_ptr<tk::Graphics> OpenPrinter(const std::string& /*pdfPath*/) override {
         return std::make_unique<RecordingGraphics>();
     }
     tk::ResourceStore* Resources() override { return hasResources ? &resources : nullptr; }
+    tk::Dialogs& Dialogs() override { return dialogs; }
+    tk::Output& Output() override { return output; }
     void Realize(tk::Window& window) override;
     int Run() override { return quitCode.value_or(0); }
     void Quit(int exitCode) override { quitCode = exitCode; }
@@ -69,7 +73,9 @@ public:
     bool picturesWithoutGraphics = false; // pictures come without a drawing context
     bool hasResources = true;
 
-    // What happened.
+    // The user's answers, and what happened.
+    FakeDialogs dialogs;
+    FakeOutput output;
     FakeResources resources;
     int picturesMade = 0;
     FakePicture* lastPicture = nullptr;

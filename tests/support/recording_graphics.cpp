@@ -40,7 +40,7 @@ int RecordingGraphics::EffectiveSize() const {
 
 void RecordingGraphics::Record(std::string op, std::vector<int> args, std::string text) {
     log_->push_back(DrawCall{std::move(op), std::move(args), std::move(text), ForeColor(), TextFont(),
-                             TextSize(), Bold(), Italic()});
+                             TextSize(), Bold(), Italic(), PenSize()});
 }
 
 void RecordingGraphics::DrawLine(int x1, int y1, int x2, int y2) {
@@ -76,6 +76,10 @@ void RecordingGraphics::DrawPolygon(const std::vector<tk::Point>& v) {
 }
 void RecordingGraphics::FillPolygon(const std::vector<tk::Point>& v) {
     Record("FillPolygon", Flatten(v));
+}
+
+void RecordingGraphics::DrawPolyline(const std::vector<tk::Point>& v) {
+    Record("DrawPolyline", Flatten(v));
 }
 
 void RecordingGraphics::DrawString(std::string_view text, int x, int baseline) {

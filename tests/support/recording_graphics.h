@@ -18,6 +18,7 @@ struct DrawCall {
     int size = 0;
     bool bold = false;
     bool italic = false;
+    int pen = 1;
 
     // "DrawLine 1 2 3 4", "DrawString 'ab' 10 20": the op and its arguments, without the style.
     std::string ToString() const;
@@ -52,6 +53,7 @@ public:
     void FillOval(int x, int y, int width, int height) override;
     void DrawPolygon(const std::vector<tk::Point>& vertices) override;
     void FillPolygon(const std::vector<tk::Point>& vertices) override;
+    void DrawPolyline(const std::vector<tk::Point>& vertices) override;
     void DrawString(std::string_view text, int x, int baseline) override;
     double StringWidth(std::string_view text) override;
     int TextHeight() override;

@@ -35,6 +35,27 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{-0.04, "-#0.0", "0.0"}, FormatCase{std::nan(""), "0.000000", "NaN"},
                     FormatCase{kInfinity, "-#0", "INF"}, FormatCase{-kInfinity, "-#0.0", "-INF"}));
 
+TEST(Significant, KeepsFourDigitsWithTrailingZerosFixedOrAsAPowerOfTen) {
+    const struct {
+        const char* name;
+        double value;
+        const char* expected;
+    } cases[] = {
+        {"below 1", 0.32708, "0.3271"},
+        {"trailing zero kept", 2.92, "2.920"},
+        {"rounded up into the next decade", 9.99996, "10.00"},
+        {"no decimals left", 1234.4, "1234"},
+        {"too large for four digits", 12346, "1.235e+04"},
+        {"smallest in fixed point", -0.00012344, "-0.0001234"},
+        {"too small for fixed point", 1.5e-7, "1.500e-07"},
+        {"zero", 0, "0.000"},
+        {"negative zero", -0.0, "0.000"},
+        {"no number", std::nan(""), "NaN"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(tk::Significant(c.value, 4), c.expected) << c.name;
+}
+
 struct ValCase {
     const char* text;
     double expected;

@@ -53,12 +53,18 @@ std::unique_ptr<tk::Picture> Source() {
 
 using Draw = void (*)(tk::Graphics&);
 
+tk::Graphics& Thick(tk::Graphics& g, int pen) {
+    g.SetPenSize(pen);
+    return g;
+}
+
 std::string InkedDevicePixels(const tk::qt::QtPicture& picture) {
     const QImage& image = picture.Image();
     return Inked(image.width(), image.height(), [&](int x, int y) { return image.pixel(x, y) & 0xFFFFFF; });
 }
 
-// At 1x and, in device pixels, at 2x: lines and outlines as heavy there, on whole logical pixels.
+// At 1x and, in device pixels, at 2x: lines and outlines as heavy there, on whole logical pixels, at
+// any pen size.
 TEST(Shapes, CoverExactlyTheirPixelsAtBothDensities) {
     const struct {
         const char* name;
@@ -86,6 +92,18 @@ TEST(Shapes, CoverExactlyTheirPixelsAtBothDensities) {
              g.ClearRect(1, 1, 3, 3);
          },
          "0 0 8x8 55", "0 0 16x16 220"},
+        {"line 2 wide", [](tk::Graphics& g) { Thick(g, 2).DrawLine(1, 1, 6, 1); }, "1 1 7x2 14",
+         "2 2 14x4 56"},
+        {"line 3 wide", [](tk::Graphics& g) { Thick(g, 3).DrawLine(5, 2, 5, 8); }, "4 1 3x9 27",
+         "8 2 6x18 108"},
+        {"point 2 wide", [](tk::Graphics& g) { Thick(g, 2).DrawLine(5, 7, 5, 7); }, "5 7 2x2 4",
+         "10 14 4x4 16"},
+        {"outline 2 wide", [](tk::Graphics& g) { Thick(g, 2).DrawRect(2, 3, 6, 7); }, "2 3 6x7 36",
+         "4 6 12x14 144"},
+        {"outline 2 wide, no hole", [](tk::Graphics& g) { Thick(g, 2).DrawRect(2, 2, 4, 6); }, "2 2 4x6 24",
+         "4 4 8x12 96"},
+        {"oval 2 wide", [](tk::Graphics& g) { Thick(g, 2).DrawOval(1, 1, 10, 10); }, "1 1 10x10 44",
+         "2 2 20x20 188"},
         {"picture",
          [](tk::Graphics& g) {
              g.DrawPicture(*Source(), {0, 0, 6, 6}, {3, 3, 6, 6});
@@ -125,7 +143,7 @@ TEST(Text, StandsOnItsBaselineAndSymbolShowsGreekLetters) {
     EXPECT_NE(Drawn("System", "H", 12), letterH);
 }
 
-TEST(Pictures, OnADoubleDensityScreenHaveTwiceThePixelsInLogicalUnits) {
+TEST(Pictures, OnADoubleDensityScreenOrAtAZoomHaveMorePixelsInLogicalUnits) {
     tk::qt::QtPicture picture(10, 8, 32, 2.0);
     EXPECT_EQ(std::pair(picture.Width(), picture.Height()), std::pair(10, 8)) << "logical pixels";
     EXPECT_EQ(picture.Image().size(), QSize(20, 16));
@@ -133,6 +151,9 @@ TEST(Pictures, OnADoubleDensityScreenHaveTwiceThePixelsInLogicalUnits) {
     picture.Graphics()->FillRect(3, 2, 1, 1);
     EXPECT_EQ(std::pair(picture.Pixel(3, 2), picture.Pixel(4, 2)), std::pair(kInk, kWhite));
     EXPECT_EQ(tk::NewPicture(0, 10, 32), nullptr) << "an impossible picture is none";
+    const auto zoomed = tk::NewPicture(10, 8, 32, 3);
+    EXPECT_EQ(dynamic_cast<const tk::qt::QtPicture&>(*zoomed).Image().size(), QSize(30, 24)) << "at zoom 3";
+    EXPECT_EQ(tk::NewPicture(10, 8, 32, 0), nullptr) << "at no zoom";
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "toolkit/picture.h"
 #include "toolkit/qt/qt_window_peer.h"
 #include "toolkit/range_control.h"
+#include "toolkit/text_area.h"
 #include "toolkit/window.h"
 
 #include <QAction>
@@ -15,6 +16,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QSlider>
 #include <QTest>
@@ -262,6 +264,46 @@ TEST_F(QtWindowTest, CanvasDrawnAtOnceAddsToItsContentUntilTheNextRefresh) {
         << "the paint alone after a refresh";
 }
 
+// A resizable window whose menu item (F5) and own key (Esc) note that they acted.
+class KeyedWindow : public tk::Window {
+public:
+    std::string acted;
+    void Layout() override {
+        settings.title = "Keyed window";
+        settings.width = 320;
+        settings.height = 200;
+    }
+    void AddMenuHandlers() override {
+        AddMenuHandler("Act", [this] { return acted += "F5 ", true; });
+        AddKeyCommand("Esc", [this] { acted += "Esc "; });
+    }
+};
+
+// Full screen, the menu bar is hidden and its keys still act, as do the window's own keys.
+TEST(QtWindowFullScreen, HidesTheMenuBarWhoseKeysStillAct) {
+    tk::MenuBar bar;
+    auto menu = Item("Menu", "&Menu", "");
+    menu->Append(Item("Act", "&Act", "F5"));
+    bar.Append(std::move(menu));
+    KeyedWindow window;
+    window.SetMenuBar(&bar);
+    window.Open();
+    auto& main = *static_cast<tk::qt::QtWindowPeer*>(window.Peer())->Widget();
+    QApplication::setActiveWindow(&main);
+    const auto shown = [&] {
+        QApplication::processEvents();
+        QTest::keyClick(&main, Qt::Key_F5);
+        QTest::keyClick(&main, Qt::Key_Escape);
+        return std::tuple(main.isFullScreen(), main.menuBar()->isVisible(), window.settings.width,
+                          std::exchange(window.acted, ""));
+    };
+    const int screenWidth = main.screen()->geometry().width();
+    window.SetFullScreen(true);
+    EXPECT_EQ(shown(), std::tuple(true, false, screenWidth, "F5 Esc "));
+    window.SetFullScreen(false);
+    EXPECT_EQ(shown(), std::tuple(false, true, 320, "F5 Esc "));
+}
+
 // A window of 400 x 300 with a frame of 20 above and 2 elsewhere, opening over a window or the
 // available area of a screen of 1280 x 1000.
 TEST(OpeningFrame, CentredOverTheWindowInFrontAndWhollyOnTheScreen) {
@@ -296,6 +338,60 @@ TEST(QtWindowLifetime, WindowWhoseFieldHasTheFocusGoesCleanly) {
     window.reset();
     EXPECT_TRUE(line.isNull());
     EXPECT_EQ(QApplication::focusWidget(), nullptr);
+}
+
+// A resizable window whose text area keeps a 10-pixel margin however the window is resized.
+class TextWindow : public tk::Window {
+public:
+    void Layout() override {
+        settings.title = "Text window";
+        settings.width = 300;
+        settings.height = 200;
+    }
+    void CreateControls() override {
+        area = &AddControl("Area", std::make_unique<tk::TextArea>());
+        Event_Resize();
+    }
+    void Event_Resize() override {
+        ++resizes;
+        area->SetBounds(10, 10, settings.width - 20, settings.height - 20);
+    }
+    tk::TextArea* area = nullptr;
+    int resizes = 0;
+};
+
+// The user selects a word while the program rewrites the text around it, copies it, and resizes
+// the window.
+TEST(QtTextArea, KeepsTheSelectionThroughNewTextCopiesItAndFollowsTheWindowsSize) {
+    TextWindow window;
+    window.Open();
+    window.area->SetText("x = 0.5000\ny = 1.000");
+    QApplication::processEvents();
+    QPlainTextEdit* edit = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->windowTitle() == "Text window")
+            edit = w->findChild<QPlainTextEdit*>();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(std::tuple(edit->isReadOnly(), edit->textInteractionFlags() & Qt::TextSelectableByKeyboard),
+              std::tuple(true, Qt::TextSelectableByKeyboard));
+    QTextCursor selected = edit->textCursor();
+    selected.setPosition(11);
+    selected.setPosition(12, QTextCursor::KeepAnchor);
+    edit->setTextCursor(selected);
+    window.area->SetText("x = 0.5012\ny = 0.9987");
+    window.area->Copy();
+    EXPECT_EQ(QApplication::clipboard()->text(), "y");
+    window.area->SelectAll();
+    window.area->Copy();
+    EXPECT_EQ(QApplication::clipboard()->text(), "x = 0.5012\ny = 0.9987");
+
+    QWidget& main = *edit->window();
+    const int before = window.resizes;
+    main.resize(main.size() + QSize(40, 30));
+    QApplication::processEvents();
+    EXPECT_EQ(std::tuple(window.resizes - before, window.settings.width, window.settings.height),
+              std::tuple(1, 340, 230));
+    EXPECT_EQ(edit->geometry(), QRect(10, 10, 320, 210));
 }
 
 } // namespace

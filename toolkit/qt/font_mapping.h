@@ -11,8 +11,8 @@
 #include <cstdint>
 #include <map>
 #include <string>
-#include <tuple>
 #include <string_view>
+#include <tuple>
 
 namespace tk::qt {
 

@@ -5,6 +5,7 @@
 #include "toolkit/qt/qt_color.h"
 #include "toolkit/qt/text_positions.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QFocusEvent>
@@ -12,12 +13,19 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <QTextBlock>
 #include <QTextBrowser>
+
+#include <algorithm>
+#include <vector>
 
 namespace tk::qt {
 
@@ -97,6 +105,15 @@ protected:
         frame.initFrom(this);
         frame.backgroundColor = palette().color(QPalette::Window);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+    }
+};
+
+// A plain text widget that can say where a line of its text is shown.
+class TextAreaWidget : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+    QRect LineRect(const QTextBlock& line) const {
+        return blockBoundingGeometry(line).translated(contentOffset()).toAlignedRect();
     }
 };
 
@@ -373,6 +390,87 @@ void QtHTMLViewerPeer::Perform(tk::EditCommand command) {
         browser()->copy();
     else if (command == tk::EditCommand::SelectAll)
         browser()->selectAll();
+}
+
+// ---- Text area ----
+
+QtTextAreaPeer::QtTextAreaPeer(tk::TextArea& area, QWidget* parent)
+    : QtWidgetPeer(area, new TextAreaWidget(parent)), area_(area) {
+    QPlainTextEdit* text = edit();
+    text->setReadOnly(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text->setUndoRedoEnabled(false);
+}
+
+QPlainTextEdit* QtTextAreaPeer::edit() const {
+    return static_cast<QPlainTextEdit*>(widget());
+}
+
+void QtTextAreaPeer::ApplyContent(tk::Aspect aspect) {
+    if (aspect == tk::Aspect::Font)
+        ApplyFont(edit(), area_.Font());
+    else if (aspect == tk::Aspect::Text)
+        ShowText();
+}
+
+// The user may be selecting or reading further down while the program writes: the selection and
+// the scrolled position are put back, as far as the new text reaches. When the text keeps its
+// number of lines, only the lines that changed are replaced, laid out and painted again: the
+// document's layout would repaint the whole widget for any edit, so it is kept quiet and the
+// widget repaints the changed lines alone.
+void QtTextAreaPeer::ShowText() {
+    auto* text = static_cast<TextAreaWidget*>(edit());
+    const QStringList lines = FromStd(area_.Text()).split(QLatin1Char('\n'));
+    QTextDocument& document = *text->document();
+    // Positions, not the cursor: a cursor follows the edits that replace the text.
+    const int anchor = text->textCursor().anchor();
+    const int position = text->textCursor().position();
+    const int scrolled = text->verticalScrollBar()->value();
+    const int horizontal = text->horizontalScrollBar()->value();
+    if (document.blockCount() != lines.size()) {
+        text->setPlainText(lines.join(QLatin1Char('\n')));
+    } else {
+        // In one edit block, so that the cursor does not lay out each line it writes.
+        const QSignalBlocker quiet(document.documentLayout());
+        QTextCursor editing(&document);
+        editing.beginEditBlock();
+        std::vector<int> changed;
+        QTextBlock block = document.firstBlock();
+        for (const QString& line : lines) {
+            if (block.text() != line) {
+                editing.setPosition(block.position());
+                editing.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+                editing.insertText(line);
+                changed.push_back(block.blockNumber());
+            }
+            block = block.next();
+        }
+        editing.endEditBlock();
+        QRect region;
+        for (int number : changed)
+            region |= text->LineRect(document.findBlockByNumber(number));
+        text->viewport()->update(region.adjusted(0, 0, text->viewport()->width(), 0));
+    }
+    // Each of these repaints the whole widget, so it is done only where the edits moved something.
+    const int end = document.characterCount() - 1;
+    QTextCursor after = text->textCursor();
+    if (after.anchor() != std::min(anchor, end) || after.position() != std::min(position, end)) {
+        after.setPosition(std::min(anchor, end));
+        after.setPosition(std::min(position, end), QTextCursor::KeepAnchor);
+        text->setTextCursor(after);
+    }
+    for (const auto& [bar, value] :
+         {std::pair(text->verticalScrollBar(), scrolled), std::pair(text->horizontalScrollBar(), horizontal)})
+        if (bar->value() != value)
+            bar->setValue(value);
+}
+
+void QtTextAreaPeer::Perform(tk::EditCommand command) {
+    if (command == tk::EditCommand::Copy)
+        edit()->copy();
+    else if (command == tk::EditCommand::SelectAll)
+        edit()->selectAll();
 }
 
 // ---- Timer ----

@@ -5,6 +5,7 @@
 #include "toolkit/html_viewer.h"
 #include "toolkit/qt/qt_widget_peer.h"
 #include "toolkit/range_control.h"
+#include "toolkit/text_area.h"
 #include "toolkit/timer.h"
 
 #include <QTimer>
@@ -14,6 +15,7 @@
 class QAbstractSlider;
 class QButtonGroup;
 class QLineEdit;
+class QPlainTextEdit;
 class QTextBrowser;
 
 namespace tk::qt {
@@ -112,6 +114,21 @@ protected:
 private:
     QTextBrowser* browser() const;
     tk::HTMLViewer& viewer_;
+};
+
+// A read-only plain text widget whose text the user can select with the mouse and the keyboard.
+class QtTextAreaPeer : public QtWidgetPeer {
+public:
+    QtTextAreaPeer(tk::TextArea& area, QWidget* parent);
+    void Perform(tk::EditCommand command) override;
+
+protected:
+    void ApplyContent(tk::Aspect aspect) override;
+
+private:
+    void ShowText();
+    QPlainTextEdit* edit() const;
+    tk::TextArea& area_;
 };
 
 // A timer has no widget: a precise QTimer fires it, so frames come at their period, not rounded to

@@ -26,9 +26,6 @@ std::optional<QRect> OutlineRect(int x, int y, int width, int height) {
     return r.adjusted(0, 0, -1, -1);
 }
 
-// From the corner of a logical pixel to its middle.
-constexpr QPointF kToMiddle(0.5, 0.5);
-
 QPolygon ToPolygon(const std::vector<tk::Point>& vertices) {
     QPolygon polygon;
     for (const auto& p : vertices)
@@ -57,24 +54,36 @@ void QtGraphics::StartPainting() {
     painter_->setRenderHint(QPainter::Antialiasing, false);
 }
 
+// A pen of odd width has its middle in the middle of a pixel, one of even width on the corner
+// between the two middle pixels.
+QPointF QtGraphics::ToPenMiddle() const {
+    const qreal offset = PenSize() % 2 == 1 ? 0.5 : 1.0;
+    return {offset, offset};
+}
+
+QRectF QtGraphics::PenPath(int x, int y, int width, int height) const {
+    const qreal half = PenSize() / 2.0;
+    return {x + half, y + half, qreal(width - PenSize()), qreal(height - PenSize())};
+}
+
 // Text is drawn with the pen too: its width does not matter there.
 void QtGraphics::UsePen() {
     const QColor color = ToQColor(ForeColor());
-    if (color == penColor_ && lineWidth_ == penWidth_)
+    if (color == penColor_ && PenWidth() == penWidth_)
         return;
     painter_->setPen(PenFor(color));
     penColor_ = color;
-    penWidth_ = lineWidth_;
+    penWidth_ = PenWidth();
 }
 
 const QPen& QtGraphics::PenFor(const QColor& color) {
     for (const MadePen& made : pens_)
-        if (made.color == color && made.width == lineWidth_)
+        if (made.color == color && made.width == PenWidth())
             return made.pen;
     MadePen& made = pens_[nextPen_];
     nextPen_ = (nextPen_ + 1) % kMadePens;
     // A cosmetic pen (width 0) is one device pixel wide whatever the scale.
-    made = {color, lineWidth_, QPen(color, Centred() ? 1.0 : lineWidth_)};
+    made = {color, PenWidth(), QPen(color, PenWidth())};
     made.pen.setCapStyle(Qt::SquareCap);
     made.pen.setJoinStyle(Qt::MiterJoin); // an outline's corners are whole, as a cosmetic pen's are
     return made.pen;
@@ -104,10 +113,10 @@ void QtGraphics::DrawLine(int x1, int y1, int x2, int y2) {
     UsePen();
     UseBrush(QColor());
     const bool point = x1 == x2 && y1 == y2;
-    if (Centred() && point)
-        painter_->drawPoint(QPointF(x1, y1) + kToMiddle);
-    else if (Centred())
-        painter_->drawLine(QLineF(x1, y1, x2, y2).translated(kToMiddle));
+    if (OnPixels() && point)
+        painter_->drawPoint(QPointF(x1, y1) + ToPenMiddle());
+    else if (OnPixels())
+        painter_->drawLine(QLineF(x1, y1, x2, y2).translated(ToPenMiddle()));
     else if (point)
         painter_->drawPoint(x1, y1);
     else
@@ -118,15 +127,21 @@ void QtGraphics::ClearRect(int x, int y, int width, int height) {
     painter_->fillRect(Normalized(x, y, width, height), Qt::white);
 }
 
+// An outline whose two sides meet or overlap covers the whole rectangle.
 void QtGraphics::DrawRect(int x, int y, int width, int height) {
-    if (auto r = OutlineRect(x, y, width, height)) {
-        UsePen();
-        UseBrush(QColor());
-        if (Centred())
-            painter_->drawRect(QRectF(*r).translated(kToMiddle));
-        else
-            painter_->drawRect(*r);
+    const QRect area = Normalized(x, y, width, height);
+    if (area.isEmpty())
+        return;
+    if (OnPixels() && (area.width() <= 2 * PenSize() || area.height() <= 2 * PenSize())) {
+        painter_->fillRect(area, ToQColor(ForeColor()));
+        return;
     }
+    UsePen();
+    UseBrush(QColor());
+    if (OnPixels())
+        painter_->drawRect(PenPath(area.x(), area.y(), area.width(), area.height()));
+    else
+        painter_->drawRect(area.adjusted(0, 0, -1, -1));
 }
 
 void QtGraphics::FillRect(int x, int y, int width, int height) {
@@ -146,8 +161,8 @@ void QtGraphics::Ellipse(int x, int y, int width, int height, bool filled) {
     if (auto r = OutlineRect(x, y, width, height)) {
         UsePen();
         UseBrush(filled ? ToQColor(ForeColor()) : QColor());
-        if (Centred())
-            painter_->drawEllipse(QRectF(*r).translated(kToMiddle));
+        if (OnPixels())
+            painter_->drawEllipse(PenPath(r->x(), r->y(), r->width() + 1, r->height() + 1));
         else
             painter_->drawEllipse(*r);
     }
@@ -164,10 +179,22 @@ void QtGraphics::FillPolygon(const std::vector<tk::Point>& vertices) {
 void QtGraphics::Polygon(const std::vector<tk::Point>& vertices, bool filled) {
     UsePen();
     UseBrush(filled ? ToQColor(ForeColor()) : QColor());
-    if (Centred())
-        painter_->drawPolygon(QPolygonF(ToPolygon(vertices)).translated(kToMiddle));
+    if (OnPixels())
+        painter_->drawPolygon(QPolygonF(ToPolygon(vertices)).translated(ToPenMiddle()));
     else
         painter_->drawPolygon(ToPolygon(vertices));
+}
+
+// On pixels a polyline is its lines, so that it covers the very pixels they do; on a vector device
+// it is one path, which the reader of an SVG or PDF file can select and restyle as one curve.
+void QtGraphics::DrawPolyline(const std::vector<tk::Point>& vertices) {
+    if (rasterDevice_ || vertices.size() < 2) {
+        tk::Graphics::DrawPolyline(vertices);
+        return;
+    }
+    UsePen();
+    UseBrush(QColor());
+    painter_->drawPolyline(ToPolygon(vertices));
 }
 
 void QtGraphics::DrawString(std::string_view text, int x, int baseline) {

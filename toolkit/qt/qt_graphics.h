@@ -16,10 +16,10 @@ namespace tk::qt {
 // Draws with a QPainter, on a picture, a widget or a printer, honouring the pixel semantics of
 // tk::Graphics: shapes cover exactly width x height pixels and lines include both end points.
 //
-// Lines and outlines are one logical pixel wide. Where a logical pixel is one device pixel they are
-// Qt's cosmetic lines; on a denser device (device pixel ratio 2) they run through the middle of
-// the logical pixels with a pen one logical pixel wide, so that they cover whole device pixels, two
-// by two: as heavy as at 1x, and as sharp.
+// Lines and outlines are PenSize logical pixels wide. One logical pixel wide where a logical pixel is
+// one device pixel, they are Qt's cosmetic lines; wider, or on a denser device (device pixel ratio
+// 2), they are drawn with a pen of that width through the middle of the pixels they cover, so that
+// they cover whole device pixels: as heavy at 2x as at 1x, and as sharp.
 //
 // The painter's pen, brush and font are this context's while it lasts: it sets them only when the
 // colour, the line width or the text style changed since it last did, and it maps each text style
@@ -40,6 +40,7 @@ public:
     void FillOval(int x, int y, int width, int height) override;
     void DrawPolygon(const std::vector<tk::Point>& vertices) override;
     void FillPolygon(const std::vector<tk::Point>& vertices) override;
+    void DrawPolyline(const std::vector<tk::Point>& vertices) override;
     void DrawString(std::string_view text, int x, int baseline) override;
     double StringWidth(std::string_view text) override;
     int TextHeight() override;
@@ -49,15 +50,22 @@ public:
     QPainter& Painter() { return *painter_; }
 
 protected:
-    // Width of lines and outlines in logical pixels, centred on the coordinates given; 0, the
-    // default, is one logical pixel laid on the device's pixels as above.
-    void SetLineWidth(qreal width) { lineWidth_ = width; }
+    // Lines and outlines are laid on paper, not on pixels: PenSize points wide through the
+    // coordinates given, since one device pixel of a printer would be a hairline.
+    void UsePaperLines() { paperLines_ = true; }
 
 private:
     void StartPainting();
-    // Whether lines and outlines go through the middle of the logical pixels, with a pen one
-    // logical pixel wide, rather than through their corners with a cosmetic one.
-    bool Centred() const { return denseDevice_ && lineWidth_ == 0; }
+    // Whether lines and outlines are laid on whole pixels by a pen of PenSize logical pixels, rather
+    // than drawn by a cosmetic pen through the pixels' corners (or on paper).
+    bool OnPixels() const { return !paperLines_ && (denseDevice_ || PenSize() > 1); }
+    // The width of the pen: 0 is cosmetic.
+    qreal PenWidth() const { return paperLines_ || OnPixels() ? PenSize() : 0; }
+    // From the corner of a pixel to the middle of the pen that covers it (PenSize() across, the odd
+    // pixel right and below).
+    QPointF ToPenMiddle() const;
+    // The rectangle through the middle of an outline PenSize() thick inside x, y, width, height.
+    QRectF PenPath(int x, int y, int width, int height) const;
     void UsePen();
     const QPen& PenFor(const QColor& color);
     // An invalid colour is no brush.
@@ -77,7 +85,7 @@ private:
 
     std::optional<QPainter> ownPainter_;
     QPainter* painter_;
-    qreal lineWidth_ = 0;
+    bool paperLines_ = false;
     bool denseDevice_ = false; // more than one device pixel a logical pixel
 
     std::array<MadePen, kMadePens> pens_;

@@ -68,6 +68,7 @@ void MenuBridge::AddItems(const tk::MenuItem& menu, QMenu* qmenu) {
         if (!item->AlternateShortcut().empty())
             keys << ShortcutOf(item->AlternateShortcut());
         action->setShortcuts(keys);
+        Window()->addAction(action); // a hidden menu bar's actions take no keys
         action->setStatusTip(QString::fromStdString(item->Hint()));
         if (item->IsQuitItem())
             action->setMenuRole(QAction::QuitRole);

@@ -26,7 +26,8 @@ QKeySequence ShortcutOf(const std::string& text);
 
 // Shows a tk::MenuBar as the QMenuBar of one window, and routes each command: first to a handler
 // of the focused control, then to the standard editing of a focused text field, then to a handler
-// of the window, then of the application. Items that nothing would handle are disabled.
+// of the window, then of the application. Items that nothing would handle are disabled. The items'
+// keys work in the window also while its menu bar is hidden (full screen).
 class MenuBridge : public QObject {
 public:
     MenuBridge(const tk::MenuBar& bar, tk::Window& window, QMenuBar* qbar);

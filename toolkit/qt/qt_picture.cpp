@@ -1,8 +1,16 @@
 #include "toolkit/qt/qt_picture.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <cmath>
 
 namespace tk::qt {
+
+qreal ScreenRatio() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
 
 QtPicture::QtPicture(int width, int height, int depth, qreal devicePixelRatio)
     : width_(width), height_(height), depth_(depth),

@@ -9,6 +9,10 @@
 
 namespace tk::qt {
 
+// The device pixel ratio of the primary screen, 1 where there is none: pictures are made at it, so
+// that they stay crisp on high-density displays.
+qreal ScreenRatio();
+
 // An off-screen picture: an image at the screen's device pixel ratio, addressed in logical pixels.
 class QtPicture : public tk::Picture {
 public:

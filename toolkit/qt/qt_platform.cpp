@@ -12,7 +12,6 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLocale>
-#include <QScreen>
 
 #include <cstdlib>
 
@@ -23,12 +22,6 @@ namespace {
 bool Named(const char* variable) {
     const char* value = std::getenv(variable);
     return value && *value;
-}
-
-// Pictures are made at the ratio of the screen, so they stay crisp on high-density displays.
-qreal ScreenRatio() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->devicePixelRatio() : 1.0;
 }
 
 QIcon IconIn(const QString& folder) {
@@ -67,10 +60,10 @@ QtPlatform::QtPlatform(int& argc, char** argv, const AppIdentity& identity) : ap
     InstallTranslations(QLocale());
 }
 
-std::unique_ptr<tk::Picture> QtPlatform::NewPicture(int width, int height, int depth) {
-    if (width <= 0 || height <= 0)
+std::unique_ptr<tk::Picture> QtPlatform::NewPicture(int width, int height, int depth, int zoom) {
+    if (width <= 0 || height <= 0 || zoom < 1)
         return nullptr;
-    auto picture = std::make_unique<QtPicture>(width, height, depth, ScreenRatio());
+    auto picture = std::make_unique<QtPicture>(width, height, depth, ScreenRatio() * zoom);
     if (!picture->IsValid())
         return nullptr;
     return picture;

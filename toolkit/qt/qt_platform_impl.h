@@ -1,6 +1,8 @@
 #pragma once
 
 #include "toolkit/platform.h"
+#include "toolkit/qt/qt_dialogs.h"
+#include "toolkit/qt/qt_output.h"
 #include "toolkit/qt/qt_platform.h"
 #include "toolkit/qt/qt_resource_store.h"
 
@@ -12,9 +14,11 @@ class QtPlatform : public tk::Platform {
 public:
     QtPlatform(int& argc, char** argv, const AppIdentity& identity);
 
-    std::unique_ptr<tk::Picture> NewPicture(int width, int height, int depth) override;
+    std::unique_ptr<tk::Picture> NewPicture(int width, int height, int depth, int zoom) override;
     std::unique_ptr<tk::Graphics> OpenPrinter(const std::string& pdfPath) override;
     tk::ResourceStore* Resources() override { return &resources_; }
+    tk::Dialogs& Dialogs() override { return dialogs_; }
+    tk::Output& Output() override { return output_; }
     void Realize(tk::Window& window) override;
     int Run() override;
     void Quit(int exitCode) override;
@@ -23,6 +27,8 @@ public:
 private:
     QApplication application_;
     QtResourceStore resources_;
+    QtDialogs dialogs_;
+    QtOutput output_;
 };
 
 } // namespace tk::qt

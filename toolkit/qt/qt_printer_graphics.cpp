@@ -8,13 +8,7 @@ PdfPrinter::PdfPrinter(const std::string& pdfPath) : printer(QPrinter::HighResol
 }
 
 QtPrinterGraphics::QtPrinterGraphics(const std::string& pdfPath)
-    : PdfPrinter(pdfPath), QtGraphics(static_cast<QPaintDevice*>(&printer)) {
-    if (IsActive()) {
-        const qreal pointsToDots = printer.resolution() / 72.0;
-        Painter().scale(pointsToDots, pointsToDots);
-        SetLineWidth(1); // a device pixel of the printer would be a hairline on paper
-    }
-}
+    : PdfPrinter(pdfPath), QtVectorGraphics(static_cast<QPaintDevice*>(&printer), UnitsPerPoint(printer)) {}
 
 bool QtPrinterGraphics::IsActive() {
     return Painter().isActive();

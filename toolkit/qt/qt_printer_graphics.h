@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/qt/qt_graphics.h"
+#include "toolkit/qt/qt_vector_graphics.h"
 
 #include <QPrinter>
 
@@ -16,7 +16,7 @@ struct PdfPrinter {
 
 // Draws on the pages of a PDF file through Qt's printer device; the file is finished when this
 // object goes. Logical pixels are points, so a plot keeps the layout and metrics it has on screen.
-class QtPrinterGraphics : private PdfPrinter, public QtGraphics {
+class QtPrinterGraphics : private PdfPrinter, public QtVectorGraphics {
 public:
     explicit QtPrinterGraphics(const std::string& pdfPath);
 

@@ -39,8 +39,9 @@ void QtStatusBarPeer::ApplyContent(tk::Aspect aspect) {
         statusBar()->setAccessibleDescription(QString::fromStdString(bar_.Line()));
 }
 
-// A part never narrows again once it has been wider, so stepping to and fro across a change in the
-// number of digits does not shift the parts before it.
+// A part is shown at a fixed size, which only grows: the bar need not lay itself out again for each
+// new text of a frame, and stepping to and fro across a change in the number of digits does not
+// shift the parts before it.
 void QtStatusBarPeer::ShowTexts() {
     message_->setText(QString::fromStdString(bar_.Message()));
     const std::vector<std::string>& texts = bar_.Parts();
@@ -52,10 +53,13 @@ void QtStatusBarPeer::ShowTexts() {
     for (std::size_t i = 0; i < parts_.size(); ++i) {
         QLabel* part = parts_[i];
         part->setVisible(i < texts.size());
-        if (i >= texts.size())
+        const QString text = i < texts.size() ? QString::fromStdString(texts[i]) : QString();
+        if (!part->isVisible() || part->text() == text)
             continue;
-        part->setText(QString::fromStdString(texts[i]));
-        part->setMinimumWidth(std::max(part->minimumWidth(), part->sizeHint().width()));
+        part->setText(text);
+        const QSize wanted = part->sizeHint();
+        if (wanted.width() > part->minimumWidth() || wanted.height() != part->minimumHeight())
+            part->setFixedSize(std::max(wanted.width(), part->minimumWidth()), wanted.height());
     }
 }
 

@@ -13,6 +13,7 @@
 #include "toolkit/qt/qt_menu_bridge.h"
 #include "toolkit/qt/qt_status_bar_peer.h"
 #include "toolkit/range_control.h"
+#include "toolkit/text_area.h"
 #include "toolkit/timer.h"
 #include "toolkit/window.h"
 
@@ -25,6 +26,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -52,6 +54,8 @@ std::unique_ptr<tk::ControlPeer> MakePeer(tk::Control& control, QWidget* parent,
         return std::make_unique<QtRangePeer>(*bar, new QScrollBar(parent));
     if (auto* viewer = dynamic_cast<tk::HTMLViewer*>(&control))
         return std::make_unique<QtHTMLViewerPeer>(*viewer, parent);
+    if (auto* area = dynamic_cast<tk::TextArea*>(&control))
+        return std::make_unique<QtTextAreaPeer>(*area, parent);
     if (auto* timer = dynamic_cast<tk::Timer*>(&control))
         return std::make_unique<QtTimerPeer>(*timer);
     return nullptr;
@@ -104,6 +108,20 @@ void WindowWidget::resizeEvent(QResizeEvent* event) {
         for (tk::Control* control : window_.Controls())
             FollowLockedEdges(*control, now - laidOutSize_);
     laidOutSize_ = now;
+    Guarded([&] { window_.NotifyResized(now.width(), now.height()); });
+}
+
+void WindowWidget::ShowMenuBar(bool fullScreen) {
+    menuBar()->setVisible(window_.settings.menuBarVisible && !fullScreen);
+}
+
+// The window manager may take the window in or out of full screen by its own keys.
+void WindowWidget::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || isFullScreen() == window_.FullScreen())
+        return;
+    ShowMenuBar(isFullScreen());
+    window_.NotifyFullScreen(isFullScreen());
 }
 
 QtWindowPeer::QtWindowPeer(tk::Window& window) : window_(window), widget_(new WindowWidget(window)) {
@@ -114,11 +132,18 @@ QtWindowPeer::QtWindowPeer(tk::Window& window) : window_(window), widget_(new Wi
         menuBridge_ = new MenuBridge(*bar, window, widget_->menuBar());
     ApplySettings();
     RealizeControls();
-    if (window.settings.closeKeys)
-        for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
-            QObject::connect(new QShortcut(keys, widget_), &QShortcut::activated, widget_, &QWidget::close);
+    AddKeyCommands();
     if (tk::StatusBar* statusBar = window.StatusBar())
         RealizeStatusBar(*statusBar);
+}
+
+void QtWindowPeer::AddKeyCommands() {
+    if (window_.settings.closeKeys)
+        for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+            QObject::connect(new QShortcut(keys, widget_), &QShortcut::activated, widget_, &QWidget::close);
+    for (const tk::Window::KeyCommand& command : window_.KeyCommands())
+        QObject::connect(new QShortcut(ShortcutOf(command.keys), widget_), &QShortcut::activated, widget_,
+                         [action = command.action] { Guarded(action); });
 }
 
 QtWindowPeer::~QtWindowPeer() {
@@ -141,7 +166,7 @@ void QtWindowPeer::ApplySettings() {
     if (s.maximizeButton && s.resizable)
         flags |= Qt::WindowMaximizeButtonHint;
     widget_->setWindowFlags(flags);
-    widget_->menuBar()->setVisible(s.menuBarVisible);
+    widget_->ShowMenuBar(s.fullScreen);
     if (s.backColor) {
         QPalette palette = widget_->palette();
         palette.setColor(QPalette::Window, ToQColor(*s.backColor));
@@ -184,8 +209,43 @@ void QtWindowPeer::Show() {
         widget_->showFullScreen();
     else
         widget_->show();
+    FollowScreens();
     widget_->raise();
     widget_->activateWindow();
+}
+
+// The menu bar goes before the window grows, and comes back after it shrank, so that the content
+// takes its new size once.
+void QtWindowPeer::ApplyFullScreen() {
+    if (!widget_ || !widget_->isVisible() || widget_->isFullScreen() == window_.FullScreen())
+        return;
+    widget_->ShowMenuBar(window_.FullScreen());
+    if (window_.FullScreen())
+        widget_->showFullScreen();
+    else
+        widget_->showNormal();
+}
+
+void QtWindowPeer::FollowScreens() {
+    QWindow* native = widget_->windowHandle();
+    if (!native || followingScreens_)
+        return;
+    followingScreens_ = true;
+    QObject::connect(native, &QWindow::screenChanged, widget_,
+                     [this](QScreen* screen) { CoverScreen(screen); });
+}
+
+// A full-screen window whose screen went away (a projector unplugged) covers the screen it was moved
+// to: Qt moves it there without changing its place or size. It enters full screen again from its
+// normal place moved onto that screen, where it goes back when it leaves full screen.
+void QtWindowPeer::CoverScreen(QScreen* screen) {
+    if (!screen || !widget_->isFullScreen() || widget_->geometry() == screen->geometry())
+        return;
+    const QRect available = screen->availableGeometry();
+    const QRect normal = OpeningFrame(available, widget_->normalGeometry().size(), {}, available, true);
+    widget_->setWindowState(widget_->windowState() & ~Qt::WindowFullScreen);
+    widget_->setGeometry(normal);
+    widget_->setWindowState(widget_->windowState() | Qt::WindowFullScreen);
 }
 
 // Where it cannot lie wholly on the area, its top left corner does.

@@ -8,6 +8,7 @@
 #include <map>
 
 class QButtonGroup;
+class QScreen;
 
 namespace tk {
 class Control;
@@ -23,10 +24,13 @@ class WindowWidget : public QMainWindow {
 public:
     explicit WindowWidget(tk::Window& window);
     QWidget* Content() const { return content_; }
+    // The menu bar as the settings say, hidden in full screen.
+    void ShowMenuBar(bool fullScreen);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     tk::Window& window_;
@@ -46,6 +50,7 @@ public:
 
     void Show() override;
     void Close() override;
+    void ApplyFullScreen() override;
     void UpdateMenus() override;
     void RealizeStatusBar(tk::StatusBar& bar) override;
 
@@ -54,13 +59,17 @@ public:
 private:
     void ApplySettings();
     void RealizeControls();
+    void AddKeyCommands();
     void PlaceOnOpening();
+    void FollowScreens();
+    void CoverScreen(QScreen* screen);
     QButtonGroup* RadioGroupOf(const tk::Control* parent);
 
     tk::Window& window_;
     QPointer<WindowWidget> widget_;
     QPointer<MenuBridge> menuBridge_;
     std::map<const tk::Control*, QButtonGroup*> radioGroups_;
+    bool followingScreens_ = false;
 };
 
 } // namespace tk::qt

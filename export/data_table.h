@@ -1,0 +1,30 @@
+#pragma once
+
+#include "physics/box.h"
+
+#include <array>
+#include <string>
+
+namespace exporting {
+
+// The state at one instant, as a data file records it.
+struct StateRecord {
+    std::array<std::string, physics::kComponents> typedMagnitudes; // the fields as they read
+    std::array<std::string, physics::kComponents> typedAngles;
+    physics::Components magnitudes{};              // normalized, as the phasors hold them
+    physics::Components phases{};                  // in degrees, as far as the frames have turned them
+    std::array<int, physics::kComponents> shown{}; // 1 where the plots include the state
+    double periods = 0;                            // t/T1 since the last normalization
+    int speed = 0;
+    physics::Samples real{};
+    physics::Samples imaginary{};
+    physics::Samples density{};
+};
+
+// The record as CSV: comment lines ("# ") with the coefficients, the time, the speed and the
+// selection, then a header row and the columns x/L, Re ψ, Im ψ and |ψ|² at every sample. Every
+// number is the shortest text that reads back as the same double; a text with a comma, a quote or
+// a line break is quoted.
+std::string DataTable(const StateRecord& record);
+
+} // namespace exporting

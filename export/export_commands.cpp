@@ -1,0 +1,79 @@
+#include "export/export_commands.h"
+
+#include "export/save_flow.h"
+#include "toolkit/numbers.h"
+#include "toolkit/platform.h"
+
+#include <exception>
+#include <functional>
+
+namespace exporting {
+
+namespace {
+
+constexpr const char* kStem = "parvok";
+
+// The types the dialog offers, vector first, for slides and print; type i is written as format i.
+std::vector<tk::FileType> PictureTypes() {
+    return {{"SVG picture", "svg"}, {"PDF document", "pdf"}, {"PNG image", "png"}};
+}
+constexpr tk::PictureFormat kPictureFormats[] = {tk::PictureFormat::Svg, tk::PictureFormat::Pdf,
+                                                 tk::PictureFormat::Png};
+
+// The picture at t/T1 = periods, titled and named after that time.
+tk::Drawing DrawingAt(const WindowPicture& picture, double periods, const std::string& extension) {
+    return picture.Drawing("Parvok at t/T₁ = " + tk::Format(periods, "0.000"),
+                           NameAt(kStem, periods, extension));
+}
+
+void Warn(const std::string& title, const std::string& message) {
+    tk::ThePlatform().Dialogs().Warn(title, message);
+}
+
+// Runs a command; a failure of the program's own, such as a plot that cannot be drawn, is told in a
+// dialog rather than lost.
+void TellingFailures(const std::string& title, const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const std::exception& failure) {
+        Warn(title, std::string("The picture could not be made: ") + failure.what());
+    }
+}
+
+} // namespace
+
+void ExportPicture(const PictureParts& parts, double periods) {
+    const std::string title = "Export Picture";
+    TellingFailures(title, [&] {
+        const WindowPicture picture(parts);
+        const tk::Drawing drawing = DrawingAt(picture, periods, "svg");
+        SaveWithDialogs({title, drawing.name, PictureTypes()}, [&](std::size_t type) {
+            return tk::ThePlatform().Output().Encode(drawing, kPictureFormats[type]);
+        });
+    });
+}
+
+void CopyPicture(const PictureParts& parts, double periods) {
+    const std::string title = "Copy Picture";
+    TellingFailures(title, [&] {
+        const WindowPicture picture(parts);
+        tk::ThePlatform().Output().CopyToClipboard(DrawingAt(picture, periods, "svg"));
+    });
+}
+
+void PrintPicture(const PictureParts& parts, double periods) {
+    const std::string title = "Print";
+    TellingFailures(title, [&] {
+        const WindowPicture picture(parts);
+        if (tk::ThePlatform().Output().Print(DrawingAt(picture, periods, "pdf")) == tk::PrintResult::Failed)
+            Warn(title, "The picture could not be printed: the printer could not be started.");
+    });
+}
+
+void ExportData(const StateRecord& record) {
+    const std::string title = "Export Data";
+    SaveWithDialogs({title, NameAt(kStem, record.periods, "csv"), {{"CSV table", "csv"}}},
+                    [&](std::size_t) { return DataTable(record); });
+}
+
+} // namespace exporting

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "export/data_table.h"
+#include "export/window_picture.h"
+
+// The commands that take a window's picture or its data out of the program. Each takes the picture
+// or the record as it is when called, so what leaves is that instant, however long a dialog stays
+// open meanwhile. Cancelling leaves everything as it was; whatever fails is told in a dialog.
+namespace exporting {
+
+// File › Export Picture…: PNG, SVG or PDF, named after the time t/T1 in `periods`.
+void ExportPicture(const PictureParts& parts, double periods);
+// Edit › Copy Picture.
+void CopyPicture(const PictureParts& parts, double periods);
+// File › Print….
+void PrintPicture(const PictureParts& parts, double periods);
+// File › Export Data…: CSV.
+void ExportData(const StateRecord& record);
+
+} // namespace exporting

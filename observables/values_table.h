@@ -1,0 +1,25 @@
+#pragma once
+
+#include "physics/observables.h"
+
+#include <optional>
+#include <string>
+
+// The Observables window's values as lines of text, which the user can select and copy and a
+// screen reader reads: the run, then |c_n|^2 beside each level, then the observables, each to four
+// significant digits, with "—" where there is no state to have a value.
+namespace values_table {
+
+// Where the run stands, said above the values: while it runs, the time of the frame shown; when
+// it is stopped, the values are those of the state at Start.
+struct RunStatus {
+    bool running = false;
+    bool edited = false; // the fields were edited since the state was loaded into the phasors
+    double periods = 0;  // t / T1 since the last normalization
+};
+
+// Replaces `text` with the table. The text's storage is reused, so a table no longer than one
+// written before allocates nothing.
+void Write(const std::optional<physics::Observables>& values, const RunStatus& status, std::string& text);
+
+} // namespace values_table

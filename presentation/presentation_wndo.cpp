@@ -1,0 +1,227 @@
+#include "presentation/presentation_wndo.h"
+
+#include "mainwindow/state_plots.h"
+#include "mainwindow/status_line.h"
+#include "toolkit/binding.h"
+
+#include <algorithm>
+
+namespace {
+
+// The main window's samples start as zeros and hold its latest frame from the first one on: its
+// plots show no curves before that, and then always some, since a normalized state is never zero
+// inside the box.
+bool HasShownFrame(const MainWndo& main) {
+    return std::any_of(main.PsiSqrd.begin(), main.PsiSqrd.end(), [](double v) { return v != 0; });
+}
+
+// The main window's phasors show the coefficients once a normalization loaded them (which no
+// longer leaves every magnitude 0), until an edit blanks them.
+bool ShowsPhasors(const MainWndo& main) {
+    const physics::Components magnitudes = main.Magnitudes();
+    return !main.Blanked &&
+           std::any_of(magnitudes.begin(), magnitudes.end(), [](double m) { return m != 0; });
+}
+
+tk::Font FontOfSize(int size) {
+    return tk::Font{.name = tk::kSystemFont, .size = size};
+}
+
+} // namespace
+
+PresentationWndo::PresentationWndo(MainWndo& main, Opening opening) : main_(main), opening_(opening) {}
+
+std::string PresentationWndo::ShownText(const std::array<std::int32_t, kComponents>& show) {
+    if (std::count(show.begin(), show.end(), 1) != 1)
+        return "Total";
+    return "n=" + std::to_string(std::find(show.begin(), show.end(), 1) - show.begin() + 1);
+}
+
+void PresentationWndo::Layout() {
+    settings.title = "Presentation";
+    settings.width = opening_.width;
+    settings.height = opening_.height;
+    settings.fullScreen = opening_.fullScreen;
+    settings.resizable = true;
+    settings.minWidth = 240;
+    settings.minHeight = 160;
+    settings.maximizeButton = true;
+    settings.backColor = tk::kWhite;
+    layout_ = LayoutFor(settings.width, settings.height);
+}
+
+// A plot's screen shows whole frames, so it need not be erased first.
+std::unique_ptr<PresentedPlot> PresentationWndo::CreatePlot(const std::string& name, const std::string& title,
+                                                            PresentedPlot::Axes axes,
+                                                            const std::string& accessibleName) {
+    auto& screen = AddControl(name, std::make_unique<PlotScreen>());
+    screen.SetAccessibleName(accessibleName);
+    screen.SetEraseBackground(false);
+    return std::make_unique<PresentedPlot>(screen, title, axes);
+}
+
+void PresentationWndo::CreateControls() {
+    wavePlot_ = CreatePlot("GFWave", "Wavefunction", state_plots::SetUpWavefunction,
+                           "Wavefunction: real part in black, imaginary part in red");
+    tk::Bind(GFWave(), &Graph::Open, *this, &PresentationWndo::GFWave_Open);
+    tk::Bind(GFWave(), &Graph::DrawContent, *this, &PresentationWndo::GFWave_DrawContent);
+    densityPlot_ = CreatePlot("GFDensity", "Probability", state_plots::SetUpDensity, "Probability density");
+    tk::Bind(GFDensity(), &Graph::Open, *this, &PresentationWndo::GFDensity_Open);
+    tk::Bind(GFDensity(), &Graph::DrawContent, *this, &PresentationWndo::GFDensity_DrawContent);
+
+    for (int k = 0; k < kComponents; ++k) {
+        const std::string n = std::to_string(k + 1);
+        phasors_[k] = &AddControl("Phasor", std::make_unique<PhasorDiagram>(k));
+        phasors_[k]->SetAccessibleName("Phasor of state " + n);
+        captions_[k] = &AddControl("STPhasor", std::make_unique<tk::StaticText>(k));
+        captions_[k]->SetText("n=" + n);
+        captions_[k]->SetAlignment(tk::StaticText::kCentre);
+    }
+    shown_ = &AddControl("STShown", std::make_unique<tk::StaticText>());
+    shown_->SetAlignment(tk::StaticText::kRight);
+    clock_ = &AddControl("STClock", std::make_unique<tk::StaticText>());
+    clock_->SetAlignment(tk::StaticText::kRight);
+    message_ = &AddControl("STMessage", std::make_unique<tk::StaticText>());
+    message_->SetText("Too small for the plots:\nmake the window larger.");
+    message_->SetAlignment(tk::StaticText::kCentre);
+    message_->SetVisible(false);
+    PlaceControls();
+}
+
+void PresentationWndo::AddMenuHandlers() {
+    AddMenuHandler("ViewPresentation", [this] {
+        ToggleFullScreen();
+        return true;
+    });
+    AddKeyCommand("Esc", [this] { Leave(); });
+    AddKeyCommand("Cmd+W", [this] { Close(); });
+    ForwardMenuHandlersTo(&main_);
+}
+
+// The plots' Graphs open with the window, for their screens' places.
+void PresentationWndo::Event_Open() {
+    wavePlot_->Open(layout_);
+    densityPlot_->Open(layout_);
+    frames_ = main_.FrameShown.Connect([this] { ShowFrame(); });
+    changes_ = main_.StateChanged.Connect([this](MainWndo::Change) { ShowState(); });
+    hasFrame_ = HasShownFrame(main_);
+    FitPhasors();
+    ShowWhatFits();
+    ShowAll();
+}
+
+void PresentationWndo::Event_Close() {
+    frames_.Disconnect();
+    changes_.Disconnect();
+    wavePlot_->Close();
+    densityPlot_->Close();
+}
+
+// Everything is placed anew and every picture made at its new size before the window paints again.
+void PresentationWndo::Event_Resize() {
+    layout_ = LayoutFor(settings.width, settings.height);
+    PlaceControls();
+    wavePlot_->Resize(layout_);
+    densityPlot_->Resize(layout_);
+    FitPhasors();
+    ShowWhatFits();
+    ShowAll();
+}
+
+void PresentationWndo::PlaceControls() {
+    const auto place = [](tk::Control& control, const tk::Rect& r) {
+        control.SetBounds(r.x, r.y, r.width, r.height);
+    };
+    place(*Find("GFWave"), layout_.wavefunction);
+    place(*Find("GFDensity"), layout_.density);
+    for (int k = 0; k < kComponents; ++k) {
+        place(*phasors_[k], layout_.phasors[k]);
+        place(*captions_[k], layout_.captions[k]);
+        captions_[k]->SetFont(FontOfSize(layout_.captionFont));
+    }
+    for (tk::StaticText* text : {shown_, clock_})
+        text->SetFont(FontOfSize(layout_.textFont));
+    message_->SetFont(FontOfSize(layout_.captionFont));
+    place(*shown_, layout_.shown);
+    place(*clock_, layout_.clock);
+    place(*message_, layout_.message);
+}
+
+// A phasor keeps the picture it made when it opened; one of another size is made when it opens again.
+void PresentationWndo::FitPhasors() {
+    for (PhasorDiagram* phasor : phasors_) {
+        if (!phasor->GX || phasor->GX->Width() != phasor->Width() || phasor->GX->Height() != phasor->Height())
+            phasor->Event_Open();
+        if (tk::Graphics* g = phasor->GX ? phasor->GX->Graphics() : nullptr)
+            g->SetPenSize(layout_.pen);
+    }
+}
+
+bool PresentationWndo::TooSmall() const {
+    return !wavePlot_->Fitted() || !densityPlot_->Fitted();
+}
+
+void PresentationWndo::ShowWhatFits() {
+    const bool fits = !TooSmall();
+    for (tk::Control* control : Controls())
+        control->SetVisible(control == message_ ? !fits : fits);
+}
+
+void PresentationWndo::ShowAll() {
+    if (hasFrame_) {
+        wavePlot_->DrawFrame();
+        densityPlot_->DrawFrame();
+    }
+    ShowState();
+}
+
+void PresentationWndo::ShowFrame() {
+    hasFrame_ = true;
+    ShowAll();
+}
+
+void PresentationWndo::ShowState() {
+    const bool loaded = ShowsPhasors(main_);
+    const physics::Components magnitudes = main_.Magnitudes();
+    const physics::Components phases = main_.Phases();
+    for (int k = 0; k < kComponents; ++k) {
+        PhasorDiagram& phasor = *phasors_[k];
+        phasor.magn = magnitudes[k];
+        phasor.angle = phases[k];
+        if (loaded)
+            phasor.Update();
+        else
+            phasor.Blank();
+    }
+    shown_->SetText(ShownText(main_.Show));
+    clock_->SetText(StatusLine::ClockText(main_.ElapsedPeriods()));
+}
+
+void PresentationWndo::GFWave_Open() {
+    wavePlot_->SetUp(layout_);
+}
+
+void PresentationWndo::GFWave_DrawContent() {
+    if (hasFrame_)
+        state_plots::DrawWavefunction(GFWave(), main_.PsiReal, main_.PsiIm);
+}
+
+void PresentationWndo::GFDensity_Open() {
+    densityPlot_->SetUp(layout_);
+}
+
+void PresentationWndo::GFDensity_DrawContent() {
+    if (hasFrame_)
+        state_plots::DrawSamples(GFDensity(), main_.PsiSqrd);
+}
+
+void PresentationWndo::ToggleFullScreen() {
+    SetFullScreen(!FullScreen());
+}
+
+void PresentationWndo::Leave() {
+    if (FullScreen())
+        SetFullScreen(false);
+    else
+        Close();
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "graph/graph.h"
+#include "mainwindow/main_wndo.h"
+#include "phasor/phasor_diagram.h"
+#include "presentation/presentation_layout.h"
+#include "presentation/presented_plot.h"
+#include "toolkit/buttons.h"
+#include "toolkit/menu_handlers.h"
+#include "toolkit/shared_instance.h"
+#include "toolkit/signal.h"
+#include "toolkit/window.h"
+
+#include <array>
+#include <memory>
+#include <string>
+
+// The view for a projector: the main window's wavefunction and density large, its six phasors in a
+// row, which states it shows and the time, all of it scaled to the window, which opens full screen
+// on the main window's screen. It follows the main window frame by frame through its signals and
+// draws the very samples and phases the main window computed; it changes nothing there. F11
+// (View › Presentation) takes it in and out of full screen, Esc out of full screen and then closes
+// it, and every other menu key acts as in the main window.
+class PresentationWndo : public tk::Window, public tk::SharedView<PresentationWndo, MainWndo> {
+public:
+    static constexpr int kComponents = physics::kComponents;
+
+    // How it opens: full screen, or in a window with content of this size (where it also goes when
+    // it leaves full screen).
+    struct Opening {
+        bool fullScreen = true;
+        int width = 1280;
+        int height = 720;
+    };
+
+    PresentationWndo(MainWndo& main, Opening opening);
+    explicit PresentationWndo(MainWndo& main) : PresentationWndo(main, Opening()) {}
+
+    // Lets View › Presentation open the shared view, full screen over the main window's shared
+    // instance, or bring it to the front, wherever the window in front does not handle the item.
+    static void AddMenuHandlerTo(tk::MenuHandlers& owner) {
+        SharedView::AddMenuHandlerTo(owner, "ViewPresentation");
+    }
+
+    // "Total", or "n=3" for state 3 alone, as the main window's choice says.
+    static std::string ShownText(const std::array<std::int32_t, kComponents>& show);
+
+    void Layout() override;
+    void CreateControls() override;
+    void AddMenuHandlers() override;
+    void Event_Open() override;
+    void Event_Close() override;
+    void Event_Resize() override;
+
+    // ---- Handlers ----
+    virtual void GFWave_Open();
+    virtual void GFWave_DrawContent();
+    virtual void GFDensity_Open();
+    virtual void GFDensity_DrawContent();
+    // The main window drew a frame: the plots, phasors and clock follow it.
+    virtual void ShowFrame();
+    // The main window's coefficients, run or choice changed: the phasors and texts follow.
+    virtual void ShowState();
+    // F11: into full screen or out of it.
+    virtual void ToggleFullScreen();
+    // Esc: out of full screen, or closed when it is not.
+    virtual void Leave();
+
+    const PresentationLayout& CurrentLayout() const { return layout_; }
+    // The plots' Graphs, which draw for the screens GFWave and GFDensity show.
+    Graph& GFWave() { return wavePlot_->Plot(); }
+    Graph& GFDensity() { return densityPlot_->Plot(); }
+    // Whether the window is too small for the plots, which a message then stands for.
+    bool TooSmall() const;
+
+private:
+    std::unique_ptr<PresentedPlot> CreatePlot(const std::string& name, const std::string& title,
+                                              PresentedPlot::Axes axes, const std::string& accessibleName);
+    void PlaceControls();
+    void FitPhasors();
+    void ShowWhatFits();
+    // Draws the plots from the main window's samples, once it has drawn a frame, and the state.
+    void ShowAll();
+
+    MainWndo& main_;
+    Opening opening_;
+    PresentationLayout layout_;
+    std::unique_ptr<PresentedPlot> wavePlot_;
+    std::unique_ptr<PresentedPlot> densityPlot_;
+    std::array<PhasorDiagram*, kComponents> phasors_{};
+    std::array<tk::StaticText*, kComponents> captions_{};
+    tk::StaticText* shown_ = nullptr;
+    tk::StaticText* clock_ = nullptr;
+    tk::StaticText* message_ = nullptr;
+    bool hasFrame_ = false; // the main window has drawn curves, which the plots then show
+    tk::Connection frames_;
+    tk::Connection changes_;
+};

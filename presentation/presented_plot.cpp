@@ -1,0 +1,118 @@
+#include "presentation/presented_plot.h"
+
+#include "graph/axis_model.h"
+#include "toolkit/font.h"
+
+#include <algorithm>
+
+namespace {
+
+// Runs a step of laying out; a GraphError, the graph too small for its size, ends it. The view then
+// says so instead of drawing the plot.
+template <class Step> bool Survives(Step step) {
+    try {
+        step();
+        return true;
+    } catch (const GraphError&) {
+        return false;
+    }
+}
+
+} // namespace
+
+void PlotScreen::Event_Paint(tk::Graphics& g) {
+    if (shown && shown->GXP)
+        g.DrawPicture(*shown->GXP, {0, 0, Width(), Height()},
+                      {0, 0, shown->GXP->Width(), shown->GXP->Height()});
+}
+
+PresentedPlot::PresentedPlot(PlotScreen& screen, std::string title, Axes axes)
+    : screen_(screen), title_(std::move(title)), setUpAxes_(axes) {
+    screen_.shown = &graph_;
+}
+
+void PresentedPlot::Size(const PresentationLayout& layout) {
+    graph_.SetZoom(layout.zoom);
+    graph_.SetBounds(0, 0, screen_.Width() / layout.zoom, screen_.Height() / layout.zoom);
+}
+
+void PresentedPlot::Open(const PresentationLayout& layout) {
+    Size(layout);
+    Survives([&] { graph_.Event_Open(); });
+}
+
+void PresentedPlot::Close() {
+    axes_.reset();
+    graph_.Event_Close();
+}
+
+// Opening gives the graph an empty y label.
+void PresentedPlot::SetUp(const PresentationLayout& layout) {
+    roomLabel_.clear();
+    axes_.reset();
+    if (Survives([&] {
+            Style(layout);
+            setUpAxes_(graph_);
+            MakeRoomForTickLabels();
+        }))
+        KeepAxes();
+}
+
+// A graph too small for its last size has no ranges to redraw with (GWidth is 0), and one whose
+// picture could not be made has no frame: opening it again makes its frame at the new size and sets
+// it up from the start.
+void PresentedPlot::Resize(const PresentationLayout& layout) {
+    axes_.reset();
+    if (!graph_.GXP || graph_.GWidth == 0) {
+        Open(layout);
+        return;
+    }
+    Size(layout);
+    if (Survives([&] {
+            Style(layout);
+            graph_.HandleResize();
+            setUpAxes_(graph_);
+            MakeRoomForTickLabels();
+        }))
+        KeepAxes();
+}
+
+// The title is bold and measured in its own size; the labels that setUpAxes_ measures, in theirs.
+void PresentedPlot::Style(const PresentationLayout& layout) {
+    graph_.SetTickFontInfo(tk::kSystemFont, layout.tickFont);
+    graph_.SetXTixPix(layout.tickSpacing);
+    graph_.SetYTixPix(layout.tickSpacing);
+    graph_.SetFontInfo(tk::kSystemFont, layout.plotTitleFont, false, false);
+    graph_.SetTitle("!" + title_);
+    graph_.SetFontInfo(tk::kSystemFont, layout.labelFont, false, false);
+}
+
+// Each "~" of the label moves the pen by one pixel and draws nothing. Its room is decided by the
+// y tick labels alone, which the width of the graph does not change, so one more definition does.
+void PresentedPlot::MakeRoomForTickLabels() {
+    const int tickLabels =
+        axes::WidestTickLabel(graph_, axes::YAxis(graph_), graph_.TickFont, graph_.TickFSize);
+    const std::string room(std::max(0, tickLabels - graph_.zYTickWidth()), '~');
+    if (room == roomLabel_)
+        return;
+    roomLabel_ = room;
+    graph_.SetYLabel(room);
+    graph_.DefineGraph(graph_.XMin, graph_.XMax, graph_.YMin, graph_.YMax);
+}
+
+void PresentedPlot::KeepAxes() {
+    const tk::Picture& frame = graph_.Frame();
+    axes_ = tk::NewPicture(frame.Width(), frame.Height(), frame.Depth(), graph_.Zoom());
+    if (axes_ && axes_->Graphics())
+        axes_->Graphics()->DrawPicture(frame, 0, 0);
+    else
+        axes_.reset();
+}
+
+void PresentedPlot::DrawFrame() {
+    if (!axes_)
+        return;
+    graph_.Target().DrawPicture(*axes_, 0, 0);
+    graph_.GetContent();
+    screen_.Refresh(false);
+}

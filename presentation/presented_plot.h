@@ -1,0 +1,61 @@
+#pragma once
+
+#include "graph/graph.h"
+#include "presentation/presentation_layout.h"
+#include "toolkit/canvas.h"
+#include "toolkit/picture.h"
+
+#include <memory>
+#include <string>
+
+// The control of a window that shows a plot's frames, as many times larger as the plot's zoom.
+class PlotScreen : public tk::Canvas {
+public:
+    using tk::Canvas::Canvas;
+    const Graph* shown = nullptr;
+    void Event_Paint(tk::Graphics& g) override;
+};
+
+// One plot of the presentation view. Its Graph is on no screen of its own: it draws at the layout's
+// zoom in a frame of its screen's size divided by the zoom, and the screen shows the frame pixel for
+// pixel. Its text takes the layout's sizes. What does not change from one frame to the next (the frame
+// lines, axes, ticks, grid and labels) is drawn once for each layout, and each frame draws only the
+// curves over a copy of it: the pixels are those that ReDrawAll draws.
+class PresentedPlot {
+public:
+    using Axes = void (*)(Graph&);
+
+    // `axes` sets the labels and flags and defines the graph, as the main window does; `title` is
+    // shown above the plot.
+    PresentedPlot(PlotScreen& screen, std::string title, Axes axes);
+
+    // The graph, whose Open event calls SetUp and whose DrawContent draws the curves.
+    Graph& Plot() { return graph_; }
+    // Opens the graph for the screen's place, at the layout's zoom; it raises its Open event.
+    void Open(const PresentationLayout& layout);
+    void Close();
+    // Styles the graph for the layout and defines it, from its Open event.
+    void SetUp(const PresentationLayout& layout);
+    // After the screen took a new place: the graph's size, zoom and text for the layout.
+    void Resize(const PresentationLayout& layout);
+    // Whether it could be defined; a graph too small for its size (a GraphError) is not, and has no
+    // frame to show.
+    bool Fitted() const { return axes_ != nullptr; }
+    // The axes from their copy, then DrawContent, then a repaint of the screen; nothing while unfitted.
+    void DrawFrame();
+
+private:
+    void Size(const PresentationLayout& layout);
+    void Style(const PresentationLayout& layout);
+    // The Graph leaves room for the y tick labels as wide as they are in "Helvetica" 9; an empty
+    // y label as wide as the rest of them makes room for the larger tick font.
+    void MakeRoomForTickLabels();
+    void KeepAxes();
+
+    Graph graph_;
+    PlotScreen& screen_;
+    std::string title_;
+    Axes setUpAxes_;
+    std::string roomLabel_;
+    std::unique_ptr<tk::Picture> axes_;
+};

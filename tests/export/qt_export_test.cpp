@@ -1,0 +1,215 @@
+// The window's picture and data written through Qt, offscreen, and opened as a user would: the PNG
+// as pixels, the SVG as XML, the PDFs with poppler's tools; and files written whole or not at all.
+
+#include "app/menu_bar1.h"
+#include "mainwindow/main_wndo.h"
+#include "mainwindow/main_wndo_export.h"
+#include "toolkit/platform.h"
+#include "toolkit/qt/qt_output.h"
+
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QScreen>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <set>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Shell(const std::string& command) {
+    std::string output;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[256];
+        while (fgets(buffer, sizeof buffer, pipe))
+            output += buffer;
+        pclose(pipe);
+    }
+    return output;
+}
+
+// Whether the image has the colour within a device pixel of (x, y).
+bool Near(const QImage& image, int x, int y, tk::Color colour) {
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            if (image.pixel(x + dx, y + dy) == (0xFF000000 | colour))
+                return true;
+    return false;
+}
+
+std::string Read(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// The main window through Qt with two states a quarter turn apart, a few frames on, and its picture.
+class QtExports : public testing::Test {
+public:
+    QtExports() {
+        window.Open();
+        for (int k = 0; k < 2; ++k)
+            window.Find<tk::EditField>("EFMagn", k)->NotifyTextEdited("1");
+        window.Find<tk::EditField>("EFAngle", 1)->NotifyTextEdited("90");
+        window.PBNorm_Action();
+        for (int frame = 0; frame < 7; ++frame)
+            window.TMFrame_Action();
+        picture.emplace(PictureOf(window, true));
+        drawing = picture->Drawing("Parvok test", "parvok-test.pdf");
+        fs::create_directories(folder);
+    }
+    ~QtExports() override {
+        fs::remove_all(folder);
+        MenuBar1::Release();
+    }
+
+protected:
+    fs::path Write(tk::PictureFormat format, const std::string& name) {
+        EXPECT_EQ(tk::ThePlatform().Output().WriteFile((folder / name).string(),
+                                                       tk::ThePlatform().Output().Encode(drawing, format)),
+                  "");
+        return folder / name;
+    }
+
+    MainWndo window;
+    std::optional<exporting::WindowPicture> picture;
+    tk::Drawing drawing;
+    const fs::path folder = fs::temp_directory_path() / "parvok qt export ψ";
+};
+
+// Every pixel of a curve's colour in the plots' frames is in the PNG where the picture puts it (the
+// window's (10, -4) at its corner), at twice the screen's density, within a device pixel.
+TEST_F(QtExports, ThePngHasTwiceTheScreensDensityAndTheCurvesWhereTheScreenHasThem) {
+    const QImage png(QString::fromStdString(Write(tk::PictureFormat::Png, "picture.png").string()));
+    const double scale = 2 * QGuiApplication::primaryScreen()->devicePixelRatio();
+    EXPECT_EQ(png.size(), QSize(int(683 * scale), int(656 * scale)));
+    for (const char* name : {"GFWFunc", "GFProb"}) {
+        const Graph& plot = *window.Find<Graph>(name);
+        std::map<tk::Color, std::pair<int, int>> foundAndMissed;
+        for (int x = plot.GLeft + 1; x < plot.GLeft + plot.GWidth; x += 3)
+            for (int y = plot.GTop + 1; y < plot.GTop + plot.GHeight; ++y) {
+                const tk::Color colour = plot.GXP->Pixel(x, y);
+                if (colour != tk::RGB(0, 0, 0) && colour != tk::RGB(255, 0, 0))
+                    continue;
+                const bool seen =
+                    Near(png, int((plot.Left() - 10 + x) * scale), int((plot.Top() + 4 + y) * scale), colour);
+                ++(seen ? foundAndMissed[colour].first : foundAndMissed[colour].second);
+            }
+        for (const auto& [colour, counts] : foundAndMissed) {
+            EXPECT_GT(counts.first, 100) << name << " " << colour;
+            EXPECT_EQ(counts.second, 0) << name << " " << colour;
+        }
+        EXPECT_EQ(foundAndMissed.size(), name == std::string("GFWFunc") ? 2U : 1U) << name;
+    }
+}
+
+// Each curve is one polyline through the 101 samples, in its colour; lines run through the middle
+// of the pixels they cover, half a pixel off their coordinates, while fills cover theirs; texts are
+// text.
+TEST_F(QtExports, TheSvgIsXmlWithAPolylinePerCurveAndTheTexts) {
+    const std::string svg = Read(Write(tk::PictureFormat::Svg, "picture.svg"));
+    QXmlStreamReader xml(QByteArray::fromStdString(svg));
+    std::vector<std::map<QString, QString>> groups{{{"stroke", "none"}, {"fill", "none"}}};
+    std::map<QString, int> curves; // by stroke colour
+    std::set<QString> shifts;      // the transforms of lines and of fills
+    QStringList texts;
+    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+        const auto& a = xml.attributes();
+        if (xml.isStartElement() && xml.name() == u"g")
+            groups.push_back(
+                {{"stroke",
+                  a.hasAttribute("stroke") ? a.value("stroke").toString() : groups.back()["stroke"]},
+                 {"fill", a.hasAttribute("fill") ? a.value("fill").toString() : groups.back()["fill"]},
+                 {"transform", a.value("transform").toString()}});
+        else if (xml.isEndElement() && xml.name() == u"g")
+            groups.pop_back();
+        else if (xml.isStartElement() && xml.name() == u"polyline") {
+            curves[groups.back()["stroke"]] +=
+                a.value("points").split(u' ', Qt::SkipEmptyParts).size() == 101;
+            shifts.insert("line " + groups.back()["transform"]);
+        } else if (xml.isStartElement() && xml.name() == u"rect") {
+            // An outline, or a line's dot, which Qt writes as a filled square a pixel wide.
+            const bool dot = a.value("width") == u"1" && a.value("height") == u"1";
+            shifts.insert((groups.back()["fill"] == "none" || dot ? "line " : "fill ") +
+                          groups.back()["transform"]);
+        } else if (xml.isStartElement() && xml.name() == u"text")
+            texts << xml.readElementText();
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(curves["#000000"], 2);
+    EXPECT_EQ(curves["#ff0000"], 1);
+    EXPECT_EQ(shifts, (std::set<QString>{"line matrix(1,0,0,1,0.5,0.5)", "fill matrix(1,0,0,1,0,0)"}));
+    for (const char* text : {"Wavefunction", "Probability", "Phasor", "n=1", "n=6", "x/L", "0.5", "-1.0"})
+        EXPECT_TRUE(texts.contains(text)) << text;
+}
+
+// The exported PDF is one page of the picture's size; a PDF printer prints it on one page of its
+// own. Both hold the texts as text.
+TEST_F(QtExports, ThePdfAndAPrintAreOnePageEach) {
+    const fs::path printed = folder / "printed.pdf";
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(printed.string()));
+    ASSERT_TRUE(tk::qt::PrintOn(printer, drawing));
+    for (const fs::path& pdf : {Write(tk::PictureFormat::Pdf, "picture.pdf"), printed}) {
+        const std::string info = Shell("pdfinfo '" + pdf.string() + "'");
+        EXPECT_NE(info.find("\nPages:           1\n"), std::string::npos) << info;
+        EXPECT_EQ(info.find("683 x 656 pts") != std::string::npos, pdf != printed) << info;
+        EXPECT_NE(Shell("pdftotext '" + pdf.string() + "' -").find("Probability"), std::string::npos) << pdf;
+    }
+}
+
+// A file is written whole or not at all, and no temporary file stays behind.
+TEST(QtWriteFile, WritesTheWholeFileOrLeavesWhatWasThere) {
+    const fs::path folder = fs::temp_directory_path() / "parvok write ψ";
+    const fs::path locked = folder / "locked";
+    const bool root = geteuid() == 0; // writes in any folder but the system's own
+    const struct {
+        const char* name;
+        fs::path path;
+        std::string before; // the file's contents before, if any
+        rlim_t limit;       // the largest file the process may write, 0 for no limit
+        bool written;
+    } rows[] = {
+        {"a new file named with spaces and other scripts", folder / "Kurve für Ψ 1.svg", "", 0, true},
+        {"over a file", folder / "b.svg", "old", 0, true},
+        {"in a folder that cannot be written", root ? "/sys/parvok.svg" : locked / "c.svg", "", 0, false},
+        {"a disk that fills up, over a file", folder / "d.csv", "old", 4096, false},
+    };
+    const std::string contents(20000, 'x');
+    std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails rather than ending the process
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(folder);
+        fs::create_directories(locked);
+        fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+        if (!row.before.empty())
+            std::ofstream(row.path) << row.before;
+        rlimit unlimited{};
+        getrlimit(RLIMIT_FSIZE, &unlimited);
+        const rlimit limited{row.limit ? row.limit : unlimited.rlim_cur, unlimited.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limited);
+        const std::string failure = tk::ThePlatform().Output().WriteFile(row.path.string(), contents);
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        EXPECT_EQ(failure.empty(), row.written) << failure;
+        EXPECT_EQ(Read(row.path), row.written ? contents : row.before);
+        int files = 0;
+        for (const auto& entry : fs::recursive_directory_iterator(folder))
+            files += entry.is_regular_file();
+        EXPECT_EQ(files, row.before.empty() && !row.written ? 0 : 1) << "a temporary file stayed behind";
+    }
+    fs::permissions(locked, fs::perms::owner_all);
+    fs::remove_all(folder);
+}
+
+} // namespace

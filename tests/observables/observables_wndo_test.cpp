@@ -1,0 +1,134 @@
+// The Observables window on the fake platform, following a main window: what its table says as
+// the state is loaded, runs and stops, for states with and without values, and how it opens and
+// lays itself out.
+
+#include "observables/observables_wndo.h"
+#include "tests/mainwindow/opened_main_wndo.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+const Strings kValueLabels = {"⟨x⟩/L", "Δx/L", "⟨p⟩/(πħ/L)", "Δp/(πħ/L)", "Δx·Δp/(ħ/2)", "⟨E⟩/E₁", "ΔE/E₁"};
+
+// The main window of the main window's tests, with the Observables window following it.
+class ObservablesTest : public testing_main::OpenedMainWndo {
+protected:
+    ObservablesTest() { observables.Open(); }
+
+    const std::string& Table() { return observables.Find<tk::TextArea>("TAValues")->Text(); }
+    std::string FirstLine() { return Table().substr(0, Table().find('\n')); }
+    // The text after the label on its line.
+    std::string Value(const std::string& label) {
+        const std::size_t at = Table().find(label);
+        if (at == std::string::npos)
+            return "no " + label;
+        const std::size_t end = Table().find('\n', at);
+        const std::string rest = Table().substr(at + label.size(), end - at - label.size());
+        return rest.substr(rest.find_first_not_of(' '));
+    }
+    int LinesDrawn(const char* plot) {
+        auto& frame = *static_cast<fake::FakePicture&>(*observables.Find<Graph>(plot)->GXP).Recorder();
+        const auto lines = int(frame.Ops("DrawLine").size());
+        frame.Clear();
+        return lines;
+    }
+
+    ObservablesWndo observables{window};
+};
+
+TEST_F(ObservablesTest, FollowsTheStateAsItIsLoadedRunsAndStops) {
+    Type({"3", "4"}, {"0", "90"});
+    window.PBNorm_Action();
+    EXPECT_EQ(std::tuple(FirstLine(), Value("⟨E⟩/E₁"), Value("⟨x⟩/L"), Value("⟨p⟩/(πħ/L)")),
+              std::tuple("Stopped: the state at Start, t = 0", "2.920", "0.5000", "-0.8149"));
+    window.PBStart_Action();
+    LinesDrawn("GFTrace");
+    LinesDrawn("GFMomentum");
+    for (int frame = 0; frame < 3; ++frame)
+        window.TMFrame_Action();
+    EXPECT_EQ(std::tuple(FirstLine(), Value("⟨E⟩/E₁")), std::tuple("Running, t = 0.008333 T₁", "2.920"));
+    EXPECT_NE(Value("⟨x⟩/L"), "0.5000") << "the packet moved";
+    EXPECT_GT(LinesDrawn("GFTrace"), 3 * 2 * 3) << "every frame draws the path, its band and the axes again";
+    EXPECT_GT(LinesDrawn("GFMomentum"), 3 * 200);
+    window.PBStart_Action();
+    EXPECT_EQ(std::tuple(FirstLine(), Value("⟨x⟩/L")),
+              std::tuple("Stopped: the state at Start, t = 0", "0.5000"));
+}
+
+// Whatever the phasors hold, every value is a number to four digits or, with no state, a dash.
+TEST_F(ObservablesTest, ShowsNumbersOrDashesNeverANonNumber) {
+    const struct {
+        const char* name;
+        Strings magnitudes; // none: nothing is loaded
+        Strings values;     // in the order of kValueLabels
+    } cases[] = {
+        {"before anything is loaded", {}, Strings(kValueLabels.size(), "—")},
+        {"every magnitude 0", {"0"}, Strings(kValueLabels.size(), "—")},
+        {"one huge and five tiny",
+         {"1e300", "1e-300", "-1e-300", "1e-300", "1e-300", "1e-300"},
+         {"0.5000", "0.1808", "0.000", "1.000", "1.136", "1.000", "0.000"}},
+        {"3 and 4", {"3", "4"}, {"0.3271", "0.1646", "0.000", "1.709", "1.767", "2.920", "1.440"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!c.magnitudes.empty()) {
+            Type(c.magnitudes);
+            window.PBNorm_Action();
+        }
+        Strings values;
+        for (const std::string& label : kValueLabels)
+            values.push_back(Value(label));
+        EXPECT_EQ(values, c.values);
+        std::string lower = Table();
+        std::transform(lower.begin(), lower.end(), lower.begin(),
+                       [](unsigned char ch) { return std::tolower(ch); });
+        EXPECT_EQ(std::tuple(lower.find("nan"), lower.find("inf")),
+                  std::tuple(std::string::npos, std::string::npos));
+    }
+}
+
+TEST_F(ObservablesTest, ResizingLaysThePlotsOutAgainThroughTheirOwnResize) {
+    Graph& path = *observables.Find<Graph>("GFTrace");
+    const tk::Rect before = path.Bounds();
+    const int graphWidth = path.GWidth;
+    observables.NotifyResized(observables.settings.width + 140, observables.settings.height + 90);
+    EXPECT_EQ(std::tuple(path.Width(), path.Height()), std::tuple(before.width + 140, before.height + 30));
+    EXPECT_EQ(std::tuple(path.FWidth, path.FHeight, path.GWidth),
+              std::tuple(path.Width(), path.Height(), graphWidth + 140));
+    const tk::Control& table = *observables.Find("TAValues");
+    EXPECT_EQ(std::tuple(table.Left(), table.Height()), std::tuple(path.Left() + path.Width() + 8, 850 - 42));
+}
+
+// View > Observables opens the one window, brings it back once it was closed, and a closed window
+// follows nothing.
+TEST(ObservablesMenu, OpensOneWindowAndANewOneOnceItWasClosed) {
+    fake::ScopedFakePlatform fake;
+    tk::MenuHandlers owner;
+    ObservablesWndo::AddMenuHandlerTo(owner);
+    const auto open = [&owner] { (*owner.MenuHandler("ViewObservables"))(); };
+    const std::size_t others = MainWndo::Instance().FrameShown.SubscriberCount(); // the window's own views
+    open();
+    ObservablesWndo* first = &ObservablesWndo::Instance();
+    open();
+    EXPECT_EQ(&ObservablesWndo::Instance(), first);
+    EXPECT_EQ(MainWndo::Instance().FrameShown.SubscriberCount(), others + 1);
+    first->Close();
+    EXPECT_EQ(MainWndo::Instance().FrameShown.SubscriberCount(), others);
+    open();
+    EXPECT_TRUE(ObservablesWndo::Instance().IsOpen());
+    EXPECT_EQ(MainWndo::Instance().FrameShown.SubscriberCount(), others + 1);
+    ObservablesWndo::Release();
+    MainWndo::Release();
+    MenuBar1::Release();
+}
+
+} // namespace

@@ -1,0 +1,217 @@
+// The presentation view on the fake platform: its layout at a few sizes, drawn through the
+// recording context, and what it shows of the main window. Its keys are the start-up test's.
+
+#include "presentation/presentation_wndo.h"
+#include "tests/mainwindow/opened_main_wndo.h"
+#include "toolkit/edit_field.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using fake::DrawCall;
+
+class Presentation : public testing_main::OpenedMainWndo {
+protected:
+    // The view opened in a window of this size over the main window, which has shown a frame of
+    // states 1 and 2 unless told otherwise.
+    PresentationWndo& Opened(int width, int height, bool afterAFrame = true) {
+        if (afterAFrame) {
+            Type({"1", "1"});
+            window.PBNorm_Action();
+            window.TMFrame_Action();
+        }
+        view = std::make_unique<PresentationWndo>(window, PresentationWndo::Opening{false, width, height});
+        view->Open();
+        return *view;
+    }
+    Graph& Plot(const char* name) {
+        return std::string(name) == "GFWave" ? view->GFWave() : view->GFDensity();
+    }
+    const fake::CallLog& FrameCalls(const char* name) {
+        return static_cast<fake::FakePicture&>(*Plot(name).GXP).Recorder()->Calls();
+    }
+    // The calls of the last drawing of the axes: from the last clearing of the frame to its copy.
+    std::vector<DrawCall> LastAxes(const char* name) {
+        const fake::CallLog& calls = FrameCalls(name);
+        const Graph& g = Plot(name);
+        const std::string clearing =
+            "FillRect 0 0 " + std::to_string(g.FWidth) + " " + std::to_string(g.FHeight);
+        auto last = std::find_if(calls.rbegin(), calls.rend(),
+                                 [&](const DrawCall& c) { return c.ToString() == clearing; });
+        return {last.base() - 1, std::find_if(last.base(), calls.end(),
+                                              [](const DrawCall& c) { return c.op == "DrawPicture"; })};
+    }
+    // The segments drawn over the copy of the axes in the last frame.
+    int CurveSegments(const char* name) {
+        const fake::CallLog& calls = FrameCalls(name);
+        const auto copy = std::find_if(calls.rbegin(), calls.rend(),
+                                       [](const DrawCall& c) { return c.op == "DrawPicture"; });
+        if (copy == calls.rend())
+            return 0;
+        return int(std::count_if(calls.rbegin(), copy, [](const DrawCall& c) { return c.op == "DrawLine"; }));
+    }
+    std::string Text(const char* name) { return view->Find<tk::StaticText>(name)->Text(); }
+
+    std::unique_ptr<PresentationWndo> view;
+};
+
+// The ink of a text as wide as the recording context measures it: digits and capitals 0.73 of its
+// size above the baseline, and letters as far below it as the Graph allows for (2 pixels).
+tk::Rect InkOf(const DrawCall& c) {
+    const double width = fake::RecordingGraphics::CharWidth(c.size) * tk::CharacterCount(c.text);
+    const int above = int(std::ceil(0.73 * c.size));
+    const bool number = c.text.find_first_not_of("-.0123456789") == std::string::npos;
+    return {c.args[0], c.args[1] - above, int(std::ceil(width)), above + (number ? 0 : 2)};
+}
+
+bool Overlap(const tk::Rect& a, const tk::Rect& b) {
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+}
+
+bool Inside(const tk::Rect& inner, const tk::Rect& outer) {
+    return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.width <= outer.x + outer.width &&
+           inner.y + inner.height <= outer.y + outer.height;
+}
+
+// Checks every text of a plot's last axes: its size by its kind, and its ink inside the frame, clear
+// of the graph rectangle and of the other texts; lines are one of the plot's own pixels wide. Returns
+// how many texts there are.
+int CheckTexts(const Graph& g, const std::vector<DrawCall>& axes, int tickFont, int labelFont,
+               int titleFont) {
+    const tk::Rect frame{0, 0, g.FWidth, g.FHeight};
+    const tk::Rect graphRect{g.GLeft, g.GTop, g.GWidth + 1, g.GHeight + 1};
+    std::vector<tk::Rect> inks;
+    for (const DrawCall& c : axes) {
+        EXPECT_EQ(c.pen, 1) << c.ToString();
+        if (c.op != "DrawString")
+            continue;
+        EXPECT_EQ(c.size, c.text == "x/L" ? labelFont : c.bold ? titleFont : tickFont) << c.ToString();
+        const tk::Rect ink = InkOf(c);
+        EXPECT_TRUE(Inside(ink, frame) && !Overlap(ink, graphRect)) << c.ToString();
+        EXPECT_TRUE(std::none_of(inks.begin(), inks.end(), [&](const tk::Rect& other) {
+            return Overlap(ink, other);
+        })) << c.ToString();
+        inks.push_back(ink);
+    }
+    return int(inks.size());
+}
+
+// The visible controls lie in the window, clear of each other.
+void CheckPlaces(const tk::Window& window) {
+    const tk::Rect content{0, 0, window.settings.width, window.settings.height};
+    std::vector<tk::Rect> places;
+    for (const tk::Control* control : window.Controls()) {
+        if (!control->Visible())
+            continue;
+        const tk::Rect place = control->Bounds();
+        EXPECT_TRUE(Inside(place, content)) << control->Name();
+        EXPECT_TRUE(std::none_of(places.begin(), places.end(),
+                                 [&](const tk::Rect& other) { return Overlap(place, other); }))
+            << control->Name() << " " << control->Index();
+        places.push_back(place);
+    }
+}
+
+// The plots grow as on a denser screen, their text growing between whole zooms, and the phasors' lines
+// with the window; every text of a plot lies in its frame, clear of the graph rectangle and of every
+// other text, and every control of the window clear of the others.
+TEST_F(Presentation, ScalesTextAndLinesWithTheWindowAndNothingOverlaps) {
+    const struct {
+        const char* name;
+        int width, height;
+        int zoom, tickFont, labelFont, pen;
+    } sizes[] = {
+        {"the main window's sizes", 960, 540, 1, 9, 12, 1},
+        {"720p: text larger", 1280, 720, 1, 12, 16, 1},
+        {"1080p: all twice as large", 1920, 1080, 2, 9, 12, 2},
+        {"1440p: twice, and text larger", 2560, 1440, 2, 12, 16, 3},
+        {"4K: all four times", 3840, 2160, 4, 9, 12, 4},
+        {"portrait", 1080, 1920, 1, 10, 14, 1},
+    };
+    for (const auto& size : sizes) {
+        SCOPED_TRACE(size.name);
+        const PresentationWndo& shown = Opened(size.width, size.height);
+        ASSERT_FALSE(shown.TooSmall());
+        for (const char* plot : {"GFWave", "GFDensity"}) {
+            SCOPED_TRACE(plot);
+            const Graph& g = Plot(plot);
+            EXPECT_EQ(static_cast<fake::FakePicture&>(*g.GXP).Zoom(), size.zoom);
+            EXPECT_EQ(shown.Find(plot)->Bounds().width, g.FWidth * size.zoom);
+            EXPECT_GT(CheckTexts(g, LastAxes(plot), size.tickFont, size.labelFont,
+                                 shown.CurrentLayout().plotTitleFont),
+                      12);
+        }
+        for (int k = 0; k < PresentationWndo::kComponents; ++k)
+            for (const DrawCall& c :
+                 static_cast<fake::FakePicture&>(*view->Find<PhasorDiagram>("Phasor", k)->GX)
+                     .Recorder()
+                     ->Calls())
+                EXPECT_TRUE(c.op != "DrawOval" || c.pen == size.pen) << k;
+        CheckPlaces(shown);
+    }
+}
+
+// A window too small for the plots shows a message instead, whichever way it is too small, and
+// the plots again, with the latest frame, once it is large enough.
+TEST_F(Presentation, TooSmallForThePlotsSaysSoAndDrawsThemAgainWhenLarger) {
+    const struct {
+        const char* name;
+        int width, height;
+    } tooSmall[] = {{"at the least size", 240, 160}, {"too low", 1920, 250}, {"too narrow", 160, 1080}};
+    for (const auto& size : tooSmall) {
+        SCOPED_TRACE(size.name);
+        for (bool openedSo : {false, true}) {
+            PresentationWndo& shown = Opened(openedSo ? size.width : 1280, openedSo ? size.height : 720);
+            shown.NotifyResized(size.width, size.height);
+            window.TMFrame_Action();
+            EXPECT_EQ(std::tuple(shown.TooSmall(), shown.Find("STMessage")->Visible(),
+                                 shown.Find("GFWave")->Visible(), shown.Find("Phasor", 0)->Visible()),
+                      std::tuple(true, true, false, false));
+            shown.NotifyResized(1280, 720);
+            EXPECT_EQ(std::tuple(shown.TooSmall(), shown.Find("STMessage")->Visible(),
+                                 shown.Find("GFWave")->Visible()),
+                      std::tuple(false, false, true));
+            EXPECT_EQ(std::pair(CurveSegments("GFWave"), CurveSegments("GFDensity")), std::pair(200, 100));
+        }
+    }
+}
+
+// No curves before the main window's first frame, the phasors blank until a normalization and after
+// an edit; then each frame's curves, phases, choice and time.
+TEST_F(Presentation, ShowsWhatTheMainWindowShows) {
+    PresentationWndo& shown = Opened(1280, 720, false);
+    const auto phasorsInked = [&] {
+        std::string inked;
+        for (int k = 0; k < PresentationWndo::kComponents; ++k) {
+            const auto& last = static_cast<fake::FakePicture&>(*shown.Find<PhasorDiagram>("Phasor", k)->GX)
+                                   .Recorder()
+                                   ->Calls()
+                                   .back();
+            inked += last.op == "ClearRect" ? '.' : 'o';
+        }
+        return inked;
+    };
+    EXPECT_EQ(std::tuple(CurveSegments("GFWave"), phasorsInked(), Text("STShown"), Text("STClock")),
+              std::tuple(0, "......", "Total", "t = 0.000 T₁"));
+    Type({"1", "1"});
+    window.PBStart_Action();
+    for (int frame = 0; frame < 90; ++frame)
+        window.TMFrame_Action();
+    window.Find<tk::RadioButton>("RBNth", 1)->NotifyChosen();
+    EXPECT_EQ(std::tuple(CurveSegments("GFWave"), CurveSegments("GFDensity"), phasorsInked(), Text("STShown"),
+                         Text("STClock")),
+              std::tuple(200, 100, "oooooo", "n=2", "t = 0.250 T₁"));
+    EXPECT_EQ(shown.Find<PhasorDiagram>("Phasor", 1)->angle, Phasor(1).angle);
+    window.PBStart_Action();
+    Magnitude(2).NotifyTextEdited("0.5");
+    EXPECT_EQ(phasorsInked(), "......");
+}
+
+} // namespace

@@ -1,0 +1,84 @@
+// The presentation view's large pictures, full screen on a screen of 3840 x 2160 device pixels at
+// device pixel ratio 2 (ctest runs this binary on an offscreen platform configured with
+// uhd_screen.json): 1920 x 1080 logical pixels, drawn by Qt with the real fonts.
+
+#include "app/menu_bar1.h"
+#include "presentation/presentation_wndo.h"
+#include "tests/support/qt_device_pixels.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QImage>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+namespace {
+
+using fake::DeviceImage;
+
+// The device pixels from x - 1 to x + 4 (or y - 1 to y + 4 when down): '#' inked, '.' white.
+std::string Across(const QImage& image, int x, int y, bool down) {
+    return fake::Across(image, x, y, down, 6);
+}
+
+bool WhiteColumns(const QImage& image, int first, int last) {
+    for (int x = first; x <= last; ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
+                return false;
+    return true;
+}
+
+class LargePicture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(QGuiApplication::primaryScreen()->devicePixelRatio(), 2.0)
+            << "run with QT_QPA_PLATFORM=offscreen:configfile=uhd_screen.json, as ctest does";
+        main.Open();
+        for (int k = 0; k < 2; ++k)
+            main.Find<tk::EditField>("EFMagn", k)->SetText("1");
+        main.PBStart_Action();
+        view.Open();
+        for (int frame = 0; frame < 20; ++frame)
+            main.TMFrame_Action();
+        QApplication::processEvents();
+        ASSERT_EQ(std::tuple(view.settings.width, view.settings.height, view.TooSmall()),
+                  std::tuple(1920, 1080, false));
+    }
+    void TearDown() override { MenuBar1::Release(); }
+
+    MainWndo main;
+    PresentationWndo view{main};
+};
+
+// The plots draw at zoom 2, so their lines, one pixel of theirs wide, are two logical pixels of the
+// window and four device pixels, on the device pixels of their own; the labels, in lines at least 18
+// pixels of the window high, lie inside the frame; and each frame drawn over the copy of the axes has
+// the pixels that the Graph's own redrawing gives.
+TEST_F(LargePicture, HasThickSharpLinesLargeLabelsInsideAndTheRedrawnPixels) {
+    for (const char* name : {"GFWave", "GFDensity"}) {
+        SCOPED_TRACE(name);
+        Graph& plot = std::string(name) == "GFWave" ? view.GFWave() : view.GFDensity();
+        const QImage& image = DeviceImage(*plot.GXP);
+        ASSERT_EQ(plot.Zoom(), 2);
+        EXPECT_EQ(image.size(), QSize(4 * plot.FWidth, 4 * plot.FHeight));
+        EXPECT_EQ(Across(image, 4 * plot.GLeft, 4 * plot.YCoord(0.47), false), ".####.") << "left frame line";
+        EXPECT_EQ(Across(image, 4 * plot.XCoord(0.47), 4 * plot.GTop, true), ".####.") << "top frame line";
+        EXPECT_TRUE(WhiteColumns(image, 0, 4 * 8 - 1)) << "the y tick labels 8 pixels inside the frame";
+        EXPECT_TRUE(WhiteColumns(image, image.width() - 4, image.width() - 1))
+            << "the last x tick label inside";
+        plot.Target().SetTextFont(plot.TickFont);
+        plot.Target().SetTextSize(plot.TickFSize);
+        EXPECT_GE(plot.Zoom() * plot.Target().TextHeight(), 18) << "tick labels, in pixels of the window";
+
+        const QImage cached = image.copy();
+        plot.ReDrawAll();
+        EXPECT_TRUE(DeviceImage(*plot.GXP) == cached) << "the frame drawn over the copy of the axes";
+    }
+}
+
+} // namespace
