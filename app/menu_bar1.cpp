@@ -62,9 +62,11 @@ void MenuBar1::Untitled1() {
 
 // The windows that show more of the state than the main window.
 void MenuBar1::View() {
-    AddMenu("ViewMenu", "&View");
-    AddItem("ViewMenu", std::make_unique<tk::MenuItem>(), "ViewObservables", "&Observables", "Cmd+Shift+O");
-    AddItem("ViewMenu", std::make_unique<tk::MenuItem>(), "ViewPresentation", "&Presentation", "F11");
+    AddMenu("ViewMenu", tk::Translate("MenuBar1", "&View"));
+    AddItem("ViewMenu", std::make_unique<tk::MenuItem>(), "ViewObservables",
+            tk::Translate("MenuBar1", "&Observables"), "Cmd+Shift+O");
+    AddItem("ViewMenu", std::make_unique<tk::MenuItem>(), "ViewPresentation",
+            tk::Translate("MenuBar1", "&Presentation"), "F11");
 }
 
 void MenuBar1::Untitled2() {
@@ -75,21 +77,24 @@ void MenuBar1::Untitled2() {
 }
 
 void MenuBar1::ExportItems() {
-    const auto item = [this](const char* name, const char* caption, const char* shortcut, const char* hint) {
+    const auto item = [this](const char* name, const std::string& caption, const char* shortcut,
+                             const std::string& hint) {
         AddItem("FileMenu", std::make_unique<tk::MenuItem>(), name, caption, shortcut, hint);
     };
-    item("FileExportPicture", "&Export Picture…", "Cmd+Shift+E",
-         "Save the plots and the phasors as they are now, as SVG, PDF or PNG");
-    item("FileExportData", "Export &Data…", "Cmd+Shift+D",
-         "Save the coefficients and the wavefunction at the 101 samples as CSV");
-    item("FilePrint", "&Print…", "Cmd+P", "Print the plots and the phasors as they are now, on one page");
+    item("FileExportPicture", tk::Translate("MenuBar1", "&Export Picture…"), "Cmd+Shift+E",
+         tk::Translate("MenuBar1", "Save the plots and the phasors as they are now, as SVG, PDF or PNG"));
+    item("FileExportData", tk::Translate("MenuBar1", "Export &Data…"), "Cmd+Shift+D",
+         tk::Translate("MenuBar1", "Save the coefficients and the wavefunction at the 101 samples as CSV"));
+    item("FilePrint", tk::Translate("MenuBar1", "&Print…"), "Cmd+P",
+         tk::Translate("MenuBar1", "Print the plots and the phasors as they are now, on one page"));
     AddSeparator("FileMenu", "FileExportSeparator");
 }
 
 void MenuBar1::CopyPictureItem() {
     AddSeparator("EditMenu", "EditPictureSeparator");
-    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditCopyPicture", "Copy P&icture", "Cmd+Shift+C",
-            "Put the plots and the phasors as they are now on the clipboard");
+    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditCopyPicture",
+            tk::Translate("MenuBar1", "Copy P&icture"), "Cmd+Shift+C",
+            tk::Translate("MenuBar1", "Put the plots and the phasors as they are now on the clipboard"));
 }
 
 void MenuBar1::BuildAnimationMenu() {

@@ -3,6 +3,7 @@
 #include "export/save_flow.h"
 #include "toolkit/numbers.h"
 #include "toolkit/platform.h"
+#include "toolkit/translation.h"
 
 #include <exception>
 #include <functional>
@@ -15,15 +16,18 @@ constexpr const char* kStem = "parvok";
 
 // The types the dialog offers, vector first, for slides and print; type i is written as format i.
 std::vector<tk::FileType> PictureTypes() {
-    return {{"SVG picture", "svg"}, {"PDF document", "pdf"}, {"PNG image", "png"}};
+    return {{tk::Translate("ExportFlow", "SVG picture"), "svg"},
+            {tk::Translate("ExportFlow", "PDF document"), "pdf"},
+            {tk::Translate("ExportFlow", "PNG image"), "png"}};
 }
 constexpr tk::PictureFormat kPictureFormats[] = {tk::PictureFormat::Svg, tk::PictureFormat::Pdf,
                                                  tk::PictureFormat::Png};
 
 // The picture at t/T1 = periods, titled and named after that time.
 tk::Drawing DrawingAt(const WindowPicture& picture, double periods, const std::string& extension) {
-    return picture.Drawing("Parvok at t/T₁ = " + tk::Format(periods, "0.000"),
-                           NameAt(kStem, periods, extension));
+    return picture.Drawing(
+        tk::Substitute(tk::Translate("ExportFlow", "Parvok at t/T₁ = %1"), {tk::Format(periods, "0.000")}),
+        NameAt(kStem, periods, extension));
 }
 
 void Warn(const std::string& title, const std::string& message) {
@@ -36,14 +40,16 @@ void TellingFailures(const std::string& title, const std::function<void()>& comm
     try {
         command();
     } catch (const std::exception& failure) {
-        Warn(title, std::string("The picture could not be made: ") + failure.what());
+        //: %1 is the reason, such as “there is not enough memory for it”.
+        Warn(title, tk::Substitute(tk::Translate("ExportFlow", "The picture could not be made: %1"),
+                                   {failure.what()}));
     }
 }
 
 } // namespace
 
 void ExportPicture(const PictureParts& parts, double periods) {
-    const std::string title = "Export Picture";
+    const std::string title = tk::Translate("ExportFlow", "Export Picture");
     TellingFailures(title, [&] {
         const WindowPicture picture(parts);
         const tk::Drawing drawing = DrawingAt(picture, periods, "svg");
@@ -54,7 +60,7 @@ void ExportPicture(const PictureParts& parts, double periods) {
 }
 
 void CopyPicture(const PictureParts& parts, double periods) {
-    const std::string title = "Copy Picture";
+    const std::string title = tk::Translate("ExportFlow", "Copy Picture");
     TellingFailures(title, [&] {
         const WindowPicture picture(parts);
         tk::ThePlatform().Output().CopyToClipboard(DrawingAt(picture, periods, "svg"));
@@ -62,18 +68,20 @@ void CopyPicture(const PictureParts& parts, double periods) {
 }
 
 void PrintPicture(const PictureParts& parts, double periods) {
-    const std::string title = "Print";
+    const std::string title = tk::Translate("ExportFlow", "Print");
     TellingFailures(title, [&] {
         const WindowPicture picture(parts);
         if (tk::ThePlatform().Output().Print(DrawingAt(picture, periods, "pdf")) == tk::PrintResult::Failed)
-            Warn(title, "The picture could not be printed: the printer could not be started.");
+            Warn(title, tk::Translate("ExportFlow",
+                                      "The picture could not be printed: the printer could not be started."));
     });
 }
 
 void ExportData(const StateRecord& record) {
-    const std::string title = "Export Data";
-    SaveWithDialogs({title, NameAt(kStem, record.periods, "csv"), {{"CSV table", "csv"}}},
-                    [&](std::size_t) { return DataTable(record); });
+    const std::string title = tk::Translate("ExportFlow", "Export Data");
+    SaveWithDialogs(
+        {title, NameAt(kStem, record.periods, "csv"), {{tk::Translate("ExportFlow", "CSV table"), "csv"}}},
+        [&](std::size_t) { return DataTable(record); });
 }
 
 } // namespace exporting

@@ -2,6 +2,7 @@
 
 #include "toolkit/numbers.h"
 #include "toolkit/platform.h"
+#include "toolkit/translation.h"
 
 #include <algorithm>
 #include <cctype>
@@ -16,10 +17,6 @@ namespace {
 std::string Lowercase(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
     return text;
-}
-
-std::string Quoted(const std::string& text) {
-    return "“" + text + "”";
 }
 
 } // namespace
@@ -47,24 +44,34 @@ void SaveWithDialogs(const tk::SaveQuestion& question,
         return;
     const SaveTarget target = Settle(*answer, question.types);
     const std::filesystem::path path(target.path);
-    const std::string name = Quoted(path.filename().string());
-    const std::string folder = Quoted(path.parent_path().string());
+    const std::string name = path.filename().string();
+    const std::string folder = path.parent_path().string();
     std::error_code error;
     if (std::filesystem::exists(path, error) &&
-        !dialogs.Confirm(question.title,
-                         "A file named " + name + " already exists in " + folder +
-                             ". Do you want to replace it?",
-                         "&Replace"))
+        !dialogs.Confirm(
+            question.title,
+            tk::Substitute(
+                tk::Translate("ExportFlow",
+                              "A file named “%1” already exists in “%2”. Do you want to replace it?"),
+                {name, folder}),
+            tk::Translate("ExportFlow", "&Replace")))
         return;
     const std::string bytes = contents(target.type);
     if (bytes.empty()) {
-        dialogs.Warn(question.title, name + " could not be made. Nothing was written.");
+        dialogs.Warn(
+            question.title,
+            tk::Substitute(tk::Translate("ExportFlow", "“%1” could not be made. Nothing was written."),
+                           {name}));
         return;
     }
     const std::string failure = tk::ThePlatform().Output().WriteFile(target.path, bytes);
     if (!failure.empty())
-        dialogs.Warn(question.title, name + " could not be saved in " + folder + ": " + failure +
-                                         ". Nothing was written there.");
+        dialogs.Warn(
+            question.title,
+            //: %1 is the file's name, %2 its folder, %3 the system's reason.
+            tk::Substitute(tk::Translate("ExportFlow",
+                                         "“%1” could not be saved in “%2”: %3. Nothing was written there."),
+                           {name, folder, failure}));
 }
 
 } // namespace exporting

@@ -1,6 +1,7 @@
 #include "export/window_picture.h"
 
 #include "toolkit/exceptions.h"
+#include "toolkit/translation.h"
 
 #include <algorithm>
 #include <functional>
@@ -49,7 +50,8 @@ private:
 
 tk::Graphics& MeasuringContext(const std::unique_ptr<tk::Picture>& picture) {
     if (!picture || !picture->Graphics())
-        throw tk::RuntimeException("there is not enough memory for it");
+        //: The reason in “The picture could not be made: %1”.
+        throw tk::RuntimeException(tk::Translate("ExportFlow", "there is not enough memory for it"));
     return *picture->Graphics();
 }
 

@@ -9,6 +9,76 @@
     </message>
 </context>
 <context>
+    <name>ExportFlow</name>
+    <message>
+        <source>SVG picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be printed: the printer could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is not enough memory for it</source>
+        <extracomment>The reason in “The picture could not be made: %1”.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parvok at t/T₁ = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be made: %1</source>
+        <extracomment>%1 is the reason, such as “there is not enough memory for it”.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A file named “%1” already exists in “%2”. Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” could not be made. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” could not be saved in “%2”: %3. Nothing was written there.</source>
+        <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWndo</name>
     <message>
         <source>Start</source>
@@ -72,6 +142,46 @@
     </message>
     <message>
         <source>Speed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wavefunction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probability</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phasor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State %1: magnitude %2, angle %3 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phasor of state %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>n=%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show state %1 alone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magnitude of state %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Angle of state %1 in degrees</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -249,6 +359,157 @@
         <source>Every key of the program</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Observables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Presentation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export Picture…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the plots and the phasors as they are now, as SVG, PDF or PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export &amp;Data…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the coefficients and the wavefunction at the 101 samples as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the plots and the phasors as they are now, on one page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy P&amp;icture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put the plots and the phasors as they are now on the clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ObservablesWndo</name>
+    <message>
+        <source>Energy levels E_n = n^2 E_1</source>
+        <extracomment>A plot title in the plot&apos;s markup: &quot;_&quot; and &quot;^&quot; begin a subscript and a superscript, a space ends it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>⟨x⟩ (black) and ⟨x⟩ ± $D$x (blue)</source>
+        <extracomment>A plot title in the plot&apos;s markup: &quot;$D$&quot; is a Greek Delta.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Momentum density</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Observables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Values of the whole state Σ cₙφₙ, whatever Total / n= shows in the main window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Energy levels: the probability of each level, at n squared times E1, and the mean energy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean position over the last two periods, with the band of one spread either side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Values of the observables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Running, t = %1 T₁</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped: the state at Start, t = 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fields edited: press Normalize</source>
+        <extracomment>The table is 34 characters wide: break longer lines with a new line.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No state: press Normalize, with at
+least one magnitude that is not 0</source>
+        <extracomment>The table is 34 characters wide: break longer lines with a new line.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>—</source>
+        <extracomment>Shown in place of a value where there is no state.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time runs backwards here, so the
+packet moves against ⟨p⟩.</source>
+        <extracomment>Below &lt;p&gt;. The table is 34 characters wide: break longer lines with a new line.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>⟨x⟩/L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Δx/L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>⟨p⟩/(πħ/L)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Δp/(πħ/L)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Δx·Δp/(ħ/2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>⟨E⟩/E₁</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ΔE/E₁</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PresentationWndo</name>
+    <message>
+        <source>Presentation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too small for the plots:
+make the window larger.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ShortcutsWndo</name>
@@ -321,6 +582,22 @@
     </message>
     <message>
         <source>Ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>frame %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>speed %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State %1 has magnitude 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>t = %1 T₁</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -6,8 +6,10 @@
 #include "mainwindow/main_wndo_export.h"
 #include "mainwindow/status_line.h"
 #include "toolkit/platform.h"
+#include "toolkit/translation.h"
 
-MainWndo::MainWndo() = default;
+MainWndo::MainWndo()
+    : startCaption_(tk::Translate("MainWndo", "Start")), stopCaption_(tk::Translate("MainWndo", "Stop")) {}
 MainWndo::~MainWndo() = default;
 
 void MainWndo::Layout() {

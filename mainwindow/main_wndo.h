@@ -27,10 +27,6 @@ class MainWndo : public tk::Window, public tk::SharedWindow<MainWndo> {
 public:
     static constexpr int kComponents = physics::kComponents;
     static constexpr int kSamples = physics::kSamples;
-    // The Start button's caption says what a click does, and is the state of the run.
-    static std::string StartCaption();
-    static std::string StopCaption();
-
     // The element classes of the control arrays; an element is made with its index.
     template <class Kind> class Element : public Kind {
     public:
@@ -190,6 +186,10 @@ private:
     std::array<tk::EditField*, kComponents> angles_{};
     tk::PushButton* normalize_ = nullptr;
     tk::PushButton* start_ = nullptr;
+    // The Start button's caption says what a click does, and is the state of the run: looked up in
+    // the user's language once, as the status line reads the state every frame.
+    const std::string startCaption_;
+    const std::string stopCaption_;
     tk::Slider* speed_ = nullptr;
     TMFrame* timer_ = nullptr;
     bool writingFields_ = false;         // while the window itself writes the magnitude fields

@@ -4,18 +4,9 @@
 
 #include "physics/clock.h"
 #include "physics/superposition.h"
-#include "toolkit/translation.h"
-
-std::string MainWndo::StartCaption() {
-    return tk::Translate("MainWndo", "Start");
-}
-
-std::string MainWndo::StopCaption() {
-    return tk::Translate("MainWndo", "Stop");
-}
 
 void MainWndo::PBStart_Action() {
-    if (start_->Caption() == StartCaption()) {
+    if (start_->Caption() == startCaption_) {
         BeginRun();
         timer_->SetMode(tk::Timer::kMultiple);
         StateChanged.Emit(Change::Started);
@@ -28,12 +19,12 @@ void MainWndo::PBStart_Action() {
         magnitudes_[k]->SetEnabled(true);
     }
     magnitudes_[0]->SetFocus();
-    start_->SetCaption(StartCaption());
+    start_->SetCaption(startCaption_);
     StateChanged.Emit(Change::Stopped);
 }
 
 void MainWndo::BeginRun() {
-    start_->SetCaption(StopCaption());
+    start_->SetCaption(stopCaption_);
     DoNormalize();
     normalize_->SetEnabled(false);
     for (int k = 0; k < kComponents; ++k) {
@@ -96,5 +87,5 @@ bool MainWndo::Running() const {
 MainWndo::Run MainWndo::RunState() const {
     if (Running())
         return Run::Running;
-    return start_->Caption() == StopCaption() ? Run::Paused : Run::Idle;
+    return start_->Caption() == stopCaption_ ? Run::Paused : Run::Idle;
 }

@@ -93,9 +93,9 @@ void MainWndo::DoNormalize() {
         phasor.angle = tk::Val(angles_[k]->Text());
         loadedPhases_[k] = phasor.angle;
         phasor.Update();
-        phasor.SetAccessibleDescription(
-            tk::Translate("MainWndo", "State %1: magnitude %2, angle %3 degrees",
-                          {std::to_string(k + 1), tk::Format(magnitude, "0.000000"), tk::Str(phasor.angle)}));
+        phasor.SetAccessibleDescription(tk::Substitute(
+            tk::Translate("MainWndo", "State %1: magnitude %2, angle %3 degrees"),
+            {std::to_string(k + 1), tk::Format(magnitude, "0.000000"), tk::Str(phasor.angle)}));
         Blanked = false;
     }
     framesAdvanced_ = 0;

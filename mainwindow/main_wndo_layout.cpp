@@ -107,7 +107,7 @@ void MainWndo::CreateGraphs() {
         tk::Translate("MainWndo", "Wavefunction: real part in black, imaginary part in red"));
     tk::Bind(*wavefunction_, &Graph::Open, *this, &MainWndo::GFWFunc_Open);
     tk::Bind(*wavefunction_, &Graph::DrawContent, *this, &MainWndo::GFWFunc_DrawContent);
-    Label(Create<STLabel>("STLabel", 0), kPlotColumn, 6, 91, "Wavefunction");
+    Label(Create<STLabel>("STLabel", 0), kPlotColumn, 6, 91, tk::Translate("MainWndo", "Wavefunction"));
 
     probability_ = &Create<Graph>("GFProb");
     probability_->SetBounds(kPlotColumn, 392, 500, 250);
@@ -115,7 +115,7 @@ void MainWndo::CreateGraphs() {
     probability_->SetAccessibleName(tk::Translate("MainWndo", "Probability density"));
     tk::Bind(*probability_, &Graph::Open, *this, &MainWndo::GFProb_Open);
     tk::Bind(*probability_, &Graph::DrawContent, *this, &MainWndo::GFProb_DrawContent);
-    Label(Create<STLabel>("STLabel", 1), kPlotColumn, 371, 91, "Probability");
+    Label(Create<STLabel>("STLabel", 1), kPlotColumn, 371, 91, tk::Translate("MainWndo", "Probability"));
 }
 
 // The group box, its header row, the choice of the whole superposition and the first component row.
@@ -148,21 +148,21 @@ void MainWndo::CreateComponentRow(int i) {
     phasor.SetBounds(kPhasorColumn, kPhasorTop + offset, 70, 70);
     phasor.SetParent(group_);
     ApplyCanvasSettings(phasor);
-    phasor.SetAccessibleName(tk::Translate("MainWndo", "Phasor of state %1", {n}));
-    phasor.SetAccessibleDescription(tk::Translate("MainWndo", "State %1", {n}));
+    phasor.SetAccessibleName(tk::Substitute(tk::Translate("MainWndo", "Phasor of state %1"), {n}));
+    phasor.SetAccessibleDescription(tk::Substitute(tk::Translate("MainWndo", "State %1"), {n}));
     phasors_[i] = &phasor;
     if (i == 0) {
         auto& header = Create<STLabel>("STLabel", 3);
-        Label(header, kPhasorColumn, kHeaderTop, 55, "Phasor");
+        Label(header, kPhasorColumn, kHeaderTop, 55, tk::Translate("MainWndo", "Phasor"));
         header.SetParent(group_);
     }
 
     auto& nth = Create<RBNth>("RBNth", i);
     nth.SetBounds(kShowColumn, kNthTop + offset, 49, 20);
-    nth.SetCaption(tk::Translate("MainWndo", "n=%1", {n}));
+    nth.SetCaption(tk::Substitute(tk::Translate("MainWndo", "n=%1"), {n}));
     nth.SetParent(group_);
     nth.SetValue(false);
-    nth.SetAccessibleName(tk::Translate("MainWndo", "Show state %1 alone", {n}));
+    nth.SetAccessibleName(tk::Substitute(tk::Translate("MainWndo", "Show state %1 alone"), {n}));
     if (i == 0) {
         auto& header = Create<STLabel>("STLabel", 4);
         Label(header, kLabelColumn, kHeaderTop, 79, tk::Translate("MainWndo", "Initial data:"));
@@ -174,7 +174,7 @@ void MainWndo::CreateComponentRow(int i) {
     magnitude.SetText(i == 0 ? "1.000000" : "0.000000");
     magnitude.SetParent(group_);
     ApplyFieldSettings(magnitude);
-    magnitude.SetAccessibleName(tk::Translate("MainWndo", "Magnitude of state %1", {n}));
+    magnitude.SetAccessibleName(tk::Substitute(tk::Translate("MainWndo", "Magnitude of state %1"), {n}));
     magnitudes_[i] = &magnitude;
 
     auto& angle = Create<EFAngle>("EFAngle", i);
@@ -182,7 +182,7 @@ void MainWndo::CreateComponentRow(int i) {
     angle.SetText("0");
     angle.SetParent(group_);
     ApplyFieldSettings(angle);
-    angle.SetAccessibleName(tk::Translate("MainWndo", "Angle of state %1 in degrees", {n}));
+    angle.SetAccessibleName(tk::Substitute(tk::Translate("MainWndo", "Angle of state %1 in degrees"), {n}));
     angles_[i] = &angle;
 
     auto& magnitudeLabel = Create<STML>("STML", i);
@@ -202,7 +202,7 @@ void MainWndo::CreateRunControls() {
     tk::Bind(*normalize_, &tk::PushButton::Action, *this, &MainWndo::PBNorm_Action);
 
     start_ = &Create<tk::PushButton>("PBStart");
-    GroupButton(*start_, group_, kShowColumn, 610, 80, StartCaption(),
+    GroupButton(*start_, group_, kShowColumn, 610, 80, startCaption_,
                 tk::Translate("MainWndo", "Start or stop the animation"));
     tk::Bind(*start_, &tk::PushButton::Action, *this, &MainWndo::PBStart_Action);
 

@@ -16,7 +16,7 @@ constexpr double kClockResolution = 1e6;
 
 } // namespace
 
-StatusLine::StatusLine(MainWndo& window) : window_(window), bar_(window.AddStatusBar()) {
+StatusLine::StatusLine(MainWndo& window) : window_(window), words_(LookedUp()), bar_(window.AddStatusBar()) {
     bar_.SetAccessibleName(tk::Translate("StatusLine", "Status"));
     frames_ = window.FrameShown.Connect([this] { Show(); });
     changes_ = window.StateChanged.Connect([this](MainWndo::Change change) {
@@ -26,38 +26,52 @@ StatusLine::StatusLine(MainWndo& window) : window_(window), bar_(window.AddStatu
     Show();
 }
 
-std::string StatusLine::ClockText(double periods) {
+StatusLine::Words StatusLine::LookedUp() {
+    return {
+        .clock = tk::Translate("StatusLine", kClock),
+        .frame = tk::Translate("StatusLine", "frame %1"),
+        .speed = tk::Translate("StatusLine", "speed %1"),
+        .edited = tk::Translate("StatusLine", "Press Normalize to load the new values"),
+        .allZero = tk::Translate("StatusLine", "All magnitudes are 0: nothing to show"),
+        .stateZero = tk::Translate("StatusLine", "State %1 has magnitude 0"),
+        .running = tk::Translate("StatusLine", "Running"),
+        .paused = tk::Translate("StatusLine", "Paused"),
+        .ready = tk::Translate("StatusLine", "Ready"),
+    };
+}
+
+std::string StatusLine::ClockText(double periods, std::string_view words) {
     const double read = std::round(periods * kClockResolution) / kClockResolution;
-    return tk::Translate("StatusLine", "t = %1 T₁", {tk::Format(read, "0.000")});
+    return tk::Substitute(words, {tk::Format(read, "0.000")});
 }
 
 void StatusLine::Show() {
     bar_.SetTexts({Message(),
-                   {ClockText(window_.ElapsedPeriods()),
-                    tk::Translate("StatusLine", "frame %1", {std::to_string(window_.FramesAdvanced())}),
-                    tk::Translate("StatusLine", "speed %1", {std::to_string(window_.Speed())})}});
+                   {ClockText(window_.ElapsedPeriods(), words_.clock),
+                    tk::Substitute(words_.frame, {std::to_string(window_.FramesAdvanced())}),
+                    tk::Substitute(words_.speed, {std::to_string(window_.Speed())})}});
 }
 
 // The silent states first: the plots and phasors show nothing there, and this says why.
 std::string StatusLine::Message() const {
     if (window_.Blanked)
-        return tk::Translate("StatusLine", "Press Normalize to load the new values");
+        return words_.edited;
     const physics::Components magnitudes = window_.Magnitudes();
     if (loaded_ && std::all_of(magnitudes.begin(), magnitudes.end(), [](double m) { return m == 0; }))
-        return tk::Translate("StatusLine", "All magnitudes are 0: nothing to show");
+        return words_.allZero;
     const auto& show = window_.Show;
     if (loaded_ && std::count(show.begin(), show.end(), 1) == 1) {
         const auto k = std::find(show.begin(), show.end(), 1) - show.begin();
         if (magnitudes[k] == 0)
-            return tk::Translate("StatusLine", "State %1 has magnitude 0", {std::to_string(k + 1)});
+            return tk::Substitute(words_.stateZero, {std::to_string(k + 1)});
     }
     switch (window_.RunState()) {
     case MainWndo::Run::Running:
-        return tk::Translate("StatusLine", "Running");
+        return words_.running;
     case MainWndo::Run::Paused:
-        return tk::Translate("StatusLine", "Paused");
+        return words_.paused;
     case MainWndo::Run::Idle:
         break;
     }
-    return tk::Translate("StatusLine", "Ready");
+    return words_.ready;
 }

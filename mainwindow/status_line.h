@@ -3,26 +3,40 @@
 #include "mainwindow/main_wndo.h"
 #include "toolkit/signal.h"
 #include "toolkit/status_bar.h"
+#include "toolkit/translation.h"
 
 #include <string>
+#include <string_view>
 
 // The line below the main window's content. Its message says what the run is doing, or why the
 // window shows nothing when it shows nothing; its permanent parts, which no passing message
 // covers, are the time since Start in periods of state 1, the frames advanced and the speed. A
 // view: it follows the window's signals, changes nothing in it, and writes the line once for each
-// signal, so once a frame while the animation runs.
+// signal, so once a frame while the animation runs. Its words are looked up in the user's language
+// once, when it is made, so that a frame looks up nothing.
 class StatusLine {
 public:
     explicit StatusLine(MainWndo& window);
 
-    // "t = 0.250 T₁": the time with three decimals.
-    static std::string ClockText(double periods);
+    // The clock's words, with %1 for the time; what shows the clock every frame looks them up once
+    // with tk::Translate("StatusLine", kClock).
+    static constexpr const char* kClock = tk::Translatable("StatusLine", "t = %1 T₁");
+    // "t = 0.250 T₁": the time with three decimals, in the clock's words.
+    static std::string ClockText(double periods, std::string_view words = kClock);
 
 private:
     void Show();
     std::string Message() const;
 
+    // The line's texts in the user's language; those with %1 are filled in as the line is written.
+    struct Words {
+        std::string clock, frame, speed;
+        std::string edited, allZero, stateZero, running, paused, ready;
+    };
+    static Words LookedUp();
+
     MainWndo& window_;
+    const Words words_;
     tk::StatusBar& bar_;
     bool loaded_ = false; // a normalization has loaded the phasors
     tk::Connection frames_;

@@ -1,6 +1,7 @@
 // The three plots: their axes and labels when they open, and what each draws of the latest state.
 
 #include "observables/observables_wndo.h"
+#include "toolkit/translation.h"
 
 #include <string>
 
@@ -29,7 +30,8 @@ int Level(int k) {
 
 void ObservablesWndo::GFLevels_Open() {
     Graph& g = *levelsPlot_;
-    g.SetTitle("Energy levels E_n = n^2 E_1");
+    //: A plot title in the plot's markup: "_" and "^" begin a subscript and a superscript, a space ends it.
+    g.SetTitle(tk::Translate("ObservablesWndo", "Energy levels E_n = n^2 E_1"));
     g.SetXLabel("E/E_1");
     g.SetYLabel("&|c_n_&|^2");
     g.SetYAdjust(false);
@@ -66,7 +68,8 @@ void ObservablesWndo::GFLevels_DrawContent() {
 
 void ObservablesWndo::GFTrace_Open() {
     Graph& g = *pathPlot_;
-    g.SetTitle("⟨x⟩ (black) and ⟨x⟩ ± $D$x (blue)");
+    //: A plot title in the plot's markup: "$D$" is a Greek Delta.
+    g.SetTitle(tk::Translate("ObservablesWndo", "⟨x⟩ (black) and ⟨x⟩ ± $D$x (blue)"));
     g.SetXLabel("t/T_1");
     g.SetYLabel("⟨x⟩/L");
     g.SetXAdjust(false);
@@ -100,7 +103,7 @@ void ObservablesWndo::GFTrace_DrawContent() {
 
 void ObservablesWndo::GFMomentum_Open() {
     Graph& g = *momentumPlot_;
-    g.SetTitle("Momentum density");
+    g.SetTitle(tk::Translate("ObservablesWndo", "Momentum density"));
     g.SetXLabel("p/($p$ħ/L)");
     g.SetYLabel("&|$Y$̃(p)&|^2");
     g.SetXZeroLn(true);

@@ -1,8 +1,8 @@
 #include "observables/observables_wndo.h"
 
-#include "observables/values_table.h"
 #include "toolkit/binding.h"
 #include "toolkit/shared_instance.h"
+#include "toolkit/translation.h"
 
 #include <cmath>
 
@@ -42,12 +42,13 @@ double FiniteOrZero(double value) {
 
 } // namespace
 
-ObservablesWndo::ObservablesWndo(MainWndo& source) : source_(source) {
+ObservablesWndo::ObservablesWndo(MainWndo& source)
+    : source_(source), words_(values_table::Words::LookedUp()) {
     table_.reserve(2048);
 }
 
 void ObservablesWndo::Layout() {
-    settings.title = "Observables";
+    settings.title = tk::Translate("ObservablesWndo", "Observables");
     settings.width = 760;
     settings.height = 760;
     settings.resizable = true;
@@ -60,18 +61,24 @@ void ObservablesWndo::Layout() {
 
 void ObservablesWndo::CreateControls() {
     note_ = &AddControl("STNote", std::make_unique<tk::StaticText>());
-    note_->SetText("Values of the whole state Σ cₙφₙ, whatever Total / n= shows in the main window.");
+    note_->SetText(
+        tk::Translate("ObservablesWndo",
+                      "Values of the whole state Σ cₙφₙ, whatever Total / n= shows in the main window."));
     levelsPlot_ = &CreateGraph(
         "GFLevels", &ObservablesWndo::GFLevels_Open, &ObservablesWndo::GFLevels_DrawContent,
-        "Energy levels: the probability of each level, at n squared times E1, and the mean energy");
-    pathPlot_ =
-        &CreateGraph("GFTrace", &ObservablesWndo::GFTrace_Open, &ObservablesWndo::GFTrace_DrawContent,
-                     "Mean position over the last two periods, with the band of one spread either side");
+        tk::Translate(
+            "ObservablesWndo",
+            "Energy levels: the probability of each level, at n squared times E1, and the mean energy"));
+    pathPlot_ = &CreateGraph(
+        "GFTrace", &ObservablesWndo::GFTrace_Open, &ObservablesWndo::GFTrace_DrawContent,
+        tk::Translate("ObservablesWndo",
+                      "Mean position over the last two periods, with the band of one spread either side"));
     momentumPlot_ = &CreateGraph("GFMomentum", &ObservablesWndo::GFMomentum_Open,
-                                 &ObservablesWndo::GFMomentum_DrawContent, "Momentum density");
+                                 &ObservablesWndo::GFMomentum_DrawContent,
+                                 tk::Translate("ObservablesWndo", "Momentum density"));
     valuesText_ = &AddControl("TAValues", std::make_unique<tk::TextArea>());
     valuesText_->SetFont(tk::Font{.name = kTableFont, .size = kTableTextSize});
-    valuesText_->SetAccessibleName("Values of the observables");
+    valuesText_->SetAccessibleName(tk::Translate("ObservablesWndo", "Values of the observables"));
     for (const auto& [item, command] :
          {std::pair("EditCopy", &tk::TextArea::Copy), std::pair("EditSelectAll", &tk::TextArea::SelectAll)})
         valuesText_->AddMenuHandler(item, [this, command = command] {
@@ -135,7 +142,7 @@ void ObservablesWndo::ShowState() {
     values_ = physics::Measure(state);
     const double now = running ? elapsed : 0;
 
-    values_table::Write(values_, {running, source_.Blanked, now}, table_);
+    values_table::Write(values_, {running, source_.Blanked, now}, words_, table_);
     path_.Fill(state, now);
     profile_.Fill(state, densities_);
     valuesText_->SetText(table_);

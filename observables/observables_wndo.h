@@ -3,6 +3,7 @@
 #include "graph/graph.h"
 #include "mainwindow/main_wndo.h"
 #include "observables/position_trace.h"
+#include "observables/values_table.h"
 #include "physics/momentum.h"
 #include "physics/observables.h"
 #include "toolkit/buttons.h"
@@ -65,6 +66,7 @@ private:
     physics::MomentumProfile profile_;
     physics::MomentumProfile::Densities densities_{};
     std::string table_;
+    const values_table::Words words_; // the table's, looked up once, as it is written every frame
     // What the levels plot drew last: the levels change only when the state is loaded, not as it
     // runs, so the plot is redrawn only then.
     bool levelsDrawn_ = false;

@@ -1,78 +1,139 @@
 #include "observables/values_table.h"
 
 #include "toolkit/numbers.h"
+#include "toolkit/translation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
+#include <type_traits>
 
 namespace values_table {
 
 namespace {
 
 constexpr int kDigits = 4;
-constexpr std::string_view kNoValue = "—";
 // Below this a value is the rounding of a sum that is 0, such as <p> of a real state.
 constexpr double kRoundingNoise = 1e-12;
+// The labels take at least this many columns, and one more than the widest.
+constexpr std::size_t kLabelColumns = 14;
 
-void AppendValue(std::string& text, const std::optional<physics::Observables>& values, double value) {
+// The columns a text takes in a fixed-pitch font: one a character, two for the wide ones of East
+// Asian scripts, none for a combining mark.
+std::size_t Columns(std::string_view text) {
+    std::size_t columns = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
+            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        i += length;
+        if (c >= 0x300 && c < 0x370)
+            continue;
+        const bool wide = (c >= 0x1100 && c < 0x1160) || (c >= 0x2E80 && c < 0xA4D0) ||
+                          (c >= 0xAC00 && c < 0xD7A4) || (c >= 0xF900 && c < 0xFB00) ||
+                          (c >= 0xFF00 && c < 0xFF61) || (c >= 0xFFE0 && c < 0xFFE7);
+        columns += wide ? 2 : 1;
+    }
+    return columns;
+}
+
+void AppendValue(std::string& text, const std::optional<physics::Observables>& values, double value,
+                 const Words& words) {
     if (!values || !std::isfinite(value)) {
-        text += kNoValue;
+        text += words.noValue;
         return;
     }
     text += tk::Significant(std::abs(value) < kRoundingNoise ? 0.0 : value, kDigits);
 }
 
-void AppendStatus(std::string& text, bool state, const RunStatus& status) {
-    if (status.running) {
-        text += "Running, t = ";
-        text += tk::Significant(status.periods, kDigits);
-        text += " T₁\n";
-    } else {
-        text += "Stopped: the state at Start, t = 0\n";
-    }
+void AppendStatus(std::string& text, bool state, const RunStatus& status, const Words& words) {
+    if (status.running)
+        tk::AppendSubstituted(text, words.running, {tk::Significant(status.periods, kDigits)});
+    else
+        text += words.stopped;
+    text += '\n';
     if (status.edited)
-        text += "Fields edited: press Normalize\n";
+        (text += words.edited) += '\n';
     else if (!state)
-        text += "No state: press Normalize, with at\nleast one magnitude that is not 0\n";
+        (text += words.noState) += '\n';
 }
 
-// The label of each row, padded to one width in a fixed-pitch font.
+// Each line two columns in, and ended.
+std::string Indented(std::string_view lines) {
+    std::string indented;
+    for (std::size_t start = 0; start <= lines.size();) {
+        const std::size_t end = std::min(lines.find('\n', start), lines.size());
+        indented.append("  ").append(lines.substr(start, end - start)).append("\n");
+        start = end + 1;
+    }
+    return indented;
+}
+
+// The levels' table, in symbols that every language writes alike, its columns lined up under its heads.
+constexpr std::string_view kLevelsHeader = "\n n  Eₙ/E₁  |cₙ|²\n";
 constexpr std::string_view kLevelRows[physics::kComponents] = {
     " 1      1  ", " 2      4  ", " 3      9  ", " 4     16  ", " 5     25  ", " 6     36  ",
 };
 
 } // namespace
 
+Words Words::LookedUp() {
+    Words words{
+        .running = tk::Translate("ObservablesWndo", "Running, t = %1 T₁"),
+        .stopped = tk::Translate("ObservablesWndo", "Stopped: the state at Start, t = 0"),
+        //: The table is 34 characters wide: break longer lines with a new line.
+        .edited = tk::Translate("ObservablesWndo", "Fields edited: press Normalize"),
+        //: The table is 34 characters wide: break longer lines with a new line.
+        .noState = tk::Translate("ObservablesWndo",
+                                 "No state: press Normalize, with at\nleast one magnitude that is not 0"),
+        //: Shown in place of a value where there is no state.
+        .noValue = tk::Translate("ObservablesWndo", "—"),
+        //: Below <p>. The table is 34 characters wide: break longer lines with a new line.
+        .momentumNote =
+            tk::Translate("ObservablesWndo", "Time runs backwards here, so the\npacket moves against ⟨p⟩."),
+        .labels = {tk::Translate("ObservablesWndo", "⟨x⟩/L"), tk::Translate("ObservablesWndo", "Δx/L"),
+                   tk::Translate("ObservablesWndo", "⟨p⟩/(πħ/L)"),
+                   tk::Translate("ObservablesWndo", "Δp/(πħ/L)"),
+                   tk::Translate("ObservablesWndo", "Δx·Δp/(ħ/2)"),
+                   tk::Translate("ObservablesWndo", "⟨E⟩/E₁"), tk::Translate("ObservablesWndo", "ΔE/E₁")},
+    };
+    std::size_t width = kLabelColumns;
+    for (const std::string& label : words.labels)
+        width = std::max(width, Columns(label) + 1);
+    for (std::string& label : words.labels)
+        label.append(width - Columns(label), ' ');
+    words.momentumNote = Indented(words.momentumNote);
+    return words;
+}
+
 // What changes as the state runs comes first, in consecutive lines; the energy and the levels,
 // which a run leaves as they are, follow.
-void Write(const std::optional<physics::Observables>& values, const RunStatus& status, std::string& text) {
+void Write(const std::optional<physics::Observables>& values, const RunStatus& status, const Words& words,
+           std::string& text) {
     text.clear();
-    AppendStatus(text, values.has_value(), status);
+    AppendStatus(text, values.has_value(), status, words);
     const physics::Observables o = values.value_or(physics::Observables{});
     const struct {
-        std::string_view label;
         double value;
         std::string_view note;
     } rows[] = {
-        {"⟨x⟩/L         ", o.position.mean, {}},
-        {"Δx/L          ", o.position.spread, {}},
-        {"⟨p⟩/(πħ/L)    ", o.momentum.mean,
-         "  Time runs backwards here, so the\n  packet moves against ⟨p⟩.\n"},
-        {"Δp/(πħ/L)     ", o.momentum.spread, {}},
-        {"Δx·Δp/(ħ/2)   ", o.uncertainty, "\n"},
-        {"⟨E⟩/E₁        ", o.energy.mean, {}},
-        {"ΔE/E₁         ", o.energy.spread, {}},
+        {o.position.mean, {}},   {o.position.spread, {}}, {o.momentum.mean, words.momentumNote},
+        {o.momentum.spread, {}}, {o.uncertainty, "\n"},   {o.energy.mean, {}},
+        {o.energy.spread, {}},
     };
-    for (const auto& row : rows) {
-        text += row.label;
-        AppendValue(text, values, row.value);
+    static_assert(std::extent_v<decltype(rows)> == Words::kObservables);
+    for (std::size_t row = 0; row < words.labels.size(); ++row) {
+        text += words.labels[row];
+        AppendValue(text, values, rows[row].value, words);
         text += '\n';
-        text += row.note;
+        text += rows[row].note;
     }
-    text += "\n n  Eₙ/E₁  |cₙ|²\n";
+    text += kLevelsHeader;
     for (int k = 0; k < physics::kComponents; ++k) {
         text += kLevelRows[k];
-        AppendValue(text, values, o.weights[k]);
+        AppendValue(text, values, o.weights[k], words);
         text += '\n';
     }
 }

@@ -2,6 +2,7 @@
 
 #include "physics/observables.h"
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -18,8 +19,20 @@ struct RunStatus {
     double periods = 0;  // t / T1 since the last normalization
 };
 
+// The table's words in the user's language, looked up once by the window that writes the table
+// every frame; the observables' labels are padded to one width in a fixed-pitch font.
+struct Words {
+    static constexpr int kObservables = 7;
+    std::string running; // with %1 for the time
+    std::string stopped, edited, noState, noValue, momentumNote;
+    std::array<std::string, kObservables> labels;
+
+    static Words LookedUp();
+};
+
 // Replaces `text` with the table. The text's storage is reused, so a table no longer than one
 // written before allocates nothing.
-void Write(const std::optional<physics::Observables>& values, const RunStatus& status, std::string& text);
+void Write(const std::optional<physics::Observables>& values, const RunStatus& status, const Words& words,
+           std::string& text);
 
 } // namespace values_table

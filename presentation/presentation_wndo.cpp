@@ -3,6 +3,7 @@
 #include "mainwindow/state_plots.h"
 #include "mainwindow/status_line.h"
 #include "toolkit/binding.h"
+#include "toolkit/translation.h"
 
 #include <algorithm>
 
@@ -27,18 +28,29 @@ tk::Font FontOfSize(int size) {
     return tk::Font{.name = tk::kSystemFont, .size = size};
 }
 
+// The main window's words for its choices, which the view repeats: "Total" first, then "n=1" ... "n=6".
+std::array<std::string, PresentationWndo::kComponents + 1> ChoiceTexts() {
+    std::array<std::string, PresentationWndo::kComponents + 1> texts;
+    texts[0] = tk::Translate("MainWndo", "Total");
+    for (int k = 0; k < PresentationWndo::kComponents; ++k)
+        texts[k + 1] = tk::Substitute(tk::Translate("MainWndo", "n=%1"), {std::to_string(k + 1)});
+    return texts;
+}
+
 } // namespace
 
-PresentationWndo::PresentationWndo(MainWndo& main, Opening opening) : main_(main), opening_(opening) {}
+PresentationWndo::PresentationWndo(MainWndo& main, Opening opening)
+    : main_(main), opening_(opening), clockWords_(tk::Translate("StatusLine", StatusLine::kClock)),
+      shownTexts_(ChoiceTexts()) {}
 
-std::string PresentationWndo::ShownText(const std::array<std::int32_t, kComponents>& show) {
+const std::string& PresentationWndo::ShownText(const std::array<std::int32_t, kComponents>& show) const {
     if (std::count(show.begin(), show.end(), 1) != 1)
-        return "Total";
-    return "n=" + std::to_string(std::find(show.begin(), show.end(), 1) - show.begin() + 1);
+        return shownTexts_[0];
+    return shownTexts_[std::find(show.begin(), show.end(), 1) - show.begin() + 1];
 }
 
 void PresentationWndo::Layout() {
-    settings.title = "Presentation";
+    settings.title = tk::Translate("PresentationWndo", "Presentation");
     settings.width = opening_.width;
     settings.height = opening_.height;
     settings.fullScreen = opening_.fullScreen;
@@ -61,20 +73,23 @@ std::unique_ptr<PresentedPlot> PresentationWndo::CreatePlot(const std::string& n
 }
 
 void PresentationWndo::CreateControls() {
-    wavePlot_ = CreatePlot("GFWave", "Wavefunction", state_plots::SetUpWavefunction,
-                           "Wavefunction: real part in black, imaginary part in red");
+    // The plots and phasors in the main window's words.
+    wavePlot_ =
+        CreatePlot("GFWave", tk::Translate("MainWndo", "Wavefunction"), state_plots::SetUpWavefunction,
+                   tk::Translate("MainWndo", "Wavefunction: real part in black, imaginary part in red"));
     tk::Bind(GFWave(), &Graph::Open, *this, &PresentationWndo::GFWave_Open);
     tk::Bind(GFWave(), &Graph::DrawContent, *this, &PresentationWndo::GFWave_DrawContent);
-    densityPlot_ = CreatePlot("GFDensity", "Probability", state_plots::SetUpDensity, "Probability density");
+    densityPlot_ = CreatePlot("GFDensity", tk::Translate("MainWndo", "Probability"),
+                              state_plots::SetUpDensity, tk::Translate("MainWndo", "Probability density"));
     tk::Bind(GFDensity(), &Graph::Open, *this, &PresentationWndo::GFDensity_Open);
     tk::Bind(GFDensity(), &Graph::DrawContent, *this, &PresentationWndo::GFDensity_DrawContent);
 
     for (int k = 0; k < kComponents; ++k) {
-        const std::string n = std::to_string(k + 1);
         phasors_[k] = &AddControl("Phasor", std::make_unique<PhasorDiagram>(k));
-        phasors_[k]->SetAccessibleName("Phasor of state " + n);
+        phasors_[k]->SetAccessibleName(
+            tk::Substitute(tk::Translate("MainWndo", "Phasor of state %1"), {std::to_string(k + 1)}));
         captions_[k] = &AddControl("STPhasor", std::make_unique<tk::StaticText>(k));
-        captions_[k]->SetText("n=" + n);
+        captions_[k]->SetText(shownTexts_[k + 1]);
         captions_[k]->SetAlignment(tk::StaticText::kCentre);
     }
     shown_ = &AddControl("STShown", std::make_unique<tk::StaticText>());
@@ -82,7 +97,7 @@ void PresentationWndo::CreateControls() {
     clock_ = &AddControl("STClock", std::make_unique<tk::StaticText>());
     clock_->SetAlignment(tk::StaticText::kRight);
     message_ = &AddControl("STMessage", std::make_unique<tk::StaticText>());
-    message_->SetText("Too small for the plots:\nmake the window larger.");
+    message_->SetText(tk::Translate("PresentationWndo", "Too small for the plots:\nmake the window larger."));
     message_->SetAlignment(tk::StaticText::kCentre);
     message_->SetVisible(false);
     PlaceControls();
@@ -194,7 +209,7 @@ void PresentationWndo::ShowState() {
             phasor.Blank();
     }
     shown_->SetText(ShownText(main_.Show));
-    clock_->SetText(StatusLine::ClockText(main_.ElapsedPeriods()));
+    clock_->SetText(StatusLine::ClockText(main_.ElapsedPeriods(), clockWords_));
 }
 
 void PresentationWndo::GFWave_Open() {

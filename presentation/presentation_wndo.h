@@ -42,8 +42,8 @@ public:
         SharedView::AddMenuHandlerTo(owner, "ViewPresentation");
     }
 
-    // "Total", or "n=3" for state 3 alone, as the main window's choice says.
-    static std::string ShownText(const std::array<std::int32_t, kComponents>& show);
+    // "Total", or "n=3" for state 3 alone, as the main window's choice says, in its words.
+    const std::string& ShownText(const std::array<std::int32_t, kComponents>& show) const;
 
     void Layout() override;
     void CreateControls() override;
@@ -95,4 +95,8 @@ private:
     bool hasFrame_ = false; // the main window has drawn curves, which the plots then show
     tk::Connection frames_;
     tk::Connection changes_;
+    // The texts that change with each frame or choice, looked up in the user's language once: the
+    // clock's words and the choices "Total", "n=1" ... "n=6".
+    const std::string clockWords_;
+    const std::array<std::string, kComponents + 1> shownTexts_;
 };

@@ -1,7 +1,7 @@
 #include "toolkit/translation.h"
 
+#include <iterator>
 #include <utility>
-#include <vector>
 
 namespace tk {
 
@@ -23,27 +23,27 @@ std::string Translate(const char* context, const char* source) {
     return translator ? translator(context, source) : std::string(source);
 }
 
-std::string Translate(const char* context, const char* source, std::initializer_list<std::string> arguments) {
-    return Substitute(Translate(context, source), arguments);
+std::string Substitute(std::string_view text, std::initializer_list<std::string_view> arguments) {
+    std::string result;
+    result.reserve(text.size());
+    AppendSubstituted(result, text, arguments);
+    return result;
 }
 
 // One pass from left to right, so that an argument holding "%2" is never substituted again.
-std::string Substitute(const std::string& text, std::initializer_list<std::string> arguments) {
-    const std::vector<std::string> values(arguments);
-    std::string result;
-    result.reserve(text.size());
+void AppendSubstituted(std::string& out, std::string_view text,
+                       std::initializer_list<std::string_view> arguments) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool placeholder =
             text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9';
-        const std::size_t n = placeholder ? static_cast<std::size_t>(text[i + 1] - '1') : values.size();
-        if (n < values.size()) {
-            result += values[n];
+        const std::size_t n = placeholder ? static_cast<std::size_t>(text[i + 1] - '1') : arguments.size();
+        if (n < arguments.size()) {
+            out += std::data(arguments)[n];
             ++i;
         } else {
-            result += text[i];
+            out += text[i];
         }
     }
-    return result;
 }
 
 } // namespace tk

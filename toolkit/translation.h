@@ -3,6 +3,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace tk {
 
@@ -15,18 +16,23 @@ namespace tk {
 // and mark a literal that a table holds with Translatable(context, source).
 std::string Translate(const char* context, const char* source);
 
-// The same, for a whole sentence with placeholders %1, %2, ... replaced in order by the
-// arguments, after the lookup: a translation may move them.
-std::string Translate(const char* context, const char* source, std::initializer_list<std::string> arguments);
-
 // Marks a text of a table for the translators, to be looked up later with Translate(context, text);
 // gives the source as it is.
 constexpr const char* Translatable(const char* /*context*/, const char* source) {
     return source;
 }
 
-// Replaces %1, %2, ... (up to %9) by the arguments; a placeholder without an argument stays.
-std::string Substitute(const std::string& text, std::initializer_list<std::string> arguments);
+// Replaces %1, %2, ... (up to %9) by the arguments, after the lookup, for a whole sentence with
+// placeholders, which a translation may move:
+//     tk::Substitute(tk::Translate("MainWndo", "Magnitude of state %1"), {n})
+// A placeholder without an argument stays. (The lookup takes no arguments itself: `make
+// translations` reads only a context and a source from it.)
+std::string Substitute(std::string_view text, std::initializer_list<std::string_view> arguments);
+
+// The same, appended to `out`, which allocates nothing once `out` has the room: for a text that a
+// window fills in every frame from a translation it looked up once, when it was made.
+void AppendSubstituted(std::string& out, std::string_view text,
+                       std::initializer_list<std::string_view> arguments);
 
 // Installed by the platform once it has loaded the user's language; null removes it.
 using Translator = std::function<std::string(const char* context, const char* source)>;

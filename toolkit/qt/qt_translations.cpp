@@ -35,9 +35,11 @@ bool InstallTranslations(const QLocale& locale) {
     QLocale::setDefault(locale); // the resources pick their language by the default locale
     Reinstall(qts, locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     const bool found = Reinstall(own, locale, QStringLiteral("parvok"), QStringLiteral(":/i18n"));
-    tk::SetTranslator([](const char* context, const char* source) {
+    const auto lookUp = [](const char* context, const char* source) {
         return QCoreApplication::translate(context, source).toStdString();
-    });
+    };
+    // Without a translation the sources are the texts: nothing to look up.
+    tk::SetTranslator(found ? tk::Translator(lookUp) : tk::Translator());
     return found;
 }
 
