@@ -5,403 +5,403 @@
     <name>AboutWndo</name>
     <message>
         <source>About Parvok</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Parvok</translation>
     </message>
 </context>
 <context>
     <name>ExportFlow</name>
     <message>
         <source>SVG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Grafik</translation>
     </message>
     <message>
         <source>PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument</translation>
     </message>
     <message>
         <source>PNG image</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild</translation>
     </message>
     <message>
         <source>Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild exportieren</translation>
     </message>
     <message>
         <source>Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild kopieren</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>The picture could not be printed: the printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht gedruckt werden: Der Drucker ließ sich nicht starten.</translation>
     </message>
     <message>
         <source>Export Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten exportieren</translation>
     </message>
     <message>
         <source>CSV table</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Tabelle</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ersetzen</translation>
     </message>
     <message>
         <source>there is not enough memory for it</source>
         <extracomment>The reason in “The picture could not be made: %1”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dafür reicht der Speicher nicht</translation>
     </message>
     <message>
         <source>Parvok at t/T₁ = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Parvok bei t/T₁ = %1</translation>
     </message>
     <message>
         <source>The picture could not be made: %1</source>
         <extracomment>%1 is the reason, such as “there is not enough memory for it”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht erstellt werden: %1</translation>
     </message>
     <message>
         <source>A file named “%1” already exists in “%2”. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Datei namens „%1“ gibt es in „%2“ bereits. Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
         <source>“%1” could not be made. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht erstellt werden. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>“%1” could not be saved in “%2”: %3. Nothing was written there.</source>
         <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht in „%2“ gespeichert werden: %3. Dort wurde nichts geschrieben.</translation>
     </message>
 </context>
 <context>
     <name>MainWndo</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Wavefunction: real part in black, imaginary part in red</source>
-        <translation type="unfinished"></translation>
+        <translation>Wellenfunktion: Realteil schwarz, Imaginärteil rot</translation>
     </message>
     <message>
         <source>Probability density</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahrscheinlichkeitsdichte</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerung</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Show all states together</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Zustände zusammen zeigen</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige</translation>
     </message>
     <message>
         <source>Initial data:</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwerte:</translation>
     </message>
     <message>
         <source>mag:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betr.:</translation>
     </message>
     <message>
         <source>ang:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wkl.:</translation>
     </message>
     <message>
         <source>Normalize</source>
-        <translation type="unfinished"></translation>
+        <translation>Normieren</translation>
     </message>
     <message>
         <source>Normalize the magnitudes</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beträge normieren</translation>
     </message>
     <message>
         <source>Start or stop the animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation starten oder stoppen</translation>
     </message>
     <message>
         <source>Phase speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo der Phasen</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo:</translation>
     </message>
     <message>
         <source>Wavefunction</source>
-        <translation type="unfinished"></translation>
+        <translation>Wellenfunktion</translation>
     </message>
     <message>
         <source>Probability</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahrscheinl.</translation>
     </message>
     <message>
         <source>Phasor</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiger</translation>
     </message>
     <message>
         <source>State %1: magnitude %2, angle %3 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Zustand %1: Betrag %2, Winkel %3 Grad</translation>
     </message>
     <message>
         <source>Phasor of state %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiger von Zustand %1</translation>
     </message>
     <message>
         <source>State %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zustand %1</translation>
     </message>
     <message>
         <source>n=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>n=%1</translation>
     </message>
     <message>
         <source>Show state %1 alone</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Zustand %1 zeigen</translation>
     </message>
     <message>
         <source>Magnitude of state %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag von Zustand %1</translation>
     </message>
     <message>
         <source>Angle of state %1 in degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel von Zustand %1 in Grad</translation>
     </message>
 </context>
 <context>
     <name>MenuBar1</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles &amp;markieren</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>About Parvok…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Parvok…</translation>
     </message>
     <message>
         <source>&amp;Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nimation</translation>
     </message>
     <message>
         <source>&amp;Start/Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Start/Stopp</translation>
     </message>
     <message>
         <source>Start from the typed state, or stop: the Start button</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom eingegebenen Zustand aus starten oder stoppen: die Schaltfläche Start</translation>
     </message>
     <message>
         <source>&amp;Pause/Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause/Fortsetzen</translation>
     </message>
     <message>
         <source>Hold the animation at this instant, or run on from it</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Animation in diesem Augenblick anhalten oder von hier aus weiterlaufen lassen</translation>
     </message>
     <message>
         <source>Step &amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelbild &amp;vor</translation>
     </message>
     <message>
         <source>One frame forward at the current speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild vorwärts beim aktuellen Tempo</translation>
     </message>
     <message>
         <source>Step &amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelbild &amp;zurück</translation>
     </message>
     <message>
         <source>One frame back at the current speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild zurück beim aktuellen Tempo</translation>
     </message>
     <message>
         <source>Go to t = T₁/&amp;4</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehe zu t = T₁/&amp;4</translation>
     </message>
     <message>
         <source>A quarter of the period of state 1 after Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Viertelperiode von Zustand 1 nach dem Start</translation>
     </message>
     <message>
         <source>Go to t = T₁/&amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehe zu t = T₁/&amp;2</translation>
     </message>
     <message>
         <source>Half the period of state 1: the density is the mirror image of the density at Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine halbe Periode von Zustand 1: die Dichte ist das Spiegelbild der Dichte beim Start</translation>
     </message>
     <message>
         <source>Go to t = &amp;3T₁/4</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehe zu t = &amp;3T₁/4</translation>
     </message>
     <message>
         <source>Three quarters of the period of state 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Drei Viertel der Periode von Zustand 1</translation>
     </message>
     <message>
         <source>Go to t = T₁ (Re&amp;vival)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehe zu t = T₁ (&amp;Wiederkehr)</translation>
     </message>
     <message>
         <source>One period of state 1: every state is back where it started</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Periode von Zustand 1: jeder Zustand ist wieder dort, wo er begonnen hat</translation>
     </message>
     <message>
         <source>&amp;Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neustart</translation>
     </message>
     <message>
         <source>Back to t = 0, the typed state, paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zu t = 0 und zum eingegebenen Zustand, angehalten</translation>
     </message>
     <message>
         <source>&amp;States</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zustände</translation>
     </message>
     <message>
         <source>&amp;Ground State</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grundzustand</translation>
     </message>
     <message>
         <source>State 1 alone: its density stands still</source>
-        <translation type="unfinished"></translation>
+        <translation>Zustand 1 allein: seine Dichte steht still</translation>
     </message>
     <message>
         <source>States &amp;1 and 2 in Equal Parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Zustände &amp;1 und 2 zu gleichen Teilen</translation>
     </message>
     <message>
         <source>The simplest superposition: the density sloshes</source>
-        <translation type="unfinished"></translation>
+        <translation>Die einfachste Superposition: die Dichte schwappt hin und her</translation>
     </message>
     <message>
         <source>States 1, 2 and &amp;3 in Equal Parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Zustände 1, 2 und &amp;3 zu gleichen Teilen</translation>
     </message>
     <message>
         <source>Three states: the density beats at two rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Drei Zustände: die Dichte zeigt Schwebungen mit zwei Frequenzen</translation>
     </message>
     <message>
         <source>&amp;Packet Near x = L/4</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paket bei x = L/4</translation>
     </message>
     <message>
         <source>A narrow bump near x = L/4, made of the six states</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein schmaler Buckel bei x = L/4, aus den sechs Zuständen gebildet</translation>
     </message>
     <message>
         <source>&amp;Two Packets (Cat State)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zwei Pakete (Katzenzustand)</translation>
     </message>
     <message>
         <source>Two bumps at once, near L/4 and 3L/4</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Buckel zugleich, bei L/4 und 3L/4</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tastenkürzel</translation>
     </message>
     <message>
         <source>Every key of the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Tasten des Programms</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Observables</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Observablen</translation>
     </message>
     <message>
         <source>&amp;Presentation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Präsentation</translation>
     </message>
     <message>
         <source>&amp;Export Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild &amp;exportieren…</translation>
     </message>
     <message>
         <source>Save the plots and the phasors as they are now, as SVG, PDF or PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Diagramme und die Zeiger so speichern, wie sie jetzt sind, als SVG, PDF oder PNG</translation>
     </message>
     <message>
         <source>Export &amp;Data…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Daten exportieren…</translation>
     </message>
     <message>
         <source>Save the coefficients and the wavefunction at the 101 samples as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Koeffizienten und die Wellenfunktion an den 101 Stützstellen als CSV speichern</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;rucken…</translation>
     </message>
     <message>
         <source>Print the plots and the phasors as they are now, on one page</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Diagramme und die Zeiger so, wie sie jetzt sind, auf einer Seite drucken</translation>
     </message>
     <message>
         <source>Copy P&amp;icture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bild kopieren</translation>
     </message>
     <message>
         <source>Put the plots and the phasors as they are now on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Diagramme und die Zeiger so, wie sie jetzt sind, in die Zwischenablage legen</translation>
     </message>
 </context>
 <context>
@@ -409,196 +409,199 @@
     <message>
         <source>Energy levels E_n = n^2 E_1</source>
         <extracomment>A plot title in the plot&apos;s markup: &quot;_&quot; and &quot;^&quot; begin a subscript and a superscript, a space ends it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Energieniveaus E_n = n^2 E_1</translation>
     </message>
     <message>
         <source>⟨x⟩ (black) and ⟨x⟩ ± $D$x (blue)</source>
         <extracomment>A plot title in the plot&apos;s markup: &quot;$D$&quot; is a Greek Delta.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>⟨x⟩ (schwarz) und ⟨x⟩ ± $D$x (blau)</translation>
     </message>
     <message>
         <source>Momentum density</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulsdichte</translation>
     </message>
     <message>
         <source>Observables</source>
-        <translation type="unfinished"></translation>
+        <translation>Observablen</translation>
     </message>
     <message>
         <source>Values of the whole state Σ cₙφₙ, whatever Total / n= shows in the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Werte des ganzen Zustands Σ cₙφₙ, gleich ob im Hauptfenster „Alle“ oder n= gewählt ist.</translation>
     </message>
     <message>
         <source>Energy levels: the probability of each level, at n squared times E1, and the mean energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Energieniveaus: die Wahrscheinlichkeit jedes Niveaus, bei n Quadrat mal E1, und der Erwartungswert der Energie</translation>
     </message>
     <message>
         <source>Mean position over the last two periods, with the band of one spread either side</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittlerer Ort über die letzten zwei Perioden, mit einem Band von einer Standardabweichung zu beiden Seiten</translation>
     </message>
     <message>
         <source>Values of the observables</source>
-        <translation type="unfinished"></translation>
+        <translation>Werte der Observablen</translation>
     </message>
     <message>
         <source>Running, t = %1 T₁</source>
-        <translation type="unfinished"></translation>
+        <translation>Läuft, t = %1 T₁</translation>
     </message>
     <message>
         <source>Stopped: the state at Start, t = 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestoppt: Startzustand, t = 0</translation>
     </message>
     <message>
         <source>Fields edited: press Normalize</source>
         <extracomment>The table is 34 characters wide: break longer lines with a new line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Felder geändert: Normieren drücken</translation>
     </message>
     <message>
         <source>No state: press Normalize, with at
 least one magnitude that is not 0</source>
         <extracomment>The table is 34 characters wide: break longer lines with a new line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zustand: Normieren drücken,
+mit mindestens einem Betrag ≠ 0</translation>
     </message>
     <message>
         <source>—</source>
         <extracomment>Shown in place of a value where there is no state.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>Time runs backwards here, so the
 packet moves against ⟨p⟩.</source>
         <extracomment>Below &lt;p&gt;. The table is 34 characters wide: break longer lines with a new line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hier läuft die Zeit rückwärts:
+das Paket bewegt sich gegen ⟨p⟩.</translation>
     </message>
     <message>
         <source>⟨x⟩/L</source>
-        <translation type="unfinished"></translation>
+        <translation>⟨x⟩/L</translation>
     </message>
     <message>
         <source>Δx/L</source>
-        <translation type="unfinished"></translation>
+        <translation>Δx/L</translation>
     </message>
     <message>
         <source>⟨p⟩/(πħ/L)</source>
-        <translation type="unfinished"></translation>
+        <translation>⟨p⟩/(πħ/L)</translation>
     </message>
     <message>
         <source>Δp/(πħ/L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Δp/(πħ/L)</translation>
     </message>
     <message>
         <source>Δx·Δp/(ħ/2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Δx·Δp/(ħ/2)</translation>
     </message>
     <message>
         <source>⟨E⟩/E₁</source>
-        <translation type="unfinished"></translation>
+        <translation>⟨E⟩/E₁</translation>
     </message>
     <message>
         <source>ΔE/E₁</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔE/E₁</translation>
     </message>
 </context>
 <context>
     <name>PresentationWndo</name>
     <message>
         <source>Presentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Präsentation</translation>
     </message>
     <message>
         <source>Too small for the plots:
 make the window larger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu klein für die Diagramme:
+bitte das Fenster vergrößern.</translation>
     </message>
 </context>
 <context>
     <name>ShortcutsWndo</name>
     <message>
         <source>The next or the previous field, button or slider</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes oder voriges Feld, Schaltfläche oder Schieberegler</translation>
     </message>
     <message>
         <source>Presses the button that has the focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Betätigt die Schaltfläche, die den Fokus hat</translation>
     </message>
     <message>
         <source>Another choice of Total and n=1 … n=6, when one of them has the focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere Wahl unter „Alle“ und n=1 … n=6, wenn eines davon den Fokus hat</translation>
     </message>
     <message>
         <source>The speed one step down or up, when the slider has the focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tempo eine Stufe kleiner oder größer, wenn der Schieberegler den Fokus hat</translation>
     </message>
     <message>
         <source>The speed 20 down or up</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tempo um 20 kleiner oder größer</translation>
     </message>
     <message>
         <source>Speed 1 or 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo 1 oder 100</translation>
     </message>
     <message>
         <source>Closes this window, or the About window</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt dieses Fenster oder das Fenster „Über Parvok“</translation>
     </message>
     <message>
         <source>Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüs</translation>
     </message>
     <message>
         <source>Controls and windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedienelemente und Fenster</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>Keyboard shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
 </context>
 <context>
     <name>StatusLine</name>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Press Normalize to load the new values</source>
-        <translation type="unfinished"></translation>
+        <translation>Normieren drücken, um die neuen Werte zu übernehmen</translation>
     </message>
     <message>
         <source>All magnitudes are 0: nothing to show</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Beträge sind 0: nichts anzuzeigen</translation>
     </message>
     <message>
         <source>Running</source>
-        <translation type="unfinished"></translation>
+        <translation>Läuft</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Angehalten</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>frame %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild %1</translation>
     </message>
     <message>
         <source>speed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo %1</translation>
     </message>
     <message>
         <source>State %1 has magnitude 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Zustand %1 hat den Betrag 0</translation>
     </message>
     <message>
         <source>t = %1 T₁</source>
-        <translation type="unfinished"></translation>
+        <translation>t = %1 T₁</translation>
     </message>
 </context>
 </TS>

@@ -5,403 +5,403 @@
     <name>AboutWndo</name>
     <message>
         <source>About Parvok</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Parvok</translation>
     </message>
 </context>
 <context>
     <name>ExportFlow</name>
     <message>
         <source>SVG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image SVG</translation>
     </message>
     <message>
         <source>PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>Document PDF</translation>
     </message>
     <message>
         <source>PNG image</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG</translation>
     </message>
     <message>
         <source>Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter l&apos;image</translation>
     </message>
     <message>
         <source>Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier l&apos;image</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>The picture could not be printed: the printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image n&apos;a pas pu être imprimée&#xa0;: l&apos;imprimante n&apos;a pas pu démarrer.</translation>
     </message>
     <message>
         <source>Export Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les données</translation>
     </message>
     <message>
         <source>CSV table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau CSV</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remplacer</translation>
     </message>
     <message>
         <source>there is not enough memory for it</source>
         <extracomment>The reason in “The picture could not be made: %1”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la mémoire ne suffit pas</translation>
     </message>
     <message>
         <source>Parvok at t/T₁ = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Parvok à t/T₁ = %1</translation>
     </message>
     <message>
         <source>The picture could not be made: %1</source>
         <extracomment>%1 is the reason, such as “there is not enough memory for it”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image n&apos;a pas pu être créée&#xa0;: %1</translation>
     </message>
     <message>
         <source>A file named “%1” already exists in “%2”. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier nommé «&#xa0;%1&#xa0;» existe déjà dans «&#xa0;%2&#xa0;». Voulez-vous le remplacer&#x202f;?</translation>
     </message>
     <message>
         <source>“%1” could not be made. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;a pas pu être créé. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>“%1” could not be saved in “%2”: %3. Nothing was written there.</source>
         <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;a pas pu être enregistré dans «&#xa0;%2&#xa0;»&#xa0;: %3. Rien n&apos;y a été écrit.</translation>
     </message>
 </context>
 <context>
     <name>MainWndo</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Wavefunction: real part in black, imaginary part in red</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonction d&apos;onde&#xa0;: partie réelle en noir, partie imaginaire en rouge</translation>
     </message>
     <message>
         <source>Probability density</source>
-        <translation type="unfinished"></translation>
+        <translation>Densité de probabilité</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Show all states together</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher tous les états ensemble</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher</translation>
     </message>
     <message>
         <source>Initial data:</source>
-        <translation type="unfinished"></translation>
+        <translation>État initial&#xa0;:</translation>
     </message>
     <message>
         <source>mag:</source>
-        <translation type="unfinished"></translation>
+        <translation>mod&#x202f;:</translation>
     </message>
     <message>
         <source>ang:</source>
-        <translation type="unfinished"></translation>
+        <translation>ang&#x202f;:</translation>
     </message>
     <message>
         <source>Normalize</source>
-        <translation type="unfinished"></translation>
+        <translation>Normaliser</translation>
     </message>
     <message>
         <source>Normalize the magnitudes</source>
-        <translation type="unfinished"></translation>
+        <translation>Normaliser les modules</translation>
     </message>
     <message>
         <source>Start or stop the animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer ou arrêter l&apos;animation</translation>
     </message>
     <message>
         <source>Phase speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse des phases</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse</translation>
     </message>
     <message>
         <source>Wavefunction</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonct. d&apos;onde</translation>
     </message>
     <message>
         <source>Probability</source>
-        <translation type="unfinished"></translation>
+        <translation>Probabilité</translation>
     </message>
     <message>
         <source>Phasor</source>
-        <translation type="unfinished"></translation>
+        <translation>Phaseur</translation>
     </message>
     <message>
         <source>State %1: magnitude %2, angle %3 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>État %1&#xa0;: module %2, angle %3 degrés</translation>
     </message>
     <message>
         <source>Phasor of state %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Phaseur de l&apos;état %1</translation>
     </message>
     <message>
         <source>State %1</source>
-        <translation type="unfinished"></translation>
+        <translation>État %1</translation>
     </message>
     <message>
         <source>n=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>n=%1</translation>
     </message>
     <message>
         <source>Show state %1 alone</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;état %1 seul</translation>
     </message>
     <message>
         <source>Magnitude of state %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Module de l&apos;état %1</translation>
     </message>
     <message>
         <source>Angle of state %1 in degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle de l&apos;état %1 en degrés</translation>
     </message>
 </context>
 <context>
     <name>MenuBar1</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout sélectionner</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>About Parvok…</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Parvok…</translation>
     </message>
     <message>
         <source>&amp;Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nimation</translation>
     </message>
     <message>
         <source>&amp;Start/Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Démarrer/Arrêter</translation>
     </message>
     <message>
         <source>Start from the typed state, or stop: the Start button</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer depuis l&apos;état saisi, ou arrêter&#xa0;: le bouton Démarrer</translation>
     </message>
     <message>
         <source>&amp;Pause/Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause/Reprendre</translation>
     </message>
     <message>
         <source>Hold the animation at this instant, or run on from it</source>
-        <translation type="unfinished"></translation>
+        <translation>Figer l&apos;animation à cet instant, ou la faire repartir de là</translation>
     </message>
     <message>
         <source>Step &amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avancer d&apos;une image</translation>
     </message>
     <message>
         <source>One frame forward at the current speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Une image en avant à la vitesse actuelle</translation>
     </message>
     <message>
         <source>Step &amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reculer d&apos;une image</translation>
     </message>
     <message>
         <source>One frame back at the current speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Une image en arrière à la vitesse actuelle</translation>
     </message>
     <message>
         <source>Go to t = T₁/&amp;4</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à t = T₁/&amp;4</translation>
     </message>
     <message>
         <source>A quarter of the period of state 1 after Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Un quart de la période de l&apos;état 1 après le démarrage</translation>
     </message>
     <message>
         <source>Go to t = T₁/&amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à t = T₁/&amp;2</translation>
     </message>
     <message>
         <source>Half the period of state 1: the density is the mirror image of the density at Start</source>
-        <translation type="unfinished"></translation>
+        <translation>La moitié de la période de l&apos;état 1&#xa0;: la densité est l&apos;image miroir de la densité au démarrage</translation>
     </message>
     <message>
         <source>Go to t = &amp;3T₁/4</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à t = &amp;3T₁/4</translation>
     </message>
     <message>
         <source>Three quarters of the period of state 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Trois quarts de la période de l&apos;état 1</translation>
     </message>
     <message>
         <source>Go to t = T₁ (Re&amp;vival)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à t = T₁ (ré&amp;surgence)</translation>
     </message>
     <message>
         <source>One period of state 1: every state is back where it started</source>
-        <translation type="unfinished"></translation>
+        <translation>Une période de l&apos;état 1&#xa0;: chaque état est revenu à son point de départ</translation>
     </message>
     <message>
         <source>&amp;Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;commencer</translation>
     </message>
     <message>
         <source>Back to t = 0, the typed state, paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour à t = 0 et à l&apos;état saisi, en pause</translation>
     </message>
     <message>
         <source>&amp;States</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;tats</translation>
     </message>
     <message>
         <source>&amp;Ground State</source>
-        <translation type="unfinished"></translation>
+        <translation>État &amp;fondamental</translation>
     </message>
     <message>
         <source>State 1 alone: its density stands still</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;état 1 seul&#xa0;: sa densité reste immobile</translation>
     </message>
     <message>
         <source>States &amp;1 and 2 in Equal Parts</source>
-        <translation type="unfinished"></translation>
+        <translation>États &amp;1 et 2 à parts égales</translation>
     </message>
     <message>
         <source>The simplest superposition: the density sloshes</source>
-        <translation type="unfinished"></translation>
+        <translation>La superposition la plus simple&#xa0;: la densité fait des allers-retours</translation>
     </message>
     <message>
         <source>States 1, 2 and &amp;3 in Equal Parts</source>
-        <translation type="unfinished"></translation>
+        <translation>États 1, 2 et &amp;3 à parts égales</translation>
     </message>
     <message>
         <source>Three states: the density beats at two rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Trois états&#xa0;: la densité présente des battements à deux fréquences</translation>
     </message>
     <message>
         <source>&amp;Packet Near x = L/4</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paquet près de x = L/4</translation>
     </message>
     <message>
         <source>A narrow bump near x = L/4, made of the six states</source>
-        <translation type="unfinished"></translation>
+        <translation>Une bosse étroite près de x = L/4, formée des six états</translation>
     </message>
     <message>
         <source>&amp;Two Packets (Cat State)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deux paquets (état chat)</translation>
     </message>
     <message>
         <source>Two bumps at once, near L/4 and 3L/4</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux bosses à la fois, près de L/4 et de 3L/4</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Raccourcis clavier</translation>
     </message>
     <message>
         <source>Every key of the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les touches du programme</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Observables</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Observables</translation>
     </message>
     <message>
         <source>&amp;Presentation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Présentation</translation>
     </message>
     <message>
         <source>&amp;Export Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter l&apos;image…</translation>
     </message>
     <message>
         <source>Save the plots and the phasors as they are now, as SVG, PDF or PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les graphiques et les phaseurs tels qu&apos;ils sont maintenant, en SVG, PDF ou PNG</translation>
     </message>
     <message>
         <source>Export &amp;Data…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les &amp;données…</translation>
     </message>
     <message>
         <source>Save the coefficients and the wavefunction at the 101 samples as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en CSV les coefficients et la fonction d&apos;onde aux 101 points d&apos;échantillonnage</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>Print the plots and the phasors as they are now, on one page</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer sur une page les graphiques et les phaseurs tels qu&apos;ils sont maintenant</translation>
     </message>
     <message>
         <source>Copy P&amp;icture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier l&apos;&amp;image</translation>
     </message>
     <message>
         <source>Put the plots and the phasors as they are now on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer dans le presse-papiers les graphiques et les phaseurs tels qu&apos;ils sont maintenant</translation>
     </message>
 </context>
 <context>
@@ -409,196 +409,199 @@
     <message>
         <source>Energy levels E_n = n^2 E_1</source>
         <extracomment>A plot title in the plot&apos;s markup: &quot;_&quot; and &quot;^&quot; begin a subscript and a superscript, a space ends it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Niveaux d&apos;énergie E_n = n^2 E_1</translation>
     </message>
     <message>
         <source>⟨x⟩ (black) and ⟨x⟩ ± $D$x (blue)</source>
         <extracomment>A plot title in the plot&apos;s markup: &quot;$D$&quot; is a Greek Delta.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>⟨x⟩ (noir) et ⟨x⟩ ± $D$x (bleu)</translation>
     </message>
     <message>
         <source>Momentum density</source>
-        <translation type="unfinished"></translation>
+        <translation>Densité en impulsion</translation>
     </message>
     <message>
         <source>Observables</source>
-        <translation type="unfinished"></translation>
+        <translation>Observables</translation>
     </message>
     <message>
         <source>Values of the whole state Σ cₙφₙ, whatever Total / n= shows in the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs de l&apos;état complet Σ cₙφₙ, quel que soit le choix Total / n= de la fenêtre principale.</translation>
     </message>
     <message>
         <source>Energy levels: the probability of each level, at n squared times E1, and the mean energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveaux d&apos;énergie&#xa0;: la probabilité de chaque niveau, à n au carré fois E1, et l&apos;énergie moyenne</translation>
     </message>
     <message>
         <source>Mean position over the last two periods, with the band of one spread either side</source>
-        <translation type="unfinished"></translation>
+        <translation>Position moyenne sur les deux dernières périodes, avec une bande d&apos;un écart-type de part et d&apos;autre</translation>
     </message>
     <message>
         <source>Values of the observables</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs des observables</translation>
     </message>
     <message>
         <source>Running, t = %1 T₁</source>
-        <translation type="unfinished"></translation>
+        <translation>En cours, t = %1 T₁</translation>
     </message>
     <message>
         <source>Stopped: the state at Start, t = 0</source>
-        <translation type="unfinished"></translation>
+        <translation>À l&apos;arrêt&#xa0;: état initial, t = 0</translation>
     </message>
     <message>
         <source>Fields edited: press Normalize</source>
         <extracomment>The table is 34 characters wide: break longer lines with a new line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Champs modifiés&#xa0;: normalisez</translation>
     </message>
     <message>
         <source>No state: press Normalize, with at
 least one magnitude that is not 0</source>
         <extracomment>The table is 34 characters wide: break longer lines with a new line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucun état&#xa0;: normalisez avec au
+moins un module non nul</translation>
     </message>
     <message>
         <source>—</source>
         <extracomment>Shown in place of a value where there is no state.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>Time runs backwards here, so the
 packet moves against ⟨p⟩.</source>
         <extracomment>Below &lt;p&gt;. The table is 34 characters wide: break longer lines with a new line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ici le temps est inversé&#xa0;:
+le paquet va à l&apos;opposé de ⟨p⟩.</translation>
     </message>
     <message>
         <source>⟨x⟩/L</source>
-        <translation type="unfinished"></translation>
+        <translation>⟨x⟩/L</translation>
     </message>
     <message>
         <source>Δx/L</source>
-        <translation type="unfinished"></translation>
+        <translation>Δx/L</translation>
     </message>
     <message>
         <source>⟨p⟩/(πħ/L)</source>
-        <translation type="unfinished"></translation>
+        <translation>⟨p⟩/(πħ/L)</translation>
     </message>
     <message>
         <source>Δp/(πħ/L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Δp/(πħ/L)</translation>
     </message>
     <message>
         <source>Δx·Δp/(ħ/2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Δx·Δp/(ħ/2)</translation>
     </message>
     <message>
         <source>⟨E⟩/E₁</source>
-        <translation type="unfinished"></translation>
+        <translation>⟨E⟩/E₁</translation>
     </message>
     <message>
         <source>ΔE/E₁</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔE/E₁</translation>
     </message>
 </context>
 <context>
     <name>PresentationWndo</name>
     <message>
         <source>Presentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Présentation</translation>
     </message>
     <message>
         <source>Too small for the plots:
 make the window larger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop petit pour les graphiques&#xa0;:
+agrandissez la fenêtre.</translation>
     </message>
 </context>
 <context>
     <name>ShortcutsWndo</name>
     <message>
         <source>The next or the previous field, button or slider</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ, le bouton ou le curseur suivant ou précédent</translation>
     </message>
     <message>
         <source>Presses the button that has the focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Actionne le bouton qui a le focus</translation>
     </message>
     <message>
         <source>Another choice of Total and n=1 … n=6, when one of them has the focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre choix parmi Total et n=1 … n=6, quand l&apos;un d&apos;eux a le focus</translation>
     </message>
     <message>
         <source>The speed one step down or up, when the slider has the focus</source>
-        <translation type="unfinished"></translation>
+        <translation>La vitesse d&apos;un cran plus bas ou plus haut, quand le curseur a le focus</translation>
     </message>
     <message>
         <source>The speed 20 down or up</source>
-        <translation type="unfinished"></translation>
+        <translation>La vitesse de 20 plus bas ou plus haut</translation>
     </message>
     <message>
         <source>Speed 1 or 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse 1 ou 100</translation>
     </message>
     <message>
         <source>Closes this window, or the About window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferme cette fenêtre, ou la fenêtre «&#xa0;À propos&#xa0;»</translation>
     </message>
     <message>
         <source>Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Menus</translation>
     </message>
     <message>
         <source>Controls and windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes et fenêtres</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis clavier</translation>
     </message>
     <message>
         <source>Keyboard shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis clavier</translation>
     </message>
 </context>
 <context>
     <name>StatusLine</name>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Press Normalize to load the new values</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur Normaliser pour charger les nouvelles valeurs</translation>
     </message>
     <message>
         <source>All magnitudes are 0: nothing to show</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les modules sont nuls&#xa0;: rien à afficher</translation>
     </message>
     <message>
         <source>Running</source>
-        <translation type="unfinished"></translation>
+        <translation>En cours</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pause</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>frame %1</source>
-        <translation type="unfinished"></translation>
+        <translation>image %1</translation>
     </message>
     <message>
         <source>speed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vitesse %1</translation>
     </message>
     <message>
         <source>State %1 has magnitude 0</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;état %1 a un module nul</translation>
     </message>
     <message>
         <source>t = %1 T₁</source>
-        <translation type="unfinished"></translation>
+        <translation>t = %1 T₁</translation>
     </message>
 </context>
 </TS>
