@@ -5,403 +5,403 @@
     <name>AboutWndo</name>
     <message>
         <source>About Parvok</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Parvok</translation>
     </message>
 </context>
 <context>
     <name>ExportFlow</name>
     <message>
         <source>SVG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen SVG</translation>
     </message>
     <message>
         <source>PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF</translation>
     </message>
     <message>
         <source>PNG image</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG</translation>
     </message>
     <message>
         <source>Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar imagen</translation>
     </message>
     <message>
         <source>Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar imagen</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>The picture could not be printed: the printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo imprimir la imagen: no se pudo iniciar la impresora.</translation>
     </message>
     <message>
         <source>Export Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar datos</translation>
     </message>
     <message>
         <source>CSV table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla CSV</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reemplazar</translation>
     </message>
     <message>
         <source>there is not enough memory for it</source>
         <extracomment>The reason in “The picture could not be made: %1”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no hay memoria suficiente</translation>
     </message>
     <message>
         <source>Parvok at t/T₁ = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Parvok en t/T₁ = %1</translation>
     </message>
     <message>
         <source>The picture could not be made: %1</source>
         <extracomment>%1 is the reason, such as “there is not enough memory for it”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear la imagen: %1</translation>
     </message>
     <message>
         <source>A file named “%1” already exists in “%2”. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe un archivo llamado “%1” en “%2”. ¿Desea reemplazarlo?</translation>
     </message>
     <message>
         <source>“%1” could not be made. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear “%1”. No se escribió nada.</translation>
     </message>
     <message>
         <source>“%1” could not be saved in “%2”: %3. Nothing was written there.</source>
         <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar “%1” en “%2”: %3. No se escribió nada allí.</translation>
     </message>
 </context>
 <context>
     <name>MainWndo</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Wavefunction: real part in black, imaginary part in red</source>
-        <translation type="unfinished"></translation>
+        <translation>Función de onda: parte real en negro, parte imaginaria en rojo</translation>
     </message>
     <message>
         <source>Probability density</source>
-        <translation type="unfinished"></translation>
+        <translation>Densidad de probabilidad</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Show all states together</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar todos los estados juntos</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
         <source>Initial data:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos inic.:</translation>
     </message>
     <message>
         <source>mag:</source>
-        <translation type="unfinished"></translation>
+        <translation>mód:</translation>
     </message>
     <message>
         <source>ang:</source>
-        <translation type="unfinished"></translation>
+        <translation>áng:</translation>
     </message>
     <message>
         <source>Normalize</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalizar</translation>
     </message>
     <message>
         <source>Normalize the magnitudes</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalizar los módulos</translation>
     </message>
     <message>
         <source>Start or stop the animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar o detener la animación</translation>
     </message>
     <message>
         <source>Phase speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de las fases</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Veloc.:</translation>
     </message>
     <message>
         <source>Wavefunction</source>
-        <translation type="unfinished"></translation>
+        <translation>Func. de onda</translation>
     </message>
     <message>
         <source>Probability</source>
-        <translation type="unfinished"></translation>
+        <translation>Probabilidad</translation>
     </message>
     <message>
         <source>Phasor</source>
-        <translation type="unfinished"></translation>
+        <translation>Fasor</translation>
     </message>
     <message>
         <source>State %1: magnitude %2, angle %3 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado %1: módulo %2, ángulo %3 grados</translation>
     </message>
     <message>
         <source>Phasor of state %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fasor del estado %1</translation>
     </message>
     <message>
         <source>State %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado %1</translation>
     </message>
     <message>
         <source>n=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>n=%1</translation>
     </message>
     <message>
         <source>Show state %1 alone</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar solo el estado %1</translation>
     </message>
     <message>
         <source>Magnitude of state %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulo del estado %1</translation>
     </message>
     <message>
         <source>Angle of state %1 in degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo del estado %1 en grados</translation>
     </message>
 </context>
 <context>
     <name>MenuBar1</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor&amp;tar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seleccionar todo</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>About Parvok…</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Parvok…</translation>
     </message>
     <message>
         <source>&amp;Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nimación</translation>
     </message>
     <message>
         <source>&amp;Start/Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar/Detener</translation>
     </message>
     <message>
         <source>Start from the typed state, or stop: the Start button</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar desde el estado escrito, o detener: el botón Iniciar</translation>
     </message>
     <message>
         <source>&amp;Pause/Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausar/Reanudar</translation>
     </message>
     <message>
         <source>Hold the animation at this instant, or run on from it</source>
-        <translation type="unfinished"></translation>
+        <translation>Congelar la animación en este instante, o continuar desde él</translation>
     </message>
     <message>
         <source>Step &amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avanzar un fotograma</translation>
     </message>
     <message>
         <source>One frame forward at the current speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fotograma hacia delante a la velocidad actual</translation>
     </message>
     <message>
         <source>Step &amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;troceder un fotograma</translation>
     </message>
     <message>
         <source>One frame back at the current speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fotograma hacia atrás a la velocidad actual</translation>
     </message>
     <message>
         <source>Go to t = T₁/&amp;4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a t = T₁/&amp;4</translation>
     </message>
     <message>
         <source>A quarter of the period of state 1 after Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Un cuarto del período del estado 1 después de Iniciar</translation>
     </message>
     <message>
         <source>Go to t = T₁/&amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a t = T₁/&amp;2</translation>
     </message>
     <message>
         <source>Half the period of state 1: the density is the mirror image of the density at Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Medio período del estado 1: la densidad es la imagen especular de la densidad inicial</translation>
     </message>
     <message>
         <source>Go to t = &amp;3T₁/4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a t = &amp;3T₁/4</translation>
     </message>
     <message>
         <source>Three quarters of the period of state 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tres cuartos del período del estado 1</translation>
     </message>
     <message>
         <source>Go to t = T₁ (Re&amp;vival)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a t = T₁ (resur&amp;gimiento)</translation>
     </message>
     <message>
         <source>One period of state 1: every state is back where it started</source>
-        <translation type="unfinished"></translation>
+        <translation>Un período del estado 1: todos los estados vuelven a estar como al principio</translation>
     </message>
     <message>
         <source>&amp;Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reiniciar</translation>
     </message>
     <message>
         <source>Back to t = 0, the typed state, paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a t = 0, al estado escrito, en pausa</translation>
     </message>
     <message>
         <source>&amp;States</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;stados</translation>
     </message>
     <message>
         <source>&amp;Ground State</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado &amp;fundamental</translation>
     </message>
     <message>
         <source>State 1 alone: its density stands still</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo el estado 1: su densidad permanece quieta</translation>
     </message>
     <message>
         <source>States &amp;1 and 2 in Equal Parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Estados &amp;1 y 2 a partes iguales</translation>
     </message>
     <message>
         <source>The simplest superposition: the density sloshes</source>
-        <translation type="unfinished"></translation>
+        <translation>La superposición más sencilla: la densidad va y viene</translation>
     </message>
     <message>
         <source>States 1, 2 and &amp;3 in Equal Parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Estados 1, 2 y &amp;3 a partes iguales</translation>
     </message>
     <message>
         <source>Three states: the density beats at two rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Tres estados: la densidad oscila con dos frecuencias</translation>
     </message>
     <message>
         <source>&amp;Packet Near x = L/4</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paquete cerca de x = L/4</translation>
     </message>
     <message>
         <source>A narrow bump near x = L/4, made of the six states</source>
-        <translation type="unfinished"></translation>
+        <translation>Un pico estrecho cerca de x = L/4, formado por los seis estados</translation>
     </message>
     <message>
         <source>&amp;Two Packets (Cat State)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dos paquetes (estado gato)</translation>
     </message>
     <message>
         <source>Two bumps at once, near L/4 and 3L/4</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos picos a la vez, cerca de L/4 y 3L/4</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atajos de teclado</translation>
     </message>
     <message>
         <source>Every key of the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las teclas del programa</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Observables</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Observables</translation>
     </message>
     <message>
         <source>&amp;Presentation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Presentación</translation>
     </message>
     <message>
         <source>&amp;Export Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar imagen…</translation>
     </message>
     <message>
         <source>Save the plots and the phasors as they are now, as SVG, PDF or PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar las gráficas y los fasores tal como están ahora, en SVG, PDF o PNG</translation>
     </message>
     <message>
         <source>Export &amp;Data…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar &amp;datos…</translation>
     </message>
     <message>
         <source>Save the coefficients and the wavefunction at the 101 samples as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en CSV los coeficientes y la función de onda en los 101 puntos</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
         <source>Print the plots and the phasors as they are now, on one page</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir las gráficas y los fasores tal como están ahora, en una página</translation>
     </message>
     <message>
         <source>Copy P&amp;icture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar &amp;imagen</translation>
     </message>
     <message>
         <source>Put the plots and the phasors as they are now on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner en el portapapeles las gráficas y los fasores tal como están ahora</translation>
     </message>
 </context>
 <context>
@@ -409,196 +409,199 @@
     <message>
         <source>Energy levels E_n = n^2 E_1</source>
         <extracomment>A plot title in the plot&apos;s markup: &quot;_&quot; and &quot;^&quot; begin a subscript and a superscript, a space ends it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Niveles de energía E_n = n^2 E_1</translation>
     </message>
     <message>
         <source>⟨x⟩ (black) and ⟨x⟩ ± $D$x (blue)</source>
         <extracomment>A plot title in the plot&apos;s markup: &quot;$D$&quot; is a Greek Delta.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>⟨x⟩ (negro) y ⟨x⟩ ± $D$x (azul)</translation>
     </message>
     <message>
         <source>Momentum density</source>
-        <translation type="unfinished"></translation>
+        <translation>Densidad de momento</translation>
     </message>
     <message>
         <source>Observables</source>
-        <translation type="unfinished"></translation>
+        <translation>Observables</translation>
     </message>
     <message>
         <source>Values of the whole state Σ cₙφₙ, whatever Total / n= shows in the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores del estado completo Σ cₙφₙ, sea cual sea la opción Total / n= de la ventana principal.</translation>
     </message>
     <message>
         <source>Energy levels: the probability of each level, at n squared times E1, and the mean energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveles de energía: la probabilidad de cada nivel, en n al cuadrado por E1, y la energía media</translation>
     </message>
     <message>
         <source>Mean position over the last two periods, with the band of one spread either side</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición media durante los dos últimos períodos, con una banda de una desviación estándar a cada lado</translation>
     </message>
     <message>
         <source>Values of the observables</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores de los observables</translation>
     </message>
     <message>
         <source>Running, t = %1 T₁</source>
-        <translation type="unfinished"></translation>
+        <translation>En marcha, t = %1 T₁</translation>
     </message>
     <message>
         <source>Stopped: the state at Start, t = 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenida: el estado inicial, t = 0</translation>
     </message>
     <message>
         <source>Fields edited: press Normalize</source>
         <extracomment>The table is 34 characters wide: break longer lines with a new line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Campos editados: pulse Normalizar</translation>
     </message>
     <message>
         <source>No state: press Normalize, with at
 least one magnitude that is not 0</source>
         <extracomment>The table is 34 characters wide: break longer lines with a new line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sin estado: pulse Normalizar con
+al menos un módulo distinto de 0</translation>
     </message>
     <message>
         <source>—</source>
         <extracomment>Shown in place of a value where there is no state.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>Time runs backwards here, so the
 packet moves against ⟨p⟩.</source>
         <extracomment>Below &lt;p&gt;. The table is 34 characters wide: break longer lines with a new line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aquí el tiempo va hacia atrás, y
+el paquete se mueve contra ⟨p⟩.</translation>
     </message>
     <message>
         <source>⟨x⟩/L</source>
-        <translation type="unfinished"></translation>
+        <translation>⟨x⟩/L</translation>
     </message>
     <message>
         <source>Δx/L</source>
-        <translation type="unfinished"></translation>
+        <translation>Δx/L</translation>
     </message>
     <message>
         <source>⟨p⟩/(πħ/L)</source>
-        <translation type="unfinished"></translation>
+        <translation>⟨p⟩/(πħ/L)</translation>
     </message>
     <message>
         <source>Δp/(πħ/L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Δp/(πħ/L)</translation>
     </message>
     <message>
         <source>Δx·Δp/(ħ/2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Δx·Δp/(ħ/2)</translation>
     </message>
     <message>
         <source>⟨E⟩/E₁</source>
-        <translation type="unfinished"></translation>
+        <translation>⟨E⟩/E₁</translation>
     </message>
     <message>
         <source>ΔE/E₁</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔE/E₁</translation>
     </message>
 </context>
 <context>
     <name>PresentationWndo</name>
     <message>
         <source>Presentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Presentación</translation>
     </message>
     <message>
         <source>Too small for the plots:
 make the window larger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiado pequeña para las gráficas:
+amplíe la ventana.</translation>
     </message>
 </context>
 <context>
     <name>ShortcutsWndo</name>
     <message>
         <source>The next or the previous field, button or slider</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo, botón o control deslizante siguiente o anterior</translation>
     </message>
     <message>
         <source>Presses the button that has the focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa el botón que tiene el foco</translation>
     </message>
     <message>
         <source>Another choice of Total and n=1 … n=6, when one of them has the focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra opción entre Total y n=1 … n=6, cuando una de ellas tiene el foco</translation>
     </message>
     <message>
         <source>The speed one step down or up, when the slider has the focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Baja o sube la velocidad un paso, cuando el control deslizante tiene el foco</translation>
     </message>
     <message>
         <source>The speed 20 down or up</source>
-        <translation type="unfinished"></translation>
+        <translation>Baja o sube la velocidad 20</translation>
     </message>
     <message>
         <source>Speed 1 or 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad 1 o 100</translation>
     </message>
     <message>
         <source>Closes this window, or the About window</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra esta ventana o la ventana Acerca de Parvok</translation>
     </message>
     <message>
         <source>Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Menús</translation>
     </message>
     <message>
         <source>Controls and windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles y ventanas</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado</translation>
     </message>
     <message>
         <source>Keyboard shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado</translation>
     </message>
 </context>
 <context>
     <name>StatusLine</name>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Press Normalize to load the new values</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse Normalizar para cargar los nuevos valores</translation>
     </message>
     <message>
         <source>All magnitudes are 0: nothing to show</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los módulos son 0: no hay nada que mostrar</translation>
     </message>
     <message>
         <source>Running</source>
-        <translation type="unfinished"></translation>
+        <translation>En marcha</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pausa</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>frame %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fotograma %1</translation>
     </message>
     <message>
         <source>speed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>velocidad %1</translation>
     </message>
     <message>
         <source>State %1 has magnitude 0</source>
-        <translation type="unfinished"></translation>
+        <translation>El estado %1 tiene módulo 0</translation>
     </message>
     <message>
         <source>t = %1 T₁</source>
-        <translation type="unfinished"></translation>
+        <translation>t = %1 T₁</translation>
     </message>
 </context>
 </TS>
