@@ -5,403 +5,403 @@
     <name>AboutWndo</name>
     <message>
         <source>About Parvok</source>
-        <translation type="unfinished"></translation>
+        <translation>关于 Parvok</translation>
     </message>
 </context>
 <context>
     <name>ExportFlow</name>
     <message>
         <source>SVG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG 图片</translation>
     </message>
     <message>
         <source>PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF 文档</translation>
     </message>
     <message>
         <source>PNG image</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG 图像</translation>
     </message>
     <message>
         <source>Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>导出图片</translation>
     </message>
     <message>
         <source>Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>复制图片</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>打印</translation>
     </message>
     <message>
         <source>The picture could not be printed: the printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打印图片：无法启动打印机。</translation>
     </message>
     <message>
         <source>Export Data</source>
-        <translation type="unfinished"></translation>
+        <translation>导出数据</translation>
     </message>
     <message>
         <source>CSV table</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV 表格</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>替换(&amp;R)</translation>
     </message>
     <message>
         <source>there is not enough memory for it</source>
         <extracomment>The reason in “The picture could not be made: %1”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>内存不足</translation>
     </message>
     <message>
         <source>Parvok at t/T₁ = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Parvok，t/T₁ = %1</translation>
     </message>
     <message>
         <source>The picture could not be made: %1</source>
         <extracomment>%1 is the reason, such as “there is not enough memory for it”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法生成图片：%1</translation>
     </message>
     <message>
         <source>A file named “%1” already exists in “%2”. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>“%2”中已有名为“%1”的文件。要替换它吗？</translation>
     </message>
     <message>
         <source>“%1” could not be made. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建“%1”。未写入任何内容。</translation>
     </message>
     <message>
         <source>“%1” could not be saved in “%2”: %3. Nothing was written there.</source>
         <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法将“%1”保存到“%2”：%3。该位置未写入任何内容。</translation>
     </message>
 </context>
 <context>
     <name>MainWndo</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>开始</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Wavefunction: real part in black, imaginary part in red</source>
-        <translation type="unfinished"></translation>
+        <translation>波函数：实部为黑色，虚部为红色</translation>
     </message>
     <message>
         <source>Probability density</source>
-        <translation type="unfinished"></translation>
+        <translation>概率密度</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>控制</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>总和</translation>
     </message>
     <message>
         <source>Show all states together</source>
-        <translation type="unfinished"></translation>
+        <translation>显示所有态的叠加</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>显示</translation>
     </message>
     <message>
         <source>Initial data:</source>
-        <translation type="unfinished"></translation>
+        <translation>初始数据：</translation>
     </message>
     <message>
         <source>mag:</source>
-        <translation type="unfinished"></translation>
+        <translation>模：</translation>
     </message>
     <message>
         <source>ang:</source>
-        <translation type="unfinished"></translation>
+        <translation>角：</translation>
     </message>
     <message>
         <source>Normalize</source>
-        <translation type="unfinished"></translation>
+        <translation>归一化</translation>
     </message>
     <message>
         <source>Normalize the magnitudes</source>
-        <translation type="unfinished"></translation>
+        <translation>将各个模归一化</translation>
     </message>
     <message>
         <source>Start or stop the animation</source>
-        <translation type="unfinished"></translation>
+        <translation>开始或停止动画</translation>
     </message>
     <message>
         <source>Phase speed</source>
-        <translation type="unfinished"></translation>
+        <translation>相位转动速度</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>速度：</translation>
     </message>
     <message>
         <source>Wavefunction</source>
-        <translation type="unfinished"></translation>
+        <translation>波函数</translation>
     </message>
     <message>
         <source>Probability</source>
-        <translation type="unfinished"></translation>
+        <translation>概率密度</translation>
     </message>
     <message>
         <source>Phasor</source>
-        <translation type="unfinished"></translation>
+        <translation>相量</translation>
     </message>
     <message>
         <source>State %1: magnitude %2, angle %3 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>态 %1：模 %2，辐角 %3 度</translation>
     </message>
     <message>
         <source>Phasor of state %1</source>
-        <translation type="unfinished"></translation>
+        <translation>态 %1 的相量</translation>
     </message>
     <message>
         <source>State %1</source>
-        <translation type="unfinished"></translation>
+        <translation>态 %1</translation>
     </message>
     <message>
         <source>n=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>n=%1</translation>
     </message>
     <message>
         <source>Show state %1 alone</source>
-        <translation type="unfinished"></translation>
+        <translation>只显示态 %1</translation>
     </message>
     <message>
         <source>Magnitude of state %1</source>
-        <translation type="unfinished"></translation>
+        <translation>态 %1 的模</translation>
     </message>
     <message>
         <source>Angle of state %1 in degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>态 %1 的辐角（度）</translation>
     </message>
 </context>
 <context>
     <name>MenuBar1</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>文件(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出(&amp;Q)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>撤销(&amp;U)</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>剪切(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>复制(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>删除(&amp;D)</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>全选(&amp;A)</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助(&amp;H)</translation>
     </message>
     <message>
         <source>About Parvok…</source>
-        <translation type="unfinished"></translation>
+        <translation>关于 Parvok(&amp;A)…</translation>
     </message>
     <message>
         <source>&amp;Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>动画(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Start/Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>开始/停止(&amp;S)</translation>
     </message>
     <message>
         <source>Start from the typed state, or stop: the Start button</source>
-        <translation type="unfinished"></translation>
+        <translation>从输入的态开始，或停止：与“开始”按钮相同</translation>
     </message>
     <message>
         <source>&amp;Pause/Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>暂停/继续(&amp;P)</translation>
     </message>
     <message>
         <source>Hold the animation at this instant, or run on from it</source>
-        <translation type="unfinished"></translation>
+        <translation>将动画定格在此刻，或从此刻继续运行</translation>
     </message>
     <message>
         <source>Step &amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>前进一帧(&amp;F)</translation>
     </message>
     <message>
         <source>One frame forward at the current speed</source>
-        <translation type="unfinished"></translation>
+        <translation>以当前速度前进一帧</translation>
     </message>
     <message>
         <source>Step &amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>后退一帧(&amp;B)</translation>
     </message>
     <message>
         <source>One frame back at the current speed</source>
-        <translation type="unfinished"></translation>
+        <translation>以当前速度后退一帧</translation>
     </message>
     <message>
         <source>Go to t = T₁/&amp;4</source>
-        <translation type="unfinished"></translation>
+        <translation>跳到 t = T₁/4(&amp;4)</translation>
     </message>
     <message>
         <source>A quarter of the period of state 1 after Start</source>
-        <translation type="unfinished"></translation>
+        <translation>开始后经过态 1 的四分之一个周期</translation>
     </message>
     <message>
         <source>Go to t = T₁/&amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>跳到 t = T₁/2(&amp;2)</translation>
     </message>
     <message>
         <source>Half the period of state 1: the density is the mirror image of the density at Start</source>
-        <translation type="unfinished"></translation>
+        <translation>态 1 的半个周期：概率密度是开始时概率密度的镜像</translation>
     </message>
     <message>
         <source>Go to t = &amp;3T₁/4</source>
-        <translation type="unfinished"></translation>
+        <translation>跳到 t = 3T₁/4(&amp;3)</translation>
     </message>
     <message>
         <source>Three quarters of the period of state 1</source>
-        <translation type="unfinished"></translation>
+        <translation>态 1 的四分之三个周期</translation>
     </message>
     <message>
         <source>Go to t = T₁ (Re&amp;vival)</source>
-        <translation type="unfinished"></translation>
+        <translation>跳到 t = T₁（复现）(&amp;V)</translation>
     </message>
     <message>
         <source>One period of state 1: every state is back where it started</source>
-        <translation type="unfinished"></translation>
+        <translation>态 1 的一个周期：每个态都回到出发时的样子</translation>
     </message>
     <message>
         <source>&amp;Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>重新开始(&amp;R)</translation>
     </message>
     <message>
         <source>Back to t = 0, the typed state, paused</source>
-        <translation type="unfinished"></translation>
+        <translation>回到 t = 0，即输入的态，并暂停</translation>
     </message>
     <message>
         <source>&amp;States</source>
-        <translation type="unfinished"></translation>
+        <translation>预设态(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Ground State</source>
-        <translation type="unfinished"></translation>
+        <translation>基态(&amp;G)</translation>
     </message>
     <message>
         <source>State 1 alone: its density stands still</source>
-        <translation type="unfinished"></translation>
+        <translation>只有态 1：概率密度静止不动</translation>
     </message>
     <message>
         <source>States &amp;1 and 2 in Equal Parts</source>
-        <translation type="unfinished"></translation>
+        <translation>态 1 和 2 等权叠加(&amp;1)</translation>
     </message>
     <message>
         <source>The simplest superposition: the density sloshes</source>
-        <translation type="unfinished"></translation>
+        <translation>最简单的叠加：概率密度来回晃动</translation>
     </message>
     <message>
         <source>States 1, 2 and &amp;3 in Equal Parts</source>
-        <translation type="unfinished"></translation>
+        <translation>态 1、2、3 等权叠加(&amp;3)</translation>
     </message>
     <message>
         <source>Three states: the density beats at two rates</source>
-        <translation type="unfinished"></translation>
+        <translation>三个态：概率密度出现两种频率的拍</translation>
     </message>
     <message>
         <source>&amp;Packet Near x = L/4</source>
-        <translation type="unfinished"></translation>
+        <translation>x = L/4 附近的波包(&amp;P)</translation>
     </message>
     <message>
         <source>A narrow bump near x = L/4, made of the six states</source>
-        <translation type="unfinished"></translation>
+        <translation>x = L/4 附近的一个窄峰，由六个态叠加而成</translation>
     </message>
     <message>
         <source>&amp;Two Packets (Cat State)</source>
-        <translation type="unfinished"></translation>
+        <translation>两个波包（猫态）(&amp;T)</translation>
     </message>
     <message>
         <source>Two bumps at once, near L/4 and 3L/4</source>
-        <translation type="unfinished"></translation>
+        <translation>同时出现两个峰，分别在 L/4 和 3L/4 附近</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>键盘快捷键(&amp;K)</translation>
     </message>
     <message>
         <source>Every key of the program</source>
-        <translation type="unfinished"></translation>
+        <translation>程序的所有按键</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>视图(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Observables</source>
-        <translation type="unfinished"></translation>
+        <translation>可观测量(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Presentation</source>
-        <translation type="unfinished"></translation>
+        <translation>演示视图(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Export Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>导出图片(&amp;E)…</translation>
     </message>
     <message>
         <source>Save the plots and the phasors as they are now, as SVG, PDF or PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>将此刻的图和相量保存为 SVG、PDF 或 PNG</translation>
     </message>
     <message>
         <source>Export &amp;Data…</source>
-        <translation type="unfinished"></translation>
+        <translation>导出数据(&amp;D)…</translation>
     </message>
     <message>
         <source>Save the coefficients and the wavefunction at the 101 samples as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>将系数和 101 个采样点上的波函数保存为 CSV</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>打印(&amp;P)…</translation>
     </message>
     <message>
         <source>Print the plots and the phasors as they are now, on one page</source>
-        <translation type="unfinished"></translation>
+        <translation>将此刻的图和相量打印在一页纸上</translation>
     </message>
     <message>
         <source>Copy P&amp;icture</source>
-        <translation type="unfinished"></translation>
+        <translation>复制图片(&amp;I)</translation>
     </message>
     <message>
         <source>Put the plots and the phasors as they are now on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>将此刻的图和相量复制到剪贴板</translation>
     </message>
 </context>
 <context>
@@ -409,196 +409,199 @@
     <message>
         <source>Energy levels E_n = n^2 E_1</source>
         <extracomment>A plot title in the plot&apos;s markup: &quot;_&quot; and &quot;^&quot; begin a subscript and a superscript, a space ends it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>能级 E_n = n^2 E_1</translation>
     </message>
     <message>
         <source>⟨x⟩ (black) and ⟨x⟩ ± $D$x (blue)</source>
         <extracomment>A plot title in the plot&apos;s markup: &quot;$D$&quot; is a Greek Delta.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>⟨x⟩（黑）和 ⟨x⟩ ± $D$x（蓝）</translation>
     </message>
     <message>
         <source>Momentum density</source>
-        <translation type="unfinished"></translation>
+        <translation>动量概率密度</translation>
     </message>
     <message>
         <source>Observables</source>
-        <translation type="unfinished"></translation>
+        <translation>可观测量</translation>
     </message>
     <message>
         <source>Values of the whole state Σ cₙφₙ, whatever Total / n= shows in the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>整个态 Σ cₙφₙ 的数值，与主窗口中“总和 / n=”的选择无关。</translation>
     </message>
     <message>
         <source>Energy levels: the probability of each level, at n squared times E1, and the mean energy</source>
-        <translation type="unfinished"></translation>
+        <translation>能级：各能级（位于 n 的平方乘以 E1 处）的概率，以及平均能量</translation>
     </message>
     <message>
         <source>Mean position over the last two periods, with the band of one spread either side</source>
-        <translation type="unfinished"></translation>
+        <translation>最近两个周期内的平均位置，两侧各有宽为一个标准差的带</translation>
     </message>
     <message>
         <source>Values of the observables</source>
-        <translation type="unfinished"></translation>
+        <translation>可观测量的数值</translation>
     </message>
     <message>
         <source>Running, t = %1 T₁</source>
-        <translation type="unfinished"></translation>
+        <translation>运行中，t = %1 T₁</translation>
     </message>
     <message>
         <source>Stopped: the state at Start, t = 0</source>
-        <translation type="unfinished"></translation>
+        <translation>已停止：开始时的态，t = 0</translation>
     </message>
     <message>
         <source>Fields edited: press Normalize</source>
         <extracomment>The table is 34 characters wide: break longer lines with a new line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>输入已修改：请按“归一化”</translation>
     </message>
     <message>
         <source>No state: press Normalize, with at
 least one magnitude that is not 0</source>
         <extracomment>The table is 34 characters wide: break longer lines with a new line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>没有量子态：请按“归一化”，
+并且至少有一个模不为 0</translation>
     </message>
     <message>
         <source>—</source>
         <extracomment>Shown in place of a value where there is no state.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>Time runs backwards here, so the
 packet moves against ⟨p⟩.</source>
         <extracomment>Below &lt;p&gt;. The table is 34 characters wide: break longer lines with a new line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>这里时间是倒着走的，
+所以波包的运动方向与 ⟨p⟩ 相反。</translation>
     </message>
     <message>
         <source>⟨x⟩/L</source>
-        <translation type="unfinished"></translation>
+        <translation>⟨x⟩/L</translation>
     </message>
     <message>
         <source>Δx/L</source>
-        <translation type="unfinished"></translation>
+        <translation>Δx/L</translation>
     </message>
     <message>
         <source>⟨p⟩/(πħ/L)</source>
-        <translation type="unfinished"></translation>
+        <translation>⟨p⟩/(πħ/L)</translation>
     </message>
     <message>
         <source>Δp/(πħ/L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Δp/(πħ/L)</translation>
     </message>
     <message>
         <source>Δx·Δp/(ħ/2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Δx·Δp/(ħ/2)</translation>
     </message>
     <message>
         <source>⟨E⟩/E₁</source>
-        <translation type="unfinished"></translation>
+        <translation>⟨E⟩/E₁</translation>
     </message>
     <message>
         <source>ΔE/E₁</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔE/E₁</translation>
     </message>
 </context>
 <context>
     <name>PresentationWndo</name>
     <message>
         <source>Presentation</source>
-        <translation type="unfinished"></translation>
+        <translation>演示视图</translation>
     </message>
     <message>
         <source>Too small for the plots:
 make the window larger.</source>
-        <translation type="unfinished"></translation>
+        <translation>窗口太小，无法显示图形：
+请放大窗口。</translation>
     </message>
 </context>
 <context>
     <name>ShortcutsWndo</name>
     <message>
         <source>The next or the previous field, button or slider</source>
-        <translation type="unfinished"></translation>
+        <translation>下一个或上一个输入框、按钮或滑块</translation>
     </message>
     <message>
         <source>Presses the button that has the focus</source>
-        <translation type="unfinished"></translation>
+        <translation>按下具有焦点的按钮</translation>
     </message>
     <message>
         <source>Another choice of Total and n=1 … n=6, when one of them has the focus</source>
-        <translation type="unfinished"></translation>
+        <translation>在“总和”与 n=1 … n=6 之间切换（其中之一具有焦点时）</translation>
     </message>
     <message>
         <source>The speed one step down or up, when the slider has the focus</source>
-        <translation type="unfinished"></translation>
+        <translation>速度减小或增大一档（滑块具有焦点时）</translation>
     </message>
     <message>
         <source>The speed 20 down or up</source>
-        <translation type="unfinished"></translation>
+        <translation>速度减小或增大 20</translation>
     </message>
     <message>
         <source>Speed 1 or 100</source>
-        <translation type="unfinished"></translation>
+        <translation>速度设为 1 或 100</translation>
     </message>
     <message>
         <source>Closes this window, or the About window</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭本窗口或“关于”窗口</translation>
     </message>
     <message>
         <source>Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>菜单</translation>
     </message>
     <message>
         <source>Controls and windows</source>
-        <translation type="unfinished"></translation>
+        <translation>控件和窗口</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>键盘快捷键</translation>
     </message>
     <message>
         <source>Keyboard shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>键盘快捷键</translation>
     </message>
 </context>
 <context>
     <name>StatusLine</name>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>状态栏</translation>
     </message>
     <message>
         <source>Press Normalize to load the new values</source>
-        <translation type="unfinished"></translation>
+        <translation>请按“归一化”载入新的数值</translation>
     </message>
     <message>
         <source>All magnitudes are 0: nothing to show</source>
-        <translation type="unfinished"></translation>
+        <translation>所有模都为 0：没有可显示的内容</translation>
     </message>
     <message>
         <source>Running</source>
-        <translation type="unfinished"></translation>
+        <translation>运行中</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>已暂停</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>就绪</translation>
     </message>
     <message>
         <source>frame %1</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 帧</translation>
     </message>
     <message>
         <source>speed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>速度 %1</translation>
     </message>
     <message>
         <source>State %1 has magnitude 0</source>
-        <translation type="unfinished"></translation>
+        <translation>态 %1 的模为 0</translation>
     </message>
     <message>
         <source>t = %1 T₁</source>
-        <translation type="unfinished"></translation>
+        <translation>t = %1 T₁</translation>
     </message>
 </context>
 </TS>
