@@ -4,6 +4,7 @@
 #include "app/about_parvok.h"
 #include "app/menu_bar1.h"
 #include "mainwindow/main_wndo.h"
+#include "toolkit/platform.h"
 #include "toolkit/qt/qt_translations.h"
 #include "toolkit/qt/qt_widget_peer.h"
 
@@ -103,6 +104,11 @@ TEST_P(Translations, MenusAndCaptionsAreTranslatedFitAndKeepTheirMnemonicsApart)
     }
     EXPECT_NE(window.Find<tk::PushButton>("PBNorm")->Caption(), "Normalize");
     EXPECT_NE(window.EditMenu()->Caption(), "&Edit");
+    // The About page in the same language: the resources pick it by the locale.
+    const std::string language = QString::fromLatin1(GetParam()).replace('_', '-').toStdString();
+    EXPECT_EQ(
+        tk::ThePlatform().Resources()->GetResource("TEXT", 168).rfind("<html lang=\"" + language + "\">", 0),
+        0u);
 
     for (QWidget* widget : QApplication::allWidgets()) {
         if (widget->window() == shown && widget->isVisible() && widget->property("tkControl").isValid()) {
