@@ -4,19 +4,29 @@
 #include "toolkit/platform.h"
 #include "toolkit/translation.h"
 
+#include <initializer_list>
+#include <string>
+
 namespace {
 
-// The keys that the controls and the windows take themselves, by the platform's rules.
-constexpr const char* kControlKeys[][2] = {
-    {"Tab, Shift+Tab", tk::Translatable("ShortcutsWndo", "The next or the previous field, button or slider")},
-    {"Space", tk::Translatable("ShortcutsWndo", "Presses the button that has the focus")},
-    {"Up, Down", tk::Translatable("ShortcutsWndo",
-                                  "Another choice of Total and n=1 … n=6, when one of them has the focus")},
-    {"Left, Right",
+// The keys that the controls and the windows take themselves, by the platform's rules, written as
+// a menu's shortcuts are, so that the platform names them in the user's language as it does there.
+struct ControlKeys {
+    const char* keys[2];
+    const char* what;
+};
+constexpr ControlKeys kControlKeys[] = {
+    {{"Tab", "Shift+Tab"},
+     tk::Translatable("ShortcutsWndo", "The next or the previous field, button or slider")},
+    {{"Space"}, tk::Translatable("ShortcutsWndo", "Presses the button that has the focus")},
+    {{"Up", "Down"},
+     tk::Translatable("ShortcutsWndo",
+                      "Another choice of Total and n=1 … n=6, when one of them has the focus")},
+    {{"Left", "Right"},
      tk::Translatable("ShortcutsWndo", "The speed one step down or up, when the slider has the focus")},
-    {"Page Up, Page Down", tk::Translatable("ShortcutsWndo", "The speed 20 down or up")},
-    {"Home, End", tk::Translatable("ShortcutsWndo", "Speed 1 or 100")},
-    {"Esc, Ctrl+W", tk::Translatable("ShortcutsWndo", "Closes this window, or the About window")},
+    {{"PgUp", "PgDown"}, tk::Translatable("ShortcutsWndo", "The speed 20 down or up")},
+    {{"Home", "End"}, tk::Translatable("ShortcutsWndo", "Speed 1 or 100")},
+    {{"Esc", "Cmd+W"}, tk::Translatable("ShortcutsWndo", "Closes this window, or the About window")},
 };
 
 // A caption as the menu shows it: the mnemonic's "&" gone, and safe in HTML.
@@ -39,11 +49,12 @@ std::string Row(const std::string& keys, const std::string& what) {
     return "<tr><td style=\"padding-right: 16px\"><b>" + keys + "</b></td><td>" + what + "</td></tr>\n";
 }
 
-// The item's shortcut as the menu shows it, and its alternate one.
-std::string Keys(const tk::MenuItem& item) {
-    std::string keys = Shown(tk::ThePlatform().ShortcutText(item.Shortcut()));
-    if (!item.AlternateShortcut().empty())
-        keys += ", " + Shown(tk::ThePlatform().ShortcutText(item.AlternateShortcut()));
+// Shortcuts as the menus show them, one after the other; an empty one is left out.
+std::string Keys(std::initializer_list<std::string> shortcuts) {
+    std::string keys;
+    for (const std::string& shortcut : shortcuts)
+        if (!shortcut.empty())
+            keys += (keys.empty() ? "" : ", ") + Shown(tk::ThePlatform().ShortcutText(shortcut));
     return keys;
 }
 
@@ -59,10 +70,11 @@ std::string ShortcutsWndo::Page(const tk::MenuBar& bar) {
     for (const auto& menu : bar.Children())
         for (const auto& item : menu->Children())
             if (!item->Shortcut().empty())
-                page += Row(Keys(*item), Shown(menu->Caption()) + " › " + Shown(item->Caption()));
+                page += Row(Keys({item->Shortcut(), item->AlternateShortcut()}),
+                            Shown(menu->Caption()) + " › " + Shown(item->Caption()));
     page += Heading(tk::Translate("ShortcutsWndo", "Controls and windows"));
     for (const auto& [keys, what] : kControlKeys)
-        page += Row(keys, tk::Translate("ShortcutsWndo", what));
+        page += Row(Keys({keys[0], keys[1] ? keys[1] : ""}), tk::Translate("ShortcutsWndo", what));
     return page + "</table>\n</body></html>\n";
 }
 
