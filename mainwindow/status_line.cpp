@@ -46,10 +46,11 @@ std::string StatusLine::ClockText(double periods, std::string_view words) {
 }
 
 void StatusLine::Show() {
-    bar_.SetTexts({Message(),
-                   {ClockText(window_.ElapsedPeriods(), words_.clock),
-                    tk::Substitute(words_.frame, {std::to_string(window_.FramesAdvanced())}),
-                    tk::Substitute(words_.speed, {std::to_string(window_.Speed())})}});
+    texts_.message = Message();
+    texts_.parts[0] = ClockText(window_.ElapsedPeriods(), words_.clock);
+    texts_.parts[1] = tk::Substitute(words_.frame, {std::to_string(window_.FramesAdvanced())});
+    texts_.parts[2] = tk::Substitute(words_.speed, {std::to_string(window_.Speed())});
+    bar_.SetTexts(texts_);
 }
 
 // The silent states first: the plots and phasors show nothing there, and this says why.

@@ -38,6 +38,7 @@ private:
     MainWndo& window_;
     const Words words_;
     tk::StatusBar& bar_;
+    tk::StatusBar::Texts texts_{.message = {}, .parts = {"", "", ""}}; // written again each frame
     bool loaded_ = false; // a normalization has loaded the phasors
     tk::Connection frames_;
     tk::Connection changes_;

@@ -3,7 +3,6 @@
 #include "toolkit/control.h"
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace tk {
@@ -24,7 +23,9 @@ public:
     const std::string& Message() const { return texts_.message; }
     const std::vector<std::string>& Parts() const { return texts_.parts; }
     // A new message and new parts, shown at once: one change for the peer however many differ.
-    void SetTexts(Texts texts) { Set(texts_, std::move(texts), Aspect::Text); }
+    // Copied into the texts the bar holds, whose storage is reused: a caller that keeps its Texts
+    // and writes it again allocates nothing once both have the room.
+    void SetTexts(const Texts& texts) { Set(texts_, texts, Aspect::Text); }
     // The message and the parts that are not empty, in order, separated by " · ".
     std::string Line() const {
         std::string line = texts_.message;
