@@ -354,7 +354,7 @@ TEST(QtTextArea, KeepsTheSelectionThroughNewTextCopiesItAndFollowsTheWindowsSize
     window.Open();
     window.area->SetText("x = 0.5000\ny = 1.000");
     QApplication::processEvents();
-    QPlainTextEdit* edit = WidgetOf(window).findChild<QPlainTextEdit*>();
+    auto* edit = WidgetOf(window).findChild<QPlainTextEdit*>();
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(std::tuple(edit->isReadOnly(), edit->textInteractionFlags() & Qt::TextSelectableByKeyboard),
               std::tuple(true, Qt::TextSelectableByKeyboard));
