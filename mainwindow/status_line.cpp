@@ -31,9 +31,11 @@ std::string StatusLine::ClockText(double periods) {
 }
 
 void StatusLine::Show() {
-    bar_.SetTexts({Message(),
-                   {ClockText(window_.ElapsedPeriods()), "frame " + std::to_string(window_.FramesAdvanced()),
-                    "speed " + std::to_string(window_.Speed())}});
+    texts_.message = Message();
+    texts_.parts[0] = ClockText(window_.ElapsedPeriods());
+    texts_.parts[1] = "frame " + std::to_string(window_.FramesAdvanced());
+    texts_.parts[2] = "speed " + std::to_string(window_.Speed());
+    bar_.SetTexts(texts_);
 }
 
 // The silent states first: the plots and phasors show nothing there, and this says why.

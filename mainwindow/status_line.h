@@ -5,6 +5,7 @@
 #include "toolkit/status_bar.h"
 
 #include <string>
+#include <vector>
 
 // The line below the main window's content. Its message says what the run is doing, or why the
 // window shows nothing when it shows nothing; its permanent parts, which no passing message
@@ -24,6 +25,8 @@ private:
 
     MainWndo& window_;
     tk::StatusBar& bar_;
+    // The texts of the line, written in place at each frame so that their storage is reused.
+    tk::StatusBar::Texts texts_{.message = {}, .parts = std::vector<std::string>(3)};
     bool loaded_ = false; // a normalization has loaded the phasors
     tk::Connection frames_;
     tk::Connection changes_;

@@ -378,4 +378,32 @@ TEST(QtTextArea, KeepsTheSelectionThroughNewTextCopiesItAndFollowsTheWindowsSize
     EXPECT_EQ(edit->geometry(), QRect(10, 10, 320, 210));
 }
 
+// A line that changed is rewritten by an edit of just the characters that differ, counted in Qt's
+// UTF-16 units and cut at whole characters: the widget ends with the new text whatever they are.
+TEST(QtTextArea, RewritesChangedLinesToTheNewTextWhateverTheirCharacters) {
+    const struct {
+        const char* name;
+        const char* before;
+        const char* after;
+    } rows[] = {
+        {"digits inside a line", "t = 1.234 T₁\nx = 0.5", "t = 1.299 T₁\nx = 0.5"},
+        {"characters beyond 16 bits before the change", "😀😀 1.5\n😀", "😀😀 2.5\n😀"},
+        {"characters sharing their first bytes", "a ⟨x⟩ b", "a ⟩x⟨ b"},
+        {"characters sharing their last byte", "xΔ", "xԔ"},
+        {"a line grown and one emptied", "a\nbc", "abc\n"},
+    };
+    TextWindow window;
+    window.Open();
+    QPlainTextEdit* edit = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->windowTitle() == "Text window")
+            edit = w->findChild<QPlainTextEdit*>();
+    ASSERT_NE(edit, nullptr);
+    for (const auto& [name, before, after] : rows) {
+        window.area->SetText(before);
+        window.area->SetText(after);
+        EXPECT_EQ(edit->toPlainText().toStdString(), after) << name;
+    }
+}
+
 } // namespace
