@@ -25,6 +25,9 @@ using axes::kGap;
 using axes::kMinMargin;
 
 constexpr std::int32_t kMinGraphSize = 100;
+// DefineGraph's frame lines are one pixel longer than the rectangle's size, so that they run through
+// the pixels of both range ends.
+constexpr std::int32_t kRangeEndsOverhang = 1;
 
 void SetBit(std::int32_t& flags, std::int32_t bit, bool on) {
     flags = on ? flags | bit : flags & ~bit;
@@ -154,19 +157,17 @@ void MatchScale(const Axis& finer, const Axis& coarser) {
     finer.vToPix = coarser.vToPix;
 }
 
-// Clears the frame, draws the frame lines (`overhang` pixels beyond the rectangle's size), labels and
-// axes in black, and shows the frame.
-void DrawEmptyPlot(Graph& g, std::int32_t overhang) {
+// Clears the frame and draws the frame lines (`overhang` pixels beyond the rectangle's size), labels,
+// the x axis when asked and the y axis, in black.
+void DrawEmptyPlot(Graph& g, std::int32_t overhang, bool xAxis) {
     g.ClearFrame();
-    {
-        const KeepDrawingState keep(g.Target());
-        g.SetColor(g.CBlack);
-        g.Target().DrawRect(g.GLeft, g.GTop, g.GWidth + overhang, g.GHeight + overhang);
-        g.zDrawLabels();
+    const KeepDrawingState keep(g.Target());
+    g.SetColor(g.CBlack);
+    g.Target().DrawRect(g.GLeft, g.GTop, g.GWidth + overhang, g.GHeight + overhang);
+    g.zDrawLabels();
+    if (xAxis)
         g.zDrawXAxis();
-        g.zDrawYAxis();
-    }
-    g.UpdateScreen();
+    g.zDrawYAxis();
 }
 
 } // namespace
@@ -204,8 +205,8 @@ void Graph::SetYZeroLn(bool on) {
 
 void Graph::DefineGraph(double xmin, double xmax, double ymin, double ymax) {
     zDefineGRect(xmin, xmax, ymin, ymax);
-    // One pixel more than the size, so that the frame lines run through the pixels of both range ends.
-    DrawEmptyPlot(*this, 1);
+    DrawEmptyPlot(*this, kRangeEndsOverhang, true);
+    UpdateScreen();
 }
 
 void Graph::DefSqGraph(double min, double max) {
@@ -214,7 +215,12 @@ void Graph::DefSqGraph(double min, double max) {
         MatchScale(axes::XAxis(*this), axes::YAxis(*this));
     else
         MatchScale(axes::YAxis(*this), axes::XAxis(*this));
-    DrawEmptyPlot(*this, 0);
+    DrawEmptyPlot(*this, 0, true);
+    UpdateScreen();
+}
+
+void Graph::zDrawAllButXAxis() {
+    DrawEmptyPlot(*this, kRangeEndsOverhang, false);
 }
 
 // The layout measures tick labels, and the plot is drawn into the frame: without either, nothing

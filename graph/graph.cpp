@@ -225,6 +225,11 @@ void Graph::GetContent() {
     UpdateScreen();
 }
 
+void Graph::GetContentForRepaint() {
+    Raise(DrawContent);
+    Refresh(false);
+}
+
 void Graph::ReDrawAll() {
     Frame();
     if (GWidth == 0)

@@ -110,6 +110,9 @@ public:
     void UpdateScreen();
     // Raises DrawContent, then UpdateScreen.
     void GetContent();
+    // Raises DrawContent, then asks for a repaint, which copies the frame to the screen: what
+    // GetContent shows, with one copy fewer, for a plot drawn again at every frame.
+    void GetContentForRepaint();
     // DefineGraph with the stored ranges, then GetContent; raises GraphError "ReDrawAll: Graph has
     // not been defined" while GWidth is 0, and whatever DefineGraph raises.
     void ReDrawAll();
@@ -148,6 +151,10 @@ public:
     // Lays out and draws an empty plot for these data ranges and shows it; raises what
     // zDefineGRect raises, before anything is drawn.
     void DefineGraph(double xmin, double xmax, double ymin, double ymax);
+    // Draws what DefineGraph draws for the defined ranges but the x axis, and shows nothing: the part
+    // of the empty plot that stays while only the x range moves. The x axis drawn over it in black
+    // gives DefineGraph's pixels, unless the y axis has a zero line for the x grid to cross.
+    void zDrawAllButXAxis();
     // As DefineGraph for min to max on both axes, the finer axis narrowed to the other's pixels per
     // unit; raises what zDefineGRect and zDefineXAxis or zDefineYAxis raise, before anything is drawn.
     void DefSqGraph(double min, double max);

@@ -91,6 +91,8 @@ void ObservablesWndo::CreateControls() {
 Graph& ObservablesWndo::CreateGraph(const std::string& name, void (ObservablesWndo::*open)(),
                                     void (ObservablesWndo::*draw)(), const std::string& description) {
     Graph& graph = AddControl(name, std::make_unique<Graph>());
+    // Its frame covers it whole.
+    graph.SetEraseBackground(false);
     graph.SetAccessibleName(description);
     tk::Bind(graph, &Graph::Open, *this, open);
     tk::Bind(graph, &Graph::DrawContent, *this, draw);
@@ -117,6 +119,7 @@ void ObservablesWndo::PlaceControls() {
 void ObservablesWndo::Event_Open() {
     frames_ = source_.FrameShown.Connect([this] { ShowState(); });
     changes_ = source_.StateChanged.Connect([this](MainWndo::Change) { ShowState(); });
+    KeepAxes();
     ShowState();
 }
 
@@ -124,6 +127,8 @@ void ObservablesWndo::Event_Open() {
 void ObservablesWndo::Event_Close() {
     frames_.Disconnect();
     changes_.Disconnect();
+    pathAxes_.Forget();
+    momentumAxes_.Forget();
 }
 
 void ObservablesWndo::Event_Resize() {
@@ -132,6 +137,21 @@ void ObservablesWndo::Event_Resize() {
     PlaceControls();
     for (Graph* graph : {levelsPlot_, pathPlot_, momentumPlot_})
         graph->HandleResize();
+    KeepAxes();
+    DrawMovingPlots();
+}
+
+void ObservablesWndo::KeepAxes() {
+    pathAxes_.KeepAllButXAxis(*pathPlot_);
+    momentumAxes_.KeepEmptyPlot(*momentumPlot_);
+}
+
+void ObservablesWndo::DrawMovingPlots() {
+    for (const auto& [plot, axes] :
+         {std::pair(pathPlot_, &pathAxes_), std::pair(momentumPlot_, &momentumAxes_)}) {
+        axes->StartFrame(*plot);
+        plot->GetContentForRepaint();
+    }
 }
 
 void ObservablesWndo::ShowState() {
@@ -149,7 +169,6 @@ void ObservablesWndo::ShowState() {
 
     if (!levelsDrawn_ || !SameLevels(drawnLevels_, values_))
         levelsPlot_->ReDrawAll();
-    pathPlot_->DefineGraph(path_.SpanStart(), path_.SpanStart() + PositionTrace::kPeriods, 0, 1);
-    pathPlot_->GetContent();
-    momentumPlot_->ReDrawAll();
+    pathPlot_->zDefineXAxis(path_.SpanStart(), path_.SpanStart() + PositionTrace::kPeriods);
+    DrawMovingPlots();
 }

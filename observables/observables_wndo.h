@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graph/axes_picture.h"
 #include "graph/graph.h"
 #include "mainwindow/main_wndo.h"
 #include "observables/position_trace.h"
@@ -53,6 +54,10 @@ private:
     // nothing once the window is open.
     void ShowState();
     void PlaceControls();
+    // The path and the momentum density start each frame from a copy of their axes, kept for each
+    // size; the path's without its time axis, which moves as the state runs.
+    void KeepAxes();
+    void DrawMovingPlots();
     Graph& CreateGraph(const std::string& name, void (ObservablesWndo::*open)(),
                        void (ObservablesWndo::*draw)(), const std::string& description);
 
@@ -77,6 +82,8 @@ private:
     Graph* pathPlot_ = nullptr;
     Graph* momentumPlot_ = nullptr;
     tk::TextArea* valuesText_ = nullptr;
+    AxesPicture pathAxes_;
+    AxesPicture momentumAxes_;
     // Labels measured once when the plots open: the number of each level and <E>.
     std::array<std::string, physics::kComponents> levelNumbers_;
     std::string energyLabel_;

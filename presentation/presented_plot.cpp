@@ -42,27 +42,27 @@ void PresentedPlot::Open(const PresentationLayout& layout) {
 }
 
 void PresentedPlot::Close() {
-    axes_.reset();
+    axes_.Forget();
     graph_.Event_Close();
 }
 
 // Opening gives the graph an empty y label.
 void PresentedPlot::SetUp(const PresentationLayout& layout) {
     roomLabel_.clear();
-    axes_.reset();
+    axes_.Forget();
     if (Survives([&] {
             Style(layout);
             setUpAxes_(graph_);
             MakeRoomForTickLabels();
         }))
-        KeepAxes();
+        axes_.KeepEmptyPlot(graph_);
 }
 
 // A graph too small for its last size has no ranges to redraw with (GWidth is 0), and one whose
 // picture could not be made has no frame: opening it again makes its frame at the new size and sets
 // it up from the start.
 void PresentedPlot::Resize(const PresentationLayout& layout) {
-    axes_.reset();
+    axes_.Forget();
     if (!graph_.GXP || graph_.GWidth == 0) {
         Open(layout);
         return;
@@ -74,7 +74,7 @@ void PresentedPlot::Resize(const PresentationLayout& layout) {
             setUpAxes_(graph_);
             MakeRoomForTickLabels();
         }))
-        KeepAxes();
+        axes_.KeepEmptyPlot(graph_);
 }
 
 // The title is bold and measured in its own size; the labels that setUpAxes_ measures, in theirs.
@@ -100,19 +100,10 @@ void PresentedPlot::MakeRoomForTickLabels() {
     graph_.DefineGraph(graph_.XMin, graph_.XMax, graph_.YMin, graph_.YMax);
 }
 
-void PresentedPlot::KeepAxes() {
-    const tk::Picture& frame = graph_.Frame();
-    axes_ = tk::NewPicture(frame.Width(), frame.Height(), frame.Depth(), graph_.Zoom());
-    if (axes_ && axes_->Graphics())
-        axes_->Graphics()->DrawPicture(frame, 0, 0);
-    else
-        axes_.reset();
-}
-
 void PresentedPlot::DrawFrame() {
-    if (!axes_)
+    if (!axes_.Kept())
         return;
-    graph_.Target().DrawPicture(*axes_, 0, 0);
+    axes_.StartFrame(graph_);
     graph_.GetContent();
     screen_.Refresh(false);
 }

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "graph/axes_picture.h"
 #include "graph/graph.h"
 #include "presentation/presentation_layout.h"
 #include "toolkit/canvas.h"
-#include "toolkit/picture.h"
 
-#include <memory>
 #include <string>
 
 // The control of a window that shows a plot's frames, as many times larger as the plot's zoom.
@@ -40,7 +39,7 @@ public:
     void Resize(const PresentationLayout& layout);
     // Whether it could be defined; a graph too small for its size (a GraphError) is not, and has no
     // frame to show.
-    bool Fitted() const { return axes_ != nullptr; }
+    bool Fitted() const { return axes_.Kept(); }
     // The axes from their copy, then DrawContent, then a repaint of the screen; nothing while unfitted.
     void DrawFrame();
 
@@ -50,12 +49,11 @@ private:
     // The Graph leaves room for the y tick labels as wide as they are in "Helvetica" 9; an empty
     // y label as wide as the rest of them makes room for the larger tick font.
     void MakeRoomForTickLabels();
-    void KeepAxes();
 
     Graph graph_;
     PlotScreen& screen_;
     std::string title_;
     Axes setUpAxes_;
     std::string roomLabel_;
-    std::unique_ptr<tk::Picture> axes_;
+    AxesPicture axes_;
 };

@@ -23,8 +23,7 @@ public:
     const std::string& Message() const { return texts_.message; }
     const std::vector<std::string>& Parts() const { return texts_.parts; }
     // A new message and new parts, shown at once: one change for the peer however many differ.
-    // Copied into the texts the bar holds, whose storage is reused: a caller that keeps its Texts
-    // and writes it again allocates nothing once both have the room.
+    // Copied into the bar's own storage, so texts no longer than the last allocate nothing.
     void SetTexts(const Texts& texts) { Set(texts_, texts, Aspect::Text); }
     // The message and the parts that are not empty, in order, separated by " · ".
     std::string Line() const {

@@ -4,7 +4,7 @@
 
 using AxisRanges = OpenedGraph;
 
-// The scale itself is tested as a value (axis_scale_test.cpp); here it reaches the fields, or a
+// The scale itself is tested as a value (axis_scale_test.cpp); here it reaches the fields, or each
 // refusal reaches the owner as a GraphError naming the axis and leaves the fields as they were.
 TEST_F(AxisRanges, AnAxisGetsItsScaleOrIsRefusedAndLeftAsItWas) {
     std::tie(g.XFlags, g.YFlags, g.GWidth, g.GHeight) = std::tuple(231, 231 & ~32, 450, 450);
@@ -14,6 +14,8 @@ TEST_F(AxisRanges, AnAxisGetsItsScaleOrIsRefusedAndLeftAsItWas) {
     g.zDefineXAxis(0, 1);
     for (const auto& [lo, hi, message] : {
              std::tuple(1.0, 1.0, "range is 0"),
+             {1, -1, "range is -2"},
+             {-1e308, 1e308, "range is INF"},
              {kNaN, 1, "range is NaN"},
              {0, 1e-320, "from 0 to 1e-320 is too wide or too narrow to scale."},
              {1e12, 1e12 + 1, "from 1e+12 to 1000000000001 is too narrow for its distance from zero."},

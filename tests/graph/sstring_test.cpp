@@ -81,8 +81,7 @@ TEST_F(SStringTest, DrawsEachSegmentWhereThePenIsInItsStyleAndEachAnchorPutsItsP
         EXPECT_EQ(Put(g.SetSString(markup)), drawn) << markup;
     const std::string three = g.SetSString("ab|abcd|a");
     for (const auto& [anchor, drawn] : {
-             std::pair(1, "'ab' 100 26; 'abcd' 100 38; 'a' 100 50"),
-             {2, "'ab' 93 26; 'abcd' 86 38; 'a' 96 50"},
+             std::pair(2, "'ab' 93 26; 'abcd' 86 38; 'a' 96 50"),
              {3, "'ab' 86 26; 'abcd' 72 38; 'a' 93 50"},
              {4, "'ab' 100 42; 'abcd' 100 54; 'a' 100 66"},
              {8, "'ab' 93 60; 'abcd' 86 72; 'a' 96 84"},

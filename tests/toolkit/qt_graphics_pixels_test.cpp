@@ -18,15 +18,16 @@ namespace {
 constexpr tk::Color kWhite = tk::RGB(255, 255, 255);
 constexpr tk::Color kInk = tk::RGB(201, 30, 7); // odd values, lost by fewer than 8 bits a channel
 
-// The box around the pixels that are no longer white, "x y widthxheight", their count, and
+// The box around the device pixels that are no longer white, "x y widthxheight", their count, and
 // "mixed" when one of them is not kInk.
-template <class PixelAt> std::string Inked(int width, int height, PixelAt pixel) {
+std::string Inked(const tk::qt::QtPicture& picture) {
+    const QImage& image = picture.Image();
     QRect box;
     int count = 0;
     bool mixed = false;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            if (const tk::Color c = pixel(x, y); c != kWhite) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (const tk::Color c = image.pixel(x, y) & 0xFFFFFF; c != kWhite) {
                 box |= QRect(x, y, 1, 1);
                 ++count;
                 mixed = mixed || c != kInk;
@@ -37,10 +38,6 @@ template <class PixelAt> std::string Inked(int width, int height, PixelAt pixel)
     text << box.x() << ' ' << box.y() << ' ' << box.width() << 'x' << box.height() << ' ' << count
          << (mixed ? " mixed" : "");
     return text.str();
-}
-
-std::string Inked(const tk::Picture& picture) {
-    return Inked(picture.Width(), picture.Height(), [&](int x, int y) { return picture.Pixel(x, y); });
 }
 
 // A 10 x 10 picture inked at (4, 4) to (5, 5).
@@ -56,11 +53,6 @@ using Draw = void (*)(tk::Graphics&);
 tk::Graphics& Thick(tk::Graphics& g, int pen) {
     g.SetPenSize(pen);
     return g;
-}
-
-std::string InkedDevicePixels(const tk::qt::QtPicture& picture) {
-    const QImage& image = picture.Image();
-    return Inked(image.width(), image.height(), [&](int x, int y) { return image.pixel(x, y) & 0xFFFFFF; });
 }
 
 // At 1x and, in device pixels, at 2x: lines and outlines as heavy there, on whole logical pixels, at
@@ -114,28 +106,28 @@ TEST(Shapes, CoverExactlyTheirPixelsAtBothDensities) {
         for (const auto& [ratio, inked] : {std::pair(1.0, shape.at1x), std::pair(2.0, shape.at2x)}) {
             SCOPED_TRACE(std::string(shape.name) + " at " + std::to_string(int(ratio)) + "x");
             tk::qt::QtPicture picture(20, 20, 32, ratio);
-            ASSERT_EQ(InkedDevicePixels(picture), "none") << "a new picture is white";
+            ASSERT_EQ(Inked(picture), "none") << "a new picture is white";
             picture.Graphics()->SetForeColor(kInk);
             shape.draw(*picture.Graphics());
-            EXPECT_EQ(InkedDevicePixels(picture), inked);
+            EXPECT_EQ(Inked(picture), inked);
         }
 }
 
 TEST(Text, StandsOnItsBaselineAndSymbolShowsGreekLetters) {
-    auto picture = tk::NewPicture(20, 20, 32);
+    tk::qt::QtPicture picture(20, 20, 32, 1.0);
     auto Drawn = [&](const std::string& font, const std::string& text, int size = 14) {
-        tk::Graphics& g = *picture->Graphics();
+        tk::Graphics& g = *picture.Graphics();
         g.ClearRect(0, 0, 20, 20);
         g.SetTextFont(font);
         g.SetTextSize(size);
         g.DrawString(text, 3, 15);
-        return Inked(*picture);
+        return Inked(picture);
     };
     const std::string letterH = Drawn("System", "H");
-    picture->Graphics()->ClearRect(0, 15, 20, 5);
-    EXPECT_EQ(Inked(*picture), letterH) << "nothing on the baseline or below it";
-    picture->Graphics()->ClearRect(0, 14, 20, 1);
-    EXPECT_NE(Inked(*picture), letterH) << "the letter stands on the row above it";
+    picture.Graphics()->ClearRect(0, 15, 20, 5);
+    EXPECT_EQ(Inked(picture), letterH) << "nothing on the baseline or below it";
+    picture.Graphics()->ClearRect(0, 14, 20, 1);
+    EXPECT_NE(Inked(picture), letterH) << "the letter stands on the row above it";
     EXPECT_EQ(Drawn("Symbol", "p"), Drawn("System", "π"));
     EXPECT_NE(Drawn("Symbol", "p"), Drawn("System", "p"));
     EXPECT_EQ(Drawn("Symbol", "D"), Drawn("System", "Δ"));

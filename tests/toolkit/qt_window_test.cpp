@@ -75,6 +75,10 @@ std::unique_ptr<tk::MenuItem> Item(const std::string& name, const std::string& c
     return item;
 }
 
+QMainWindow& WidgetOf(const tk::Window& window) {
+    return *static_cast<tk::qt::QtWindowPeer*>(window.Peer())->Widget();
+}
+
 const std::tuple<const char*, const char*, const char*> kEditItems[] = {
     {"EditUndo", "&Undo", "Cmd+Z"},   {"EditCut", "Cu&t", "Cmd+X"}, {"EditCopy", "&Copy", "Cmd+C"},
     {"EditPaste", "&Paste", "Cmd+V"}, {"EditClear", "&Delete", ""}, {"EditSelectAll", "Select &All", "Cmd+A"},
@@ -91,12 +95,7 @@ protected:
         window_.Open();
         QApplication::processEvents();
     }
-    QMainWindow* Main() const {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* main = qobject_cast<QMainWindow*>(w); main && main->windowTitle() == "Test window")
-                return main;
-        return nullptr;
-    }
+    QMainWindow* Main() const { return &WidgetOf(window_); }
     QAction* Action(const char* name) const { return Main()->menuBar()->findChild<QAction*>(name); }
     QLineEdit* Line() const { return Main()->findChild<QLineEdit*>(); }
     // The names of the enabled items as the menu opens, "Edit" left out.
@@ -116,7 +115,6 @@ protected:
 
 TEST_F(QtWindowTest, AppliesTheWindowSettings) {
     QMainWindow* main = Main();
-    ASSERT_NE(main, nullptr);
     EXPECT_EQ(std::tuple(main->isVisible(), main->centralWidget()->size(), main->maximumSize()),
               std::tuple(true, QSize(320, 200), main->minimumSize()))
         << "not resizable";
@@ -209,20 +207,18 @@ protected:
 
 TEST_P(FieldSettings, ReachTheWidgetAndEachLeavesTheOthersAlone) {
     const QLineEdit& line = *Line();
-    EXPECT_EQ(std::tuple(line.text(), line.isEnabled(), line.isReadOnly(), line.maxLength(), line.hasFrame()),
-              std::tuple(QString("0.600000"), false, true, 20, false));
-    EXPECT_EQ(std::tuple(line.echoMode(), line.alignment()),
-              std::tuple(QLineEdit::Password, Qt::AlignRight | Qt::AlignVCenter));
-    EXPECT_EQ(std::tuple(line.font().pixelSize(), line.font().underline()), std::tuple(17, true));
+    EXPECT_EQ(std::tuple(line.text(), line.isEnabled(), line.isReadOnly(), line.maxLength(), line.hasFrame(),
+                         line.echoMode(), line.alignment(), line.font().pixelSize(), line.font().underline()),
+              std::tuple(QString("0.600000"), false, true, 20, false, QLineEdit::Password,
+                         Qt::AlignRight | Qt::AlignVCenter, 17, true));
     EXPECT_EQ(std::tuple(line.palette().color(QPalette::Active, QPalette::Text),
-                         line.palette().color(QPalette::Active, QPalette::Base)),
-              std::tuple(QColor(0, 0, 255), QColor(255, 255, 0)));
-    EXPECT_EQ(line.geometry(), QRect(12, 14, 90, 24));
-    EXPECT_EQ(std::tuple(line.selectionStart(), line.selectionLength()), std::tuple(2, 3));
+                         line.palette().color(QPalette::Active, QPalette::Base), line.geometry(),
+                         line.selectionStart(), line.selectionLength()),
+              std::tuple(QColor(0, 0, 255), QColor(255, 255, 0), QRect(12, 14, 90, 24), 2, 3));
     const QSlider& slider = *Main()->findChild<QSlider*>();
-    EXPECT_EQ(std::tuple(slider.maximum(), slider.value(), slider.singleStep(), slider.pageStep()),
-              std::tuple(300, 250, 5, 50));
-    EXPECT_EQ(std::tuple(slider.hasTracking(), window_.slider->Value()), std::tuple(true, 250));
+    EXPECT_EQ(std::tuple(slider.maximum(), slider.value(), slider.singleStep(), slider.pageStep(),
+                         slider.hasTracking(), window_.slider->Value()),
+              std::tuple(300, 250, 5, 50, true, 250));
 
     tk::EditField& field = *window_.field;
     field.SetBorder(true);
@@ -264,19 +260,30 @@ TEST_F(QtWindowTest, CanvasDrawnAtOnceAddsToItsContentUntilTheNextRefresh) {
         << "the paint alone after a refresh";
 }
 
-// A resizable window whose menu item (F5) and own key (Esc) note that they acted.
-class KeyedWindow : public tk::Window {
+// A resizable window whose text area keeps a 10-pixel margin however the window is resized, and
+// whose menu item (F5) and own key (Esc) note that they acted.
+class TextWindow : public tk::Window {
 public:
-    std::string acted;
     void Layout() override {
-        settings.title = "Keyed window";
-        settings.width = 320;
+        settings.title = "Text window";
+        settings.width = 300;
         settings.height = 200;
+    }
+    void CreateControls() override {
+        area = &AddControl("Area", std::make_unique<tk::TextArea>());
+        Event_Resize();
     }
     void AddMenuHandlers() override {
         AddMenuHandler("Act", [this] { return acted += "F5 ", true; });
         AddKeyCommand("Esc", [this] { acted += "Esc "; });
     }
+    void Event_Resize() override {
+        ++resizes;
+        area->SetBounds(10, 10, settings.width - 20, settings.height - 20);
+    }
+    tk::TextArea* area = nullptr;
+    int resizes = 0;
+    std::string acted;
 };
 
 // Full screen, the menu bar is hidden and its keys still act, as do the window's own keys.
@@ -285,10 +292,10 @@ TEST(QtWindowFullScreen, HidesTheMenuBarWhoseKeysStillAct) {
     auto menu = Item("Menu", "&Menu", "");
     menu->Append(Item("Act", "&Act", "F5"));
     bar.Append(std::move(menu));
-    KeyedWindow window;
+    TextWindow window;
     window.SetMenuBar(&bar);
     window.Open();
-    auto& main = *static_cast<tk::qt::QtWindowPeer*>(window.Peer())->Widget();
+    QMainWindow& main = WidgetOf(window);
     QApplication::setActiveWindow(&main);
     const auto shown = [&] {
         QApplication::processEvents();
@@ -301,7 +308,7 @@ TEST(QtWindowFullScreen, HidesTheMenuBarWhoseKeysStillAct) {
     window.SetFullScreen(true);
     EXPECT_EQ(shown(), std::tuple(true, false, screenWidth, "F5 Esc "));
     window.SetFullScreen(false);
-    EXPECT_EQ(shown(), std::tuple(false, true, 320, "F5 Esc "));
+    EXPECT_EQ(shown(), std::tuple(false, true, 300, "F5 Esc "));
 }
 
 // A window of 400 x 300 with a frame of 20 above and 2 elsewhere, opening over a window or the
@@ -340,26 +347,6 @@ TEST(QtWindowLifetime, WindowWhoseFieldHasTheFocusGoesCleanly) {
     EXPECT_EQ(QApplication::focusWidget(), nullptr);
 }
 
-// A resizable window whose text area keeps a 10-pixel margin however the window is resized.
-class TextWindow : public tk::Window {
-public:
-    void Layout() override {
-        settings.title = "Text window";
-        settings.width = 300;
-        settings.height = 200;
-    }
-    void CreateControls() override {
-        area = &AddControl("Area", std::make_unique<tk::TextArea>());
-        Event_Resize();
-    }
-    void Event_Resize() override {
-        ++resizes;
-        area->SetBounds(10, 10, settings.width - 20, settings.height - 20);
-    }
-    tk::TextArea* area = nullptr;
-    int resizes = 0;
-};
-
 // The user selects a word while the program rewrites the text around it, copies it, and resizes
 // the window.
 TEST(QtTextArea, KeepsTheSelectionThroughNewTextCopiesItAndFollowsTheWindowsSize) {
@@ -367,10 +354,7 @@ TEST(QtTextArea, KeepsTheSelectionThroughNewTextCopiesItAndFollowsTheWindowsSize
     window.Open();
     window.area->SetText("x = 0.5000\ny = 1.000");
     QApplication::processEvents();
-    QPlainTextEdit* edit = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->windowTitle() == "Text window")
-            edit = w->findChild<QPlainTextEdit*>();
+    auto* edit = WidgetOf(window).findChild<QPlainTextEdit*>();
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(std::tuple(edit->isReadOnly(), edit->textInteractionFlags() & Qt::TextSelectableByKeyboard),
               std::tuple(true, Qt::TextSelectableByKeyboard));
@@ -385,13 +369,41 @@ TEST(QtTextArea, KeepsTheSelectionThroughNewTextCopiesItAndFollowsTheWindowsSize
     window.area->Copy();
     EXPECT_EQ(QApplication::clipboard()->text(), "x = 0.5012\ny = 0.9987");
 
-    QWidget& main = *edit->window();
+    QMainWindow& main = WidgetOf(window);
     const int before = window.resizes;
     main.resize(main.size() + QSize(40, 30));
     QApplication::processEvents();
     EXPECT_EQ(std::tuple(window.resizes - before, window.settings.width, window.settings.height),
               std::tuple(1, 340, 230));
     EXPECT_EQ(edit->geometry(), QRect(10, 10, 320, 210));
+}
+
+// A line that changed is rewritten by an edit of just the characters that differ, counted in Qt's
+// UTF-16 units and cut at whole characters: the widget ends with the new text whatever they are.
+TEST(QtTextArea, RewritesChangedLinesToTheNewTextWhateverTheirCharacters) {
+    const struct {
+        const char* name;
+        const char* before;
+        const char* after;
+    } rows[] = {
+        {"digits inside a line", "t = 1.234 T₁\nx = 0.5", "t = 1.299 T₁\nx = 0.5"},
+        {"characters beyond 16 bits before the change", "😀😀 1.5\n😀", "😀😀 2.5\n😀"},
+        {"characters sharing their first bytes", "a ⟨x⟩ b", "a ⟩x⟨ b"},
+        {"characters sharing their last byte", "xΔ", "xԔ"},
+        {"a line grown and one emptied", "a\nbc", "abc\n"},
+    };
+    TextWindow window;
+    window.Open();
+    QPlainTextEdit* edit = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->windowTitle() == "Text window")
+            edit = w->findChild<QPlainTextEdit*>();
+    ASSERT_NE(edit, nullptr);
+    for (const auto& [name, before, after] : rows) {
+        window.area->SetText(before);
+        window.area->SetText(after);
+        EXPECT_EQ(edit->toPlainText().toStdString(), after) << name;
+    }
 }
 
 } // namespace

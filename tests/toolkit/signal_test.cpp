@@ -25,9 +25,7 @@ TEST(Signal, CallsSubscribersInOrderUntilTheirConnectionsGo) {
     signal->Emit(2);
     EXPECT_EQ(log, "a1 b1 a2 ");
     EXPECT_EQ(signal->SubscriberCount(), 1u);
-    {
-        tk::Connection moved = std::move(a);
-    }
+    { tk::Connection moved = std::move(a); }
     signal->Emit(3);
     EXPECT_EQ(log, "a1 b1 a2 ");
     tk::Connection late = signal->Connect([](int) {});

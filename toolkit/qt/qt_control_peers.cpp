@@ -25,6 +25,7 @@
 #include <QTextBrowser>
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 namespace tk::qt {
@@ -109,6 +110,43 @@ protected:
 };
 
 // A plain text widget that can say where a line of its text is shown.
+// The UTF-16 units of UTF-8 text, which Qt's positions count: one for each character, two for one
+// beyond the Basic Multilingual Plane (a four-byte sequence).
+int Utf16Length(std::string_view utf8) {
+    int units = 0;
+    for (const unsigned char byte : utf8)
+        units += (byte & 0xC0) == 0x80 ? 0 : byte >= 0xF0 ? 2 : 1;
+    return units;
+}
+
+bool Continues(std::string_view utf8, std::size_t at) {
+    return at < utf8.size() && (static_cast<unsigned char>(utf8[at]) & 0xC0) == 0x80;
+}
+
+// What changed from one line to the next: the characters `removed` at byte `start` of both,
+// replaced by `added`; what the two share before and after, cut at whole characters, stays.
+struct LineChange {
+    std::size_t start = 0;
+    std::string_view removed;
+    std::string_view added;
+};
+
+LineChange ChangeBetween(std::string_view was, std::string_view line) {
+    const std::size_t shorter = std::min(was.size(), line.size());
+    std::size_t start = 0;
+    while (start < shorter && was[start] == line[start])
+        ++start;
+    while (Continues(was, start) || Continues(line, start))
+        --start;
+    std::size_t end = 0; // bytes shared at the end
+    while (end < shorter - start && was[was.size() - 1 - end] == line[line.size() - 1 - end])
+        ++end;
+    while (end > 0 && (Continues(was, was.size() - end) || Continues(line, line.size() - end)))
+        --end;
+    return {start, was.substr(start, was.size() - start - end),
+            line.substr(start, line.size() - start - end)};
+}
+
 class TextAreaWidget : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
@@ -416,42 +454,47 @@ void QtTextAreaPeer::ApplyContent(tk::Aspect aspect) {
 
 // The user may be selecting or reading further down while the program writes: the selection and
 // the scrolled position are put back, as far as the new text reaches. When the text keeps its
-// number of lines, only the lines that changed are replaced, laid out and painted again: the
-// document's layout would repaint the whole widget for any edit, so it is kept quiet and the
-// widget repaints the changed lines alone.
+// number of lines, only the characters that differ from the text shown are replaced, and only the
+// lines they are on laid out and painted again. Qt lays out again the lines an edit reaches from
+// its start over as many characters as it removes and adds together, so the edits are kept that
+// short; an edit block would join them into one that reaches over all the lines between. The
+// document's layout would repaint the whole widget for any edit, so it is kept quiet and the widget
+// repaints the changed lines alone. The lines keep their glyphs once drawn, for the next paint.
 void QtTextAreaPeer::ShowText() {
     auto* text = static_cast<TextAreaWidget*>(edit());
-    const QStringList lines = FromStd(area_.Text()).split(QLatin1Char('\n'));
+    const std::string& now = area_.Text();
     QTextDocument& document = *text->document();
     // Positions, not the cursor: a cursor follows the edits that replace the text.
     const int anchor = text->textCursor().anchor();
     const int position = text->textCursor().position();
     const int scrolled = text->verticalScrollBar()->value();
     const int horizontal = text->horizontalScrollBar()->value();
-    if (document.blockCount() != lines.size()) {
-        text->setPlainText(lines.join(QLatin1Char('\n')));
+    if (std::count(now.begin(), now.end(), '\n') + 1 != document.blockCount()) {
+        text->setPlainText(FromStd(now));
     } else {
-        // In one edit block, so that the cursor does not lay out each line it writes.
         const QSignalBlocker quiet(document.documentLayout());
         QTextCursor editing(&document);
-        editing.beginEditBlock();
-        std::vector<int> changed;
-        QTextBlock block = document.firstBlock();
-        for (const QString& line : lines) {
-            if (block.text() != line) {
-                editing.setPosition(block.position());
-                editing.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
-                editing.insertText(line);
-                changed.push_back(block.blockNumber());
-            }
-            block = block.next();
-        }
-        editing.endEditBlock();
         QRect region;
-        for (int number : changed)
-            region |= text->LineRect(document.findBlockByNumber(number));
+        std::string_view rest = now;
+        std::string_view before = shown_;
+        for (QTextBlock block = document.firstBlock(); block.isValid(); block = block.next()) {
+            block.layout()->setCacheEnabled(true);
+            const std::string_view line = rest.substr(0, rest.find('\n'));
+            const std::string_view was = before.substr(0, before.find('\n'));
+            if (line != was) {
+                region |= text->LineRect(block);
+                const LineChange change = ChangeBetween(was, line);
+                const int from = block.position() + Utf16Length(line.substr(0, change.start));
+                editing.setPosition(from);
+                editing.setPosition(from + Utf16Length(change.removed), QTextCursor::KeepAnchor);
+                editing.insertText(QString::fromUtf8(change.added.data(), qsizetype(change.added.size())));
+            }
+            rest.remove_prefix(std::min(rest.size(), line.size() + 1));
+            before.remove_prefix(std::min(before.size(), was.size() + 1));
+        }
         text->viewport()->update(region.adjusted(0, 0, text->viewport()->width(), 0));
     }
+    shown_ = now;
     // Each of these repaints the whole widget, so it is done only where the edits moved something.
     const int end = document.characterCount() - 1;
     QTextCursor after = text->textCursor();

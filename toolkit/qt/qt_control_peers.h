@@ -11,6 +11,8 @@
 #include <QTimer>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 class QAbstractSlider;
 class QButtonGroup;
@@ -129,6 +131,8 @@ private:
     void ShowText();
     QPlainTextEdit* edit() const;
     tk::TextArea& area_;
+    // The text the widget shows.
+    std::string shown_;
 };
 
 // A timer has no widget: a precise QTimer fires it, so frames come at their period, not rounded to

@@ -1,3 +1,5 @@
+// The platform's services through Qt: the printer and the texts compiled into the program.
+
 #include "toolkit/picture.h"
 #include "toolkit/platform.h"
 
@@ -32,6 +34,14 @@ TEST(Printer, MeasuresTextAsTheScreenDoesAndWritesThePdfAtTheEnd) {
     EXPECT_EQ(head, "%PDF-");
     std::filesystem::remove(path);
     EXPECT_EQ(tk::ThePlatform().OpenPrinter("/nonexistent-folder/plot.pdf"), nullptr) << "an unwritable file";
+}
+
+TEST(ResourceStore, ReadsTextsCompiledIntoTheProgramByTypeAndId) {
+    tk::ResourceStore* store = tk::ThePlatform().Resources();
+    ASSERT_NE(store, nullptr);
+    EXPECT_EQ(store->GetResource("TEXT", 7), "<p>Hello</p>");
+    EXPECT_EQ(store->GetResource("TEXT", 8), "") << "a missing resource is an empty text";
+    EXPECT_EQ(store->GetResource("PICT", 7), "");
 }
 
 } // namespace

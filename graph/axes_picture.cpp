@@ -1,0 +1,36 @@
+#include "graph/axes_picture.h"
+
+#include "graph/drawing_state.h"
+
+void AxesPicture::KeepEmptyPlot(Graph& g) {
+    g.DefineGraph(g.XMin, g.XMax, g.YMin, g.YMax);
+    Keep(g, false);
+}
+
+void AxesPicture::KeepAllButXAxis(Graph& g) {
+    g.zDrawAllButXAxis();
+    Keep(g, true);
+}
+
+void AxesPicture::Keep(Graph& g, bool withoutXAxis) {
+    const tk::Picture& frame = g.Frame();
+    withoutXAxis_ = withoutXAxis;
+    picture_ = tk::NewPicture(frame.Width(), frame.Height(), frame.Depth(), g.Zoom());
+    if (picture_ && picture_->Graphics())
+        picture_->Graphics()->DrawPicture(frame, 0, 0);
+    else
+        picture_.reset();
+}
+
+void AxesPicture::StartFrame(Graph& g) const {
+    if (!picture_) {
+        g.DefineGraph(g.XMin, g.XMax, g.YMin, g.YMax);
+        return;
+    }
+    g.Target().DrawPicture(*picture_, 0, 0);
+    if (withoutXAxis_) {
+        const KeepDrawingState keep(g.Target());
+        g.SetColor(g.CBlack);
+        g.zDrawXAxis();
+    }
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "graph/graph.h"
+#include "toolkit/picture.h"
+
+#include <memory>
+
+// A copy of what a plot draws before its data and keeps from one frame to the next (the frame
+// lines, labels, ticks and grid), so that a frame starts from one copy instead of clearing the frame
+// and drawing them again: the same pixels as DefineGraph's. It is kept again whenever the graph
+// is laid out again (opened, resized, restyled).
+class AxesPicture {
+public:
+    // Draws the graph's empty plot for its ranges, as DefineGraph does, and keeps it.
+    void KeepEmptyPlot(Graph& g);
+    // Draws the empty plot without its x axis and keeps that, for a plot whose x range moves from one
+    // frame to the next while the rest stays; each frame draws the x axis of its range over the copy.
+    // See Graph::zDrawAllButXAxis for the plots this suits.
+    void KeepAllButXAxis(Graph& g);
+    void Forget() { picture_.reset(); }
+    // False also where the copy could not be made.
+    bool Kept() const { return picture_ != nullptr; }
+    // Starts a frame on the graph's target: the copy, and over it the x axis of the graph's x range
+    // where it was kept without; with nothing kept, the empty plot that DefineGraph draws.
+    void StartFrame(Graph& g) const;
+
+private:
+    void Keep(Graph& g, bool withoutXAxis);
+
+    std::unique_ptr<tk::Picture> picture_;
+    bool withoutXAxis_ = false;
+};
