@@ -500,6 +500,10 @@ das Paket bewegt sich gegen ⟨p⟩.</translation>
         <source>ΔE/E₁</source>
         <translation>ΔE/E₁</translation>
     </message>
+    <message>
+        <source>Paused, t = %1 T₁</source>
+        <translation>Angehalten, t = %1 T₁</translation>
+    </message>
 </context>
 <context>
     <name>PresentationWndo</name>

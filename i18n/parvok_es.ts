@@ -500,6 +500,10 @@ el paquete se mueve contra ⟨p⟩.</translation>
         <source>ΔE/E₁</source>
         <translation>ΔE/E₁</translation>
     </message>
+    <message>
+        <source>Paused, t = %1 T₁</source>
+        <translation>En pausa, t = %1 T₁</translation>
+    </message>
 </context>
 <context>
     <name>PresentationWndo</name>

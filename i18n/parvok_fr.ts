@@ -500,6 +500,10 @@ le paquet va à l&apos;opposé de ⟨p⟩.</translation>
         <source>ΔE/E₁</source>
         <translation>ΔE/E₁</translation>
     </message>
+    <message>
+        <source>Paused, t = %1 T₁</source>
+        <translation>En pause, t = %1 T₁</translation>
+    </message>
 </context>
 <context>
     <name>PresentationWndo</name>

@@ -500,6 +500,10 @@ il pacchetto va contro ⟨p⟩.</translation>
         <source>ΔE/E₁</source>
         <translation>ΔE/E₁</translation>
     </message>
+    <message>
+        <source>Paused, t = %1 T₁</source>
+        <translation>In pausa, t = %1 T₁</translation>
+    </message>
 </context>
 <context>
     <name>PresentationWndo</name>

@@ -500,6 +500,10 @@ pacote se move contra ⟨p⟩.</translation>
         <source>ΔE/E₁</source>
         <translation>ΔE/E₁</translation>
     </message>
+    <message>
+        <source>Paused, t = %1 T₁</source>
+        <translation>Em pausa, t = %1 T₁</translation>
+    </message>
 </context>
 <context>
     <name>PresentationWndo</name>

@@ -500,6 +500,10 @@ packet moves against ⟨p⟩.</source>
         <source>ΔE/E₁</source>
         <translation>ΔE/E₁</translation>
     </message>
+    <message>
+        <source>Paused, t = %1 T₁</source>
+        <translation>已暂停，t = %1 T₁</translation>
+    </message>
 </context>
 <context>
     <name>PresentationWndo</name>

@@ -155,14 +155,21 @@ void ObservablesWndo::DrawMovingPlots() {
 }
 
 void ObservablesWndo::ShowState() {
-    const bool running = source_.Running();
+    // A paused run shows its frame, as a running one does; only a stopped one goes back to Start.
+    const MainWndo::Run run = source_.RunState();
+    const bool underWay = run != MainWndo::Run::Idle;
     const double elapsed = FiniteOrZero(source_.ElapsedPeriods());
     const physics::State shown = physics::StateOf(source_.Magnitudes(), source_.Phases());
-    const physics::State state = running ? shown : physics::Turned(shown, -elapsed);
+    const physics::State state = underWay ? shown : physics::Turned(shown, -elapsed);
     values_ = physics::Measure(state);
-    const double now = running ? elapsed : 0;
+    const double now = underWay ? elapsed : 0;
 
-    values_table::Write(values_, {running, source_.Blanked, now}, words_, table_);
+    values_table::Write(values_,
+                        {.running = run == MainWndo::Run::Running,
+                         .paused = run == MainWndo::Run::Paused,
+                         .edited = source_.Blanked,
+                         .periods = now},
+                        words_, table_);
     path_.Fill(state, now);
     profile_.Fill(state, densities_);
     valuesText_->SetText(table_);

@@ -60,8 +60,9 @@ void AppendValue(std::string& text, const std::optional<physics::Observables>& v
 }
 
 void AppendStatus(std::string& text, bool state, const RunStatus& status, const Words& words) {
-    if (status.running)
-        tk::AppendSubstituted(text, words.running, {tk::Significant(status.periods, kDigits)});
+    if (status.running || status.paused)
+        tk::AppendSubstituted(text, status.running ? words.running : words.paused,
+                              {tk::Significant(status.periods, kDigits)});
     else
         text += words.stopped;
     text += '\n';
@@ -93,6 +94,7 @@ constexpr std::string_view kLevelRows[physics::kComponents] = {
 Words Words::LookedUp() {
     Words words{
         .running = tk::Translate("ObservablesWndo", "Running, t = %1 T₁"),
+        .paused = tk::Translate("ObservablesWndo", "Paused, t = %1 T₁"),
         .stopped = tk::Translate("ObservablesWndo", "Stopped: the state at Start, t = 0"),
         //: The table is 34 characters wide: break longer lines with a new line.
         .edited = tk::Translate("ObservablesWndo", "Fields edited: press Normalize"),

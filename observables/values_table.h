@@ -11,10 +11,11 @@
 // significant digits, with "—" where there is no state to have a value.
 namespace values_table {
 
-// Where the run stands, said above the values: while it runs, the time of the frame shown; when
-// it is stopped, the values are those of the state at Start.
+// Where the run stands, said above the values: while it runs or is paused, the time of the frame
+// shown; when it is stopped, the values are those of the state at Start.
 struct RunStatus {
     bool running = false;
+    bool paused = false;
     bool edited = false; // the fields were edited since the state was loaded into the phasors
     double periods = 0;  // t / T1 since the last normalization
 };
@@ -23,7 +24,7 @@ struct RunStatus {
 // every frame; the observables' labels are padded to one width in a fixed-pitch font.
 struct Words {
     static constexpr int kObservables = 7;
-    std::string running; // with %1 for the time
+    std::string running, paused; // with %1 for the time
     std::string stopped, edited, noState, noValue, momentumNote;
     std::array<std::string, kObservables> labels;
 

@@ -60,6 +60,11 @@ TEST_F(ObservablesTest, FollowsTheStateAsItIsLoadedRunsAndStops) {
     EXPECT_NE(Value("⟨x⟩/L"), "0.5000") << "the packet moved";
     EXPECT_GT(LinesDrawn("GFTrace"), 3 * 2 * 3) << "every frame draws the path, its band and the time axis";
     EXPECT_EQ(LinesDrawn("GFMomentum"), 3 * 200) << "the curve alone, over a copy of the axes";
+    const std::string moved = Value("⟨x⟩/L");
+    window.PauseOrResume();
+    window.StepFrames(1);
+    EXPECT_EQ(std::tuple(FirstLine(), Value("⟨x⟩/L") != moved), std::tuple("Paused, t = 0.01111 T₁", true))
+        << "a paused run shows its frame, and a step the next one";
     window.PBStart_Action();
     EXPECT_EQ(std::tuple(FirstLine(), Value("⟨x⟩/L")),
               std::tuple("Stopped: the state at Start, t = 0", "0.5000"));
