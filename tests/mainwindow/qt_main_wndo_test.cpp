@@ -69,11 +69,6 @@ protected:
         const tk::Control* c = tk::qt::QtWidgetPeer::ControlOf(QApplication::focusWidget());
         return c ? c->Name() + (c->Index() < 0 ? "" : " " + std::to_string(c->Index())) : "none";
     }
-    void Retype(const std::string& name, int index, const QString& text) {
-        Field(name, index)->setFocus();
-        QTest::keyClick(Field(name, index), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(Field(name, index), text);
-    }
     // The window row under the first letter of a control's text: the lowest dark row of the first
     // run of dark columns, the frame of a field left out.
     int Baseline(const std::string& name, int index) {
@@ -95,36 +90,8 @@ protected:
         }
         return w->mapTo(w->window(), QPoint(0, lowest)).y();
     }
-    // The pixels of a plot's graph rectangle that have this colour.
-    int Count(const char* plot, QColor colour) {
-        const QImage shown = Widget(plot)->grab().toImage();
-        const Graph& g = *window.Find<Graph>(plot);
-        int n = 0;
-        for (int x = g.GLeft + 1; x < g.GLeft + g.GWidth; ++x)
-            for (int y = g.GTop + 1; y < g.GTop + g.GHeight; ++y)
-                n += shown.pixelColor(x, y) == colour;
-        return n;
-    }
-
     MainWndo window;
 };
-
-TEST_F(QtMainWndo, ATypedStateRunsOnTheRealTimerAndItsCurvesReachTheScreen) {
-    Retype("EFMagn", 0, "3");
-    Retype("EFMagn", 1, "4");
-    QTest::mouseClick(Widget("PBNorm"), Qt::LeftButton);
-    QApplication::processEvents();
-    EXPECT_EQ(Count("GFProb", Qt::black), 0) << "no curve before Start";
-
-    QTest::mouseClick(Widget("PBStart"), Qt::LeftButton);
-    QTest::qWait(250);
-    QTest::mouseClick(Widget("PBStart"), Qt::LeftButton);
-    EXPECT_GT(window.Find<PhasorDiagram>("Phasor", 0)->angle, 3.0) << "frames ran";
-    EXPECT_EQ(Focused(), "EFMagn 0");
-    EXPECT_EQ(Field("EFMagn", 0)->selectedText(), "0.600000");
-    EXPECT_GT(Count("GFProb", Qt::black), 100) << "the density curve";
-    EXPECT_GT(Count("GFWFunc", Qt::red), 100) << "the imaginary part";
-}
 
 TEST_F(QtMainWndo, AFrameIsPaintedOnceAControl) {
     PaintCounter counter;
@@ -170,6 +137,8 @@ TEST_F(QtMainWndo, KeysReachEveryInputInOrderAndNamesReachAssistiveTechnology) {
     QTest::keyClick(Widget("PBStart"), Qt::Key_Space);
     EXPECT_EQ(window.Find<tk::PushButton>("PBStart")->Caption(), "Stop");
     QTest::keyClick(Widget("PBStart"), Qt::Key_Space);
+    EXPECT_EQ(Focused() + " " + Field("EFMagn", 0)->selectedText().toStdString(), "EFMagn 0 1.000000")
+        << "Stop gives the first field the focus, all selected";
     QTest::keyClick(Widget("SLSpeed"), Qt::Key_Right);
     EXPECT_EQ(window.Find<tk::Slider>("SLSpeed")->Value(), 11);
     Widget("RBTotal")->setFocus();
