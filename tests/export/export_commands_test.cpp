@@ -67,11 +67,17 @@ protected:
 
 // The picture is the window's area from the captions to the phasors within a margin of 10: the
 // window's (10, -4) is its (0, 0). Captions are centred in their 20-pixel boxes (the fake's lines
-// are 12 high), "n=1" ends 8 pixels before its phasor, and each curve is one polyline.
-TEST_F(Exports, ThePictureHoldsThePlotsPhasorsAndCaptionsWhereTheWindowShowsThem) {
-    RunFrames(7);
+// are 12 high), "n=1" ends 8 pixels before its phasor, and each curve is one polyline, drawn from
+// the first frame on, as the plots draw it. Frames go on while the save dialog is open; the file
+// holds the instant the command was chosen, and is named after it.
+TEST_F(Exports, ThePictureHoldsWhatTheWindowShowsAtTheInstantOfTheCommand) {
     Choose("EditCopyPicture");
-    EXPECT_THAT(Output().uses, ElementsAre("Copy 683x656 " + Titled("svg")));
+    for (const std::string& curve : Curves())
+        EXPECT_THAT(Drawn(), testing::Not(testing::Contains(curve))) << "before the first frame";
+    RunFrames(7);
+    Output().drawn.Clear();
+    Choose("EditCopyPicture");
+    EXPECT_EQ(Output().uses.back(), "Copy 683x656 " + Titled("svg"));
     EXPECT_EQ(Drawn().front(), "FillRect 0 0 683 656");
     EXPECT_EQ(Output().drawn.Calls().front().color, tk::RGB(255, 255, 255));
     EXPECT_THAT(Drawn(), testing::IsSupersetOf(Strings{
@@ -79,23 +85,7 @@ TEST_F(Exports, ThePictureHoldsThePlotsPhasorsAndCaptionsWhereTheWindowShowsThem
                              "DrawString 'Phasor' 603 50", "DrawString 'n=1' 574 100",
                              "DrawString 'n=6' 574 510", "DrawOval 603 61 70 70", "DrawOval 603 471 70 70"}));
     EXPECT_THAT(Drawn(), testing::IsSupersetOf(Curves()));
-}
 
-// The plots show no curves until the first frame, and neither does the picture.
-TEST_F(Exports, BeforeTheFirstFrameThePictureShowsThePlotsWithoutCurves) {
-    Choose("EditCopyPicture");
-    for (const std::string& curve : Curves())
-        EXPECT_THAT(Drawn(), testing::Not(testing::Contains(curve)));
-    RunFrames(1);
-    Choose("EditCopyPicture");
-    EXPECT_THAT(Drawn(), testing::IsSupersetOf(Curves()));
-}
-
-// Frames go on while the dialog is open; the file holds the instant the command was chosen, and
-// is named after it.
-TEST_F(Exports, WhatIsSavedIsTheInstantOfTheCommandThoughFramesRunWhileTheDialogIsOpen) {
-    RunFrames(7);
-    Choose("EditCopyPicture");
     const Strings copied = Drawn();
     const std::string name = "parvok-t" + tk::Format(window.ElapsedPeriods(), "0.000") + ".svg";
     const physics::Samples before = window.PsiSqrd;

@@ -16,9 +16,7 @@ TEST_F(BadInputTest, EveryMagnitudeGivesANumberAPhasorAndCurvesOrNone) {
     for (const TypedMagnitudes& c : kTypedMagnitudes)
         for (const std::string& typed : c.texts) {
             SCOPED_TRACE("typed '" + typed.substr(0, 20) + "'");
-            if (Running())
-                Toggle();
-            Type({typed});
+            Retype({typed});
             window.PBNorm_Action();
             EXPECT_EQ(Magnitude(0).Text(), c.reads);
             EXPECT_EQ(Picture(0).Ops().back(), c.phasorLine);

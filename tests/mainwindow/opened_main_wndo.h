@@ -36,7 +36,6 @@ protected:
         return *static_cast<fake::FakePicture&>(*window.Find<Graph>(graph)->GXP).Recorder();
     }
     void Toggle() { window.PBStart_Action(); }
-    bool Running() { return window.Find<tk::PushButton>("PBStart")->Caption() == "Stop"; }
 
     // Types the magnitudes and angles as the user would; the fields not given read "0".
     void Type(const Strings& magnitudes, const Strings& angles = {}) {
@@ -44,6 +43,12 @@ protected:
             Magnitude(k).NotifyTextEdited(k < int(magnitudes.size()) ? magnitudes[k] : "0");
             Angle(k).NotifyTextEdited(k < int(angles.size()) ? angles[k] : "0");
         }
+    }
+    // Stops a run, if any, so that the fields take what is typed.
+    void Retype(const Strings& magnitudes, const Strings& angles = {}) {
+        if (window.RunState() != MainWndo::Run::Idle)
+            Toggle();
+        Type(magnitudes, angles);
     }
     std::string MagnitudeTexts() {
         std::string texts;

@@ -11,14 +11,12 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -71,33 +69,6 @@ protected:
         const tk::Control* c = tk::qt::QtWidgetPeer::ControlOf(QApplication::focusWidget());
         return c ? c->Name() + (c->Index() < 0 ? "" : " " + std::to_string(c->Index())) : "none";
     }
-    void Retype(const std::string& name, int index, const QString& text) {
-        Field(name, index)->setFocus();
-        QTest::keyClick(Field(name, index), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(Field(name, index), text);
-    }
-    // What the screen shows of a control: the window's pixels there, not a fresh paint of it.
-    QImage OnScreen(const std::string& name, int index = tk::Control::kNoIndex) {
-        QWidget* w = Widget(name, index);
-        const QPoint at = w->mapTo(w->window(), QPoint(0, 0));
-        return QGuiApplication::primaryScreen()
-            ->grabWindow(w->window()->winId(), at.x(), at.y(), w->width(), w->height())
-            .toImage();
-    }
-    // Each phasor as the screen shows it after a turn of the event loop: 'o' drawn, '.' blank.
-    std::string ShownPhasors() {
-        QApplication::processEvents();
-        std::string shown;
-        for (int k = 0; k < MainWndo::kComponents; ++k) {
-            const QImage image = OnScreen("Phasor", k);
-            bool blank = true;
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x)
-                    blank = blank && image.pixelColor(x, y) == Qt::white;
-            shown += blank ? '.' : 'o';
-        }
-        return shown;
-    }
     // The window row under the first letter of a control's text: the lowest dark row of the first
     // run of dark columns, the frame of a field left out.
     int Baseline(const std::string& name, int index) {
@@ -119,61 +90,8 @@ protected:
         }
         return w->mapTo(w->window(), QPoint(0, lowest)).y();
     }
-    // The pixels of a plot's graph rectangle that have this colour.
-    int Count(const char* plot, QColor colour) {
-        const QImage shown = Widget(plot)->grab().toImage();
-        const Graph& g = *window.Find<Graph>(plot);
-        int n = 0;
-        for (int x = g.GLeft + 1; x < g.GLeft + g.GWidth; ++x)
-            for (int y = g.GTop + 1; y < g.GTop + g.GHeight; ++y)
-                n += shown.pixelColor(x, y) == colour;
-        return n;
-    }
-
     MainWndo window;
 };
-
-TEST_F(QtMainWndo, TypingNormalizingRunningAndStoppingShowTheStateOnTheScreen) {
-    Retype("EFMagn", 0, "3");
-    Retype("EFMagn", 1, "4");
-    Retype("EFAngle", 1, "90");
-    QTest::mouseClick(Widget("PBNorm"), Qt::LeftButton);
-    EXPECT_EQ(Field("EFMagn", 0)->text() + Field("EFMagn", 1)->text() + Field("EFAngle", 1)->text(),
-              "0.6000000.80000090");
-    QApplication::processEvents();
-    const QImage phasor = OnScreen("Phasor", 1);
-    EXPECT_EQ(phasor.pixelColor(35, 15), Qt::black) << "state 2's arrow points up, 0.8 of the radius";
-    EXPECT_EQ(phasor.pixelColor(35, 3), Qt::white);
-    EXPECT_EQ(Count("GFProb", Qt::black), 0) << "no curve before Start";
-
-    QTest::mouseClick(Widget("PBStart"), Qt::LeftButton);
-    EXPECT_FALSE(Field("EFMagn", 0)->isEnabled());
-    QTest::qWait(250);
-    QTest::mouseClick(Widget("PBStart"), Qt::LeftButton);
-    EXPECT_GT(window.Find<PhasorDiagram>("Phasor", 0)->angle, 3.0) << "frames ran";
-    EXPECT_EQ(Focused(), "EFMagn 0");
-    EXPECT_EQ(Field("EFMagn", 0)->selectedText(), "0.600000");
-    EXPECT_GT(Count("GFProb", Qt::black), 100) << "the density curve";
-    EXPECT_GT(Count("GFWFunc", Qt::red), 100) << "the imaginary part";
-}
-
-TEST_F(QtMainWndo, TheFirstEditBlanksEveryPhasorOnTheScreenUntilTheNextNormalize) {
-    QTest::mouseClick(Widget("PBNorm"), Qt::LeftButton);
-    EXPECT_EQ(ShownPhasors(), "oooooo");
-    const std::pair<const char*, std::function<void()>> steps[] = {
-        {"a digit typed", [this] { QTest::keyClick(Field("EFAngle", 3), Qt::Key_5); }},
-        {"another edit", [this] { Retype("EFMagn", 5, "2"); }},
-        {"Normalize", [this] { QTest::mouseClick(Widget("PBNorm"), Qt::LeftButton); }},
-        {"an edit after it", [this] { Retype("EFMagn", 0, "1"); }},
-    };
-    std::string shown;
-    for (const auto& [step, act] : steps) {
-        act();
-        shown += std::string(step) + ": " + ShownPhasors() + "; ";
-    }
-    EXPECT_EQ(shown,
-              "a digit typed: ......; another edit: ......; Normalize: oooooo; an edit after it: ......; ");
-}
 
 TEST_F(QtMainWndo, AFrameIsPaintedOnceAControl) {
     PaintCounter counter;
@@ -219,6 +137,8 @@ TEST_F(QtMainWndo, KeysReachEveryInputInOrderAndNamesReachAssistiveTechnology) {
     QTest::keyClick(Widget("PBStart"), Qt::Key_Space);
     EXPECT_EQ(window.Find<tk::PushButton>("PBStart")->Caption(), "Stop");
     QTest::keyClick(Widget("PBStart"), Qt::Key_Space);
+    EXPECT_EQ(Focused() + " " + Field("EFMagn", 0)->selectedText().toStdString(), "EFMagn 0 1.000000")
+        << "Stop gives the first field the focus, all selected";
     QTest::keyClick(Widget("SLSpeed"), Qt::Key_Right);
     EXPECT_EQ(window.Find<tk::Slider>("SLSpeed")->Value(), 11);
     Widget("RBTotal")->setFocus();
@@ -233,7 +153,7 @@ TEST_F(QtMainWndo, KeysReachEveryInputInOrderAndNamesReachAssistiveTechnology) {
 }
 
 // The status line lies below the content, which keeps its size; the hint of a menu item covers
-// its message, never the clock; assistive technology reads the whole line.
+// its message, never the clock. (The end-to-end run reads the line as a screen reader does.)
 TEST_F(QtMainWndo, TheStatusLineLiesBelowTheContentAndHintsNeverCoverTheClock) {
     auto& main = *qobject_cast<QMainWindow*>(Widget("GFWFunc")->window());
     QStatusBar& bar = *main.statusBar();
@@ -249,8 +169,6 @@ TEST_F(QtMainWndo, TheStatusLineLiesBelowTheContentAndHintsNeverCoverTheClock) {
     window.GoTo(0.25);
     QApplication::processEvents();
     EXPECT_EQ(shown(), "Paused | t = 0.250 T₁ | frame 0 | speed 10");
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(&bar)->text(QAccessible::Description),
-              "Paused · t = 0.250 T₁ · frame 0 · speed 10");
     main.menuBar()->findChild<QAction*>("AnimationPause")->showStatusText(&main);
     EXPECT_EQ(std::pair(bar.currentMessage(), shown()),
               std::pair(QString("Hold the animation at this instant, or run on from it"),

@@ -29,11 +29,6 @@ protected:
     }
     const tk::StatusBar& Status() { return *window.StatusBar(); }
     std::string Clock() { return Status().Parts().at(0); }
-    void Retype(const Strings& magnitudes, const Strings& angles = {}) {
-        if (window.RunState() != State::Idle)
-            window.PBStart_Action();
-        Type(magnitudes, angles);
-    }
 };
 
 // The run as the user meets it: the button, the timer, how many of the 15 inputs are on, the
