@@ -98,6 +98,9 @@ public:
     // The frames the phases have advanced since the last normalization: +1 for each frame of the
     // timer and each step forward, -1 for each step back; a jump of GoTo is no frame.
     long long FramesAdvanced() const { return framesAdvanced_; }
+    // Whether a frame has been drawn: until the first one the plots show their axes alone, and so
+    // do the pictures and views made of them.
+    bool HasShownFrame() const { return frameShown_; }
 
     // ---- Time in the teacher's hands: each leaves the run paused. From Idle each first begins
     // the run as Start does (normalizing), with the timer off; while running each pauses first. ----
@@ -195,6 +198,7 @@ private:
     bool writingFields_ = false;         // while the window itself writes the magnitude fields
     physics::Components loadedPhases_{}; // the phases the last normalization loaded
     long long framesAdvanced_ = 0;
+    bool frameShown_ = false;
     tk::Connection menusFollowRun_;
     std::unique_ptr<StatusLine> statusLine_;
 };

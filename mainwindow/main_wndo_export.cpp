@@ -5,8 +5,6 @@
 #include "export/export_commands.h"
 #include "mainwindow/main_wndo.h"
 
-#include <memory>
-
 namespace {
 
 using exporting::PictureParts;
@@ -17,11 +15,11 @@ PictureParts::Caption CaptionOf(const tk::StaticText& label) {
 
 } // namespace
 
-PictureParts PictureOf(const MainWndo& window, bool framesShown) {
+PictureParts PictureOf(const MainWndo& window) {
     constexpr int kGap = 8;
     PictureParts parts;
     parts.plots = {window.Find<Graph>("GFWFunc"), window.Find<Graph>("GFProb")};
-    parts.plotContent = framesShown;
+    parts.plotContent = window.HasShownFrame();
     for (int label : {0, 1, 3})
         parts.captions.push_back(CaptionOf(*window.Find<tk::StaticText>("STLabel", label)));
     for (int k = 0; k < MainWndo::kComponents; ++k) {
@@ -52,13 +50,8 @@ exporting::StateRecord RecordOf(const MainWndo& window) {
     return record;
 }
 
-// The plots show curves from the first frame on; before it the picture shows their axes alone, as
-// the window does. The handlers keep the watch on the frames as long as the window keeps them.
 void AddExportHandlers(MainWndo& window) {
-    auto framesShown = std::make_shared<bool>(false);
-    auto watch =
-        std::make_shared<tk::Connection>(window.FrameShown.Connect([framesShown] { *framesShown = true; }));
-    const auto picture = [&window, framesShown, watch] { return PictureOf(window, *framesShown); };
+    const auto picture = [&window] { return PictureOf(window); };
     window.AddMenuHandler("FileExportPicture", [&window, picture] {
         exporting::ExportPicture(picture(), window.ElapsedPeriods());
         return true;

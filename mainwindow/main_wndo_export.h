@@ -12,6 +12,6 @@ void AddExportHandlers(MainWndo& window);
 // What the window's picture shows: both plots, with their curves once a frame has drawn them, and
 // the six phasors, with the captions over them and each phasor's state ("n=1") beside it, where its
 // radio button stands.
-exporting::PictureParts PictureOf(const MainWndo& window, bool framesShown);
+exporting::PictureParts PictureOf(const MainWndo& window);
 // The state as it is now, with the fields as they read.
 exporting::StateRecord RecordOf(const MainWndo& window);

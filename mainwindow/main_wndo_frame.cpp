@@ -55,6 +55,7 @@ void MainWndo::ShowFrame(int frames) {
     physics::Superpose(weights, phases, PsiReal, PsiIm, PsiSqrd);
     wavefunction_->ReDrawAll();
     probability_->ReDrawAll();
+    frameShown_ = true;
     FrameShown.Emit();
 }
 

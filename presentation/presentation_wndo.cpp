@@ -9,13 +9,6 @@
 
 namespace {
 
-// The main window's samples start as zeros and hold its latest frame from the first one on: its
-// plots show no curves before that, and then always some, since a normalized state is never zero
-// inside the box.
-bool HasShownFrame(const MainWndo& main) {
-    return std::any_of(main.PsiSqrd.begin(), main.PsiSqrd.end(), [](double v) { return v != 0; });
-}
-
 // The main window's phasors show the coefficients once a normalization loaded them (which no
 // longer leaves every magnitude 0), until an edit blanks them.
 bool ShowsPhasors(const MainWndo& main) {
@@ -119,7 +112,6 @@ void PresentationWndo::Event_Open() {
     densityPlot_->Open(layout_);
     frames_ = main_.FrameShown.Connect([this] { ShowFrame(); });
     changes_ = main_.StateChanged.Connect([this](MainWndo::Change) { ShowState(); });
-    hasFrame_ = HasShownFrame(main_);
     FitPhasors();
     ShowWhatFits();
     ShowAll();
@@ -183,7 +175,7 @@ void PresentationWndo::ShowWhatFits() {
 }
 
 void PresentationWndo::ShowAll() {
-    if (hasFrame_) {
+    if (main_.HasShownFrame()) {
         wavePlot_->DrawFrame();
         densityPlot_->DrawFrame();
     }
@@ -191,7 +183,6 @@ void PresentationWndo::ShowAll() {
 }
 
 void PresentationWndo::ShowFrame() {
-    hasFrame_ = true;
     ShowAll();
 }
 
@@ -217,7 +208,7 @@ void PresentationWndo::GFWave_Open() {
 }
 
 void PresentationWndo::GFWave_DrawContent() {
-    if (hasFrame_)
+    if (main_.HasShownFrame())
         state_plots::DrawWavefunction(GFWave(), main_.PsiReal, main_.PsiIm);
 }
 
@@ -226,7 +217,7 @@ void PresentationWndo::GFDensity_Open() {
 }
 
 void PresentationWndo::GFDensity_DrawContent() {
-    if (hasFrame_)
+    if (main_.HasShownFrame())
         state_plots::DrawSamples(GFDensity(), main_.PsiSqrd);
 }
 

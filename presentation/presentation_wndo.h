@@ -92,7 +92,6 @@ private:
     tk::StaticText* shown_ = nullptr;
     tk::StaticText* clock_ = nullptr;
     tk::StaticText* message_ = nullptr;
-    bool hasFrame_ = false; // the main window has drawn curves, which the plots then show
     tk::Connection frames_;
     tk::Connection changes_;
     // The texts that change with each frame or choice, looked up in the user's language once: the

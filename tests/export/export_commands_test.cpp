@@ -158,7 +158,7 @@ TEST_F(Exports, PrintsAndTellsWhatFailed) {
     Output().printResult = tk::PrintResult::Failed;
     Choose("FilePrint");
     Graph unopened;
-    exporting::PictureParts parts = PictureOf(window, true);
+    exporting::PictureParts parts = PictureOf(window);
     parts.plots.push_back(&unopened);
     exporting::CopyPicture(parts, 0);
     EXPECT_THAT(Output().uses,

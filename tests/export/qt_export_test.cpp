@@ -64,7 +64,7 @@ public:
         window.PBNorm_Action();
         for (int frame = 0; frame < 7; ++frame)
             window.TMFrame_Action();
-        picture.emplace(PictureOf(window, true));
+        picture.emplace(PictureOf(window));
         drawing = picture->Drawing("Parvok test", "parvok-test.pdf");
         fs::create_directories(folder);
     }
