@@ -43,113 +43,92 @@ void MenuBar1::Untitled0() {
 
 void MenuBar1::Untitled1() {
     AddMenu("EditMenu", tk::Translate("MenuBar1", "&Edit"));
-    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditUndo", tk::Translate("MenuBar1", "&Undo"),
-            "Cmd+Z");
+    AddItem("EditMenu", "EditUndo", tk::Translate("MenuBar1", "&Undo"), "Cmd+Z");
     AddSeparator("EditMenu", "UntitledMenu1");
-    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditCut", tk::Translate("MenuBar1", "Cu&t"),
-            "Cmd+X");
-    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditCopy", tk::Translate("MenuBar1", "&Copy"),
-            "Cmd+C");
-    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditPaste", tk::Translate("MenuBar1", "&Paste"),
-            "Cmd+V");
-    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditClear", tk::Translate("MenuBar1", "&Delete"),
-            "");
+    AddItem("EditMenu", "EditCut", tk::Translate("MenuBar1", "Cu&t"), "Cmd+X");
+    AddItem("EditMenu", "EditCopy", tk::Translate("MenuBar1", "&Copy"), "Cmd+C");
+    AddItem("EditMenu", "EditPaste", tk::Translate("MenuBar1", "&Paste"), "Cmd+V");
+    AddItem("EditMenu", "EditClear", tk::Translate("MenuBar1", "&Delete"), "");
     AddSeparator("EditMenu", "UntitledMenu0");
-    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditSelectAll",
-            tk::Translate("MenuBar1", "Select &All"), "Cmd+A");
+    AddItem("EditMenu", "EditSelectAll", tk::Translate("MenuBar1", "Select &All"), "Cmd+A");
     CopyPictureItem();
 }
 
 // The windows that show more of the state than the main window.
 void MenuBar1::View() {
     AddMenu("ViewMenu", tk::Translate("MenuBar1", "&View"));
-    AddItem("ViewMenu", std::make_unique<tk::MenuItem>(), "ViewObservables",
-            tk::Translate("MenuBar1", "&Observables"), "Cmd+Shift+O");
-    AddItem("ViewMenu", std::make_unique<tk::MenuItem>(), "ViewPresentation",
-            tk::Translate("MenuBar1", "&Presentation"), "F11");
+    AddItem("ViewMenu", "ViewObservables", tk::Translate("MenuBar1", "&Observables"), "Cmd+Shift+O");
+    AddItem("ViewMenu", "ViewPresentation", tk::Translate("MenuBar1", "&Presentation"), "F11");
 }
 
 void MenuBar1::Untitled2() {
     AddMenu("HelpMenu", tk::Translate("MenuBar1", "Help"));
-    AddItem("HelpMenu", std::make_unique<tk::MenuItem>(), "HelpAbout",
-            tk::Translate("MenuBar1", "About Parvok…"), "Cmd+?");
+    AddItem("HelpMenu", "HelpAbout", tk::Translate("MenuBar1", "About Parvok…"), "Cmd+?");
     Find("HelpAbout")->SetAlternateShortcut("F1"); // the help key of most desktops
 }
 
 void MenuBar1::ExportItems() {
-    const auto item = [this](const char* name, const std::string& caption, const char* shortcut,
-                             const std::string& hint) {
-        AddItem("FileMenu", std::make_unique<tk::MenuItem>(), name, caption, shortcut, hint);
-    };
-    item("FileExportPicture", tk::Translate("MenuBar1", "&Export Picture…"), "Cmd+Shift+E",
-         tk::Translate("MenuBar1", "Save the plots and the phasors as they are now, as SVG, PDF or PNG"));
-    item("FileExportData", tk::Translate("MenuBar1", "Export &Data…"), "Cmd+Shift+D",
-         tk::Translate("MenuBar1", "Save the coefficients and the wavefunction at the 101 samples as CSV"));
-    item("FilePrint", tk::Translate("MenuBar1", "&Print…"), "Cmd+P",
-         tk::Translate("MenuBar1", "Print the plots and the phasors as they are now, on one page"));
+    AddItem("FileMenu", "FileExportPicture", tk::Translate("MenuBar1", "&Export Picture…"), "Cmd+Shift+E",
+            tk::Translate("MenuBar1", "Save the plots and the phasors as they are now, as SVG, PDF or PNG"));
+    AddItem(
+        "FileMenu", "FileExportData", tk::Translate("MenuBar1", "Export &Data…"), "Cmd+Shift+D",
+        tk::Translate("MenuBar1", "Save the coefficients and the wavefunction at the 101 samples as CSV"));
+    AddItem("FileMenu", "FilePrint", tk::Translate("MenuBar1", "&Print…"), "Cmd+P",
+            tk::Translate("MenuBar1", "Print the plots and the phasors as they are now, on one page"));
     AddSeparator("FileMenu", "FileExportSeparator");
 }
 
 void MenuBar1::CopyPictureItem() {
     AddSeparator("EditMenu", "EditPictureSeparator");
-    AddItem("EditMenu", std::make_unique<tk::MenuItem>(), "EditCopyPicture",
-            tk::Translate("MenuBar1", "Copy P&icture"), "Cmd+Shift+C",
+    AddItem("EditMenu", "EditCopyPicture", tk::Translate("MenuBar1", "Copy P&icture"), "Cmd+Shift+C",
             tk::Translate("MenuBar1", "Put the plots and the phasors as they are now on the clipboard"));
 }
 
 void MenuBar1::BuildAnimationMenu() {
     const std::string menu = "AnimationMenu";
     AddMenu(menu, tk::Translate("MenuBar1", "&Animation"));
-    const auto item = [&](const char* name, const std::string& caption, const char* shortcut,
-                          const std::string& hint) {
-        AddItem(menu, std::make_unique<tk::MenuItem>(), name, caption, shortcut, hint);
-    };
-    item("AnimationStartStop", tk::Translate("MenuBar1", "&Start/Stop"), "Cmd+R",
-         tk::Translate("MenuBar1", "Start from the typed state, or stop: the Start button"));
-    item("AnimationPause", tk::Translate("MenuBar1", "&Pause/Resume"), "Cmd+Space",
-         tk::Translate("MenuBar1", "Hold the animation at this instant, or run on from it"));
+    AddItem(menu, "AnimationStartStop", tk::Translate("MenuBar1", "&Start/Stop"), "Cmd+R",
+            tk::Translate("MenuBar1", "Start from the typed state, or stop: the Start button"));
+    AddItem(menu, "AnimationPause", tk::Translate("MenuBar1", "&Pause/Resume"), "Cmd+Space",
+            tk::Translate("MenuBar1", "Hold the animation at this instant, or run on from it"));
     AddSeparator(menu, "AnimationSeparator0");
-    item("AnimationStepForward", tk::Translate("MenuBar1", "Step &Forward"), "Alt+Right",
-         tk::Translate("MenuBar1", "One frame forward at the current speed"));
-    item("AnimationStepBack", tk::Translate("MenuBar1", "Step &Back"), "Alt+Left",
-         tk::Translate("MenuBar1", "One frame back at the current speed"));
+    AddItem(menu, "AnimationStepForward", tk::Translate("MenuBar1", "Step &Forward"), "Alt+Right",
+            tk::Translate("MenuBar1", "One frame forward at the current speed"));
+    AddItem(menu, "AnimationStepBack", tk::Translate("MenuBar1", "Step &Back"), "Alt+Left",
+            tk::Translate("MenuBar1", "One frame back at the current speed"));
     AddSeparator(menu, "AnimationSeparator1");
-    item("AnimationGoToQuarter", tk::Translate("MenuBar1", "Go to t = T₁/&4"), "Cmd+1",
-         tk::Translate("MenuBar1", "A quarter of the period of state 1 after Start"));
-    item(
-        "AnimationGoToHalf", tk::Translate("MenuBar1", "Go to t = T₁/&2"), "Cmd+2",
+    AddItem(menu, "AnimationGoToQuarter", tk::Translate("MenuBar1", "Go to t = T₁/&4"), "Cmd+1",
+            tk::Translate("MenuBar1", "A quarter of the period of state 1 after Start"));
+    AddItem(
+        menu, "AnimationGoToHalf", tk::Translate("MenuBar1", "Go to t = T₁/&2"), "Cmd+2",
         tk::Translate("MenuBar1",
                       "Half the period of state 1: the density is the mirror image of the density at Start"));
-    item("AnimationGoToThreeQuarters", tk::Translate("MenuBar1", "Go to t = &3T₁/4"), "Cmd+3",
-         tk::Translate("MenuBar1", "Three quarters of the period of state 1"));
-    item("AnimationGoToPeriod", tk::Translate("MenuBar1", "Go to t = T₁ (Re&vival)"), "Cmd+4",
-         tk::Translate("MenuBar1", "One period of state 1: every state is back where it started"));
+    AddItem(menu, "AnimationGoToThreeQuarters", tk::Translate("MenuBar1", "Go to t = &3T₁/4"), "Cmd+3",
+            tk::Translate("MenuBar1", "Three quarters of the period of state 1"));
+    AddItem(menu, "AnimationGoToPeriod", tk::Translate("MenuBar1", "Go to t = T₁ (Re&vival)"), "Cmd+4",
+            tk::Translate("MenuBar1", "One period of state 1: every state is back where it started"));
     AddSeparator(menu, "AnimationSeparator2");
-    item("AnimationRestart", tk::Translate("MenuBar1", "&Restart"), "Cmd+0",
-         tk::Translate("MenuBar1", "Back to t = 0, the typed state, paused"));
+    AddItem(menu, "AnimationRestart", tk::Translate("MenuBar1", "&Restart"), "Cmd+0",
+            tk::Translate("MenuBar1", "Back to t = 0, the typed state, paused"));
 }
 
 void MenuBar1::BuildStatesMenu() {
     const std::string menu = "StatesMenu";
     AddMenu(menu, tk::Translate("MenuBar1", "&States"));
-    const auto item = [&](const char* name, const std::string& caption, const std::string& hint) {
-        AddItem(menu, std::make_unique<tk::MenuItem>(), name, caption, "", hint);
-    };
-    item("StatesGround", tk::Translate("MenuBar1", "&Ground State"),
-         tk::Translate("MenuBar1", "State 1 alone: its density stands still"));
-    item("StatesFirstTwo", tk::Translate("MenuBar1", "States &1 and 2 in Equal Parts"),
-         tk::Translate("MenuBar1", "The simplest superposition: the density sloshes"));
-    item("StatesFirstThree", tk::Translate("MenuBar1", "States 1, 2 and &3 in Equal Parts"),
-         tk::Translate("MenuBar1", "Three states: the density beats at two rates"));
-    item("StatesPacket", tk::Translate("MenuBar1", "&Packet Near x = L/4"),
-         tk::Translate("MenuBar1", "A narrow bump near x = L/4, made of the six states"));
-    item("StatesCat", tk::Translate("MenuBar1", "&Two Packets (Cat State)"),
-         tk::Translate("MenuBar1", "Two bumps at once, near L/4 and 3L/4"));
+    AddItem(menu, "StatesGround", tk::Translate("MenuBar1", "&Ground State"), "",
+            tk::Translate("MenuBar1", "State 1 alone: its density stands still"));
+    AddItem(menu, "StatesFirstTwo", tk::Translate("MenuBar1", "States &1 and 2 in Equal Parts"), "",
+            tk::Translate("MenuBar1", "The simplest superposition: the density sloshes"));
+    AddItem(menu, "StatesFirstThree", tk::Translate("MenuBar1", "States 1, 2 and &3 in Equal Parts"), "",
+            tk::Translate("MenuBar1", "Three states: the density beats at two rates"));
+    AddItem(menu, "StatesPacket", tk::Translate("MenuBar1", "&Packet Near x = L/4"), "",
+            tk::Translate("MenuBar1", "A narrow bump near x = L/4, made of the six states"));
+    AddItem(menu, "StatesCat", tk::Translate("MenuBar1", "&Two Packets (Cat State)"), "",
+            tk::Translate("MenuBar1", "Two bumps at once, near L/4 and 3L/4"));
 }
 
 void MenuBar1::AddShortcutsItem() {
-    AddItem("HelpMenu", std::make_unique<tk::MenuItem>(), "HelpShortcuts",
-            tk::Translate("MenuBar1", "&Keyboard Shortcuts"), "Cmd+/",
+    AddItem("HelpMenu", "HelpShortcuts", tk::Translate("MenuBar1", "&Keyboard Shortcuts"), "Cmd+/",
             tk::Translate("MenuBar1", "Every key of the program"));
 }
 
@@ -157,6 +136,11 @@ void MenuBar1::AddMenu(const std::string& name, const std::string& caption) {
     auto menu = Described(std::make_unique<tk::MenuItem>(), name, caption);
     menu->SetShortcut("");
     Append(std::move(menu));
+}
+
+void MenuBar1::AddItem(const std::string& menu, const std::string& name, const std::string& caption,
+                       const std::string& shortcut, const std::string& hint) {
+    AddItem(menu, std::make_unique<tk::MenuItem>(), name, caption, shortcut, hint);
 }
 
 void MenuBar1::AddItem(const std::string& menu, std::unique_ptr<tk::MenuItem> item, const std::string& name,

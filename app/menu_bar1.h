@@ -24,6 +24,9 @@ public:
 
 private:
     void AddMenu(const std::string& name, const std::string& caption);
+    // A plain item; the other form takes an item of a kind of its own (Quit).
+    void AddItem(const std::string& menu, const std::string& name, const std::string& caption,
+                 const std::string& shortcut, const std::string& hint = "");
     void AddItem(const std::string& menu, std::unique_ptr<tk::MenuItem> item, const std::string& name,
                  const std::string& caption, const std::string& shortcut, const std::string& hint = "");
     void AddSeparator(const std::string& menu, const std::string& name);
