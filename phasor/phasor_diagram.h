@@ -26,6 +26,8 @@ public:
     // top left corner at g's origin: the phasor since the last Update, an empty square after Blank
     // or before any Update, nothing when there is no picture.
     void Print(tk::Graphics& g) const;
+    // Whether the picture holds the phasor: after an Update, until a Blank.
+    bool ShowsCoefficient() const { return updated_; }
 
 private:
     // The picture's drawing context, or null when the picture could not be made.

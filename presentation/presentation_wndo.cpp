@@ -9,12 +9,10 @@
 
 namespace {
 
-// The main window's phasors show the coefficients once a normalization loaded them (which no
-// longer leaves every magnitude 0), until an edit blanks them.
+// The main window's phasors show the coefficients once a normalization loaded them, until an edit
+// blanks them; all at once, so the first one tells.
 bool ShowsPhasors(const MainWndo& main) {
-    const physics::Components magnitudes = main.Magnitudes();
-    return !main.Blanked &&
-           std::any_of(magnitudes.begin(), magnitudes.end(), [](double m) { return m != 0; });
+    return main.Find<PhasorDiagram>("Phasor", 0)->ShowsCoefficient();
 }
 
 tk::Font FontOfSize(int size) {

@@ -212,6 +212,9 @@ TEST_F(Presentation, ShowsWhatTheMainWindowShows) {
     window.PBStart_Action();
     Magnitude(2).NotifyTextEdited("0.5");
     EXPECT_EQ(phasorsInked(), "......");
+    Type({"0", "0"});
+    window.PBNorm_Action();
+    EXPECT_EQ(phasorsInked(), "oooooo") << "the zero state's phasors, drawn as the main window draws them";
 }
 
 } // namespace
