@@ -291,6 +291,7 @@ bool ComparePresentation() {
     MainWndo window;
     window.Open();
     LoadAllSix(window);
+    window.TMFrame_Action(); // the view shows curves once the main window has drawn a frame
     PresentationWndo view(window);
     view.Open();
     QCoreApplication::processEvents();
