@@ -130,7 +130,7 @@ bool TimeThePresentation() {
         for (std::size_t i = 0; i < one.size(); ++i)
             floor.Add(one[i].first, one[i].second, other[i].second);
         floor.show();
-        const tk::Connection swaps = window.FrameShown.Connect([&floor] { floor.Swap(); });
+        const tk::Connection swaps = window.Model().FrameAdvanced.Connect([&floor] { floor.Swap(); });
         CpuPercentOver(1);
         const double withFloor = CpuPercentOver(kRunningSeconds);
         window.PBStart_Action();

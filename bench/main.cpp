@@ -292,7 +292,11 @@ bool ComparePresentation() {
     window.Open();
     LoadAllSix(window);
     window.TMFrame_Action(); // the view shows curves once the main window has drawn a frame
-    PresentationWndo view(window);
+    // The view follows a run of its own, which no other window draws, so that a frame costs the view's
+    // drawing alone; it holds the main window's coefficients.
+    run::RunModel run;
+    run.Load({window.Model().Magnitudes(), {}});
+    PresentationWndo view(run, &window, PresentationWndo::Opening());
     view.Open();
     QCoreApplication::processEvents();
     if (view.settings.width != 1920 || view.settings.height != 1080 || view.TooSmall()) {
@@ -310,7 +314,7 @@ bool ComparePresentation() {
         const tk::Rect r = view.Find(name)->Bounds();
         return QRect(r.x, r.y, r.width, r.height);
     };
-    const Phases magnitudes = window.Magnitudes();
+    const Phases magnitudes = run.Magnitudes();
     std::vector<Phases> phases(360);
     std::vector<WaveSamples> samples;
     for (std::size_t f = 0; f < phases.size(); ++f) {
@@ -320,13 +324,9 @@ bool ComparePresentation() {
         samples.push_back(WaveSamples::OfState(magnitudes, phases[f]));
     }
     const auto subjectFrame = WithPaints([&](int frame) {
-        const std::size_t f = std::size_t(frame) % phases.size();
-        window.PsiReal = samples[f].real;
-        window.PsiIm = samples[f].imaginary;
-        window.PsiSqrd = samples[f].density;
-        for (int k = 0; k < kComponents; ++k)
-            window.Find<PhasorDiagram>("Phasor", k)->angle = phases[f][k];
-        view.ShowFrame();
+        if (frame % int(phases.size()) == 0)
+            run.Restart(); // frame f shows f + 1 steps, as phases[f] holds
+        run.Tick();
     });
     subjectFrame(0);
     BaselineWindow baseline({view.GFWave(), placeOf("GFWave")}, {view.GFDensity(), placeOf("GFDensity")},

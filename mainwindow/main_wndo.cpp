@@ -3,13 +3,17 @@
 #include "app/about_wndo.h"
 #include "app/menu_bar1.h"
 #include "app/shortcuts_wndo.h"
-#include "mainwindow/main_wndo_export.h"
 #include "mainwindow/status_line.h"
 #include "toolkit/platform.h"
 #include "toolkit/translation.h"
 
 MainWndo::MainWndo()
-    : startCaption_(tk::Translate("MainWndo", "Start")), stopCaption_(tk::Translate("MainWndo", "Stop")) {}
+    : Show(run_.ShowWeights()), Blanked(run_.Edited()), PsiReal(run_.Real()), PsiIm(run_.Imaginary()),
+      PsiSqrd(run_.Density()), startCaption_(tk::Translate("MainWndo", "Start")),
+      stopCaption_(tk::Translate("MainWndo", "Stop")) {
+    followChanges_ = run_.Changed.Connect([this](run::Change change) { FollowChange(change); });
+    followFrames_ = run_.FrameAdvanced.Connect([this] { ShowFrame(); });
+}
 MainWndo::~MainWndo() = default;
 
 void MainWndo::Layout() {
@@ -84,7 +88,7 @@ void MainWndo::AddMenuHandlers() {
         return true;
     });
     AddTimeHandlers();
-    AddExportHandlers(*this);
+    AddExportHandlers();
 }
 
 // The selection starts as "Total", so every component is shown. The first magnitude takes the
@@ -93,7 +97,7 @@ void MainWndo::AddMenuHandlers() {
 void MainWndo::Event_Open() {
     ShowAll();
     magnitudes_[0]->SetFocus();
-    statusLine_ = std::make_unique<StatusLine>(*this);
+    statusLine_ = std::make_unique<StatusLine>(run_, AddStatusBar());
 }
 
 void MainWndo::Event_Close() {

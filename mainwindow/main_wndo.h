@@ -1,10 +1,13 @@
 #pragma once
 
+#include "export/data_table.h"
+#include "export/window_picture.h"
 #include "graph/graph.h"
 #include "mainwindow/tm_frame.h"
 #include "phasor/phasor_diagram.h"
 #include "physics/box.h"
 #include "physics/presets.h"
+#include "run/run_model.h"
 #include "toolkit/buttons.h"
 #include "toolkit/edit_field.h"
 #include "toolkit/menu_item.h"
@@ -57,50 +60,29 @@ public:
     MainWndo();
     ~MainWndo() override;
 
-    // ---- State ----
-    double dAngle = physics::kPhaseStep;          // phase step in degrees per frame for n = 1 at speed 1
-    std::array<std::int32_t, kComponents> Show{}; // 1 where component index + 1 is shown
-    bool Blanked = false;                         // the phasors were blanked by an edit since normalizing
-    physics::Samples PsiReal{};
-    physics::Samples PsiIm{};
-    physics::Samples PsiSqrd{};
+private:
+    run::RunModel run_; // first: the fields below read it
 
-    // ---- What views of the same state follow ----
-    // What changed in the initial state, or in what the window shows of it.
-    enum class Change {
-        Normalized, // the coefficients were loaded into the phasors
-        Started,    // the animation runs, from the normalized coefficients
-        Stopped,    // the animation stopped; the last frame stays
-        Selection,  // Show chooses other components
-        Edited,     // a field was edited since the last normalization: the phasors are blank
-        Paused,     // the run holds still: the timer is off, the fields stay locked, the phases stay
-        Resumed,    // the run goes on from the phases it held
-        Speed,      // the slider moved
-    };
-    // The state of the run. Idle: the fields take input and the timer is off. Running: the fields
-    // are locked and the timer turns the phases. Paused: locked as while running, with the timer
-    // off; the Start button still reads "Stop", which leads back to Idle.
-    enum class Run { Idle, Running, Paused };
-    // After every frame, once the samples, the phases and both plots are those of the new instant.
-    tk::Signal<> FrameShown;
-    // After each change of the initial state, of the run or of the selection.
-    tk::Signal<Change> StateChanged;
-    // The coefficients the phasors hold: the normalized magnitudes, and the phases in degrees that
-    // the frames have reached.
-    physics::Components Magnitudes() const;
-    physics::Components Phases() const;
-    // The slider's speed, 1 to 100: each frame turns state n by n^2 x dAngle x speed degrees.
-    int Speed() const;
-    bool Running() const;
-    Run RunState() const;
-    // The time since the last normalization (every Start normalizes) in periods of state 1.
-    double ElapsedPeriods() const;
-    // The frames the phases have advanced since the last normalization: +1 for each frame of the
-    // timer and each step forward, -1 for each step back; a jump of GoTo is no frame.
-    long long FramesAdvanced() const { return framesAdvanced_; }
-    // Whether a frame has been drawn: until the first one the plots show their axes alone, and so
-    // do the pictures and views made of them.
-    bool HasShownFrame() const { return frameShown_; }
+public:
+    // ---- State: the run's, as the window's fields name it ----
+    static constexpr double dAngle =
+        physics::kPhaseStep;             // phase step in degrees per frame for n = 1 at speed 1
+    const run::Selection::Weights& Show; // 1 where component index + 1 is shown
+    const bool& Blanked;                 // the phasors were blanked by an edit since normalizing
+    const physics::Samples& PsiReal;
+    const physics::Samples& PsiIm;
+    const physics::Samples& PsiSqrd;
+
+    // The run the window shows, which every other view reads.
+    const run::RunModel& Model() const { return run_; }
+
+    // ---- What leaves the window ----
+    // Its picture: both plots, with their curves once a frame has drawn them, and the six phasors,
+    // with the captions over them and each phasor's state ("n=1") beside it, where its radio button
+    // stands.
+    exporting::PictureParts Picture() const;
+    // The state as it is now, with the fields as they read.
+    exporting::StateRecord Record() const;
 
     // ---- Time in the teacher's hands: each leaves the run paused. From Idle each first begins
     // the run as Start does (normalizing), with the timer off; while running each pauses first. ----
@@ -111,8 +93,7 @@ public:
     // Shows the instant `fraction` x T1 after Start: each phase at its value at Start plus
     // n^2 x 360 x fraction (a frame of zero step).
     void GoTo(double fraction);
-    // Back to t = 0: the coefficients normalized again from the locked fields, which hold the
-    // typed state.
+    // Back to t = 0: the coefficients the run was loaded with, at their phases at Start.
     void Restart();
     // Writes a ready-made state into the twelve fields and normalizes it; only in Idle.
     void LoadPreset(physics::Preset preset);
@@ -161,15 +142,18 @@ public:
     virtual void ShowAll();
 
 private:
-    // Turns every phase by `frames` frames' steps at the current speed (1 for the timer's frame,
-    // -1 back, 0 none), then shows the instant: phasors, samples, plots.
-    void ShowFrame(int frames);
-    // Start without its timer: the caption says "Stop", the coefficients are normalized and the
-    // inputs are locked.
-    void BeginRun();
-    // Leaves the run paused: from Idle it begins the run first, while running it stops the timer.
-    void HoldStill();
+    // The window follows its run: the fields and phasors a Load wrote, the controls each state of
+    // the run enables, the blank phasors of an edit; each frame, the phasors and both plots.
+    void FollowChange(run::Change change);
+    void ShowLoaded();
+    void ShowRunState(run::Change change);
+    void ShowFrame();
+    // The typed values as the fields read now.
+    physics::Typed TypedValues() const;
+    // From Idle, loads the typed values as Start does, so that the run has them to hold and move.
+    void LoadIfIdle();
     void AddTimeHandlers();
+    void AddExportHandlers();
     void SelectWholeText(tk::EditField& field);
     tk::MenuItem* MenuItemNamed(const std::string& name) const;
     // Makes a control of kind T, registers it under its name (and index), and returns it as found
@@ -185,20 +169,20 @@ private:
     Graph* probability_ = nullptr;
     tk::GroupBox* group_ = nullptr;
     std::array<PhasorDiagram*, kComponents> phasors_{};
+    std::array<tk::RadioButton*, kComponents> stateButtons_{};
     std::array<tk::EditField*, kComponents> magnitudes_{};
     std::array<tk::EditField*, kComponents> angles_{};
+    // The captions over the plots and over the phasors, which the picture repeats.
+    std::array<tk::StaticText*, 3> pictureCaptions_{};
     tk::PushButton* normalize_ = nullptr;
     tk::PushButton* start_ = nullptr;
-    // The Start button's caption says what a click does, and is the state of the run: looked up in
-    // the user's language once, as the status line reads the state every frame.
+    // The Start button's captions in the user's language, looked up once.
     const std::string startCaption_;
     const std::string stopCaption_;
     tk::Slider* speed_ = nullptr;
     TMFrame* timer_ = nullptr;
-    bool writingFields_ = false;         // while the window itself writes the magnitude fields
-    physics::Components loadedPhases_{}; // the phases the last normalization loaded
-    long long framesAdvanced_ = 0;
-    bool frameShown_ = false;
-    tk::Connection menusFollowRun_;
+    bool writingFields_ = false; // while the window itself writes the fields
+    tk::Connection followChanges_;
+    tk::Connection followFrames_;
     std::unique_ptr<StatusLine> statusLine_;
 };

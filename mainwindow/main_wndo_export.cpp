@@ -1,7 +1,5 @@
 // What leaves the program: the window's picture, as it shows, and its state as data.
 
-#include "mainwindow/main_wndo_export.h"
-
 #include "export/export_commands.h"
 #include "mainwindow/main_wndo.h"
 
@@ -15,16 +13,16 @@ PictureParts::Caption CaptionOf(const tk::StaticText& label) {
 
 } // namespace
 
-PictureParts PictureOf(const MainWndo& window) {
+PictureParts MainWndo::Picture() const {
     constexpr int kGap = 8;
     PictureParts parts;
-    parts.plots = {window.Find<Graph>("GFWFunc"), window.Find<Graph>("GFProb")};
-    parts.plotContent = window.HasShownFrame();
-    for (int label : {0, 1, 3})
-        parts.captions.push_back(CaptionOf(*window.Find<tk::StaticText>("STLabel", label)));
-    for (int k = 0; k < MainWndo::kComponents; ++k) {
-        const auto* phasor = window.Find<PhasorDiagram>("Phasor", k);
-        const auto* state = window.Find<tk::RadioButton>("RBNth", k);
+    parts.plots = {wavefunction_, probability_};
+    parts.plotContent = run_.Drawn();
+    for (const tk::StaticText* caption : pictureCaptions_)
+        parts.captions.push_back(CaptionOf(*caption));
+    for (int k = 0; k < kComponents; ++k) {
+        const PhasorDiagram* phasor = phasors_[k];
+        const tk::RadioButton* state = stateButtons_[k];
         parts.phasors.push_back(phasor);
         const tk::Rect beside{state->Left(), state->Top(), phasor->Left() - kGap - state->Left(),
                               state->Height()};
@@ -33,39 +31,39 @@ PictureParts PictureOf(const MainWndo& window) {
     return parts;
 }
 
-exporting::StateRecord RecordOf(const MainWndo& window) {
+exporting::StateRecord MainWndo::Record() const {
     exporting::StateRecord record;
-    for (int k = 0; k < MainWndo::kComponents; ++k) {
-        record.typedMagnitudes[k] = window.Find<tk::EditField>("EFMagn", k)->Text();
-        record.typedAngles[k] = window.Find<tk::EditField>("EFAngle", k)->Text();
+    for (int k = 0; k < kComponents; ++k) {
+        record.typedMagnitudes[k] = magnitudes_[k]->Text();
+        record.typedAngles[k] = angles_[k]->Text();
     }
-    record.magnitudes = window.Magnitudes();
-    record.phases = window.Phases();
-    record.shown = window.Show;
-    record.periods = window.ElapsedPeriods();
-    record.speed = window.Speed();
-    record.real = window.PsiReal;
-    record.imaginary = window.PsiIm;
-    record.density = window.PsiSqrd;
+    record.magnitudes = run_.Magnitudes();
+    record.phases = run_.Phases();
+    record.shown = run_.ShowWeights();
+    record.periods = run_.ElapsedPeriods();
+    record.speed = run_.Speed();
+    record.real = run_.Real();
+    record.imaginary = run_.Imaginary();
+    record.density = run_.Density();
     return record;
 }
 
-void AddExportHandlers(MainWndo& window) {
-    const auto picture = [&window] { return PictureOf(window); };
-    window.AddMenuHandler("FileExportPicture", [&window, picture] {
-        exporting::ExportPicture(picture(), window.ElapsedPeriods());
+// Only the main window has these handlers, so only its menus enable the items.
+void MainWndo::AddExportHandlers() {
+    AddMenuHandler("FileExportPicture", [this] {
+        exporting::ExportPicture(Picture(), run_.ElapsedPeriods());
         return true;
     });
-    window.AddMenuHandler("FileExportData", [&window] {
-        exporting::ExportData(RecordOf(window));
+    AddMenuHandler("FileExportData", [this] {
+        exporting::ExportData(Record());
         return true;
     });
-    window.AddMenuHandler("FilePrint", [&window, picture] {
-        exporting::PrintPicture(picture(), window.ElapsedPeriods());
+    AddMenuHandler("FilePrint", [this] {
+        exporting::PrintPicture(Picture(), run_.ElapsedPeriods());
         return true;
     });
-    window.AddMenuHandler("EditCopyPicture", [&window, picture] {
-        exporting::CopyPicture(picture(), window.ElapsedPeriods());
+    AddMenuHandler("EditCopyPicture", [this] {
+        exporting::CopyPicture(Picture(), run_.ElapsedPeriods());
         return true;
     });
 }

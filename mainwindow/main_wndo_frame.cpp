@@ -1,92 +1,88 @@
-// The animation: Start and Stop, and one frame of the time evolution.
+// The animation: Start and Stop, one frame of the time evolution, and how the window follows the
+// run through every change of it.
 
 #include "mainwindow/main_wndo.h"
 
-#include "physics/clock.h"
-#include "physics/superposition.h"
+#include "toolkit/numbers.h"
+#include "toolkit/translation.h"
 
 void MainWndo::PBStart_Action() {
-    if (start_->Caption() == startCaption_) {
-        BeginRun();
-        timer_->SetMode(tk::Timer::kMultiple);
-        StateChanged.Emit(Change::Started);
-        return;
-    }
-    timer_->SetMode(tk::Timer::kOff);
-    normalize_->SetEnabled(true);
-    for (int k = 0; k < kComponents; ++k) {
-        angles_[k]->SetEnabled(true);
-        magnitudes_[k]->SetEnabled(true);
-    }
-    magnitudes_[0]->SetFocus();
-    start_->SetCaption(startCaption_);
-    StateChanged.Emit(Change::Stopped);
-}
-
-void MainWndo::BeginRun() {
-    start_->SetCaption(stopCaption_);
-    DoNormalize();
-    normalize_->SetEnabled(false);
-    for (int k = 0; k < kComponents; ++k) {
-        angles_[k]->SetEnabled(false);
-        magnitudes_[k]->SetEnabled(false);
+    if (run_.State() == run::RunState::Idle) {
+        DoNormalize();
+        run_.Start();
+    } else {
+        run_.Stop();
     }
 }
 
 void MainWndo::TMFrame_Action() {
-    ShowFrame(1);
+    run_.Tick();
 }
 
-// Every phase advances by n^2 x dAngle x speed degrees a frame, the slider read afresh for each,
-// and every phasor shows its new phase; then the shown components are summed at the samples. One
-// frame forward adds the step itself, to the last bit.
-void MainWndo::ShowFrame(int frames) {
-    physics::Components weights{};
-    physics::Components phases{};
-    for (int k = 0; k < kComponents; ++k) {
-        PhasorDiagram& phasor = *phasors_[k];
-        const double step = physics::PhaseStep(k + 1, dAngle, static_cast<double>(speed_->Value()));
-        phasor.angle = phasor.angle + static_cast<double>(frames) * step;
-        phasor.Update();
-        weights[k] = static_cast<double>(Show[k]) * phasor.magn;
-        phases[k] = phasor.angle;
+void MainWndo::FollowChange(run::Change change) {
+    switch (change) {
+    case run::Change::Loaded:
+        ShowLoaded();
+        break;
+    case run::Change::Edited:
+        for (PhasorDiagram* phasor : phasors_)
+            phasor->Blank();
+        break;
+    case run::Change::Started:
+    case run::Change::Stopped:
+    case run::Change::Paused:
+    case run::Change::Resumed:
+        ShowRunState(change);
+        break;
+    case run::Change::Selection:
+    case run::Change::Speed:
+        break;
     }
-    framesAdvanced_ += frames;
-    physics::Superpose(weights, phases, PsiReal, PsiIm, PsiSqrd);
+    UpdateMenus();
+}
+
+// The normalized magnitudes go back into their fields with six decimals; the window's own writing
+// is no edit of the user's, so it blanks nothing. Every phasor shows its coefficient.
+void MainWndo::ShowLoaded() {
+    const physics::Components& magnitudes = run_.Magnitudes();
+    const physics::Components& phases = run_.Phases();
+    writingFields_ = true;
+    for (int k = 0; k < kComponents; ++k) {
+        magnitudes_[k]->SetText(tk::Format(magnitudes[k], "0.000000"));
+        PhasorDiagram& phasor = *phasors_[k];
+        phasor.magn = magnitudes[k];
+        phasor.angle = phases[k];
+        phasor.Update();
+        phasor.SetAccessibleDescription(tk::Substitute(
+            tk::Translate("MainWndo", "State %1: magnitude %2, angle %3 degrees"),
+            {std::to_string(k + 1), tk::Format(magnitudes[k], "0.000000"), tk::Str(phases[k])}));
+    }
+    writingFields_ = false;
+}
+
+// Idle takes input with the timer off; Running and Paused lock the inputs, and only Running runs
+// the timer. The Start button says what a click does; Stop hands the focus to the first field.
+void MainWndo::ShowRunState(run::Change change) {
+    const run::RunState state = run_.State();
+    const bool idle = state == run::RunState::Idle;
+    timer_->SetMode(state == run::RunState::Running ? tk::Timer::kMultiple : tk::Timer::kOff);
+    normalize_->SetEnabled(idle);
+    for (int k = 0; k < kComponents; ++k) {
+        angles_[k]->SetEnabled(idle);
+        magnitudes_[k]->SetEnabled(idle);
+    }
+    if (change == run::Change::Stopped)
+        magnitudes_[0]->SetFocus();
+    start_->SetCaption(idle ? startCaption_ : stopCaption_);
+}
+
+// Every phasor shows its new phase, whether or not its state is shown, then both plots the samples.
+void MainWndo::ShowFrame() {
+    const physics::Components& phases = run_.Phases();
+    for (int k = 0; k < kComponents; ++k) {
+        phasors_[k]->angle = phases[k];
+        phasors_[k]->Update();
+    }
     wavefunction_->ReDrawAll();
     probability_->ReDrawAll();
-    frameShown_ = true;
-    FrameShown.Emit();
-}
-
-physics::Components MainWndo::Magnitudes() const {
-    physics::Components magnitudes{};
-    for (int k = 0; k < kComponents; ++k)
-        magnitudes[k] = phasors_[k]->magn;
-    return magnitudes;
-}
-
-physics::Components MainWndo::Phases() const {
-    physics::Components phases{};
-    for (int k = 0; k < kComponents; ++k)
-        phases[k] = phasors_[k]->angle;
-    return phases;
-}
-
-double MainWndo::ElapsedPeriods() const {
-    return physics::PeriodsElapsed(loadedPhases_[0], phasors_[0]->angle);
-}
-
-int MainWndo::Speed() const {
-    return speed_->Value();
-}
-
-bool MainWndo::Running() const {
-    return timer_->Mode() != tk::Timer::kOff;
-}
-
-MainWndo::Run MainWndo::RunState() const {
-    if (Running())
-        return Run::Running;
-    return start_->Caption() == stopCaption_ ? Run::Paused : Run::Idle;
 }

@@ -2,28 +2,7 @@
 
 #include "mainwindow/main_wndo.h"
 
-#include "physics/normalization.h"
 #include "toolkit/numbers.h"
-#include "toolkit/translation.h"
-
-#include <utility>
-
-namespace {
-
-// Raises a flag for the lifetime of the scope.
-class Raised {
-public:
-    explicit Raised(bool& flag) : flag_(flag), before_(std::exchange(flag, true)) {}
-    ~Raised() { flag_ = before_; }
-    Raised(const Raised&) = delete;
-    Raised& operator=(const Raised&) = delete;
-
-private:
-    bool& flag_;
-    bool before_;
-};
-
-} // namespace
 
 void MainWndo::EFMagn_TextChange(int /*index*/) {
     if (!writingFields_)
@@ -53,51 +32,34 @@ void MainWndo::PBNorm_Action() {
 }
 
 void MainWndo::RBNth_Action(int index) {
-    for (int k = 0; k < kComponents; ++k)
-        Show[k] = k == index ? 1 : 0;
-    StateChanged.Emit(Change::Selection);
+    run_.Select(run::Selection::State(index + 1));
 }
 
 void MainWndo::RBTotal_Action() {
     ShowAll();
-    StateChanged.Emit(Change::Selection);
 }
 
 void MainWndo::ShowAll() {
-    Show.fill(1);
+    run_.Select(run::Selection::Total());
 }
 
+// The first edit after a normalization blanks the phasors, once.
 void MainWndo::DoBlank() {
-    if (Blanked)
-        return;
-    for (PhasorDiagram* phasor : phasors_)
-        phasor->Blank();
-    Blanked = true;
-    StateChanged.Emit(Change::Edited);
+    run_.MarkEdited();
 }
 
-// Scales the magnitudes so that their squares sum to 1, writes them back with six decimals and
-// loads every coefficient into its phasor. The window's own writing to the fields is no edit of
-// the user's, so it blanks nothing.
+// Scales the magnitudes so that their squares sum to 1 and loads every coefficient: the run
+// normalizes, and the window writes the magnitudes back and shows the phasors as it follows.
 void MainWndo::DoNormalize() {
-    physics::Components typed{};
-    for (int k = 0; k < kComponents; ++k)
-        typed[k] = tk::Val(magnitudes_[k]->Text());
-    const physics::Components normalized = physics::Normalized(typed);
-    const Raised writing(writingFields_);
+    run_.Load(TypedValues());
+}
+
+// Text that is not a number reads 0.
+physics::Typed MainWndo::TypedValues() const {
+    physics::Typed typed;
     for (int k = 0; k < kComponents; ++k) {
-        const double magnitude = normalized[k];
-        magnitudes_[k]->SetText(tk::Format(magnitude, "0.000000"));
-        PhasorDiagram& phasor = *phasors_[k];
-        phasor.magn = magnitude;
-        phasor.angle = tk::Val(angles_[k]->Text());
-        loadedPhases_[k] = phasor.angle;
-        phasor.Update();
-        phasor.SetAccessibleDescription(tk::Substitute(
-            tk::Translate("MainWndo", "State %1: magnitude %2, angle %3 degrees"),
-            {std::to_string(k + 1), tk::Format(magnitude, "0.000000"), tk::Str(phasor.angle)}));
-        Blanked = false;
+        typed.magnitudes[k] = tk::Val(magnitudes_[k]->Text());
+        typed.degrees[k] = tk::Val(angles_[k]->Text());
     }
-    framesAdvanced_ = 0;
-    StateChanged.Emit(Change::Normalized);
+    return typed;
 }

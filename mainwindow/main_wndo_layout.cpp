@@ -107,7 +107,8 @@ void MainWndo::CreateGraphs() {
         tk::Translate("MainWndo", "Wavefunction: real part in black, imaginary part in red"));
     tk::Bind(*wavefunction_, &Graph::Open, *this, &MainWndo::GFWFunc_Open);
     tk::Bind(*wavefunction_, &Graph::DrawContent, *this, &MainWndo::GFWFunc_DrawContent);
-    Label(Create<STLabel>("STLabel", 0), kPlotColumn, 6, 91, tk::Translate("MainWndo", "Wavefunction"));
+    pictureCaptions_[0] = &Create<STLabel>("STLabel", 0);
+    Label(*pictureCaptions_[0], kPlotColumn, 6, 91, tk::Translate("MainWndo", "Wavefunction"));
 
     probability_ = &Create<Graph>("GFProb");
     probability_->SetBounds(kPlotColumn, 392, 500, 250);
@@ -115,7 +116,8 @@ void MainWndo::CreateGraphs() {
     probability_->SetAccessibleName(tk::Translate("MainWndo", "Probability density"));
     tk::Bind(*probability_, &Graph::Open, *this, &MainWndo::GFProb_Open);
     tk::Bind(*probability_, &Graph::DrawContent, *this, &MainWndo::GFProb_DrawContent);
-    Label(Create<STLabel>("STLabel", 1), kPlotColumn, 371, 91, tk::Translate("MainWndo", "Probability"));
+    pictureCaptions_[1] = &Create<STLabel>("STLabel", 1);
+    Label(*pictureCaptions_[1], kPlotColumn, 371, 91, tk::Translate("MainWndo", "Probability"));
 }
 
 // The group box, its header row, the choice of the whole superposition and the first component row.
@@ -155,6 +157,7 @@ void MainWndo::CreateComponentRow(int i) {
         auto& header = Create<STLabel>("STLabel", 3);
         Label(header, kPhasorColumn, kHeaderTop, 55, tk::Translate("MainWndo", "Phasor"));
         header.SetParent(group_);
+        pictureCaptions_[2] = &header;
     }
 
     auto& nth = Create<RBNth>("RBNth", i);
@@ -163,6 +166,7 @@ void MainWndo::CreateComponentRow(int i) {
     nth.SetParent(group_);
     nth.SetValue(false);
     nth.SetAccessibleName(tk::Substitute(tk::Translate("MainWndo", "Show state %1 alone"), {n}));
+    stateButtons_[i] = &nth;
     if (i == 0) {
         auto& header = Create<STLabel>("STLabel", 4);
         Label(header, kLabelColumn, kHeaderTop, 79, tk::Translate("MainWndo", "Initial data:"));
@@ -209,14 +213,14 @@ void MainWndo::CreateRunControls() {
     speed_ = &Create<tk::Slider>("SLSpeed");
     speed_->SetBounds(kSpeedColumn, 614, 170, 16);
     speed_->SetParent(group_);
-    speed_->SetMinimum(1);
-    speed_->SetMaximum(100);
-    speed_->SetValue(10);
+    speed_->SetMinimum(run::RunModel::kMinimumSpeed);
+    speed_->SetMaximum(run::RunModel::kMaximumSpeed);
+    speed_->SetValue(run::RunModel::kInitialSpeed);
     speed_->SetLineStep(1);
     speed_->SetPageStep(20);
     speed_->SetLiveScroll(false);
     speed_->SetAccessibleName(tk::Translate("MainWndo", "Phase speed"));
-    speed_->ValueChanged = [this] { StateChanged.Emit(Change::Speed); };
+    speed_->ValueChanged = [this] { run_.SetSpeed(speed_->Value()); };
 
     auto& speedLabel = Create<STLabel>("STLabel", 5);
     Label(speedLabel, kSpeedColumn, 588, 46, tk::Translate("MainWndo", "Speed:"));

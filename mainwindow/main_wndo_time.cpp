@@ -3,65 +3,37 @@
 
 #include "mainwindow/main_wndo.h"
 
-#include "physics/clock.h"
 #include "toolkit/numbers.h"
 
 #include <utility>
 
-void MainWndo::PauseOrResume() {
-    switch (RunState()) {
-    case Run::Running:
-        HoldStill();
-        break;
-    case Run::Paused:
-        timer_->SetMode(tk::Timer::kMultiple);
-        StateChanged.Emit(Change::Resumed);
-        break;
-    case Run::Idle:
-        break;
-    }
+void MainWndo::LoadIfIdle() {
+    if (run_.State() == run::RunState::Idle)
+        DoNormalize();
 }
 
-void MainWndo::HoldStill() {
-    switch (RunState()) {
-    case Run::Idle:
-        BeginRun();
-        break;
-    case Run::Running:
-        timer_->SetMode(tk::Timer::kOff);
-        break;
-    case Run::Paused:
-        return;
-    }
-    StateChanged.Emit(Change::Paused);
+void MainWndo::PauseOrResume() {
+    run_.PauseOrResume();
 }
 
 void MainWndo::StepFrames(int frames) {
-    HoldStill();
-    ShowFrame(frames);
+    LoadIfIdle();
+    run_.Step(frames);
 }
 
 void MainWndo::GoTo(double fraction) {
-    HoldStill();
-    const physics::Components phases = physics::PhasesAt(loadedPhases_, fraction);
-    for (int k = 0; k < kComponents; ++k)
-        phasors_[k]->angle = phases[k];
-    ShowFrame(0);
+    LoadIfIdle();
+    run_.GoTo(fraction);
 }
 
-// From Idle, beginning the run normalizes already; a second normalization would round the typed
-// values to the six decimals the fields now show.
 void MainWndo::Restart() {
-    const bool idle = RunState() == Run::Idle;
-    HoldStill();
-    if (!idle)
-        DoNormalize();
-    ShowFrame(0);
+    LoadIfIdle();
+    run_.Restart();
 }
 
 // The fields are written as the user would type them (blanking the phasors), then normalized.
 void MainWndo::LoadPreset(physics::Preset preset) {
-    if (RunState() != Run::Idle)
+    if (run_.State() != run::RunState::Idle)
         return;
     const physics::Typed typed = physics::TypedPreset(preset);
     for (int k = 0; k < kComponents; ++k) {
@@ -72,7 +44,7 @@ void MainWndo::LoadPreset(physics::Preset preset) {
 }
 
 // Steps need a still picture, so they are off while running; the ready-made states write the
-// fields, so they are on only in Idle. The menus follow every change of the run.
+// fields, so they are on only in Idle.
 void MainWndo::AddTimeHandlers() {
     const auto act = [](auto command) {
         return [command] {
@@ -80,9 +52,10 @@ void MainWndo::AddTimeHandlers() {
             return true;
         };
     };
-    const auto notIdle = [this] { return RunState() != Run::Idle; };
-    const auto notRunning = [this] { return RunState() != Run::Running; };
-    const auto idle = [this] { return RunState() == Run::Idle; };
+    const auto state = [this] { return run_.State(); };
+    const auto notIdle = [state] { return state() != run::RunState::Idle; };
+    const auto notRunning = [state] { return state() != run::RunState::Running; };
+    const auto idle = [state] { return state() == run::RunState::Idle; };
     AddMenuHandler("AnimationStartStop", act([this] { PBStart_Action(); }));
     AddMenuHandler("AnimationPause", act([this] { PauseOrResume(); }), notIdle);
     AddMenuHandler("AnimationStepForward", act([this] { StepFrames(1); }), notRunning);
@@ -105,5 +78,4 @@ void MainWndo::AddTimeHandlers() {
     };
     for (const auto& [item, preset] : presets)
         AddMenuHandler(item, act([this, preset = preset] { LoadPreset(preset); }), idle);
-    menusFollowRun_ = StateChanged.Connect([this](Change) { UpdateMenus(); });
 }

@@ -16,13 +16,11 @@ constexpr double kClockResolution = 1e6;
 
 } // namespace
 
-StatusLine::StatusLine(MainWndo& window) : window_(window), words_(LookedUp()), bar_(window.AddStatusBar()) {
+StatusLine::StatusLine(const run::RunModel& run, tk::StatusBar& bar)
+    : run_(run), words_(LookedUp()), bar_(bar) {
     bar_.SetAccessibleName(tk::Translate("StatusLine", "Status"));
-    frames_ = window.FrameShown.Connect([this] { Show(); });
-    changes_ = window.StateChanged.Connect([this](MainWndo::Change change) {
-        loaded_ = loaded_ || change == MainWndo::Change::Normalized;
-        Show();
-    });
+    frames_ = run.FrameAdvanced.Connect([this] { Show(); });
+    changes_ = run.Changed.Connect([this](run::Change) { Show(); });
     Show();
 }
 
@@ -47,31 +45,28 @@ std::string StatusLine::ClockText(double periods, std::string_view words) {
 
 void StatusLine::Show() {
     texts_.message = Message();
-    texts_.parts[0] = ClockText(window_.ElapsedPeriods(), words_.clock);
-    texts_.parts[1] = tk::Substitute(words_.frame, {std::to_string(window_.FramesAdvanced())});
-    texts_.parts[2] = tk::Substitute(words_.speed, {std::to_string(window_.Speed())});
+    texts_.parts[0] = ClockText(run_.ElapsedPeriods(), words_.clock);
+    texts_.parts[1] = tk::Substitute(words_.frame, {std::to_string(run_.FramesAdvanced())});
+    texts_.parts[2] = tk::Substitute(words_.speed, {std::to_string(run_.Speed())});
     bar_.SetTexts(texts_);
 }
 
 // The silent states first: the plots and phasors show nothing there, and this says why.
 std::string StatusLine::Message() const {
-    if (window_.Blanked)
+    if (run_.Edited())
         return words_.edited;
-    const physics::Components magnitudes = window_.Magnitudes();
-    if (loaded_ && std::all_of(magnitudes.begin(), magnitudes.end(), [](double m) { return m == 0; }))
+    const physics::Components& magnitudes = run_.Magnitudes();
+    if (run_.Loaded() && std::all_of(magnitudes.begin(), magnitudes.end(), [](double m) { return m == 0; }))
         return words_.allZero;
-    const auto& show = window_.Show;
-    if (loaded_ && std::count(show.begin(), show.end(), 1) == 1) {
-        const auto k = std::find(show.begin(), show.end(), 1) - show.begin();
-        if (magnitudes[k] == 0)
-            return tk::Substitute(words_.stateZero, {std::to_string(k + 1)});
-    }
-    switch (window_.RunState()) {
-    case MainWndo::Run::Running:
+    const int shownAlone = run_.Shown().StateNumber();
+    if (run_.Loaded() && shownAlone != 0 && magnitudes[shownAlone - 1] == 0)
+        return tk::Substitute(words_.stateZero, {std::to_string(shownAlone)});
+    switch (run_.State()) {
+    case run::RunState::Running:
         return words_.running;
-    case MainWndo::Run::Paused:
+    case run::RunState::Paused:
         return words_.paused;
-    case MainWndo::Run::Idle:
+    case run::RunState::Idle:
         break;
     }
     return words_.ready;

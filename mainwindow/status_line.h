@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/main_wndo.h"
+#include "run/run_model.h"
 #include "toolkit/signal.h"
 #include "toolkit/status_bar.h"
 #include "toolkit/translation.h"
@@ -11,12 +11,12 @@
 // The line below the main window's content. Its message says what the run is doing, or why the
 // window shows nothing when it shows nothing; its permanent parts, which no passing message
 // covers, are the time since Start in periods of state 1, the frames advanced and the speed. A
-// view: it follows the window's signals, changes nothing in it, and writes the line once for each
-// signal, so once a frame while the animation runs. Its words are looked up in the user's language
-// once, when it is made, so that a frame looks up nothing.
+// view of the run: it follows its signals and writes the line once for each, so once a frame while
+// the animation runs. Its words are looked up in the user's language once, when it is made, so
+// that a frame looks up nothing.
 class StatusLine {
 public:
-    explicit StatusLine(MainWndo& window);
+    StatusLine(const run::RunModel& run, tk::StatusBar& bar);
 
     // The clock's words, with %1 for the time; what shows the clock every frame looks them up once
     // with tk::Translate("StatusLine", kClock).
@@ -35,11 +35,10 @@ private:
     };
     static Words LookedUp();
 
-    MainWndo& window_;
+    const run::RunModel& run_;
     const Words words_;
     tk::StatusBar& bar_;
     tk::StatusBar::Texts texts_{.message = {}, .parts = {"", "", ""}}; // written again each frame
-    bool loaded_ = false; // a normalization has loaded the phasors
     tk::Connection frames_;
     tk::Connection changes_;
 };

@@ -42,8 +42,8 @@ double FiniteOrZero(double value) {
 
 } // namespace
 
-ObservablesWndo::ObservablesWndo(MainWndo& source)
-    : source_(source), words_(values_table::Words::LookedUp()) {
+ObservablesWndo::ObservablesWndo(const MainWndo& main)
+    : run_(main.Model()), words_(values_table::Words::LookedUp()) {
     table_.reserve(2048);
 }
 
@@ -117,8 +117,8 @@ void ObservablesWndo::PlaceControls() {
 }
 
 void ObservablesWndo::Event_Open() {
-    frames_ = source_.FrameShown.Connect([this] { ShowState(); });
-    changes_ = source_.StateChanged.Connect([this](MainWndo::Change) { ShowState(); });
+    frames_ = run_.FrameAdvanced.Connect([this] { ShowState(); });
+    changes_ = run_.Changed.Connect([this](run::Change) { ShowState(); });
     KeepAxes();
     ShowState();
 }
@@ -156,18 +156,17 @@ void ObservablesWndo::DrawMovingPlots() {
 
 void ObservablesWndo::ShowState() {
     // A paused run shows its frame, as a running one does; only a stopped one goes back to Start.
-    const MainWndo::Run run = source_.RunState();
-    const bool underWay = run != MainWndo::Run::Idle;
-    const double elapsed = FiniteOrZero(source_.ElapsedPeriods());
-    const physics::State shown = physics::StateOf(source_.Magnitudes(), source_.Phases());
-    const physics::State state = underWay ? shown : physics::Turned(shown, -elapsed);
+    const run::RunState run = run_.State();
+    const bool underWay = run != run::RunState::Idle;
+    const physics::State state =
+        physics::StateOf(run_.Magnitudes(), underWay ? run_.Phases() : run_.PhasesAtStart());
     values_ = physics::Measure(state);
-    const double now = underWay ? elapsed : 0;
+    const double now = underWay ? FiniteOrZero(run_.ElapsedPeriods()) : 0;
 
     values_table::Write(values_,
-                        {.running = run == MainWndo::Run::Running,
-                         .paused = run == MainWndo::Run::Paused,
-                         .edited = source_.Blanked,
+                        {.running = run == run::RunState::Running,
+                         .paused = run == run::RunState::Paused,
+                         .edited = run_.Edited(),
                          .periods = now},
                         words_, table_);
     path_.Fill(state, now);

@@ -28,7 +28,7 @@
 // call of Instance().
 class ObservablesWndo : public tk::Window, public tk::SharedView<ObservablesWndo, MainWndo> {
 public:
-    explicit ObservablesWndo(MainWndo& source);
+    explicit ObservablesWndo(const MainWndo& main);
 
     // Lets View > Observables open it wherever `owner` (a window, the application) handles menus.
     static void AddMenuHandlerTo(tk::MenuHandlers& owner) {
@@ -50,7 +50,7 @@ public:
     virtual void GFMomentum_DrawContent();
 
 private:
-    // Reads the main window's state and shows it: the table, then the three plots. Allocates
+    // Reads the run and shows it: the table, then the three plots. Allocates
     // nothing once the window is open.
     void ShowState();
     void PlaceControls();
@@ -61,7 +61,7 @@ private:
     Graph& CreateGraph(const std::string& name, void (ObservablesWndo::*open)(),
                        void (ObservablesWndo::*draw)(), const std::string& description);
 
-    MainWndo& source_;
+    const run::RunModel& run_;
     tk::Connection frames_;
     tk::Connection changes_;
 

@@ -5,15 +5,7 @@
 #include "toolkit/binding.h"
 #include "toolkit/translation.h"
 
-#include <algorithm>
-
 namespace {
-
-// The main window's phasors show the coefficients once a normalization loaded them, until an edit
-// blanks them; all at once, so the first one tells.
-bool ShowsPhasors(const MainWndo& main) {
-    return main.Find<PhasorDiagram>("Phasor", 0)->ShowsCoefficient();
-}
 
 tk::Font FontOfSize(int size) {
     return tk::Font{.name = tk::kSystemFont, .size = size};
@@ -30,14 +22,13 @@ std::array<std::string, PresentationWndo::kComponents + 1> ChoiceTexts() {
 
 } // namespace
 
-PresentationWndo::PresentationWndo(MainWndo& main, Opening opening)
-    : main_(main), opening_(opening), clockWords_(tk::Translate("StatusLine", StatusLine::kClock)),
-      shownTexts_(ChoiceTexts()) {}
+PresentationWndo::PresentationWndo(const run::RunModel& run, const tk::MenuHandlers* commands,
+                                   Opening opening)
+    : run_(run), commands_(commands), opening_(opening),
+      clockWords_(tk::Translate("StatusLine", StatusLine::kClock)), shownTexts_(ChoiceTexts()) {}
 
-const std::string& PresentationWndo::ShownText(const std::array<std::int32_t, kComponents>& show) const {
-    if (std::count(show.begin(), show.end(), 1) != 1)
-        return shownTexts_[0];
-    return shownTexts_[std::find(show.begin(), show.end(), 1) - show.begin() + 1];
+const std::string& PresentationWndo::ShownText(const run::Selection& shown) const {
+    return shownTexts_[shown.StateNumber()];
 }
 
 void PresentationWndo::Layout() {
@@ -101,15 +92,15 @@ void PresentationWndo::AddMenuHandlers() {
     });
     AddKeyCommand("Esc", [this] { Leave(); });
     AddKeyCommand("Cmd+W", [this] { Close(); });
-    ForwardMenuHandlersTo(&main_);
+    ForwardMenuHandlersTo(commands_);
 }
 
 // The plots' Graphs open with the window, for their screens' places.
 void PresentationWndo::Event_Open() {
     wavePlot_->Open(layout_);
     densityPlot_->Open(layout_);
-    frames_ = main_.FrameShown.Connect([this] { ShowFrame(); });
-    changes_ = main_.StateChanged.Connect([this](MainWndo::Change) { ShowState(); });
+    frames_ = run_.FrameAdvanced.Connect([this] { ShowFrame(); });
+    changes_ = run_.Changed.Connect([this](run::Change) { ShowState(); });
     FitPhasors();
     ShowWhatFits();
     ShowAll();
@@ -173,7 +164,7 @@ void PresentationWndo::ShowWhatFits() {
 }
 
 void PresentationWndo::ShowAll() {
-    if (main_.HasShownFrame()) {
+    if (run_.Drawn()) {
         wavePlot_->DrawFrame();
         densityPlot_->DrawFrame();
     }
@@ -185,9 +176,10 @@ void PresentationWndo::ShowFrame() {
 }
 
 void PresentationWndo::ShowState() {
-    const bool loaded = ShowsPhasors(main_);
-    const physics::Components magnitudes = main_.Magnitudes();
-    const physics::Components phases = main_.Phases();
+    // The phasors show the coefficients as the main window's do: once loaded, until an edit.
+    const bool loaded = run_.CoefficientsShown();
+    const physics::Components& magnitudes = run_.Magnitudes();
+    const physics::Components& phases = run_.Phases();
     for (int k = 0; k < kComponents; ++k) {
         PhasorDiagram& phasor = *phasors_[k];
         phasor.magn = magnitudes[k];
@@ -197,8 +189,8 @@ void PresentationWndo::ShowState() {
         else
             phasor.Blank();
     }
-    shown_->SetText(ShownText(main_.Show));
-    clock_->SetText(StatusLine::ClockText(main_.ElapsedPeriods(), clockWords_));
+    shown_->SetText(ShownText(run_.Shown()));
+    clock_->SetText(StatusLine::ClockText(run_.ElapsedPeriods(), clockWords_));
 }
 
 void PresentationWndo::GFWave_Open() {
@@ -206,8 +198,8 @@ void PresentationWndo::GFWave_Open() {
 }
 
 void PresentationWndo::GFWave_DrawContent() {
-    if (main_.HasShownFrame())
-        state_plots::DrawWavefunction(GFWave(), main_.PsiReal, main_.PsiIm);
+    if (run_.Drawn())
+        state_plots::DrawWavefunction(GFWave(), run_.Real(), run_.Imaginary());
 }
 
 void PresentationWndo::GFDensity_Open() {
@@ -215,8 +207,8 @@ void PresentationWndo::GFDensity_Open() {
 }
 
 void PresentationWndo::GFDensity_DrawContent() {
-    if (main_.HasShownFrame())
-        state_plots::DrawSamples(GFDensity(), main_.PsiSqrd);
+    if (run_.Drawn())
+        state_plots::DrawSamples(GFDensity(), run_.Density());
 }
 
 void PresentationWndo::ToggleFullScreen() {

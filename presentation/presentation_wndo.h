@@ -33,8 +33,11 @@ public:
         int height = 720;
     };
 
-    PresentationWndo(MainWndo& main, Opening opening);
-    explicit PresentationWndo(MainWndo& main) : PresentationWndo(main, Opening()) {}
+    // Shows `run`; the menu keys it does not handle itself go to `commands` (the main window).
+    PresentationWndo(const run::RunModel& run, const tk::MenuHandlers* commands, Opening opening);
+    PresentationWndo(const MainWndo& main, Opening opening)
+        : PresentationWndo(main.Model(), &main, opening) {}
+    explicit PresentationWndo(const MainWndo& main) : PresentationWndo(main, Opening()) {}
 
     // Lets View › Presentation open the shared view, full screen over the main window's shared
     // instance, or bring it to the front, wherever the window in front does not handle the item.
@@ -43,7 +46,7 @@ public:
     }
 
     // "Total", or "n=3" for state 3 alone, as the main window's choice says, in its words.
-    const std::string& ShownText(const std::array<std::int32_t, kComponents>& show) const;
+    const std::string& ShownText(const run::Selection& shown) const;
 
     void Layout() override;
     void CreateControls() override;
@@ -82,7 +85,8 @@ private:
     // Draws the plots from the main window's samples, once it has drawn a frame, and the state.
     void ShowAll();
 
-    MainWndo& main_;
+    const run::RunModel& run_;
+    const tk::MenuHandlers* commands_;
     Opening opening_;
     PresentationLayout layout_;
     std::unique_ptr<PresentedPlot> wavePlot_;

@@ -43,8 +43,9 @@ public:
     Signal(const Signal&) = delete;
     Signal& operator=(const Signal&) = delete;
 
-    // Subscribes; the subscription lasts as long as the returned connection.
-    [[nodiscard]] Connection Connect(std::function<void(Args...)> slot) {
+    // Subscribes; the subscription lasts as long as the returned connection. A const signal takes
+    // subscribers too: following an object changes nothing in it.
+    [[nodiscard]] Connection Connect(std::function<void(Args...)> slot) const {
         auto it = core_->subscribers.insert(core_->subscribers.end(), Slot{std::move(slot), true});
         return Connection([weak = std::weak_ptr<Core>(core_), it] {
             if (auto core = weak.lock())

@@ -3,7 +3,7 @@
 
 #include "export/export_commands.h"
 #include "export/save_flow.h"
-#include "mainwindow/main_wndo_export.h"
+#include "mainwindow/main_wndo.h"
 #include "tests/mainwindow/opened_main_wndo.h"
 #include "toolkit/numbers.h"
 
@@ -38,7 +38,7 @@ protected:
     fake::FakeOutput& Output() { return fake_.platform.output; }
     // The title and the name the picture carries now, as the fake output shows them.
     std::string Titled(const std::string& extension) {
-        const std::string t = tk::Format(window.ElapsedPeriods(), "0.000");
+        const std::string t = tk::Format(window.Model().ElapsedPeriods(), "0.000");
         return "Parvok at t/T₁ = " + t + " (parvok-t" + t + "." + extension + ")";
     }
     // The calls of the picture drawn last, with " red" where they are red.
@@ -87,7 +87,7 @@ TEST_F(Exports, ThePictureHoldsWhatTheWindowShowsAtTheInstantOfTheCommand) {
     EXPECT_THAT(Drawn(), testing::IsSupersetOf(Curves()));
 
     const Strings copied = Drawn();
-    const std::string name = "parvok-t" + tk::Format(window.ElapsedPeriods(), "0.000") + ".svg";
+    const std::string name = "parvok-t" + tk::Format(window.Model().ElapsedPeriods(), "0.000") + ".svg";
     const physics::Samples before = window.PsiSqrd;
     Dialogs().whileAsking = [this] { RunFrames(5); };
     Dialogs().saveAnswers = {tk::SaveAnswer{(folder_ / "now.svg").string(), 0}};
@@ -158,7 +158,7 @@ TEST_F(Exports, PrintsAndTellsWhatFailed) {
     Output().printResult = tk::PrintResult::Failed;
     Choose("FilePrint");
     Graph unopened;
-    exporting::PictureParts parts = PictureOf(window);
+    exporting::PictureParts parts = window.Picture();
     parts.plots.push_back(&unopened);
     exporting::CopyPicture(parts, 0);
     EXPECT_THAT(Output().uses,
@@ -213,12 +213,12 @@ TEST_F(Exports, TheDataReadsBackBitForBit) {
     for (std::string line; std::getline(csv, line);)
         (line.starts_with("# ") ? header.push_back(line) : samples.push_back(Split(line)));
     ASSERT_EQ(header.size(), 11U);
-    EXPECT_EQ(Bits(Split(header[1]).at(1)), Bits(window.ElapsedPeriods()));
+    EXPECT_EQ(Bits(Split(header[1]).at(1)), Bits(window.Model().ElapsedPeriods()));
     EXPECT_THAT(Strings(header.begin() + 2, header.begin() + 4), ElementsAre("# speed,10", "# shown,n=2"));
-    EXPECT_EQ(header[7], R"(# 3,"2,5","say ""hi""",0,)" + tk::Str(window.Phases()[2]));
+    EXPECT_EQ(header[7], R"(# 3,"2,5","say ""hi""",0,)" + tk::Str(window.Model().Phases()[2]));
     for (int k : {0, 1, 3, 4, 5}) {
-        EXPECT_EQ(Bits(Split(header[5 + k]).at(3)), Bits(window.Magnitudes()[k])) << k;
-        EXPECT_EQ(Bits(Split(header[5 + k]).at(4)), Bits(window.Phases()[k])) << k;
+        EXPECT_EQ(Bits(Split(header[5 + k]).at(3)), Bits(window.Model().Magnitudes()[k])) << k;
+        EXPECT_EQ(Bits(Split(header[5 + k]).at(4)), Bits(window.Model().Phases()[k])) << k;
     }
     ASSERT_EQ(samples.size(), 1U + MainWndo::kSamples);
     EXPECT_THAT(samples[0], ElementsAre("x/L", "Re ψ", "Im ψ", "|ψ|²"));

@@ -3,7 +3,6 @@
 
 #include "app/menu_bar1.h"
 #include "mainwindow/main_wndo.h"
-#include "mainwindow/main_wndo_export.h"
 #include "toolkit/platform.h"
 #include "toolkit/qt/qt_output.h"
 
@@ -64,7 +63,7 @@ public:
         window.PBNorm_Action();
         for (int frame = 0; frame < 7; ++frame)
             window.TMFrame_Action();
-        picture.emplace(PictureOf(window));
+        picture.emplace(window.Picture());
         drawing = picture->Drawing("Parvok test", "parvok-test.pdf");
         fs::create_directories(folder);
     }

@@ -46,7 +46,7 @@ protected:
     }
     // Stops a run, if any, so that the fields take what is typed.
     void Retype(const Strings& magnitudes, const Strings& angles = {}) {
-        if (window.RunState() != MainWndo::Run::Idle)
+        if (window.Model().State() != run::RunState::Idle)
             Toggle();
         Type(magnitudes, angles);
     }

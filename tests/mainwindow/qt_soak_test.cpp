@@ -89,9 +89,9 @@ public:
                 (*handler)();
             break;
         default:
-            if (window_.RunState() == MainWndo::Run::Idle)
+            if (window_.Model().State() == run::RunState::Idle)
                 Press("PBStart");
-            if (window_.RunState() == MainWndo::Run::Paused)
+            if (window_.Model().State() == run::RunState::Paused)
                 window_.PauseOrResume();
             window_.Find<tk::Timer>("TMFrame")->Fire();
             ++frames;

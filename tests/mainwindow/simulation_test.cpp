@@ -94,30 +94,6 @@ TEST_F(Simulation, FramesFollowPsiForEveryKindOfState) {
     EXPECT_LE(*std::max_element(window.PsiSqrd.begin(), window.PsiSqrd.end()), 1.0);
 }
 
-// What a view of the same state hears: each change once, and each frame once it is drawn, with the
-// phases, the magnitudes and the run as they are then.
-TEST_F(Simulation, ViewsHearOfEveryChangeAndEveryDrawnFrame) {
-    const char* names[] = {"normalized", "started", "stopped", "selection",
-                           "edited",     "paused",  "resumed", "speed"};
-    std::string heard;
-    const tk::Connection changes =
-        window.StateChanged.Connect([&](MainWndo::Change c) { heard += names[int(c)] + std::string(" "); });
-    const tk::Connection frames = window.FrameShown.Connect([&] {
-        heard += "frame " + tk::Str(window.Phases()[1]) + " " + tk::Str(window.Magnitudes()[1]) + " " +
-                 std::to_string(window.Running()) + " " + tk::Str(window.ElapsedPeriods() * 3600) + " ";
-    });
-    Type({"3", "4"}, {"30", "90"});
-    window.PBNorm_Action();
-    Toggle();
-    window.Find<tk::Slider>("SLSpeed")->SetValue(5);
-    window.TMFrame_Action();
-    window.RBNth_Action(2);
-    window.RBTotal_Action();
-    Toggle();
-    EXPECT_EQ(heard,
-              "edited normalized normalized started speed frame 92 0.8 1 5 selection selection stopped ");
-}
-
 TEST_F(Simulation, SpeedIsReadEveryFrameAndStartBeginsAgainFromTheTypedPhases) {
     Type({"1", "0", "0", "0", "0", "1"}, {"10", "0", "0", "0", "0", "20"});
     Toggle();

@@ -11,7 +11,7 @@
 namespace {
 
 using namespace testing_main;
-using State = MainWndo::Run; // testing::Test has a Run of its own
+using State = run::RunState;
 
 class Time : public OpenedMainWndo {
 protected:
@@ -83,7 +83,7 @@ TEST_F(Time, EveryTransitionBetweenIdleRunningAndPaused) {
         SCOPED_TRACE(c.name);
         Retype({"3", "4"}, {"30", "90"});
         Choose(c.choices);
-        EXPECT_EQ(std::tuple(window.RunState(), Seen(window), Clock(), window.FramesAdvanced(),
+        EXPECT_EQ(std::tuple(window.Model().State(), Seen(window), Clock(), window.Model().FramesAdvanced(),
                              Magnitude(1).Text() == "0.800000"),
                   std::tuple(c.state, seen.at(c.state), c.clock, c.frames, c.normalized));
     }
@@ -114,7 +114,7 @@ TEST_F(Time, GoToSetsEveryPhaseExactlyMirrorsAtHalfAPeriodAndRevivesAtOne) {
         window.Find<tk::Slider>("SLSpeed")->SetValue(c.speed);
         Choose("F");
         (*window.MenuHandler(c.item))();
-        EXPECT_EQ(std::tuple(window.ElapsedPeriods(), Clock()), std::tuple(c.fraction, c.clock));
+        EXPECT_EQ(std::tuple(window.Model().ElapsedPeriods(), Clock()), std::tuple(c.fraction, c.clock));
         for (int k = 0; k < MainWndo::kComponents; ++k)
             EXPECT_EQ(Phasor(k).angle, typed[k] + (k + 1) * (k + 1) * 360 * c.fraction) << k;
         if (c.mirrored || c.fraction == 1) {

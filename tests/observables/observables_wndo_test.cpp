@@ -158,17 +158,18 @@ TEST(ObservablesMenu, OpensOneWindowAndANewOneOnceItWasClosed) {
     tk::MenuHandlers owner;
     ObservablesWndo::AddMenuHandlerTo(owner);
     const auto open = [&owner] { (*owner.MenuHandler("ViewObservables"))(); };
-    const std::size_t others = MainWndo::Instance().FrameShown.SubscriberCount(); // the window's own views
+    const std::size_t others =
+        MainWndo::Instance().Model().FrameAdvanced.SubscriberCount(); // the window's own views
     open();
     ObservablesWndo* first = &ObservablesWndo::Instance();
     open();
     EXPECT_EQ(&ObservablesWndo::Instance(), first);
-    EXPECT_EQ(MainWndo::Instance().FrameShown.SubscriberCount(), others + 1);
+    EXPECT_EQ(MainWndo::Instance().Model().FrameAdvanced.SubscriberCount(), others + 1);
     first->Close();
-    EXPECT_EQ(MainWndo::Instance().FrameShown.SubscriberCount(), others);
+    EXPECT_EQ(MainWndo::Instance().Model().FrameAdvanced.SubscriberCount(), others);
     open();
     EXPECT_TRUE(ObservablesWndo::Instance().IsOpen());
-    EXPECT_EQ(MainWndo::Instance().FrameShown.SubscriberCount(), others + 1);
+    EXPECT_EQ(MainWndo::Instance().Model().FrameAdvanced.SubscriberCount(), others + 1);
     ObservablesWndo::Release();
     MainWndo::Release();
     MenuBar1::Release();

@@ -21,7 +21,7 @@ TEST(PresentationOpenings, OneAfterAnotherLeaveTheMemoryFlat) {
     const int openings = configured ? std::atoi(configured) : 200;
     MainWndo& main = MainWndo::Instance();
     main.PBStart_Action();
-    const std::size_t ownSubscribers = main.FrameShown.SubscriberCount();
+    const std::size_t ownSubscribers = main.Model().FrameAdvanced.SubscriberCount();
     long warm = 0;
     for (int i = 0; i < openings; ++i) {
         PresentationWndo::ShowShared();
@@ -42,7 +42,7 @@ TEST(PresentationOpenings, OneAfterAnotherLeaveTheMemoryFlat) {
     if (fake::kResidentSizeTellsLeaks) {
         EXPECT_LE(end - warm, 512) << "memory grows with the openings";
     }
-    EXPECT_EQ(main.FrameShown.SubscriberCount(), ownSubscribers);
+    EXPECT_EQ(main.Model().FrameAdvanced.SubscriberCount(), ownSubscribers);
     PresentationWndo::Release();
     MainWndo::Release();
     MenuBar1::Release();

@@ -142,7 +142,7 @@ TEST(Startup, ThePresentationViewByItsKeys) {
         QTest::keyClick(window, key, modifiers);
         QMainWindow* view = Shown("Presentation");
         seen.emplace_back(!view ? "closed" : view->isFullScreen() ? "full screen" : "windowed");
-        if (MainWndo::Instance().Running())
+        if ((MainWndo::Instance().Model().State() == run::RunState::Running))
             seen.back() += ", running";
         if (Shown("About Parvok"))
             seen.back() += ", About";

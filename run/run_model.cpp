@@ -1,0 +1,111 @@
+#include "run/run_model.h"
+
+#include "physics/clock.h"
+#include "physics/normalization.h"
+#include "physics/superposition.h"
+
+#include <algorithm>
+
+namespace run {
+
+double RunModel::ElapsedPeriods() const {
+    return physics::PeriodsElapsed(phasesAtStart_[0], phases_[0]);
+}
+
+void RunModel::Load(const physics::Typed& typed) {
+    magnitudes_ = physics::Normalized(typed.magnitudes);
+    phases_ = typed.degrees;
+    phasesAtStart_ = typed.degrees;
+    framesAdvanced_ = 0;
+    loaded_ = true;
+    edited_ = false;
+    Changed.Emit(Change::Loaded);
+}
+
+void RunModel::Start() {
+    if (state_ == RunState::Idle)
+        SetState(RunState::Running, Change::Started);
+}
+
+void RunModel::Stop() {
+    if (state_ != RunState::Idle)
+        SetState(RunState::Idle, Change::Stopped);
+}
+
+void RunModel::PauseOrResume() {
+    if (state_ == RunState::Running)
+        SetState(RunState::Paused, Change::Paused);
+    else if (state_ == RunState::Paused)
+        SetState(RunState::Running, Change::Resumed);
+}
+
+void RunModel::Pause() {
+    if (state_ != RunState::Paused)
+        SetState(RunState::Paused, Change::Paused);
+}
+
+void RunModel::Step(int frames) {
+    Pause();
+    Advance(frames);
+}
+
+void RunModel::GoTo(double fraction) {
+    Pause();
+    phases_ = physics::PhasesAt(phasesAtStart_, fraction);
+    Advance(0);
+}
+
+void RunModel::Restart() {
+    Pause();
+    phases_ = phasesAtStart_;
+    framesAdvanced_ = 0;
+    Advance(0);
+}
+
+void RunModel::Tick() {
+    Advance(1);
+}
+
+void RunModel::SetSpeed(int speed) {
+    const int clamped = std::clamp(speed, kMinimumSpeed, kMaximumSpeed);
+    if (clamped == speed_)
+        return;
+    speed_ = clamped;
+    Changed.Emit(Change::Speed);
+}
+
+void RunModel::Select(Selection shown) {
+    shown_ = shown;
+    showWeights_ = shown.ShowWeights();
+    Changed.Emit(Change::Selection);
+}
+
+void RunModel::MarkEdited() {
+    if (edited_)
+        return;
+    edited_ = true;
+    Changed.Emit(Change::Edited);
+}
+
+void RunModel::SetState(RunState state, Change change) {
+    state_ = state;
+    Changed.Emit(change);
+}
+
+// The order of operations is that of every frame since the first: each phase advances by its own
+// step, the speed converted for each state, one frame forward adding the step itself to the last
+// bit; then the shown states are summed at the samples.
+void RunModel::Advance(int frames) {
+    physics::Components weights{};
+    for (int k = 0; k < physics::kComponents; ++k) {
+        const double step = physics::PhaseStep(k + 1, physics::kPhaseStep, static_cast<double>(speed_));
+        phases_[k] = phases_[k] + static_cast<double>(frames) * step;
+        weights[k] = static_cast<double>(showWeights_[k]) * magnitudes_[k];
+    }
+    framesAdvanced_ += frames;
+    physics::Superpose(weights, phases_, real_, imaginary_, density_);
+    drawn_ = true;
+    FrameAdvanced.Emit();
+}
+
+} // namespace run

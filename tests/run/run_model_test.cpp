@@ -1,0 +1,212 @@
+#include "run/run_model.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+#include <functional>
+#include <numbers>
+#include <string>
+
+namespace {
+
+using run::Change;
+using run::RunModel;
+using run::RunState;
+using run::Selection;
+
+const char* NameOf(Change change) {
+    switch (change) {
+    case Change::Loaded:
+        return "loaded";
+    case Change::Started:
+        return "started";
+    case Change::Stopped:
+        return "stopped";
+    case Change::Paused:
+        return "paused";
+    case Change::Resumed:
+        return "resumed";
+    case Change::Selection:
+        return "selection";
+    case Change::Edited:
+        return "edited";
+    case Change::Speed:
+        return "speed";
+    }
+    return "?";
+}
+
+// A run with a listener that writes down what it announces, in order.
+struct Heard {
+    RunModel run;
+    std::string log;
+    tk::Connection changes = run.Changed.Connect([this](Change c) { log += std::string(NameOf(c)) + " "; });
+    tk::Connection frames = run.FrameAdvanced.Connect([this] { log += "frame "; });
+};
+
+physics::Typed TwoStates() {
+    return {{3, 4}, {30, 90}};
+}
+
+struct CommandCase {
+    const char* name;
+    std::function<void(RunModel&)> commands;
+    RunState state;
+    const char* heard;
+};
+
+class Commands : public testing::TestWithParam<CommandCase> {};
+
+TEST_P(Commands, LeaveTheRunInItsStateAndAnnounceEachChangeOnce) {
+    Heard h;
+    h.run.Load(TwoStates());
+    h.log.clear();
+    GetParam().commands(h.run);
+    EXPECT_EQ(h.run.State(), GetParam().state);
+    EXPECT_EQ(h.log, GetParam().heard);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Run, Commands,
+    testing::Values(
+        CommandCase{"StartRuns", [](RunModel& r) { r.Start(); }, RunState::Running, "started "},
+        CommandCase{"StartWhileRunningDoesNothing", [](RunModel& r) { r.Start(), r.Start(); },
+                    RunState::Running, "started "},
+        CommandCase{"StopFromIdleDoesNothing", [](RunModel& r) { r.Stop(); }, RunState::Idle, ""},
+        CommandCase{"PauseThenResume", [](RunModel& r) { r.Start(), r.PauseOrResume(), r.PauseOrResume(); },
+                    RunState::Running, "started paused resumed "},
+        CommandCase{"PauseOrResumeInIdleDoesNothing", [](RunModel& r) { r.PauseOrResume(); }, RunState::Idle,
+                    ""},
+        CommandCase{"StepFromIdleHoldsFirst", [](RunModel& r) { r.Step(1); }, RunState::Paused,
+                    "paused frame "},
+        CommandCase{"StepWhilePausedIsOnlyAFrame", [](RunModel& r) { r.Pause(), r.Step(-1); },
+                    RunState::Paused, "paused frame "},
+        CommandCase{"GoToWhileRunningPauses", [](RunModel& r) { r.Start(), r.GoTo(0.5); }, RunState::Paused,
+                    "started paused frame "},
+        CommandCase{"StopFromPaused", [](RunModel& r) { r.Restart(), r.Stop(); }, RunState::Idle,
+                    "paused frame stopped "},
+        CommandCase{"EditedOnceUntilTheNextLoad",
+                    [](RunModel& r) { r.MarkEdited(), r.MarkEdited(), r.Load(TwoStates()), r.MarkEdited(); },
+                    RunState::Idle, "edited loaded edited "},
+        CommandCase{"SpeedClampedAndOnlyWhenItChanges",
+                    [](RunModel& r) { r.SetSpeed(500), r.SetSpeed(100), r.SetSpeed(0); }, RunState::Idle,
+                    "speed speed "},
+        CommandCase{"EverySelectionIsHeard",
+                    [](RunModel& r) { r.Select(Selection::State(3)), r.Select(Selection::Total()); },
+                    RunState::Idle, "selection selection "}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// psi at sample j summed here with exact pi and radians, over the shown states, divided by the sum
+// of the sizes of their weights.
+std::complex<double> IndependentPsi(const RunModel& run, int j) {
+    std::complex<double> psi;
+    double weight = 0;
+    for (int k = 0; k < physics::kComponents; ++k) {
+        const double w = run.ShowWeights()[k] * run.Magnitudes()[k];
+        psi += w * std::sin((k + 1) * std::numbers::pi * j / 100.0) *
+               std::polar(1.0, run.Phases()[k] * std::numbers::pi / 180);
+        weight += std::abs(w);
+    }
+    return psi / weight;
+}
+
+void ExpectSamplesMatch(const RunModel& run) {
+    for (int j = 0; j < physics::kSamples; ++j) {
+        const std::complex<double> psi = IndependentPsi(run, j);
+        ASSERT_NEAR(run.Real()[j], psi.real(), 1e-9) << j;
+        ASSERT_NEAR(run.Imaginary()[j], psi.imag(), 1e-9) << j;
+        ASSERT_EQ(run.Density()[j], run.Real()[j] * run.Real()[j] + run.Imaginary()[j] * run.Imaginary()[j]);
+    }
+}
+
+TEST(Frames, SampleTheShownStatesAtTheirPhasesNow) {
+    RunModel run;
+    run.Load({{1, -2, 0, 0, 3}, {10, 200, 0, 0, -45}});
+    EXPECT_FALSE(run.Drawn());
+    run.Start();
+    run.Tick();
+    EXPECT_TRUE(run.Drawn());
+    ExpectSamplesMatch(run);
+    run.Select(Selection::State(2));
+    run.Tick();
+    ExpectSamplesMatch(run);
+    EXPECT_NEAR(run.Density()[25], 1.0, 1e-12) << "a state alone peaks at 1 whatever its magnitude";
+}
+
+TEST(Frames, TurnStateNByNSquaredTimesTheStepAndNeverWrap) {
+    RunModel run;
+    run.Load({{1, 0, 0, 0, 0, 1}, {10, 0, 0, 0, 0, 20}});
+    run.SetSpeed(100);
+    run.Start();
+    run.Tick();
+    run.Tick();
+    EXPECT_EQ(run.Phases()[5], 20.0 + 720.0) << "36 x 0.1 x 100 is exactly 360";
+    run.SetSpeed(1);
+    run.Tick();
+    EXPECT_EQ(run.Phases()[0], 10.0 + 10.0 + 10.0 + 0.1);
+    EXPECT_EQ(run.FramesAdvanced(), 3);
+}
+
+TEST(Frames, AStepBackUndoesAStepForward) {
+    RunModel run;
+    run.Load({{1, 1, 1, 1, 1, 1}, {0.3, 1.7, 2, 3, 4, 5}});
+    run.SetSpeed(37);
+    run.Step(1);
+    EXPECT_EQ(run.FramesAdvanced(), 1);
+    run.Step(-1);
+    for (int k = 0; k < physics::kComponents; ++k)
+        EXPECT_NEAR(run.Phases()[k], run.PhasesAtStart()[k], 1e-12) << k;
+    EXPECT_EQ(run.FramesAdvanced(), 0);
+}
+
+TEST(Frames, GoToAndRestartJumpFromThePhasesAtStart) {
+    RunModel run;
+    run.Load({{1, 1}, {10, 20}});
+    run.Start();
+    for (int f = 0; f < 7; ++f)
+        run.Tick();
+    run.GoTo(0.5);
+    EXPECT_EQ(run.Phases()[1], 20 + 4 * 180.0);
+    EXPECT_EQ(run.ElapsedPeriods(), 0.5);
+    EXPECT_EQ(run.FramesAdvanced(), 7) << "a jump is no frame";
+    run.Restart();
+    EXPECT_EQ(run.Phases(), run.PhasesAtStart());
+    EXPECT_EQ(run.FramesAdvanced(), 0);
+}
+
+TEST(Load, NormalizesTheMagnitudesAndKeepsTheTypedAngles) {
+    RunModel run;
+    run.Load({{3, 4}, {450, -30}});
+    EXPECT_EQ(run.Magnitudes()[0], 3 * (1 / 5.0));
+    EXPECT_EQ(run.Magnitudes()[1], 4 * (1 / 5.0));
+    EXPECT_EQ(run.Phases()[0], 450);
+    EXPECT_EQ(run.Phases()[1], -30);
+    EXPECT_TRUE(run.CoefficientsShown());
+    run.MarkEdited();
+    EXPECT_FALSE(run.CoefficientsShown());
+}
+
+struct SelectionCase {
+    const char* name;
+    Selection selection;
+    Selection::Weights weights;
+    std::string fileName;
+};
+
+class Selections : public testing::TestWithParam<SelectionCase> {};
+
+TEST_P(Selections, WeighTheStatesAndNameThemselves) {
+    EXPECT_EQ(GetParam().selection.ShowWeights(), GetParam().weights);
+    EXPECT_EQ(GetParam().selection.Name(), GetParam().fileName);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Run, Selections,
+    testing::Values(SelectionCase{"Total", Selection::Total(), {1, 1, 1, 1, 1, 1}, "Total"},
+                    SelectionCase{"Third", Selection::State(3), {0, 0, 1, 0, 0, 0}, "n=3"},
+                    SelectionCase{"Sixth", Selection::State(6), {0, 0, 0, 0, 0, 1}, "n=6"},
+                    SelectionCase{"NoSeventh", Selection::State(7), {1, 1, 1, 1, 1, 1}, "Total"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
