@@ -2,8 +2,8 @@
 // items are on, what its phasors, plots and status line show. The run's arithmetic and transitions
 // are the run model's tests; here the window is driven through its controls and menus.
 
+#include "mainwindow/status_line.h"
 #include "tests/mainwindow/opened_main_wndo.h"
-#include "tests/mainwindow/typed_inputs.h"
 
 #include <algorithm>
 #include <cmath>
@@ -224,6 +224,8 @@ TEST_F(MainWindow, TheStatusLineSaysWhyNothingIsShown) {
     }
     window.Find<tk::Slider>("SLSpeed")->NotifyValue(37);
     EXPECT_EQ(window.StatusBar()->Parts().at(2), "speed 37") << "at once, not at the next frame";
+    EXPECT_EQ(StatusLine::ClockText(-1e-9), "t = 0.000 T₁") << "no minus sign on a zero";
+    EXPECT_EQ(StatusLine::ClockText(0.0024999999), "t = 0.003 T₁") << "read to a millionth first";
 }
 
 } // namespace
