@@ -1,10 +1,13 @@
 // Whatever the fields hold, the files stay well-formed: random texts of the pieces that files break
 // on (line breaks, quotes, commas, NUL and other control characters, half characters, long texts)
-// written into the CSV's comments, and read back with libcsv and Qt's UTF-8 decoder.
+// written into the CSV's comments and an SVG's title, and read back with libcsv and Qt's readers.
 
 #include "export/data_table.h"
+#include "toolkit/output.h"
+#include "toolkit/platform.h"
 
 #include <QStringDecoder>
+#include <QXmlStreamReader>
 
 #include <csv.h>
 #include <gtest/gtest.h>
@@ -126,6 +129,18 @@ TEST(AnyText, LeavesTheCsvWellFormedWithTheTypedTextsInItsComments) {
         EXPECT_EQ(rows->front(), (std::vector<std::string>{"x/L", "Re ψ", "Im ψ", "|ψ|²"}));
         for (auto row = rows->begin() + 1; row != rows->end(); ++row)
             ASSERT_TRUE(row->size() == 4 && std::ranges::all_of(*row, Number));
+    }
+}
+
+TEST(AnyText, LeavesTheSvgXmlAsItsTitle) {
+    std::mt19937 random(20240614);
+    for (int run = 0; run < 300; ++run) {
+        const tk::Drawing drawing{RandomText(random), "any.svg", 10, 10, [](tk::Graphics&) {}};
+        QXmlStreamReader xml(
+            QByteArray::fromStdString(tk::ThePlatform().Output().Encode(drawing, tk::PictureFormat::Svg)));
+        while (!xml.atEnd())
+            xml.readNext();
+        EXPECT_FALSE(xml.hasError()) << run << ": " << xml.errorString().toStdString();
     }
 }
 
