@@ -24,7 +24,7 @@ namespace {
 
 using Records = std::vector<std::vector<std::string>>;
 
-// A text of up to eight pieces; one in fifty has ten thousand, and so as many characters at least.
+// A text of up to eight pieces; one in two hundred has ten thousand, so as many characters at least.
 std::string RandomText(std::mt19937& random) {
     using std::string_view_literals::operator""sv;
     static constexpr std::string_view kPieces[] = {
@@ -35,7 +35,7 @@ std::string RandomText(std::mt19937& random) {
         "\xed\xa0\x80", // half a character of UTF-16, as a careless converter leaves it
     };
     std::uniform_int_distribution<std::size_t> piece(0, std::size(kPieces) - 1);
-    const int pieces = random() % 50 == 0 ? 10000 : int(random() % 9);
+    const int pieces = random() % 200 == 0 ? 10000 : int(random() % 9);
     std::string text;
     for (int i = 0; i < pieces; ++i)
         text += kPieces[piece(random)];
