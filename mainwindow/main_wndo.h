@@ -2,6 +2,7 @@
 
 #include "export/data_table.h"
 #include "export/window_picture.h"
+#include "graph/axes_picture.h"
 #include "graph/graph.h"
 #include "mainwindow/tm_frame.h"
 #include "phasor/phasor_diagram.h"
@@ -167,6 +168,9 @@ private:
     // The controls the handlers work on, found once when they are made.
     Graph* wavefunction_ = nullptr;
     Graph* probability_ = nullptr;
+    // Their axes, kept when they open, from which each frame starts.
+    AxesPicture wavefunctionAxes_;
+    AxesPicture probabilityAxes_;
     tk::GroupBox* group_ = nullptr;
     std::array<PhasorDiagram*, kComponents> phasors_{};
     std::array<tk::RadioButton*, kComponents> stateButtons_{};

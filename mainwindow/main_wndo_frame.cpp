@@ -76,13 +76,16 @@ void MainWndo::ShowRunState(run::Change change) {
     start_->SetCaption(idle ? startCaption_ : stopCaption_);
 }
 
-// Every phasor shows its new phase, whether or not its state is shown, then both plots the samples.
+// Every phasor shows its new phase, whether or not its state is shown, then both plots the samples:
+// the pixels of ReDrawAll, drawn over the copy of their axes and shown by one repaint each.
 void MainWndo::ShowFrame() {
     const physics::Components& phases = run_.Phases();
     for (int k = 0; k < kComponents; ++k) {
         phasors_[k]->angle = phases[k];
         phasors_[k]->Update();
     }
-    wavefunction_->ReDrawAll();
-    probability_->ReDrawAll();
+    wavefunctionAxes_.StartFrame(*wavefunction_);
+    wavefunction_->GetContentForRepaint();
+    probabilityAxes_.StartFrame(*probability_);
+    probability_->GetContentForRepaint();
 }
