@@ -58,7 +58,7 @@ void PlotWindow::DrawWave() {
     if (!samples_)
         return;
     DrawCurve(*wave_, samples_->real);
-    wave_->SetColor(tk::RGB(255, 0, 0));
+    wave_->SetColor(tk::kCurveRed);
     DrawCurve(*wave_, samples_->imaginary);
     wave_->SetColor(tk::kBlack);
 }

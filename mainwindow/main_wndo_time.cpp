@@ -38,7 +38,7 @@ void MainWndo::LoadPreset(physics::Preset preset) {
         return;
     const physics::Typed typed = physics::TypedPreset(preset);
     for (int k = 0; k < kComponents; ++k) {
-        magnitudes_[k]->SetText(tk::Format(typed.magnitudes[k], "0.000000"));
+        magnitudes_[k]->SetText(tk::Format(typed.magnitudes[k], physics::kMagnitudeFormat));
         angles_[k]->SetText(tk::Str(typed.degrees[k]));
     }
     DoNormalize();
