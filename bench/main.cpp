@@ -300,7 +300,7 @@ bool ComparePresentation() {
     // drawing alone; it holds the main window's coefficients.
     run::RunModel run;
     run.Load({window.Model().Magnitudes(), {}});
-    PresentationWndo view(run, &window, PresentationWndo::Opening());
+    PresentationWndo view(run, PresentationWndo::Opening());
     view.Open();
     QCoreApplication::processEvents();
     if (view.settings.width != 1920 || view.settings.height != 1080 || view.TooSmall()) {

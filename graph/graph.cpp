@@ -133,7 +133,7 @@ void Graph::Event_Open() {
     InvLog10 = axes::kInvLog10;
     CBlack = tk::kBlack;
     CWhite = tk::kWhite;
-    CGrid = tk::RGB(180, 180, 180);
+    CGrid = tk::kGridGrey;
     RErr = false;
     Printing = false;
     HasGrid = false;

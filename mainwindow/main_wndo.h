@@ -11,6 +11,7 @@
 #include "run/run_model.h"
 #include "toolkit/buttons.h"
 #include "toolkit/edit_field.h"
+#include "toolkit/menu_handlers.h"
 #include "toolkit/menu_item.h"
 #include "toolkit/range_control.h"
 #include "toolkit/shared_instance.h"
@@ -135,6 +136,8 @@ public:
     tk::MenuItem* FileQuit() const;
 
     void AddMenuHandlers() override;
+    // The commands that act from every window, Help and the time's, which the application reaches.
+    const tk::MenuHandlers& Commands() const { return commands_; }
     void Event_Open() override;
     void Event_Close() override;
     virtual bool _HelpAbout_Action();
@@ -188,5 +191,7 @@ private:
     bool writingFields_ = false; // while the window itself writes the fields
     tk::Connection followChanges_;
     tk::Connection followFrames_;
+    // Help and the time's commands, which act from every window (AddMenuHandlers).
+    tk::MenuHandlers commands_;
     std::unique_ptr<StatusLine> statusLine_;
 };

@@ -48,14 +48,15 @@ void MainWndo::ShowLoaded() {
     const physics::Components& phases = run_.Phases();
     writingFields_ = true;
     for (int k = 0; k < kComponents; ++k) {
-        magnitudes_[k]->SetText(tk::Format(magnitudes[k], "0.000000"));
+        magnitudes_[k]->SetText(tk::Format(magnitudes[k], physics::kMagnitudeFormat));
         PhasorDiagram& phasor = *phasors_[k];
         phasor.magn = magnitudes[k];
         phasor.angle = phases[k];
         phasor.Update();
-        phasor.SetAccessibleDescription(tk::Substitute(
-            tk::Translate("MainWndo", "State %1: magnitude %2, angle %3 degrees"),
-            {std::to_string(k + 1), tk::Format(magnitudes[k], "0.000000"), tk::Str(phases[k])}));
+        phasor.SetAccessibleDescription(
+            tk::Substitute(tk::Translate("MainWndo", "State %1: magnitude %2, angle %3 degrees"),
+                           {std::to_string(k + 1), tk::Format(magnitudes[k], physics::kMagnitudeFormat),
+                            tk::Str(phases[k])}));
     }
     writingFields_ = false;
 }

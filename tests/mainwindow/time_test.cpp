@@ -24,7 +24,7 @@ protected:
             {'R', "AnimationRestart"},
         };
         for (char key : keys)
-            if (const auto* handler = window.MenuHandler(items.at(key)))
+            if (const auto* handler = window.Commands().MenuHandler(items.at(key)))
                 (*handler)();
     }
     const tk::StatusBar& Status() { return *window.StatusBar(); }
@@ -42,7 +42,7 @@ std::string Seen(MainWndo& window) {
                        std::to_string(window.Find<tk::Timer>("TMFrame")->Mode()) + " " +
                        std::to_string(inputs);
     for (const char* item : {"AnimationPause", "AnimationStepBack", "AnimationGoToHalf", "StatesCat"})
-        seen += window.MenuHandler(item) ? std::string(" ") + item : "";
+        seen += window.Commands().MenuHandler(item) ? std::string(" ") + item : "";
     return seen;
 }
 
@@ -113,7 +113,7 @@ TEST_F(Time, GoToSetsEveryPhaseExactlyMirrorsAtHalfAPeriodAndRevivesAtOne) {
         SCOPED_TRACE(c.item);
         window.Find<tk::Slider>("SLSpeed")->SetValue(c.speed);
         Choose("F");
-        (*window.MenuHandler(c.item))();
+        (*window.Commands().MenuHandler(c.item))();
         EXPECT_EQ(std::tuple(window.Model().ElapsedPeriods(), Clock()), std::tuple(c.fraction, c.clock));
         for (int k = 0; k < MainWndo::kComponents; ++k)
             EXPECT_EQ(Phasor(k).angle, typed[k] + (k + 1) * (k + 1) * 360 * c.fraction) << k;
@@ -171,7 +171,7 @@ TEST_F(Time, TheStatusLineSaysWhyNothingIsShownAndLoadsReadyMadeStates) {
     window.Find<tk::Slider>("SLSpeed")->SetValue(37);
     EXPECT_EQ(Status().Parts().at(2), "speed 37") << "at once, not at the next frame";
 
-    (*window.MenuHandler("StatesPacket"))(); // six decimals and whole degrees, normalized
+    (*window.Commands().MenuHandler("StatesPacket"))(); // six decimals and whole degrees, normalized
     EXPECT_EQ(std::tuple(MagnitudeTexts(), Angle(4).Text(), window.Blanked),
               std::tuple("0.443915 0.604980 0.402195 0.000000 0.330149 0.407651 ", "180", false));
 }
