@@ -1,6 +1,7 @@
 #include "app/about_wndo.h"
 
 #include "app/about_parvok.h"
+#include "app/commands.h"
 #include "toolkit/exceptions.h"
 #include "toolkit/translation.h"
 
@@ -44,9 +45,9 @@ void AboutWndo::_CreateControls0() {
     viewer.SetLockedEdges({true, true, true, true});
     using Command = void (tk::HTMLViewer::*)();
     const std::pair<const char*, Command> commands[] = {
-        {"EditCopy", &tk::HTMLViewer::Copy},           {"EditPaste", &tk::HTMLViewer::Paste},
-        {"EditSelectAll", &tk::HTMLViewer::SelectAll}, {"EditCut", &tk::HTMLViewer::Cut},
-        {"EditClear", &tk::HTMLViewer::Clear},
+        {command::kEditCopy, &tk::HTMLViewer::Copy},           {command::kEditPaste, &tk::HTMLViewer::Paste},
+        {command::kEditSelectAll, &tk::HTMLViewer::SelectAll}, {command::kEditCut, &tk::HTMLViewer::Cut},
+        {command::kEditClear, &tk::HTMLViewer::Clear},
     };
     for (const auto& [item, command] : commands)
         viewer.AddMenuHandler(item, [&viewer, command = command] {

@@ -2,6 +2,16 @@
 
 #include "app/menu_bar1.h"
 
-App::App() {
-    SetMenuBar(&MenuBar1::Instance());
+App::App(std::span<const RegisteredView> views) : views_(views) {
+    MenuBar1& bar = MenuBar1::Instance();
+    SetMenuBar(&bar);
+    for (const RegisteredView& view : views_) {
+        bar.AddViewItem(view.item);
+        view.addMenuHandlerTo(*this);
+    }
+}
+
+void App::ReleaseViews() const {
+    for (const RegisteredView& view : views_)
+        view.release();
 }

@@ -1,5 +1,6 @@
 #include "app/menu_bar1.h"
 
+#include "app/commands.h"
 #include "toolkit/exceptions.h"
 #include "toolkit/translation.h"
 
@@ -35,101 +36,107 @@ MenuBar1::MenuBar1() {
 }
 
 void MenuBar1::Untitled0() {
-    AddMenu("FileMenu", tk::Translate("MenuBar1", "&File"));
+    AddMenu(command::kFileMenu, tk::Translate("MenuBar1", "&File"));
     ExportItems();
-    AddItem("FileMenu", std::make_unique<tk::QuitMenuItem>(), "FileQuit", tk::Translate("MenuBar1", "&Quit"),
-            "Cmd+Q");
+    AddItem(command::kFileMenu, std::make_unique<tk::QuitMenuItem>(), command::kFileQuit,
+            tk::Translate("MenuBar1", "&Quit"), "Cmd+Q");
 }
 
 void MenuBar1::Untitled1() {
-    AddMenu("EditMenu", tk::Translate("MenuBar1", "&Edit"));
-    AddItem("EditMenu", "EditUndo", tk::Translate("MenuBar1", "&Undo"), "Cmd+Z");
-    AddSeparator("EditMenu", "UntitledMenu1");
-    AddItem("EditMenu", "EditCut", tk::Translate("MenuBar1", "Cu&t"), "Cmd+X");
-    AddItem("EditMenu", "EditCopy", tk::Translate("MenuBar1", "&Copy"), "Cmd+C");
-    AddItem("EditMenu", "EditPaste", tk::Translate("MenuBar1", "&Paste"), "Cmd+V");
-    AddItem("EditMenu", "EditClear", tk::Translate("MenuBar1", "&Delete"), "");
-    AddSeparator("EditMenu", "UntitledMenu0");
-    AddItem("EditMenu", "EditSelectAll", tk::Translate("MenuBar1", "Select &All"), "Cmd+A");
+    AddMenu(command::kEditMenu, tk::Translate("MenuBar1", "&Edit"));
+    AddItem(command::kEditMenu, command::kEditUndo, tk::Translate("MenuBar1", "&Undo"), "Cmd+Z");
+    AddSeparator(command::kEditMenu, command::kUntitledMenu1);
+    AddItem(command::kEditMenu, command::kEditCut, tk::Translate("MenuBar1", "Cu&t"), "Cmd+X");
+    AddItem(command::kEditMenu, command::kEditCopy, tk::Translate("MenuBar1", "&Copy"), "Cmd+C");
+    AddItem(command::kEditMenu, command::kEditPaste, tk::Translate("MenuBar1", "&Paste"), "Cmd+V");
+    AddItem(command::kEditMenu, command::kEditClear, tk::Translate("MenuBar1", "&Delete"), "");
+    AddSeparator(command::kEditMenu, command::kUntitledMenu0);
+    AddItem(command::kEditMenu, command::kEditSelectAll, tk::Translate("MenuBar1", "Select &All"), "Cmd+A");
     CopyPictureItem();
 }
 
-// The windows that show more of the state than the main window.
+// The windows that show more of the state than the main window; each adds its item (AddViewItem).
 void MenuBar1::View() {
-    AddMenu("ViewMenu", tk::Translate("MenuBar1", "&View"));
-    AddItem("ViewMenu", "ViewObservables", tk::Translate("MenuBar1", "&Observables"), "Cmd+Shift+O");
-    AddItem("ViewMenu", "ViewPresentation", tk::Translate("MenuBar1", "&Presentation"), "F11");
+    AddMenu(command::kViewMenu, tk::Translate("MenuBar1", "&View"));
+}
+
+void MenuBar1::AddViewItem(const tk::ViewItem& item) {
+    AddItem(command::kViewMenu, item.name, tk::Translate("MenuBar1", item.caption), item.shortcut);
 }
 
 void MenuBar1::Untitled2() {
-    AddMenu("HelpMenu", tk::Translate("MenuBar1", "Help"));
-    AddItem("HelpMenu", "HelpAbout", tk::Translate("MenuBar1", "About Parvok…"), "Cmd+?");
-    Find("HelpAbout")->SetAlternateShortcut("F1"); // the help key of most desktops
+    AddMenu(command::kHelpMenu, tk::Translate("MenuBar1", "Help"));
+    AddItem(command::kHelpMenu, command::kHelpAbout, tk::Translate("MenuBar1", "About Parvok…"), "Cmd+?");
+    Find(command::kHelpAbout)->SetAlternateShortcut("F1"); // the help key of most desktops
 }
 
 void MenuBar1::ExportItems() {
-    AddItem("FileMenu", "FileExportPicture", tk::Translate("MenuBar1", "&Export Picture…"), "Cmd+Shift+E",
+    AddItem(command::kFileMenu, command::kFileExportPicture, tk::Translate("MenuBar1", "&Export Picture…"),
+            "Cmd+Shift+E",
             tk::Translate("MenuBar1", "Save the plots and the phasors as they are now, as SVG, PDF or PNG"));
     AddItem(
-        "FileMenu", "FileExportData", tk::Translate("MenuBar1", "Export &Data…"), "Cmd+Shift+D",
+        command::kFileMenu, command::kFileExportData, tk::Translate("MenuBar1", "Export &Data…"),
+        "Cmd+Shift+D",
         tk::Translate("MenuBar1", "Save the coefficients and the wavefunction at the 101 samples as CSV"));
-    AddItem("FileMenu", "FilePrint", tk::Translate("MenuBar1", "&Print…"), "Cmd+P",
+    AddItem(command::kFileMenu, command::kFilePrint, tk::Translate("MenuBar1", "&Print…"), "Cmd+P",
             tk::Translate("MenuBar1", "Print the plots and the phasors as they are now, on one page"));
-    AddSeparator("FileMenu", "FileExportSeparator");
+    AddSeparator(command::kFileMenu, "FileExportSeparator");
 }
 
 void MenuBar1::CopyPictureItem() {
-    AddSeparator("EditMenu", "EditPictureSeparator");
-    AddItem("EditMenu", "EditCopyPicture", tk::Translate("MenuBar1", "Copy P&icture"), "Cmd+Shift+C",
+    AddSeparator(command::kEditMenu, "EditPictureSeparator");
+    AddItem(command::kEditMenu, command::kEditCopyPicture, tk::Translate("MenuBar1", "Copy P&icture"),
+            "Cmd+Shift+C",
             tk::Translate("MenuBar1", "Put the plots and the phasors as they are now on the clipboard"));
 }
 
 void MenuBar1::BuildAnimationMenu() {
-    const std::string menu = "AnimationMenu";
+    const std::string menu = command::kAnimationMenu;
     AddMenu(menu, tk::Translate("MenuBar1", "&Animation"));
-    AddItem(menu, "AnimationStartStop", tk::Translate("MenuBar1", "&Start/Stop"), "Cmd+R",
+    AddItem(menu, command::kAnimationStartStop, tk::Translate("MenuBar1", "&Start/Stop"), "Cmd+R",
             tk::Translate("MenuBar1", "Start from the typed state, or stop: the Start button"));
-    AddItem(menu, "AnimationPause", tk::Translate("MenuBar1", "&Pause/Resume"), "Cmd+Space",
+    AddItem(menu, command::kAnimationPause, tk::Translate("MenuBar1", "&Pause/Resume"), "Cmd+Space",
             tk::Translate("MenuBar1", "Hold the animation at this instant, or run on from it"));
     AddSeparator(menu, "AnimationSeparator0");
-    AddItem(menu, "AnimationStepForward", tk::Translate("MenuBar1", "Step &Forward"), "Alt+Right",
+    AddItem(menu, command::kAnimationStepForward, tk::Translate("MenuBar1", "Step &Forward"), "Alt+Right",
             tk::Translate("MenuBar1", "One frame forward at the current speed"));
-    AddItem(menu, "AnimationStepBack", tk::Translate("MenuBar1", "Step &Back"), "Alt+Left",
+    AddItem(menu, command::kAnimationStepBack, tk::Translate("MenuBar1", "Step &Back"), "Alt+Left",
             tk::Translate("MenuBar1", "One frame back at the current speed"));
     AddSeparator(menu, "AnimationSeparator1");
-    AddItem(menu, "AnimationGoToQuarter", tk::Translate("MenuBar1", "Go to t = T₁/&4"), "Cmd+1",
+    AddItem(menu, command::kAnimationGoToQuarter, tk::Translate("MenuBar1", "Go to t = T₁/&4"), "Cmd+1",
             tk::Translate("MenuBar1", "A quarter of the period of state 1 after Start"));
     AddItem(
-        menu, "AnimationGoToHalf", tk::Translate("MenuBar1", "Go to t = T₁/&2"), "Cmd+2",
+        menu, command::kAnimationGoToHalf, tk::Translate("MenuBar1", "Go to t = T₁/&2"), "Cmd+2",
         tk::Translate("MenuBar1",
                       "Half the period of state 1: the density is the mirror image of the density at Start"));
-    AddItem(menu, "AnimationGoToThreeQuarters", tk::Translate("MenuBar1", "Go to t = &3T₁/4"), "Cmd+3",
-            tk::Translate("MenuBar1", "Three quarters of the period of state 1"));
-    AddItem(menu, "AnimationGoToPeriod", tk::Translate("MenuBar1", "Go to t = T₁ (Re&vival)"), "Cmd+4",
+    AddItem(menu, command::kAnimationGoToThreeQuarters, tk::Translate("MenuBar1", "Go to t = &3T₁/4"),
+            "Cmd+3", tk::Translate("MenuBar1", "Three quarters of the period of state 1"));
+    AddItem(menu, command::kAnimationGoToPeriod, tk::Translate("MenuBar1", "Go to t = T₁ (Re&vival)"),
+            "Cmd+4",
             tk::Translate("MenuBar1", "One period of state 1: every state is back where it started"));
     AddSeparator(menu, "AnimationSeparator2");
-    AddItem(menu, "AnimationRestart", tk::Translate("MenuBar1", "&Restart"), "Cmd+0",
+    AddItem(menu, command::kAnimationRestart, tk::Translate("MenuBar1", "&Restart"), "Cmd+0",
             tk::Translate("MenuBar1", "Back to t = 0, the typed state, paused"));
 }
 
 void MenuBar1::BuildStatesMenu() {
-    const std::string menu = "StatesMenu";
+    const std::string menu = command::kStatesMenu;
     AddMenu(menu, tk::Translate("MenuBar1", "&States"));
-    AddItem(menu, "StatesGround", tk::Translate("MenuBar1", "&Ground State"), "",
+    AddItem(menu, command::kStatesGround, tk::Translate("MenuBar1", "&Ground State"), "",
             tk::Translate("MenuBar1", "State 1 alone: its density stands still"));
-    AddItem(menu, "StatesFirstTwo", tk::Translate("MenuBar1", "States &1 and 2 in Equal Parts"), "",
+    AddItem(menu, command::kStatesFirstTwo, tk::Translate("MenuBar1", "States &1 and 2 in Equal Parts"), "",
             tk::Translate("MenuBar1", "The simplest superposition: the density sloshes"));
-    AddItem(menu, "StatesFirstThree", tk::Translate("MenuBar1", "States 1, 2 and &3 in Equal Parts"), "",
-            tk::Translate("MenuBar1", "Three states: the density beats at two rates"));
-    AddItem(menu, "StatesPacket", tk::Translate("MenuBar1", "&Packet Near x = L/4"), "",
+    AddItem(menu, command::kStatesFirstThree, tk::Translate("MenuBar1", "States 1, 2 and &3 in Equal Parts"),
+            "", tk::Translate("MenuBar1", "Three states: the density beats at two rates"));
+    AddItem(menu, command::kStatesPacket, tk::Translate("MenuBar1", "&Packet Near x = L/4"), "",
             tk::Translate("MenuBar1", "A narrow bump near x = L/4, made of the six states"));
-    AddItem(menu, "StatesCat", tk::Translate("MenuBar1", "&Two Packets (Cat State)"), "",
+    AddItem(menu, command::kStatesCat, tk::Translate("MenuBar1", "&Two Packets (Cat State)"), "",
             tk::Translate("MenuBar1", "Two bumps at once, near L/4 and 3L/4"));
 }
 
 void MenuBar1::AddShortcutsItem() {
-    AddItem("HelpMenu", "HelpShortcuts", tk::Translate("MenuBar1", "&Keyboard Shortcuts"), "Cmd+/",
-            tk::Translate("MenuBar1", "Every key of the program"));
+    AddItem(command::kHelpMenu, command::kHelpShortcuts, tk::Translate("MenuBar1", "&Keyboard Shortcuts"),
+            "Cmd+/", tk::Translate("MenuBar1", "Every key of the program"));
 }
 
 void MenuBar1::AddMenu(const std::string& name, const std::string& caption) {

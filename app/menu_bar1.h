@@ -15,12 +15,14 @@ public:
     void Untitled0();          // File
     void Untitled1();          // Edit
     void Untitled2();          // Help
-    void View();               // the windows that show more of the state
+    void View();               // the menu of the windows that show more of the state
     void BuildAnimationMenu(); // the run and the time: start, pause, step, go to an instant
     void BuildStatesMenu();    // ready-made initial states
     void AddShortcutsItem();   // Help > Keyboard Shortcuts
     void ExportItems();        // File: the picture and the data out of the program, before Quit
     void CopyPictureItem();    // Edit: the picture onto the clipboard, after Select All
+    // View: the item of a view, after those added before it; its caption in the context MenuBar1.
+    void AddViewItem(const tk::ViewItem& item);
 
 private:
     void AddMenu(const std::string& name, const std::string& caption);

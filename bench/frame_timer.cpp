@@ -31,10 +31,11 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kRunningSeconds = 10;
+constexpr int kRounds = 5;
+constexpr int kRoundSeconds = 2;
 constexpr int kStoppedSeconds = 5;
 constexpr double kPeriodMs = 33;
 constexpr double kToleranceMs = 3;
-constexpr double kMostCpuPercent = 5;
 constexpr double kMostPresentationP95Ms = 36;
 constexpr double kMostCpuOverFloor = 2;
 
@@ -87,18 +88,33 @@ const QImage& ImageOf(const tk::Picture& picture) {
     return dynamic_cast<const tk::qt::QtPicture&>(picture).Image();
 }
 
-// The view's pictures where the view shows them: its plots' frames and its phasors.
-std::vector<std::pair<QRect, QImage>> PicturesOf(PresentationWndo& view) {
+const char* Verdict(bool met) {
+    return met ? "met" : "MISSED";
+}
+
+// A window's pictures where it shows them: its plots' frames and its phasors.
+template <class Window>
+std::vector<std::pair<QRect, QImage>> PicturesOf(Window& window, const Graph& wave, const Graph& density,
+                                                 const char* waveName, const char* densityName) {
     std::vector<std::pair<QRect, QImage>> pictures;
     const auto add = [&](const char* name, int index, const tk::Picture& picture) {
-        const tk::Rect r = view.Find(name, index)->Bounds();
+        const tk::Rect r = window.Find(name, index)->Bounds();
         pictures.emplace_back(QRect(r.x, r.y, r.width, r.height), ImageOf(picture).copy());
     };
-    add("GFWave", tk::Control::kNoIndex, view.GFWave().Frame());
-    add("GFDensity", tk::Control::kNoIndex, view.GFDensity().Frame());
-    for (int k = 0; k < PresentationWndo::kComponents; ++k)
-        add("Phasor", k, *view.Find<PhasorDiagram>("Phasor", k)->GX);
+    add(waveName, tk::Control::kNoIndex, *wave.GXP);
+    add(densityName, tk::Control::kNoIndex, *density.GXP);
+    for (int k = 0; k < MainWndo::kComponents; ++k)
+        add("Phasor", k, *window.template Find<PhasorDiagram>("Phasor", k)->GX);
     return pictures;
+}
+
+std::vector<std::pair<QRect, QImage>> PicturesOf(PresentationWndo& view) {
+    return PicturesOf(view, view.GFWave(), view.GFDensity(), "GFWave", "GFDensity");
+}
+
+std::vector<std::pair<QRect, QImage>> PicturesOf(MainWndo& window) {
+    return PicturesOf(window, *window.Find<Graph>("GFWFunc"), *window.Find<Graph>("GFProb"), "GFWFunc",
+                      "GFProb");
 }
 
 } // namespace
@@ -145,13 +161,12 @@ bool TimeThePresentation() {
                   << " s: interval median " << tk::Format(Percentile(intervals, 0.5), "0.00")
                   << " ms, 95th percentile " << tk::Format(p95, "0.00")
                   << " ms (target <= " << tk::Format(kMostPresentationP95Ms, "0")
-                  << " ms: " << (p95 <= kMostPresentationP95Ms ? "met" : "MISSED") << ")\n"
+                  << " ms: " << Verdict(p95 <= kMostPresentationP95Ms) << ")\n"
                   << "CPU of the process: " << tk::Format(withView, "0.0") << " % of a core with the view, "
                   << tk::Format(withFloor, "0.0")
                   << " % with its pictures only blitted: " << tk::Format(ratio, "0.00")
                   << " times the floor (aim <= " << tk::Format(kMostCpuOverFloor, "0") << ": "
-                  << (ratio <= kMostCpuOverFloor ? "met" : "MISSED") << "); load average " << LoadAverage()
-                  << "\n";
+                  << Verdict(ratio <= kMostCpuOverFloor) << "); load average " << LoadAverage() << "\n";
     }
     MenuBar1::Release();
     return sound;
@@ -163,14 +178,35 @@ bool TimeTheFrameTimer() {
         TimedWndo window;
         window.Open();
         window.PBStart_Action();
-        const double running = CpuPercentOver(kRunningSeconds);
+        CpuPercentOver(1);
+        const auto one = PicturesOf(window);
+        CpuPercentOver(1);
+        const auto other = PicturesOf(window);
         window.PBStart_Action();
-        const double stopped = CpuPercentOver(kStoppedSeconds);
+        BlitFloor floor(QSize(window.settings.width, window.settings.height));
+        for (std::size_t i = 0; i < one.size(); ++i)
+            floor.Add(one[i].first, one[i].second, other[i].second);
+        floor.show();
+        QTimer floorFrames;
+        floorFrames.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&floorFrames, &QTimer::timeout, &floor, &BlitFloor::Swap);
 
+        // Each side in turn, so that both meet the same load on the machine.
+        std::vector<double> running;
+        std::vector<double> floorCpu;
         std::vector<double> intervals;
-        for (std::size_t i = 1; i < window.frames.size(); ++i)
-            intervals.push_back(
-                std::chrono::duration<double, std::milli>(window.frames[i] - window.frames[i - 1]).count());
+        for (int round = 0; round < kRounds; ++round) {
+            window.frames.clear();
+            window.PBStart_Action();
+            running.push_back(CpuPercentOver(kRoundSeconds));
+            window.PBStart_Action();
+            const std::vector<double> roundIntervals = Intervals(window.frames);
+            intervals.insert(intervals.end(), roundIntervals.begin(), roundIntervals.end());
+            floorFrames.start(int(kPeriodMs));
+            floorCpu.push_back(CpuPercentOver(kRoundSeconds));
+            floorFrames.stop();
+        }
+        const double stopped = CpuPercentOver(kStoppedSeconds);
         if (intervals.empty()) {
             std::cout << "the frame timer did not fire\n";
             return false;
@@ -178,16 +214,21 @@ bool TimeTheFrameTimer() {
         const double median = Percentile(intervals, 0.5);
         const double p95 = Percentile(intervals, 0.95);
         const auto within = [](double ms) { return std::abs(ms - kPeriodMs) <= kToleranceMs; };
-        sound = within(median) && within(p95) && running < kMostCpuPercent;
         const bool steady = within(median) && within(p95);
-        std::cout << "frame timer, " << kRunningSeconds << " s running: " << window.frames.size()
-                  << " frames, interval median " << tk::Format(median, "0.00") << " ms, 95th percentile "
-                  << tk::Format(p95, "0.00") << " ms (target 33 +- 3 ms: " << (steady ? "met" : "MISSED")
-                  << ")\n"
-                  << "CPU of the process: " << tk::Format(running, "0.0")
-                  << " % of a core while running (target < " << tk::Format(kMostCpuPercent, "0")
-                  << " %: " << (running < kMostCpuPercent ? "met" : "MISSED") << "), "
-                  << tk::Format(stopped, "0.00") << " % while stopped\n";
+        const double cpu = Percentile(running, 0.5);
+        const double floorMedian = Percentile(floorCpu, 0.5);
+        const double ratio = cpu / floorMedian;
+        sound = steady && ratio <= kMostCpuOverFloor;
+        std::cout << "frame timer, " << kRounds << " x " << kRoundSeconds
+                  << " s running: " << intervals.size() << " intervals, median " << tk::Format(median, "0.00")
+                  << " ms, 95th percentile " << tk::Format(p95, "0.00")
+                  << " ms (target 33 +- 3 ms: " << Verdict(steady) << ")\n"
+                  << "CPU of the process, median of " << kRounds << " rounds each: " << tk::Format(cpu, "0.0")
+                  << " % of a core while running, " << tk::Format(floorMedian, "0.0")
+                  << " % with its pictures only blitted: " << tk::Format(ratio, "0.00")
+                  << " times the floor (target <= " << tk::Format(kMostCpuOverFloor, "0") << ": "
+                  << Verdict(ratio <= kMostCpuOverFloor) << "); " << tk::Format(stopped, "0.00")
+                  << " % while stopped; load average " << LoadAverage() << "\n";
     }
     MenuBar1::Release();
     return sound;

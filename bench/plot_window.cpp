@@ -1,9 +1,7 @@
 #include "bench/plot_window.h"
 
 #include "bench/canvas_widgets.h"
-#include "physics/superposition.h"
-
-#include <span>
+#include "mainwindow/state_plots.h"
 
 namespace bench {
 
@@ -11,10 +9,10 @@ namespace {
 
 constexpr int kMargin = 10;
 
-void DrawCurve(Graph& g, std::span<const double> values) {
-    g.CurveStart(0, values[0]);
-    for (int j = 1; j < static_cast<int>(values.size()); ++j)
-        g.CurveTo(physics::SampleX(j), values[j]);
+// A frame of a plot as the main window draws it: over the copy of its axes, shown by one repaint.
+void DrawFrame(Graph& g, const AxesPicture& axes) {
+    axes.StartFrame(g);
+    g.GetContentForRepaint();
 }
 
 } // namespace
@@ -30,42 +28,35 @@ void PlotWindow::CreateControls() {
     wave_ = &AddControl("Wave", std::make_unique<Graph>());
     wave_->SetBounds(kMargin, kMargin, kWaveWidth, kWaveHeight);
     wave_->Open = [this] {
-        wave_->SetXLabel("x/L");
-        wave_->SetYZeroLn(true);
-        wave_->SetGrid(true);
-        wave_->DefineGraph(0, 1, -1, 1);
+        state_plots::SetUpWavefunction(*wave_);
+        waveAxes_.KeepEmptyPlot(*wave_);
     };
     wave_->DrawContent = [this] { DrawWave(); };
 
     density_ = &AddControl("Density", std::make_unique<Graph>());
     density_->SetBounds(kMargin, kWaveHeight + 2 * kMargin, kDensityWidth, kDensityHeight);
     density_->Open = [this] {
-        density_->SetXLabel("x/L");
-        density_->SetGrid(true);
-        density_->DefineGraph(0, 1, 0, 1);
+        state_plots::SetUpDensity(*density_);
+        densityAxes_.KeepEmptyPlot(*density_);
     };
     density_->DrawContent = [this] { DrawDensity(); };
 }
 
 void PlotWindow::Draw(const WaveSamples& samples) {
     samples_ = &samples;
-    wave_->ReDrawAll();
-    density_->ReDrawAll();
+    DrawFrame(*wave_, waveAxes_);
+    DrawFrame(*density_, densityAxes_);
     samples_ = nullptr;
 }
 
 void PlotWindow::DrawWave() {
-    if (!samples_)
-        return;
-    DrawCurve(*wave_, samples_->real);
-    wave_->SetColor(tk::RGB(255, 0, 0));
-    DrawCurve(*wave_, samples_->imaginary);
-    wave_->SetColor(tk::kBlack);
+    if (samples_)
+        state_plots::DrawWavefunction(*wave_, samples_->real, samples_->imaginary);
 }
 
 void PlotWindow::DrawDensity() {
     if (samples_)
-        DrawCurve(*density_, samples_->density);
+        state_plots::DrawSamples(*density_, samples_->density);
 }
 
 std::vector<QWidget*> PlotWindow::PlotWidgets() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bench/wave_samples.h"
+#include "graph/axes_picture.h"
 #include "graph/graph.h"
 #include "toolkit/window.h"
 
@@ -11,7 +12,8 @@ class QWidget;
 namespace bench {
 
 // The two plots of the main window, as Graph controls in a window realized through the platform:
-// the wave function's real (black) and imaginary (red) parts above, the density below.
+// the wave function's real (black) and imaginary (red) parts above, the density below, set up and
+// drawn frame after frame as the main window does.
 class PlotWindow : public tk::Window {
 public:
     static constexpr int kWaveWidth = 500;
@@ -22,7 +24,8 @@ public:
     void Layout() override;
     void CreateControls() override;
 
-    // Redraws both plots for these samples; the screen shows them once the event loop has run.
+    // Draws both plots for these samples over the copies of their axes; the screen shows them once
+    // the event loop has run.
     void Draw(const WaveSamples& samples);
 
     Graph& Wave() const { return *wave_; }
@@ -36,6 +39,8 @@ private:
 
     Graph* wave_ = nullptr;
     Graph* density_ = nullptr;
+    AxesPicture waveAxes_;
+    AxesPicture densityAxes_;
     const WaveSamples* samples_ = nullptr;
 };
 

@@ -3,22 +3,79 @@
 #include "physics/superposition.h"
 #include "toolkit/numbers.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace exporting {
 
 namespace {
 
-std::string Field(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
+// The length of the well-formed UTF-8 sequence that `text` starts with, 0 when it starts with none:
+// no overlong form, no surrogate, nothing past U+10FFFF (the Unicode standard's table 3-7).
+std::size_t SequenceLength(std::string_view text) {
+    const auto byte = [text](std::size_t i) {
+        return i < text.size() ? static_cast<unsigned char>(text[i]) : 0U;
+    };
+    const unsigned lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    const std::size_t length = lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
+    const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    const unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    if (length == 0 || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+    return length;
+}
+
+// Whether a character is written as an escape: a control character (C0, DEL or C1), or U+2028 or
+// U+2029, which some readers take for the end of a line.
+bool Escaped(std::string_view character) {
+    const auto first = static_cast<unsigned char>(character[0]);
+    const bool c1 = first == 0xC2 && static_cast<unsigned char>(character[1]) < 0xA0;
+    return first < 0x20 || first == 0x7F || c1 || character == "\u2028" || character == "\u2029";
+}
+
+std::string HexEscaped(std::string_view bytes) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string escaped;
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        escaped += {'\\', 'x', kDigits[b >> 4], kDigits[b & 0xF]};
+    }
+    return escaped;
+}
+
+// The value as a CSV field: quoted, with its quotes doubled, when it holds a comma or a quote.
+std::string Quoted(const std::string& value) {
+    if (value.find_first_of(",\"") == std::string::npos)
+        return value;
     std::string quoted = "\"";
-    for (char c : text) {
+    for (const char c : value) {
         quoted += c;
         if (c == '"')
             quoted += '"';
     }
     return quoted + '"';
+}
+
+// A typed text as a value of a comment line, escaped and quoted as DataTable says.
+std::string CommentValue(std::string_view text) {
+    std::string value;
+    for (std::string_view rest = text; !rest.empty();) {
+        const std::size_t length = SequenceLength(rest);
+        const std::string_view character = rest.substr(0, std::max<std::size_t>(length, 1));
+        if (character == "\\")
+            value += "\\\\";
+        else if (length > 0 && !Escaped(character))
+            value += character;
+        else
+            value += HexEscaped(character);
+        rest.remove_prefix(character.size());
+    }
+    return Quoted(value);
 }
 
 // "Total" when every state is shown, otherwise the states shown alone ("n=3").
@@ -41,8 +98,9 @@ std::string DataTable(const StateRecord& r) {
     csv += "# shown," + Selection(r.shown) + "\n";
     csv += "# n,magnitude typed,angle typed,magnitude normalized,phase now (degrees)\n";
     for (int k = 0; k < physics::kComponents; ++k)
-        csv += "# " + tk::Str(k + 1) + "," + Field(r.typedMagnitudes[k]) + "," + Field(r.typedAngles[k]) +
-               "," + tk::Str(r.magnitudes[k]) + "," + tk::Str(r.phases[k]) + "\n";
+        csv += "# " + tk::Str(k + 1) + "," + CommentValue(r.typedMagnitudes[k]) + "," +
+               CommentValue(r.typedAngles[k]) + "," + tk::Str(r.magnitudes[k]) + "," + tk::Str(r.phases[k]) +
+               "\n";
     csv += "x/L,Re ψ,Im ψ,|ψ|²\n";
     for (int j = 0; j < physics::kSamples; ++j)
         csv += tk::Str(physics::SampleX(j)) + "," + tk::Str(r.real[j]) + "," + tk::Str(r.imaginary[j]) + "," +

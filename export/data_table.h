@@ -23,8 +23,10 @@ struct StateRecord {
 
 // The record as CSV: comment lines ("# ") with the coefficients, the time, the speed and the
 // selection, then a header row and the columns x/L, Re ψ, Im ψ and |ψ|² at every sample. Every
-// number is the shortest text that reads back as the same double; a text with a comma, a quote or
-// a line break is quoted.
+// number is the shortest text that reads back as the same double. A typed text keeps its comment
+// line one line of UTF-8, whatever it holds: a backslash is written "\\", each byte of a control
+// character, of U+2028 or U+2029, or of what is not UTF-8 as "\xNN", and a text with a comma or a
+// quote is quoted.
 std::string DataTable(const StateRecord& record);
 
 } // namespace exporting

@@ -59,7 +59,7 @@ tk::Graphics& MeasuringContext(const std::unique_ptr<tk::Picture>& picture) {
 
 WindowPicture::WindowPicture(const PictureParts& parts)
     : area_(AreaOf(parts)), measure_(tk::NewPicture(1, 1, 32)), list_(MeasuringContext(measure_)) {
-    list_.SetForeColor(tk::RGB(255, 255, 255));
+    list_.SetForeColor(tk::kWhite);
     list_.FillRect(0, 0, area_.width, area_.height);
     for (const auto& caption : parts.captions)
         DrawCaption(caption);
@@ -80,7 +80,7 @@ WindowPicture::WindowPicture(const PictureParts& parts)
 void WindowPicture::DrawCaption(const PictureParts::Caption& caption) {
     list_.SetOrigin({-area_.x, -area_.y});
     const tk::Font& font = caption.font;
-    DrawingState{font.name, font.size, font.bold, font.italic, tk::RGB(0, 0, 0)}.ApplyTo(list_);
+    DrawingState{font.name, font.size, font.bold, font.italic, tk::kBlack}.ApplyTo(list_);
     const tk::Rect& box = caption.box;
     const int lineHeight = list_.TextHeight();
     const int baseline = box.y + (box.height - lineHeight) / 2 + lineHeight - lineHeight / 5;

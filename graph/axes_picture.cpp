@@ -3,7 +3,7 @@
 #include "graph/drawing_state.h"
 
 void AxesPicture::KeepEmptyPlot(Graph& g) {
-    g.DefineGraph(g.XMin, g.XMax, g.YMin, g.YMax);
+    g.Redefine();
     Keep(g, false);
 }
 
@@ -24,7 +24,7 @@ void AxesPicture::Keep(Graph& g, bool withoutXAxis) {
 
 void AxesPicture::StartFrame(Graph& g) const {
     if (!picture_) {
-        g.DefineGraph(g.XMin, g.XMax, g.YMin, g.YMax);
+        g.Redefine();
         return;
     }
     g.Target().DrawPicture(*picture_, 0, 0);

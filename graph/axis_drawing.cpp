@@ -5,7 +5,6 @@
 #include "graph/drawing_state.h"
 #include "graph/graph.h"
 #include "graph/pixels.h"
-#include "toolkit/font.h"
 #include "toolkit/numbers.h"
 
 #include <algorithm>
@@ -157,20 +156,21 @@ protected:
     }
 };
 
-} // namespace
-
-// Each end is taken with a tolerance of 5 % of a major step, whether or not a minor tick reaches
-// that far.
-std::int32_t axes::WidestTickLabel(Graph& g, const Axis& axis, const std::string& font, std::int32_t size) {
-    const AxisScale scale = axis.Scale();
-    const std::string pattern = g.zTickFormat(StepsOf(scale).major);
-    const auto [first, last] = OuterMajorValues(scale);
+// The width in pixels of the wider of the labels of the first and last major tick of a defined axis,
+// in the style the layout measures them in; the Graph's text style stays. Each end is taken with a
+// tolerance of 5 % of a major step, whether or not a minor tick reaches that far.
+std::int32_t WidestTickLabel(Graph& g, const Axis& axis) {
+    const axes::AxisScale scale = axis.Scale();
+    const std::string pattern = g.zTickFormat(axes::StepsOf(scale).major);
+    const auto [first, last] = axes::OuterMajorValues(scale);
     tk::Graphics& gx = g.Target();
     const KeepDrawingState keep(gx);
-    g.SetFontInfo(font, size, false, false);
+    g.SetFontInfo(g.TickRoomFont, g.TickRoomFSize, false, false);
     return std::max(pixels::Truncated(gx.StringWidth(tk::Format(first, pattern))),
                     pixels::Truncated(gx.StringWidth(tk::Format(last, pattern))));
 }
+
+} // namespace
 
 void Graph::zDrawLabels() {
     const std::int32_t centre = pixels::Truncated(GLeft + GWidth / 2.0);
@@ -192,12 +192,11 @@ void Graph::zDrawYAxis() {
     YAxisPainter(*this).Draw();
 }
 
-// The layout measures tick labels in "Helvetica" 9, whatever the tick font is.
 std::int32_t Graph::zXTickWidth() {
-    return axes::WidestTickLabel(*this, axes::XAxis(*this), tk::kHelveticaFont, 9);
+    return WidestTickLabel(*this, axes::XAxis(*this));
 }
 std::int32_t Graph::zYTickWidth() {
-    return axes::WidestTickLabel(*this, axes::YAxis(*this), tk::kHelveticaFont, 9);
+    return WidestTickLabel(*this, axes::YAxis(*this));
 }
 
 std::string Graph::zTickFormat(double majorStep) {

@@ -68,8 +68,4 @@ TickRange DefinedTicks(const Axis& axis, const std::string& op);
 // The text of the label at tick i.
 std::string TickLabel(std::int64_t i, const TickSteps& steps, const std::string& pattern);
 
-// The width in pixels of the wider of the labels of the first and last major tick of a defined axis,
-// measured in this font and size; the Graph's text style stays.
-std::int32_t WidestTickLabel(Graph& g, const Axis& axis, const std::string& font, std::int32_t size);
-
 } // namespace axes

@@ -76,6 +76,14 @@ void UseFrameStyle(Graph& g) {
     g.SetColor(g.CBlack);
 }
 
+// Tick labels in the standard font, 9 pixels high. The layout leaves them the room they take in
+// "Helvetica" 9, a little less than their own: the default plots (the main window's) are laid out so.
+void UseDefaultTickStyle(Graph& g) {
+    g.SetTickFontInfo(tk::kSystemFont, 9);
+    g.TickRoomFont = tk::kHelveticaFont;
+    g.TickRoomFSize = 9;
+}
+
 } // namespace
 
 Graph::~Graph() = default;
@@ -125,7 +133,7 @@ void Graph::Event_Open() {
     InvLog10 = axes::kInvLog10;
     CBlack = tk::kBlack;
     CWhite = tk::kWhite;
-    CGrid = tk::RGB(180, 180, 180);
+    CGrid = tk::kGridGrey;
     RErr = false;
     Printing = false;
     HasGrid = false;
@@ -133,7 +141,7 @@ void Graph::Event_Open() {
     GHeight = GLeft = GTop = GWidth = 0;
 
     UseFrameStyle(*this);
-    SetTickFontInfo(tk::kSystemFont, 9);
+    UseDefaultTickStyle(*this);
     SetXColor(CBlack);
     SetYColor(CBlack);
     XLabel.clear();
@@ -234,8 +242,21 @@ void Graph::ReDrawAll() {
     Frame();
     if (GWidth == 0)
         throw GraphError("ReDrawAll: Graph has not been defined");
-    DefineGraph(XMin, XMax, YMin, YMax);
+    Redefine();
     GetContent();
+}
+
+void Graph::Redefine() {
+    DefineGraph(XMin, XMax, YMin, YMax);
+}
+
+bool Graph::IsDefined() const {
+    return GXP && GWidth != 0;
+}
+
+void Graph::DrawFrameInto(tk::Graphics& g, tk::Rect place) const {
+    if (GXP)
+        g.DrawPicture(*GXP, place, tk::Rect{0, 0, GXP->Width(), GXP->Height()});
 }
 
 void Graph::HandleHScroll(std::int32_t offset) {

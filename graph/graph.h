@@ -78,6 +78,10 @@ public:
     double InvLog10 = 0;
     std::string TickFont;
     std::int32_t TickFSize = 0;
+    // The style the layout measures tick labels in: the tick font and size once the owner has set
+    // them; until then "Helvetica" 9, the room that plots with the default tick style are laid out with.
+    std::string TickRoomFont;
+    std::int32_t TickRoomFSize = 0;
     std::int32_t FDepth = 0;
 
     // ---- The canvas: opening, painting, scrolling, redrawing, printing ----
@@ -116,6 +120,12 @@ public:
     // DefineGraph with the stored ranges, then GetContent; raises GraphError "ReDrawAll: Graph has
     // not been defined" while GWidth is 0, and whatever DefineGraph raises.
     void ReDrawAll();
+    // DefineGraph with the stored ranges: the empty plot laid out again for the current style.
+    void Redefine();
+    // Whether there is a frame with a graph defined in it, whose ranges Redefine can draw again.
+    bool IsDefined() const;
+    // Draws the whole frame on g, scaled into `place`; nothing without a frame.
+    void DrawFrameInto(tk::Graphics& g, tk::Rect place) const;
     // Shows the frame from column `offset` on.
     void HandleHScroll(std::int32_t offset);
     // Shows the frame from row `offset` on.
@@ -191,9 +201,9 @@ public:
     void zDrawXAxis();
     // Draws the y ticks and labels, grid lines and zero line likewise.
     void zDrawYAxis();
-    // Width in pixels of the wider of the outer major x tick labels, measured in "Helvetica" 9.
+    // Width in pixels of the wider of the outer major x tick labels, in TickRoomFont and TickRoomFSize.
     std::int32_t zXTickWidth();
-    // Width in pixels of the wider of the outer major y tick labels, measured in "Helvetica" 9.
+    // Width in pixels of the wider of the outer major y tick labels, in TickRoomFont and TickRoomFSize.
     std::int32_t zYTickWidth();
     // The number pattern of tick labels for this major step: "-#0" from 1 on, to "-#0.0000" below 0.001.
     std::string zTickFormat(double majorStep);
@@ -214,7 +224,8 @@ public:
     void SetFontInfo(const std::string& font, std::int32_t size, bool bold, bool italic);
     // Sets GX's font and size; an empty font or a size of 0 keeps the current one.
     void SetFontInfo(const std::string& font, std::int32_t size);
-    // Sets the font and size of tick labels; an empty font or a size of 0 keeps the current one.
+    // Sets the font and size of tick labels, drawn and measured for the layout in them from the next
+    // definition; an empty font or a size of 0 keeps the current one.
     void SetTickFontInfo(const std::string& font, std::int32_t size);
     // Draws an SString (or plain markup) with the point `anchor` of its block at (x, y): 1 to 9 as on
     // a numeric keypad, others its first baseline at y from x. Raises GraphError "DrawSString:

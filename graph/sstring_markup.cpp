@@ -100,4 +100,6 @@ void Graph::SetTickFontInfo(const std::string& font, std::int32_t size) {
         TickFont = font;
     if (size != 0)
         TickFSize = size;
+    TickRoomFont = TickFont;
+    TickRoomFSize = TickFSize;
 }

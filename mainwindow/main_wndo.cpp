@@ -1,9 +1,11 @@
 #include "mainwindow/main_wndo.h"
 
 #include "app/about_wndo.h"
+#include "app/commands.h"
 #include "app/menu_bar1.h"
 #include "app/shortcuts_wndo.h"
 #include "mainwindow/status_line.h"
+#include "toolkit/application.h"
 #include "toolkit/platform.h"
 #include "toolkit/translation.h"
 
@@ -14,7 +16,11 @@ MainWndo::MainWndo()
     followChanges_ = run_.Changed.Connect([this](run::Change change) { FollowChange(change); });
     followFrames_ = run_.FrameAdvanced.Connect([this] { ShowFrame(); });
 }
-MainWndo::~MainWndo() = default;
+// The application no longer reaches the commands of a window that is gone.
+MainWndo::~MainWndo() {
+    if (tk::Application* app = tk::Application::Current(); app && app->ForwardsMenuHandlersTo(&commands_))
+        app->ForwardMenuHandlersTo(nullptr);
+}
 
 void MainWndo::Layout() {
     SetMenuBar(&MenuBar1::Instance());
@@ -42,52 +48,56 @@ tk::MenuItem* MainWndo::MenuItemNamed(const std::string& name) const {
 }
 
 tk::MenuItem* MainWndo::HelpMenu() const {
-    return MenuItemNamed("HelpMenu");
+    return MenuItemNamed(command::kHelpMenu);
 }
 tk::MenuItem* MainWndo::HelpAbout() const {
-    return MenuItemNamed("HelpAbout");
+    return MenuItemNamed(command::kHelpAbout);
 }
 tk::MenuItem* MainWndo::EditMenu() const {
-    return MenuItemNamed("EditMenu");
+    return MenuItemNamed(command::kEditMenu);
 }
 tk::MenuItem* MainWndo::EditSelectAll() const {
-    return MenuItemNamed("EditSelectAll");
+    return MenuItemNamed(command::kEditSelectAll);
 }
 tk::MenuItem* MainWndo::UntitledMenu0() const {
-    return MenuItemNamed("UntitledMenu0");
+    return MenuItemNamed(command::kUntitledMenu0);
 }
 tk::MenuItem* MainWndo::EditClear() const {
-    return MenuItemNamed("EditClear");
+    return MenuItemNamed(command::kEditClear);
 }
 tk::MenuItem* MainWndo::EditPaste() const {
-    return MenuItemNamed("EditPaste");
+    return MenuItemNamed(command::kEditPaste);
 }
 tk::MenuItem* MainWndo::EditCopy() const {
-    return MenuItemNamed("EditCopy");
+    return MenuItemNamed(command::kEditCopy);
 }
 tk::MenuItem* MainWndo::EditCut() const {
-    return MenuItemNamed("EditCut");
+    return MenuItemNamed(command::kEditCut);
 }
 tk::MenuItem* MainWndo::UntitledMenu1() const {
-    return MenuItemNamed("UntitledMenu1");
+    return MenuItemNamed(command::kUntitledMenu1);
 }
 tk::MenuItem* MainWndo::EditUndo() const {
-    return MenuItemNamed("EditUndo");
+    return MenuItemNamed(command::kEditUndo);
 }
 tk::MenuItem* MainWndo::FileMenu() const {
-    return MenuItemNamed("FileMenu");
+    return MenuItemNamed(command::kFileMenu);
 }
 tk::MenuItem* MainWndo::FileQuit() const {
-    return MenuItemNamed("FileQuit");
+    return MenuItemNamed(command::kFileQuit);
 }
 
+// Help and the time's commands act from every window: they are the window's commands, which the
+// application reaches where the window in front does not handle an item. The export's stay here.
 void MainWndo::AddMenuHandlers() {
-    AddMenuHandler("HelpAbout", [this] { return _HelpAbout_Action(); });
-    AddMenuHandler("HelpShortcuts", [] {
+    commands_.AddMenuHandler(command::kHelpAbout, [this] { return _HelpAbout_Action(); });
+    commands_.AddMenuHandler(command::kHelpShortcuts, [] {
         ShortcutsWndo::Instance().Show();
         return true;
     });
     AddTimeHandlers();
+    if (tk::Application* app = tk::Application::Current())
+        app->ForwardMenuHandlersTo(&commands_);
     AddExportHandlers();
 }
 

@@ -2,6 +2,7 @@
 
 #include "export/data_table.h"
 #include "export/window_picture.h"
+#include "graph/axes_picture.h"
 #include "graph/graph.h"
 #include "mainwindow/tm_frame.h"
 #include "phasor/phasor_diagram.h"
@@ -10,6 +11,7 @@
 #include "run/run_model.h"
 #include "toolkit/buttons.h"
 #include "toolkit/edit_field.h"
+#include "toolkit/menu_handlers.h"
 #include "toolkit/menu_item.h"
 #include "toolkit/range_control.h"
 #include "toolkit/shared_instance.h"
@@ -134,6 +136,8 @@ public:
     tk::MenuItem* FileQuit() const;
 
     void AddMenuHandlers() override;
+    // The commands that act from every window, Help and the time's, which the application reaches.
+    const tk::MenuHandlers& Commands() const { return commands_; }
     void Event_Open() override;
     void Event_Close() override;
     virtual bool _HelpAbout_Action();
@@ -167,6 +171,9 @@ private:
     // The controls the handlers work on, found once when they are made.
     Graph* wavefunction_ = nullptr;
     Graph* probability_ = nullptr;
+    // Their axes, kept when they open, from which each frame starts.
+    AxesPicture wavefunctionAxes_;
+    AxesPicture probabilityAxes_;
     tk::GroupBox* group_ = nullptr;
     std::array<PhasorDiagram*, kComponents> phasors_{};
     std::array<tk::RadioButton*, kComponents> stateButtons_{};
@@ -184,5 +191,7 @@ private:
     bool writingFields_ = false; // while the window itself writes the fields
     tk::Connection followChanges_;
     tk::Connection followFrames_;
+    // Help and the time's commands, which act from every window (AddMenuHandlers).
+    tk::MenuHandlers commands_;
     std::unique_ptr<StatusLine> statusLine_;
 };

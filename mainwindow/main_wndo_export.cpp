@@ -1,5 +1,6 @@
 // What leaves the program: the window's picture, as it shows, and its state as data.
 
+#include "app/commands.h"
 #include "export/export_commands.h"
 #include "mainwindow/main_wndo.h"
 
@@ -50,19 +51,19 @@ exporting::StateRecord MainWndo::Record() const {
 
 // Only the main window has these handlers, so only its menus enable the items.
 void MainWndo::AddExportHandlers() {
-    AddMenuHandler("FileExportPicture", [this] {
+    AddMenuHandler(command::kFileExportPicture, [this] {
         exporting::ExportPicture(Picture(), run_.ElapsedPeriods());
         return true;
     });
-    AddMenuHandler("FileExportData", [this] {
+    AddMenuHandler(command::kFileExportData, [this] {
         exporting::ExportData(Record());
         return true;
     });
-    AddMenuHandler("FilePrint", [this] {
+    AddMenuHandler(command::kFilePrint, [this] {
         exporting::PrintPicture(Picture(), run_.ElapsedPeriods());
         return true;
     });
-    AddMenuHandler("EditCopyPicture", [this] {
+    AddMenuHandler(command::kEditCopyPicture, [this] {
         exporting::CopyPicture(Picture(), run_.ElapsedPeriods());
         return true;
     });

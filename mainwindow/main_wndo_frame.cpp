@@ -48,14 +48,15 @@ void MainWndo::ShowLoaded() {
     const physics::Components& phases = run_.Phases();
     writingFields_ = true;
     for (int k = 0; k < kComponents; ++k) {
-        magnitudes_[k]->SetText(tk::Format(magnitudes[k], "0.000000"));
+        magnitudes_[k]->SetText(tk::Format(magnitudes[k], physics::kMagnitudeFormat));
         PhasorDiagram& phasor = *phasors_[k];
         phasor.magn = magnitudes[k];
         phasor.angle = phases[k];
         phasor.Update();
-        phasor.SetAccessibleDescription(tk::Substitute(
-            tk::Translate("MainWndo", "State %1: magnitude %2, angle %3 degrees"),
-            {std::to_string(k + 1), tk::Format(magnitudes[k], "0.000000"), tk::Str(phases[k])}));
+        phasor.SetAccessibleDescription(
+            tk::Substitute(tk::Translate("MainWndo", "State %1: magnitude %2, angle %3 degrees"),
+                           {std::to_string(k + 1), tk::Format(magnitudes[k], physics::kMagnitudeFormat),
+                            tk::Str(phases[k])}));
     }
     writingFields_ = false;
 }
@@ -76,13 +77,16 @@ void MainWndo::ShowRunState(run::Change change) {
     start_->SetCaption(idle ? startCaption_ : stopCaption_);
 }
 
-// Every phasor shows its new phase, whether or not its state is shown, then both plots the samples.
+// Every phasor shows its new phase, whether or not its state is shown, then both plots the samples:
+// the pixels of ReDrawAll, drawn over the copy of their axes and shown by one repaint each.
 void MainWndo::ShowFrame() {
     const physics::Components& phases = run_.Phases();
     for (int k = 0; k < kComponents; ++k) {
         phasors_[k]->angle = phases[k];
         phasors_[k]->Update();
     }
-    wavefunction_->ReDrawAll();
-    probability_->ReDrawAll();
+    wavefunctionAxes_.StartFrame(*wavefunction_);
+    wavefunction_->GetContentForRepaint();
+    probabilityAxes_.StartFrame(*probability_);
+    probability_->GetContentForRepaint();
 }

@@ -3,6 +3,7 @@
 
 #include "mainwindow/main_wndo.h"
 
+#include "toolkit/numbers.h"
 #include "toolkit/translation.h"
 
 #include <string>
@@ -175,7 +176,7 @@ void MainWndo::CreateComponentRow(int i) {
 
     auto& magnitude = Create<EFMagn>("EFMagn", i);
     magnitude.SetBounds(kFieldColumn, kMagnitudeTop + offset, 82, 22);
-    magnitude.SetText(i == 0 ? "1.000000" : "0.000000");
+    magnitude.SetText(tk::Format(i == 0 ? 1.0 : 0.0, physics::kMagnitudeFormat));
     magnitude.SetParent(group_);
     ApplyFieldSettings(magnitude);
     magnitude.SetAccessibleName(tk::Substitute(tk::Translate("MainWndo", "Magnitude of state %1"), {n}));

@@ -3,6 +3,7 @@
 
 #include "mainwindow/main_wndo.h"
 
+#include "app/commands.h"
 #include "toolkit/numbers.h"
 
 #include <utility>
@@ -37,14 +38,14 @@ void MainWndo::LoadPreset(physics::Preset preset) {
         return;
     const physics::Typed typed = physics::TypedPreset(preset);
     for (int k = 0; k < kComponents; ++k) {
-        magnitudes_[k]->SetText(tk::Format(typed.magnitudes[k], "0.000000"));
+        magnitudes_[k]->SetText(tk::Format(typed.magnitudes[k], physics::kMagnitudeFormat));
         angles_[k]->SetText(tk::Str(typed.degrees[k]));
     }
     DoNormalize();
 }
 
 // Steps need a still picture, so they are off while running; the ready-made states write the
-// fields, so they are on only in Idle.
+// fields, so they are on only in Idle. They go with the commands that act from every window.
 void MainWndo::AddTimeHandlers() {
     const auto act = [](auto command) {
         return [command] {
@@ -56,26 +57,26 @@ void MainWndo::AddTimeHandlers() {
     const auto notIdle = [state] { return state() != run::RunState::Idle; };
     const auto notRunning = [state] { return state() != run::RunState::Running; };
     const auto idle = [state] { return state() == run::RunState::Idle; };
-    AddMenuHandler("AnimationStartStop", act([this] { PBStart_Action(); }));
-    AddMenuHandler("AnimationPause", act([this] { PauseOrResume(); }), notIdle);
-    AddMenuHandler("AnimationStepForward", act([this] { StepFrames(1); }), notRunning);
-    AddMenuHandler("AnimationStepBack", act([this] { StepFrames(-1); }), notRunning);
+    commands_.AddMenuHandler(command::kAnimationStartStop, act([this] { PBStart_Action(); }));
+    commands_.AddMenuHandler(command::kAnimationPause, act([this] { PauseOrResume(); }), notIdle);
+    commands_.AddMenuHandler(command::kAnimationStepForward, act([this] { StepFrames(1); }), notRunning);
+    commands_.AddMenuHandler(command::kAnimationStepBack, act([this] { StepFrames(-1); }), notRunning);
     const std::pair<const char*, double> instants[] = {
-        {"AnimationGoToQuarter", 0.25},
-        {"AnimationGoToHalf", 0.5},
-        {"AnimationGoToThreeQuarters", 0.75},
-        {"AnimationGoToPeriod", 1},
+        {command::kAnimationGoToQuarter, 0.25},
+        {command::kAnimationGoToHalf, 0.5},
+        {command::kAnimationGoToThreeQuarters, 0.75},
+        {command::kAnimationGoToPeriod, 1},
     };
     for (const auto& [item, fraction] : instants)
-        AddMenuHandler(item, act([this, fraction = fraction] { GoTo(fraction); }));
-    AddMenuHandler("AnimationRestart", act([this] { Restart(); }));
+        commands_.AddMenuHandler(item, act([this, fraction = fraction] { GoTo(fraction); }));
+    commands_.AddMenuHandler(command::kAnimationRestart, act([this] { Restart(); }));
     const std::pair<const char*, physics::Preset> presets[] = {
-        {"StatesGround", physics::Preset::Ground},
-        {"StatesFirstTwo", physics::Preset::FirstTwo},
-        {"StatesFirstThree", physics::Preset::FirstThree},
-        {"StatesPacket", physics::Preset::Packet},
-        {"StatesCat", physics::Preset::Cat},
+        {command::kStatesGround, physics::Preset::Ground},
+        {command::kStatesFirstTwo, physics::Preset::FirstTwo},
+        {command::kStatesFirstThree, physics::Preset::FirstThree},
+        {command::kStatesPacket, physics::Preset::Packet},
+        {command::kStatesCat, physics::Preset::Cat},
     };
     for (const auto& [item, preset] : presets)
-        AddMenuHandler(item, act([this, preset = preset] { LoadPreset(preset); }), idle);
+        commands_.AddMenuHandler(item, act([this, preset = preset] { LoadPreset(preset); }), idle);
 }

@@ -25,7 +25,7 @@ void DrawSamples(Graph& graph, const physics::Samples& samples) {
 
 void DrawWavefunction(Graph& graph, const physics::Samples& real, const physics::Samples& imaginary) {
     DrawSamples(graph, real);
-    graph.SetColor(tk::RGB(255, 0, 0));
+    graph.SetColor(tk::kCurveRed);
     DrawSamples(graph, imaginary);
     graph.SetColor(tk::kBlack);
 }

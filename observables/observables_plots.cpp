@@ -1,17 +1,17 @@
 // The three plots: their axes and labels when they open, and what each draws of the latest state.
 
 #include "observables/observables_wndo.h"
+#include "physics/box.h"
 #include "toolkit/translation.h"
 
 #include <string>
 
 namespace {
 
-constexpr tk::Color kBlack = tk::RGB(0, 0, 0);
-constexpr tk::Color kLevelColor = tk::RGB(180, 180, 180);
-constexpr tk::Color kWeightColor = tk::RGB(70, 120, 210);
+constexpr tk::Color kLevelColor = tk::kGridGrey;
+constexpr tk::Color kWeightColor = tk::kWeightBlue;
 constexpr tk::Color kMeanColor = tk::RGB(220, 0, 0);
-constexpr tk::Color kSpreadColor = tk::RGB(70, 120, 210);
+constexpr tk::Color kSpreadColor = tk::kWeightBlue;
 
 // The energy axis reaches past the highest level, E_6 = 36 E_1. The weight axis goes on above 1,
 // the most a weight can be, to leave a band for the labels: the number of each level at the top,
@@ -21,10 +21,6 @@ constexpr double kTopOfWeights = 1.4;
 constexpr double kLevelNumberHeight = 1.3;
 constexpr double kSpreadBarHeight = 1.03;
 constexpr double kBarWidth = 1.4;
-
-int Level(int k) {
-    return (k + 1) * (k + 1);
-}
 
 } // namespace
 
@@ -49,21 +45,22 @@ void ObservablesWndo::GFLevels_DrawContent() {
     Graph& g = *levelsPlot_;
     g.SetColor(kLevelColor);
     for (int k = 0; k < physics::kComponents; ++k)
-        g.DrawLine(Level(k), 0, Level(k), kTopOfWeights);
-    g.SetColor(kBlack);
+        g.DrawLine(physics::EnergyFactor(k + 1), 0, physics::EnergyFactor(k + 1), kTopOfWeights);
+    g.SetColor(tk::kBlack);
     for (int k = 0; k < physics::kComponents; ++k)
-        g.DrawSString(levelNumbers_[k], g.XCoord(Level(k)), g.YCoord(kLevelNumberHeight), 5);
+        g.DrawSString(levelNumbers_[k], g.XCoord(physics::EnergyFactor(k + 1)), g.YCoord(kLevelNumberHeight),
+                      5);
     if (!values_)
         return;
     g.SetColor(kWeightColor);
     for (int k = 0; k < physics::kComponents; ++k)
-        g.DrawBar(Level(k), values_->weights[k], kBarWidth);
+        g.DrawBar(physics::EnergyFactor(k + 1), values_->weights[k], kBarWidth);
     const physics::Moments& energy = values_->energy;
     g.SetColor(kMeanColor);
     g.DrawLine(energy.mean, 0, energy.mean, kSpreadBarHeight);
     g.DrawXUBar(energy.mean, kSpreadBarHeight, energy.spread, energy.spread);
     g.DrawSString(energyLabel_, g.XCoord(energy.mean), g.YCoord(kSpreadBarHeight) - 4, 2);
-    g.SetColor(kBlack);
+    g.SetColor(tk::kBlack);
 }
 
 void ObservablesWndo::GFTrace_Open() {
@@ -96,7 +93,7 @@ void ObservablesWndo::GFTrace_DrawContent() {
     g.SetColor(kSpreadColor);
     DrawPath(g, samples, [](const PositionTrace::Sample& s) { return s.mean + s.spread; });
     DrawPath(g, samples, [](const PositionTrace::Sample& s) { return s.mean - s.spread; });
-    g.SetColor(kBlack);
+    g.SetColor(tk::kBlack);
     DrawPath(g, samples, [](const PositionTrace::Sample& s) { return s.mean; });
     g.DrawPoint(samples.back().time, samples.back().mean);
 }

@@ -1,5 +1,6 @@
 #include "observables/observables_wndo.h"
 
+#include "app/commands.h"
 #include "toolkit/binding.h"
 #include "toolkit/shared_instance.h"
 #include "toolkit/translation.h"
@@ -79,8 +80,8 @@ void ObservablesWndo::CreateControls() {
     valuesText_ = &AddControl("TAValues", std::make_unique<tk::TextArea>());
     valuesText_->SetFont(tk::Font{.name = kTableFont, .size = kTableTextSize});
     valuesText_->SetAccessibleName(tk::Translate("ObservablesWndo", "Values of the observables"));
-    for (const auto& [item, command] :
-         {std::pair("EditCopy", &tk::TextArea::Copy), std::pair("EditSelectAll", &tk::TextArea::SelectAll)})
+    for (const auto& [item, command] : {std::pair(command::kEditCopy, &tk::TextArea::Copy),
+                                        std::pair(command::kEditSelectAll, &tk::TextArea::SelectAll)})
         valuesText_->AddMenuHandler(item, [this, command = command] {
             (valuesText_->*command)();
             return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/commands.h"
 #include "graph/axes_picture.h"
 #include "graph/graph.h"
 #include "mainwindow/main_wndo.h"
@@ -8,10 +9,10 @@
 #include "physics/momentum.h"
 #include "physics/observables.h"
 #include "toolkit/buttons.h"
-#include "toolkit/menu_handlers.h"
 #include "toolkit/shared_instance.h"
 #include "toolkit/signal.h"
 #include "toolkit/text_area.h"
+#include "toolkit/translation.h"
 #include "toolkit/window.h"
 
 #include <array>
@@ -30,10 +31,9 @@ class ObservablesWndo : public tk::Window, public tk::SharedView<ObservablesWndo
 public:
     explicit ObservablesWndo(const MainWndo& main);
 
-    // Lets View > Observables open it wherever `owner` (a window, the application) handles menus.
-    static void AddMenuHandlerTo(tk::MenuHandlers& owner) {
-        SharedView::AddMenuHandlerTo(owner, "ViewObservables");
-    }
+    // View > Observables, which opens it over the main window's run or brings it to the front.
+    static constexpr tk::ViewItem kMenuItem{command::kViewObservables,
+                                            tk::Translatable("MenuBar1", "&Observables"), "Cmd+Shift+O"};
 
     void Layout() override;
     void CreateControls() override;

@@ -18,6 +18,12 @@ inline constexpr double kPi = 3.14159265358979;
 // The phase step of state 1 at speed 1, in degrees per frame; state n turns n^2 times as fast.
 inline constexpr double kPhaseStep = 0.1;
 
+// The energy of state n in units of the energy E1 of state 1, n^2: also how many times as fast as
+// state 1 its phase turns.
+constexpr double EnergyFactor(int n) {
+    return static_cast<double>(n * n);
+}
+
 // One value per stationary state n = index + 1.
 using Components = std::array<double, kComponents>;
 // One value per sample j.

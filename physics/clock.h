@@ -17,10 +17,8 @@ inline double PeriodsElapsed(double phase1AtStart, double phase1) {
 // the period every product is exact.
 inline Components PhasesAt(const Components& phasesAtStart, double fraction) {
     Components phases{};
-    for (int k = 0; k < kComponents; ++k) {
-        const int n = k + 1;
-        phases[k] = phasesAtStart[k] + static_cast<double>(n * n) * 360 * fraction;
-    }
+    for (int k = 0; k < kComponents; ++k)
+        phases[k] = phasesAtStart[k] + EnergyFactor(k + 1) * 360 * fraction;
     return phases;
 }
 

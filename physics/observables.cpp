@@ -1,5 +1,7 @@
 #include "physics/observables.h"
 
+#include "physics/box.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -17,7 +19,7 @@ constexpr bool OddSum(int m, int n) {
 
 // (m^2 - n^2)^2, the denominator the off-diagonal elements share.
 constexpr double SquaredGap(int m, int n) {
-    const auto gap = double(m * m - n * n);
+    const double gap = EnergyFactor(m) - EnergyFactor(n); // exact, as every factor is a small whole number
     return gap * gap;
 }
 
@@ -100,11 +102,12 @@ std::optional<Observables> Measure(const State& state) {
     o.position = *position;
     for (int k = 0; k < kComponents; ++k) {
         o.weights[k] = std::norm(state.c[k]);
+        // Multiplied by n twice rather than by n^2 once, which would round differently.
         o.energy.mean += o.weights[k] * (k + 1) * (k + 1);
     }
     double energyVariance = 0;
     for (int k = 0; k < kComponents; ++k) {
-        const double deviation = double((k + 1) * (k + 1)) - o.energy.mean;
+        const double deviation = EnergyFactor(k + 1) - o.energy.mean;
         energyVariance += o.weights[k] * deviation * deviation;
     }
     o.energy.spread = std::sqrt(energyVariance);

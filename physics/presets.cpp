@@ -13,8 +13,6 @@ namespace {
 constexpr double kPacketWidth = 0.05;
 // Midpoints of the projection's integral; far finer than the bump.
 constexpr int kIntegrationPoints = 2000;
-// Six decimals, as the magnitude fields show them.
-constexpr double kFieldResolution = 1e6;
 
 Components Sum(const Components& a, const Components& b) {
     Components sum{};

@@ -13,6 +13,11 @@ enum class Preset {
     Cat,        // two such bumps, near L/4 and 3L/4, in phase
 };
 
+// The magnitude fields show six decimals, in this format of tk::Format; what is typed is rounded to
+// them, a millionth.
+inline constexpr const char* kMagnitudeFormat = "0.000000";
+inline constexpr double kFieldResolution = 1e6;
+
 // The coefficients of a state as they are typed: magnitudes, normalized and rounded to the six
 // decimals of the fields, and angles in whole degrees (0, or 180 for a negative amplitude).
 struct Typed {

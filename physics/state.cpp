@@ -1,5 +1,6 @@
 #include "physics/state.h"
 
+#include "physics/box.h"
 #include "physics/normalization.h"
 
 #include <algorithm>
@@ -33,10 +34,8 @@ State StateOf(const Components& magnitudes, const Components& phasesDegrees) {
 // as a double holds without their difference overflowing.
 State Turned(const State& state, double periods) {
     State turned;
-    for (int k = 0; k < kComponents; ++k) {
-        const int n = k + 1;
-        turned.c[k] = state.c[k] * std::polar(1.0, double(n * n) * 360 * periods * kDegreesToRadians);
-    }
+    for (int k = 0; k < kComponents; ++k)
+        turned.c[k] = state.c[k] * std::polar(1.0, EnergyFactor(k + 1) * 360 * periods * kDegreesToRadians);
     return turned;
 }
 

@@ -5,7 +5,7 @@
 namespace physics {
 
 double PhaseStep(int n, double stepDegrees, double speed) {
-    return static_cast<double>(n * n) * stepDegrees * speed;
+    return EnergyFactor(n) * stepDegrees * speed;
 }
 
 // The order of the operations is part of the result: each state's terms are added sample by

@@ -22,10 +22,9 @@ std::array<std::string, PresentationWndo::kComponents + 1> ChoiceTexts() {
 
 } // namespace
 
-PresentationWndo::PresentationWndo(const run::RunModel& run, const tk::MenuHandlers* commands,
-                                   Opening opening)
-    : run_(run), commands_(commands), opening_(opening),
-      clockWords_(tk::Translate("StatusLine", StatusLine::kClock)), shownTexts_(ChoiceTexts()) {}
+PresentationWndo::PresentationWndo(const run::RunModel& run, Opening opening)
+    : run_(run), opening_(opening), clockWords_(tk::Translate("StatusLine", StatusLine::kClock)),
+      shownTexts_(ChoiceTexts()) {}
 
 const std::string& PresentationWndo::ShownText(const run::Selection& shown) const {
     return shownTexts_[shown.StateNumber()];
@@ -86,13 +85,12 @@ void PresentationWndo::CreateControls() {
 }
 
 void PresentationWndo::AddMenuHandlers() {
-    AddMenuHandler("ViewPresentation", [this] {
+    AddMenuHandler(kMenuItem.name, [this] {
         ToggleFullScreen();
         return true;
     });
     AddKeyCommand("Esc", [this] { Leave(); });
     AddKeyCommand("Cmd+W", [this] { Close(); });
-    ForwardMenuHandlersTo(commands_);
 }
 
 // The plots' Graphs open with the window, for their screens' places.

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "app/commands.h"
 #include "graph/graph.h"
 #include "mainwindow/main_wndo.h"
 #include "phasor/phasor_diagram.h"
 #include "presentation/presentation_layout.h"
 #include "presentation/presented_plot.h"
 #include "toolkit/buttons.h"
-#include "toolkit/menu_handlers.h"
 #include "toolkit/shared_instance.h"
 #include "toolkit/signal.h"
+#include "toolkit/translation.h"
 #include "toolkit/window.h"
 
 #include <array>
@@ -20,7 +21,7 @@
 // on the main window's screen. It follows the main window frame by frame through its signals and
 // draws the very samples and phases the main window computed; it changes nothing there. F11
 // (View › Presentation) takes it in and out of full screen, Esc out of full screen and then closes
-// it, and every other menu key acts as in the main window.
+// it, and the application's menu keys (Animation, States, Help) act as from every window.
 class PresentationWndo : public tk::Window, public tk::SharedView<PresentationWndo, MainWndo> {
 public:
     static constexpr int kComponents = physics::kComponents;
@@ -33,17 +34,14 @@ public:
         int height = 720;
     };
 
-    // Shows `run`; the menu keys it does not handle itself go to `commands` (the main window).
-    PresentationWndo(const run::RunModel& run, const tk::MenuHandlers* commands, Opening opening);
-    PresentationWndo(const MainWndo& main, Opening opening)
-        : PresentationWndo(main.Model(), &main, opening) {}
+    PresentationWndo(const run::RunModel& run, Opening opening);
+    PresentationWndo(const MainWndo& main, Opening opening) : PresentationWndo(main.Model(), opening) {}
     explicit PresentationWndo(const MainWndo& main) : PresentationWndo(main, Opening()) {}
 
-    // Lets View › Presentation open the shared view, full screen over the main window's shared
-    // instance, or bring it to the front, wherever the window in front does not handle the item.
-    static void AddMenuHandlerTo(tk::MenuHandlers& owner) {
-        SharedView::AddMenuHandlerTo(owner, "ViewPresentation");
-    }
+    // View › Presentation, which opens the shared view full screen over the main window's run, or
+    // brings it to the front; within the view it takes it in and out of full screen.
+    static constexpr tk::ViewItem kMenuItem{command::kViewPresentation,
+                                            tk::Translatable("MenuBar1", "&Presentation"), "F11"};
 
     // "Total", or "n=3" for state 3 alone, as the main window's choice says, in its words.
     const std::string& ShownText(const run::Selection& shown) const;
@@ -86,7 +84,6 @@ private:
     void ShowAll();
 
     const run::RunModel& run_;
-    const tk::MenuHandlers* commands_;
     Opening opening_;
     PresentationLayout layout_;
     std::unique_ptr<PresentedPlot> wavePlot_;

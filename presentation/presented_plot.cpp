@@ -1,9 +1,6 @@
 #include "presentation/presented_plot.h"
 
-#include "graph/axis_model.h"
 #include "toolkit/font.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -21,9 +18,8 @@ template <class Step> bool Survives(Step step) {
 } // namespace
 
 void PlotScreen::Event_Paint(tk::Graphics& g) {
-    if (shown && shown->GXP)
-        g.DrawPicture(*shown->GXP, {0, 0, Width(), Height()},
-                      {0, 0, shown->GXP->Width(), shown->GXP->Height()});
+    if (shown)
+        shown->DrawFrameInto(g, {0, 0, Width(), Height()});
 }
 
 PresentedPlot::PresentedPlot(PlotScreen& screen, std::string title, Axes axes)
@@ -46,14 +42,11 @@ void PresentedPlot::Close() {
     graph_.Event_Close();
 }
 
-// Opening gives the graph an empty y label.
 void PresentedPlot::SetUp(const PresentationLayout& layout) {
-    roomLabel_.clear();
     axes_.Forget();
     if (Survives([&] {
             Style(layout);
             setUpAxes_(graph_);
-            MakeRoomForTickLabels();
         }))
         axes_.KeepEmptyPlot(graph_);
 }
@@ -63,7 +56,7 @@ void PresentedPlot::SetUp(const PresentationLayout& layout) {
 // it up from the start.
 void PresentedPlot::Resize(const PresentationLayout& layout) {
     axes_.Forget();
-    if (!graph_.GXP || graph_.GWidth == 0) {
+    if (!graph_.IsDefined()) {
         Open(layout);
         return;
     }
@@ -72,7 +65,6 @@ void PresentedPlot::Resize(const PresentationLayout& layout) {
             Style(layout);
             graph_.HandleResize();
             setUpAxes_(graph_);
-            MakeRoomForTickLabels();
         }))
         axes_.KeepEmptyPlot(graph_);
 }
@@ -85,19 +77,6 @@ void PresentedPlot::Style(const PresentationLayout& layout) {
     graph_.SetFontInfo(tk::kSystemFont, layout.plotTitleFont, false, false);
     graph_.SetTitle("!" + title_);
     graph_.SetFontInfo(tk::kSystemFont, layout.labelFont, false, false);
-}
-
-// Each "~" of the label moves the pen by one pixel and draws nothing. Its room is decided by the
-// y tick labels alone, which the width of the graph does not change, so one more definition does.
-void PresentedPlot::MakeRoomForTickLabels() {
-    const int tickLabels =
-        axes::WidestTickLabel(graph_, axes::YAxis(graph_), graph_.TickFont, graph_.TickFSize);
-    const std::string room(std::max(0, tickLabels - graph_.zYTickWidth()), '~');
-    if (room == roomLabel_)
-        return;
-    roomLabel_ = room;
-    graph_.SetYLabel(room);
-    graph_.DefineGraph(graph_.XMin, graph_.XMax, graph_.YMin, graph_.YMax);
 }
 
 void PresentedPlot::DrawFrame() {

@@ -46,14 +46,10 @@ public:
 private:
     void Size(const PresentationLayout& layout);
     void Style(const PresentationLayout& layout);
-    // The Graph leaves room for the y tick labels as wide as they are in "Helvetica" 9; an empty
-    // y label as wide as the rest of them makes room for the larger tick font.
-    void MakeRoomForTickLabels();
 
     Graph graph_;
     PlotScreen& screen_;
     std::string title_;
     Axes setUpAxes_;
-    std::string roomLabel_;
     AxesPicture axes_;
 };

@@ -4,26 +4,34 @@
 #include "app/about_wndo.h"
 #include "app/app.h"
 #include "app/menu_bar1.h"
+#include "app/registered_view.h"
 #include "app/shortcuts_wndo.h"
 #include "mainwindow/main_wndo.h"
 #include "observables/observables_wndo.h"
 #include "presentation/presentation_wndo.h"
 #include "toolkit/application.h"
 
+namespace {
+
+// The views of the main window's run, in the order of the View menu.
+constexpr RegisteredView kViews[] = {
+    RegisteredView::Of<ObservablesWndo>(),
+    RegisteredView::Of<PresentationWndo>(),
+};
+
+} // namespace
+
 int RunApplication(tk::Platform& platform) {
     tk::SetPlatform(&platform);
     int exitCode = 0;
     {
-        App app;
-        // The application handles View > Observables and View > Presentation, so that they work from
-        // every window; it does so before the main window's menus first ask what is enabled.
-        ObservablesWndo::AddMenuHandlerTo(app);
-        PresentationWndo::AddMenuHandlerTo(app);
+        // The application handles the views' items before the main window's menus first ask what
+        // is enabled.
+        App app(kViews);
         MainWndo::Instance();
         exitCode = platform.Run();
-        PresentationWndo::Release();
+        app.ReleaseViews();
         AboutParvok::Release();
-        ObservablesWndo::Release();
         MainWndo::Release();
         AboutWndo::Release();
         ShortcutsWndo::Release();

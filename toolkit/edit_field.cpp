@@ -1,11 +1,28 @@
 #include "toolkit/edit_field.h"
 
 #include <algorithm>
+#include <iterator>
+#include <string_view>
+#include <utility>
 
 namespace tk {
 
 int CharacterCount(const std::string& utf8) {
     return int(std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+std::string OneLine(const std::string& utf8) {
+    static constexpr std::string_view kBreaks[] = {"\n", "\v", "\f", "\r", "\u0085", "\u2028", "\u2029"};
+    std::string line;
+    line.reserve(utf8.size());
+    for (std::string_view rest = utf8; !rest.empty();) {
+        const auto* found =
+            std::ranges::find_if(kBreaks, [rest](std::string_view b) { return rest.starts_with(b); });
+        const bool breaks = found != std::end(kBreaks);
+        line += breaks ? ' ' : rest.front();
+        rest.remove_prefix(breaks ? found->size() : 1);
+    }
+    return line;
 }
 
 // The selection stays within the text.
@@ -15,15 +32,19 @@ void EditField::Select(int start, int length) {
     selLength_ = std::clamp(length, 0, count - selStart_);
 }
 
-void EditField::StoreText(const std::string& text) {
-    text_ = text;
+// Whether the text, on one line, differs from the one held, which it then replaces.
+bool EditField::StoreText(const std::string& text) {
+    std::string line = OneLine(text);
+    if (line == text_)
+        return false;
+    text_ = std::move(line);
     Select(selStart_, selLength_);
+    return true;
 }
 
 void EditField::SetText(const std::string& text) {
-    if (text == text_)
+    if (!StoreText(text))
         return;
-    StoreText(text);
     Changed(Aspect::Text);
     if (TextChange)
         TextChange();
@@ -40,10 +61,7 @@ void EditField::SetSelLength(int length) {
 }
 
 void EditField::NotifyTextEdited(const std::string& text) {
-    if (text == text_)
-        return;
-    StoreText(text);
-    if (TextChange)
+    if (StoreText(text) && TextChange)
         TextChange();
 }
 

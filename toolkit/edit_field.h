@@ -8,7 +8,7 @@
 
 namespace tk {
 
-// A single-line text entry.
+// A single-line text entry: it holds one line, whatever it is given (see OneLine).
 class EditField : public AlignedTextControl {
 public:
     using AlignedTextControl::AlignedTextControl;
@@ -51,7 +51,7 @@ public:
 
 private:
     void Select(int start, int length);
-    void StoreText(const std::string& text);
+    bool StoreText(const std::string& text);
 
     std::string text_;
     int selStart_ = 0;
@@ -68,5 +68,9 @@ private:
 
 // Number of code points in UTF-8 text.
 int CharacterCount(const std::string& utf8);
+
+// The UTF-8 text on one line: each line break (LF, VT, FF, CR, NEL, U+2028, U+2029) a space, as a
+// single-line field shows it, so that positions in characters stay where they were.
+std::string OneLine(const std::string& utf8);
 
 } // namespace tk

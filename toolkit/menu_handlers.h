@@ -31,6 +31,7 @@ public:
     // Items without a handler here are handled by `other` (a view's by the window it shows), which
     // must outlive this object or be replaced first; null forwards nothing.
     void ForwardMenuHandlersTo(const MenuHandlers* other) { forwardedTo_ = other; }
+    bool ForwardsMenuHandlersTo(const MenuHandlers* other) const { return forwardedTo_ == other; }
 
 private:
     struct Registered {

@@ -3,7 +3,6 @@
 #include "toolkit/menu_handlers.h"
 
 #include <memory>
-#include <string>
 
 namespace tk {
 
@@ -39,8 +38,17 @@ public:
     }
 };
 
+// The menu item that opens a view, as the view declares it: the item's name, its caption (marked
+// with Translatable, to be looked up where the menu is built) and its shortcut.
+struct ViewItem {
+    const char* name;
+    const char* caption;
+    const char* shortcut;
+};
+
 // The shared instance of a window W that shows what the shared instance of a window Source shows
-// (a view of the main window): made over it and opened on first use.
+// (a view of the main window): made over it and opened on first use. W declares its menu item as
+// `static constexpr ViewItem kMenuItem`.
 template <class W, class Source> class SharedView : public SharedInstance<W> {
 public:
     static std::unique_ptr<W> Make() {
@@ -55,9 +63,9 @@ public:
             SharedInstance<W>::Release();
         SharedInstance<W>::Instance().Show();
     }
-    // Lets the menu item `itemName` show it wherever `owner` (a window, the application) handles menus.
-    static void AddMenuHandlerTo(MenuHandlers& owner, const std::string& itemName) {
-        owner.AddMenuHandler(itemName, [] {
+    // Lets W's menu item show it wherever `owner` (a window, the application) handles menus.
+    static void AddMenuHandlerTo(MenuHandlers& owner) {
+        owner.AddMenuHandler(W::kMenuItem.name, [] {
             ShowShared();
             return true;
         });

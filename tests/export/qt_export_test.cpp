@@ -28,6 +28,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A title with characters that SVG and PDF files escape, each in its own way.
+constexpr const char* kTitle = "Parvok <test> & (1) \\";
+
 std::string Shell(const std::string& command) {
     std::string output;
     if (FILE* pipe = popen(command.c_str(), "r")) {
@@ -65,7 +68,7 @@ public:
         for (int frame = 0; frame < 7; ++frame)
             window.TMFrame_Action();
         picture.emplace(window.Picture());
-        drawing = picture->Drawing("Parvok test", "parvok-test.pdf");
+        drawing = picture->Drawing(kTitle, "parvok-test.pdf");
         fs::create_directories(folder);
     }
     ~QtExports() override {
@@ -116,17 +119,20 @@ TEST_F(QtExports, ThePngHasTwiceTheScreensDensityAndTheCurvesWhereTheScreenHasTh
 }
 
 // Each curve is one polyline through the 101 samples, in its colour; lines run through the middle
-// of the pixels they cover, half a pixel off their coordinates, while fills cover theirs. (The
-// end-to-end run reads the texts.)
+// of the pixels they cover, half a pixel off their coordinates, while fills cover theirs. The title
+// reads back as given. (The end-to-end run reads the texts.)
 TEST_F(QtExports, TheSvgIsXmlWithAPolylinePerCurveInItsColour) {
     const std::string svg = Read(Write(tk::PictureFormat::Svg, "picture.svg"));
     QXmlStreamReader xml(QByteArray::fromStdString(svg));
     std::vector<std::map<QString, QString>> groups{{{"stroke", "none"}, {"fill", "none"}}};
     std::map<QString, int> curves; // by stroke colour
     std::set<QString> shifts;      // the transforms of lines and of fills
+    QString title;
     while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
         const auto& a = xml.attributes();
-        if (xml.isStartElement() && xml.name() == u"g")
+        if (xml.isStartElement() && xml.name() == u"title")
+            title = xml.readElementText();
+        else if (xml.isStartElement() && xml.name() == u"g")
             groups.push_back(
                 {{"stroke",
                   a.hasAttribute("stroke") ? a.value("stroke").toString() : groups.back()["stroke"]},
@@ -146,13 +152,14 @@ TEST_F(QtExports, TheSvgIsXmlWithAPolylinePerCurveInItsColour) {
         }
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(title, kTitle);
     EXPECT_EQ(curves["#000000"], 2);
     EXPECT_EQ(curves["#ff0000"], 1);
     EXPECT_EQ(shifts, (std::set<QString>{"line matrix(1,0,0,1,0.5,0.5)", "fill matrix(1,0,0,1,0,0)"}));
 }
 
 // The exported PDF is one page of the picture's size; a PDF printer prints it on one page of its
-// own. Both hold the texts as text.
+// own. Both hold the texts as text; the exported one has the title as given.
 TEST_F(QtExports, ThePdfAndAPrintAreOnePageEach) {
     const fs::path printed = folder / "printed.pdf";
     QPrinter printer(QPrinter::HighResolution);
@@ -163,6 +170,7 @@ TEST_F(QtExports, ThePdfAndAPrintAreOnePageEach) {
         const std::string info = Shell("pdfinfo '" + pdf.string() + "'");
         EXPECT_NE(info.find("\nPages:           1\n"), std::string::npos) << info;
         EXPECT_EQ(info.find("683 x 656 pts") != std::string::npos, pdf != printed) << info;
+        EXPECT_EQ(info.starts_with(std::string("Title:           ") + kTitle + "\n"), pdf != printed);
         EXPECT_NE(Shell("pdftotext '" + pdf.string() + "' -").find("Probability"), std::string::npos) << pdf;
     }
 }

@@ -102,5 +102,7 @@ TEST_F(AxisDrawing, TicksLabelsZeroAndGridLinesFromWhereverTheRangeStartsInTheir
         std::tie(g.XMin, g.YMin, g.XMax, g.YMax) = std::tuple(min, min, 9.95, 9.95);
         EXPECT_EQ(std::tuple(g.zYTickWidth(), g.zXTickWidth()), std::tuple(width, width)) << min;
     }
+    g.SetTickFontInfo("System", 18); // from then on measured as drawn, not in "Helvetica" 9
+    EXPECT_EQ(g.zYTickWidth(), 21);
     EXPECT_EQ(g.zTickFormat(0.05) + g.zTickFormat(0.001) + g.zTickFormat(0.0005), "-#0.00-#0.000-#0.0000");
 }

@@ -98,7 +98,7 @@ TEST_F(MainWindow, ShowsEachStateOfTheRunAndLoadsTheTypedValuesBeforeTheFirstCom
                            std::to_string(window.Find<tk::Timer>("TMFrame")->Mode()) + " " +
                            std::to_string(inputs);
         for (const char* item : {"AnimationPause", "AnimationStepBack", "AnimationGoToHalf", "StatesCat"})
-            seen += window.MenuHandler(item) ? std::string(" ") + item : "";
+            seen += window.Commands().MenuHandler(item) ? std::string(" ") + item : "";
         EXPECT_EQ(std::tuple(seen, window.StatusBar()->Parts().at(0), Magnitude(1).Text() == "0.800000"),
                   std::tuple(c.seen, c.clock, c.loaded));
     }

@@ -33,7 +33,7 @@ protected:
     }
     // Chooses a menu item as the menus would: not at all while its handler says it is off.
     void Choose(const std::string& item) {
-        if (const auto* handler = window.MenuHandler(item))
+        if (const auto* handler = window.Commands().MenuHandler(item))
             (*handler)();
     }
 

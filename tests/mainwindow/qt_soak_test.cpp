@@ -84,7 +84,8 @@ public:
             break;
         case 6:
         case 7:
-            if (const auto* handler = window_.MenuHandler(kTimeItems[Pick(int(std::size(kTimeItems)))]))
+            if (const auto* handler =
+                    window_.Commands().MenuHandler(kTimeItems[Pick(int(std::size(kTimeItems)))]))
                 (*handler)();
             break;
         default:

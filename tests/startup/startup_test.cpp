@@ -2,6 +2,7 @@
 
 #include "app/about_parvok.h"
 #include "app/about_wndo.h"
+#include "app/commands.h"
 #include "app/menu_bar1.h"
 #include "mainwindow/main_wndo.h"
 #include "presentation/presentation_wndo.h"
@@ -165,6 +166,31 @@ TEST(Startup, ThePresentationViewByItsKeys) {
     EXPECT_EQ(seen, (std::vector<std::string>{"full screen", "windowed", "full screen",
                                               "full screen, running", "full screen", "full screen, About",
                                               "windowed", "closed", "full screen"}));
+}
+
+// With the Observables window in front, the application's items are on and its keys act; the main
+// window's own items, the export's, are off there.
+TEST(Startup, TheApplicationsCommandsActFromTheObservablesWindow) {
+    QStringList seen;
+    RunAndThen([&] {
+        Trigger(command::kViewObservables);
+        QMainWindow& front = *Shown("Observables");
+        QApplication::setActiveWindow(&front);
+        QApplication::processEvents();
+        for (const char* item :
+             {command::kAnimationStartStop, command::kStatesCat, command::kViewPresentation,
+              command::kHelpShortcuts, command::kFileExportPicture, command::kEditCopyPicture})
+            seen << QString(item) +
+                        (front.menuBar()->findChild<QAction*>(item)->isEnabled() ? " on" : " off");
+        QTest::keyClick(&front, Qt::Key_R, Qt::ControlModifier);
+        QTest::keyClick(&front, Qt::Key_F1);
+        seen << (MainWndo::Instance().Model().State() == run::RunState::Running ? "running" : "idle")
+             << (Shown("About Parvok") ? "About" : "no About");
+        QApplication::exit(0);
+    });
+    EXPECT_EQ(seen.join(", ").toStdString(),
+              "AnimationStartStop on, StatesCat on, ViewPresentation on, HelpShortcuts on, "
+              "FileExportPicture off, EditCopyPicture off, running, About");
 }
 
 // Asked for twice, by F1 and by the menu, the About window is made once, centred over the main window

@@ -243,6 +243,17 @@ TEST_F(QtWindowTest, SelectionCountsCharactersBeyondTheBasicPlane) {
     EXPECT_EQ(std::tuple(field.SelStart(), field.SelLength()), std::tuple(2, 2));
 }
 
+// QLineEdit keeps the line breaks of a paste, shown as spaces; the widget holds the spaces, as the
+// field does, and half a character as the field's '?'. The cursor stays after the paste.
+TEST_F(QtWindowTest, APasteWithLineBreaksIsOneLineInTheWidgetAsInTheField) {
+    QApplication::clipboard()->setText(QString("1.5\n2.5\r\n3.5") + QChar(0xD800));
+    Line()->selectAll();
+    Line()->paste();
+    const QString line = "1.5 2.5  3.5?";
+    EXPECT_EQ(std::tuple(Line()->text(), window_.field->Text(), window_.field->SelStart()),
+              std::tuple(line, line.toStdString(), 13));
+}
+
 TEST_F(QtWindowTest, CanvasDrawnAtOnceAddsToItsContentUntilTheNextRefresh) {
     auto picture = tk::NewPicture(4, 4, 32);
     picture->Graphics()->SetForeColor(tk::RGB(0, 0, 255));

@@ -107,6 +107,33 @@ TEST(EditField, RaisesTextChangeOnlyWhenTheTextChangesAndKeepsTheSelectionInside
     EXPECT_EQ(std::pair(changes, field.SelStart()), std::pair(2, 0));
 }
 
+// Each line break is a space, so each character keeps its place; what was held already, once on
+// one line, is no change.
+TEST(EditField, HoldsOneLineWhateverItIsGiven) {
+    const struct {
+        const char* name;
+        std::string given;
+        std::string held;
+    } rows[] = {
+        {"line feeds", "1.5\n2.5\n3.5", "1.5 2.5 3.5"},
+        {"CR LF, a space for each", "1.5\r\n2.5", "1.5  2.5"},
+        {"vertical tab, form feed, CR", "a\vb\fc\rd", "a b c d"},
+        {"NEL, the line and paragraph separators", "a\u0085b\u2028c\u2029d", "a b c d"},
+        {"no line break", "\t1,5 \u00a0ψ\u2027", "\t1,5 \u00a0ψ\u2027"},
+    };
+    for (const auto& row : rows) {
+        tk::EditField typed;
+        tk::EditField set;
+        int changes = 0;
+        typed.TextChange = [&] { ++changes; };
+        typed.NotifyTextEdited(row.given);
+        typed.NotifyTextEdited(row.held);
+        set.SetText(row.given);
+        EXPECT_EQ(std::tuple(typed.Text(), set.Text(), changes), std::tuple(row.held, row.held, 1))
+            << row.name;
+    }
+}
+
 TEST(RangeControl, KeepsItsValueInRangeAndReportsChanges) {
     tk::Slider slider;
     int changes = 0;

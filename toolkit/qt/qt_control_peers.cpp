@@ -23,6 +23,7 @@
 #include <QStylePainter>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QValidator>
 
 #include <algorithm>
 #include <string_view>
@@ -89,6 +90,20 @@ protected:
             return true;
         }
         return QLineEdit::event(event);
+    }
+};
+
+// Makes the line edit hold what its field holds: one line (see tk::OneLine), and a '?' for half a
+// character, which UTF-8 cannot hold. QLineEdit itself keeps the line breaks of a paste or a drop,
+// showing each as a space; here each becomes that space. The text keeps its length either way, so
+// the cursor stays where the edit left it; the edits before it can no longer be undone, as Qt
+// forgets them whenever a validator changes the text.
+class OneLineValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& /*position*/) const override {
+        input = FromStd(tk::OneLine(input.toStdString()));
+        return Acceptable;
     }
 };
 
@@ -166,6 +181,7 @@ QAbstractSlider* NewSliderWidget(QWidget* parent) {
 QtEditFieldPeer::QtEditFieldPeer(tk::EditField& field, QWidget* parent)
     : QtWidgetPeer(field, new FieldWidget(parent)), field_(field) {
     QLineEdit* line = edit();
+    line->setValidator(new OneLineValidator(line));
     QObject::connect(line, &QLineEdit::textEdited, line, [this](const QString& text) {
         Guarded([&] { field_.NotifyTextEdited(text.toStdString()); });
     });

@@ -32,6 +32,17 @@ QString Title(const tk::Drawing& drawing) {
     return QString::fromStdString(drawing.title);
 }
 
+// Text as an element of an SVG document holds it, for the title and the description, which Qt's
+// SVG writer puts in as they are (it escapes only the texts drawn): the markup characters escaped,
+// and each character that XML forbids (a control character other than a tab or a line end, U+FFFE
+// or U+FFFF) as U+FFFD, as Qt reads what is not UTF-8.
+QString XmlText(QString text) {
+    for (QChar& c : text)
+        if ((c < u' ' && c != u'\t' && c != u'\n' && c != u'\r') || c == u'\uFFFE' || c == u'\uFFFF')
+            c = QChar::ReplacementCharacter;
+    return text.toHtmlEscaped();
+}
+
 QByteArray PngOf(const tk::Drawing& drawing) {
     const QImage image = ImageOf(drawing);
     QByteArray bytes;
@@ -92,8 +103,8 @@ QByteArray SvgOf(const tk::Drawing& drawing) {
     svg.setSize(QSize(drawing.width, drawing.height));
     svg.setViewBox(QRect(0, 0, drawing.width, drawing.height));
     svg.setResolution(kPixelsPerInch);
-    svg.setTitle(Title(drawing));
-    svg.setDescription(QStringLiteral("Made by %1").arg(kCreator));
+    svg.setTitle(XmlText(Title(drawing)));
+    svg.setDescription(XmlText(QStringLiteral("Made by %1").arg(kCreator)));
     {
         QtVectorGraphics g(&svg, 1);
         if (!g.Painter().isActive())

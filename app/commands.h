@@ -1,0 +1,59 @@
+#pragma once
+
+// The names of the menus and of the menu items that the windows and the application handle: the
+// menu bar builds its items under these names, and a handler is registered under the same name.
+namespace command {
+
+// The menus.
+inline constexpr const char* kFileMenu = "FileMenu";
+inline constexpr const char* kEditMenu = "EditMenu";
+inline constexpr const char* kViewMenu = "ViewMenu";
+inline constexpr const char* kAnimationMenu = "AnimationMenu";
+inline constexpr const char* kStatesMenu = "StatesMenu";
+inline constexpr const char* kHelpMenu = "HelpMenu";
+
+// File: the picture and the data out of the program, and Quit.
+inline constexpr const char* kFileExportPicture = "FileExportPicture";
+inline constexpr const char* kFileExportData = "FileExportData";
+inline constexpr const char* kFilePrint = "FilePrint";
+inline constexpr const char* kFileQuit = "FileQuit";
+
+// Edit: the standard items, and the picture onto the clipboard.
+inline constexpr const char* kEditUndo = "EditUndo";
+inline constexpr const char* kEditCut = "EditCut";
+inline constexpr const char* kEditCopy = "EditCopy";
+inline constexpr const char* kEditPaste = "EditPaste";
+inline constexpr const char* kEditClear = "EditClear";
+// The separators around Clear, which the main window names too.
+inline constexpr const char* kUntitledMenu0 = "UntitledMenu0";
+inline constexpr const char* kUntitledMenu1 = "UntitledMenu1";
+inline constexpr const char* kEditSelectAll = "EditSelectAll";
+inline constexpr const char* kEditCopyPicture = "EditCopyPicture";
+
+// View: one item for each view, which the view declares under one of these names.
+inline constexpr const char* kViewObservables = "ViewObservables";
+inline constexpr const char* kViewPresentation = "ViewPresentation";
+
+// Animation: the run and its time.
+inline constexpr const char* kAnimationStartStop = "AnimationStartStop";
+inline constexpr const char* kAnimationPause = "AnimationPause";
+inline constexpr const char* kAnimationStepForward = "AnimationStepForward";
+inline constexpr const char* kAnimationStepBack = "AnimationStepBack";
+inline constexpr const char* kAnimationGoToQuarter = "AnimationGoToQuarter";
+inline constexpr const char* kAnimationGoToHalf = "AnimationGoToHalf";
+inline constexpr const char* kAnimationGoToThreeQuarters = "AnimationGoToThreeQuarters";
+inline constexpr const char* kAnimationGoToPeriod = "AnimationGoToPeriod";
+inline constexpr const char* kAnimationRestart = "AnimationRestart";
+
+// States: the ready-made initial states.
+inline constexpr const char* kStatesGround = "StatesGround";
+inline constexpr const char* kStatesFirstTwo = "StatesFirstTwo";
+inline constexpr const char* kStatesFirstThree = "StatesFirstThree";
+inline constexpr const char* kStatesPacket = "StatesPacket";
+inline constexpr const char* kStatesCat = "StatesCat";
+
+// Help.
+inline constexpr const char* kHelpAbout = "HelpAbout";
+inline constexpr const char* kHelpShortcuts = "HelpShortcuts";
+
+} // namespace command
