@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test test-sanitize lint build deps fuzz soak bench translations
+.PHONY: run test test-sanitize lint build deps fuzz soak bench translations faults
 
 run: build
 	$(BUILD_DIR)/startup/parvok
@@ -16,6 +16,10 @@ test: build
 soak: build
 	PARVOK_SOAK_FRAMES=100000 QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/mainwindow/mainwindow_tests --gtest_filter='Soak.*'
 	PARVOK_PRESENTATION_OPENINGS=1000 QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/presentation/presentation_tests --gtest_filter='PresentationOpenings.*'
+
+# Each small fault of tests/faults.txt made in turn: which tests catch it, or MISSED.
+faults: build
+	BUILD_DIR=$(BUILD_DIR) scripts/check-faults
 
 # A frame of the main window, of its plots and of the presentation view timed against plain
 # QPainter code, offscreen on a screen of 1920 x 1080; then the frame timer on a virtual display of

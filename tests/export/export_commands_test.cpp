@@ -1,6 +1,7 @@
 // The window's picture and data through the export commands, on the fake platform: what the
 // picture holds and where, how the save dialog's answer becomes a file, and the data read back.
 
+#include "export/data_table.h"
 #include "export/export_commands.h"
 #include "export/save_flow.h"
 #include "mainwindow/main_wndo.h"
@@ -178,6 +179,20 @@ TEST(ExportNames, CarryTheTimeToThreeDecimals) {
     };
     for (const auto& [periods, name] : rows)
         EXPECT_EQ(exporting::NameAt("parvok", periods, "svg"), name) << periods;
+}
+
+// The data names the states the plots show, as the files do: all of them are the total.
+TEST(DataTable, NamesTheStatesShown) {
+    const std::pair<std::array<int, physics::kComponents>, const char*> rows[] = {
+        {{1, 1, 1, 1, 1, 1}, "# shown,Total\n"},
+        {{0, 1, 0, 0, 0, 0}, "# shown,n=2\n"},
+        {{1, 0, 1, 0, 0, 0}, "# shown,n=1 n=3\n"},
+    };
+    for (const auto& [shown, line] : rows) {
+        exporting::StateRecord record;
+        record.shown = shown;
+        EXPECT_NE(exporting::DataTable(record).find(line), std::string::npos) << line;
+    }
 }
 
 Strings Split(const std::string& line) {

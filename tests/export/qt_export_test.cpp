@@ -6,6 +6,7 @@
 #include "toolkit/platform.h"
 #include "toolkit/qt/qt_output.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QScreen>
@@ -86,7 +87,9 @@ protected:
     MainWndo window;
     std::optional<exporting::WindowPicture> picture;
     tk::Drawing drawing;
-    const fs::path folder = fs::temp_directory_path() / "parvok qt export ψ";
+    // A folder of this process's own: CTest runs the tests of this fixture side by side.
+    const fs::path folder = fs::temp_directory_path() /
+                            ("parvok qt export ψ " + std::to_string(QCoreApplication::applicationPid()));
 };
 
 // Every pixel of a curve's colour in the plots' frames is in the PNG where the picture puts it (the

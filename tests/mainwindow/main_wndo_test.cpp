@@ -1,132 +1,231 @@
-// The main window on the fake platform: its settings, its controls in their places, and the
-// bindings that bring each control's events to the window's handlers.
+// The main window on the fake platform: what it writes into its fields, which inputs and menu
+// items are on, what its phasors, plots and status line show. The run's arithmetic and transitions
+// are the run model's tests; here the window is driven through its controls and menus.
 
+#include "mainwindow/status_line.h"
 #include "tests/mainwindow/opened_main_wndo.h"
 
+#include <algorithm>
+#include <cmath>
 #include <tuple>
 
 namespace {
 
 using namespace testing_main;
+using Shown = std::array<std::int32_t, 6>;
 
-// Records which handler ran, with the index it received.
-class LoggingWndo : public MainWndo {
-public:
-    std::string log;
-    void Note(const std::string& what, int i = -1) {
-        log += what + (i < 0 ? "" : " " + std::to_string(i)) + "; ";
+class MainWindow : public OpenedMainWndo {
+protected:
+    void Press(const char* button) { window.Find<tk::PushButton>(button)->NotifyAction(); }
+    std::string Fields() {
+        std::string texts;
+        for (int k = 0; k < MainWndo::kComponents; ++k)
+            texts += Magnitude(k).Text() + " ";
+        return texts;
     }
-    void GFWFunc_Open() override { Note("GFWFunc_Open"); }
-    void GFWFunc_DrawContent() override { Note("GFWFunc_DrawContent"); }
-    void GFProb_Open() override { Note("GFProb_Open"); }
-    void GFProb_DrawContent() override { Note("GFProb_DrawContent"); }
-    void RBTotal_Action() override { Note("RBTotal_Action"); }
-    void RBNth_Action(int i) override { Note("RBNth_Action", i); }
-    void EFMagn_TextChange(int i) override { Note("EFMagn_TextChange", i); }
-    void EFMagn_GotFocus(int i) override { Note("EFMagn_GotFocus", i); }
-    void EFAngle_TextChange(int i) override { Note("EFAngle_TextChange", i); }
-    void EFAngle_GotFocus(int i) override { Note("EFAngle_GotFocus", i); }
-    void PBNorm_Action() override { Note("PBNorm_Action"); }
-    void PBStart_Action() override { Note("PBStart_Action"); }
-    void TMFrame_Action() override { Note("TMFrame_Action"); }
+    std::string Status() { return window.StatusBar()->Line(); }
+    // The lines a frame draws in a plot, by colour: 'k' black, 'r' red, '-' any other.
+    std::string FrameLines(const char* graph) {
+        Frame(graph).Clear();
+        window.Find<tk::Timer>("TMFrame")->Fire();
+        std::string colours;
+        for (const auto& call : Frame(graph).Calls())
+            if (call.op == "DrawLine")
+                colours += call.color == 0 ? 'k' : call.color == tk::RGB(255, 0, 0) ? 'r' : '-';
+        return colours;
+    }
 };
 
-std::string Id(const tk::Control& c) {
-    return c.Name() + (c.Index() == tk::Control::kNoIndex ? "" : " " + std::to_string(c.Index()));
-}
-
-// The menu bar and both ways out are the application's tests, with the real widgets.
-TEST_F(OpenedMainWndo, MakesEveryControlInOrderInItsPlaceWithItsSettings) {
-    const tk::WindowSettings& s = window.settings;
-    EXPECT_EQ(std::tuple(s.title, s.width, s.height, s.resizable, s.maximizeButton, s.minimizeButton,
-                         s.closeButton),
-              std::tuple("Parvok", 850, 669, false, false, true, true));
-    std::string made;
-    for (const tk::Control* c : window.Controls())
-        made += Id(*c) + ", ";
-    std::string expected =
-        "GFWFunc, STLabel 0, GFProb, STLabel 1, GBControl, RBTotal, STLabel 2, Phasor 0, STLabel 3, "
-        "RBNth 0, STLabel 4, EFMagn 0, EFAngle 0, STML 0, STAL 0, ";
-    for (const char* i : {"1", "2", "3", "4", "5"})
-        for (const char* name : {"Phasor ", "RBNth ", "EFMagn ", "EFAngle ", "STML ", "STAL "})
-            expected += name + std::string(i) + ", ";
-    EXPECT_EQ(made, expected + "PBNorm, PBStart, SLSpeed, STLabel 5, TMFrame, ");
-
+// What the user meets in each state of a run: the button, the timer, how many of the 15 inputs
+// are on, the menu items that are on; and whether the typed 3 and 4 were loaded (0.8 in field 2).
+TEST_F(MainWindow, ShowsEachStateOfTheRunAndLoadsTheTypedValuesBeforeTheFirstCommand) {
     const struct {
         const char* name;
-        int index;
-        tk::Rect bounds;
-        std::string text, accessible;
+        Strings items;
+        std::string seen;
+        std::string clock;
+        bool loaded;
     } cases[] = {
-        {"GFWFunc", -1, {20, 26, 500, 300}, "", "Wavefunction: real part in black, imaginary part in red"},
-        {"GFProb", -1, {20, 392, 500, 250}, "", "Probability density"}, // ends at 642 of 669
-        {"STLabel", 0, {20, 6, 91, 20}, "Wavefunction", ""},
-        {"STLabel", 1, {20, 371, 91, 20}, "Probability", ""},
-        {"GBControl", -1, {540, 6, 285, 643}, "Control", ""}, // from 6 to 649
-        {"RBTotal", -1, {552, 559, 61, 20}, "Total", "Show all states together"},
-        {"STLabel", 2, {552, 32, 55, 20}, "Show", ""},
-        {"STLabel", 3, {613, 32, 55, 20}, "Phasor", ""},
-        {"STLabel", 4, {695, 32, 79, 20}, "Initial data:", ""},
-        {"Phasor", 5, {613, 467, 70, 70}, "", "Phasor of state 6"},
-        {"RBNth", 5, {552, 492, 49, 20}, "n=6", "Show state 6 alone"},
-        {"EFMagn", 0, {732, 64, 82, 22}, "1.000000", "Magnitude of state 1"},
-        {"EFMagn", 4, {732, 392, 82, 22}, "0.000000", "Magnitude of state 5"},
-        {"EFAngle", 5, {732, 505, 82, 22}, "0", "Angle of state 6 in degrees"},
-        {"STML", 1, {695, 147, 33, 20}, "mag:", ""},
-        {"STAL", 5, {695, 506, 33, 20}, "ang:", ""},
-        {"PBNorm", -1, {732, 541, 82, 20}, "Normalize", "Normalize the magnitudes"},
-        {"PBStart", -1, {552, 610, 80, 20}, "Start", "Start or stop the animation"},
-        {"SLSpeed", -1, {644, 614, 170, 16}, "", "Phase speed"},
-        {"STLabel", 5, {644, 588, 46, 20}, "Speed:", ""},
+        {"idle", {}, "Start 0 15 AnimationStepBack AnimationGoToHalf StatesCat", "t = 0.000 T₁", false},
+        {"pause does nothing in idle",
+         {"AnimationPause"},
+         "Start 0 15 AnimationStepBack AnimationGoToHalf StatesCat",
+         "t = 0.000 T₁",
+         false},
+        {"running",
+         {"AnimationStartStop"},
+         "Stop 2 2 AnimationPause AnimationGoToHalf",
+         "t = 0.000 T₁",
+         true},
+        {"paused",
+         {"AnimationStartStop", "AnimationPause"},
+         "Stop 0 2 AnimationPause AnimationStepBack AnimationGoToHalf",
+         "t = 0.000 T₁",
+         true},
+        {"stopped",
+         {"AnimationStartStop", "AnimationStartStop"},
+         "Start 0 15 AnimationStepBack AnimationGoToHalf StatesCat",
+         "t = 0.000 T₁",
+         true},
+        {"a step from idle",
+         {"AnimationStepForward"},
+         "Stop 0 2 AnimationPause AnimationStepBack AnimationGoToHalf",
+         "t = 0.003 T₁",
+         true},
+        {"half a period",
+         {"AnimationGoToHalf"},
+         "Stop 0 2 AnimationPause AnimationStepBack AnimationGoToHalf",
+         "t = 0.500 T₁",
+         true},
+        {"restart",
+         {"AnimationRestart"},
+         "Stop 0 2 AnimationPause AnimationStepBack AnimationGoToHalf",
+         "t = 0.000 T₁",
+         true},
     };
     for (const auto& c : cases) {
-        tk::Control& control = *window.Find(c.name, c.index);
-        SCOPED_TRACE(Id(control));
-        std::string text;
-        if (auto* captioned = dynamic_cast<tk::CaptionedControl*>(&control))
-            text = captioned->Caption();
-        else if (auto* label = dynamic_cast<tk::StaticText*>(&control))
-            text = label->Text();
-        else if (auto* field = dynamic_cast<tk::EditField*>(&control))
-            text = field->Text();
-        EXPECT_EQ(std::tuple(control.Bounds(), text, control.AccessibleName()),
-                  std::tuple(c.bounds, c.text, c.accessible));
-        EXPECT_EQ(control.Parent(), control.Left() > 540 ? window.Find("GBControl") : nullptr);
+        SCOPED_TRACE(c.name);
+        if (window.Model().State() != run::RunState::Idle)
+            Press("PBStart");
+        Type({"3", "4"}, {"30", "90"});
+        for (const std::string& item : c.items)
+            Choose(item);
+        int inputs = window.Find("PBNorm")->Enabled() + window.Find("SLSpeed")->Enabled() +
+                     window.Find("RBNth", 3)->Enabled();
+        for (int k = 0; k < MainWndo::kComponents; ++k)
+            inputs += Magnitude(k).Enabled() + Angle(k).Enabled();
+        std::string seen = window.Find<tk::PushButton>("PBStart")->Caption() + " " +
+                           std::to_string(window.Find<tk::Timer>("TMFrame")->Mode()) + " " +
+                           std::to_string(inputs);
+        for (const char* item : {"AnimationPause", "AnimationStepBack", "AnimationGoToHalf", "StatesCat"})
+            seen += window.Commands().MenuHandler(item) ? std::string(" ") + item : "";
+        EXPECT_EQ(std::tuple(seen, window.StatusBar()->Parts().at(0), Magnitude(1).Text() == "0.800000"),
+                  std::tuple(c.seen, c.clock, c.loaded));
     }
-    EXPECT_EQ(window.Find<tk::StaticText>("STAL", 3)->Alignment(), tk::StaticText::kRight);
-    EXPECT_EQ(window.Find<tk::StaticText>("STLabel", 4)->Alignment(), tk::StaticText::kLeft);
-    const auto& speed = *window.Find<tk::Slider>("SLSpeed");
-    EXPECT_EQ(std::tuple(speed.Minimum(), speed.Value(), speed.Maximum(), speed.LineStep(), speed.PageStep()),
-              std::tuple(1, 10, 100, 1, 20));
-    const auto& timer = *window.Find<TMFrame>("TMFrame");
-    EXPECT_EQ(std::tuple(timer.Mode(), timer.Period(), timer.Window()), std::tuple(0, 33, &window));
-    EXPECT_TRUE(window.Find<tk::RadioButton>("RBTotal")->Value());
-    EXPECT_FALSE(window.Find<tk::RadioButton>("RBNth", 0)->Value());
-    EXPECT_NE(dynamic_cast<MainWndo::EFAngle*>(window.Find("EFAngle", 3)), nullptr) << "of its element class";
 }
 
-TEST(MainWndoBindings, EveryEventReachesItsHandlerWithTheIndexOfTheElementThatFired) {
-    fake::ScopedFakePlatform fake;
-    LoggingWndo window;
-    window.Open();
-    EXPECT_EQ(window.log, "GFWFunc_Open; GFProb_Open; ") << "the plots open with the window";
-    window.log.clear();
-    window.Find<Graph>("GFWFunc")->DrawContent();
-    window.Find<Graph>("GFProb")->DrawContent();
+// Normalize writes six decimals into the fields and loads every phasor; an angle is read as a
+// number and left as typed.
+TEST_F(MainWindow, NormalizeWritesTheFieldsAndDrawsThePhasors) {
+    EXPECT_TRUE(Picture(0).Calls().empty()) << "blank until loaded";
+    const struct {
+        Strings magnitudes;
+        std::string angle;
+        std::string fields;
+        std::string line; // the first phasor's
+    } cases[] = {
+        {{"3", "4"}, "90", "0.600000 0.800000 0.000000 0.000000 0.000000 0.000000 ", "DrawLine 35 35 35 13"},
+        {{"-2"}, "450", "-1.000000 0.000000 0.000000 0.000000 0.000000 0.000000 ", "DrawLine 35 35 34 70"},
+        {{"12 monkeys", "1e-300"},
+         "1,5e2",
+         "1.000000 0.000000 0.000000 0.000000 0.000000 0.000000 ",
+         "DrawLine 35 35 69 34"},
+        {{"abc"}, "nan", "0.000000 0.000000 0.000000 0.000000 0.000000 0.000000 ", "DrawLine 35 35 35 35"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.magnitudes[0]);
+        Type(c.magnitudes, {c.angle});
+        Press("PBNorm");
+        EXPECT_EQ(std::tuple(Fields(), Angle(0).Text(), Picture(0).Ops().back(), window.Blanked),
+                  std::tuple(c.fields, c.angle, c.line, false));
+        EXPECT_EQ(Picture(5).Ops().back(), "DrawLine 35 35 35 35") << "every phasor drawn";
+    }
+    Type({"3", "4"}, {"0", "-30"});
+    Press("PBNorm");
+    EXPECT_EQ(Phasor(1).AccessibleDescription(), "State 2: magnitude 0.800000, angle -30 degrees");
+
+    Choose("StatesPacket"); // six decimals and whole degrees, normalized
+    EXPECT_EQ(std::tuple(Fields(), Angle(4).Text(), window.Blanked),
+              std::tuple("0.443915 0.604980 0.402195 0.000000 0.330149 0.407651 ", "180", false));
+}
+
+TEST_F(MainWindow, EditsBlankThePhasorsOnceFocusSelectsAllAndTheRadioButtonsChoose) {
+    for (const char* field : {"EFMagn", "EFAngle"}) {
+        SCOPED_TRACE(field);
+        Press("PBNorm");
+        for (int k = 0; k < MainWndo::kComponents; ++k)
+            Picture(k).Clear();
+        window.Find<tk::EditField>(field, 2)->NotifyTextEdited("0.25é");
+        window.Find<tk::EditField>(field, 4)->NotifyTextEdited("10");
+        for (int k = 0; k < MainWndo::kComponents; ++k)
+            EXPECT_EQ(Picture(k).Ops(), Strings{"ClearRect 0 0 70 70"}) << "cleared once, " << k;
+        EXPECT_EQ(window.StatusBar()->Message(), "Press Normalize to load the new values");
+        window.Find<tk::EditField>(field, 2)->NotifyFocusIn();
+        EXPECT_EQ(std::tuple(window.Find<tk::EditField>(field, 2)->SelStart(),
+                             window.Find<tk::EditField>(field, 2)->SelLength()),
+                  std::tuple(0, 5))
+            << "in characters";
+    }
+    window.Find<tk::RadioButton>("RBNth", 2)->NotifyChosen();
+    EXPECT_EQ(window.Show, (Shown{0, 0, 1, 0, 0, 0}));
     window.Find<tk::RadioButton>("RBTotal")->NotifyChosen();
-    window.Find<tk::RadioButton>("RBNth", 4)->NotifyChosen();
-    window.Find<tk::EditField>("EFMagn", 2)->NotifyTextEdited("7");
-    window.Find<tk::EditField>("EFMagn", 5)->NotifyFocusIn();
-    window.Find<tk::EditField>("EFAngle", 3)->NotifyTextEdited("30");
-    window.Find<tk::EditField>("EFAngle", 0)->NotifyFocusIn();
-    window.Find<tk::PushButton>("PBNorm")->NotifyAction();
-    window.Find<tk::PushButton>("PBStart")->NotifyAction();
-    window.Find<tk::Timer>("TMFrame")->SetMode(tk::Timer::kMultiple);
-    window.Find<tk::Timer>("TMFrame")->Fire();
-    EXPECT_EQ(window.log, "GFWFunc_DrawContent; GFProb_DrawContent; RBTotal_Action; RBNth_Action 4; "
-                          "EFMagn_TextChange 2; EFMagn_GotFocus 5; EFAngle_TextChange 3; EFAngle_GotFocus 0; "
-                          "PBNorm_Action; PBStart_Action; TMFrame_Action; ");
-    MenuBar1::Release();
+    EXPECT_EQ(window.Show, (Shown{1, 1, 1, 1, 1, 1}));
+}
+
+// Each frame turns the phasors and draws both plots: the real part in black, then the imaginary
+// part in red, the axes before them; a state alone whose magnitude is 0 draws no curve.
+TEST_F(MainWindow, FramesTurnThePhasorsAndDrawBothPlots) {
+    Type({"1", "0", "0", "0", "0", "1"}, {"10", "0", "0", "0", "0", "20"});
+    Press("PBStart");
+    for (int frame = 0; frame < 2; ++frame) {
+        const std::string wave = FrameLines("GFWFunc");
+        EXPECT_TRUE(wave.ends_with(std::string(100, 'k') + std::string(100, 'r'))) << wave;
+        EXPECT_EQ(std::count(wave.begin(), wave.end(), 'r'), 100);
+        EXPECT_EQ(window.Find<Graph>("GFWFunc")->GX->ForeColor(), tk::RGB(0, 0, 0));
+    }
+    EXPECT_EQ(Phasor(5).angle, window.Model().Phases()[5]);
+    const Strings ops = Picture(5).Ops();
+    EXPECT_EQ(std::count(ops.begin(), ops.end(), "DrawOval 0 0 70 70"), 3)
+        << "loaded, then drawn again at each of the two frames";
+    const std::string density = FrameLines("GFProb");
+    EXPECT_TRUE(density.ends_with(std::string(100, 'k'))) << density;
+    const Graph& prob = *window.Find<Graph>("GFProb");
+    EXPECT_EQ(std::tuple(prob.YMin, prob.YMax), std::tuple(0.0, 1.0));
+
+    window.Find<tk::RadioButton>("RBNth", 3)->NotifyChosen();
+    const std::string none = FrameLines("GFProb");
+    window.Find<tk::RadioButton>("RBTotal")->NotifyChosen();
+    EXPECT_EQ(FrameLines("GFProb").size() - none.size(), 100u);
+}
+
+TEST_F(MainWindow, TheStatusLineSaysWhyNothingIsShown) {
+    const struct {
+        Strings magnitudes;
+        Strings items;
+        int alone; // the state shown alone, or 0 for all
+        std::string line;
+    } cases[] = {
+        {{"3", "4"}, {}, 0, "Press Normalize to load the new values · t = 0.000 T₁ · frame 0 · speed 10"},
+        {{"0"},
+         {"AnimationStepForward"},
+         0,
+         "All magnitudes are 0: nothing to show · t = 0.003 T₁ · frame 1 · speed 10"},
+        {{"3", "4"},
+         {"AnimationStartStop"},
+         3,
+         "State 3 has magnitude 0 · t = 0.000 T₁ · frame 0 · speed 10"},
+        {{"3", "4"}, {"AnimationStartStop"}, 2, "Running · t = 0.000 T₁ · frame 0 · speed 10"},
+        {{"3", "4"}, {"AnimationStepBack"}, 0, "Paused · t = -0.003 T₁ · frame -1 · speed 10"},
+        {{"3", "4"},
+         {"AnimationRestart", "AnimationStartStop"},
+         0,
+         "Ready · t = 0.000 T₁ · frame 0 · speed 10"},
+    };
+    for (const auto& c : cases) {
+        if (window.Model().State() != run::RunState::Idle)
+            Press("PBStart");
+        Type(c.magnitudes);
+        window.Find<tk::RadioButton>("RBTotal")->NotifyChosen();
+        for (const std::string& item : c.items)
+            Choose(item);
+        if (c.alone)
+            window.Find<tk::RadioButton>("RBNth", c.alone - 1)->NotifyChosen();
+        EXPECT_EQ(Status(), c.line);
+    }
+    window.Find<tk::Slider>("SLSpeed")->NotifyValue(37);
+    EXPECT_EQ(window.StatusBar()->Parts().at(2), "speed 37") << "at once, not at the next frame";
+    EXPECT_EQ(StatusLine::ClockText(-1e-9), "t = 0.000 T₁") << "no minus sign on a zero";
+    EXPECT_EQ(StatusLine::ClockText(0.0024999999), "t = 0.003 T₁") << "read to a millionth first";
 }
 
 } // namespace

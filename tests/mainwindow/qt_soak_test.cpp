@@ -6,7 +6,6 @@
 #include "app/menu_bar1.h"
 #include "mainwindow/main_wndo.h"
 #include "observables/observables_wndo.h"
-#include "tests/mainwindow/typed_inputs.h"
 #include "tests/support/resident_memory.h"
 
 #include <QApplication>
@@ -25,14 +24,14 @@ namespace {
 
 using fake::ResidentKilobytes;
 
-// Every kind of text, valid or not, for magnitudes and angles alike.
-std::vector<std::string> AllInputs() {
-    std::vector<std::string> all;
-    for (const testing_main::TypedMagnitudes& group : testing_main::kTypedMagnitudes)
-        all.insert(all.end(), group.texts.begin(), group.texts.end());
-    return all;
-}
-const std::vector<std::string> kInputs = AllInputs();
+// What a curious student may type, valid or not, into magnitudes and angles alike.
+const std::string kLongNumber = "1" + std::string(5000, '0');
+const std::string kLongFraction = "0." + std::string(5000, '0') + "1";
+const std::vector<std::string> kInputs = {"0.5", "+7",   ".5",      "5.",    "  2.5e1xyz", "12 monkeys",
+                                          "1e",  "1,5",  "1e200",   "1e999", kLongNumber,  "1e-300",
+                                          "-3",  "-0.7", "-1e-300", "0",     "1e-999",     kLongFraction,
+                                          "",    "   ",  "-0",      "0x10",  "inf",        "nan",
+                                          "abc", "١٢",   "五",      "½",     "ψ²"};
 
 // The items of the Animation and States menus, chosen whether or not they are on.
 const char* const kTimeItems[] = {

@@ -68,6 +68,8 @@ TEST_F(ObservablesTest, FollowsTheStateAsItIsLoadedRunsAndStops) {
     window.PBStart_Action();
     EXPECT_EQ(std::tuple(FirstLine(), Value("⟨x⟩/L")),
               std::tuple("Stopped: the state at Start, t = 0", "0.5000"));
+    Magnitude(0).NotifyTextEdited("2");
+    EXPECT_NE(Table().find("\nFields edited: press Normalize\n"), std::string::npos) << Table();
 }
 
 // Whatever the phasors hold, every value is a number to four digits or, with no state, a dash.

@@ -73,6 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"StartRuns", [](RunModel& r) { r.Start(); }, RunState::Running, "started "},
         CommandCase{"StartWhileRunningDoesNothing", [](RunModel& r) { r.Start(), r.Start(); },
                     RunState::Running, "started "},
+        CommandCase{"StartWhilePausedDoesNothing", [](RunModel& r) { r.Pause(), r.Start(); },
+                    RunState::Paused, "paused "},
         CommandCase{"StopFromIdleDoesNothing", [](RunModel& r) { r.Stop(); }, RunState::Idle, ""},
         CommandCase{"PauseThenResume", [](RunModel& r) { r.Start(), r.PauseOrResume(), r.PauseOrResume(); },
                     RunState::Running, "started paused resumed "},
@@ -175,9 +177,28 @@ TEST(Frames, GoToAndRestartJumpFromThePhasesAtStart) {
     EXPECT_EQ(run.FramesAdvanced(), 0);
 }
 
-TEST(Load, NormalizesTheMagnitudesAndKeepsTheTypedAngles) {
+// At T1/2 psi(L - x) is -psi(x) at Start, so the density is its mirror image; at T1 every state is
+// back. Checked on the samples, with the degree a little off pi/180.
+TEST(Frames, HalfAPeriodMirrorsTheDensityAndAWholeOneRevivesIt) {
     RunModel run;
+    run.Load({{0.2, 1, -0.7, 0, 0.1, 0.5}, {30, -45, 0.1, 1000000, 7, 450}});
+    run.Restart();
+    const physics::Samples atStart = run.Density();
+    EXPECT_GT(std::abs(atStart[30] - atStart[70]), 1e-3) << "a density that is not its own mirror image";
+    for (const double fraction : {0.5, 1.0}) {
+        run.SetSpeed(fraction == 1 ? 37 : 100);
+        run.Step(1);
+        run.GoTo(fraction);
+        for (int j = 0; j < physics::kSamples; ++j)
+            ASSERT_NEAR(run.Density()[fraction == 1 ? j : 100 - j], atStart[j], 1e-9) << fraction << " " << j;
+    }
+}
+
+TEST(Load, NormalizesTheMagnitudesAndKeepsTheTypedAnglesFromFrameZero) {
+    RunModel run;
+    run.Step(1);
     run.Load({{3, 4}, {450, -30}});
+    EXPECT_EQ(run.FramesAdvanced(), 0);
     EXPECT_EQ(run.Magnitudes()[0], 3 * (1 / 5.0));
     EXPECT_EQ(run.Magnitudes()[1], 4 * (1 / 5.0));
     EXPECT_EQ(run.Phases()[0], 450);
