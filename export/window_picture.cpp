@@ -4,8 +4,6 @@
 #include "toolkit/translation.h"
 
 #include <algorithm>
-#include <functional>
-#include <optional>
 #include <utility>
 
 namespace exporting {
@@ -34,20 +32,6 @@ tk::Rect AreaOf(const PictureParts& parts) {
     return {area.x - margin, area.y - margin, area.width + 2 * margin, area.height + 2 * margin};
 }
 
-// While a plot prints without the owner's drawing: its DrawContent event is off, and back on
-// however the printing ends.
-class WithoutContent {
-public:
-    explicit WithoutContent(Graph& plot) : plot_(plot), content_(std::exchange(plot.DrawContent, nullptr)) {}
-    ~WithoutContent() { plot_.DrawContent = std::move(content_); }
-    WithoutContent(const WithoutContent&) = delete;
-    WithoutContent& operator=(const WithoutContent&) = delete;
-
-private:
-    Graph& plot_;
-    std::function<void()> content_;
-};
-
 tk::Graphics& MeasuringContext(const std::unique_ptr<tk::Picture>& picture) {
     if (!picture || !picture->Graphics())
         //: The reason in “The picture could not be made: %1”.
@@ -65,9 +49,6 @@ WindowPicture::WindowPicture(const PictureParts& parts)
         DrawCaption(caption);
     for (Graph* plot : parts.plots) {
         list_.SetOrigin({plot->Left() - area_.x, plot->Top() - area_.y});
-        std::optional<WithoutContent> axesAlone;
-        if (!parts.plotContent)
-            axesAlone.emplace(*plot);
         plot->PrintGraph(&list_);
     }
     for (const PhasorDiagram* phasor : parts.phasors) {

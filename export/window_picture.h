@@ -25,7 +25,6 @@ struct PictureParts {
         tk::Font font;
     };
     std::vector<Graph*> plots;                 // drawn as they print
-    bool plotContent = true;                   // whether the plots show their owner's drawing yet
     std::vector<const PhasorDiagram*> phasors; // drawn as their pictures hold them
     std::vector<Caption> captions;
 };

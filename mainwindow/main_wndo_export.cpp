@@ -18,7 +18,6 @@ PictureParts MainWndo::Picture() const {
     constexpr int kGap = 8;
     PictureParts parts;
     parts.plots = {wavefunction_, probability_};
-    parts.plotContent = run_.Drawn();
     for (const tk::StaticText* caption : pictureCaptions_)
         parts.captions.push_back(CaptionOf(*caption));
     for (int k = 0; k < kComponents; ++k) {
