@@ -185,10 +185,10 @@ TEST(Startup, TheApplicationsCommandsActFromTheObservablesWindow) {
 }
 
 // Asked for twice, by F1 and by the menu, the About window is made once, centred over the main window
-// on the screen. Its viewer keeps its margins through resizes; with the page focused Undo and the
-// picture's and data's items stay off, as nothing handles them there, and Select All then Copy copy
-// the page. Esc and Ctrl+W close it, leaving the loop running; at its end the window, its text and the
-// menu bar are released.
+// on the screen. Its viewer keeps its margins through resizes; with the page focused its own editing
+// items are on, Undo and the picture's and data's items off, as nothing handles them there, and
+// Select All then Copy copy the page. Esc and Ctrl+W close it, leaving the loop running; at its end the
+// window, its text and the menu bar are released.
 TEST(Startup, TheAboutWindowFromOpeningTwiceToClosing) {
     int aboutWindows = 0;
     const int code = RunAndThen([&] {
@@ -220,6 +220,8 @@ TEST(Startup, TheAboutWindowFromOpeningTwiceToClosing) {
         for (const char* off :
              {"EditUndo", "FileExportPicture", "FileExportData", "FilePrint", "EditCopyPicture"})
             EXPECT_FALSE(item(off)->isEnabled()) << off;
+        for (const char* on : {"EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"})
+            EXPECT_TRUE(item(on)->isEnabled()) << on;
         item("EditSelectAll")->trigger();
         item("EditCopy")->trigger();
         EXPECT_TRUE(page.toPlainText().contains("Normalize scales the magnitudes"));
