@@ -101,11 +101,13 @@ void MainWndo::AddMenuHandlers() {
     AddExportHandlers();
 }
 
-// The selection starts as "Total", so every component is shown. The first magnitude takes the
-// focus, its whole text selected as after Stop, so that typing goes there at once. The status
-// line follows the window from now on.
+// The selection starts as "Total", so every component is shown, and the state the fields hold is
+// loaded as Normalize loads it, so that the plots and phasors show it from the first moment. The
+// first magnitude takes the focus, its whole text selected as after Stop, so that typing goes
+// there at once. The status line follows the window from now on.
 void MainWndo::Event_Open() {
     ShowAll();
+    DoNormalize();
     magnitudes_[0]->SetFocus();
     statusLine_ = std::make_unique<StatusLine>(run_, AddStatusBar());
 }

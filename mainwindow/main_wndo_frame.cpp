@@ -42,7 +42,8 @@ void MainWndo::FollowChange(run::Change change) {
 }
 
 // The normalized magnitudes go back into their fields with six decimals; the window's own writing
-// is no edit of the user's, so it blanks nothing. Every phasor shows its coefficient.
+// is no edit of the user's, so it blanks nothing. The phasors take the magnitudes, and draw them
+// with the loaded phases as the run samples the loaded state right after.
 void MainWndo::ShowLoaded() {
     const physics::Components& magnitudes = run_.Magnitudes();
     const physics::Components& phases = run_.Phases();
@@ -51,8 +52,6 @@ void MainWndo::ShowLoaded() {
         magnitudes_[k]->SetText(tk::Format(magnitudes[k], physics::kMagnitudeFormat));
         PhasorDiagram& phasor = *phasors_[k];
         phasor.magn = magnitudes[k];
-        phasor.angle = phases[k];
-        phasor.Update();
         phasor.SetAccessibleDescription(
             tk::Substitute(tk::Translate("MainWndo", "State %1: magnitude %2, angle %3 degrees"),
                            {std::to_string(k + 1), tk::Format(magnitudes[k], physics::kMagnitudeFormat),

@@ -32,10 +32,10 @@ void MainWndo::Restart() {
     run_.Restart();
 }
 
-// The fields are written as the user would type them (blanking the phasors), then normalized.
+// A run stops first, so that the fields take the state; they are written as the user would type
+// them (blanking the phasors), then normalized, and the state shows at t = 0.
 void MainWndo::LoadPreset(physics::Preset preset) {
-    if (run_.State() != run::RunState::Idle)
-        return;
+    run_.Stop();
     const physics::Typed typed = physics::TypedPreset(preset);
     for (int k = 0; k < kComponents; ++k) {
         magnitudes_[k]->SetText(tk::Format(typed.magnitudes[k], physics::kMagnitudeFormat));
@@ -44,8 +44,8 @@ void MainWndo::LoadPreset(physics::Preset preset) {
     DoNormalize();
 }
 
-// Steps need a still picture, so they are off while running; the ready-made states write the
-// fields, so they are on only in Idle. They go with the commands that act from every window.
+// Steps need a still picture, so they are off while running. They go with the commands that act
+// from every window.
 void MainWndo::AddTimeHandlers() {
     const auto act = [](auto command) {
         return [command] {
@@ -56,7 +56,6 @@ void MainWndo::AddTimeHandlers() {
     const auto state = [this] { return run_.State(); };
     const auto notIdle = [state] { return state() != run::RunState::Idle; };
     const auto notRunning = [state] { return state() != run::RunState::Running; };
-    const auto idle = [state] { return state() == run::RunState::Idle; };
     commands_.AddMenuHandler(command::kAnimationStartStop, act([this] { PBStart_Action(); }));
     commands_.AddMenuHandler(command::kAnimationPause, act([this] { PauseOrResume(); }), notIdle);
     commands_.AddMenuHandler(command::kAnimationStepForward, act([this] { StepFrames(1); }), notRunning);
@@ -78,5 +77,5 @@ void MainWndo::AddTimeHandlers() {
         {command::kStatesCat, physics::Preset::Cat},
     };
     for (const auto& [item, preset] : presets)
-        commands_.AddMenuHandler(item, act([this, preset = preset] { LoadPreset(preset); }), idle);
+        commands_.AddMenuHandler(item, act([this, preset = preset] { LoadPreset(preset); }));
 }

@@ -5,21 +5,37 @@
 #include "physics/superposition.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace run {
+
+namespace {
+
+// An angle so large that the smallest step of its state is lost to rounding would stand still
+// while the clock says the run goes on: it turns into the same direction below 360 degrees. Every
+// other angle stays as typed, never reduced.
+double LoadedPhase(int n, double degrees) {
+    const double smallestStep = physics::PhaseStep(n, physics::kPhaseStep, RunModel::kMinimumSpeed);
+    return degrees + smallestStep == degrees ? std::fmod(degrees, 360.0) : degrees;
+}
+
+} // namespace
 
 double RunModel::ElapsedPeriods() const {
     return physics::PeriodsElapsed(phasesAtStart_[0], phases_[0]);
 }
 
+// The loaded state is sampled at once, so that every view shows it before the first frame.
 void RunModel::Load(const physics::Typed& typed) {
     magnitudes_ = physics::Normalized(typed.magnitudes);
-    phases_ = typed.degrees;
-    phasesAtStart_ = typed.degrees;
+    for (int k = 0; k < physics::kComponents; ++k)
+        phases_[k] = LoadedPhase(k + 1, typed.degrees[k]);
+    phasesAtStart_ = phases_;
     framesAdvanced_ = 0;
     loaded_ = true;
     edited_ = false;
     Changed.Emit(Change::Loaded);
+    Advance(0);
 }
 
 void RunModel::Start() {
@@ -49,9 +65,13 @@ void RunModel::Step(int frames) {
     Advance(frames);
 }
 
+// The frame count says how many frames of the current speed reach that instant, so that it agrees
+// with the clock.
 void RunModel::GoTo(double fraction) {
     Pause();
     phases_ = physics::PhasesAt(phasesAtStart_, fraction);
+    const double periodsPerFrame = physics::PhaseStep(1, physics::kPhaseStep, speed_) / 360;
+    framesAdvanced_ = std::llround(fraction / periodsPerFrame);
     Advance(0);
 }
 
@@ -74,10 +94,13 @@ void RunModel::SetSpeed(int speed) {
     Changed.Emit(Change::Speed);
 }
 
+// A still run shows the new choice at once; a running one at its next frame.
 void RunModel::Select(Selection shown) {
     shown_ = shown;
     showWeights_ = shown.ShowWeights();
     Changed.Emit(Change::Selection);
+    if (loaded_ && state_ != RunState::Running)
+        Advance(0);
 }
 
 void RunModel::MarkEdited() {

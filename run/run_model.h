@@ -41,8 +41,8 @@ public:
     // The phases in degrees now, never reduced modulo 360, and those the last Load set (t = 0).
     const physics::Components& Phases() const { return phases_; }
     const physics::Components& PhasesAtStart() const { return phasesAtStart_; }
-    // The frames time has moved since the last Load: +1 a tick or step forward, -1 a step back; a
-    // jump of GoTo is no frame, and Restart goes back to 0.
+    // The frames time has moved since the last Load: +1 a tick or step forward, -1 a step back; GoTo
+    // counts the frames of the current speed that reach its instant, and Restart goes back to 0.
     long long FramesAdvanced() const { return framesAdvanced_; }
     // The time since the last Load in periods T1 of state 1, read from the phase state 1 has turned.
     double ElapsedPeriods() const;
@@ -58,7 +58,7 @@ public:
     bool Loaded() const { return loaded_; }
     const bool& Edited() const { return edited_; }
     bool CoefficientsShown() const { return loaded_ && !edited_; }
-    // Whether a frame has sampled the wavefunction; before the first one the samples are all 0.
+    // Whether the wavefunction has been sampled (by a Load or a frame); before that the samples are 0.
     bool Drawn() const { return drawn_; }
     // The wavefunction shown at the 101 samples: the shown states, weighted by their magnitudes and
     // divided by the sum of the weights' sizes, so |psi| <= 1; the density is Re^2 + Im^2.
@@ -67,7 +67,8 @@ public:
     const physics::Samples& Density() const { return density_; }
 
     // ---- Commands ----
-    // Normalizes typed magnitudes and loads them with the typed angles as the phases at t = 0.
+    // Normalizes typed magnitudes and loads them with the typed angles as the phases at t = 0, then
+    // samples that state. An angle whose smallest frame step is lost to rounding is loaded modulo 360.
     void Load(const physics::Typed& typed);
     // Idle to Running; nothing in another state.
     void Start();
@@ -87,6 +88,7 @@ public:
     void Tick();
     // Clamped to 1 to 100.
     void SetSpeed(int speed);
+    // A run that is not running samples the new choice at once.
     void Select(Selection shown);
     // The typed values changed: the loaded coefficients no longer match them.
     void MarkEdited();

@@ -24,6 +24,11 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Most of the languages the program speaks write a half "0,5": a comma reads as the point does.
+bool IsDecimalPoint(char c) {
+    return c == '.' || c == ',';
+}
+
 std::size_t SkipDigits(std::string_view text, std::size_t at) {
     while (at < text.size() && IsDigit(text[at]))
         ++at;
@@ -49,7 +54,7 @@ void ScanMantissa(std::string_view text, NumberScan& scan) {
     scan.magnitudeExponent = static_cast<long long>(integerEnd - at - leadingZeros);
     scan.hasDigits = integerEnd > at;
     scan.end = integerEnd;
-    if (scan.end >= text.size() || text[scan.end] != '.')
+    if (scan.end >= text.size() || !IsDecimalPoint(text[scan.end]))
         return;
     const std::size_t fractionEnd = SkipDigits(text, scan.end + 1);
     if (scan.magnitudeExponent == 0) {
@@ -102,8 +107,10 @@ double Val(std::string_view text) {
     const NumberScan scan = ScanNumber(text);
     if (!scan.hasDigits)
         return 0;
+    std::string number(text.substr(scan.first, scan.end - scan.first));
+    std::replace(number.begin(), number.end(), ',', '.');
     double magnitude = 0;
-    const auto result = std::from_chars(text.data() + scan.first, text.data() + scan.end, magnitude);
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), magnitude);
     if (result.ec == std::errc::result_out_of_range)
         magnitude = scan.magnitudeExponent > 0 ? std::numeric_limits<double>::max() : 0.0;
     else if (result.ec != std::errc())

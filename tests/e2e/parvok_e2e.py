@@ -530,7 +530,7 @@ def check_pause_and_step(app):
         app.status_after("alt+Left")
     check(app.status() == paused, f"three steps back return to {paused!r}")
     half = app.status_after("ctrl+2")
-    check(clock_of(half)[:2] == (0.5, frames), f"Go to t = T₁/2: {half!r}")
+    check(clock_of(half)[:2] == (0.5, round(0.5 * 3600 / speed)), f"Go to t = T₁/2: {half!r}, as many frames")
     angle = phasor_angle(app.shot(), 0)  # a level line lies on a row beside the centre: 4 degrees off
     check(abs(angle - 180) <= 5, f"phasor 1 has turned half a turn, to {angle:.1f} degrees")
     check(app.status_after("ctrl+space").startswith("Running · "), "Resume runs on")

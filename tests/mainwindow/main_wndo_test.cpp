@@ -54,12 +54,12 @@ TEST_F(MainWindow, ShowsEachStateOfTheRunAndLoadsTheTypedValuesBeforeTheFirstCom
          false},
         {"running",
          {"AnimationStartStop"},
-         "Stop 2 2 AnimationPause AnimationGoToHalf",
+         "Stop 2 2 AnimationPause AnimationGoToHalf StatesCat",
          "t = 0.000 T₁",
          true},
         {"paused",
          {"AnimationStartStop", "AnimationPause"},
-         "Stop 0 2 AnimationPause AnimationStepBack AnimationGoToHalf",
+         "Stop 0 2 AnimationPause AnimationStepBack AnimationGoToHalf StatesCat",
          "t = 0.000 T₁",
          true},
         {"stopped",
@@ -69,17 +69,17 @@ TEST_F(MainWindow, ShowsEachStateOfTheRunAndLoadsTheTypedValuesBeforeTheFirstCom
          true},
         {"a step from idle",
          {"AnimationStepForward"},
-         "Stop 0 2 AnimationPause AnimationStepBack AnimationGoToHalf",
+         "Stop 0 2 AnimationPause AnimationStepBack AnimationGoToHalf StatesCat",
          "t = 0.003 T₁",
          true},
         {"half a period",
          {"AnimationGoToHalf"},
-         "Stop 0 2 AnimationPause AnimationStepBack AnimationGoToHalf",
+         "Stop 0 2 AnimationPause AnimationStepBack AnimationGoToHalf StatesCat",
          "t = 0.500 T₁",
          true},
         {"restart",
          {"AnimationRestart"},
-         "Stop 0 2 AnimationPause AnimationStepBack AnimationGoToHalf",
+         "Stop 0 2 AnimationPause AnimationStepBack AnimationGoToHalf StatesCat",
          "t = 0.000 T₁",
          true},
     };
@@ -107,7 +107,7 @@ TEST_F(MainWindow, ShowsEachStateOfTheRunAndLoadsTheTypedValuesBeforeTheFirstCom
 // Normalize writes six decimals into the fields and loads every phasor; an angle is read as a
 // number and left as typed.
 TEST_F(MainWindow, NormalizeWritesTheFieldsAndDrawsThePhasors) {
-    EXPECT_TRUE(Picture(0).Calls().empty()) << "blank until loaded";
+    EXPECT_EQ(Picture(0).Ops().back(), "DrawLine 35 35 70 35") << "the fields' state, loaded at launch";
     const struct {
         Strings magnitudes;
         std::string angle;
@@ -117,9 +117,9 @@ TEST_F(MainWindow, NormalizeWritesTheFieldsAndDrawsThePhasors) {
         {{"3", "4"}, "90", "0.600000 0.800000 0.000000 0.000000 0.000000 0.000000 ", "DrawLine 35 35 35 13"},
         {{"-2"}, "450", "-1.000000 0.000000 0.000000 0.000000 0.000000 0.000000 ", "DrawLine 35 35 34 70"},
         {{"12 monkeys", "1e-300"},
-         "1,5e2",
+         "1,5e2", // a decimal comma reads as a point: 150 degrees
          "1.000000 0.000000 0.000000 0.000000 0.000000 0.000000 ",
-         "DrawLine 35 35 69 34"},
+         "DrawLine 35 35 4 17"},
         {{"abc"}, "nan", "0.000000 0.000000 0.000000 0.000000 0.000000 0.000000 ", "DrawLine 35 35 35 35"},
     };
     for (const auto& c : cases) {
@@ -137,6 +137,12 @@ TEST_F(MainWindow, NormalizeWritesTheFieldsAndDrawsThePhasors) {
     Choose("StatesPacket"); // six decimals and whole degrees, normalized
     EXPECT_EQ(std::tuple(Fields(), Angle(4).Text(), window.Blanked),
               std::tuple("0.443915 0.604980 0.402195 0.000000 0.330149 0.407651 ", "180", false));
+    Press("PBStart");
+    window.TMFrame_Action();
+    Choose("StatesGround"); // a run stops first, and the state shows at t = 0
+    EXPECT_EQ(std::tuple(window.Model().State(), Fields(), window.StatusBar()->Parts().at(0)),
+              std::tuple(run::RunState::Idle, "1.000000 0.000000 0.000000 0.000000 0.000000 0.000000 ",
+                         "t = 0.000 T₁"));
 }
 
 TEST_F(MainWindow, EditsBlankThePhasorsOnceFocusSelectsAllAndTheRadioButtonsChoose) {
@@ -175,8 +181,8 @@ TEST_F(MainWindow, FramesTurnThePhasorsAndDrawBothPlots) {
     }
     EXPECT_EQ(Phasor(5).angle, window.Model().Phases()[5]);
     const Strings ops = Picture(5).Ops();
-    EXPECT_EQ(std::count(ops.begin(), ops.end(), "DrawOval 0 0 70 70"), 3)
-        << "loaded, then drawn again at each of the two frames";
+    EXPECT_EQ(std::count(ops.begin(), ops.end(), "DrawOval 0 0 70 70"), 4)
+        << "loaded at launch and at Start, then drawn again at each of the two frames";
     const std::string density = FrameLines("GFProb");
     EXPECT_TRUE(density.ends_with(std::string(100, 'k'))) << density;
     const Graph& prob = *window.Find<Graph>("GFProb");

@@ -168,11 +168,11 @@ TEST_F(QtMainWndo, TheStatusLineLiesBelowTheContentAndHintsNeverCoverTheClock) {
     };
     window.GoTo(0.25);
     QApplication::processEvents();
-    EXPECT_EQ(shown(), "Paused | t = 0.250 T₁ | frame 0 | speed 10");
+    EXPECT_EQ(shown(), "Paused | t = 0.250 T₁ | frame 90 | speed 10");
     main.menuBar()->findChild<QAction*>("AnimationPause")->showStatusText(&main);
     EXPECT_EQ(std::pair(bar.currentMessage(), shown()),
               std::pair(QString("Hold the animation at this instant, or run on from it"),
-                        std::string("t = 0.250 T₁ | frame 0 | speed 10")));
+                        std::string("t = 0.250 T₁ | frame 90 | speed 10")));
 }
 
 } // namespace

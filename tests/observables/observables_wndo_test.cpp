@@ -76,10 +76,12 @@ TEST_F(ObservablesTest, FollowsTheStateAsItIsLoadedRunsAndStops) {
 TEST_F(ObservablesTest, ShowsNumbersOrDashesNeverANonNumber) {
     const struct {
         const char* name;
-        Strings magnitudes; // none: nothing is loaded
+        Strings magnitudes; // none: the fields as the window opens
         Strings values;     // in the order of kValueLabels
     } cases[] = {
-        {"before anything is loaded", {}, Strings(kValueLabels.size(), "—")},
+        {"at launch, the ground state of the fields",
+         {},
+         {"0.5000", "0.1808", "0.000", "1.000", "1.136", "1.000", "0.000"}},
         {"every magnitude 0", {"0"}, Strings(kValueLabels.size(), "—")},
         {"one huge and five tiny",
          {"1e300", "1e-300", "-1e-300", "1e-300", "1e-300", "1e-300"},

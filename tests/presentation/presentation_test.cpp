@@ -183,8 +183,8 @@ TEST_F(Presentation, TooSmallForThePlotsSaysSoAndDrawsThemAgainWhenLarger) {
     }
 }
 
-// No curves before the main window's first frame, the phasors blank until a normalization and after
-// an edit; then each frame's curves, phases, choice and time.
+// The state the main window shows from its launch on, the phasors blank after an edit; then each
+// frame's curves, phases, choice and time.
 TEST_F(Presentation, ShowsWhatTheMainWindowShows) {
     PresentationWndo& shown = Opened(1280, 720, false);
     const auto phasorsInked = [&] {
@@ -199,7 +199,8 @@ TEST_F(Presentation, ShowsWhatTheMainWindowShows) {
         return inked;
     };
     EXPECT_EQ(std::tuple(CurveSegments("GFWave"), phasorsInked(), Text("STShown"), Text("STClock")),
-              std::tuple(0, "......", "Total", "t = 0.000 T₁"));
+              std::tuple(200, "oooooo", "Total", "t = 0.000 T₁"))
+        << "the state the main window loaded from its fields at launch";
     Type({"1", "1"});
     window.PBStart_Action();
     for (int frame = 0; frame < 90; ++frame)

@@ -90,13 +90,17 @@ INSTANTIATE_TEST_SUITE_P(
                     "paused frame stopped "},
         CommandCase{"EditedOnceUntilTheNextLoad",
                     [](RunModel& r) { r.MarkEdited(), r.MarkEdited(), r.Load(TwoStates()), r.MarkEdited(); },
-                    RunState::Idle, "edited loaded edited "},
+                    RunState::Idle, "edited loaded frame edited "},
         CommandCase{"SpeedClampedAndOnlyWhenItChanges",
                     [](RunModel& r) { r.SetSpeed(500), r.SetSpeed(100), r.SetSpeed(0); }, RunState::Idle,
                     "speed speed "},
-        CommandCase{"EverySelectionIsHeard",
-                    [](RunModel& r) { r.Select(Selection::State(3)), r.Select(Selection::Total()); },
-                    RunState::Idle, "selection selection "}),
+        CommandCase{
+            "AStillRunShowsEachSelectionAtOnce",
+            [](RunModel& r) { r.Select(Selection::State(3)), r.Pause(), r.Select(Selection::Total()); },
+            RunState::Paused, "selection frame paused selection frame "},
+        CommandCase{"ARunningOneAtItsNextFrame",
+                    [](RunModel& r) { r.Start(), r.Select(Selection::State(3)); }, RunState::Running,
+                    "started selection "}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // psi at sample j summed here with exact pi and radians, over the shown states, divided by the sum
@@ -124,11 +128,12 @@ void ExpectSamplesMatch(const RunModel& run) {
 
 TEST(Frames, SampleTheShownStatesAtTheirPhasesNow) {
     RunModel run;
-    run.Load({{1, -2, 0, 0, 3}, {10, 200, 0, 0, -45}});
     EXPECT_FALSE(run.Drawn());
+    run.Load({{1, -2, 0, 0, 3}, {10, 200, 0, 0, -45}});
+    EXPECT_TRUE(run.Drawn()) << "the loaded state is sampled at once";
+    ExpectSamplesMatch(run);
     run.Start();
     run.Tick();
-    EXPECT_TRUE(run.Drawn());
     ExpectSamplesMatch(run);
     run.Select(Selection::State(2));
     run.Tick();
@@ -171,7 +176,7 @@ TEST(Frames, GoToAndRestartJumpFromThePhasesAtStart) {
     run.GoTo(0.5);
     EXPECT_EQ(run.Phases()[1], 20 + 4 * 180.0);
     EXPECT_EQ(run.ElapsedPeriods(), 0.5);
-    EXPECT_EQ(run.FramesAdvanced(), 7) << "a jump is no frame";
+    EXPECT_EQ(run.FramesAdvanced(), 180) << "the frames of speed 10 that reach T1/2, as the clock says";
     run.Restart();
     EXPECT_EQ(run.Phases(), run.PhasesAtStart());
     EXPECT_EQ(run.FramesAdvanced(), 0);
@@ -207,6 +212,31 @@ TEST(Load, NormalizesTheMagnitudesAndKeepsTheTypedAnglesFromFrameZero) {
     run.MarkEdited();
     EXPECT_FALSE(run.CoefficientsShown());
 }
+
+struct AngleCase {
+    const char* name;
+    double typed;
+    double loaded;
+};
+
+class Angles : public testing::TestWithParam<AngleCase> {};
+
+// Every state gets the angle; the smallest step of state 1 (0.1 degree) is lost above about 1e15.
+TEST_P(Angles, AreKeptAsTypedUnlessAFramesStepIsLostToRounding) {
+    RunModel run;
+    run.Load({{1, 1, 1, 1, 1, 1}, {GetParam().typed, GetParam().typed}});
+    EXPECT_EQ(run.Phases()[0], GetParam().loaded);
+    EXPECT_EQ(run.PhasesAtStart()[0], GetParam().loaded);
+    run.SetSpeed(1);
+    run.Step(1);
+    EXPECT_NEAR(run.ElapsedPeriods() * 3600, 1.0, 1e-9) << "the clock counts the frame";
+}
+
+INSTANTIATE_TEST_SUITE_P(Run, Angles,
+                         testing::Values(AngleCase{"Ordinary", 450, 450}, AngleCase{"Negative", -1e6, -1e6},
+                                         AngleCase{"Huge", 1e20, std::fmod(1e20, 360.0)},
+                                         AngleCase{"HugeNegative", -1e20, std::fmod(-1e20, 360.0)}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct SelectionCase {
     const char* name;
