@@ -166,6 +166,7 @@ TEST_F(QtMainWndo, TheStatusLineLiesBelowTheContentAndHintsNeverCoverTheClock) {
                 texts << label->text();
         return texts.join(" | ").toStdString();
     };
+    EXPECT_EQ(shown(), "Ready | t = 0.000 T₁ | frame 0 | speed 10") << "the clock from the launch on";
     window.GoTo(0.25);
     QApplication::processEvents();
     EXPECT_EQ(shown(), "Paused | t = 0.250 T₁ | frame 90 | speed 10");

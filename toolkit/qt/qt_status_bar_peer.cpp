@@ -50,11 +50,14 @@ void QtStatusBarPeer::ShowTexts() {
         parts_.back()->setContentsMargins(kPartGap, 0, kMessageIndent, 0);
         statusBar()->addPermanentWidget(parts_.back());
     }
+    // Whether a part is shown is asked of the part list, not of the label: before the window first
+    // shows, no label is visible, and the texts written then must still be there when it does.
     for (std::size_t i = 0; i < parts_.size(); ++i) {
         QLabel* part = parts_[i];
-        part->setVisible(i < texts.size());
-        const QString text = i < texts.size() ? QString::fromStdString(texts[i]) : QString();
-        if (!part->isVisible() || part->text() == text)
+        const bool shown = i < texts.size();
+        part->setVisible(shown);
+        const QString text = shown ? QString::fromStdString(texts[i]) : QString();
+        if (!shown || part->text() == text)
             continue;
         part->setText(text);
         const QSize wanted = part->sizeHint();
