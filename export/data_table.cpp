@@ -78,24 +78,13 @@ std::string CommentValue(std::string_view text) {
     return Quoted(value);
 }
 
-// "Total" when every state is shown, otherwise the states shown alone ("n=3").
-std::string Selection(const std::array<int, physics::kComponents>& shown) {
-    std::string selection;
-    int count = 0;
-    for (int k = 0; k < physics::kComponents; ++k)
-        if (shown[k] != 0) {
-            selection += (count++ > 0 ? " n=" : "n=") + tk::Str(k + 1);
-        }
-    return count == physics::kComponents ? "Total" : selection;
-}
-
 } // namespace
 
 std::string DataTable(const StateRecord& r) {
     std::string csv = "# Parvok: a particle in a box, the state at one instant\n";
     csv += "# t/T₁," + tk::Str(r.periods) + "\n";
     csv += "# speed," + tk::Str(r.speed) + "\n";
-    csv += "# shown," + Selection(r.shown) + "\n";
+    csv += "# shown," + r.shown + "\n";
     csv += "# n,magnitude typed,angle typed,magnitude normalized,phase now (degrees)\n";
     for (int k = 0; k < physics::kComponents; ++k)
         csv += "# " + tk::Str(k + 1) + "," + CommentValue(r.typedMagnitudes[k]) + "," +

@@ -11,10 +11,10 @@ namespace exporting {
 struct StateRecord {
     std::array<std::string, physics::kComponents> typedMagnitudes; // the fields as they read
     std::array<std::string, physics::kComponents> typedAngles;
-    physics::Components magnitudes{};              // normalized, as the phasors hold them
-    physics::Components phases{};                  // in degrees, as far as the frames have turned them
-    std::array<int, physics::kComponents> shown{}; // 1 where the plots include the state
-    double periods = 0;                            // t/T1 since the last normalization
+    physics::Components magnitudes{}; // normalized, as the phasors hold them
+    physics::Components phases{};     // in degrees, as far as the frames have turned them
+    std::string shown;                // what the plots show: "Total", or "n=3" for state 3 alone
+    double periods = 0;               // t/T1 since the last normalization
     int speed = 0;
     physics::Samples real{};
     physics::Samples imaginary{};

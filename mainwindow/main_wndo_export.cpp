@@ -39,7 +39,7 @@ exporting::StateRecord MainWndo::Record() const {
     }
     record.magnitudes = run_.Magnitudes();
     record.phases = run_.Phases();
-    record.shown = run_.ShowWeights();
+    record.shown = run_.Shown().Name();
     record.periods = run_.ElapsedPeriods();
     record.speed = run_.Speed();
     record.real = run_.Real();

@@ -180,20 +180,6 @@ TEST(ExportNames, CarryTheTimeToThreeDecimals) {
         EXPECT_EQ(exporting::NameAt("parvok", periods, "svg"), name) << periods;
 }
 
-// The data names the states the plots show, as the files do: all of them are the total.
-TEST(DataTable, NamesTheStatesShown) {
-    const std::pair<std::array<int, physics::kComponents>, const char*> rows[] = {
-        {{1, 1, 1, 1, 1, 1}, "# shown,Total\n"},
-        {{0, 1, 0, 0, 0, 0}, "# shown,n=2\n"},
-        {{1, 0, 1, 0, 0, 0}, "# shown,n=1 n=3\n"},
-    };
-    for (const auto& [shown, line] : rows) {
-        exporting::StateRecord record;
-        record.shown = shown;
-        EXPECT_NE(exporting::DataTable(record).find(line), std::string::npos) << line;
-    }
-}
-
 Strings Split(const std::string& line) {
     Strings fields;
     std::stringstream stream(line);
