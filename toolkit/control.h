@@ -63,6 +63,10 @@ public:
     void SetAccessibleDescription(std::string text) {
         Set(accessibleDescription_, std::move(text), Aspect::Accessibility);
     }
+    // What the pointer resting on the control shows in a small box; none when empty. Part of the
+    // accessibility aspect: it says what the control is, as the name does.
+    const std::string& ToolTip() const { return toolTip_; }
+    void SetToolTip(std::string text) { Set(toolTip_, std::move(text), Aspect::Accessibility); }
 
     // Edges of the window the control keeps its distance to when the window is resized.
     struct Locks {
@@ -110,6 +114,7 @@ private:
     Window* window_ = nullptr;
     std::string accessibleName_;
     std::string accessibleDescription_;
+    std::string toolTip_;
     Locks locks_;
     std::unique_ptr<ControlPeer> peer_;
 };

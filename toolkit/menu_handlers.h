@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 namespace tk {
@@ -27,6 +28,17 @@ public:
             return nullptr;
         return &it->second.handler;
     }
+    // Whether a checkable item shows its check mark, asked each time its menu opens; nullopt where
+    // nothing here or where items are forwarded says.
+    void SetMenuCheck(const std::string& itemName, Condition isChecked) {
+        checks_[itemName] = std::move(isChecked);
+    }
+    std::optional<bool> MenuChecked(const std::string& itemName) const {
+        auto it = checks_.find(itemName);
+        if (it != checks_.end())
+            return it->second();
+        return forwardedTo_ ? forwardedTo_->MenuChecked(itemName) : std::nullopt;
+    }
     std::size_t MenuHandlerCount() const { return handlers_.size(); }
     // Items without a handler here are handled by `other` (a view's by the window it shows), which
     // must outlive this object or be replaced first; null forwards nothing.
@@ -39,6 +51,7 @@ private:
         Condition enabledWhen;
     };
     std::map<std::string, Registered> handlers_;
+    std::map<std::string, Condition> checks_;
     const MenuHandlers* forwardedTo_ = nullptr;
 };
 

@@ -31,6 +31,10 @@ public:
     const std::string& Hint() const { return hint_; }
     void SetHint(std::string hint) { hint_ = std::move(hint); }
 
+    // An item with a check mark, which its handler's owner says is on or off (MenuHandlers).
+    bool Checkable() const { return checkable_; }
+    void SetCheckable(bool on) { checkable_ = on; }
+
     bool IsSeparator() const { return caption_ == "-"; }
     virtual bool IsQuitItem() const { return false; }
 
@@ -46,6 +50,7 @@ private:
     std::string alternateShortcut_;
     bool autoEnable_ = false;
     std::string hint_;
+    bool checkable_ = false;
     std::vector<std::unique_ptr<MenuItem>> children_;
 };
 

@@ -42,6 +42,11 @@ tk::Output& Platform::Output() {
     return none;
 }
 
+tk::Settings& Platform::Settings() {
+    static SessionSettings session;
+    return session;
+}
+
 Platform& ThePlatform() {
     if (!current)
         throw NilObjectException("no platform installed");

@@ -3,6 +3,7 @@
 #include "toolkit/dialogs.h"
 #include "toolkit/output.h"
 #include "toolkit/picture.h"
+#include "toolkit/settings.h"
 
 #include <memory>
 #include <string>
@@ -37,6 +38,9 @@ public:
     // these: every dialog is cancelled and nothing leaves.
     virtual tk::Dialogs& Dialogs();
     virtual tk::Output& Output();
+    // What the program remembers between sessions. A platform without a store of its own (a test's
+    // or a benchmark's) keeps it for the process only.
+    virtual tk::Settings& Settings();
     // Gives the window and each of its controls their platform side.
     virtual void Realize(Window& window) = 0;
     // Runs the event loop until Quit; returns the exit code.

@@ -64,6 +64,7 @@ public:
     tk::ResourceStore* Resources() override { return hasResources ? &resources : nullptr; }
     tk::Dialogs& Dialogs() override { return dialogs; }
     tk::Output& Output() override { return output; }
+    tk::Settings& Settings() override { return settings; }
     void Realize(tk::Window& window) override;
     int Run() override { return quitCode.value_or(0); }
     void Quit(int exitCode) override { quitCode = exitCode; }
@@ -76,6 +77,7 @@ public:
     // The user's answers, and what happened.
     FakeDialogs dialogs;
     FakeOutput output;
+    tk::SessionSettings settings; // empty for each platform
     FakeResources resources;
     int picturesMade = 0;
     FakePicture* lastPicture = nullptr;

@@ -2,12 +2,14 @@
 
 #include "toolkit/picture.h"
 #include "toolkit/platform.h"
+#include "toolkit/qt/qt_settings.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -42,6 +44,19 @@ TEST(ResourceStore, ReadsTextsCompiledIntoTheProgramByTypeAndId) {
     EXPECT_EQ(store->GetResource("TEXT", 7), "<p>Hello</p>");
     EXPECT_EQ(store->GetResource("TEXT", 8), "") << "a missing resource is an empty text";
     EXPECT_EQ(store->GetResource("PICT", 7), "");
+}
+
+// What is remembered lasts beyond the object that wrote it, as it does beyond the session; what was
+// never written, or is no yes or no, reads as the default.
+TEST(Settings, LastBeyondTheirWriterAndReadDefaultsForWhatIsNoFlag) {
+    tk::ThePlatform().Settings().SetFlag("test/on", true);
+    tk::ThePlatform().Settings().SetValue("test/word", "maybe");
+    tk::qt::QtSettings later;
+    EXPECT_EQ(std::tuple(later.Flag("test/on", false), later.Flag("test/word", true),
+                         later.Flag("test/none", true)),
+              std::tuple(true, true, true));
+    later.SetFlag("test/on", false);
+    EXPECT_FALSE(tk::ThePlatform().Settings().Flag("test/on", true));
 }
 
 } // namespace

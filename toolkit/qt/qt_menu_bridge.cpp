@@ -72,6 +72,7 @@ void MenuBridge::AddItems(const tk::MenuItem& menu, QMenu* qmenu) {
         action->setStatusTip(QString::fromStdString(item->Hint()));
         if (item->IsQuitItem())
             action->setMenuRole(QAction::QuitRole);
+        action->setCheckable(item->Checkable());
         items_[action] = item.get();
         const tk::MenuItem* target = item.get();
         connect(action, &QAction::triggered, this, [this, target] { Guarded([&] { Trigger(*target); }); });
@@ -105,10 +106,25 @@ void MenuBridge::Trigger(const tk::MenuItem& item) {
     }
 }
 
+std::optional<bool> MenuBridge::Checked(const tk::MenuItem& item) const {
+    const std::string& name = item.Name();
+    for (const tk::MenuHandlers* owner :
+         {static_cast<const tk::MenuHandlers*>(QtWidgetPeer::ControlOf(Focus())),
+          static_cast<const tk::MenuHandlers*>(&window_),
+          static_cast<const tk::MenuHandlers*>(tk::Application::Current())})
+        if (owner)
+            if (std::optional<bool> checked = owner->MenuChecked(name))
+                return checked;
+    return std::nullopt;
+}
+
 void MenuBridge::UpdateEnabled() {
-    for (auto& [action, item] : items_)
+    for (auto& [action, item] : items_) {
         if (item->AutoEnable())
             action->setEnabled(CanHandle(*item));
+        if (item->Checkable())
+            action->setChecked(Checked(*item).value_or(false));
+    }
 }
 
 } // namespace tk::qt

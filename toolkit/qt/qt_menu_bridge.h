@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include <map>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -26,7 +27,8 @@ QKeySequence ShortcutOf(const std::string& text);
 
 // Shows a tk::MenuBar as the QMenuBar of one window, and routes each command: first to a handler
 // of the focused control, then to the standard editing of a focused text field, then to a handler
-// of the window, then of the application. Items that nothing would handle are disabled. The items'
+// of the window, then of the application. Items that nothing would handle are disabled, and a
+// checkable item shows the check mark its handler's owner gives. The items'
 // keys work in the window also while its menu bar is hidden (full screen).
 class MenuBridge : public QObject {
 public:
@@ -39,6 +41,9 @@ private:
     void AddItems(const tk::MenuItem& menu, QMenu* qmenu);
     void Trigger(const tk::MenuItem& item);
     bool CanHandle(const tk::MenuItem& item) const;
+    // The check mark of a checkable item, as the first of the focused control, the window and the
+    // application that knows it says.
+    std::optional<bool> Checked(const tk::MenuItem& item) const;
     QWidget* Window() const;
     // The widget of the window that has the focus, which the commands act on; null for none.
     QWidget* Focus() const;

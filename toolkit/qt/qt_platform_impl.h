@@ -5,6 +5,7 @@
 #include "toolkit/qt/qt_output.h"
 #include "toolkit/qt/qt_platform.h"
 #include "toolkit/qt/qt_resource_store.h"
+#include "toolkit/qt/qt_settings.h"
 
 #include <QApplication>
 
@@ -19,6 +20,7 @@ public:
     tk::ResourceStore* Resources() override { return &resources_; }
     tk::Dialogs& Dialogs() override { return dialogs_; }
     tk::Output& Output() override { return output_; }
+    tk::Settings& Settings() override { return settings_; }
     void Realize(tk::Window& window) override;
     int Run() override;
     void Quit(int exitCode) override;
@@ -29,6 +31,7 @@ private:
     QtResourceStore resources_;
     QtDialogs dialogs_;
     QtOutput output_;
+    QtSettings settings_;
 };
 
 } // namespace tk::qt

@@ -45,6 +45,7 @@ void QtWidgetPeer::Apply(tk::Aspect aspect) {
     case tk::Aspect::Accessibility:
         widget_->setAccessibleName(QString::fromStdString(control_.AccessibleName()));
         widget_->setAccessibleDescription(QString::fromStdString(control_.AccessibleDescription()));
+        widget_->setToolTip(QString::fromStdString(control_.ToolTip()));
         break;
     default:
         break;
