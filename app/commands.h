@@ -30,7 +30,9 @@ inline constexpr const char* kUntitledMenu1 = "UntitledMenu1";
 inline constexpr const char* kEditSelectAll = "EditSelectAll";
 inline constexpr const char* kEditCopyPicture = "EditCopyPicture";
 
-// View: one item for each view, which the view declares under one of these names.
+// View: how the plots scale the wavefunction; then one item for each view, which the view declares
+// under one of these names.
+inline constexpr const char* kViewPhysicalScale = "ViewPhysicalScale";
 inline constexpr const char* kViewObservables = "ViewObservables";
 inline constexpr const char* kViewPresentation = "ViewPresentation";
 
@@ -44,6 +46,7 @@ inline constexpr const char* kAnimationGoToHalf = "AnimationGoToHalf";
 inline constexpr const char* kAnimationGoToThreeQuarters = "AnimationGoToThreeQuarters";
 inline constexpr const char* kAnimationGoToPeriod = "AnimationGoToPeriod";
 inline constexpr const char* kAnimationRestart = "AnimationRestart";
+inline constexpr const char* kAnimationTimeForward = "AnimationTimeForward";
 
 // States: the ready-made initial states.
 inline constexpr const char* kStatesGround = "StatesGround";

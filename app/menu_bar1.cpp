@@ -55,9 +55,15 @@ void MenuBar1::Untitled1() {
     CopyPictureItem();
 }
 
-// The windows that show more of the state than the main window; each adds its item (AddViewItem).
+// How the plots scale the wavefunction; then the windows that show more of the state than the main
+// window, each of which adds its item (AddViewItem).
 void MenuBar1::View() {
     AddMenu(command::kViewMenu, tk::Translate("MenuBar1", "&View"));
+    AddItem(command::kViewMenu, command::kViewPhysicalScale, tk::Translate("MenuBar1", "Physical &Scale"), "",
+            tk::Translate("MenuBar1", "Plot √L·ψ and L·|ψ|², the wavefunction to scale, in ranges that fit "
+                                      "the state at every instant"));
+    Find(command::kViewPhysicalScale)->SetCheckable(true);
+    AddSeparator(command::kViewMenu, "ViewSeparator0");
 }
 
 void MenuBar1::AddViewItem(const tk::ViewItem& item) {
@@ -117,6 +123,11 @@ void MenuBar1::BuildAnimationMenu() {
     AddSeparator(menu, "AnimationSeparator2");
     AddItem(menu, command::kAnimationRestart, tk::Translate("MenuBar1", "&Restart"), "Cmd+0",
             tk::Translate("MenuBar1", "Back to t = 0, the typed state, paused"));
+    AddSeparator(menu, "AnimationSeparator3");
+    AddItem(menu, command::kAnimationTimeForward, tk::Translate("MenuBar1", "&Time Forward"), "",
+            tk::Translate("MenuBar1", "Turn the phases clockwise, as in nature, so that packets move with "
+                                      "⟨p⟩; the clock counts up either way"));
+    Find(command::kAnimationTimeForward)->SetCheckable(true);
 }
 
 void MenuBar1::BuildStatesMenu() {

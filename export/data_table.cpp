@@ -90,10 +90,13 @@ std::string DataTable(const StateRecord& r) {
         csv += "# " + tk::Str(k + 1) + "," + CommentValue(r.typedMagnitudes[k]) + "," +
                CommentValue(r.typedAngles[k]) + "," + tk::Str(r.magnitudes[k]) + "," + tk::Str(r.phases[k]) +
                "\n";
-    csv += "x/L,Re ψ,Im ψ,|ψ|²\n";
+    csv += std::string("# plotted,") + (r.physicalScale ? "physical" : "scaled") + "\n";
+    csv += "# scaled,√L·ψ/(√2·Σ|cₙ|) with the sum over the states shown; |ψ|² scaled is its square\n";
+    csv += "x/L,√L·Re ψ,√L·Im ψ,L·|ψ|²,Re ψ scaled,Im ψ scaled,|ψ|² scaled\n";
     for (int j = 0; j < physics::kSamples; ++j)
         csv += tk::Str(physics::SampleX(j)) + "," + tk::Str(r.real[j]) + "," + tk::Str(r.imaginary[j]) + "," +
-               tk::Str(r.density[j]) + "\n";
+               tk::Str(r.density[j]) + "," + tk::Str(r.scaledReal[j]) + "," + tk::Str(r.scaledImaginary[j]) +
+               "," + tk::Str(r.scaledDensity[j]) + "\n";
     return csv;
 }
 

@@ -184,6 +184,10 @@
         <source>Angle of state %1 in degrees</source>
         <translation>Winkel von Zustand %1 in Grad</translation>
     </message>
+    <message>
+        <source>(too fast to follow at this speed)</source>
+        <translation>(bei dieser Geschwindigkeit zu schnell fürs Auge)</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>
@@ -403,6 +407,22 @@
         <source>Put the plots and the phasors as they are now on the clipboard</source>
         <translation>Die Diagramme und die Zeiger so, wie sie jetzt sind, in die Zwischenablage legen</translation>
     </message>
+    <message>
+        <source>Physical &amp;Scale</source>
+        <translation>Physikalischer &amp;Maßstab</translation>
+    </message>
+    <message>
+        <source>Plot √L·ψ and L·|ψ|², the wavefunction to scale, in ranges that fit the state at every instant</source>
+        <translation>√L·ψ und L·|ψ|² zeichnen, die Wellenfunktion maßstabsgetreu, in Bereichen, in die der Zustand zu jedem Zeitpunkt passt</translation>
+    </message>
+    <message>
+        <source>&amp;Time Forward</source>
+        <translation>Ze&amp;it vorwärts</translation>
+    </message>
+    <message>
+        <source>Turn the phases clockwise, as in nature, so that packets move with ⟨p⟩; the clock counts up either way</source>
+        <translation>Die Phasen im Uhrzeigersinn drehen, wie in der Natur, sodass sich Pakete mit ⟨p⟩ bewegen; die Uhr zählt in beiden Fällen vorwärts</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -466,13 +486,6 @@ mit mindestens einem Betrag ≠ 0</translation>
         <translation>—</translation>
     </message>
     <message>
-        <source>Time runs backwards here, so the
-packet moves against ⟨p⟩.</source>
-        <extracomment>Below &lt;p&gt;. The table is 34 characters wide: break longer lines with a new line.</extracomment>
-        <translation>Hier läuft die Zeit rückwärts:
-das Paket bewegt sich gegen ⟨p⟩.</translation>
-    </message>
-    <message>
         <source>⟨x⟩/L</source>
         <translation>⟨x⟩/L</translation>
     </message>
@@ -503,6 +516,15 @@ das Paket bewegt sich gegen ⟨p⟩.</translation>
     <message>
         <source>Paused, t = %1 T₁</source>
         <translation>Angehalten, t = %1 T₁</translation>
+    </message>
+    <message>
+        <source>Time runs backwards here, so the
+packet moves against ⟨p⟩:
+see Animation › Time Forward.</source>
+        <extracomment>Below &lt;p&gt;. The table is 34 characters wide: break longer lines with a new line.</extracomment>
+        <translation>Hier läuft die Zeit rückwärts:
+das Paket bewegt sich gegen ⟨p⟩.
+Siehe Animation › Zeit vorwärts.</translation>
     </message>
 </context>
 <context>
@@ -566,6 +588,25 @@ bitte das Fenster vergrößern.</translation>
     </message>
 </context>
 <context>
+    <name>StatePlots</name>
+    <message>
+        <source>√L·Re ψ in black and √L·Im ψ in red: the physical wavefunction</source>
+        <translation>√L·Re ψ schwarz und √L·Im ψ rot: die physikalische Wellenfunktion</translation>
+    </message>
+    <message>
+        <source>L·|ψ|²: the physical probability density; under the total, its area is 1</source>
+        <translation>L·|ψ|²: die physikalische Wahrscheinlichkeitsdichte; beim Gesamtzustand ist die Fläche darunter 1</translation>
+    </message>
+    <message>
+        <source>Re in black and Im in red of Σ cₙ sin(nπx/L) over the states shown, divided by Σ|cₙ|: not to scale (View › Physical Scale)</source>
+        <translation>Re schwarz und Im rot von Σ cₙ sin(nπx/L) über die gezeigten Zustände, geteilt durch Σ|cₙ|: nicht maßstabsgetreu (Ansicht › Physikalischer Maßstab)</translation>
+    </message>
+    <message>
+        <source>|Σ cₙ sin(nπx/L)|² over the states shown, divided by (Σ|cₙ|)²: not to scale (View › Physical Scale)</source>
+        <translation>|Σ cₙ sin(nπx/L)|² über die gezeigten Zustände, geteilt durch (Σ|cₙ|)²: nicht maßstabsgetreu (Ansicht › Physikalischer Maßstab)</translation>
+    </message>
+</context>
+<context>
     <name>StatusLine</name>
     <message>
         <source>Status</source>
@@ -606,6 +647,14 @@ bitte das Fenster vergrößern.</translation>
     <message>
         <source>t = %1 T₁</source>
         <translation>t = %1 T₁</translation>
+    </message>
+    <message>
+        <source>Too fast to follow: state %1 turns 180° or more a frame</source>
+        <translation>Zu schnell fürs Auge: Zustand %1 dreht sich um 180° oder mehr pro Bild</translation>
+    </message>
+    <message>
+        <source>Too fast to follow: states %1 turn 180° or more a frame</source>
+        <translation>Zu schnell fürs Auge: die Zustände %1 drehen sich um 180° oder mehr pro Bild</translation>
     </message>
 </context>
 </TS>

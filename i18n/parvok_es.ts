@@ -184,6 +184,10 @@
         <source>Angle of state %1 in degrees</source>
         <translation>Ángulo del estado %1 en grados</translation>
     </message>
+    <message>
+        <source>(too fast to follow at this speed)</source>
+        <translation>(demasiado rápido para seguirlo a esta velocidad)</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>
@@ -403,6 +407,22 @@
         <source>Put the plots and the phasors as they are now on the clipboard</source>
         <translation>Poner en el portapapeles las gráficas y los fasores tal como están ahora</translation>
     </message>
+    <message>
+        <source>Physical &amp;Scale</source>
+        <translation>&amp;Escala física</translation>
+    </message>
+    <message>
+        <source>Plot √L·ψ and L·|ψ|², the wavefunction to scale, in ranges that fit the state at every instant</source>
+        <translation>Dibujar √L·ψ y L·|ψ|², la función de onda a escala, en intervalos que abarcan el estado en todo instante</translation>
+    </message>
+    <message>
+        <source>&amp;Time Forward</source>
+        <translation>Tiempo hacia &amp;delante</translation>
+    </message>
+    <message>
+        <source>Turn the phases clockwise, as in nature, so that packets move with ⟨p⟩; the clock counts up either way</source>
+        <translation>Girar las fases en sentido horario, como en la naturaleza, para que los paquetes se muevan según ⟨p⟩; el reloj avanza en ambos casos</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -466,13 +486,6 @@ al menos un módulo distinto de 0</translation>
         <translation>—</translation>
     </message>
     <message>
-        <source>Time runs backwards here, so the
-packet moves against ⟨p⟩.</source>
-        <extracomment>Below &lt;p&gt;. The table is 34 characters wide: break longer lines with a new line.</extracomment>
-        <translation>Aquí el tiempo va hacia atrás, y
-el paquete se mueve contra ⟨p⟩.</translation>
-    </message>
-    <message>
         <source>⟨x⟩/L</source>
         <translation>⟨x⟩/L</translation>
     </message>
@@ -503,6 +516,16 @@ el paquete se mueve contra ⟨p⟩.</translation>
     <message>
         <source>Paused, t = %1 T₁</source>
         <translation>En pausa, t = %1 T₁</translation>
+    </message>
+    <message>
+        <source>Time runs backwards here, so the
+packet moves against ⟨p⟩:
+see Animation › Time Forward.</source>
+        <extracomment>Below &lt;p&gt;. The table is 34 characters wide: break longer lines with a new line.</extracomment>
+        <translation>Aquí el tiempo va hacia atrás, y
+el paquete se mueve contra ⟨p⟩.
+Véase Animación › Tiempo hacia
+delante.</translation>
     </message>
 </context>
 <context>
@@ -566,6 +589,25 @@ amplíe la ventana.</translation>
     </message>
 </context>
 <context>
+    <name>StatePlots</name>
+    <message>
+        <source>√L·Re ψ in black and √L·Im ψ in red: the physical wavefunction</source>
+        <translation>√L·Re ψ en negro y √L·Im ψ en rojo: la función de onda física</translation>
+    </message>
+    <message>
+        <source>L·|ψ|²: the physical probability density; under the total, its area is 1</source>
+        <translation>L·|ψ|²: la densidad de probabilidad física; para el total, el área bajo la curva es 1</translation>
+    </message>
+    <message>
+        <source>Re in black and Im in red of Σ cₙ sin(nπx/L) over the states shown, divided by Σ|cₙ|: not to scale (View › Physical Scale)</source>
+        <translation>Re en negro e Im en rojo de Σ cₙ sin(nπx/L) sobre los estados mostrados, divididas entre Σ|cₙ|: no a escala (Ver › Escala física)</translation>
+    </message>
+    <message>
+        <source>|Σ cₙ sin(nπx/L)|² over the states shown, divided by (Σ|cₙ|)²: not to scale (View › Physical Scale)</source>
+        <translation>|Σ cₙ sin(nπx/L)|² sobre los estados mostrados, dividido entre (Σ|cₙ|)²: no a escala (Ver › Escala física)</translation>
+    </message>
+</context>
+<context>
     <name>StatusLine</name>
     <message>
         <source>Status</source>
@@ -606,6 +648,14 @@ amplíe la ventana.</translation>
     <message>
         <source>t = %1 T₁</source>
         <translation>t = %1 T₁</translation>
+    </message>
+    <message>
+        <source>Too fast to follow: state %1 turns 180° or more a frame</source>
+        <translation>Demasiado rápido para seguirlo: el estado %1 gira 180° o más por fotograma</translation>
+    </message>
+    <message>
+        <source>Too fast to follow: states %1 turn 180° or more a frame</source>
+        <translation>Demasiado rápidos para seguirlos: los estados %1 giran 180° o más por fotograma</translation>
     </message>
 </context>
 </TS>

@@ -184,6 +184,10 @@
         <source>Angle of state %1 in degrees</source>
         <translation>Angle de l&apos;état %1 en degrés</translation>
     </message>
+    <message>
+        <source>(too fast to follow at this speed)</source>
+        <translation>(trop rapide pour l&apos;œil à cette vitesse)</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>
@@ -403,6 +407,22 @@
         <source>Put the plots and the phasors as they are now on the clipboard</source>
         <translation>Placer dans le presse-papiers les graphiques et les phaseurs tels qu&apos;ils sont maintenant</translation>
     </message>
+    <message>
+        <source>Physical &amp;Scale</source>
+        <translation>É&amp;chelle physique</translation>
+    </message>
+    <message>
+        <source>Plot √L·ψ and L·|ψ|², the wavefunction to scale, in ranges that fit the state at every instant</source>
+        <translation>Tracer √L·ψ et L·|ψ|², la fonction d&apos;onde à l&apos;échelle, dans des intervalles qui contiennent l&apos;état à chaque instant</translation>
+    </message>
+    <message>
+        <source>&amp;Time Forward</source>
+        <translation>&amp;Temps vers l&apos;avant</translation>
+    </message>
+    <message>
+        <source>Turn the phases clockwise, as in nature, so that packets move with ⟨p⟩; the clock counts up either way</source>
+        <translation>Faire tourner les phases dans le sens horaire, comme dans la nature, pour que les paquets se déplacent selon ⟨p⟩&#xa0;; l&apos;horloge avance dans les deux cas</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -466,13 +486,6 @@ moins un module non nul</translation>
         <translation>—</translation>
     </message>
     <message>
-        <source>Time runs backwards here, so the
-packet moves against ⟨p⟩.</source>
-        <extracomment>Below &lt;p&gt;. The table is 34 characters wide: break longer lines with a new line.</extracomment>
-        <translation>Ici le temps est inversé&#xa0;:
-le paquet va à l&apos;opposé de ⟨p⟩.</translation>
-    </message>
-    <message>
         <source>⟨x⟩/L</source>
         <translation>⟨x⟩/L</translation>
     </message>
@@ -503,6 +516,16 @@ le paquet va à l&apos;opposé de ⟨p⟩.</translation>
     <message>
         <source>Paused, t = %1 T₁</source>
         <translation>En pause, t = %1 T₁</translation>
+    </message>
+    <message>
+        <source>Time runs backwards here, so the
+packet moves against ⟨p⟩:
+see Animation › Time Forward.</source>
+        <extracomment>Below &lt;p&gt;. The table is 34 characters wide: break longer lines with a new line.</extracomment>
+        <translation>Ici le temps est inversé&#xa0;:
+le paquet va à l&apos;opposé de ⟨p⟩.
+Voir Animation › Temps vers
+l&apos;avant.</translation>
     </message>
 </context>
 <context>
@@ -566,6 +589,25 @@ agrandissez la fenêtre.</translation>
     </message>
 </context>
 <context>
+    <name>StatePlots</name>
+    <message>
+        <source>√L·Re ψ in black and √L·Im ψ in red: the physical wavefunction</source>
+        <translation>√L·Re ψ en noir et √L·Im ψ en rouge&#xa0;: la fonction d&apos;onde physique</translation>
+    </message>
+    <message>
+        <source>L·|ψ|²: the physical probability density; under the total, its area is 1</source>
+        <translation>L·|ψ|²&#xa0;: la densité de probabilité physique&#xa0;; pour le total, l&apos;aire sous la courbe vaut 1</translation>
+    </message>
+    <message>
+        <source>Re in black and Im in red of Σ cₙ sin(nπx/L) over the states shown, divided by Σ|cₙ|: not to scale (View › Physical Scale)</source>
+        <translation>Re en noir et Im en rouge de Σ cₙ sin(nπx/L) sur les états affichés, divisées par Σ|cₙ|&#xa0;: pas à l&apos;échelle (Affichage › Échelle physique)</translation>
+    </message>
+    <message>
+        <source>|Σ cₙ sin(nπx/L)|² over the states shown, divided by (Σ|cₙ|)²: not to scale (View › Physical Scale)</source>
+        <translation>|Σ cₙ sin(nπx/L)|² sur les états affichés, divisé par (Σ|cₙ|)²&#xa0;: pas à l&apos;échelle (Affichage › Échelle physique)</translation>
+    </message>
+</context>
+<context>
     <name>StatusLine</name>
     <message>
         <source>Status</source>
@@ -606,6 +648,14 @@ agrandissez la fenêtre.</translation>
     <message>
         <source>t = %1 T₁</source>
         <translation>t = %1 T₁</translation>
+    </message>
+    <message>
+        <source>Too fast to follow: state %1 turns 180° or more a frame</source>
+        <translation>Trop rapide pour l&apos;œil&#xa0;: l&apos;état %1 tourne de 180° ou plus par image</translation>
+    </message>
+    <message>
+        <source>Too fast to follow: states %1 turn 180° or more a frame</source>
+        <translation>Trop rapides pour l&apos;œil&#xa0;: les états %1 tournent de 180° ou plus par image</translation>
     </message>
 </context>
 </TS>

@@ -184,6 +184,10 @@
         <source>Angle of state %1 in degrees</source>
         <translation>Angolo dello stato %1 in gradi</translation>
     </message>
+    <message>
+        <source>(too fast to follow at this speed)</source>
+        <translation>(troppo veloce da seguire a questa velocità)</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>
@@ -403,6 +407,22 @@
         <source>Put the plots and the phasors as they are now on the clipboard</source>
         <translation>Copia negli appunti i grafici e i fasori così come sono ora</translation>
     </message>
+    <message>
+        <source>Physical &amp;Scale</source>
+        <translation>&amp;Scala fisica</translation>
+    </message>
+    <message>
+        <source>Plot √L·ψ and L·|ψ|², the wavefunction to scale, in ranges that fit the state at every instant</source>
+        <translation>Traccia √L·ψ e L·|ψ|², la funzione d’onda in scala, in intervalli che contengono lo stato in ogni istante</translation>
+    </message>
+    <message>
+        <source>&amp;Time Forward</source>
+        <translation>&amp;Tempo in avanti</translation>
+    </message>
+    <message>
+        <source>Turn the phases clockwise, as in nature, so that packets move with ⟨p⟩; the clock counts up either way</source>
+        <translation>Ruota le fasi in senso orario, come in natura, così che i pacchetti si muovano secondo ⟨p⟩; l’orologio avanza in entrambi i casi</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -466,13 +486,6 @@ con almeno un modulo diverso da 0</translation>
         <translation>—</translation>
     </message>
     <message>
-        <source>Time runs backwards here, so the
-packet moves against ⟨p⟩.</source>
-        <extracomment>Below &lt;p&gt;. The table is 34 characters wide: break longer lines with a new line.</extracomment>
-        <translation>Qui il tempo va a ritroso, così
-il pacchetto va contro ⟨p⟩.</translation>
-    </message>
-    <message>
         <source>⟨x⟩/L</source>
         <translation>⟨x⟩/L</translation>
     </message>
@@ -503,6 +516,15 @@ il pacchetto va contro ⟨p⟩.</translation>
     <message>
         <source>Paused, t = %1 T₁</source>
         <translation>In pausa, t = %1 T₁</translation>
+    </message>
+    <message>
+        <source>Time runs backwards here, so the
+packet moves against ⟨p⟩:
+see Animation › Time Forward.</source>
+        <extracomment>Below &lt;p&gt;. The table is 34 characters wide: break longer lines with a new line.</extracomment>
+        <translation>Qui il tempo va a ritroso, così
+il pacchetto va contro ⟨p⟩.
+Vedi Animazione › Tempo in avanti.</translation>
     </message>
 </context>
 <context>
@@ -566,6 +588,25 @@ ingrandisci la finestra.</translation>
     </message>
 </context>
 <context>
+    <name>StatePlots</name>
+    <message>
+        <source>√L·Re ψ in black and √L·Im ψ in red: the physical wavefunction</source>
+        <translation>√L·Re ψ in nero e √L·Im ψ in rosso: la funzione d’onda fisica</translation>
+    </message>
+    <message>
+        <source>L·|ψ|²: the physical probability density; under the total, its area is 1</source>
+        <translation>L·|ψ|²: la densità di probabilità fisica; per il totale l’area sotto la curva è 1</translation>
+    </message>
+    <message>
+        <source>Re in black and Im in red of Σ cₙ sin(nπx/L) over the states shown, divided by Σ|cₙ|: not to scale (View › Physical Scale)</source>
+        <translation>Re in nero e Im in rosso di Σ cₙ sin(nπx/L) sugli stati mostrati, divise per Σ|cₙ|: non in scala (Visualizza › Scala fisica)</translation>
+    </message>
+    <message>
+        <source>|Σ cₙ sin(nπx/L)|² over the states shown, divided by (Σ|cₙ|)²: not to scale (View › Physical Scale)</source>
+        <translation>|Σ cₙ sin(nπx/L)|² sugli stati mostrati, diviso per (Σ|cₙ|)²: non in scala (Visualizza › Scala fisica)</translation>
+    </message>
+</context>
+<context>
     <name>StatusLine</name>
     <message>
         <source>Status</source>
@@ -606,6 +647,14 @@ ingrandisci la finestra.</translation>
     <message>
         <source>t = %1 T₁</source>
         <translation>t = %1 T₁</translation>
+    </message>
+    <message>
+        <source>Too fast to follow: state %1 turns 180° or more a frame</source>
+        <translation>Troppo veloce da seguire: lo stato %1 ruota di 180° o più per fotogramma</translation>
+    </message>
+    <message>
+        <source>Too fast to follow: states %1 turn 180° or more a frame</source>
+        <translation>Troppo veloci da seguire: gli stati %1 ruotano di 180° o più per fotogramma</translation>
     </message>
 </context>
 </TS>

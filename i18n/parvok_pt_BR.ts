@@ -184,6 +184,10 @@
         <source>Angle of state %1 in degrees</source>
         <translation>Ângulo do estado %1 em graus</translation>
     </message>
+    <message>
+        <source>(too fast to follow at this speed)</source>
+        <translation>(rápido demais para acompanhar nesta velocidade)</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>
@@ -403,6 +407,22 @@
         <source>Put the plots and the phasors as they are now on the clipboard</source>
         <translation>Colocar na área de transferência os gráficos e os fasores como estão agora</translation>
     </message>
+    <message>
+        <source>Physical &amp;Scale</source>
+        <translation>&amp;Escala física</translation>
+    </message>
+    <message>
+        <source>Plot √L·ψ and L·|ψ|², the wavefunction to scale, in ranges that fit the state at every instant</source>
+        <translation>Traçar √L·ψ e L·|ψ|², a função de onda em escala, em intervalos que contêm o estado em todo instante</translation>
+    </message>
+    <message>
+        <source>&amp;Time Forward</source>
+        <translation>&amp;Tempo para a frente</translation>
+    </message>
+    <message>
+        <source>Turn the phases clockwise, as in nature, so that packets move with ⟨p⟩; the clock counts up either way</source>
+        <translation>Girar as fases no sentido horário, como na natureza, para que os pacotes se movam com ⟨p⟩; o relógio avança nos dois casos</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -466,13 +486,6 @@ com algum módulo diferente de 0</translation>
         <translation>—</translation>
     </message>
     <message>
-        <source>Time runs backwards here, so the
-packet moves against ⟨p⟩.</source>
-        <extracomment>Below &lt;p&gt;. The table is 34 characters wide: break longer lines with a new line.</extracomment>
-        <translation>Aqui o tempo corre para trás: o
-pacote se move contra ⟨p⟩.</translation>
-    </message>
-    <message>
         <source>⟨x⟩/L</source>
         <translation>⟨x⟩/L</translation>
     </message>
@@ -503,6 +516,16 @@ pacote se move contra ⟨p⟩.</translation>
     <message>
         <source>Paused, t = %1 T₁</source>
         <translation>Em pausa, t = %1 T₁</translation>
+    </message>
+    <message>
+        <source>Time runs backwards here, so the
+packet moves against ⟨p⟩:
+see Animation › Time Forward.</source>
+        <extracomment>Below &lt;p&gt;. The table is 34 characters wide: break longer lines with a new line.</extracomment>
+        <translation>Aqui o tempo corre para trás: o
+pacote se move contra ⟨p⟩.
+Veja Animação › Tempo para a
+frente.</translation>
     </message>
 </context>
 <context>
@@ -566,6 +589,25 @@ aumente a janela.</translation>
     </message>
 </context>
 <context>
+    <name>StatePlots</name>
+    <message>
+        <source>√L·Re ψ in black and √L·Im ψ in red: the physical wavefunction</source>
+        <translation>√L·Re ψ em preto e √L·Im ψ em vermelho: a função de onda física</translation>
+    </message>
+    <message>
+        <source>L·|ψ|²: the physical probability density; under the total, its area is 1</source>
+        <translation>L·|ψ|²: a densidade de probabilidade física; para o total, a área sob a curva é 1</translation>
+    </message>
+    <message>
+        <source>Re in black and Im in red of Σ cₙ sin(nπx/L) over the states shown, divided by Σ|cₙ|: not to scale (View › Physical Scale)</source>
+        <translation>Re em preto e Im em vermelho de Σ cₙ sin(nπx/L) sobre os estados mostrados, divididas por Σ|cₙ|: fora de escala (Exibir › Escala física)</translation>
+    </message>
+    <message>
+        <source>|Σ cₙ sin(nπx/L)|² over the states shown, divided by (Σ|cₙ|)²: not to scale (View › Physical Scale)</source>
+        <translation>|Σ cₙ sin(nπx/L)|² sobre os estados mostrados, dividido por (Σ|cₙ|)²: fora de escala (Exibir › Escala física)</translation>
+    </message>
+</context>
+<context>
     <name>StatusLine</name>
     <message>
         <source>Status</source>
@@ -606,6 +648,14 @@ aumente a janela.</translation>
     <message>
         <source>t = %1 T₁</source>
         <translation>t = %1 T₁</translation>
+    </message>
+    <message>
+        <source>Too fast to follow: state %1 turns 180° or more a frame</source>
+        <translation>Rápido demais para acompanhar: o estado %1 gira 180° ou mais por quadro</translation>
+    </message>
+    <message>
+        <source>Too fast to follow: states %1 turn 180° or more a frame</source>
+        <translation>Rápidos demais para acompanhar: os estados %1 giram 180° ou mais por quadro</translation>
     </message>
 </context>
 </TS>

@@ -184,6 +184,10 @@
         <source>Angle of state %1 in degrees</source>
         <translation>态 %1 的辐角（度）</translation>
     </message>
+    <message>
+        <source>(too fast to follow at this speed)</source>
+        <translation>（在此速度下转得太快，肉眼无法跟随）</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>
@@ -403,6 +407,22 @@
         <source>Put the plots and the phasors as they are now on the clipboard</source>
         <translation>将此刻的图和相量复制到剪贴板</translation>
     </message>
+    <message>
+        <source>Physical &amp;Scale</source>
+        <translation>物理标度(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Plot √L·ψ and L·|ψ|², the wavefunction to scale, in ranges that fit the state at every instant</source>
+        <translation>绘制 √L·ψ 和 L·|ψ|²，即按物理标度的波函数，坐标范围在任何时刻都能容纳该态</translation>
+    </message>
+    <message>
+        <source>&amp;Time Forward</source>
+        <translation>时间正向(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Turn the phases clockwise, as in nature, so that packets move with ⟨p⟩; the clock counts up either way</source>
+        <translation>让相位顺时针转动（与自然界一致），使波包沿 ⟨p⟩ 的方向运动；两种情况下时钟都向前计时</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -466,13 +486,6 @@ least one magnitude that is not 0</source>
         <translation>—</translation>
     </message>
     <message>
-        <source>Time runs backwards here, so the
-packet moves against ⟨p⟩.</source>
-        <extracomment>Below &lt;p&gt;. The table is 34 characters wide: break longer lines with a new line.</extracomment>
-        <translation>这里时间是倒着走的，
-所以波包的运动方向与 ⟨p⟩ 相反。</translation>
-    </message>
-    <message>
         <source>⟨x⟩/L</source>
         <translation>⟨x⟩/L</translation>
     </message>
@@ -503,6 +516,15 @@ packet moves against ⟨p⟩.</source>
     <message>
         <source>Paused, t = %1 T₁</source>
         <translation>已暂停，t = %1 T₁</translation>
+    </message>
+    <message>
+        <source>Time runs backwards here, so the
+packet moves against ⟨p⟩:
+see Animation › Time Forward.</source>
+        <extracomment>Below &lt;p&gt;. The table is 34 characters wide: break longer lines with a new line.</extracomment>
+        <translation>这里时间是倒着走的，
+所以波包的运动方向与 ⟨p⟩ 相反。
+见 动画 › 时间正向。</translation>
     </message>
 </context>
 <context>
@@ -566,6 +588,25 @@ make the window larger.</source>
     </message>
 </context>
 <context>
+    <name>StatePlots</name>
+    <message>
+        <source>√L·Re ψ in black and √L·Im ψ in red: the physical wavefunction</source>
+        <translation>√L·Re ψ 为黑色，√L·Im ψ 为红色：物理波函数</translation>
+    </message>
+    <message>
+        <source>L·|ψ|²: the physical probability density; under the total, its area is 1</source>
+        <translation>L·|ψ|²：物理概率密度；对总态，曲线下的面积为 1</translation>
+    </message>
+    <message>
+        <source>Re in black and Im in red of Σ cₙ sin(nπx/L) over the states shown, divided by Σ|cₙ|: not to scale (View › Physical Scale)</source>
+        <translation>所显示各态的 Σ cₙ sin(nπx/L) 的实部（黑色）和虚部（红色），除以 Σ|cₙ|：非物理标度（视图 › 物理标度）</translation>
+    </message>
+    <message>
+        <source>|Σ cₙ sin(nπx/L)|² over the states shown, divided by (Σ|cₙ|)²: not to scale (View › Physical Scale)</source>
+        <translation>所显示各态的 |Σ cₙ sin(nπx/L)|²，除以 (Σ|cₙ|)²：非物理标度（视图 › 物理标度）</translation>
+    </message>
+</context>
+<context>
     <name>StatusLine</name>
     <message>
         <source>Status</source>
@@ -606,6 +647,14 @@ make the window larger.</source>
     <message>
         <source>t = %1 T₁</source>
         <translation>t = %1 T₁</translation>
+    </message>
+    <message>
+        <source>Too fast to follow: state %1 turns 180° or more a frame</source>
+        <translation>转得太快，无法跟随：态 %1 每帧转过 180° 或更多</translation>
+    </message>
+    <message>
+        <source>Too fast to follow: states %1 turn 180° or more a frame</source>
+        <translation>转得太快，无法跟随：态 %1 每帧转过 180° 或更多</translation>
     </message>
 </context>
 </TS>

@@ -96,6 +96,7 @@ void MainWndo::AddMenuHandlers() {
         return true;
     });
     AddTimeHandlers();
+    AddOptionHandlers();
     if (tk::Application* app = tk::Application::Current())
         app->ForwardMenuHandlersTo(&commands_);
     AddExportHandlers();

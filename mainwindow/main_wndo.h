@@ -4,6 +4,7 @@
 #include "export/window_picture.h"
 #include "graph/axes_picture.h"
 #include "graph/graph.h"
+#include "mainwindow/state_plots.h"
 #include "mainwindow/tm_frame.h"
 #include "phasor/phasor_diagram.h"
 #include "physics/box.h"
@@ -150,8 +151,13 @@ private:
     // the run enables, the blank phasors of an edit; each frame, the phasors and both plots.
     void FollowChange(run::Change change);
     void ShowLoaded();
+    void ShowTooFast();
     void ShowRunState(run::Change change);
     void ShowFrame();
+    // The plots' axes for the run's scale, state and selection, redefined where they changed.
+    void ShowScale();
+    // The options the menus switch and the next session remembers: the scale and time's direction.
+    void AddOptionHandlers();
     // The typed values as the fields read now.
     physics::Typed TypedValues() const;
     // From Idle, loads the typed values as Start does, so that the run has them to hold and move.
@@ -174,6 +180,9 @@ private:
     // Their axes, kept when they open, from which each frame starts.
     AxesPicture wavefunctionAxes_;
     AxesPicture probabilityAxes_;
+    // The y axes they were last defined with.
+    state_plots::YAxis waveAxis_;
+    state_plots::YAxis densityAxis_;
     tk::GroupBox* group_ = nullptr;
     std::array<PhasorDiagram*, kComponents> phasors_{};
     std::array<tk::RadioButton*, kComponents> stateButtons_{};

@@ -42,9 +42,13 @@ exporting::StateRecord MainWndo::Record() const {
     record.shown = run_.Shown().Name();
     record.periods = run_.ElapsedPeriods();
     record.speed = run_.Speed();
-    record.real = run_.Real();
-    record.imaginary = run_.Imaginary();
-    record.density = run_.Density();
+    record.physicalScale = run_.PhysicalScale();
+    record.real = run_.Physical().real;
+    record.imaginary = run_.Physical().imaginary;
+    record.density = run_.Physical().density;
+    record.scaledReal = run_.Scaled().real;
+    record.scaledImaginary = run_.Scaled().imaginary;
+    record.scaledDensity = run_.Scaled().density;
     return record;
 }
 

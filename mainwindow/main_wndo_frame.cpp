@@ -23,6 +23,8 @@ void MainWndo::FollowChange(run::Change change) {
     switch (change) {
     case run::Change::Loaded:
         ShowLoaded();
+        ShowScale();
+        ShowTooFast();
         break;
     case run::Change::Edited:
         for (PhasorDiagram* phasor : phasors_)
@@ -35,7 +37,17 @@ void MainWndo::FollowChange(run::Change change) {
         ShowRunState(change);
         break;
     case run::Change::Selection:
+        ShowScale();
+        break;
+    case run::Change::Scale:
+        ShowScale();
+        if (run_.Drawn())
+            ShowFrame();
+        break;
     case run::Change::Speed:
+        ShowTooFast();
+        break;
+    case run::Change::Turning:
         break;
     }
     UpdateMenus();
@@ -46,18 +58,34 @@ void MainWndo::FollowChange(run::Change change) {
 // with the loaded phases as the run samples the loaded state right after.
 void MainWndo::ShowLoaded() {
     const physics::Components& magnitudes = run_.Magnitudes();
-    const physics::Components& phases = run_.Phases();
     writingFields_ = true;
     for (int k = 0; k < kComponents; ++k) {
         magnitudes_[k]->SetText(tk::Format(magnitudes[k], physics::kMagnitudeFormat));
-        PhasorDiagram& phasor = *phasors_[k];
-        phasor.magn = magnitudes[k];
-        phasor.SetAccessibleDescription(
-            tk::Substitute(tk::Translate("MainWndo", "State %1: magnitude %2, angle %3 degrees"),
-                           {std::to_string(k + 1), tk::Format(magnitudes[k], physics::kMagnitudeFormat),
-                            tk::Str(phases[k])}));
+        phasors_[k]->magn = magnitudes[k];
     }
     writingFields_ = false;
+}
+
+// A state that turns half a turn or more a frame has its circle drawn in red, and its description
+// says why; a phasor that changed is redrawn where it shows the coefficients.
+void MainWndo::ShowTooFast() {
+    const physics::Components& magnitudes = run_.Magnitudes();
+    const physics::Components& phases = run_.PhasesAtStart();
+    for (int k = 0; k < kComponents; ++k) {
+        PhasorDiagram& phasor = *phasors_[k];
+        const bool tooFast = run_.TooFastToFollow(k + 1);
+        const bool changed = phasor.tooFast != tooFast;
+        phasor.tooFast = tooFast;
+        std::string description =
+            tk::Substitute(tk::Translate("MainWndo", "State %1: magnitude %2, angle %3 degrees"),
+                           {std::to_string(k + 1), tk::Format(magnitudes[k], physics::kMagnitudeFormat),
+                            tk::Str(phases[k])});
+        if (phasor.tooFast)
+            description += " " + tk::Translate("MainWndo", "(too fast to follow at this speed)");
+        phasor.SetAccessibleDescription(description);
+        if (changed && run_.CoefficientsShown())
+            phasor.Update();
+    }
 }
 
 // Idle takes input with the timer off; Running and Paused lock the inputs, and only Running runs

@@ -35,6 +35,8 @@ StatusLine::Words StatusLine::LookedUp() {
         .running = tk::Translate("StatusLine", "Running"),
         .paused = tk::Translate("StatusLine", "Paused"),
         .ready = tk::Translate("StatusLine", "Ready"),
+        .tooFastOne = tk::Translate("StatusLine", "Too fast to follow: state %1 turns 180° or more a frame"),
+        .tooFastMany = tk::Translate("StatusLine", "Too fast to follow: states %1 turn 180° or more a frame"),
     };
 }
 
@@ -51,6 +53,17 @@ void StatusLine::Show() {
     bar_.SetTexts(texts_);
 }
 
+std::string StatusLine::TooFastNotice() const {
+    std::string states;
+    int count = 0;
+    for (int n = 1; n <= physics::kComponents; ++n)
+        if (run_.TooFastToFollow(n))
+            states += (count++ == 0 ? "" : ", ") + std::to_string(n);
+    if (count == 0)
+        return {};
+    return tk::Substitute(count == 1 ? words_.tooFastOne : words_.tooFastMany, {states});
+}
+
 // The silent states first: the plots and phasors show nothing there, and this says why.
 std::string StatusLine::Message() const {
     if (run_.Edited())
@@ -61,6 +74,8 @@ std::string StatusLine::Message() const {
     const int shownAlone = run_.Shown().StateNumber();
     if (run_.Loaded() && shownAlone != 0 && magnitudes[shownAlone - 1] == 0)
         return tk::Substitute(words_.stateZero, {std::to_string(shownAlone)});
+    if (std::string notice = TooFastNotice(); !notice.empty())
+        return notice;
     switch (run_.State()) {
     case run::RunState::Running:
         return words_.running;

@@ -9,11 +9,11 @@
 #include <string_view>
 
 // The line below the main window's content. Its message says what the run is doing, or why the
-// window shows nothing when it shows nothing; its permanent parts, which no passing message
-// covers, are the time since Start in periods of state 1, the frames advanced and the speed. A
-// view of the run: it follows its signals and writes the line once for each, so once a frame while
-// the animation runs. Its words are looked up in the user's language once, when it is made, so
-// that a frame looks up nothing.
+// window shows nothing when it shows nothing, or which states turn too fast for the eye; its permanent parts,
+// which no passing message covers, are the time since Start in periods of state 1, the frames advanced and
+// the speed. A view of the run: it follows its signals and writes the line once for each, so once a frame
+// while the animation runs. Its words are looked up in the user's language once, when it is made, so that a
+// frame looks up nothing.
 class StatusLine {
 public:
     StatusLine(const run::RunModel& run, tk::StatusBar& bar);
@@ -27,11 +27,13 @@ public:
 private:
     void Show();
     std::string Message() const;
+    // Which loaded states turn too fast for the eye, said in place of the run's state; empty when none.
+    std::string TooFastNotice() const;
 
     // The line's texts in the user's language; those with %1 are filled in as the line is written.
     struct Words {
         std::string clock, frame, speed;
-        std::string edited, allZero, stateZero, running, paused, ready;
+        std::string edited, allZero, stateZero, running, paused, ready, tooFastOne, tooFastMany;
     };
     static Words LookedUp();
 

@@ -168,9 +168,11 @@ void ObservablesWndo::ShowState() {
                         {.running = run == run::RunState::Running,
                          .paused = run == run::RunState::Paused,
                          .edited = run_.Edited(),
+                         .timeReversed = !run_.TimeForward(),
                          .periods = now},
                         words_, table_);
-    path_.Fill(state, now);
+    path_.Fill(state, now,
+               run_.TimeForward() ? physics::Turning::Clockwise : physics::Turning::CounterClockwise);
     profile_.Fill(state, densities_);
     valuesText_->SetText(table_);
 

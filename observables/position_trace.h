@@ -1,5 +1,6 @@
 #pragma once
 
+#include "physics/clock.h"
 #include "physics/state.h"
 
 #include <array>
@@ -23,8 +24,10 @@ public:
 
     // The samples of `state`, which is the state at time `now`, from the start of the span to now.
     // The span starts at Start (time 0) until two periods have passed, and two periods back after.
-    // The zero state has no samples.
-    void Fill(const physics::State& state, double now);
+    // The zero state has no samples. The states before now are turned back the way `turning` says
+    // time runs.
+    void Fill(const physics::State& state, double now,
+              physics::Turning turning = physics::Turning::CounterClockwise);
 
     // The span of time the samples belong to: kPeriods long, ending at now once now passed kPeriods.
     double SpanStart() const { return spanStart_; }

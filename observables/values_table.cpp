@@ -104,13 +104,15 @@ Words Words::LookedUp() {
         //: Shown in place of a value where there is no state.
         .noValue = tk::Translate("ObservablesWndo", "—"),
         //: Below <p>. The table is 34 characters wide: break longer lines with a new line.
-        .momentumNote =
-            tk::Translate("ObservablesWndo", "Time runs backwards here, so the\npacket moves against ⟨p⟩."),
+        .momentumNote = tk::Translate(
+            "ObservablesWndo",
+            "Time runs backwards here, so the\npacket moves against ⟨p⟩:\nsee Animation › Time Forward."),
         .labels = {tk::Translate("ObservablesWndo", "⟨x⟩/L"), tk::Translate("ObservablesWndo", "Δx/L"),
                    tk::Translate("ObservablesWndo", "⟨p⟩/(πħ/L)"),
                    tk::Translate("ObservablesWndo", "Δp/(πħ/L)"),
                    tk::Translate("ObservablesWndo", "Δx·Δp/(ħ/2)"),
                    tk::Translate("ObservablesWndo", "⟨E⟩/E₁"), tk::Translate("ObservablesWndo", "ΔE/E₁")},
+        .momentumGap = {},
     };
     std::size_t width = kLabelColumns;
     for (const std::string& label : words.labels)
@@ -118,8 +120,28 @@ Words Words::LookedUp() {
     for (std::string& label : words.labels)
         label.append(width - Columns(label), ' ');
     words.momentumNote = Indented(words.momentumNote);
+    words.momentumGap.assign(
+        static_cast<std::size_t>(std::count(words.momentumNote.begin(), words.momentumNote.end(), '\n')),
+        '\n');
     return words;
 }
+
+namespace {
+
+// Below <p>, while time runs against nature's and the state moves (two states or more), that a packet
+// moves against <p>; else as many empty lines, so that the rows below stay where they are.
+std::string_view MomentumNote(const std::optional<physics::Observables>& values, const RunStatus& status,
+                              const Words& words) {
+    const auto moving = [&values] {
+        return values && std::count_if(values->weights.begin(), values->weights.end(),
+                                       [](double w) { return w > 0; }) >= 2;
+    };
+    if (status.timeReversed && moving())
+        return words.momentumNote;
+    return words.momentumGap;
+}
+
+} // namespace
 
 // What changes as the state runs comes first, in consecutive lines; the energy and the levels,
 // which a run leaves as they are, follow.
@@ -132,8 +154,12 @@ void Write(const std::optional<physics::Observables>& values, const RunStatus& s
         double value;
         std::string_view note;
     } rows[] = {
-        {o.position.mean, {}},   {o.position.spread, {}}, {o.momentum.mean, words.momentumNote},
-        {o.momentum.spread, {}}, {o.uncertainty, "\n"},   {o.energy.mean, {}},
+        {o.position.mean, {}},
+        {o.position.spread, {}},
+        {o.momentum.mean, MomentumNote(values, status, words)},
+        {o.momentum.spread, {}},
+        {o.uncertainty, "\n"},
+        {o.energy.mean, {}},
         {o.energy.spread, {}},
     };
     static_assert(std::extent_v<decltype(rows)> == Words::kObservables);

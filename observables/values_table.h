@@ -16,8 +16,9 @@ namespace values_table {
 struct RunStatus {
     bool running = false;
     bool paused = false;
-    bool edited = false; // the fields were edited since the state was loaded into the phasors
-    double periods = 0;  // t / T1 since the last normalization
+    bool edited = false;      // the fields were edited since the state was loaded into the phasors
+    bool timeReversed = true; // the phases turn counter-clockwise, so time runs against nature's
+    double periods = 0;       // t / T1 since the last normalization
 };
 
 // The table's words in the user's language, looked up once by the window that writes the table
@@ -27,6 +28,7 @@ struct Words {
     std::string running, paused; // with %1 for the time
     std::string stopped, edited, noState, noValue, momentumNote;
     std::array<std::string, kObservables> labels;
+    std::string momentumGap; // as many empty lines as the note has
 
     static Words LookedUp();
 };

@@ -1,6 +1,7 @@
 #include "phasor/phasor_diagram.h"
 
 #include "physics/box.h"
+#include "toolkit/color.h"
 
 #include <algorithm>
 #include <cmath>
@@ -72,7 +73,11 @@ void PhasorDiagram::Draw(tk::Graphics& g, int width, int height, bool withPhasor
         return;
     const int d = std::min(width, height);
     const int r = d / 2;
+    const tk::Color lineColor = g.ForeColor();
+    if (tooFast)
+        g.SetForeColor(tk::kCurveRed);
     g.DrawOval(0, 0, d, d);
+    g.SetForeColor(lineColor);
     const EndPoint end{r * (1.0 + magn * std::cos(angle * kDegreesToRadians)),
                        r * (1.0 - magn * std::sin(angle * kDegreesToRadians))};
     // A magnitude or angle that is no finite number has no direction: the circle stands alone.

@@ -15,6 +15,9 @@ public:
     std::unique_ptr<tk::Picture> GX; // made when the control opens
     double magn = 0;                 // 1 reaches the circle
     double angle = 0;                // degrees, counter-clockwise from the right
+    // The state turns too fast for the eye to follow (half a turn or more a frame): the circle is
+    // drawn in red, so that a phasor that seems to stand still or turn backwards is not believed.
+    bool tooFast = false;
 
     void Event_Paint(tk::Graphics& g) override;
     void Event_Open() override;

@@ -4,6 +4,16 @@
 
 namespace physics {
 
+// Which way the phases turn as the clock counts up. Counter-clockwise, the phases grow: the
+// coefficients go as exp(+i E_n t / hbar), so the animation's time runs against nature's and a
+// packet moves against its <p>. Clockwise, exp(-i E_n t / hbar), is nature's own way.
+enum class Turning { CounterClockwise, Clockwise };
+
+// The sign of every phase step: +1 counter-clockwise, -1 clockwise.
+constexpr double TurnSign(Turning turning) {
+    return turning == Turning::Clockwise ? -1.0 : 1.0;
+}
+
 // The time since Start in periods T1 of state 1, from the phase (in degrees) that state 1 has
 // turned through since then. Every state turns n^2 times as fast as state 1, so this is the true
 // time whatever the speed was; T1 is also the revival time of the box, after which every state is

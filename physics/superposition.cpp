@@ -1,6 +1,7 @@
 #include "physics/superposition.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace physics {
 
@@ -8,14 +9,15 @@ double PhaseStep(int n, double stepDegrees, double speed) {
     return EnergyFactor(n) * stepDegrees * speed;
 }
 
-// The order of the operations is part of the result: each state's terms are added sample by
-// sample in state order, and the division comes last.
-void Superpose(const Components& weights, const Components& phases, Samples& real, Samples& imaginary,
-               Samples& density) {
+namespace {
+
+// The shown states summed at the samples, each weighted and turned by its phase; returns the sum of
+// the weights' sizes. The order of the operations is part of the result: each state's terms are
+// added sample by sample in state order.
+double Sum(const Components& weights, const Components& phases, Samples& real, Samples& imaginary) {
     const double dx = kSampleSpacing;
     real.fill(0);
     imaginary.fill(0);
-    density.fill(0);
     double totalWeight = 0;
     for (int k = 0; k < kComponents; ++k) {
         const double w = weights[k];
@@ -32,11 +34,38 @@ void Superpose(const Components& weights, const Components& phases, Samples& rea
             imaginary[j] = imaginary[j] + a * s;
         }
     }
+    return totalWeight;
+}
+
+// Each sample of the sum scaled, and the density of the scaled values.
+template <class Scale> void Scaled(Samples& real, Samples& imaginary, Samples& density, Scale scale) {
     for (int j = 0; j < kSamples; ++j) {
-        real[j] = real[j] / totalWeight;
-        imaginary[j] = imaginary[j] / totalWeight;
+        real[j] = scale(real[j]);
+        imaginary[j] = scale(imaginary[j]);
         density[j] = real[j] * real[j] + imaginary[j] * imaginary[j];
     }
+}
+
+} // namespace
+
+// The division comes last, after the whole sum.
+void Superpose(const Components& weights, const Components& phases, Samples& real, Samples& imaginary,
+               Samples& density) {
+    const double totalWeight = Sum(weights, phases, real, imaginary);
+    Scaled(real, imaginary, density, [totalWeight](double v) { return v / totalWeight; });
+}
+
+void SuperposePhysical(const Components& weights, const Components& phases, Samples& real, Samples& imaginary,
+                       Samples& density) {
+    Sum(weights, phases, real, imaginary);
+    Scaled(real, imaginary, density, [](double v) { return std::numbers::sqrt2 * v; });
+}
+
+double PhysicalBound(const Components& weights) {
+    double total = 0;
+    for (const double w : weights)
+        total += std::abs(w);
+    return std::numbers::sqrt2 * total;
 }
 
 } // namespace physics

@@ -20,4 +20,15 @@ double PhaseStep(int n, double stepDegrees, double speed);
 void Superpose(const Components& weights, const Components& phases, Samples& real, Samples& imaginary,
                Samples& density);
 
+// The physical wavefunction at the samples, sqrt(L) psi(x) = sum of w_n e^(i phase_n) sqrt(2)
+// sin(n pi x / L) over the states with a weight other than 0, and the density L |psi|^2: for
+// magnitudes whose squares sum to 1 the density's integral over x/L is 1. The sum is Superpose's,
+// term for term, multiplied by sqrt(2) where Superpose divides; no weight at all gives 0.
+void SuperposePhysical(const Components& weights, const Components& phases, Samples& real, Samples& imaginary,
+                       Samples& density);
+
+// The largest |sqrt(L) psi| that those weights can ever reach, sqrt(2) x the sum of their sizes: a
+// range for plots of the physical wavefunction that no instant leaves.
+double PhysicalBound(const Components& weights);
+
 } // namespace physics

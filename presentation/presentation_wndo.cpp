@@ -55,13 +55,22 @@ std::unique_ptr<PresentedPlot> PresentationWndo::CreatePlot(const std::string& n
 
 void PresentationWndo::CreateControls() {
     // The plots and phasors in the main window's words.
-    wavePlot_ =
-        CreatePlot("GFWave", tk::Translate("MainWndo", "Wavefunction"), state_plots::SetUpWavefunction,
-                   tk::Translate("MainWndo", "Wavefunction: real part in black, imaginary part in red"));
+    wavePlot_ = CreatePlot(
+        "GFWave", tk::Translate("MainWndo", "Wavefunction"),
+        [this](Graph& g) {
+            waveAxis_ = state_plots::WavefunctionAxis(run_);
+            state_plots::SetUpWavefunction(g, waveAxis_);
+        },
+        tk::Translate("MainWndo", "Wavefunction: real part in black, imaginary part in red"));
     tk::Bind(GFWave(), &Graph::Open, *this, &PresentationWndo::GFWave_Open);
     tk::Bind(GFWave(), &Graph::DrawContent, *this, &PresentationWndo::GFWave_DrawContent);
-    densityPlot_ = CreatePlot("GFDensity", tk::Translate("MainWndo", "Probability"),
-                              state_plots::SetUpDensity, tk::Translate("MainWndo", "Probability density"));
+    densityPlot_ = CreatePlot(
+        "GFDensity", tk::Translate("MainWndo", "Probability"),
+        [this](Graph& g) {
+            densityAxis_ = state_plots::DensityAxis(run_);
+            state_plots::SetUpDensity(g, densityAxis_);
+        },
+        tk::Translate("MainWndo", "Probability density"));
     tk::Bind(GFDensity(), &Graph::Open, *this, &PresentationWndo::GFDensity_Open);
     tk::Bind(GFDensity(), &Graph::DrawContent, *this, &PresentationWndo::GFDensity_DrawContent);
 
@@ -98,7 +107,7 @@ void PresentationWndo::Event_Open() {
     wavePlot_->Open(layout_);
     densityPlot_->Open(layout_);
     frames_ = run_.FrameAdvanced.Connect([this] { ShowFrame(); });
-    changes_ = run_.Changed.Connect([this](run::Change) { ShowState(); });
+    changes_ = run_.Changed.Connect([this](run::Change change) { FollowChange(change); });
     FitPhasors();
     ShowWhatFits();
     ShowAll();
@@ -173,6 +182,19 @@ void PresentationWndo::ShowFrame() {
     ShowAll();
 }
 
+// The plots take the axes of a new scale, state or selection as the main window's do, and show the
+// new scale's curves at once.
+void PresentationWndo::FollowChange(run::Change change) {
+    if (state_plots::WavefunctionAxis(run_) != waveAxis_)
+        wavePlot_->SetUp(layout_);
+    if (state_plots::DensityAxis(run_) != densityAxis_)
+        densityPlot_->SetUp(layout_);
+    if (change == run::Change::Scale)
+        ShowAll();
+    else
+        ShowState();
+}
+
 void PresentationWndo::ShowState() {
     // The phasors show the coefficients as the main window's do: once loaded, until an edit.
     const bool loaded = run_.CoefficientsShown();
@@ -182,6 +204,7 @@ void PresentationWndo::ShowState() {
         PhasorDiagram& phasor = *phasors_[k];
         phasor.magn = magnitudes[k];
         phasor.angle = phases[k];
+        phasor.tooFast = run_.TooFastToFollow(k + 1);
         if (loaded)
             phasor.Update();
         else
@@ -197,7 +220,7 @@ void PresentationWndo::GFWave_Open() {
 
 void PresentationWndo::GFWave_DrawContent() {
     if (run_.Drawn())
-        state_plots::DrawWavefunction(GFWave(), run_.Real(), run_.Imaginary());
+        state_plots::DrawWavefunction(GFWave(), run_.Plotted().real, run_.Plotted().imaginary);
 }
 
 void PresentationWndo::GFDensity_Open() {
@@ -206,7 +229,7 @@ void PresentationWndo::GFDensity_Open() {
 
 void PresentationWndo::GFDensity_DrawContent() {
     if (run_.Drawn())
-        state_plots::DrawSamples(GFDensity(), run_.Density());
+        state_plots::DrawSamples(GFDensity(), run_.Plotted().density);
 }
 
 void PresentationWndo::ToggleFullScreen() {

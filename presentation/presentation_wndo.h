@@ -82,12 +82,16 @@ private:
     void ShowWhatFits();
     // Draws the plots from the main window's samples, once it has drawn a frame, and the state.
     void ShowAll();
+    void FollowChange(run::Change change);
 
     const run::RunModel& run_;
     Opening opening_;
     PresentationLayout layout_;
     std::unique_ptr<PresentedPlot> wavePlot_;
     std::unique_ptr<PresentedPlot> densityPlot_;
+    // The y axes the plots were last set up with.
+    state_plots::YAxis waveAxis_;
+    state_plots::YAxis densityAxis_;
     std::array<PhasorDiagram*, kComponents> phasors_{};
     std::array<tk::StaticText*, kComponents> captions_{};
     tk::StaticText* shown_ = nullptr;

@@ -5,6 +5,7 @@
 #include "presentation/presentation_layout.h"
 #include "toolkit/canvas.h"
 
+#include <functional>
 #include <string>
 
 // The control of a window that shows a plot's frames, as many times larger as the plot's zoom.
@@ -22,7 +23,7 @@ public:
 // curves over a copy of it: the pixels are those that ReDrawAll draws.
 class PresentedPlot {
 public:
-    using Axes = void (*)(Graph&);
+    using Axes = std::function<void(Graph&)>;
 
     // `axes` sets the labels and flags and defines the graph, as the main window does; `title` is
     // shown above the plot.

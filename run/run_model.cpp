@@ -22,7 +22,21 @@ double LoadedPhase(int n, double degrees) {
 } // namespace
 
 double RunModel::ElapsedPeriods() const {
-    return physics::PeriodsElapsed(phasesAtStart_[0], phases_[0]);
+    return physics::TurnSign(turning_) * physics::PeriodsElapsed(phasesAtStart_[0], phases_[0]);
+}
+
+double RunModel::FrameTurn(int n) const {
+    return physics::TurnSign(turning_) *
+           physics::PhaseStep(n, physics::kPhaseStep, static_cast<double>(speed_));
+}
+
+bool RunModel::TooFastToFollow(int n) const {
+    constexpr double kHalfTurn = 180;
+    return loaded_ && magnitudes_[n - 1] != 0 && std::abs(FrameTurn(n)) >= kHalfTurn;
+}
+
+double RunModel::PhysicalBound() const {
+    return physics::PhysicalBound(ShownWeights());
 }
 
 // The loaded state is sampled at once, so that every view shows it before the first frame.
@@ -69,7 +83,7 @@ void RunModel::Step(int frames) {
 // with the clock.
 void RunModel::GoTo(double fraction) {
     Pause();
-    phases_ = physics::PhasesAt(phasesAtStart_, fraction);
+    phases_ = physics::PhasesAt(phasesAtStart_, physics::TurnSign(turning_) * fraction);
     const double periodsPerFrame = physics::PhaseStep(1, physics::kPhaseStep, speed_) / 360;
     framesAdvanced_ = std::llround(fraction / periodsPerFrame);
     Advance(0);
@@ -110,6 +124,25 @@ void RunModel::MarkEdited() {
     Changed.Emit(Change::Edited);
 }
 
+void RunModel::SetPhysicalScale(bool on) {
+    if (on == physicalScale_)
+        return;
+    physicalScale_ = on;
+    Changed.Emit(Change::Scale);
+}
+
+void RunModel::SetTimeForward(bool on) {
+    if (on == TimeForward())
+        return;
+    const double now = ElapsedPeriods();
+    turning_ = on ? physics::Turning::Clockwise : physics::Turning::CounterClockwise;
+    Changed.Emit(Change::Turning);
+    if (!loaded_)
+        return;
+    phases_ = physics::PhasesAt(phasesAtStart_, physics::TurnSign(turning_) * now);
+    Advance(0);
+}
+
 void RunModel::SetState(RunState state, Change change) {
     state_ = state;
     Changed.Emit(change);
@@ -117,18 +150,23 @@ void RunModel::SetState(RunState state, Change change) {
 
 // The order of operations is that of every frame since the first: each phase advances by its own
 // step, the speed converted for each state, one frame forward adding the step itself to the last
-// bit; then the shown states are summed at the samples.
+// bit (time forward, the step negated); then the shown states are summed at the samples.
 void RunModel::Advance(int frames) {
-    physics::Components weights{};
-    for (int k = 0; k < physics::kComponents; ++k) {
-        const double step = physics::PhaseStep(k + 1, physics::kPhaseStep, static_cast<double>(speed_));
-        phases_[k] = phases_[k] + static_cast<double>(frames) * step;
-        weights[k] = static_cast<double>(showWeights_[k]) * magnitudes_[k];
-    }
+    for (int k = 0; k < physics::kComponents; ++k)
+        phases_[k] = phases_[k] + static_cast<double>(frames) * FrameTurn(k + 1);
     framesAdvanced_ += frames;
-    physics::Superpose(weights, phases_, real_, imaginary_, density_);
+    const physics::Components weights = ShownWeights();
+    physics::Superpose(weights, phases_, scaled_.real, scaled_.imaginary, scaled_.density);
+    physics::SuperposePhysical(weights, phases_, physical_.real, physical_.imaginary, physical_.density);
     drawn_ = true;
     FrameAdvanced.Emit();
+}
+
+physics::Components RunModel::ShownWeights() const {
+    physics::Components weights{};
+    for (int k = 0; k < physics::kComponents; ++k)
+        weights[k] = static_cast<double>(showWeights_[k]) * magnitudes_[k];
+    return weights;
 }
 
 } // namespace run

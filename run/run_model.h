@@ -1,6 +1,7 @@
 #pragma once
 
 #include "physics/box.h"
+#include "physics/clock.h"
 #include "physics/presets.h"
 #include "run/selection.h"
 #include "toolkit/signal.h"
@@ -22,6 +23,15 @@ enum class Change {
     Selection, // another choice of the states shown
     Edited,    // the typed values changed since the last Load: the coefficients no longer match them
     Speed,     // another speed
+    Turning,   // the phases turn the other way round; time stays where it was
+    Scale,     // the plots switched between the scaled and the physical wavefunction
+};
+
+// The wavefunction at the 101 samples and its density.
+struct Wave {
+    physics::Samples real{};
+    physics::Samples imaginary{};
+    physics::Samples density{};
 };
 
 // A run of the animation, from the coefficients loaded to the instant shown: one object that every
@@ -46,7 +56,7 @@ public:
     long long FramesAdvanced() const { return framesAdvanced_; }
     // The time since the last Load in periods T1 of state 1, read from the phase state 1 has turned.
     double ElapsedPeriods() const;
-    // 1 to 100: each frame turns state n by n^2 x physics::kPhaseStep x speed degrees.
+    // 1 to 100: each frame turns state n by n^2 x physics::kPhaseStep x speed degrees (FrameTurn).
     int Speed() const { return speed_; }
     const Selection& Shown() const { return shown_; }
     // The shown states as weights, 1 shown and 0 left out, in step with Shown().
@@ -62,9 +72,28 @@ public:
     bool Drawn() const { return drawn_; }
     // The wavefunction shown at the 101 samples: the shown states, weighted by their magnitudes and
     // divided by the sum of the weights' sizes, so |psi| <= 1; the density is Re^2 + Im^2.
-    const physics::Samples& Real() const { return real_; }
-    const physics::Samples& Imaginary() const { return imaginary_; }
-    const physics::Samples& Density() const { return density_; }
+    const physics::Samples& Real() const { return scaled_.real; }
+    const physics::Samples& Imaginary() const { return scaled_.imaginary; }
+    const physics::Samples& Density() const { return scaled_.density; }
+    // The same states as the physical wavefunction sqrt(L) psi and its density L |psi|^2, whose
+    // integral over x/L is the shown states' share of the particle (1 for the total).
+    const Wave& Scaled() const { return scaled_; }
+    const Wave& Physical() const { return physical_; }
+    // What the plots show: the physical wavefunction when PhysicalScale() is on, else the scaled one.
+    const Wave& Plotted() const { return physicalScale_ ? physical_ : scaled_; }
+    // Off by default. On, the plots show the physical wavefunction within +-PhysicalBound(), which
+    // no instant of the loaded state and selection leaves, so its range never changes as time runs.
+    bool PhysicalScale() const { return physicalScale_; }
+    double PhysicalBound() const;
+    // Off by default: the phases turn counter-clockwise, by +n^2 x kPhaseStep x speed a frame, and
+    // time runs against nature's. On, they turn clockwise by the same steps, so that packets move
+    // with their momentum; the clock counts up either way.
+    bool TimeForward() const { return turning_ == physics::Turning::Clockwise; }
+    // How many degrees state n (1 to 6) turns a frame at the current speed, with its sign.
+    double FrameTurn(int n) const;
+    // Whether state n (1 to 6) is loaded with a magnitude and turns half a turn or more a frame: the
+    // eye then sees it stand still, turn backwards or flip, not turn as it does.
+    bool TooFastToFollow(int n) const;
 
     // ---- Commands ----
     // Normalizes typed magnitudes and loads them with the typed angles as the phases at t = 0, then
@@ -92,6 +121,10 @@ public:
     void Select(Selection shown);
     // The typed values changed: the loaded coefficients no longer match them.
     void MarkEdited();
+    void SetPhysicalScale(bool on);
+    // Turns the phases the other way from now on. The run stays at the time it shows: its phases
+    // become those of that time, reached the new way round.
+    void SetTimeForward(bool on);
 
     tk::Signal<Change> Changed;
     tk::Signal<> FrameAdvanced;
@@ -100,6 +133,8 @@ private:
     void SetState(RunState state, Change change);
     // Turns every phase by `frames` frame steps at the current speed and samples the wavefunction.
     void Advance(int frames);
+    // The shown states' magnitudes, 0 for those left out.
+    physics::Components ShownWeights() const;
 
     physics::Components magnitudes_{};
     physics::Components phases_{};
@@ -112,9 +147,10 @@ private:
     bool loaded_ = false;
     bool edited_ = false;
     bool drawn_ = false;
-    physics::Samples real_{};
-    physics::Samples imaginary_{};
-    physics::Samples density_{};
+    bool physicalScale_ = false;
+    physics::Turning turning_ = physics::Turning::CounterClockwise;
+    Wave scaled_;
+    Wave physical_;
 };
 
 } // namespace run

@@ -29,8 +29,10 @@ WAVEFUNCTION, PROBABILITY = (20, 26, 500, 300), (20, 392, 500, 250)
 NORMALIZE, START_STOP = (773, 551), (592, 620)
 MAGNITUDE, ANGLE, PHASOR_CENTRE, ROW = (773, 75), (773, 106), (648, 92), 82
 PHASOR_CORNER, PHASOR_SIZE = (613, 57), (70, 70)
-# The display, the session bus and the accessibility bus are added once they are up.
-ENV = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+# The display, the session bus and the accessibility bus are added once they are up. The program
+# starts from settings of its own, never the user's.
+ENV = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+           XDG_CONFIG_HOME=tempfile.mkdtemp(prefix="parvok e2e settings "))
 PROCESSES = []  # started here, stopped at the end
 EXPORTS = tempfile.mkdtemp(prefix="parvok e2e ψ ")  # where the exports go: a space and a Greek letter
 SVG = "{http://www.w3.org/2000/svg}"
@@ -574,9 +576,11 @@ def check_exports(app):
     with open(written(os.path.join(EXPORTS, "data.csv")), encoding="utf-8") as file:
         rows = [line.split(",") for line in file.read().splitlines() if not line.startswith("#")]
     samples = [[float(value) for value in row] for row in rows[1:]]
-    check(rows[0] == ["x/L", "Re ψ", "Im ψ", "|ψ|²"] and len(samples) == 101 and
-          all(x == j * 0.01 and density == re * re + im * im for j, (x, re, im, density) in enumerate(samples)),
-          "the CSV holds x/L, Re, Im and |psi|^2 = Re^2 + Im^2 at the 101 samples, to the last bit")
+    check(rows[0] == ["x/L", "√L·Re ψ", "√L·Im ψ", "L·|ψ|²", "Re ψ scaled", "Im ψ scaled", "|ψ|² scaled"] and
+          len(samples) == 101 and
+          all(x == j * 0.01 and p == pr * pr + pi * pi and s == sr * sr + si * si
+              for j, (x, pr, pi, p, sr, si, s) in enumerate(samples)),
+          "the CSV holds x/L, then Re, Im and |psi|^2 = Re^2 + Im^2, physical and scaled, at the 101 samples")
 
 def check_replace_prompt(app):
     """Exporting over a file asks first: Escape keeps it, Replace writes it"""
@@ -691,6 +695,7 @@ def main(program):
         for process in reversed(PROCESSES):
             stop(process)
         shutil.rmtree(EXPORTS, ignore_errors=True)
+        shutil.rmtree(ENV["XDG_CONFIG_HOME"], ignore_errors=True)
     print(f"all checks passed in {time.monotonic() - started:.1f} s")
     return 0
 

@@ -212,7 +212,7 @@ TEST_F(Exports, TheDataReadsBackBitForBit) {
     std::vector<Strings> samples;
     for (std::string line; std::getline(csv, line);)
         (line.starts_with("# ") ? header.push_back(line) : samples.push_back(Split(line)));
-    ASSERT_EQ(header.size(), 11U);
+    ASSERT_EQ(header.size(), 13U);
     EXPECT_EQ(Bits(Split(header[1]).at(1)), Bits(window.Model().ElapsedPeriods()));
     EXPECT_THAT(Strings(header.begin() + 2, header.begin() + 4), ElementsAre("# speed,10", "# shown,n=2"));
     EXPECT_EQ(header[7], R"(# 3,"2,5","say ""hi""",0,)" + tk::Str(window.Model().Phases()[2]));
@@ -221,13 +221,17 @@ TEST_F(Exports, TheDataReadsBackBitForBit) {
         EXPECT_EQ(Bits(Split(header[5 + k]).at(4)), Bits(window.Model().Phases()[k])) << k;
     }
     ASSERT_EQ(samples.size(), 1U + MainWndo::kSamples);
-    EXPECT_THAT(samples[0], ElementsAre("x/L", "Re ψ", "Im ψ", "|ψ|²"));
+    EXPECT_EQ(header[11], "# plotted,scaled");
+    EXPECT_THAT(samples[0], ElementsAre("x/L", "√L·Re ψ", "√L·Im ψ", "L·|ψ|²", "Re ψ scaled", "Im ψ scaled",
+                                        "|ψ|² scaled"));
+    const run::Wave& physical = window.Model().Physical();
     for (int j = 0; j < MainWndo::kSamples; ++j) {
         std::vector<std::uint64_t> read;
         for (const std::string& field : samples[1 + j])
             read.push_back(Bits(field));
-        EXPECT_THAT(read, ElementsAre(Bits(0.01 * j), Bits(window.PsiReal[j]), Bits(window.PsiIm[j]),
-                                      Bits(window.PsiSqrd[j])))
+        EXPECT_THAT(read, ElementsAre(Bits(0.01 * j), Bits(physical.real[j]), Bits(physical.imaginary[j]),
+                                      Bits(physical.density[j]), Bits(window.PsiReal[j]),
+                                      Bits(window.PsiIm[j]), Bits(window.PsiSqrd[j])))
             << j;
     }
 }

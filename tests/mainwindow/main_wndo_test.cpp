@@ -2,6 +2,7 @@
 // items are on, what its phasors, plots and status line show. The run's arithmetic and transitions
 // are the run model's tests; here the window is driven through its controls and menus.
 
+#include "app/commands.h"
 #include "mainwindow/status_line.h"
 #include "tests/mainwindow/opened_main_wndo.h"
 
@@ -232,6 +233,49 @@ TEST_F(MainWindow, TheStatusLineSaysWhyNothingIsShown) {
     EXPECT_EQ(window.StatusBar()->Parts().at(2), "speed 37") << "at once, not at the next frame";
     EXPECT_EQ(StatusLine::ClockText(-1e-9), "t = 0.000 T₁") << "no minus sign on a zero";
     EXPECT_EQ(StatusLine::ClockText(0.0024999999), "t = 0.003 T₁") << "read to a millionth first";
+}
+
+// The options switch from every window's menus with their check marks, and a window made later
+// starts with them, as the next session does. The physical scale fixes the plots' ranges by the
+// state: sqrt(2) for state 1 alone, up to a half.
+TEST_F(MainWindow, OptionsSwitchFromTheMenusAndAreRemembered) {
+    Type({"1"});
+    Press("PBNorm");
+    const Graph& wave = *window.Find<Graph>("GFWFunc");
+    const Graph& density = *window.Find<Graph>("GFProb");
+    const auto ranges = [&] { return std::tuple(wave.YMin, wave.YMax, density.YMax); };
+    Choose(command::kViewPhysicalScale);
+    Choose(command::kAnimationTimeForward);
+    EXPECT_EQ(window.Commands().MenuChecked(command::kViewPhysicalScale), true);
+    EXPECT_EQ(window.Commands().MenuChecked(command::kAnimationTimeForward), true);
+    EXPECT_EQ(ranges(), std::tuple(-1.5, 1.5, 2.0));
+    EXPECT_NE(wave.ToolTip().find("√L"), std::string::npos) << wave.ToolTip();
+    Choose(command::kViewPhysicalScale);
+    EXPECT_EQ(ranges(), std::tuple(-1.0, 1.0, 1.0));
+    EXPECT_NE(wave.ToolTip().find("not to scale"), std::string::npos) << wave.ToolTip();
+
+    MainWndo next;
+    next.Open();
+    EXPECT_EQ(std::pair(next.Model().PhysicalScale(), next.Model().TimeForward()), std::pair(false, true));
+}
+
+// From speed 50 state 6 turns half a turn a frame: the status line names it and its circle is red.
+TEST_F(MainWindow, SaysWhichStatesTurnTooFastToFollow) {
+    Type({"1", "0", "0", "0", "1", "1"});
+    window.Find<tk::Slider>("SLSpeed")->NotifyValue(50);
+    Press("PBStart");
+    EXPECT_EQ(window.StatusBar()->Message(), "Too fast to follow: state 6 turns 180° or more a frame");
+    window.Find<tk::Slider>("SLSpeed")->NotifyValue(72);
+    EXPECT_EQ(window.StatusBar()->Message(), "Too fast to follow: states 5, 6 turn 180° or more a frame");
+    const auto circleColour = [this](int k) {
+        tk::Color last = tk::kWhite;
+        for (const auto& call : Picture(k).Calls())
+            if (call.op == "DrawOval")
+                last = call.color;
+        return last;
+    };
+    EXPECT_EQ(std::tuple(circleColour(0), circleColour(4), circleColour(5)),
+              std::tuple(tk::kBlack, tk::kCurveRed, tk::kCurveRed));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // the state is loaded, runs and stops, for states with and without values, and how it opens and
 // lays itself out.
 
+#include "app/commands.h"
 #include "observables/observables_wndo.h"
 #include "tests/mainwindow/opened_main_wndo.h"
 #include "toolkit/translation.h"
@@ -70,6 +71,36 @@ TEST_F(ObservablesTest, FollowsTheStateAsItIsLoadedRunsAndStops) {
               std::tuple("Stopped: the state at Start, t = 0", "0.5000"));
     Magnitude(0).NotifyTextEdited("2");
     EXPECT_NE(Table().find("\nFields edited: press Normalize\n"), std::string::npos) << Table();
+}
+
+// The note that a packet moves against <p> stands only while time runs backwards and the state
+// moves; else empty lines keep the rows below it in place.
+TEST_F(ObservablesTest, SayThatTimeRunsBackwardsOnlyWhileItDoesAndTheStateMoves) {
+    const struct {
+        const char* name;
+        Strings magnitudes;
+        bool timeForward;
+        bool note;
+    } cases[] = {
+        {"two states, backwards", {"3", "4"}, false, true},
+        {"two states, forward", {"3", "4"}, true, false},
+        {"one state stands still", {"0", "1"}, false, false},
+        {"no state", {"0"}, false, false},
+    };
+    const auto linesBetweenMomentumRows = [this] {
+        const std::size_t mean = Table().find("⟨p⟩/(πħ/L)");
+        return std::count(Table().begin() + long(mean), Table().begin() + long(Table().find("Δp/(πħ/L)")),
+                          '\n');
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (window.Model().TimeForward() != c.timeForward)
+            Choose(command::kAnimationTimeForward);
+        Type(c.magnitudes);
+        window.PBNorm_Action();
+        EXPECT_EQ(Table().find("Time runs backwards") != std::string::npos, c.note) << Table();
+        EXPECT_EQ(linesBetweenMomentumRows(), 1 + 3);
+    }
 }
 
 // Whatever the phasors hold, every value is a number to four digits or, with no state, a dash.

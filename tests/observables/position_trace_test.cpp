@@ -27,25 +27,29 @@ TEST(PositionTrace, CoversTheLastTwoPeriodsOnAFixedGridUpToNow) {
         {"after two periods: the last two", 3.75, 1.75, 2 * PositionTrace::kStepsPerPeriod + 1, 1.75},
         {"farther than the grid keeps its digits: nothing", 2 * PositionTrace::kLongestTime, 0, 0, 0},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        PositionTrace trace;
-        trace.Fill(state, c.now);
-        const auto samples = trace.Samples();
-        EXPECT_NEAR(trace.SpanStart(), c.spanStart, 1e-12);
-        ASSERT_EQ(samples.size(), c.samples);
-        if (samples.empty())
-            continue;
-        EXPECT_NEAR(samples.front().time, c.firstTime, 1e-9);
-        EXPECT_EQ(samples.back().time, c.now);
-        // Each sample is the state turned back from now to its time, to the accuracy of the steps.
-        for (const PositionTrace::Sample& s :
-             {samples.front(), samples[samples.size() / 2], samples.back()}) {
-            const physics::Moments expected = *physics::PositionOf(physics::Turned(state, s.time - c.now));
-            EXPECT_NEAR(s.mean, expected.mean, 1e-12) << s.time;
-            EXPECT_NEAR(s.spread, expected.spread, 1e-12) << s.time;
+    for (const auto& c : cases)
+        for (const physics::Turning turning :
+             {physics::Turning::CounterClockwise, physics::Turning::Clockwise}) {
+            SCOPED_TRACE(c.name);
+            PositionTrace trace;
+            trace.Fill(state, c.now, turning);
+            const auto samples = trace.Samples();
+            EXPECT_NEAR(trace.SpanStart(), c.spanStart, 1e-12);
+            ASSERT_EQ(samples.size(), c.samples);
+            if (samples.empty())
+                continue;
+            EXPECT_NEAR(samples.front().time, c.firstTime, 1e-9);
+            EXPECT_EQ(samples.back().time, c.now);
+            // Each sample is the state turned back from now to its time, the way time runs, to the
+            // accuracy of the steps.
+            for (const PositionTrace::Sample& s :
+                 {samples.front(), samples[samples.size() / 2], samples.back()}) {
+                const double back = physics::TurnSign(turning) * (s.time - c.now);
+                const physics::Moments expected = *physics::PositionOf(physics::Turned(state, back));
+                EXPECT_NEAR(s.mean, expected.mean, 1e-12) << s.time;
+                EXPECT_NEAR(s.spread, expected.spread, 1e-12) << s.time;
+            }
         }
-    }
     PositionTrace none;
     none.Fill(physics::State{}, 1);
     EXPECT_TRUE(none.Samples().empty()) << "the zero state has no path";

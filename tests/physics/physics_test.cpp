@@ -42,6 +42,33 @@ TEST(Superposition, GivesTheSamplesBitForBit) {
             << c.j;
 }
 
+// The physical density L |psi|^2 integrated over x/L by the trapezoid rule on the samples: each
+// shown state's share |c_n|^2, whatever the phases, for the total 1; no weight, nothing.
+TEST(Superposition, GivesThePhysicalDensityWithTheShownStatesShareAsItsArea) {
+    const struct {
+        const char* name;
+        Components weights;
+        Components phases;
+        double area;
+    } cases[] = {
+        {"two states normalized", physics::Normalized({0, 0, 3, 4}), {0, 0, 10, -75}, 1},
+        {"six states normalized", physics::Normalized({1, -2, 0.5, 3, 1, 2}), {5, 50, 100, 150, 200, 250}, 1},
+        {"state 3 of 0.6, 0.8 alone", {0, 0, 0.6}, {0, 0, 33}, 0.36},
+        {"no weight", {}, {}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        physics::Samples real;
+        physics::Samples imaginary;
+        physics::Samples density;
+        physics::SuperposePhysical(c.weights, c.phases, real, imaginary, density);
+        double area = (density.front() + density.back()) / 2;
+        for (int j = 1; j + 1 < physics::kSamples; ++j)
+            area += density[j];
+        EXPECT_NEAR(area * physics::kSampleSpacing, c.area, 1e-12);
+    }
+}
+
 TEST(Superposition, DividesBySizesAndLeavesNoWeightNotANumber) {
     const struct {
         const char* name;

@@ -1,12 +1,19 @@
 #include "run/run_model.h"
 
+#include "physics/observables.h"
+#include "physics/state.h"
+#include "physics/superposition.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <complex>
 #include <functional>
 #include <numbers>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -33,6 +40,10 @@ const char* NameOf(Change change) {
         return "edited";
     case Change::Speed:
         return "speed";
+    case Change::Turning:
+        return "turning";
+    case Change::Scale:
+        return "scale";
     }
     return "?";
 }
@@ -98,32 +109,47 @@ INSTANTIATE_TEST_SUITE_P(
             "AStillRunShowsEachSelectionAtOnce",
             [](RunModel& r) { r.Select(Selection::State(3)), r.Pause(), r.Select(Selection::Total()); },
             RunState::Paused, "selection frame paused selection frame "},
+        CommandCase{"TurningTheOtherWayShowsTheSameInstantOnce",
+                    [](RunModel& r) { r.SetTimeForward(true), r.SetTimeForward(true); }, RunState::Idle,
+                    "turning frame "},
+        CommandCase{"ScaleOnlyWhenItChanges",
+                    [](RunModel& r) {
+                        r.SetPhysicalScale(true), r.SetPhysicalScale(true), r.SetPhysicalScale(false);
+                    },
+                    RunState::Idle, "scale scale "},
         CommandCase{"ARunningOneAtItsNextFrame",
                     [](RunModel& r) { r.Start(), r.Select(Selection::State(3)); }, RunState::Running,
                     "started selection "}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// psi at sample j summed here with exact pi and radians, over the shown states, divided by the sum
-// of the sizes of their weights.
-std::complex<double> IndependentPsi(const RunModel& run, int j) {
+// sqrt(L) psi at sample j, summed here with exact pi and radians over the shown states, each
+// sqrt(2/L) sin(n pi x / L); and the sum of the sizes of their weights, which the scaled samples are
+// divided by instead.
+std::pair<std::complex<double>, double> IndependentPsi(const RunModel& run, int j) {
     std::complex<double> psi;
     double weight = 0;
     for (int k = 0; k < physics::kComponents; ++k) {
         const double w = run.ShowWeights()[k] * run.Magnitudes()[k];
-        psi += w * std::sin((k + 1) * std::numbers::pi * j / 100.0) *
+        psi += w * std::numbers::sqrt2 * std::sin((k + 1) * std::numbers::pi * j / 100.0) *
                std::polar(1.0, run.Phases()[k] * std::numbers::pi / 180);
         weight += std::abs(w);
     }
-    return psi / weight;
+    return {psi, weight};
 }
 
 void ExpectSamplesMatch(const RunModel& run) {
     for (int j = 0; j < physics::kSamples; ++j) {
-        const std::complex<double> psi = IndependentPsi(run, j);
-        ASSERT_NEAR(run.Real()[j], psi.real(), 1e-9) << j;
-        ASSERT_NEAR(run.Imaginary()[j], psi.imag(), 1e-9) << j;
+        const auto [psi, weight] = IndependentPsi(run, j);
+        const std::complex<double> scaled = psi / (std::numbers::sqrt2 * weight);
+        ASSERT_NEAR(run.Real()[j], scaled.real(), 1e-9) << j;
+        ASSERT_NEAR(run.Imaginary()[j], scaled.imag(), 1e-9) << j;
         ASSERT_EQ(run.Density()[j], run.Real()[j] * run.Real()[j] + run.Imaginary()[j] * run.Imaginary()[j]);
+        const run::Wave& physical = run.Physical();
+        ASSERT_NEAR(physical.real[j], psi.real(), 1e-9) << j;
+        ASSERT_NEAR(physical.imaginary[j], psi.imag(), 1e-9) << j;
+        ASSERT_NEAR(physical.density[j], std::norm(psi), 1e-9) << j;
     }
+    EXPECT_EQ(&run.Plotted(), run.PhysicalScale() ? &run.Physical() : &run.Scaled());
 }
 
 TEST(Frames, SampleTheShownStatesAtTheirPhasesNow) {
@@ -136,10 +162,107 @@ TEST(Frames, SampleTheShownStatesAtTheirPhasesNow) {
     run.Tick();
     ExpectSamplesMatch(run);
     run.Select(Selection::State(2));
+    run.SetPhysicalScale(true);
     run.Tick();
     ExpectSamplesMatch(run);
     EXPECT_NEAR(run.Density()[25], 1.0, 1e-12) << "a state alone peaks at 1 whatever its magnitude";
 }
+
+// The bound the physical plots are drawn within holds at every instant of a whole period.
+TEST(Frames, NeverLeaveThePhysicalBound) {
+    RunModel run;
+    run.Load({{1, -2, 0.5, 3, 1, 2}, {5, 50, 100, 150, 200, 250}});
+    run.SetSpeed(3);
+    double highest = 0;
+    for (int frame = 0; frame < 1200; ++frame, run.Step(1))
+        for (int j = 0; j < physics::kSamples; ++j)
+            highest = std::max(highest,
+                               std::abs(std::complex(run.Physical().real[j], run.Physical().imaginary[j])));
+    EXPECT_LE(highest, run.PhysicalBound());
+    EXPECT_GT(highest, 0.7 * run.PhysicalBound()) << "and is no wider than it need be for this state";
+}
+
+// Time forward turns every phase back by the step the other way turns it on, and the clock reads
+// the same; its quarters of the period are as exact.
+TEST(Frames, TimeForwardTurnsClockwiseWhileTheClockCountsUp) {
+    RunModel backward;
+    RunModel forward;
+    forward.SetTimeForward(true);
+    for (RunModel* run : {&backward, &forward}) {
+        run->Load({{1, 1, 0, 0, 0, 1}, {10, 20, 0, 0, 0, 30}});
+        run->SetSpeed(37);
+        run->Start();
+        for (int frame = 0; frame < 3; ++frame)
+            run->Tick();
+    }
+    for (int k = 0; k < physics::kComponents; ++k)
+        EXPECT_NEAR(forward.Phases()[k] - forward.PhasesAtStart()[k],
+                    -(backward.Phases()[k] - backward.PhasesAtStart()[k]), 1e-12);
+    EXPECT_NEAR(forward.ElapsedPeriods(), backward.ElapsedPeriods(), 1e-15);
+    EXPECT_GT(forward.ElapsedPeriods(), 0);
+    forward.GoTo(0.25);
+    EXPECT_EQ(forward.Phases()[1], 20 - 4 * 90.0);
+    EXPECT_EQ(forward.ElapsedPeriods(), 0.25);
+    forward.SetTimeForward(false);
+    EXPECT_EQ(forward.Phases()[1], 20 + 4 * 90.0) << "the same instant, reached the other way round";
+    EXPECT_EQ(forward.ElapsedPeriods(), 0.25);
+}
+
+// Nature's way, <x> moves with <p> (Ehrenfest); the other way, against it. <x> is integrated here
+// from the physical density at the samples, <p> is the state's.
+TEST(Frames, MoveThePositionWithTheMomentumOnlyWhenTimeRunsForward) {
+    for (const bool timeForward : {false, true}) {
+        SCOPED_TRACE(timeForward ? "forward" : "backward");
+        RunModel run;
+        run.SetTimeForward(timeForward);
+        run.Load({{1, 1}, {0, 90}});
+        const auto meanPosition = [&run] {
+            double mean = 0;
+            for (int j = 0; j < physics::kSamples; ++j)
+                mean += physics::SampleX(j) * run.Physical().density[j] * physics::kSampleSpacing;
+            return mean;
+        };
+        const double momentum =
+            physics::Measure(physics::StateOf(run.Magnitudes(), run.Phases()))->momentum.mean;
+        const double before = meanPosition();
+        run.Step(1);
+        ASSERT_GT(std::abs(momentum), 0.1);
+        EXPECT_EQ(meanPosition() > before, timeForward == (momentum > 0)) << momentum;
+    }
+}
+
+struct TooFastCase {
+    const char* name;
+    physics::Typed typed;
+    int speed;
+    bool timeForward;
+    std::array<bool, physics::kComponents> tooFast;
+};
+
+class TooFast : public testing::TestWithParam<TooFastCase> {};
+
+// A state turning half a turn or more a frame seems to stand still or turn backwards.
+TEST_P(TooFast, AreTheStatesWithAMagnitudeThatTurnHalfATurnAFrame) {
+    RunModel run;
+    run.SetTimeForward(GetParam().timeForward);
+    run.SetSpeed(GetParam().speed);
+    run.Load(GetParam().typed);
+    for (int n = 1; n <= physics::kComponents; ++n)
+        EXPECT_EQ(run.TooFastToFollow(n), GetParam().tooFast[n - 1]) << n;
+}
+
+const physics::Typed kAllSix{{1, 1, 1, 1, 1, 1}, {}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Run, TooFast,
+    testing::Values(TooFastCase{"NoneAt49", kAllSix, 49, false, {}},
+                    TooFastCase{"SixFrom50", kAllSix, 50, false, {0, 0, 0, 0, 0, 1}},
+                    TooFastCase{"SixForwardToo", kAllSix, 50, true, {0, 0, 0, 0, 0, 1}},
+                    TooFastCase{"FiveFrom72", kAllSix, 72, false, {0, 0, 0, 0, 1, 1}},
+                    TooFastCase{"FourNeverAt100", kAllSix, 100, false, {0, 0, 0, 0, 1, 1}},
+                    TooFastCase{
+                        "NotWithoutMagnitude", {{1, 1, 1, 1, 1, 0}, {}}, 100, false, {0, 0, 0, 0, 1, 0}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Frames, TurnStateNByNSquaredTimesTheStepAndNeverWrap) {
     RunModel run;

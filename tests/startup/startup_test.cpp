@@ -75,6 +75,29 @@ TEST(Startup, QuittingOrClosingTheMainWindowEndsWithCodeZeroWhileATimerRuns) {
     }
 }
 
+// An option's item shows its check mark as the run has the option, from the presentation view's
+// menus as from the main window's.
+TEST(Startup, OptionItemsShowTheirCheckMarksInEveryWindow) {
+    std::vector<bool> checked;
+    RunAndThen([&] {
+        const auto read = [&](const QString& title) {
+            QMenu* view = Shown(title)->menuBar()->findChild<QMenu*>(command::kViewMenu);
+            emit view->aboutToShow();
+            const QAction* scale = view->findChild<QAction*>(command::kViewPhysicalScale);
+            checked.push_back(scale->isCheckable() && scale->isChecked());
+            checked.push_back(MainWndo::Instance().Model().PhysicalScale());
+        };
+        read("Parvok");
+        Trigger(command::kViewPhysicalScale);
+        read("Parvok");
+        Trigger(command::kViewPresentation);
+        read("Presentation");
+        Trigger(command::kViewPhysicalScale);
+        Shown("Parvok")->close();
+    });
+    EXPECT_EQ(checked, std::vector<bool>({false, false, true, true, true, true}));
+}
+
 // As the main window opens, with the first magnitude focused, its text selected, and the clipboard
 // empty, every item can act but Undo, Paste and Pause/Resume. (The captions and keys are the
 // Keyboard Shortcuts window's test.)
@@ -96,7 +119,7 @@ TEST(Startup, MainWindowEnablesOnlyWhatCanAct) {
     EXPECT_EQ(std::pair(off.join(" ").toStdString(), items),
               std::pair(std::string(command::kEditUndo) + " " + command::kEditPaste + " " +
                             command::kAnimationPause,
-                        29));
+                        31));
 }
 
 // Help > Keyboard Shortcuts lists the keys of every menu item as the menus show them, and the
