@@ -31,10 +31,8 @@ inline constexpr const char* kEditSelectAll = "EditSelectAll";
 inline constexpr const char* kEditCopyPicture = "EditCopyPicture";
 
 // View: how the plots scale the wavefunction; then one item for each view, which the view declares
-// under one of these names.
+// with its name (its kMenuItem).
 inline constexpr const char* kViewPhysicalScale = "ViewPhysicalScale";
-inline constexpr const char* kViewObservables = "ViewObservables";
-inline constexpr const char* kViewPresentation = "ViewPresentation";
 
 // Animation: the run and its time.
 inline constexpr const char* kAnimationStartStop = "AnimationStartStop";

@@ -32,8 +32,8 @@ public:
     explicit ObservablesWndo(const MainWndo& main);
 
     // View > Observables, which opens it over the main window's run or brings it to the front.
-    static constexpr tk::ViewItem kMenuItem{command::kViewObservables,
-                                            tk::Translatable("MenuBar1", "&Observables"), "Cmd+Shift+O"};
+    static constexpr tk::ViewItem kMenuItem{"ViewObservables", tk::Translatable("MenuBar1", "&Observables"),
+                                            "Cmd+Shift+O"};
 
     void Layout() override;
     void CreateControls() override;

@@ -40,8 +40,8 @@ public:
 
     // View › Presentation, which opens the shared view full screen over the main window's run, or
     // brings it to the front; within the view it takes it in and out of full screen.
-    static constexpr tk::ViewItem kMenuItem{command::kViewPresentation,
-                                            tk::Translatable("MenuBar1", "&Presentation"), "F11"};
+    static constexpr tk::ViewItem kMenuItem{"ViewPresentation", tk::Translatable("MenuBar1", "&Presentation"),
+                                            "F11"};
 
     // "Total", or "n=3" for state 3 alone, as the main window's choice says, in its words.
     const std::string& ShownText(const run::Selection& shown) const;

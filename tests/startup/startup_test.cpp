@@ -5,6 +5,7 @@
 #include "app/commands.h"
 #include "app/menu_bar1.h"
 #include "mainwindow/main_wndo.h"
+#include "observables/observables_wndo.h"
 #include "presentation/presentation_wndo.h"
 #include "startup/startup.h"
 #include "toolkit/qt/qt_control_peers.h"
@@ -90,7 +91,7 @@ TEST(Startup, OptionItemsShowTheirCheckMarksInEveryWindow) {
         read("Parvok");
         Trigger(command::kViewPhysicalScale);
         read("Parvok");
-        Trigger(command::kViewPresentation);
+        Trigger(PresentationWndo::kMenuItem.name);
         read("Presentation");
         Trigger(command::kViewPhysicalScale);
         Shown("Parvok")->close();
@@ -187,12 +188,12 @@ TEST(Startup, ThePresentationViewByItsKeys) {
 TEST(Startup, TheApplicationsCommandsActFromTheObservablesWindow) {
     QStringList seen;
     RunAndThen([&] {
-        Trigger(command::kViewObservables);
+        Trigger(ObservablesWndo::kMenuItem.name);
         QMainWindow& front = *Shown("Observables");
         QApplication::setActiveWindow(&front);
         QApplication::processEvents();
         for (const char* item :
-             {command::kAnimationStartStop, command::kStatesCat, command::kViewPresentation,
+             {command::kAnimationStartStop, command::kStatesCat, PresentationWndo::kMenuItem.name,
               command::kHelpShortcuts, command::kFileExportPicture, command::kEditCopyPicture})
             seen << QString(item) +
                         (front.menuBar()->findChild<QAction*>(item)->isEnabled() ? " on" : " off");
