@@ -116,7 +116,6 @@ TEST_F(Exports, TheDialogsAnswerBecomesAFileOrAMessage) {
         {"extension in capitals", "B.PNG", 0, -1, "", "B.PNG: png picture"},
         {"no extension", "c", 2, -1, "", "c.png: png picture"},
         {"another extension", "parvok-t0.250", 0, -1, "", "parvok-t0.250.svg: svg picture"},
-        {"spaces and other scripts", "Kurve für Ψ 1.svg", 1, -1, "", "Kurve für Ψ 1.svg: svg picture"},
         {"there, kept", "d.svg", 0, 0, "", ""},
         {"there, replaced", "d.svg", 0, 1, "", "d.svg: svg picture"},
         {"not written", "e.svg", 0, -1, "Permission denied", ""},
@@ -167,17 +166,6 @@ TEST_F(Exports, PrintsAndTellsWhatFailed) {
     EXPECT_THAT(Dialogs().said,
                 ElementsAre("Warn The picture could not be printed: the printer could not be started.",
                             "Warn The picture could not be made: Graph: no frame picture"));
-}
-
-TEST(ExportNames, CarryTheTimeToThreeDecimals) {
-    const std::pair<double, const char*> rows[] = {
-        {0, "parvok-t0.000.svg"},
-        {12.3456, "parvok-t12.346.svg"},
-        {-0.0001, "parvok-t0.000.svg"},
-        {std::numeric_limits<double>::quiet_NaN(), "parvok.svg"},
-    };
-    for (const auto& [periods, name] : rows)
-        EXPECT_EQ(exporting::NameAt("parvok", periods, "svg"), name) << periods;
 }
 
 Strings Split(const std::string& line) {

@@ -114,9 +114,6 @@ TEST_F(ObservablesTest, ShowsNumbersOrDashesNeverANonNumber) {
          {},
          {"0.5000", "0.1808", "0.000", "1.000", "1.136", "1.000", "0.000"}},
         {"every magnitude 0", {"0"}, Strings(kValueLabels.size(), "—")},
-        {"one huge and five tiny",
-         {"1e300", "1e-300", "-1e-300", "1e-300", "1e-300", "1e-300"},
-         {"0.5000", "0.1808", "0.000", "1.000", "1.136", "1.000", "0.000"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -144,8 +141,6 @@ TEST_F(ObservablesTest, ResizingLaysThePlotsOutAgainThroughTheirOwnResize) {
     EXPECT_EQ(std::tuple(path.Width(), path.Height()), std::tuple(before.width + 140, before.height + 30));
     EXPECT_EQ(std::tuple(path.FWidth, path.FHeight, path.GWidth),
               std::tuple(path.Width(), path.Height(), graphWidth + 140));
-    const tk::Control& table = *observables.Find("TAValues");
-    EXPECT_EQ(std::tuple(table.Left(), table.Height()), std::tuple(path.Left() + path.Width() + 8, 850 - 42));
 }
 
 // A language whose words for two labels are wider than the English, one of them in characters two

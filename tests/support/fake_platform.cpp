@@ -25,7 +25,6 @@ std::string FakeResources::GetResource(const std::string& type, int id) {
 std::unique_ptr<tk::Picture> FakePlatform::NewPicture(int width, int height, int depth, int zoom) {
     if (failPictures)
         return nullptr;
-    ++picturesMade;
     auto picture = std::make_unique<FakePicture>(width, height, depth, !picturesWithoutGraphics, zoom);
     lastPicture = picture.get();
     return picture;

@@ -7,7 +7,6 @@
 
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 #include <utility>
 
@@ -37,11 +36,7 @@ public:
     void Refresh(bool eraseBackground) override;
     std::unique_ptr<tk::Graphics> ScreenGraphics() override;
 
-    const CallLog& Screen() const { return *screen_; }
-    std::shared_ptr<CallLog> ScreenLog() const { return screen_; }
     int refreshes = 0;
-    int focusRequests = 0;
-    void SetFocus() override { ++focusRequests; }
 
 private:
     std::shared_ptr<CallLog> screen_;
@@ -66,8 +61,8 @@ public:
     tk::Output& Output() override { return output; }
     tk::Settings& Settings() override { return settings; }
     void Realize(tk::Window& window) override;
-    int Run() override { return quitCode.value_or(0); }
-    void Quit(int exitCode) override { quitCode = exitCode; }
+    int Run() override { return 0; }
+    void Quit(int /*exitCode*/) override {}
 
     // Settings a test may change.
     bool failPictures = false;            // NewPicture yields nothing
@@ -79,9 +74,7 @@ public:
     FakeOutput output;
     tk::SessionSettings settings; // empty for each platform
     FakeResources resources;
-    int picturesMade = 0;
     FakePicture* lastPicture = nullptr;
-    std::optional<int> quitCode;
     int windowsRealized = 0;
 };
 
