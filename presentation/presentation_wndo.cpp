@@ -50,7 +50,7 @@ std::unique_ptr<PresentedPlot> PresentationWndo::CreatePlot(const std::string& n
     auto& screen = AddControl(name, std::make_unique<PlotScreen>());
     screen.SetAccessibleName(accessibleName);
     screen.SetEraseBackground(false);
-    return std::make_unique<PresentedPlot>(screen, title, axes);
+    return std::make_unique<PresentedPlot>(screen, title, std::move(axes));
 }
 
 void PresentationWndo::CreateControls() {

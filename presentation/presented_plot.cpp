@@ -2,6 +2,8 @@
 
 #include "toolkit/font.h"
 
+#include <utility>
+
 namespace {
 
 // Runs a step of laying out; a GraphError, the graph too small for its size, ends it. The view then
@@ -23,7 +25,7 @@ void PlotScreen::Event_Paint(tk::Graphics& g) {
 }
 
 PresentedPlot::PresentedPlot(PlotScreen& screen, std::string title, Axes axes)
-    : screen_(screen), title_(std::move(title)), setUpAxes_(axes) {
+    : screen_(screen), title_(std::move(title)), setUpAxes_(std::move(axes)) {
     screen_.shown = &graph_;
 }
 

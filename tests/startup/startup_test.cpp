@@ -81,7 +81,7 @@ TEST(Startup, OptionItemsShowTheirCheckMarksInEveryWindow) {
     std::vector<bool> checked;
     RunAndThen([&] {
         const auto read = [&](const QString& title) {
-            QMenu* view = Shown(title)->menuBar()->findChild<QMenu*>(command::kViewMenu);
+            auto* view = Shown(title)->menuBar()->findChild<QMenu*>(command::kViewMenu);
             emit view->aboutToShow();
             const QAction* scale = view->findChild<QAction*>(command::kViewPhysicalScale);
             checked.push_back(scale->isCheckable() && scale->isChecked());
