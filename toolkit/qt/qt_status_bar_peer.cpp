@@ -1,9 +1,9 @@
 #include "toolkit/qt/qt_status_bar_peer.h"
 
+#include "toolkit/qt/status_part_label.h"
+
 #include <QLabel>
 #include <QStatusBar>
-
-#include <algorithm>
 
 namespace tk::qt {
 
@@ -41,28 +41,28 @@ void QtStatusBarPeer::ApplyContent(tk::Aspect aspect) {
 
 // A part is shown at a fixed size, which only grows: the bar need not lay itself out again for each
 // new text of a frame, and stepping to and fro across a change in the number of digits does not
-// shift the parts before it.
+// shift the parts before it. The parts measure and draw a frame's new text without laying it out.
 void QtStatusBarPeer::ShowTexts() {
     message_->setText(QString::fromStdString(bar_.Message()));
     const std::vector<std::string>& texts = bar_.Parts();
     while (parts_.size() < texts.size()) {
-        parts_.push_back(new QLabel(statusBar()));
+        parts_.push_back(new StatusPartLabel(statusBar()));
         parts_.back()->setContentsMargins(kPartGap, 0, kMessageIndent, 0);
         statusBar()->addPermanentWidget(parts_.back());
     }
     // Whether a part is shown is asked of the part list, not of the label: before the window first
     // shows, no label is visible, and the texts written then must still be there when it does.
     for (std::size_t i = 0; i < parts_.size(); ++i) {
-        QLabel* part = parts_[i];
+        StatusPartLabel* part = parts_[i];
         const bool shown = i < texts.size();
         part->setVisible(shown);
         const QString text = shown ? QString::fromStdString(texts[i]) : QString();
         if (!shown || part->text() == text)
             continue;
-        part->setText(text);
-        const QSize wanted = part->sizeHint();
-        if (wanted.width() > part->minimumWidth() || wanted.height() != part->minimumHeight())
-            part->setFixedSize(std::max(wanted.width(), part->minimumWidth()), wanted.height());
+        part->Show(text);
+        const QSize wanted = part->Wanted().expandedTo(part->minimumSize());
+        if (wanted != part->minimumSize())
+            part->setFixedSize(wanted);
     }
 }
 

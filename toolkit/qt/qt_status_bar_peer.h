@@ -10,6 +10,8 @@ class QStatusBar;
 
 namespace tk::qt {
 
+class StatusPartLabel;
+
 // A window's status bar: the message is a label of the bar, which a passing message (a menu
 // item's hint) covers for a while; each part is a permanent label at the right, which nothing
 // covers. The window's layout places the bar, so its geometry is not the control's.
@@ -27,7 +29,7 @@ private:
 
     tk::StatusBar& bar_;
     QLabel* message_;
-    std::vector<QLabel*> parts_;
+    std::vector<StatusPartLabel*> parts_;
 };
 
 } // namespace tk::qt

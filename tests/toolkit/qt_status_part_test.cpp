@@ -1,0 +1,80 @@
+// A status bar's part beside a plain QLabel, at the device pixel ratio of the run (ctest runs this
+// binary at 1x and at 2x): whatever texts it showed before, it asks for the size the label asks for
+// and draws the pixels the label draws, in the label's size and in a larger one.
+
+#include "toolkit/qt/status_part_label.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Shown {
+    const char* name;
+    std::vector<QString> before;
+    QString text;
+    QString family;      // empty for the application's font
+    QString familyAfter; // the font it is given once the texts are shown, if any
+};
+
+void PrintTo(const Shown& shown, std::ostream* out) {
+    *out << shown.name;
+}
+
+int DifferingPixels(const QImage& a, const QImage& b) {
+    if (a.size() != b.size())
+        return a.width() * a.height();
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            differing += a.pixel(x, y) != b.pixel(x, y);
+    return differing;
+}
+
+class StatusPart : public testing::TestWithParam<Shown> {};
+
+TEST_P(StatusPart, AsksForTheSizeAndDrawsThePixelsOfAPlainLabel) {
+    const Shown& shown = GetParam();
+    QWidget window;
+    if (!shown.family.isEmpty())
+        window.setFont(QFont(shown.family, 11));
+    auto* part = new tk::qt::StatusPartLabel(&window);
+    auto* plain = new QLabel(&window);
+    for (QLabel* label : {static_cast<QLabel*>(part), plain})
+        label->setContentsMargins(12, 1, 4, 2);
+    for (const QString& text : shown.before)
+        part->Show(text);
+    part->Show(shown.text);
+    plain->setText(shown.text);
+    if (!shown.familyAfter.isEmpty())
+        window.setFont(QFont(shown.familyAfter, 11));
+    const QSize wanted = plain->sizeHint();
+    EXPECT_EQ(part->Wanted(), wanted);
+    // Wider and taller by odd amounts, as a part that grew: the line is centred on half a pixel.
+    for (const QSize size : {wanted, wanted + QSize(7, 3)}) {
+        for (QLabel* label : {static_cast<QLabel*>(part), plain})
+            label->setFixedSize(size);
+        EXPECT_EQ(DifferingPixels(part->grab().toImage(), plain->grab().toImage()), 0)
+            << "at " << size.width() << " x " << size.height();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, StatusPart,
+    testing::Values(Shown{"FirstClock", {}, "t = 0.000 T₁", {}, {}},
+                    Shown{"ClockAfterClocks", {"t = 0.000 T₁", "t = 1.250 T₁"}, "t = 7.894 T₁", {}, {}},
+                    Shown{"ClockOfAnotherFormAfterClocks", {"t = 9.997 T₁"}, "t = -10.003 T₁", {}, {}},
+                    Shown{"CountAfterCounts", {"frame 0", "frame 9", "frame 10"}, "frame 86", {}, {}},
+                    Shown{"NoDigits", {"speed 10"}, "speed —", {}, {}},
+                    Shown{"DigitsBetweenChineseWords", {"第 1 帧"}, "第 3 帧", {}, {}},
+                    Shown{"DigitsOfDifferentWidths", {"frame 111"}, "frame 808", "D050000L", {}},
+                    Shown{"FontChangedSinceTheText", {"frame 1"}, "frame 2", {}, "Liberation Serif"}),
+    [](const testing::TestParamInfo<Shown>& info) { return std::string(info.param.name); });
+
+} // namespace
