@@ -94,6 +94,10 @@ void MainWndo::ShowRunState(run::Change change) {
     const run::RunState state = run_.State();
     const bool idle = state == run::RunState::Idle;
     timer_->SetMode(state == run::RunState::Running ? tk::Timer::kMultiple : tk::Timer::kOff);
+    // The focus leaves the inputs before they are locked, for the Start button: else it would pass
+    // from each field to the next as they are locked, selecting each one's text on its way.
+    if (change == run::Change::Started || change == run::Change::Paused)
+        start_->SetFocus();
     normalize_->SetEnabled(idle);
     for (int k = 0; k < kComponents; ++k) {
         angles_[k]->SetEnabled(idle);

@@ -150,6 +150,15 @@ TEST_F(QtMainWndo, KeysReachEveryInputInOrderAndNamesReachAssistiveTechnology) {
     window.DoNormalize();
     EXPECT_EQ(QAccessible::queryAccessibleInterface(Widget("Phasor", 0))->text(QAccessible::Description),
               "State 1: magnitude 1.000000, angle 0 degrees");
+
+    Field("EFMagn", 0)->setFocus();
+    window.PBStart_Action();
+    window.PBStart_Action();
+    window.LoadPreset(physics::Preset::Packet);
+    QString othersSelected;
+    for (int k = 1; k < MainWndo::kComponents; ++k)
+        othersSelected += Field("EFMagn", k)->selectedText() + Field("EFAngle", k)->selectedText();
+    EXPECT_EQ(othersSelected.toStdString(), "") << "started from a field, no other shows a selection later";
 }
 
 // The status line lies below the content, which keeps its size; the hint of a menu item covers
