@@ -121,10 +121,12 @@ void SpaceTimeWndo::CreateControls() {
     AddKeyCommand("Down", [this] { main_.StepFrames(-1); });
     AddMenuHandler(command::kFileExportPicture, [this] {
         const tk::Drawing drawing = PixelDrawing();
-        exporting::SaveWithDialogs({tk::Translate("ExportFlow", "Export Picture"), drawing.name,
+        exporting::SaveWithDialogs({tk::Translate("ExportFlow", "Export Picture"),
+                                    drawing.name,
                                     {{tk::Translate("ExportFlow", "PNG image"), "png"}}},
                                    [&drawing](std::size_t) {
-                                       return tk::ThePlatform().Output().Encode(drawing, tk::PictureFormat::Png);
+                                       return tk::ThePlatform().Output().Encode(drawing,
+                                                                                tk::PictureFormat::Png);
                                    });
         return true;
     });
