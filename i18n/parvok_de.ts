@@ -423,6 +423,10 @@
         <source>Turn the phases clockwise, as in nature, so that packets move with ⟨p⟩; the clock counts up either way</source>
         <translation>Die Phasen im Uhrzeigersinn drehen, wie in der Natur, sodass sich Pakete mit ⟨p⟩ bewegen; die Uhr zählt in beiden Fällen vorwärts</translation>
     </message>
+    <message>
+        <source>Space-&amp;Time Picture</source>
+        <translation>Raum-&amp;Zeit-Bild</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -585,6 +589,74 @@ bitte das Fenster vergrößern.</translation>
     <message>
         <source>Keyboard shortcuts</source>
         <translation>Tastenkürzel</translation>
+    </message>
+</context>
+<context>
+    <name>SpaceTimeWndo</name>
+    <message>
+        <source>x = %1 L    t = %2 T₁    L·|ψ|² = %3</source>
+        <extracomment>The values under the pointer: position, time and the probability density there.</extracomment>
+        <translation>x = %1 L    t = %2 T₁    L·|ψ|² = %3</translation>
+    </message>
+    <message>
+        <source>Click or drag in the picture to go to that time; Up and Down step a frame.</source>
+        <translation>Im Bild klicken oder ziehen, um zu diesem Zeitpunkt zu gehen; Pfeil nach oben und unten gehen ein Bild vor und zurück.</translation>
+    </message>
+    <message>
+        <source>Space-Time Picture</source>
+        <translation>Raum-Zeit-Bild</translation>
+    </message>
+    <message>
+        <source>States</source>
+        <translation>Zustände</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>As shown</source>
+        <translation>Wie angezeigt</translation>
+    </message>
+    <message>
+        <source>The states the main window shows</source>
+        <translation>Die Zustände, die das Hauptfenster zeigt</translation>
+    </message>
+    <message>
+        <source>Time span</source>
+        <translation>Zeitspanne</translation>
+    </message>
+    <message>
+        <source>One period T1</source>
+        <translation>Eine Periode T1</translation>
+    </message>
+    <message>
+        <source>Half a period T1/2</source>
+        <translation>Eine halbe Periode T1/2</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>To the largest</source>
+        <translation>Bis zum Größten</translation>
+    </message>
+    <message>
+        <source>Physical density L times psi squared</source>
+        <translation>Physikalische Dichte L mal Psi-Quadrat</translation>
+    </message>
+    <message>
+        <source>Probability density over position and time, time upwards</source>
+        <translation>Wahrscheinlichkeitsdichte über Ort und Zeit, die Zeit nach oben</translation>
+    </message>
+    <message>
+        <source>Colour bar</source>
+        <translation>Farbskala</translation>
+    </message>
+    <message>
+        <source>CSV table</source>
+        <translation>CSV-Tabelle</translation>
     </message>
 </context>
 <context>

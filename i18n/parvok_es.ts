@@ -423,6 +423,10 @@
         <source>Turn the phases clockwise, as in nature, so that packets move with ⟨p⟩; the clock counts up either way</source>
         <translation>Girar las fases en sentido horario, como en la naturaleza, para que los paquetes se muevan según ⟨p⟩; el reloj avanza en ambos casos</translation>
     </message>
+    <message>
+        <source>Space-&amp;Time Picture</source>
+        <translation>Imagen espacio-&amp;tiempo</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -586,6 +590,74 @@ amplíe la ventana.</translation>
     <message>
         <source>Keyboard shortcuts</source>
         <translation>Atajos de teclado</translation>
+    </message>
+</context>
+<context>
+    <name>SpaceTimeWndo</name>
+    <message>
+        <source>x = %1 L    t = %2 T₁    L·|ψ|² = %3</source>
+        <extracomment>The values under the pointer: position, time and the probability density there.</extracomment>
+        <translation>x = %1 L    t = %2 T₁    L·|ψ|² = %3</translation>
+    </message>
+    <message>
+        <source>Click or drag in the picture to go to that time; Up and Down step a frame.</source>
+        <translation>Haga clic o arrastre en la imagen para ir a ese instante; las flechas arriba y abajo avanzan o retroceden un fotograma.</translation>
+    </message>
+    <message>
+        <source>Space-Time Picture</source>
+        <translation>Imagen espacio-tiempo</translation>
+    </message>
+    <message>
+        <source>States</source>
+        <translation>Estados</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>As shown</source>
+        <translation>Como se muestra</translation>
+    </message>
+    <message>
+        <source>The states the main window shows</source>
+        <translation>Los estados que muestra la ventana principal</translation>
+    </message>
+    <message>
+        <source>Time span</source>
+        <translation>Intervalo de tiempo</translation>
+    </message>
+    <message>
+        <source>One period T1</source>
+        <translation>Un periodo T1</translation>
+    </message>
+    <message>
+        <source>Half a period T1/2</source>
+        <translation>Medio periodo T1/2</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>To the largest</source>
+        <translation>Hasta el máximo</translation>
+    </message>
+    <message>
+        <source>Physical density L times psi squared</source>
+        <translation>Densidad física L por psi al cuadrado</translation>
+    </message>
+    <message>
+        <source>Probability density over position and time, time upwards</source>
+        <translation>Densidad de probabilidad según la posición y el tiempo, el tiempo hacia arriba</translation>
+    </message>
+    <message>
+        <source>Colour bar</source>
+        <translation>Barra de colores</translation>
+    </message>
+    <message>
+        <source>CSV table</source>
+        <translation>Tabla CSV</translation>
     </message>
 </context>
 <context>

@@ -423,6 +423,10 @@
         <source>Turn the phases clockwise, as in nature, so that packets move with ⟨p⟩; the clock counts up either way</source>
         <translation>Faire tourner les phases dans le sens horaire, comme dans la nature, pour que les paquets se déplacent selon ⟨p⟩&#xa0;; l&apos;horloge avance dans les deux cas</translation>
     </message>
+    <message>
+        <source>Space-&amp;Time Picture</source>
+        <translation>Image espace-&amp;temps</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -586,6 +590,74 @@ agrandissez la fenêtre.</translation>
     <message>
         <source>Keyboard shortcuts</source>
         <translation>Raccourcis clavier</translation>
+    </message>
+</context>
+<context>
+    <name>SpaceTimeWndo</name>
+    <message>
+        <source>x = %1 L    t = %2 T₁    L·|ψ|² = %3</source>
+        <extracomment>The values under the pointer: position, time and the probability density there.</extracomment>
+        <translation>x = %1 L    t = %2 T₁    L·|ψ|² = %3</translation>
+    </message>
+    <message>
+        <source>Click or drag in the picture to go to that time; Up and Down step a frame.</source>
+        <translation>Cliquez ou faites glisser dans l’image pour aller à cet instant ; les flèches haut et bas avancent ou reculent d’une image.</translation>
+    </message>
+    <message>
+        <source>Space-Time Picture</source>
+        <translation>Image espace-temps</translation>
+    </message>
+    <message>
+        <source>States</source>
+        <translation>États</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>As shown</source>
+        <translation>Comme affiché</translation>
+    </message>
+    <message>
+        <source>The states the main window shows</source>
+        <translation>Les états qu’affiche la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Time span</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>One period T1</source>
+        <translation>Une période T1</translation>
+    </message>
+    <message>
+        <source>Half a period T1/2</source>
+        <translation>Une demi-période T1/2</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>To the largest</source>
+        <translation>Jusqu’au maximum</translation>
+    </message>
+    <message>
+        <source>Physical density L times psi squared</source>
+        <translation>Densité physique L fois psi au carré</translation>
+    </message>
+    <message>
+        <source>Probability density over position and time, time upwards</source>
+        <translation>Densité de probabilité selon la position et le temps, le temps vers le haut</translation>
+    </message>
+    <message>
+        <source>Colour bar</source>
+        <translation>Échelle de couleurs</translation>
+    </message>
+    <message>
+        <source>CSV table</source>
+        <translation>Tableau CSV</translation>
     </message>
 </context>
 <context>

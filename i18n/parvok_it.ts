@@ -423,6 +423,10 @@
         <source>Turn the phases clockwise, as in nature, so that packets move with ⟨p⟩; the clock counts up either way</source>
         <translation>Ruota le fasi in senso orario, come in natura, così che i pacchetti si muovano secondo ⟨p⟩; l’orologio avanza in entrambi i casi</translation>
     </message>
+    <message>
+        <source>Space-&amp;Time Picture</source>
+        <translation>Immagine spazio-&amp;tempo</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -585,6 +589,74 @@ ingrandisci la finestra.</translation>
     <message>
         <source>Keyboard shortcuts</source>
         <translation>Scorciatoie da tastiera</translation>
+    </message>
+</context>
+<context>
+    <name>SpaceTimeWndo</name>
+    <message>
+        <source>x = %1 L    t = %2 T₁    L·|ψ|² = %3</source>
+        <extracomment>The values under the pointer: position, time and the probability density there.</extracomment>
+        <translation>x = %1 L    t = %2 T₁    L·|ψ|² = %3</translation>
+    </message>
+    <message>
+        <source>Click or drag in the picture to go to that time; Up and Down step a frame.</source>
+        <translation>Fai clic o trascina nell’immagine per andare a quell’istante; le frecce su e giù avanzano o arretrano di un fotogramma.</translation>
+    </message>
+    <message>
+        <source>Space-Time Picture</source>
+        <translation>Immagine spazio-tempo</translation>
+    </message>
+    <message>
+        <source>States</source>
+        <translation>Stati</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>As shown</source>
+        <translation>Come mostrato</translation>
+    </message>
+    <message>
+        <source>The states the main window shows</source>
+        <translation>Gli stati mostrati dalla finestra principale</translation>
+    </message>
+    <message>
+        <source>Time span</source>
+        <translation>Intervallo di tempo</translation>
+    </message>
+    <message>
+        <source>One period T1</source>
+        <translation>Un periodo T1</translation>
+    </message>
+    <message>
+        <source>Half a period T1/2</source>
+        <translation>Mezzo periodo T1/2</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Colori</translation>
+    </message>
+    <message>
+        <source>To the largest</source>
+        <translation>Fino al massimo</translation>
+    </message>
+    <message>
+        <source>Physical density L times psi squared</source>
+        <translation>Densità fisica L per psi al quadrato</translation>
+    </message>
+    <message>
+        <source>Probability density over position and time, time upwards</source>
+        <translation>Densità di probabilità in funzione di posizione e tempo, il tempo verso l’alto</translation>
+    </message>
+    <message>
+        <source>Colour bar</source>
+        <translation>Barra dei colori</translation>
+    </message>
+    <message>
+        <source>CSV table</source>
+        <translation>Tabella CSV</translation>
     </message>
 </context>
 <context>

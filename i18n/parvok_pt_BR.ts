@@ -423,6 +423,10 @@
         <source>Turn the phases clockwise, as in nature, so that packets move with ⟨p⟩; the clock counts up either way</source>
         <translation>Girar as fases no sentido horário, como na natureza, para que os pacotes se movam com ⟨p⟩; o relógio avança nos dois casos</translation>
     </message>
+    <message>
+        <source>Space-&amp;Time Picture</source>
+        <translation>Imagem espaço-&amp;tempo</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -586,6 +590,74 @@ aumente a janela.</translation>
     <message>
         <source>Keyboard shortcuts</source>
         <translation>Atalhos de teclado</translation>
+    </message>
+</context>
+<context>
+    <name>SpaceTimeWndo</name>
+    <message>
+        <source>x = %1 L    t = %2 T₁    L·|ψ|² = %3</source>
+        <extracomment>The values under the pointer: position, time and the probability density there.</extracomment>
+        <translation>x = %1 L    t = %2 T₁    L·|ψ|² = %3</translation>
+    </message>
+    <message>
+        <source>Click or drag in the picture to go to that time; Up and Down step a frame.</source>
+        <translation>Clique ou arraste na imagem para ir a esse instante; as setas para cima e para baixo avançam ou recuam um quadro.</translation>
+    </message>
+    <message>
+        <source>Space-Time Picture</source>
+        <translation>Imagem espaço-tempo</translation>
+    </message>
+    <message>
+        <source>States</source>
+        <translation>Estados</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>As shown</source>
+        <translation>Como exibido</translation>
+    </message>
+    <message>
+        <source>The states the main window shows</source>
+        <translation>Os estados que a janela principal exibe</translation>
+    </message>
+    <message>
+        <source>Time span</source>
+        <translation>Intervalo de tempo</translation>
+    </message>
+    <message>
+        <source>One period T1</source>
+        <translation>Um período T1</translation>
+    </message>
+    <message>
+        <source>Half a period T1/2</source>
+        <translation>Meio período T1/2</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Cores</translation>
+    </message>
+    <message>
+        <source>To the largest</source>
+        <translation>Até o máximo</translation>
+    </message>
+    <message>
+        <source>Physical density L times psi squared</source>
+        <translation>Densidade física L vezes psi ao quadrado</translation>
+    </message>
+    <message>
+        <source>Probability density over position and time, time upwards</source>
+        <translation>Densidade de probabilidade em função da posição e do tempo, o tempo para cima</translation>
+    </message>
+    <message>
+        <source>Colour bar</source>
+        <translation>Barra de cores</translation>
+    </message>
+    <message>
+        <source>CSV table</source>
+        <translation>Tabela CSV</translation>
     </message>
 </context>
 <context>

@@ -423,6 +423,10 @@
         <source>Turn the phases clockwise, as in nature, so that packets move with ⟨p⟩; the clock counts up either way</source>
         <translation>让相位顺时针转动（与自然界一致），使波包沿 ⟨p⟩ 的方向运动；两种情况下时钟都向前计时</translation>
     </message>
+    <message>
+        <source>Space-&amp;Time Picture</source>
+        <translation>时空图(&amp;T)</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -585,6 +589,74 @@ make the window larger.</source>
     <message>
         <source>Keyboard shortcuts</source>
         <translation>键盘快捷键</translation>
+    </message>
+</context>
+<context>
+    <name>SpaceTimeWndo</name>
+    <message>
+        <source>x = %1 L    t = %2 T₁    L·|ψ|² = %3</source>
+        <extracomment>The values under the pointer: position, time and the probability density there.</extracomment>
+        <translation>x = %1 L    t = %2 T₁    L·|ψ|² = %3</translation>
+    </message>
+    <message>
+        <source>Click or drag in the picture to go to that time; Up and Down step a frame.</source>
+        <translation>在图中单击或拖动即可跳到该时刻；上、下方向键前进或后退一帧。</translation>
+    </message>
+    <message>
+        <source>Space-Time Picture</source>
+        <translation>时空图</translation>
+    </message>
+    <message>
+        <source>States</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>总和</translation>
+    </message>
+    <message>
+        <source>As shown</source>
+        <translation>同主窗口</translation>
+    </message>
+    <message>
+        <source>The states the main window shows</source>
+        <translation>主窗口显示的状态</translation>
+    </message>
+    <message>
+        <source>Time span</source>
+        <translation>时间跨度</translation>
+    </message>
+    <message>
+        <source>One period T1</source>
+        <translation>一个周期 T1</translation>
+    </message>
+    <message>
+        <source>Half a period T1/2</source>
+        <translation>半个周期 T1/2</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>To the largest</source>
+        <translation>按最大值</translation>
+    </message>
+    <message>
+        <source>Physical density L times psi squared</source>
+        <translation>物理密度 L 乘 psi 的平方</translation>
+    </message>
+    <message>
+        <source>Probability density over position and time, time upwards</source>
+        <translation>随位置和时间变化的概率密度，时间向上</translation>
+    </message>
+    <message>
+        <source>Colour bar</source>
+        <translation>色标</translation>
+    </message>
+    <message>
+        <source>CSV table</source>
+        <translation>CSV 表格</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "mainwindow/main_wndo.h"
 #include "observables/observables_wndo.h"
 #include "presentation/presentation_wndo.h"
+#include "spacetime/space_time_wndo.h"
 #include "toolkit/application.h"
 
 namespace {
@@ -17,6 +18,7 @@ namespace {
 constexpr RegisteredView kViews[] = {
     RegisteredView::Of<ObservablesWndo>(),
     RegisteredView::Of<PresentationWndo>(),
+    RegisteredView::Of<SpaceTimeWndo>(),
 };
 
 } // namespace

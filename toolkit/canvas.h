@@ -20,6 +20,12 @@ public:
 
     // The toolkit asks the canvas to paint itself on g, in the control's coordinates.
     virtual void Event_Paint(Graphics& /*g*/) {}
+    // The pointer, in the control's coordinates: a button pressed on the canvas; moved while the
+    // button is held, also beyond the canvas's edges; moved over it with no button held; gone from it.
+    virtual void Event_MouseDown(int /*x*/, int /*y*/) {}
+    virtual void Event_MouseDrag(int /*x*/, int /*y*/) {}
+    virtual void Event_MouseMove(int /*x*/, int /*y*/) {}
+    virtual void Event_MouseExit() {}
 
     // Asks for a later Event_Paint, erasing the background first when asked.
     void Refresh(bool eraseBackground = true);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace fake {
 
@@ -22,9 +23,18 @@ public:
     tk::Graphics* Graphics() override { return graphics_.get(); }
     RecordingGraphics* Recorder() { return graphics_.get(); }
     int Zoom() const { return zoom_; }
+    // Kept pixels as the picture's zoom makes them, white until written; Pixel reads them in
+    // logical pixels, at the top left kept pixel of each.
+    int PixelWidth() const override { return width_ * zoom_; }
+    int PixelHeight() const override { return height_ * zoom_; }
+    void WriteRow(int row, std::span<const tk::Color> colors) override;
+    tk::Color Pixel(int x, int y) const override;
+    tk::Color KeptPixel(int x, int y) const;
+    int rowsWritten = 0;
 
 private:
     int width_, height_, depth_, zoom_;
+    std::vector<tk::Color> pixels_; // made at the first write
     std::unique_ptr<RecordingGraphics> graphics_;
 };
 

@@ -3,6 +3,7 @@
 #include "toolkit/qt/event_guard.h"
 #include "toolkit/qt/qt_graphics.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 
@@ -33,6 +34,8 @@ private:
 CanvasWidget::CanvasWidget(tk::Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
     // Every paint covers the whole widget, so Qt need not fill it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Moves with no button held reach the canvas too, for what it shows under the pointer.
+    setMouseTracking(true);
 }
 
 bool CanvasWidget::BufferFits() const {
@@ -83,6 +86,26 @@ void CanvasWidget::paintEvent(QPaintEvent* /*event*/) {
         painter.drawImage(0, 0, buffer_);
     else
         PaintCanvas(painter, false);
+}
+
+void CanvasWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    const QPoint at = event->position().toPoint();
+    Guarded([&] { canvas_.Event_MouseDown(at.x(), at.y()); });
+}
+
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (event->buttons() & Qt::LeftButton)
+        Guarded([&] { canvas_.Event_MouseDrag(at.x(), at.y()); });
+    else
+        Guarded([&] { canvas_.Event_MouseMove(at.x(), at.y()); });
+}
+
+void CanvasWidget::leaveEvent(QEvent* event) {
+    Guarded([&] { canvas_.Event_MouseExit(); });
+    QWidget::leaveEvent(event);
 }
 
 QtCanvasPeer::QtCanvasPeer(tk::Canvas& canvas, QWidget* parent)

@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include <memory>
+#include <vector>
 
 namespace tk::qt {
 
@@ -23,6 +24,9 @@ public:
     int Depth() const override { return depth_; }
     tk::Graphics* Graphics() override { return graphics_.get(); }
     tk::Color Pixel(int x, int y) const override;
+    int PixelWidth() const override { return image_.width(); }
+    int PixelHeight() const override { return image_.height(); }
+    void WriteRow(int row, std::span<const tk::Color> colors) override;
 
     const QImage& Image() const { return image_; }
     bool IsValid() const { return !image_.isNull(); }
@@ -33,6 +37,7 @@ private:
     int depth_;
     QImage image_;
     std::unique_ptr<QtGraphics> graphics_;
+    std::vector<QRgb> row_; // the row WriteRow copies, reused
 };
 
 } // namespace tk::qt

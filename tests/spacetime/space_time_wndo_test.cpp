@@ -1,0 +1,164 @@
+// The space-time picture on the fake platform, following a main window: when it works the picture
+// out again and when a frame draws only the cursor, how the pointer and the keys set the time, and
+// the colours it writes.
+
+#include "app/commands.h"
+#include "spacetime/space_time_wndo.h"
+#include "spacetime/viridis.h"
+#include "tests/mainwindow/opened_main_wndo.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+class SpaceTimeTest : public testing_main::OpenedMainWndo {
+protected:
+    SpaceTimeTest() {
+        Type({"0.6", "0.8"});
+        window.PBNorm_Action();
+        view.Open();
+    }
+
+    PointerGraph& Plot() { return *view.Find<PointerGraph>("GFCarpet"); }
+    fake::RecordingGraphics& PlotFrame() { return *static_cast<fake::FakePicture&>(*Plot().GXP).Recorder(); }
+    // A point of the heat map, as fractions of it across and up.
+    std::pair<int, int> At(double across, double up) {
+        const Graph& g = Plot();
+        return {g.GLeft + 1 + static_cast<int>(across * (g.GWidth - 1)),
+                g.GTop + 1 + static_cast<int>((1 - up) * (g.GHeight - 1))};
+    }
+    void Key(const std::string& keys) {
+        for (const auto& command : view.KeyCommands())
+            if (command.keys == keys)
+                command.action();
+    }
+
+    SpaceTimeWndo view{window};
+};
+
+// Each step, and whether the picture is worked out again for it: only what it shows counts, never
+// the time, whose frames draw the cursor over the kept picture.
+TEST_F(SpaceTimeTest, WorksThePictureOutAgainOnlyWhenWhatItShowsChanges) {
+    const struct {
+        const char* name;
+        std::function<void()> step;
+        int recomputed;
+    } steps[] = {
+        {"ten frames of a run",
+         [&] {
+             window.PBStart_Action();
+             for (int i = 0; i < 10; ++i)
+                 window.TMFrame_Action();
+         },
+         0},
+        {"another state in the main window, the picture showing the total", [&] { window.RBNth_Action(1); },
+         0},
+        {"the picture following the main window's choice", [&] { view.Choose({.followSelection = true}); },
+         1},
+        {"another state in the main window, followed", [&] { window.RBNth_Action(0); }, 1},
+        {"half a period", [&] { view.Choose({.followSelection = true, .halfPeriod = true}); }, 1},
+        {"the physical scale",
+         [&] { view.Choose({.followSelection = true, .halfPeriod = true, .physical = true}); }, 1},
+        {"time forward", [&] { Choose(command::kAnimationTimeForward); }, 1},
+        {"a new state",
+         [&] {
+             window.PBStart_Action();
+             Type({"1", "0", "1"});
+             window.PBNorm_Action();
+         },
+         1},
+        {"the fields edited", [&] { Type({"2"}); }, 0},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.name);
+        const int before = view.Recomputations();
+        PlotFrame().Clear();
+        s.step();
+        EXPECT_EQ(view.Recomputations() - before, s.recomputed);
+    }
+    window.PBStart_Action();
+    PlotFrame().Clear();
+    for (int i = 0; i < 3; ++i)
+        window.TMFrame_Action();
+    std::vector<std::string> calls;
+    for (const std::string& call : PlotFrame().Ops())
+        calls.push_back(call.substr(0, call.find(' ')));
+    const std::vector<std::string> frame{"DrawPicture", "DrawLine"};
+    std::vector<std::string> three;
+    for (int i = 0; i < 3; ++i)
+        three.insert(three.end(), frame.begin(), frame.end());
+    EXPECT_EQ(calls, three) << "a frame: the kept picture, then the cursor";
+}
+
+// A press or a drag goes to the instant under the pointer, paused, within the span shown; the keys
+// step a frame; the pointer at rest reads the grid below it.
+TEST_F(SpaceTimeTest, SetsTheTimeFromThePointerAndTheKeys) {
+    const struct {
+        const char* name;
+        bool halfPeriod;
+        double up;
+        double periods;
+    } presses[] = {
+        {"the bottom: t = 0", false, 0, 0},
+        {"a quarter of the way up", false, 0.25, 0.25},
+        {"the top", false, 1, 1},
+        {"halfway up half a period", true, 0.5, 0.25},
+    };
+    const double pixel = 1.0 / (Plot().GHeight - 1);
+    for (const auto& c : presses) {
+        SCOPED_TRACE(c.name);
+        view.Choose({.halfPeriod = c.halfPeriod});
+        const auto [x, y] = At(0.5, c.up);
+        Plot().Event_MouseDown(x, y);
+        EXPECT_EQ(window.Model().State(), run::RunState::Paused);
+        EXPECT_NEAR(window.Model().ElapsedPeriods(), c.periods, pixel);
+    }
+    view.Choose({});
+    const auto [x, y] = At(0.25, 0.5);
+    Plot().Event_MouseDrag(x, y);
+    EXPECT_NEAR(window.Model().ElapsedPeriods(), 0.5, pixel);
+    const long long frames = window.Model().FramesAdvanced();
+    Key("Up");
+    Key("Up");
+    Key("Down");
+    EXPECT_EQ(window.Model().FramesAdvanced(), frames + 1);
+    Plot().Event_MouseMove(x, y);
+    EXPECT_EQ(view.Reading().substr(0, 8), "x = 0.25") << view.Reading();
+    Plot().Event_MouseExit();
+    EXPECT_EQ(view.Reading().find("x = "), std::string::npos);
+}
+
+// A grid of two states on a picture of 4 x 3 pixels that keeps twice as many each way: each kept
+// pixel gets the colour of its cell, t = 0 at the bottom, the largest value the brightest colour.
+TEST(HeatMap, PaintsEachCellInItsColourAtThePicturesOwnPixelsTimeUpwards) {
+    fake::ScopedFakePlatform fake;
+    HeatMap map;
+    map.Make(4, 3, 2);
+    ASSERT_EQ(std::pair(map.PixelWidth(), map.PixelHeight()), std::pair(8, 6));
+    physics::Carpet carpet;
+    carpet.Resize(map.PixelWidth(), map.PixelHeight());
+    physics::State state;
+    state.c[0] = std::sqrt(0.5);
+    state.c[1] = std::sqrt(0.5);
+    carpet.Fill(state, physics::Turning::CounterClockwise, 1);
+    map.Paint(carpet, carpet.Maximum());
+    const auto& picture = static_cast<const fake::FakePicture&>(*map.Picture());
+    for (int i = 0; i < carpet.Rows(); ++i)
+        for (int j = 0; j < carpet.Columns(); ++j) {
+            const double fraction = carpet.At(j, i) / carpet.Maximum();
+            const tk::Color expected = spacetime::kViridis[std::min<std::size_t>(255, static_cast<std::size_t>(fraction * 256))];
+            ASSERT_EQ(picture.KeptPixel(j, carpet.Rows() - 1 - i), expected) << i << ", " << j;
+        }
+    const auto brightest = std::max_element(carpet.Row(0).begin(), carpet.Row(0).end());
+    EXPECT_EQ(picture.KeptPixel(static_cast<int>(brightest - carpet.Row(0).begin()), carpet.Rows() - 1),
+              spacetime::kViridis.back());
+}
+
+} // namespace
