@@ -53,7 +53,7 @@ void ExportPicture(const PictureParts& parts, double periods) {
     TellingFailures(title, [&] {
         const WindowPicture picture(parts);
         const tk::Drawing drawing = DrawingAt(picture, periods, "svg");
-        SaveWithDialogs({title, drawing.name, PictureTypes()}, [&](std::size_t type) {
+        SaveWithDialogs(title, drawing.name, PictureTypes(), [&](std::size_t type) {
             return tk::ThePlatform().Output().Encode(drawing, kPictureFormats[type]);
         });
     });
@@ -79,9 +79,9 @@ void PrintPicture(const PictureParts& parts, double periods) {
 
 void ExportData(const StateRecord& record) {
     const std::string title = tk::Translate("ExportFlow", "Export Data");
-    SaveWithDialogs(
-        {title, NameAt(kStem, record.periods, "csv"), {{tk::Translate("ExportFlow", "CSV table"), "csv"}}},
-        [&](std::size_t) { return DataTable(record); });
+    SaveWithDialogs(title, NameAt(kStem, record.periods, "csv"),
+                    {{tk::Translate("ExportFlow", "CSV table"), "csv"}},
+                    [&](std::size_t) { return DataTable(record); });
 }
 
 } // namespace exporting

@@ -77,6 +77,15 @@
         <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
         <translation>„%1“ konnte nicht in „%2“ gespeichert werden: %3. Dort wurde nichts geschrieben.</translation>
     </message>
+    <message>
+        <source>“%1” cannot be saved in %2: it holds the system&apos;s devices and settings, not files. Choose another folder.</source>
+        <extracomment>%1 is the file&apos;s name, %2 a folder such as /proc.</extracomment>
+        <translation>„%1“ kann nicht in %2 gespeichert werden: Dort liegen die Geräte und Einstellungen des Systems, keine Dateien. Wählen Sie einen anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an ordinary file but a device, a pipe or a folder, and cannot be saved over. Choose another name.</source>
+        <translation>„%1“ ist keine gewöhnliche Datei, sondern ein Gerät, eine Pipe oder ein Ordner, und kann nicht überschrieben werden. Wählen Sie einen anderen Namen.</translation>
+    </message>
 </context>
 <context>
     <name>MainWndo</name>

@@ -77,6 +77,15 @@
         <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
         <translation>No se pudo guardar “%1” en “%2”: %3. No se escribió nada allí.</translation>
     </message>
+    <message>
+        <source>“%1” cannot be saved in %2: it holds the system&apos;s devices and settings, not files. Choose another folder.</source>
+        <extracomment>%1 is the file&apos;s name, %2 a folder such as /proc.</extracomment>
+        <translation>No se puede guardar “%1” en %2: esa carpeta contiene los dispositivos y los ajustes del sistema, no archivos. Elija otra carpeta.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an ordinary file but a device, a pipe or a folder, and cannot be saved over. Choose another name.</source>
+        <translation>“%1” no es un archivo normal, sino un dispositivo, una tubería o una carpeta, y no se puede sobrescribir. Elija otro nombre.</translation>
+    </message>
 </context>
 <context>
     <name>MainWndo</name>

@@ -77,6 +77,15 @@
         <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n&apos;a pas pu être enregistré dans «&#xa0;%2&#xa0;»&#xa0;: %3. Rien n&apos;y a été écrit.</translation>
     </message>
+    <message>
+        <source>“%1” cannot be saved in %2: it holds the system&apos;s devices and settings, not files. Choose another folder.</source>
+        <extracomment>%1 is the file&apos;s name, %2 a folder such as /proc.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être enregistré dans %2&#xa0;: ce dossier contient les périphériques et les réglages du système, pas des fichiers. Choisissez un autre dossier.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an ordinary file but a device, a pipe or a folder, and cannot be saved over. Choose another name.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier ordinaire mais un périphérique, un tube ou un dossier, et ne peut pas être remplacé. Choisissez un autre nom.</translation>
+    </message>
 </context>
 <context>
     <name>MainWndo</name>

@@ -77,6 +77,15 @@
         <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
         <translation>Impossibile salvare “%1” in “%2”: %3. In quella cartella non è stato scritto nulla.</translation>
     </message>
+    <message>
+        <source>“%1” cannot be saved in %2: it holds the system&apos;s devices and settings, not files. Choose another folder.</source>
+        <extracomment>%1 is the file&apos;s name, %2 a folder such as /proc.</extracomment>
+        <translation>Impossibile salvare “%1” in %2: quella cartella contiene i dispositivi e le impostazioni del sistema, non file. Scegliere un&apos;altra cartella.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an ordinary file but a device, a pipe or a folder, and cannot be saved over. Choose another name.</source>
+        <translation>“%1” non è un file normale ma un dispositivo, una pipe o una cartella, e non può essere sovrascritto. Scegliere un altro nome.</translation>
+    </message>
 </context>
 <context>
     <name>MainWndo</name>

@@ -77,6 +77,15 @@
         <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
         <translation>Não foi possível salvar “%1” em “%2”: %3. Nada foi gravado lá.</translation>
     </message>
+    <message>
+        <source>“%1” cannot be saved in %2: it holds the system&apos;s devices and settings, not files. Choose another folder.</source>
+        <extracomment>%1 is the file&apos;s name, %2 a folder such as /proc.</extracomment>
+        <translation>Não é possível salvar “%1” em %2: essa pasta contém os dispositivos e as configurações do sistema, não arquivos. Escolha outra pasta.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an ordinary file but a device, a pipe or a folder, and cannot be saved over. Choose another name.</source>
+        <translation>“%1” não é um arquivo comum, mas um dispositivo, um pipe ou uma pasta, e não pode ser substituído. Escolha outro nome.</translation>
+    </message>
 </context>
 <context>
     <name>MainWndo</name>

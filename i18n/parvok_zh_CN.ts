@@ -77,6 +77,15 @@
         <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
         <translation>无法将“%1”保存到“%2”：%3。该位置未写入任何内容。</translation>
     </message>
+    <message>
+        <source>“%1” cannot be saved in %2: it holds the system&apos;s devices and settings, not files. Choose another folder.</source>
+        <extracomment>%1 is the file&apos;s name, %2 a folder such as /proc.</extracomment>
+        <translation>无法将“%1”保存到 %2：该文件夹存放的是系统的设备和设置，而不是文件。请选择其他文件夹。</translation>
+    </message>
+    <message>
+        <source>“%1” is not an ordinary file but a device, a pipe or a folder, and cannot be saved over. Choose another name.</source>
+        <translation>“%1”不是普通文件，而是设备、管道或文件夹，不能覆盖。请选择其他名称。</translation>
+    </message>
 </context>
 <context>
     <name>MainWndo</name>

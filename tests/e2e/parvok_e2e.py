@@ -12,6 +12,7 @@ import os
 import re
 import select
 import shutil
+import stat
 import subprocess
 import sys
 import tempfile
@@ -599,6 +600,41 @@ def check_replace_prompt(app):
         check((os.stat(path).st_mtime_ns != before) == replaces,
               f"{key} {'replaces' if replaces else 'keeps'} the file")
 
+def other_window(app, title, window):
+    """A window of the program titled so other than the given one, such as a message over a dialog."""
+    return next((w for w in app.windows("--name", title) if w != window), None)
+
+def check_running(app, what):
+    """The status line tells a new time twice, as each frame does while the animation runs."""
+    watch(f"the animation to run {what}", app.status, lambda lines: len(set(lines)) >= 3, interval=0.1)
+    print(f"  ok: the animation runs {what}")
+
+def check_unsafe_names(app):
+    """Export Data to /proc/kmsg, a FIFO, /dev/zero: refused with a message, the name kept; /proc/ opened and closed; the animation runs on"""
+    fifo = os.path.join(EXPORTS, "pipe.csv")
+    os.mkfifo(fifo)
+    app.start(coefficients(["1", "1"]))
+    dialog, _ = save_dialog(app, lambda: app.keys("ctrl+shift+d"))
+    for path in ("/proc/kmsg", fifo, "/dev/zero"):
+        with_clipboard(path, lambda: app.keys("ctrl+a", "ctrl+v", "Return"))
+        message = wait_for(f"the message refusing {path}", lambda: other_window(app, "^Export Data$", dialog))
+        check_running(app, "while the message is open")
+        app.activate(message)
+        app.keys("Return")
+        wait_for("the message to close", lambda: message not in app.windows())
+        app.activate(dialog)
+        kept = app.copy_all()
+        check(dialog in app.windows() and kept == path, f"the dialog stays open with {kept!r} as typed")
+    with_clipboard("/proc/", lambda: app.keys("ctrl+a", "ctrl+v", "Return"))
+    time.sleep(1)  # while the dialog lists /proc, and the names typed so far under it
+    check_running(app, "while the dialog lists /proc")
+    app.keys("Escape", "Escape")  # the list of names under the field, then the dialog
+    wait_for("the dialog listing /proc to close", lambda: dialog not in app.windows())
+    check_running(app, "once the dialog is closed")
+    check(not os.path.exists("/proc/kmsg.csv") and stat.S_ISFIFO(os.stat(fifo).st_mode), "nothing was written")
+    app.activate(app.window)
+    app.click(*START_STOP)
+
 def full_screen(app, window):
     """Whether the window covers the whole screen and the window manager has it full screen."""
     state = run("xprop", "-id", window, "_NET_WM_STATE", check=False).stdout.decode()
@@ -674,7 +710,7 @@ def check_close_while_running(app):
 
 RUNS = {"run1": (check_fields, check_blanking, check_edit_menu, check_observables, check_ground_state_density,
                  check_stationary_state, check_superposition, check_pause_and_step,
-                 check_exports, check_replace_prompt, check_presentation, check_about_and_quit),
+                 check_exports, check_replace_prompt, check_unsafe_names, check_presentation, check_about_and_quit),
         "run2": (check_close_while_running,)}
 
 def main(program):

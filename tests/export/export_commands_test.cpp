@@ -18,6 +18,8 @@
 #include <limits>
 #include <sstream>
 
+#include <sys/stat.h>
+
 namespace {
 
 using testing::ElementsAre;
@@ -146,6 +148,71 @@ TEST_F(Exports, TheDialogsAnswerBecomesAFileOrAMessage) {
             written = std::filesystem::path(file).filename().string() + ": " + contents;
         EXPECT_EQ(written, row.written);
         EXPECT_EQ(Dialogs().said, said);
+    }
+    std::filesystem::remove_all(folder_);
+}
+
+// A name that is no regular file, or lies among the system's devices and kernel files, is refused
+// before anything opens it, and the dialog asked again with the name as typed; nothing is written.
+TEST_F(Exports, ANameThatIsNoRegularFileIsRefusedAndAskedAgain) {
+    std::filesystem::remove_all(folder_);
+    std::filesystem::create_directories(folder_ / "folder.csv");
+    ASSERT_EQ(mkfifo((folder_ / "pipe").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/null", folder_ / "link.csv");
+    const std::string system =
+        ": it holds the system's devices and settings, not files. Choose another folder.";
+    const std::string special = "” is not an ordinary file but a device, a pipe or a folder, and cannot be "
+                                "saved over. Choose another name.";
+    const struct {
+        const char* name;
+        std::string typed;
+        std::string said;
+    } rows[] = {
+        {"a kernel file", "/proc/kmsg", "“kmsg.csv” cannot be saved in /proc" + system},
+        {"a device", "/dev/zero", "“zero.csv” cannot be saved in /dev" + system},
+        {"under /sys", "/sys/kernel/x.csv", "“x.csv” cannot be saved in /sys" + system},
+        {"a link to a device", (folder_ / "link.csv").string(),
+         "“link.csv” cannot be saved in /dev" + system},
+        {"a FIFO, the extension added", (folder_ / "pipe").string(), "“pipe" + special},
+        {"a folder", (folder_ / "folder.csv").string(), "“folder.csv" + special},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Dialogs().said.clear();
+        Dialogs().saveQuestions.clear();
+        Dialogs().saveAnswers = {tk::SaveAnswer{row.typed, 0}};
+        Choose("FileExportData");
+        EXPECT_THAT(Dialogs().said, ElementsAre("Warn " + row.said));
+        ASSERT_EQ(Dialogs().saveQuestions.size(), 2U);
+        EXPECT_EQ(Dialogs().saveQuestions[1].name, row.typed);
+        EXPECT_EQ(Dialogs().saveQuestions[0].refusal(tk::SaveAnswer{row.typed, 0}), row.said);
+    }
+    EXPECT_TRUE(Output().files.empty());
+    std::filesystem::remove_all(folder_);
+}
+
+// The dialog opens in the folder of the last file saved; a name refused or a file not written
+// leaves it where it was.
+TEST_F(Exports, TheDialogOpensWhereAFileWasSavedLast) {
+    std::filesystem::create_directories(folder_);
+    const std::string elsewhere = (std::filesystem::temp_directory_path() / "parvok elsewhere").string();
+    const struct {
+        const char* name;
+        std::string typed;
+        const char* failure;
+    } rows[] = {
+        {"saved", (folder_ / "a.csv").string(), ""},
+        {"refused", "/proc/a.csv", ""},
+        {"not written", elsewhere + "/b.csv", "Permission denied"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Output().writeFailure = row.failure;
+        Dialogs().saveAnswers = {tk::SaveAnswer{row.typed, 0}};
+        Choose("FileExportData");
+        Dialogs().saveQuestions.clear();
+        Choose("FileExportData");
+        EXPECT_EQ(Dialogs().saveQuestions.at(0).folder, folder_.string());
     }
     std::filesystem::remove_all(folder_);
 }

@@ -1,12 +1,11 @@
 #include "toolkit/qt/qt_dialogs.h"
 
+#include "toolkit/qt/plain_file_icons.h"
+#include "toolkit/qt/save_file_dialog.h"
+
 #include <QApplication>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStandardPaths>
 
 namespace tk::qt {
 
@@ -16,31 +15,14 @@ QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// The documents folder where there is one, the home folder otherwise.
-QString FirstFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
-}
-
 } // namespace
 
 std::optional<tk::SaveAnswer> QtDialogs::AskSaveFile(const tk::SaveQuestion& question) {
-    QFileDialog dialog(QApplication::activeWindow(), FromStd(question.title));
-    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    QStringList filters;
-    for (const tk::FileType& type : question.types)
-        filters << FromStd(type.name + " (*." + type.extension + ")");
-    dialog.setNameFilters(filters);
-    dialog.setDirectory(folder_.isEmpty() ? FirstFolder() : folder_);
-    dialog.selectFile(FromStd(question.name));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    PlainFileIcons icons; // outlives the dialog, whose list uses it until the end
+    SaveFileDialog dialog(QApplication::activeWindow(), question, icons);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    const QString path = dialog.selectedFiles().first();
-    folder_ = QFileInfo(path).absolutePath();
-    const auto type = filters.indexOf(dialog.selectedNameFilter());
-    return tk::SaveAnswer{path.toStdString(), type < 0 ? 0 : std::size_t(type)};
+    return dialog.Answer();
 }
 
 // Cancel is the default, for Return and Escape alike: replacing a file cannot be undone.
