@@ -29,8 +29,12 @@ constexpr ControlKeys kControlKeys[] = {
     {{"Esc", "Cmd+W"}, tk::Translatable("ShortcutsWndo", "Closes this window, or the About window")},
 };
 
-// A caption as the menu shows it: the mnemonic's "&" gone, and safe in HTML.
-std::string Shown(const std::string& caption) {
+// A caption as the menu shows it: the mnemonic's "&" gone, with the brackets around it where the
+// letter follows the words ("文件(&F)"), and safe in HTML.
+std::string Shown(std::string caption) {
+    if (const auto bracket = caption.find("(&");
+        bracket != std::string::npos && bracket + 3 < caption.size() && caption[bracket + 3] == ')')
+        caption.erase(bracket, 4);
     std::string shown;
     for (char c : caption) {
         if (c == '&')

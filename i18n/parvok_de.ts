@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>ang:</source>
-        <translation>Wkl.:</translation>
+        <translation>φ:</translation>
     </message>
     <message>
         <source>Normalize</source>
@@ -237,14 +237,6 @@
         <translation>Alles &amp;markieren</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>About Parvok…</source>
-        <translation>Ü&amp;ber Parvok…</translation>
-    </message>
-    <message>
         <source>&amp;Animation</source>
         <translation>A&amp;nimation</translation>
     </message>
@@ -294,7 +286,7 @@
     </message>
     <message>
         <source>Half the period of state 1: the density is the mirror image of the density at Start</source>
-        <translation>Eine halbe Periode von Zustand 1: die Dichte ist das Spiegelbild der Dichte beim Start</translation>
+        <translation>Eine halbe Periode von Zustand 1: Die Dichte ist das Spiegelbild der Dichte beim Start</translation>
     </message>
     <message>
         <source>Go to t = &amp;3T₁/4</source>
@@ -310,7 +302,7 @@
     </message>
     <message>
         <source>One period of state 1: every state is back where it started</source>
-        <translation>Eine Periode von Zustand 1: jeder Zustand ist wieder dort, wo er begonnen hat</translation>
+        <translation>Eine Periode von Zustand 1: Jeder Zustand ist wieder dort, wo er begonnen hat</translation>
     </message>
     <message>
         <source>&amp;Restart</source>
@@ -330,7 +322,7 @@
     </message>
     <message>
         <source>State 1 alone: its density stands still</source>
-        <translation>Zustand 1 allein: seine Dichte steht still</translation>
+        <translation>Zustand 1 allein: Seine Dichte steht still</translation>
     </message>
     <message>
         <source>States &amp;1 and 2 in Equal Parts</source>
@@ -338,15 +330,11 @@
     </message>
     <message>
         <source>The simplest superposition: the density sloshes</source>
-        <translation>Die einfachste Superposition: die Dichte schwappt hin und her</translation>
+        <translation>Die einfachste Superposition: Die Dichte schwappt hin und her</translation>
     </message>
     <message>
         <source>States 1, 2 and &amp;3 in Equal Parts</source>
         <translation>Zustände 1, 2 und &amp;3 zu gleichen Teilen</translation>
-    </message>
-    <message>
-        <source>Three states: the density beats at two rates</source>
-        <translation>Drei Zustände: die Dichte zeigt Schwebungen mit zwei Frequenzen</translation>
     </message>
     <message>
         <source>&amp;Packet Near x = L/4</source>
@@ -432,6 +420,18 @@
         <source>Turn the phases clockwise, as in nature, so that packets move with ⟨p⟩; the clock counts up either way</source>
         <translation>Die Phasen im Uhrzeigersinn drehen, wie in der Natur, sodass sich Pakete mit ⟨p⟩ bewegen; die Uhr zählt in beiden Fällen vorwärts</translation>
     </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Parvok…</source>
+        <translation>Ü&amp;ber Parvok…</translation>
+    </message>
+    <message>
+        <source>Three states: the density beats at three rates, 3, 5 and 8 × E₁/ħ</source>
+        <translation>Drei Zustände: Die Dichte zeigt Schwebungen mit drei Frequenzen, 3, 5 und 8 × E₁/ħ</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -444,10 +444,6 @@
         <source>⟨x⟩ (black) and ⟨x⟩ ± $D$x (blue)</source>
         <extracomment>A plot title in the plot&apos;s markup: &quot;$D$&quot; is a Greek Delta.</extracomment>
         <translation>⟨x⟩ (schwarz) und ⟨x⟩ ± $D$x (blau)</translation>
-    </message>
-    <message>
-        <source>Momentum density</source>
-        <translation>Impulsdichte</translation>
     </message>
     <message>
         <source>Observables</source>
@@ -532,8 +528,12 @@ packet moves against ⟨p⟩:
 see Animation › Time Forward.</source>
         <extracomment>Below &lt;p&gt;. The table is 34 characters wide: break longer lines with a new line.</extracomment>
         <translation>Hier läuft die Zeit rückwärts:
-das Paket bewegt sich gegen ⟨p⟩.
+Das Paket bewegt sich gegen ⟨p⟩.
 Siehe Animation › Zeit vorwärts.</translation>
+    </message>
+    <message>
+        <source>Momentum distribution</source>
+        <translation>Impulsverteilung</translation>
     </message>
 </context>
 <context>
@@ -546,7 +546,15 @@ Siehe Animation › Zeit vorwärts.</translation>
         <source>Too small for the plots:
 make the window larger.</source>
         <translation>Zu klein für die Diagramme:
-bitte das Fenster vergrößern.</translation>
+Bitte vergrößern Sie das Fenster.</translation>
+    </message>
+    <message>
+        <source>Wavefunction</source>
+        <translation>Wellenfunktion</translation>
+    </message>
+    <message>
+        <source>Probability density</source>
+        <translation>Wahrscheinlichkeitsdichte</translation>
     </message>
 </context>
 <context>
@@ -663,7 +671,7 @@ bitte das Fenster vergrößern.</translation>
     </message>
     <message>
         <source>Too fast to follow: states %1 turn 180° or more a frame</source>
-        <translation>Zu schnell fürs Auge: die Zustände %1 drehen sich um 180° oder mehr pro Bild</translation>
+        <translation>Zu schnell fürs Auge: Die Zustände %1 drehen sich um 180° oder mehr pro Bild</translation>
     </message>
 </context>
 </TS>

@@ -237,14 +237,6 @@
         <translation>&amp;Seleccionar todo</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
-    </message>
-    <message>
-        <source>About Parvok…</source>
-        <translation>Acerca de Parvok…</translation>
-    </message>
-    <message>
         <source>&amp;Animation</source>
         <translation>A&amp;nimación</translation>
     </message>
@@ -254,7 +246,7 @@
     </message>
     <message>
         <source>Start from the typed state, or stop: the Start button</source>
-        <translation>Iniciar desde el estado escrito, o detener: el botón Iniciar</translation>
+        <translation>Iniciar desde el estado introducido, o detener: el botón Iniciar</translation>
     </message>
     <message>
         <source>&amp;Pause/Resume</source>
@@ -318,7 +310,7 @@
     </message>
     <message>
         <source>Back to t = 0, the typed state, paused</source>
-        <translation>Volver a t = 0, al estado escrito, en pausa</translation>
+        <translation>Volver a t = 0, al estado introducido, en pausa</translation>
     </message>
     <message>
         <source>&amp;States</source>
@@ -343,10 +335,6 @@
     <message>
         <source>States 1, 2 and &amp;3 in Equal Parts</source>
         <translation>Estados 1, 2 y &amp;3 a partes iguales</translation>
-    </message>
-    <message>
-        <source>Three states: the density beats at two rates</source>
-        <translation>Tres estados: la densidad oscila con dos frecuencias</translation>
     </message>
     <message>
         <source>&amp;Packet Near x = L/4</source>
@@ -432,6 +420,18 @@
         <source>Turn the phases clockwise, as in nature, so that packets move with ⟨p⟩; the clock counts up either way</source>
         <translation>Girar las fases en sentido horario, como en la naturaleza, para que los paquetes se muevan según ⟨p⟩; el reloj avanza en ambos casos</translation>
     </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Parvok…</source>
+        <translation>A&amp;cerca de Parvok…</translation>
+    </message>
+    <message>
+        <source>Three states: the density beats at three rates, 3, 5 and 8 × E₁/ħ</source>
+        <translation>Tres estados: la densidad oscila con tres frecuencias, 3, 5 y 8 × E₁/ħ</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -444,10 +444,6 @@
         <source>⟨x⟩ (black) and ⟨x⟩ ± $D$x (blue)</source>
         <extracomment>A plot title in the plot&apos;s markup: &quot;$D$&quot; is a Greek Delta.</extracomment>
         <translation>⟨x⟩ (negro) y ⟨x⟩ ± $D$x (azul)</translation>
-    </message>
-    <message>
-        <source>Momentum density</source>
-        <translation>Densidad de momento</translation>
     </message>
     <message>
         <source>Observables</source>
@@ -536,6 +532,10 @@ el paquete se mueve contra ⟨p⟩.
 Véase Animación › Tiempo hacia
 delante.</translation>
     </message>
+    <message>
+        <source>Momentum distribution</source>
+        <translation>Distribución de momentos</translation>
+    </message>
 </context>
 <context>
     <name>PresentationWndo</name>
@@ -548,6 +548,14 @@ delante.</translation>
 make the window larger.</source>
         <translation>Demasiado pequeña para las gráficas:
 amplíe la ventana.</translation>
+    </message>
+    <message>
+        <source>Wavefunction</source>
+        <translation>Función de onda</translation>
+    </message>
+    <message>
+        <source>Probability density</source>
+        <translation>Densidad de probabilidad</translation>
     </message>
 </context>
 <context>
@@ -620,7 +628,7 @@ amplíe la ventana.</translation>
     <name>StatusLine</name>
     <message>
         <source>Status</source>
-        <translation>Estado</translation>
+        <translation>Barra de estado</translation>
     </message>
     <message>
         <source>Press Normalize to load the new values</source>

@@ -237,14 +237,6 @@
         <translation>&amp;Tout sélectionner</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Aid&amp;e</translation>
-    </message>
-    <message>
-        <source>About Parvok…</source>
-        <translation>À &amp;propos de Parvok…</translation>
-    </message>
-    <message>
         <source>&amp;Animation</source>
         <translation>A&amp;nimation</translation>
     </message>
@@ -345,10 +337,6 @@
         <translation>États 1, 2 et &amp;3 à parts égales</translation>
     </message>
     <message>
-        <source>Three states: the density beats at two rates</source>
-        <translation>Trois états&#xa0;: la densité présente des battements à deux fréquences</translation>
-    </message>
-    <message>
         <source>&amp;Packet Near x = L/4</source>
         <translation>&amp;Paquet près de x = L/4</translation>
     </message>
@@ -432,6 +420,18 @@
         <source>Turn the phases clockwise, as in nature, so that packets move with ⟨p⟩; the clock counts up either way</source>
         <translation>Faire tourner les phases dans le sens horaire, comme dans la nature, pour que les paquets se déplacent selon ⟨p⟩&#xa0;; l&apos;horloge avance dans les deux cas</translation>
     </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aid&amp;e</translation>
+    </message>
+    <message>
+        <source>&amp;About Parvok…</source>
+        <translation>À &amp;propos de Parvok…</translation>
+    </message>
+    <message>
+        <source>Three states: the density beats at three rates, 3, 5 and 8 × E₁/ħ</source>
+        <translation>Trois états&#xa0;: la densité présente des battements à trois fréquences, 3, 5 et 8 × E₁/ħ</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -444,10 +444,6 @@
         <source>⟨x⟩ (black) and ⟨x⟩ ± $D$x (blue)</source>
         <extracomment>A plot title in the plot&apos;s markup: &quot;$D$&quot; is a Greek Delta.</extracomment>
         <translation>⟨x⟩ (noir) et ⟨x⟩ ± $D$x (bleu)</translation>
-    </message>
-    <message>
-        <source>Momentum density</source>
-        <translation>Densité en impulsion</translation>
     </message>
     <message>
         <source>Observables</source>
@@ -536,6 +532,10 @@ le paquet va à l&apos;opposé de ⟨p⟩.
 Voir Animation › Temps vers
 l&apos;avant.</translation>
     </message>
+    <message>
+        <source>Momentum distribution</source>
+        <translation>Distribution des impulsions</translation>
+    </message>
 </context>
 <context>
     <name>PresentationWndo</name>
@@ -548,6 +548,14 @@ l&apos;avant.</translation>
 make the window larger.</source>
         <translation>Trop petit pour les graphiques&#xa0;:
 agrandissez la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Wavefunction</source>
+        <translation>Fonction d&apos;onde</translation>
+    </message>
+    <message>
+        <source>Probability density</source>
+        <translation>Densité de probabilité</translation>
     </message>
 </context>
 <context>
@@ -620,7 +628,7 @@ agrandissez la fenêtre.</translation>
     <name>StatusLine</name>
     <message>
         <source>Status</source>
-        <translation>État</translation>
+        <translation>Barre d&apos;état</translation>
     </message>
     <message>
         <source>Press Normalize to load the new values</source>

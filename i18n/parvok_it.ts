@@ -237,14 +237,6 @@
         <translation>Seleziona t&amp;utto</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Ai&amp;uto</translation>
-    </message>
-    <message>
-        <source>About Parvok…</source>
-        <translation>&amp;Informazioni su Parvok…</translation>
-    </message>
-    <message>
         <source>&amp;Animation</source>
         <translation>&amp;Animazione</translation>
     </message>
@@ -345,10 +337,6 @@
         <translation>Stati 1, 2 e &amp;3 in parti uguali</translation>
     </message>
     <message>
-        <source>Three states: the density beats at two rates</source>
-        <translation>Tre stati: nella densità ci sono battimenti a due frequenze</translation>
-    </message>
-    <message>
         <source>&amp;Packet Near x = L/4</source>
         <translation>&amp;Pacchetto vicino a x = L/4</translation>
     </message>
@@ -432,6 +420,18 @@
         <source>Turn the phases clockwise, as in nature, so that packets move with ⟨p⟩; the clock counts up either way</source>
         <translation>Ruota le fasi in senso orario, come in natura, così che i pacchetti si muovano secondo ⟨p⟩; l’orologio avanza in entrambi i casi</translation>
     </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ai&amp;uto</translation>
+    </message>
+    <message>
+        <source>&amp;About Parvok…</source>
+        <translation>&amp;Informazioni su Parvok…</translation>
+    </message>
+    <message>
+        <source>Three states: the density beats at three rates, 3, 5 and 8 × E₁/ħ</source>
+        <translation>Tre stati: nella densità ci sono battimenti a tre frequenze, 3, 5 e 8 × E₁/ħ</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -444,10 +444,6 @@
         <source>⟨x⟩ (black) and ⟨x⟩ ± $D$x (blue)</source>
         <extracomment>A plot title in the plot&apos;s markup: &quot;$D$&quot; is a Greek Delta.</extracomment>
         <translation>⟨x⟩ (nero) e ⟨x⟩ ± $D$x (blu)</translation>
-    </message>
-    <message>
-        <source>Momentum density</source>
-        <translation>Densità dell’impulso</translation>
     </message>
     <message>
         <source>Observables</source>
@@ -535,6 +531,10 @@ see Animation › Time Forward.</source>
 il pacchetto va contro ⟨p⟩.
 Vedi Animazione › Tempo in avanti.</translation>
     </message>
+    <message>
+        <source>Momentum distribution</source>
+        <translation>Densità di probabilità dell’impulso</translation>
+    </message>
 </context>
 <context>
     <name>PresentationWndo</name>
@@ -547,6 +547,14 @@ Vedi Animazione › Tempo in avanti.</translation>
 make the window larger.</source>
         <translation>Troppo piccola per i grafici:
 ingrandisci la finestra.</translation>
+    </message>
+    <message>
+        <source>Wavefunction</source>
+        <translation>Funzione d’onda</translation>
+    </message>
+    <message>
+        <source>Probability density</source>
+        <translation>Densità di probabilità</translation>
     </message>
 </context>
 <context>

@@ -237,14 +237,6 @@
         <translation>&amp;Selecionar tudo</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Ajuda</translation>
-    </message>
-    <message>
-        <source>About Parvok…</source>
-        <translation>Sobre o Parvok…</translation>
-    </message>
-    <message>
         <source>&amp;Animation</source>
         <translation>A&amp;nimação</translation>
     </message>
@@ -345,10 +337,6 @@
         <translation>Estados 1, 2 e &amp;3 em partes iguais</translation>
     </message>
     <message>
-        <source>Three states: the density beats at two rates</source>
-        <translation>Três estados: a densidade oscila com duas frequências</translation>
-    </message>
-    <message>
         <source>&amp;Packet Near x = L/4</source>
         <translation>&amp;Pacote perto de x = L/4</translation>
     </message>
@@ -432,6 +420,18 @@
         <source>Turn the phases clockwise, as in nature, so that packets move with ⟨p⟩; the clock counts up either way</source>
         <translation>Girar as fases no sentido horário, como na natureza, para que os pacotes se movam com ⟨p⟩; o relógio avança nos dois casos</translation>
     </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;About Parvok…</source>
+        <translation>&amp;Sobre o Parvok…</translation>
+    </message>
+    <message>
+        <source>Three states: the density beats at three rates, 3, 5 and 8 × E₁/ħ</source>
+        <translation>Três estados: a densidade oscila com três frequências, 3, 5 e 8 × E₁/ħ</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -444,10 +444,6 @@
         <source>⟨x⟩ (black) and ⟨x⟩ ± $D$x (blue)</source>
         <extracomment>A plot title in the plot&apos;s markup: &quot;$D$&quot; is a Greek Delta.</extracomment>
         <translation>⟨x⟩ (preto) e ⟨x⟩ ± $D$x (azul)</translation>
-    </message>
-    <message>
-        <source>Momentum density</source>
-        <translation>Densidade de momento</translation>
     </message>
     <message>
         <source>Observables</source>
@@ -536,6 +532,10 @@ pacote se move contra ⟨p⟩.
 Veja Animação › Tempo para a
 frente.</translation>
     </message>
+    <message>
+        <source>Momentum distribution</source>
+        <translation>Distribuição de momento</translation>
+    </message>
 </context>
 <context>
     <name>PresentationWndo</name>
@@ -548,6 +548,14 @@ frente.</translation>
 make the window larger.</source>
         <translation>Pequena demais para os gráficos:
 aumente a janela.</translation>
+    </message>
+    <message>
+        <source>Wavefunction</source>
+        <translation>Função de onda</translation>
+    </message>
+    <message>
+        <source>Probability density</source>
+        <translation>Densidade de probabilidade</translation>
     </message>
 </context>
 <context>

@@ -237,14 +237,6 @@
         <translation>全选(&amp;A)</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>帮助(&amp;H)</translation>
-    </message>
-    <message>
-        <source>About Parvok…</source>
-        <translation>关于 Parvok(&amp;A)…</translation>
-    </message>
-    <message>
         <source>&amp;Animation</source>
         <translation>动画(&amp;A)</translation>
     </message>
@@ -345,10 +337,6 @@
         <translation>态 1、2、3 等权叠加(&amp;3)</translation>
     </message>
     <message>
-        <source>Three states: the density beats at two rates</source>
-        <translation>三个态：概率密度出现两种频率的拍</translation>
-    </message>
-    <message>
         <source>&amp;Packet Near x = L/4</source>
         <translation>x = L/4 附近的波包(&amp;P)</translation>
     </message>
@@ -432,6 +420,18 @@
         <source>Turn the phases clockwise, as in nature, so that packets move with ⟨p⟩; the clock counts up either way</source>
         <translation>让相位顺时针转动（与自然界一致），使波包沿 ⟨p⟩ 的方向运动；两种情况下时钟都向前计时</translation>
     </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;About Parvok…</source>
+        <translation>关于 Parvok(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>Three states: the density beats at three rates, 3, 5 and 8 × E₁/ħ</source>
+        <translation>三个态：概率密度出现三种频率的拍（3、5 和 8 × E₁/ħ）</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -444,10 +444,6 @@
         <source>⟨x⟩ (black) and ⟨x⟩ ± $D$x (blue)</source>
         <extracomment>A plot title in the plot&apos;s markup: &quot;$D$&quot; is a Greek Delta.</extracomment>
         <translation>⟨x⟩（黑）和 ⟨x⟩ ± $D$x（蓝）</translation>
-    </message>
-    <message>
-        <source>Momentum density</source>
-        <translation>动量概率密度</translation>
     </message>
     <message>
         <source>Observables</source>
@@ -535,6 +531,10 @@ see Animation › Time Forward.</source>
 所以波包的运动方向与 ⟨p⟩ 相反。
 见 动画 › 时间正向。</translation>
     </message>
+    <message>
+        <source>Momentum distribution</source>
+        <translation>动量分布</translation>
+    </message>
 </context>
 <context>
     <name>PresentationWndo</name>
@@ -547,6 +547,14 @@ see Animation › Time Forward.</source>
 make the window larger.</source>
         <translation>窗口太小，无法显示图形：
 请放大窗口。</translation>
+    </message>
+    <message>
+        <source>Wavefunction</source>
+        <translation>波函数</translation>
+    </message>
+    <message>
+        <source>Probability density</source>
+        <translation>概率密度</translation>
     </message>
 </context>
 <context>

@@ -76,7 +76,7 @@ void ObservablesWndo::CreateControls() {
                       "Mean position over the last two periods, with the band of one spread either side"));
     momentumPlot_ = &CreateGraph("GFMomentum", &ObservablesWndo::GFMomentum_Open,
                                  &ObservablesWndo::GFMomentum_DrawContent,
-                                 tk::Translate("ObservablesWndo", "Momentum density"));
+                                 tk::Translate("ObservablesWndo", "Momentum distribution"));
     valuesText_ = &AddControl("TAValues", std::make_unique<tk::TextArea>());
     valuesText_->SetFont(tk::Font{.name = kTableFont, .size = kTableTextSize});
     valuesText_->SetAccessibleName(tk::Translate("ObservablesWndo", "Values of the observables"));
