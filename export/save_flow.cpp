@@ -92,9 +92,11 @@ std::string Refusal(const tk::SaveAnswer& answer, const SaveTarget& target) {
     return {};
 }
 
+enum class Saved { Written, NotWritten, Kept };
+
 // Asks before replacing a file, then writes it; the folder is remembered once the file is there.
-void Save(const std::string& title, const SaveTarget& target,
-          const std::function<std::string(std::size_t type)>& contents) {
+Saved Save(const std::string& title, const SaveTarget& target,
+           const std::function<std::string(std::size_t type)>& contents) {
     tk::Dialogs& dialogs = tk::ThePlatform().Dialogs();
     const std::filesystem::path path(target.path);
     const std::string name = path.filename().string();
@@ -108,18 +110,18 @@ void Save(const std::string& title, const SaveTarget& target,
                               "A file named “%1” already exists in “%2”. Do you want to replace it?"),
                 {name, folder}),
             tk::Translate("ExportFlow", "&Replace")))
-        return;
+        return Saved::Kept;
     const std::string bytes = contents(target.type);
     if (bytes.empty()) {
         dialogs.Warn(
             title, tk::Substitute(tk::Translate("ExportFlow", "“%1” could not be made. Nothing was written."),
                                   {name}));
-        return;
+        return Saved::NotWritten;
     }
     const std::string failure = tk::ThePlatform().Output().WriteFile(target.path, bytes);
     if (failure.empty()) {
         LastFolder() = folder;
-        return;
+        return Saved::Written;
     }
     dialogs.Warn(
         title,
@@ -127,13 +129,14 @@ void Save(const std::string& title, const SaveTarget& target,
         tk::Substitute(
             tk::Translate("ExportFlow", "“%1” could not be saved in “%2”: %3. Nothing was written there."),
             {name, folder, failure}));
+    return Saved::NotWritten;
 }
 
 } // namespace
 
-void SaveWithDialogs(const std::string& title, const std::string& name,
-                     const std::vector<tk::FileType>& types,
-                     const std::function<std::string(std::size_t type)>& contents) {
+std::string SaveWithDialogs(const std::string& title, const std::string& name,
+                            const std::vector<tk::FileType>& types,
+                            const std::function<std::string(std::size_t type)>& contents) {
     tk::Dialogs& dialogs = tk::ThePlatform().Dialogs();
     tk::SaveQuestion question{
         .title = title,
@@ -141,19 +144,26 @@ void SaveWithDialogs(const std::string& title, const std::string& name,
         .types = types,
         .folder = LastFolder(),
         .refusal = [&types](const tk::SaveAnswer& answer) { return Refusal(answer, Settle(answer, types)); }};
-    // Asked again, with the name as typed, after a name that cannot be taken.
+    // Asked again, with the name as typed, after a name that cannot be taken or a file kept.
     for (;;) {
         const auto answer = dialogs.AskSaveFile(question);
         if (!answer)
-            return;
+            return {};
         const SaveTarget target = Settle(*answer, question.types);
         if (const std::string refusal = Refusal(*answer, target); !refusal.empty()) {
             dialogs.Warn(title, refusal);
             question.name = answer->path;
             continue;
         }
-        Save(title, target, contents);
-        return;
+        switch (Save(title, target, contents)) {
+        case Saved::Written:
+            return target.path;
+        case Saved::NotWritten:
+            return {};
+        case Saved::Kept:
+            question.name = answer->path;
+            break;
+        }
     }
 }
 

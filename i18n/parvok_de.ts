@@ -197,6 +197,10 @@
         <source>(too fast to follow at this speed)</source>
         <translation>(bei dieser Geschwindigkeit zu schnell fürs Auge)</translation>
     </message>
+    <message>
+        <source>Saved “%1”</source>
+        <translation>„%1“ gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>

@@ -197,6 +197,10 @@
         <source>(too fast to follow at this speed)</source>
         <translation>(demasiado rápido para seguirlo a esta velocidad)</translation>
     </message>
+    <message>
+        <source>Saved “%1”</source>
+        <translation>Se guardó “%1”</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>

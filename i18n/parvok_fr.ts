@@ -197,6 +197,10 @@
         <source>(too fast to follow at this speed)</source>
         <translation>(trop rapide pour l&apos;œil à cette vitesse)</translation>
     </message>
+    <message>
+        <source>Saved “%1”</source>
+        <translation>«&#xa0;%1&#xa0;» enregistré</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>

@@ -197,6 +197,10 @@
         <source>(too fast to follow at this speed)</source>
         <translation>(troppo veloce da seguire a questa velocità)</translation>
     </message>
+    <message>
+        <source>Saved “%1”</source>
+        <translation>“%1” salvato</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>

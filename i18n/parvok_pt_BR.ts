@@ -197,6 +197,10 @@
         <source>(too fast to follow at this speed)</source>
         <translation>(rápido demais para acompanhar nesta velocidade)</translation>
     </message>
+    <message>
+        <source>Saved “%1”</source>
+        <translation>“%1” salvo</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>

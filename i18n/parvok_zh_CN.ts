@@ -197,6 +197,10 @@
         <source>(too fast to follow at this speed)</source>
         <translation>（在此速度下转得太快，肉眼无法跟随）</translation>
     </message>
+    <message>
+        <source>Saved “%1”</source>
+        <translation>已保存“%1”</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>

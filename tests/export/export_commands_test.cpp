@@ -103,7 +103,8 @@ TEST_F(Exports, ThePictureHoldsWhatTheWindowShowsAtTheInstantOfTheCommand) {
 }
 
 // The file type follows a known extension, otherwise the type chosen, whose extension is added. A
-// file that is there is replaced only when the user says so; a failure is told and writes nothing.
+// file that is there is replaced only when the user says so, and the dialog comes back when not; a
+// failure is told and writes nothing; a file written is told in the status line.
 TEST_F(Exports, TheDialogsAnswerBecomesAFileOrAMessage) {
     const struct {
         const char* name;
@@ -118,7 +119,7 @@ TEST_F(Exports, TheDialogsAnswerBecomesAFileOrAMessage) {
         {"extension in capitals", "B.PNG", 0, -1, "", "B.PNG: png picture"},
         {"no extension", "c", 2, -1, "", "c.png: png picture"},
         {"another extension", "parvok-t0.250", 0, -1, "", "parvok-t0.250.svg: svg picture"},
-        {"there, kept", "d.svg", 0, 0, "", ""},
+        {"there, kept: asked again", "d.svg", 0, 0, "", ""},
         {"there, replaced", "d.svg", 0, 1, "", "d.svg: svg picture"},
         {"not written", "e.svg", 0, -1, "Permission denied", ""},
     };
@@ -128,8 +129,10 @@ TEST_F(Exports, TheDialogsAnswerBecomesAFileOrAMessage) {
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         Dialogs().said.clear();
+        Dialogs().saveQuestions.clear();
         Output().files.clear();
         Output().writeFailure = row.failure;
+        const int notices = window.StatusBar()->Notices();
         Strings said;
         if (row.replace >= 0) {
             std::ofstream(folder_ / row.typed) << "old";
@@ -148,6 +151,14 @@ TEST_F(Exports, TheDialogsAnswerBecomesAFileOrAMessage) {
             written = std::filesystem::path(file).filename().string() + ": " + contents;
         EXPECT_EQ(written, row.written);
         EXPECT_EQ(Dialogs().said, said);
+        const bool kept = row.replace == 0;
+        EXPECT_EQ(Dialogs().saveQuestions.size(), kept ? 2U : 1U);
+        if (kept) {
+            EXPECT_EQ(Dialogs().saveQuestions[1].name, (folder_ / row.typed).string());
+        }
+        const std::string told = written.substr(0, written.find(':'));
+        EXPECT_EQ(window.StatusBar()->Notices() == notices ? "" : window.StatusBar()->Notice(),
+                  told.empty() ? "" : "Saved “" + told + "”");
     }
     std::filesystem::remove_all(folder_);
 }
