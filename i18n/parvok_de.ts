@@ -580,16 +580,8 @@ Bitte vergrößern Sie das Fenster.</translation>
         <translation>Das Tempo eine Stufe kleiner oder größer, wenn der Schieberegler den Fokus hat</translation>
     </message>
     <message>
-        <source>The speed 20 down or up</source>
-        <translation>Das Tempo um 20 kleiner oder größer</translation>
-    </message>
-    <message>
         <source>Speed 1 or 100</source>
         <translation>Tempo 1 oder 100</translation>
-    </message>
-    <message>
-        <source>Closes this window, or the About window</source>
-        <translation>Schließt dieses Fenster oder das Fenster „Über Parvok“</translation>
     </message>
     <message>
         <source>Menus</source>
@@ -606,6 +598,26 @@ Bitte vergrößern Sie das Fenster.</translation>
     <message>
         <source>Keyboard shortcuts</source>
         <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>The speed 20 up or down</source>
+        <translation>Das Tempo um 20 größer oder kleiner</translation>
+    </message>
+    <message>
+        <source>In the presentation view: full screen or not</source>
+        <translation>In der Präsentation: Vollbild an oder aus</translation>
+    </message>
+    <message>
+        <source>In the presentation view: leaves full screen, then closes the view</source>
+        <translation>In der Präsentation: Beendet das Vollbild, dann schließt es die Präsentation</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
+        <translation>Schließt die Fenster „Über Parvok“, „Tastenkürzel“, „Observablen“ und „Präsentation“</translation>
+    </message>
+    <message>
+        <source>Closes the main window, and with it the program</source>
+        <translation>Schließt das Hauptfenster und damit das Programm</translation>
     </message>
 </context>
 <context>

@@ -581,16 +581,8 @@ amplíe la ventana.</translation>
         <translation>Baja o sube la velocidad un paso, cuando el control deslizante tiene el foco</translation>
     </message>
     <message>
-        <source>The speed 20 down or up</source>
-        <translation>Baja o sube la velocidad 20</translation>
-    </message>
-    <message>
         <source>Speed 1 or 100</source>
         <translation>Velocidad 1 o 100</translation>
-    </message>
-    <message>
-        <source>Closes this window, or the About window</source>
-        <translation>Cierra esta ventana o la ventana Acerca de Parvok</translation>
     </message>
     <message>
         <source>Menus</source>
@@ -607,6 +599,26 @@ amplíe la ventana.</translation>
     <message>
         <source>Keyboard shortcuts</source>
         <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>The speed 20 up or down</source>
+        <translation>Sube o baja la velocidad 20</translation>
+    </message>
+    <message>
+        <source>In the presentation view: full screen or not</source>
+        <translation>En la presentación: pantalla completa o no</translation>
+    </message>
+    <message>
+        <source>In the presentation view: leaves full screen, then closes the view</source>
+        <translation>En la presentación: sale de la pantalla completa y después cierra la presentación</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
+        <translation>Cierra las ventanas Acerca de Parvok, Atajos de teclado, Observables y Presentación</translation>
+    </message>
+    <message>
+        <source>Closes the main window, and with it the program</source>
+        <translation>Cierra la ventana principal y, con ella, el programa</translation>
     </message>
 </context>
 <context>

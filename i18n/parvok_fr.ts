@@ -581,16 +581,8 @@ agrandissez la fenêtre.</translation>
         <translation>La vitesse d&apos;un cran plus bas ou plus haut, quand le curseur a le focus</translation>
     </message>
     <message>
-        <source>The speed 20 down or up</source>
-        <translation>La vitesse de 20 plus bas ou plus haut</translation>
-    </message>
-    <message>
         <source>Speed 1 or 100</source>
         <translation>Vitesse 1 ou 100</translation>
-    </message>
-    <message>
-        <source>Closes this window, or the About window</source>
-        <translation>Ferme cette fenêtre, ou la fenêtre «&#xa0;À propos&#xa0;»</translation>
     </message>
     <message>
         <source>Menus</source>
@@ -607,6 +599,26 @@ agrandissez la fenêtre.</translation>
     <message>
         <source>Keyboard shortcuts</source>
         <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>The speed 20 up or down</source>
+        <translation>La vitesse de 20 plus haut ou plus bas</translation>
+    </message>
+    <message>
+        <source>In the presentation view: full screen or not</source>
+        <translation>Dans la présentation&#xa0;: plein écran ou non</translation>
+    </message>
+    <message>
+        <source>In the presentation view: leaves full screen, then closes the view</source>
+        <translation>Dans la présentation&#xa0;: quitte le plein écran, puis ferme la présentation</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
+        <translation>Ferme les fenêtres «&#xa0;À propos de Parvok&#xa0;», «&#xa0;Raccourcis clavier&#xa0;», «&#xa0;Observables&#xa0;» et «&#xa0;Présentation&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Closes the main window, and with it the program</source>
+        <translation>Ferme la fenêtre principale, et avec elle le programme</translation>
     </message>
 </context>
 <context>

@@ -580,16 +580,8 @@ ingrandisci la finestra.</translation>
         <translation>Velocità più bassa o più alta di un passo, quando il cursore ha il focus</translation>
     </message>
     <message>
-        <source>The speed 20 down or up</source>
-        <translation>Velocità più bassa o più alta di 20</translation>
-    </message>
-    <message>
         <source>Speed 1 or 100</source>
         <translation>Velocità 1 o 100</translation>
-    </message>
-    <message>
-        <source>Closes this window, or the About window</source>
-        <translation>Chiude questa finestra o la finestra Informazioni</translation>
     </message>
     <message>
         <source>Menus</source>
@@ -606,6 +598,26 @@ ingrandisci la finestra.</translation>
     <message>
         <source>Keyboard shortcuts</source>
         <translation>Scorciatoie da tastiera</translation>
+    </message>
+    <message>
+        <source>The speed 20 up or down</source>
+        <translation>Velocità più alta o più bassa di 20</translation>
+    </message>
+    <message>
+        <source>In the presentation view: full screen or not</source>
+        <translation>Nella presentazione: schermo intero sì o no</translation>
+    </message>
+    <message>
+        <source>In the presentation view: leaves full screen, then closes the view</source>
+        <translation>Nella presentazione: esce dallo schermo intero, poi chiude la presentazione</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
+        <translation>Chiude le finestre Informazioni su Parvok, Scorciatoie da tastiera, Osservabili e Presentazione</translation>
+    </message>
+    <message>
+        <source>Closes the main window, and with it the program</source>
+        <translation>Chiude la finestra principale e con essa il programma</translation>
     </message>
 </context>
 <context>

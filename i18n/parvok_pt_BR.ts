@@ -581,16 +581,8 @@ aumente a janela.</translation>
         <translation>Diminui ou aumenta a velocidade em um passo, quando o controle deslizante está com o foco</translation>
     </message>
     <message>
-        <source>The speed 20 down or up</source>
-        <translation>Diminui ou aumenta a velocidade em 20</translation>
-    </message>
-    <message>
         <source>Speed 1 or 100</source>
         <translation>Velocidade 1 ou 100</translation>
-    </message>
-    <message>
-        <source>Closes this window, or the About window</source>
-        <translation>Fecha esta janela ou a janela Sobre o Parvok</translation>
     </message>
     <message>
         <source>Menus</source>
@@ -607,6 +599,26 @@ aumente a janela.</translation>
     <message>
         <source>Keyboard shortcuts</source>
         <translation>Atalhos de teclado</translation>
+    </message>
+    <message>
+        <source>The speed 20 up or down</source>
+        <translation>Aumenta ou diminui a velocidade em 20</translation>
+    </message>
+    <message>
+        <source>In the presentation view: full screen or not</source>
+        <translation>Na apresentação: tela cheia ou não</translation>
+    </message>
+    <message>
+        <source>In the presentation view: leaves full screen, then closes the view</source>
+        <translation>Na apresentação: sai da tela cheia e depois fecha a apresentação</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
+        <translation>Fecha as janelas Sobre o Parvok, Atalhos de teclado, Observáveis e Apresentação</translation>
+    </message>
+    <message>
+        <source>Closes the main window, and with it the program</source>
+        <translation>Fecha a janela principal e, com ela, o programa</translation>
     </message>
 </context>
 <context>

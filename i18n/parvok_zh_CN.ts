@@ -580,16 +580,8 @@ make the window larger.</source>
         <translation>速度减小或增大一档（滑块具有焦点时）</translation>
     </message>
     <message>
-        <source>The speed 20 down or up</source>
-        <translation>速度减小或增大 20</translation>
-    </message>
-    <message>
         <source>Speed 1 or 100</source>
         <translation>速度设为 1 或 100</translation>
-    </message>
-    <message>
-        <source>Closes this window, or the About window</source>
-        <translation>关闭本窗口或“关于”窗口</translation>
     </message>
     <message>
         <source>Menus</source>
@@ -606,6 +598,26 @@ make the window larger.</source>
     <message>
         <source>Keyboard shortcuts</source>
         <translation>键盘快捷键</translation>
+    </message>
+    <message>
+        <source>The speed 20 up or down</source>
+        <translation>速度增大或减小 20</translation>
+    </message>
+    <message>
+        <source>In the presentation view: full screen or not</source>
+        <translation>在演示视图中：进入或退出全屏</translation>
+    </message>
+    <message>
+        <source>In the presentation view: leaves full screen, then closes the view</source>
+        <translation>在演示视图中：先退出全屏，再关闭演示视图</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
+        <translation>关闭“关于 Parvok”“键盘快捷键”“可观测量”或“演示视图”窗口</translation>
+    </message>
+    <message>
+        <source>Closes the main window, and with it the program</source>
+        <translation>关闭主窗口，程序随之退出</translation>
     </message>
 </context>
 <context>

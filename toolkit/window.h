@@ -33,6 +33,7 @@ struct WindowSettings {
     bool fullScreen = false; // covering its screen, with no frame and no menu bar (whose keys still work)
     bool menuBarVisible = true;
     bool closeKeys = false; // Esc and Cmd+W close the window, as they close a dialog
+    bool fitPage = false;   // opens as tall as its page viewer's page, as far as its screen has room
     bool composite = false;
     std::optional<Color> backColor;
     int frame = 0;

@@ -12,12 +12,15 @@
 #include "toolkit/shared_instance.h"
 #include "toolkit/timer.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -99,13 +102,24 @@ TEST(Startup, OptionItemsShowTheirCheckMarksInEveryWindow) {
 }
 
 // Help > Keyboard Shortcuts lists the keys of every menu item as the menus show them, and the
-// controls' keys, to assistive technology too.
+// controls' keys, to assistive technology too, as plain text. It opens as tall as its page, within
+// the screen.
 TEST(Startup, TheKeyboardShortcutsWindowListsEveryKey) {
     QStringList missing;
     RunAndThen([&] {
         Trigger("HelpShortcuts");
-        const QTextBrowser& page = *Shown("Keyboard Shortcuts")->findChild<QTextBrowser*>();
+        QMainWindow& window = *Shown("Keyboard Shortcuts");
+        QTextBrowser& page = *window.findChild<QTextBrowser*>();
         const QString text = page.toPlainText();
+        const QRect screen = window.screen()->availableGeometry();
+        if (!screen.contains(window.frameGeometry()) ||
+            (page.verticalScrollBar()->maximum() > 0 && window.frameGeometry().height() < screen.height()))
+            missing << "the whole page, or a window as tall as the screen";
+        QAccessibleTextInterface* read = QAccessible::queryAccessibleInterface(&page)->textInterface();
+        const QString heard = read->text(0, read->characterCount());
+        if (!heard.contains("Tab, Shift+Tab") || heard.contains(QChar(0xFDD0)) ||
+            heard.contains(QChar(0xFDD1)))
+            missing << "the page as plain text to a screen reader";
         for (QAction* menu : Shown("Parvok")->menuBar()->actions())
             for (QAction* item : menu->menu()->actions()) {
                 QStringList keys;

@@ -89,6 +89,14 @@ QMargins FrameMargins(const QWidget& window) {
             outer.bottom() - inner.bottom()};
 }
 
+// The frame the window manager gives the application's windows, guessed from one that shows.
+QMargins ShownFrameMargins(const QWidget& opening) {
+    for (const QWidget* shown : QApplication::topLevelWidgets())
+        if (shown != &opening && shown->isVisible() && shown->isWindow() && !shown->isFullScreen())
+            return FrameMargins(*shown);
+    return {};
+}
+
 } // namespace
 
 WindowWidget::WindowWidget(tk::Window& window) : window_(window), content_(new QWidget(this)) {
@@ -271,11 +279,33 @@ void QtWindowPeer::PlaceOnOpening() {
         return;
     const QRect available = screen->availableGeometry();
     const QMargins margins = front ? FrameMargins(*front) : QMargins();
+    if (window_.settings.fitPage)
+        FitPage(available, front ? margins : ShownFrameMargins(*widget_));
     const QRect frame = OpeningFrame(front ? front->frameGeometry() : available, widget_->size(), margins,
                                      available, window_.settings.resizable);
     widget_->resize(frame.size().shrunkBy(margins));
     if (front)
         widget_->move(frame.topLeft());
+}
+
+// The window's content and its page viewer grow or shrink together, before the window first shows:
+// the controls follow their locked edges only once it shows.
+void QtWindowPeer::FitPage(const QRect& available, const QMargins& margins) {
+    for (tk::Control* control : window_.Controls()) {
+        const auto* viewer = dynamic_cast<const QtHTMLViewerPeer*>(control->Peer());
+        if (!viewer)
+            continue;
+        tk::WindowSettings& s = window_.settings;
+        const int bars = widget_->height() - widget_->Content()->height();
+        const int room = available.height() - margins.top() - margins.bottom() - bars;
+        const int grow = std::min(viewer->PageOverflow(), room - s.height);
+        const tk::Rect r = control->Bounds();
+        control->SetBounds(r.x, r.y, r.width, r.height + grow);
+        s.height += grow;
+        widget_->Content()->resize(s.width, s.height);
+        widget_->resize(widget_->width(), s.height + bars);
+        return;
+    }
 }
 
 void QtWindowPeer::UpdateMenus() {

@@ -61,6 +61,7 @@ private:
     void RealizeControls();
     void AddKeyCommands();
     void PlaceOnOpening();
+    void FitPage(const QRect& available, const QMargins& margins);
     void FollowScreens();
     void CoverScreen(QScreen* screen);
     QButtonGroup* RadioGroupOf(const tk::Control* parent);
