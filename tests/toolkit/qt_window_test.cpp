@@ -12,12 +12,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QSlider>
 #include <QTest>
 
@@ -374,6 +376,27 @@ TEST(QtTextArea, RewritesChangedLinesToTheNewTextWhateverTheirCharacters) {
         window.area->SetText(before);
         window.area->SetText(after);
         EXPECT_EQ(edit->toPlainText().toStdString(), after) << name;
+    }
+}
+
+// The focus frame of a button the keyboard moved to is a dark line two device pixels wide, at one
+// and at two device pixels a logical pixel, where a projector would lose a faint one.
+TEST(FocusFrame, IsTwoDarkDevicePixelsWide) {
+    QPushButton button("Normalize");
+    button.resize(100, 30);
+    button.show();
+    QApplication::setActiveWindow(&button);
+    button.setFocus(Qt::TabFocusReason);
+    button.setAttribute(Qt::WA_KeyboardFocusChange); // as a Tab leaves it
+    ASSERT_TRUE(button.hasFocus());
+    for (const int ratio : {1, 2}) {
+        QImage image(button.size() * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        button.render(&image);
+        int dark = 0;
+        for (int x = 0; x < 8 * ratio; ++x)
+            dark += qGray(image.pixel(x, image.height() / 2)) < 64;
+        EXPECT_EQ(dark, 2) << ratio << " device pixels a logical pixel";
     }
 }
 
