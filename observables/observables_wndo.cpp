@@ -58,6 +58,15 @@ void ObservablesWndo::Layout() {
     settings.closeButton = true;
     settings.minimizeButton = true;
     settings.maximizeButton = true;
+    settings.closeKeys = true;
+}
+
+// Its own menu item closes it, as the key that opened it; elsewhere the item opens it.
+void ObservablesWndo::AddMenuHandlers() {
+    AddMenuHandler(kMenuItem.name, [this] {
+        Close();
+        return true;
+    });
 }
 
 void ObservablesWndo::CreateControls() {

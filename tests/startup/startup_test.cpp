@@ -19,6 +19,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
@@ -135,6 +136,26 @@ TEST(Startup, TheKeyboardShortcutsWindowListsEveryKey) {
         QApplication::exit(0);
     });
     EXPECT_TRUE(missing.empty()) << missing.join("; ").toStdString();
+}
+
+// Esc, Ctrl+W and its own menu key close the Observables window, wherever its focus is.
+TEST(Startup, TheObservablesWindowClosesByItsKeys) {
+    QStringList open;
+    RunAndThen([&] {
+        for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W),
+                                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)}) {
+            Trigger("ViewObservables");
+            QMainWindow* shown = Shown("Observables");
+            QApplication::setActiveWindow(shown);
+            shown->findChild<QPlainTextEdit*>()->setFocus();
+            QTest::keySequence(shown, keys);
+            QApplication::processEvents();
+            if (Shown("Observables"))
+                open << keys.toString();
+        }
+        QApplication::exit(0);
+    });
+    EXPECT_EQ(open.join(", ").toStdString(), "") << "still open after these keys";
 }
 
 // F11 opens the view full screen over the main window; there F11 goes in and out of full screen, the
