@@ -59,6 +59,7 @@ void ObservablesWndo::Layout() {
     settings.minimizeButton = true;
     settings.maximizeButton = true;
     settings.closeKeys = true;
+    settings.placement = tk::kPlaceBeside; // not over the plots it explains
 }
 
 // Its own menu item closes it, as the key that opened it; elsewhere the item opens it.

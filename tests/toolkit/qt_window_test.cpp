@@ -316,6 +316,24 @@ TEST(OpeningFrame, CentredOverTheWindowInFrontAndWhollyOnTheScreen) {
         EXPECT_EQ(tk::qt::OpeningFrame(c.over, c.size, margins, screen, c.resizable), c.frame) << c.name;
 }
 
+// The same window opening beside a window in front, where the screen has room.
+TEST(OpeningFrame, BesideTheWindowInFrontWhereTheScreenHasRoom) {
+    const QMargins margins(2, 20, 2, 2);
+    const QRect screen(0, 0, 1280, 1000);
+    const struct {
+        const char* name = nullptr;
+        QRect front;
+        QRect frame;
+    } cases[] = {
+        {"to the right", {0, 0, 800, 600}, {800, 0, 404, 322}},
+        {"below", {400, 0, 800, 600}, {400, 600, 404, 322}},
+        {"cascaded", {200, 100, 1000, 800}, {232, 132, 404, 322}},
+        {"cascaded, onto the screen", {900, 700, 380, 300}, {876, 678, 404, 322}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(tk::qt::BesideFrame(c.front, {400, 300}, margins, screen, true), c.frame) << c.name;
+}
+
 // Deleting a focused line edit moves the focus away, and QApplication::focusChanged tells every
 // receiver while the field's peer is half destroyed: a handler of that peer still connected would
 // run on it, which the sanitized run reports (UBSan's vptr check).
