@@ -48,6 +48,22 @@ void Trigger(const char* item) {
     Shown("Parvok")->menuBar()->findChild<QAction*>(item)->trigger();
 }
 
+// What keeps a window's page from being read whole: the window off the screen, or scrolling though
+// the screen has room; frame marks (U+FDD0, U+FDD1) in the text a screen reader hears.
+QStringList PageFaults(const QMainWindow& window, QTextBrowser& page) {
+    QStringList faults;
+    const QRect screen = window.screen()->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    if (!screen.contains(frame) ||
+        (page.verticalScrollBar()->maximum() > 0 && frame.height() < screen.height()))
+        faults << "the whole page, or a window as tall as the screen";
+    QAccessibleTextInterface* read = QAccessible::queryAccessibleInterface(&page)->textInterface();
+    const QString heard = read->text(0, read->characterCount());
+    if (!heard.contains("Tab, Shift+Tab") || heard.contains(QChar(0xFDD0)) || heard.contains(QChar(0xFDD1)))
+        faults << "the page as plain text to a screen reader";
+    return faults;
+}
+
 // Runs the application, doing `act` once the main window is up; a watchdog ends a run that hangs.
 int RunAndThen(const std::function<void()>& act) {
     QTimer::singleShot(50, act);
@@ -112,15 +128,7 @@ TEST(Startup, TheKeyboardShortcutsWindowListsEveryKey) {
         QMainWindow& window = *Shown("Keyboard Shortcuts");
         QTextBrowser& page = *window.findChild<QTextBrowser*>();
         const QString text = page.toPlainText();
-        const QRect screen = window.screen()->availableGeometry();
-        if (!screen.contains(window.frameGeometry()) ||
-            (page.verticalScrollBar()->maximum() > 0 && window.frameGeometry().height() < screen.height()))
-            missing << "the whole page, or a window as tall as the screen";
-        QAccessibleTextInterface* read = QAccessible::queryAccessibleInterface(&page)->textInterface();
-        const QString heard = read->text(0, read->characterCount());
-        if (!heard.contains("Tab, Shift+Tab") || heard.contains(QChar(0xFDD0)) ||
-            heard.contains(QChar(0xFDD1)))
-            missing << "the page as plain text to a screen reader";
+        missing << PageFaults(window, page);
         for (QAction* menu : Shown("Parvok")->menuBar()->actions())
             for (QAction* item : menu->menu()->actions()) {
                 QStringList keys;

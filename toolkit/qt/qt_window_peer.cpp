@@ -282,7 +282,7 @@ QRect BesideFrame(QRect front, QSize size, QMargins margins, QRect available, bo
     const QSize frame = size.grownBy(margins);
     for (const QPoint corner : {front.topRight() + QPoint(1, 0), front.bottomLeft() + QPoint(0, 1)})
         if (available.contains(QRect(corner, frame)))
-            return QRect(corner, frame);
+            return {corner, frame};
     const QRect cascaded(front.topLeft() + QPoint(kCascade, kCascade), frame);
     return OpeningFrame(cascaded, size, margins, available, resizable);
 }
