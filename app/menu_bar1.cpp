@@ -71,8 +71,8 @@ void MenuBar1::AddViewItem(const tk::ViewItem& item) {
 }
 
 void MenuBar1::Untitled2() {
-    AddMenu(command::kHelpMenu, tk::Translate("MenuBar1", "Help"));
-    AddItem(command::kHelpMenu, command::kHelpAbout, tk::Translate("MenuBar1", "About Parvok…"), "Cmd+?");
+    AddMenu(command::kHelpMenu, tk::Translate("MenuBar1", "&Help"));
+    AddItem(command::kHelpMenu, command::kHelpAbout, tk::Translate("MenuBar1", "&About Parvok…"), "Cmd+?");
     Find(command::kHelpAbout)->SetAlternateShortcut("F1"); // the help key of most desktops
 }
 
@@ -138,7 +138,7 @@ void MenuBar1::BuildStatesMenu() {
     AddItem(menu, command::kStatesFirstTwo, tk::Translate("MenuBar1", "States &1 and 2 in Equal Parts"), "",
             tk::Translate("MenuBar1", "The simplest superposition: the density sloshes"));
     AddItem(menu, command::kStatesFirstThree, tk::Translate("MenuBar1", "States 1, 2 and &3 in Equal Parts"),
-            "", tk::Translate("MenuBar1", "Three states: the density beats at two rates"));
+            "", tk::Translate("MenuBar1", "Three states: the density beats at three rates, 3, 5 and 8 × E₁/ħ"));
     AddItem(menu, command::kStatesPacket, tk::Translate("MenuBar1", "&Packet Near x = L/4"), "",
             tk::Translate("MenuBar1", "A narrow bump near x = L/4, made of the six states"));
     AddItem(menu, command::kStatesCat, tk::Translate("MenuBar1", "&Two Packets (Cat State)"), "",

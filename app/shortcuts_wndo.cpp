@@ -24,13 +24,23 @@ constexpr ControlKeys kControlKeys[] = {
                       "Another choice of Total and n=1 … n=6, when one of them has the focus")},
     {{"Left", "Right"},
      tk::Translatable("ShortcutsWndo", "The speed one step down or up, when the slider has the focus")},
-    {{"PgUp", "PgDown"}, tk::Translatable("ShortcutsWndo", "The speed 20 down or up")},
+    {{"PgUp", "PgDown"}, tk::Translatable("ShortcutsWndo", "The speed 20 up or down")},
     {{"Home", "End"}, tk::Translatable("ShortcutsWndo", "Speed 1 or 100")},
-    {{"Esc", "Cmd+W"}, tk::Translatable("ShortcutsWndo", "Closes this window, or the About window")},
+    {{"F11"}, tk::Translatable("ShortcutsWndo", "In the presentation view: full screen or not")},
+    {{"Esc"},
+     tk::Translatable("ShortcutsWndo", "In the presentation view: leaves full screen, then closes the view")},
+    {{"Esc", "Cmd+W"},
+     tk::Translatable("ShortcutsWndo",
+                      "Closes the About, Keyboard Shortcuts, Observables or presentation window")},
+    {{"Cmd+Q"}, tk::Translatable("ShortcutsWndo", "Closes the main window, and with it the program")},
 };
 
-// A caption as the menu shows it: the mnemonic's "&" gone, and safe in HTML.
-std::string Shown(const std::string& caption) {
+// A caption as the menu shows it: the mnemonic's "&" gone, with the brackets around it where the
+// letter follows the words ("文件(&F)"), and safe in HTML.
+std::string Shown(std::string caption) {
+    if (const auto bracket = caption.find("(&");
+        bracket != std::string::npos && bracket + 3 < caption.size() && caption[bracket + 3] == ')')
+        caption.erase(bracket, 4);
     std::string shown;
     for (char c : caption) {
         if (c == '&')
@@ -45,8 +55,10 @@ std::string Shown(const std::string& caption) {
     return shown;
 }
 
+// A term and its description rather than a table row: a table's text reaches a screen reader with
+// the frame marks (U+FDD0, U+FDD1) between its cells.
 std::string Row(const std::string& keys, const std::string& what) {
-    return "<tr><td style=\"padding-right: 16px\"><b>" + keys + "</b></td><td>" + what + "</td></tr>\n";
+    return "<dt><b>" + keys + "</b></dt><dd>" + what + "</dd>\n";
 }
 
 // Shortcuts as the menus show them, one after the other; an empty one is left out.
@@ -58,15 +70,14 @@ std::string Keys(std::initializer_list<std::string> shortcuts) {
     return keys;
 }
 
-// One table for both lists, so that their columns line up.
 std::string Heading(const std::string& title) {
-    return "<tr><td colspan=\"2\"><h3>" + title + "</h3></td></tr>\n";
+    return "</dl>\n<h3>" + title + "</h3>\n<dl>\n";
 }
 
 } // namespace
 
 std::string ShortcutsWndo::Page(const tk::MenuBar& bar) {
-    std::string page = "<html><body>\n<table>\n" + Heading(tk::Translate("ShortcutsWndo", "Menus"));
+    std::string page = "<html><body>\n<dl>\n" + Heading(tk::Translate("ShortcutsWndo", "Menus"));
     for (const auto& menu : bar.Children())
         for (const auto& item : menu->Children())
             if (!item->Shortcut().empty())
@@ -75,7 +86,7 @@ std::string ShortcutsWndo::Page(const tk::MenuBar& bar) {
     page += Heading(tk::Translate("ShortcutsWndo", "Controls and windows"));
     for (const auto& [keys, what] : kControlKeys)
         page += Row(Keys({keys[0], keys[1] ? keys[1] : ""}), tk::Translate("ShortcutsWndo", what));
-    return page + "</table>\n</body></html>\n";
+    return page + "</dl>\n</body></html>\n";
 }
 
 // No menu bar of its own: the window shows the application's.
@@ -86,16 +97,15 @@ void ShortcutsWndo::Layout() {
     settings.resizable = true;
     settings.maximizeButton = false;
     settings.closeKeys = true;
+    settings.fitPage = true;
 }
 
+// The page is there before the window shows, which takes its height.
 void ShortcutsWndo::CreateControls() {
     tk::HTMLViewer& viewer = AddControl("HTMLViewer1", std::make_unique<tk::HTMLViewer>());
     HTMLViewer1 = &viewer;
     viewer.SetBounds(12, 12, settings.width - 24, settings.height - 24);
     viewer.SetLockedEdges({true, true, true, true});
     viewer.SetAccessibleName(tk::Translate("ShortcutsWndo", "Keyboard shortcuts"));
-}
-
-void ShortcutsWndo::Event_Open() {
-    HTMLViewer1->LoadPage(Page(MenuBar1::Instance()));
+    viewer.LoadPage(Page(MenuBar1::Instance()));
 }

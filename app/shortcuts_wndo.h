@@ -19,7 +19,6 @@ public:
 
     void Layout() override;
     void CreateControls() override;
-    void Event_Open() override;
 
     tk::HTMLViewer* HTMLViewer1 = nullptr;
 };

@@ -48,15 +48,17 @@ void TellingFailures(const std::string& title, const std::function<void()>& comm
 
 } // namespace
 
-void ExportPicture(const PictureParts& parts, double periods) {
+std::string ExportPicture(const PictureParts& parts, double periods) {
     const std::string title = tk::Translate("ExportFlow", "Export Picture");
+    std::string written;
     TellingFailures(title, [&] {
         const WindowPicture picture(parts);
         const tk::Drawing drawing = DrawingAt(picture, periods, "svg");
-        SaveWithDialogs({title, drawing.name, PictureTypes()}, [&](std::size_t type) {
+        written = SaveWithDialogs(title, drawing.name, PictureTypes(), [&](std::size_t type) {
             return tk::ThePlatform().Output().Encode(drawing, kPictureFormats[type]);
         });
     });
+    return written;
 }
 
 void CopyPicture(const PictureParts& parts, double periods) {
@@ -77,11 +79,11 @@ void PrintPicture(const PictureParts& parts, double periods) {
     });
 }
 
-void ExportData(const StateRecord& record) {
+std::string ExportData(const StateRecord& record) {
     const std::string title = tk::Translate("ExportFlow", "Export Data");
-    SaveWithDialogs(
-        {title, NameAt(kStem, record.periods, "csv"), {{tk::Translate("ExportFlow", "CSV table"), "csv"}}},
-        [&](std::size_t) { return DataTable(record); });
+    return SaveWithDialogs(title, NameAt(kStem, record.periods, "csv"),
+                           {{tk::Translate("ExportFlow", "CSV table"), "csv"}},
+                           [&](std::size_t) { return DataTable(record); });
 }
 
 } // namespace exporting

@@ -8,13 +8,14 @@
 // open meanwhile. Cancelling leaves everything as it was; whatever fails is told in a dialog.
 namespace exporting {
 
-// File › Export Picture…: PNG, SVG or PDF, named after the time t/T1 in `periods`.
-void ExportPicture(const PictureParts& parts, double periods);
+// File › Export Picture…: PNG, SVG or PDF, named after the time t/T1 in `periods`. The exports
+// return the path written, empty when nothing was.
+std::string ExportPicture(const PictureParts& parts, double periods);
 // Edit › Copy Picture.
 void CopyPicture(const PictureParts& parts, double periods);
 // File › Print….
 void PrintPicture(const PictureParts& parts, double periods);
 // File › Export Data…: CSV.
-void ExportData(const StateRecord& record);
+std::string ExportData(const StateRecord& record);
 
 } // namespace exporting

@@ -22,11 +22,15 @@ SaveTarget Settle(const tk::SaveAnswer& answer, const std::vector<tk::FileType>&
 // decimals, and the extension ("parvok-t0.250.svg"); without the time when it is no number.
 std::string NameAt(const std::string& stem, double periods, const std::string& extension);
 
-// Saves through the dialogs: asks for a name, settles it, asks before replacing a file, and writes
-// what `contents` makes for the type. Cancelling any dialog leaves everything as it was; a failure
-// is told in a dialog, and leaves the file that was there as it was. `contents` yields an empty
-// text when it cannot make the contents.
-void SaveWithDialogs(const tk::SaveQuestion& question,
-                     const std::function<std::string(std::size_t type)>& contents);
+// Saves through the dialogs: asks for a name, starting with `name`, in the folder saved to last,
+// settles it, asks before replacing a file, and writes what `contents` makes for the type. A name
+// that is no regular file, or lies in /proc, /sys or /dev, is refused with a message before
+// anything opens it, and asked again; so is a name whose file the user keeps rather than replaces.
+// Cancelling the save dialog leaves everything as it was; a failure is told in a dialog, and leaves
+// the file that was there as it was. `contents` yields an empty text when it cannot make the
+// contents. Returns the path written, empty when nothing was.
+std::string SaveWithDialogs(const std::string& title, const std::string& name,
+                            const std::vector<tk::FileType>& types,
+                            const std::function<std::string(std::size_t type)>& contents);
 
 } // namespace exporting

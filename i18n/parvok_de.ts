@@ -77,6 +77,15 @@
         <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
         <translation>„%1“ konnte nicht in „%2“ gespeichert werden: %3. Dort wurde nichts geschrieben.</translation>
     </message>
+    <message>
+        <source>“%1” cannot be saved in %2: it holds the system&apos;s devices and settings, not files. Choose another folder.</source>
+        <extracomment>%1 is the file&apos;s name, %2 a folder such as /proc.</extracomment>
+        <translation>„%1“ kann nicht in %2 gespeichert werden: Dort liegen die Geräte und Einstellungen des Systems, keine Dateien. Wählen Sie einen anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an ordinary file but a device, a pipe or a folder, and cannot be saved over. Choose another name.</source>
+        <translation>„%1“ ist keine gewöhnliche Datei, sondern ein Gerät, eine Pipe oder ein Ordner, und kann nicht überschrieben werden. Wählen Sie einen anderen Namen.</translation>
+    </message>
 </context>
 <context>
     <name>MainWndo</name>
@@ -122,7 +131,7 @@
     </message>
     <message>
         <source>ang:</source>
-        <translation>Wkl.:</translation>
+        <translation>φ:</translation>
     </message>
     <message>
         <source>Normalize</source>
@@ -188,6 +197,10 @@
         <source>(too fast to follow at this speed)</source>
         <translation>(bei dieser Geschwindigkeit zu schnell fürs Auge)</translation>
     </message>
+    <message>
+        <source>Saved “%1”</source>
+        <translation>„%1“ gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>
@@ -226,14 +239,6 @@
     <message>
         <source>Select &amp;All</source>
         <translation>Alles &amp;markieren</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>About Parvok…</source>
-        <translation>Ü&amp;ber Parvok…</translation>
     </message>
     <message>
         <source>&amp;Animation</source>
@@ -285,7 +290,7 @@
     </message>
     <message>
         <source>Half the period of state 1: the density is the mirror image of the density at Start</source>
-        <translation>Eine halbe Periode von Zustand 1: die Dichte ist das Spiegelbild der Dichte beim Start</translation>
+        <translation>Eine halbe Periode von Zustand 1: Die Dichte ist das Spiegelbild der Dichte beim Start</translation>
     </message>
     <message>
         <source>Go to t = &amp;3T₁/4</source>
@@ -301,7 +306,7 @@
     </message>
     <message>
         <source>One period of state 1: every state is back where it started</source>
-        <translation>Eine Periode von Zustand 1: jeder Zustand ist wieder dort, wo er begonnen hat</translation>
+        <translation>Eine Periode von Zustand 1: Jeder Zustand ist wieder dort, wo er begonnen hat</translation>
     </message>
     <message>
         <source>&amp;Restart</source>
@@ -321,7 +326,7 @@
     </message>
     <message>
         <source>State 1 alone: its density stands still</source>
-        <translation>Zustand 1 allein: seine Dichte steht still</translation>
+        <translation>Zustand 1 allein: Seine Dichte steht still</translation>
     </message>
     <message>
         <source>States &amp;1 and 2 in Equal Parts</source>
@@ -329,15 +334,11 @@
     </message>
     <message>
         <source>The simplest superposition: the density sloshes</source>
-        <translation>Die einfachste Superposition: die Dichte schwappt hin und her</translation>
+        <translation>Die einfachste Superposition: Die Dichte schwappt hin und her</translation>
     </message>
     <message>
         <source>States 1, 2 and &amp;3 in Equal Parts</source>
         <translation>Zustände 1, 2 und &amp;3 zu gleichen Teilen</translation>
-    </message>
-    <message>
-        <source>Three states: the density beats at two rates</source>
-        <translation>Drei Zustände: die Dichte zeigt Schwebungen mit zwei Frequenzen</translation>
     </message>
     <message>
         <source>&amp;Packet Near x = L/4</source>
@@ -427,6 +428,18 @@
         <source>Space-&amp;Time Picture</source>
         <translation>Raum-&amp;Zeit-Bild</translation>
     </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Parvok…</source>
+        <translation>Ü&amp;ber Parvok…</translation>
+    </message>
+    <message>
+        <source>Three states: the density beats at three rates, 3, 5 and 8 × E₁/ħ</source>
+        <translation>Drei Zustände: Die Dichte zeigt Schwebungen mit drei Frequenzen, 3, 5 und 8 × E₁/ħ</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -439,10 +452,6 @@
         <source>⟨x⟩ (black) and ⟨x⟩ ± $D$x (blue)</source>
         <extracomment>A plot title in the plot&apos;s markup: &quot;$D$&quot; is a Greek Delta.</extracomment>
         <translation>⟨x⟩ (schwarz) und ⟨x⟩ ± $D$x (blau)</translation>
-    </message>
-    <message>
-        <source>Momentum density</source>
-        <translation>Impulsdichte</translation>
     </message>
     <message>
         <source>Observables</source>
@@ -527,8 +536,12 @@ packet moves against ⟨p⟩:
 see Animation › Time Forward.</source>
         <extracomment>Below &lt;p&gt;. The table is 34 characters wide: break longer lines with a new line.</extracomment>
         <translation>Hier läuft die Zeit rückwärts:
-das Paket bewegt sich gegen ⟨p⟩.
+Das Paket bewegt sich gegen ⟨p⟩.
 Siehe Animation › Zeit vorwärts.</translation>
+    </message>
+    <message>
+        <source>Momentum distribution</source>
+        <translation>Impulsverteilung</translation>
     </message>
 </context>
 <context>
@@ -541,7 +554,15 @@ Siehe Animation › Zeit vorwärts.</translation>
         <source>Too small for the plots:
 make the window larger.</source>
         <translation>Zu klein für die Diagramme:
-bitte das Fenster vergrößern.</translation>
+Bitte vergrößern Sie das Fenster.</translation>
+    </message>
+    <message>
+        <source>Wavefunction</source>
+        <translation>Wellenfunktion</translation>
+    </message>
+    <message>
+        <source>Probability density</source>
+        <translation>Wahrscheinlichkeitsdichte</translation>
     </message>
 </context>
 <context>
@@ -563,16 +584,8 @@ bitte das Fenster vergrößern.</translation>
         <translation>Das Tempo eine Stufe kleiner oder größer, wenn der Schieberegler den Fokus hat</translation>
     </message>
     <message>
-        <source>The speed 20 down or up</source>
-        <translation>Das Tempo um 20 kleiner oder größer</translation>
-    </message>
-    <message>
         <source>Speed 1 or 100</source>
         <translation>Tempo 1 oder 100</translation>
-    </message>
-    <message>
-        <source>Closes this window, or the About window</source>
-        <translation>Schließt dieses Fenster oder das Fenster „Über Parvok“</translation>
     </message>
     <message>
         <source>Menus</source>
@@ -589,6 +602,26 @@ bitte das Fenster vergrößern.</translation>
     <message>
         <source>Keyboard shortcuts</source>
         <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>The speed 20 up or down</source>
+        <translation>Das Tempo um 20 größer oder kleiner</translation>
+    </message>
+    <message>
+        <source>In the presentation view: full screen or not</source>
+        <translation>In der Präsentation: Vollbild an oder aus</translation>
+    </message>
+    <message>
+        <source>In the presentation view: leaves full screen, then closes the view</source>
+        <translation>In der Präsentation: Beendet das Vollbild, dann schließt es die Präsentation</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
+        <translation>Schließt die Fenster „Über Parvok“, „Tastenkürzel“, „Observablen“ und „Präsentation“</translation>
+    </message>
+    <message>
+        <source>Closes the main window, and with it the program</source>
+        <translation>Schließt das Hauptfenster und damit das Programm</translation>
     </message>
 </context>
 <context>
@@ -726,7 +759,7 @@ bitte das Fenster vergrößern.</translation>
     </message>
     <message>
         <source>Too fast to follow: states %1 turn 180° or more a frame</source>
-        <translation>Zu schnell fürs Auge: die Zustände %1 drehen sich um 180° oder mehr pro Bild</translation>
+        <translation>Zu schnell fürs Auge: Die Zustände %1 drehen sich um 180° oder mehr pro Bild</translation>
     </message>
 </context>
 </TS>

@@ -77,6 +77,15 @@
         <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
         <translation>No se pudo guardar “%1” en “%2”: %3. No se escribió nada allí.</translation>
     </message>
+    <message>
+        <source>“%1” cannot be saved in %2: it holds the system&apos;s devices and settings, not files. Choose another folder.</source>
+        <extracomment>%1 is the file&apos;s name, %2 a folder such as /proc.</extracomment>
+        <translation>No se puede guardar “%1” en %2: esa carpeta contiene los dispositivos y los ajustes del sistema, no archivos. Elija otra carpeta.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an ordinary file but a device, a pipe or a folder, and cannot be saved over. Choose another name.</source>
+        <translation>“%1” no es un archivo normal, sino un dispositivo, una tubería o una carpeta, y no se puede sobrescribir. Elija otro nombre.</translation>
+    </message>
 </context>
 <context>
     <name>MainWndo</name>
@@ -188,6 +197,10 @@
         <source>(too fast to follow at this speed)</source>
         <translation>(demasiado rápido para seguirlo a esta velocidad)</translation>
     </message>
+    <message>
+        <source>Saved “%1”</source>
+        <translation>Se guardó “%1”</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>
@@ -228,14 +241,6 @@
         <translation>&amp;Seleccionar todo</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
-    </message>
-    <message>
-        <source>About Parvok…</source>
-        <translation>Acerca de Parvok…</translation>
-    </message>
-    <message>
         <source>&amp;Animation</source>
         <translation>A&amp;nimación</translation>
     </message>
@@ -245,7 +250,7 @@
     </message>
     <message>
         <source>Start from the typed state, or stop: the Start button</source>
-        <translation>Iniciar desde el estado escrito, o detener: el botón Iniciar</translation>
+        <translation>Iniciar desde el estado introducido, o detener: el botón Iniciar</translation>
     </message>
     <message>
         <source>&amp;Pause/Resume</source>
@@ -309,7 +314,7 @@
     </message>
     <message>
         <source>Back to t = 0, the typed state, paused</source>
-        <translation>Volver a t = 0, al estado escrito, en pausa</translation>
+        <translation>Volver a t = 0, al estado introducido, en pausa</translation>
     </message>
     <message>
         <source>&amp;States</source>
@@ -334,10 +339,6 @@
     <message>
         <source>States 1, 2 and &amp;3 in Equal Parts</source>
         <translation>Estados 1, 2 y &amp;3 a partes iguales</translation>
-    </message>
-    <message>
-        <source>Three states: the density beats at two rates</source>
-        <translation>Tres estados: la densidad oscila con dos frecuencias</translation>
     </message>
     <message>
         <source>&amp;Packet Near x = L/4</source>
@@ -427,6 +428,18 @@
         <source>Space-&amp;Time Picture</source>
         <translation>Imagen espacio-&amp;tiempo</translation>
     </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Parvok…</source>
+        <translation>A&amp;cerca de Parvok…</translation>
+    </message>
+    <message>
+        <source>Three states: the density beats at three rates, 3, 5 and 8 × E₁/ħ</source>
+        <translation>Tres estados: la densidad oscila con tres frecuencias, 3, 5 y 8 × E₁/ħ</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -439,10 +452,6 @@
         <source>⟨x⟩ (black) and ⟨x⟩ ± $D$x (blue)</source>
         <extracomment>A plot title in the plot&apos;s markup: &quot;$D$&quot; is a Greek Delta.</extracomment>
         <translation>⟨x⟩ (negro) y ⟨x⟩ ± $D$x (azul)</translation>
-    </message>
-    <message>
-        <source>Momentum density</source>
-        <translation>Densidad de momento</translation>
     </message>
     <message>
         <source>Observables</source>
@@ -531,6 +540,10 @@ el paquete se mueve contra ⟨p⟩.
 Véase Animación › Tiempo hacia
 delante.</translation>
     </message>
+    <message>
+        <source>Momentum distribution</source>
+        <translation>Distribución de momentos</translation>
+    </message>
 </context>
 <context>
     <name>PresentationWndo</name>
@@ -543,6 +556,14 @@ delante.</translation>
 make the window larger.</source>
         <translation>Demasiado pequeña para las gráficas:
 amplíe la ventana.</translation>
+    </message>
+    <message>
+        <source>Wavefunction</source>
+        <translation>Función de onda</translation>
+    </message>
+    <message>
+        <source>Probability density</source>
+        <translation>Densidad de probabilidad</translation>
     </message>
 </context>
 <context>
@@ -564,16 +585,8 @@ amplíe la ventana.</translation>
         <translation>Baja o sube la velocidad un paso, cuando el control deslizante tiene el foco</translation>
     </message>
     <message>
-        <source>The speed 20 down or up</source>
-        <translation>Baja o sube la velocidad 20</translation>
-    </message>
-    <message>
         <source>Speed 1 or 100</source>
         <translation>Velocidad 1 o 100</translation>
-    </message>
-    <message>
-        <source>Closes this window, or the About window</source>
-        <translation>Cierra esta ventana o la ventana Acerca de Parvok</translation>
     </message>
     <message>
         <source>Menus</source>
@@ -590,6 +603,26 @@ amplíe la ventana.</translation>
     <message>
         <source>Keyboard shortcuts</source>
         <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>The speed 20 up or down</source>
+        <translation>Sube o baja la velocidad 20</translation>
+    </message>
+    <message>
+        <source>In the presentation view: full screen or not</source>
+        <translation>En la presentación: pantalla completa o no</translation>
+    </message>
+    <message>
+        <source>In the presentation view: leaves full screen, then closes the view</source>
+        <translation>En la presentación: sale de la pantalla completa y después cierra la presentación</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
+        <translation>Cierra las ventanas Acerca de Parvok, Atajos de teclado, Observables y Presentación</translation>
+    </message>
+    <message>
+        <source>Closes the main window, and with it the program</source>
+        <translation>Cierra la ventana principal y, con ella, el programa</translation>
     </message>
 </context>
 <context>
@@ -683,7 +716,7 @@ amplíe la ventana.</translation>
     <name>StatusLine</name>
     <message>
         <source>Status</source>
-        <translation>Estado</translation>
+        <translation>Barra de estado</translation>
     </message>
     <message>
         <source>Press Normalize to load the new values</source>

@@ -77,6 +77,15 @@
         <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n&apos;a pas pu être enregistré dans «&#xa0;%2&#xa0;»&#xa0;: %3. Rien n&apos;y a été écrit.</translation>
     </message>
+    <message>
+        <source>“%1” cannot be saved in %2: it holds the system&apos;s devices and settings, not files. Choose another folder.</source>
+        <extracomment>%1 is the file&apos;s name, %2 a folder such as /proc.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être enregistré dans %2&#xa0;: ce dossier contient les périphériques et les réglages du système, pas des fichiers. Choisissez un autre dossier.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an ordinary file but a device, a pipe or a folder, and cannot be saved over. Choose another name.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier ordinaire mais un périphérique, un tube ou un dossier, et ne peut pas être remplacé. Choisissez un autre nom.</translation>
+    </message>
 </context>
 <context>
     <name>MainWndo</name>
@@ -188,6 +197,10 @@
         <source>(too fast to follow at this speed)</source>
         <translation>(trop rapide pour l&apos;œil à cette vitesse)</translation>
     </message>
+    <message>
+        <source>Saved “%1”</source>
+        <translation>«&#xa0;%1&#xa0;» enregistré</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>
@@ -226,14 +239,6 @@
     <message>
         <source>Select &amp;All</source>
         <translation>&amp;Tout sélectionner</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aid&amp;e</translation>
-    </message>
-    <message>
-        <source>About Parvok…</source>
-        <translation>À &amp;propos de Parvok…</translation>
     </message>
     <message>
         <source>&amp;Animation</source>
@@ -336,10 +341,6 @@
         <translation>États 1, 2 et &amp;3 à parts égales</translation>
     </message>
     <message>
-        <source>Three states: the density beats at two rates</source>
-        <translation>Trois états&#xa0;: la densité présente des battements à deux fréquences</translation>
-    </message>
-    <message>
         <source>&amp;Packet Near x = L/4</source>
         <translation>&amp;Paquet près de x = L/4</translation>
     </message>
@@ -427,6 +428,18 @@
         <source>Space-&amp;Time Picture</source>
         <translation>Image espace-&amp;temps</translation>
     </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aid&amp;e</translation>
+    </message>
+    <message>
+        <source>&amp;About Parvok…</source>
+        <translation>À &amp;propos de Parvok…</translation>
+    </message>
+    <message>
+        <source>Three states: the density beats at three rates, 3, 5 and 8 × E₁/ħ</source>
+        <translation>Trois états&#xa0;: la densité présente des battements à trois fréquences, 3, 5 et 8 × E₁/ħ</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -439,10 +452,6 @@
         <source>⟨x⟩ (black) and ⟨x⟩ ± $D$x (blue)</source>
         <extracomment>A plot title in the plot&apos;s markup: &quot;$D$&quot; is a Greek Delta.</extracomment>
         <translation>⟨x⟩ (noir) et ⟨x⟩ ± $D$x (bleu)</translation>
-    </message>
-    <message>
-        <source>Momentum density</source>
-        <translation>Densité en impulsion</translation>
     </message>
     <message>
         <source>Observables</source>
@@ -531,6 +540,10 @@ le paquet va à l&apos;opposé de ⟨p⟩.
 Voir Animation › Temps vers
 l&apos;avant.</translation>
     </message>
+    <message>
+        <source>Momentum distribution</source>
+        <translation>Distribution des impulsions</translation>
+    </message>
 </context>
 <context>
     <name>PresentationWndo</name>
@@ -543,6 +556,14 @@ l&apos;avant.</translation>
 make the window larger.</source>
         <translation>Trop petit pour les graphiques&#xa0;:
 agrandissez la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Wavefunction</source>
+        <translation>Fonction d&apos;onde</translation>
+    </message>
+    <message>
+        <source>Probability density</source>
+        <translation>Densité de probabilité</translation>
     </message>
 </context>
 <context>
@@ -564,16 +585,8 @@ agrandissez la fenêtre.</translation>
         <translation>La vitesse d&apos;un cran plus bas ou plus haut, quand le curseur a le focus</translation>
     </message>
     <message>
-        <source>The speed 20 down or up</source>
-        <translation>La vitesse de 20 plus bas ou plus haut</translation>
-    </message>
-    <message>
         <source>Speed 1 or 100</source>
         <translation>Vitesse 1 ou 100</translation>
-    </message>
-    <message>
-        <source>Closes this window, or the About window</source>
-        <translation>Ferme cette fenêtre, ou la fenêtre «&#xa0;À propos&#xa0;»</translation>
     </message>
     <message>
         <source>Menus</source>
@@ -590,6 +603,26 @@ agrandissez la fenêtre.</translation>
     <message>
         <source>Keyboard shortcuts</source>
         <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>The speed 20 up or down</source>
+        <translation>La vitesse de 20 plus haut ou plus bas</translation>
+    </message>
+    <message>
+        <source>In the presentation view: full screen or not</source>
+        <translation>Dans la présentation&#xa0;: plein écran ou non</translation>
+    </message>
+    <message>
+        <source>In the presentation view: leaves full screen, then closes the view</source>
+        <translation>Dans la présentation&#xa0;: quitte le plein écran, puis ferme la présentation</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
+        <translation>Ferme les fenêtres «&#xa0;À propos de Parvok&#xa0;», «&#xa0;Raccourcis clavier&#xa0;», «&#xa0;Observables&#xa0;» et «&#xa0;Présentation&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Closes the main window, and with it the program</source>
+        <translation>Ferme la fenêtre principale, et avec elle le programme</translation>
     </message>
 </context>
 <context>
@@ -683,7 +716,7 @@ agrandissez la fenêtre.</translation>
     <name>StatusLine</name>
     <message>
         <source>Status</source>
-        <translation>État</translation>
+        <translation>Barre d&apos;état</translation>
     </message>
     <message>
         <source>Press Normalize to load the new values</source>

@@ -77,6 +77,15 @@
         <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
         <translation>Impossibile salvare “%1” in “%2”: %3. In quella cartella non è stato scritto nulla.</translation>
     </message>
+    <message>
+        <source>“%1” cannot be saved in %2: it holds the system&apos;s devices and settings, not files. Choose another folder.</source>
+        <extracomment>%1 is the file&apos;s name, %2 a folder such as /proc.</extracomment>
+        <translation>Impossibile salvare “%1” in %2: quella cartella contiene i dispositivi e le impostazioni del sistema, non file. Scegliere un&apos;altra cartella.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an ordinary file but a device, a pipe or a folder, and cannot be saved over. Choose another name.</source>
+        <translation>“%1” non è un file normale ma un dispositivo, una pipe o una cartella, e non può essere sovrascritto. Scegliere un altro nome.</translation>
+    </message>
 </context>
 <context>
     <name>MainWndo</name>
@@ -188,6 +197,10 @@
         <source>(too fast to follow at this speed)</source>
         <translation>(troppo veloce da seguire a questa velocità)</translation>
     </message>
+    <message>
+        <source>Saved “%1”</source>
+        <translation>“%1” salvato</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>
@@ -226,14 +239,6 @@
     <message>
         <source>Select &amp;All</source>
         <translation>Seleziona t&amp;utto</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ai&amp;uto</translation>
-    </message>
-    <message>
-        <source>About Parvok…</source>
-        <translation>&amp;Informazioni su Parvok…</translation>
     </message>
     <message>
         <source>&amp;Animation</source>
@@ -336,10 +341,6 @@
         <translation>Stati 1, 2 e &amp;3 in parti uguali</translation>
     </message>
     <message>
-        <source>Three states: the density beats at two rates</source>
-        <translation>Tre stati: nella densità ci sono battimenti a due frequenze</translation>
-    </message>
-    <message>
         <source>&amp;Packet Near x = L/4</source>
         <translation>&amp;Pacchetto vicino a x = L/4</translation>
     </message>
@@ -427,6 +428,18 @@
         <source>Space-&amp;Time Picture</source>
         <translation>Immagine spazio-&amp;tempo</translation>
     </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ai&amp;uto</translation>
+    </message>
+    <message>
+        <source>&amp;About Parvok…</source>
+        <translation>&amp;Informazioni su Parvok…</translation>
+    </message>
+    <message>
+        <source>Three states: the density beats at three rates, 3, 5 and 8 × E₁/ħ</source>
+        <translation>Tre stati: nella densità ci sono battimenti a tre frequenze, 3, 5 e 8 × E₁/ħ</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -439,10 +452,6 @@
         <source>⟨x⟩ (black) and ⟨x⟩ ± $D$x (blue)</source>
         <extracomment>A plot title in the plot&apos;s markup: &quot;$D$&quot; is a Greek Delta.</extracomment>
         <translation>⟨x⟩ (nero) e ⟨x⟩ ± $D$x (blu)</translation>
-    </message>
-    <message>
-        <source>Momentum density</source>
-        <translation>Densità dell’impulso</translation>
     </message>
     <message>
         <source>Observables</source>
@@ -530,6 +539,10 @@ see Animation › Time Forward.</source>
 il pacchetto va contro ⟨p⟩.
 Vedi Animazione › Tempo in avanti.</translation>
     </message>
+    <message>
+        <source>Momentum distribution</source>
+        <translation>Densità di probabilità dell’impulso</translation>
+    </message>
 </context>
 <context>
     <name>PresentationWndo</name>
@@ -542,6 +555,14 @@ Vedi Animazione › Tempo in avanti.</translation>
 make the window larger.</source>
         <translation>Troppo piccola per i grafici:
 ingrandisci la finestra.</translation>
+    </message>
+    <message>
+        <source>Wavefunction</source>
+        <translation>Funzione d’onda</translation>
+    </message>
+    <message>
+        <source>Probability density</source>
+        <translation>Densità di probabilità</translation>
     </message>
 </context>
 <context>
@@ -563,16 +584,8 @@ ingrandisci la finestra.</translation>
         <translation>Velocità più bassa o più alta di un passo, quando il cursore ha il focus</translation>
     </message>
     <message>
-        <source>The speed 20 down or up</source>
-        <translation>Velocità più bassa o più alta di 20</translation>
-    </message>
-    <message>
         <source>Speed 1 or 100</source>
         <translation>Velocità 1 o 100</translation>
-    </message>
-    <message>
-        <source>Closes this window, or the About window</source>
-        <translation>Chiude questa finestra o la finestra Informazioni</translation>
     </message>
     <message>
         <source>Menus</source>
@@ -589,6 +602,26 @@ ingrandisci la finestra.</translation>
     <message>
         <source>Keyboard shortcuts</source>
         <translation>Scorciatoie da tastiera</translation>
+    </message>
+    <message>
+        <source>The speed 20 up or down</source>
+        <translation>Velocità più alta o più bassa di 20</translation>
+    </message>
+    <message>
+        <source>In the presentation view: full screen or not</source>
+        <translation>Nella presentazione: schermo intero sì o no</translation>
+    </message>
+    <message>
+        <source>In the presentation view: leaves full screen, then closes the view</source>
+        <translation>Nella presentazione: esce dallo schermo intero, poi chiude la presentazione</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
+        <translation>Chiude le finestre Informazioni su Parvok, Scorciatoie da tastiera, Osservabili e Presentazione</translation>
+    </message>
+    <message>
+        <source>Closes the main window, and with it the program</source>
+        <translation>Chiude la finestra principale e con essa il programma</translation>
     </message>
 </context>
 <context>

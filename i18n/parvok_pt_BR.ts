@@ -77,6 +77,15 @@
         <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
         <translation>Não foi possível salvar “%1” em “%2”: %3. Nada foi gravado lá.</translation>
     </message>
+    <message>
+        <source>“%1” cannot be saved in %2: it holds the system&apos;s devices and settings, not files. Choose another folder.</source>
+        <extracomment>%1 is the file&apos;s name, %2 a folder such as /proc.</extracomment>
+        <translation>Não é possível salvar “%1” em %2: essa pasta contém os dispositivos e as configurações do sistema, não arquivos. Escolha outra pasta.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an ordinary file but a device, a pipe or a folder, and cannot be saved over. Choose another name.</source>
+        <translation>“%1” não é um arquivo comum, mas um dispositivo, um pipe ou uma pasta, e não pode ser substituído. Escolha outro nome.</translation>
+    </message>
 </context>
 <context>
     <name>MainWndo</name>
@@ -188,6 +197,10 @@
         <source>(too fast to follow at this speed)</source>
         <translation>(rápido demais para acompanhar nesta velocidade)</translation>
     </message>
+    <message>
+        <source>Saved “%1”</source>
+        <translation>“%1” salvo</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>
@@ -226,14 +239,6 @@
     <message>
         <source>Select &amp;All</source>
         <translation>&amp;Selecionar tudo</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ajuda</translation>
-    </message>
-    <message>
-        <source>About Parvok…</source>
-        <translation>Sobre o Parvok…</translation>
     </message>
     <message>
         <source>&amp;Animation</source>
@@ -336,10 +341,6 @@
         <translation>Estados 1, 2 e &amp;3 em partes iguais</translation>
     </message>
     <message>
-        <source>Three states: the density beats at two rates</source>
-        <translation>Três estados: a densidade oscila com duas frequências</translation>
-    </message>
-    <message>
         <source>&amp;Packet Near x = L/4</source>
         <translation>&amp;Pacote perto de x = L/4</translation>
     </message>
@@ -427,6 +428,18 @@
         <source>Space-&amp;Time Picture</source>
         <translation>Imagem espaço-&amp;tempo</translation>
     </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;About Parvok…</source>
+        <translation>&amp;Sobre o Parvok…</translation>
+    </message>
+    <message>
+        <source>Three states: the density beats at three rates, 3, 5 and 8 × E₁/ħ</source>
+        <translation>Três estados: a densidade oscila com três frequências, 3, 5 e 8 × E₁/ħ</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -439,10 +452,6 @@
         <source>⟨x⟩ (black) and ⟨x⟩ ± $D$x (blue)</source>
         <extracomment>A plot title in the plot&apos;s markup: &quot;$D$&quot; is a Greek Delta.</extracomment>
         <translation>⟨x⟩ (preto) e ⟨x⟩ ± $D$x (azul)</translation>
-    </message>
-    <message>
-        <source>Momentum density</source>
-        <translation>Densidade de momento</translation>
     </message>
     <message>
         <source>Observables</source>
@@ -531,6 +540,10 @@ pacote se move contra ⟨p⟩.
 Veja Animação › Tempo para a
 frente.</translation>
     </message>
+    <message>
+        <source>Momentum distribution</source>
+        <translation>Distribuição de momento</translation>
+    </message>
 </context>
 <context>
     <name>PresentationWndo</name>
@@ -543,6 +556,14 @@ frente.</translation>
 make the window larger.</source>
         <translation>Pequena demais para os gráficos:
 aumente a janela.</translation>
+    </message>
+    <message>
+        <source>Wavefunction</source>
+        <translation>Função de onda</translation>
+    </message>
+    <message>
+        <source>Probability density</source>
+        <translation>Densidade de probabilidade</translation>
     </message>
 </context>
 <context>
@@ -564,16 +585,8 @@ aumente a janela.</translation>
         <translation>Diminui ou aumenta a velocidade em um passo, quando o controle deslizante está com o foco</translation>
     </message>
     <message>
-        <source>The speed 20 down or up</source>
-        <translation>Diminui ou aumenta a velocidade em 20</translation>
-    </message>
-    <message>
         <source>Speed 1 or 100</source>
         <translation>Velocidade 1 ou 100</translation>
-    </message>
-    <message>
-        <source>Closes this window, or the About window</source>
-        <translation>Fecha esta janela ou a janela Sobre o Parvok</translation>
     </message>
     <message>
         <source>Menus</source>
@@ -590,6 +603,26 @@ aumente a janela.</translation>
     <message>
         <source>Keyboard shortcuts</source>
         <translation>Atalhos de teclado</translation>
+    </message>
+    <message>
+        <source>The speed 20 up or down</source>
+        <translation>Aumenta ou diminui a velocidade em 20</translation>
+    </message>
+    <message>
+        <source>In the presentation view: full screen or not</source>
+        <translation>Na apresentação: tela cheia ou não</translation>
+    </message>
+    <message>
+        <source>In the presentation view: leaves full screen, then closes the view</source>
+        <translation>Na apresentação: sai da tela cheia e depois fecha a apresentação</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
+        <translation>Fecha as janelas Sobre o Parvok, Atalhos de teclado, Observáveis e Apresentação</translation>
+    </message>
+    <message>
+        <source>Closes the main window, and with it the program</source>
+        <translation>Fecha a janela principal e, com ela, o programa</translation>
     </message>
 </context>
 <context>

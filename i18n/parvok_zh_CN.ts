@@ -77,6 +77,15 @@
         <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
         <translation>无法将“%1”保存到“%2”：%3。该位置未写入任何内容。</translation>
     </message>
+    <message>
+        <source>“%1” cannot be saved in %2: it holds the system&apos;s devices and settings, not files. Choose another folder.</source>
+        <extracomment>%1 is the file&apos;s name, %2 a folder such as /proc.</extracomment>
+        <translation>无法将“%1”保存到 %2：该文件夹存放的是系统的设备和设置，而不是文件。请选择其他文件夹。</translation>
+    </message>
+    <message>
+        <source>“%1” is not an ordinary file but a device, a pipe or a folder, and cannot be saved over. Choose another name.</source>
+        <translation>“%1”不是普通文件，而是设备、管道或文件夹，不能覆盖。请选择其他名称。</translation>
+    </message>
 </context>
 <context>
     <name>MainWndo</name>
@@ -188,6 +197,10 @@
         <source>(too fast to follow at this speed)</source>
         <translation>（在此速度下转得太快，肉眼无法跟随）</translation>
     </message>
+    <message>
+        <source>Saved “%1”</source>
+        <translation>已保存“%1”</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>
@@ -226,14 +239,6 @@
     <message>
         <source>Select &amp;All</source>
         <translation>全选(&amp;A)</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>帮助(&amp;H)</translation>
-    </message>
-    <message>
-        <source>About Parvok…</source>
-        <translation>关于 Parvok(&amp;A)…</translation>
     </message>
     <message>
         <source>&amp;Animation</source>
@@ -336,10 +341,6 @@
         <translation>态 1、2、3 等权叠加(&amp;3)</translation>
     </message>
     <message>
-        <source>Three states: the density beats at two rates</source>
-        <translation>三个态：概率密度出现两种频率的拍</translation>
-    </message>
-    <message>
         <source>&amp;Packet Near x = L/4</source>
         <translation>x = L/4 附近的波包(&amp;P)</translation>
     </message>
@@ -427,6 +428,18 @@
         <source>Space-&amp;Time Picture</source>
         <translation>时空图(&amp;T)</translation>
     </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;About Parvok…</source>
+        <translation>关于 Parvok(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>Three states: the density beats at three rates, 3, 5 and 8 × E₁/ħ</source>
+        <translation>三个态：概率密度出现三种频率的拍（3、5 和 8 × E₁/ħ）</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -439,10 +452,6 @@
         <source>⟨x⟩ (black) and ⟨x⟩ ± $D$x (blue)</source>
         <extracomment>A plot title in the plot&apos;s markup: &quot;$D$&quot; is a Greek Delta.</extracomment>
         <translation>⟨x⟩（黑）和 ⟨x⟩ ± $D$x（蓝）</translation>
-    </message>
-    <message>
-        <source>Momentum density</source>
-        <translation>动量概率密度</translation>
     </message>
     <message>
         <source>Observables</source>
@@ -530,6 +539,10 @@ see Animation › Time Forward.</source>
 所以波包的运动方向与 ⟨p⟩ 相反。
 见 动画 › 时间正向。</translation>
     </message>
+    <message>
+        <source>Momentum distribution</source>
+        <translation>动量分布</translation>
+    </message>
 </context>
 <context>
     <name>PresentationWndo</name>
@@ -542,6 +555,14 @@ see Animation › Time Forward.</source>
 make the window larger.</source>
         <translation>窗口太小，无法显示图形：
 请放大窗口。</translation>
+    </message>
+    <message>
+        <source>Wavefunction</source>
+        <translation>波函数</translation>
+    </message>
+    <message>
+        <source>Probability density</source>
+        <translation>概率密度</translation>
     </message>
 </context>
 <context>
@@ -563,16 +584,8 @@ make the window larger.</source>
         <translation>速度减小或增大一档（滑块具有焦点时）</translation>
     </message>
     <message>
-        <source>The speed 20 down or up</source>
-        <translation>速度减小或增大 20</translation>
-    </message>
-    <message>
         <source>Speed 1 or 100</source>
         <translation>速度设为 1 或 100</translation>
-    </message>
-    <message>
-        <source>Closes this window, or the About window</source>
-        <translation>关闭本窗口或“关于”窗口</translation>
     </message>
     <message>
         <source>Menus</source>
@@ -589,6 +602,26 @@ make the window larger.</source>
     <message>
         <source>Keyboard shortcuts</source>
         <translation>键盘快捷键</translation>
+    </message>
+    <message>
+        <source>The speed 20 up or down</source>
+        <translation>速度增大或减小 20</translation>
+    </message>
+    <message>
+        <source>In the presentation view: full screen or not</source>
+        <translation>在演示视图中：进入或退出全屏</translation>
+    </message>
+    <message>
+        <source>In the presentation view: leaves full screen, then closes the view</source>
+        <translation>在演示视图中：先退出全屏，再关闭演示视图</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
+        <translation>关闭“关于 Parvok”“键盘快捷键”“可观测量”或“演示视图”窗口</translation>
+    </message>
+    <message>
+        <source>Closes the main window, and with it the program</source>
+        <translation>关闭主窗口，程序随之退出</translation>
     </message>
 </context>
 <context>

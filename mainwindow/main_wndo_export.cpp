@@ -3,6 +3,9 @@
 #include "app/commands.h"
 #include "export/export_commands.h"
 #include "mainwindow/main_wndo.h"
+#include "toolkit/translation.h"
+
+#include <filesystem>
 
 namespace {
 
@@ -52,14 +55,20 @@ exporting::StateRecord MainWndo::Record() const {
     return record;
 }
 
-// Only the main window has these handlers, so only its menus enable the items.
+// Only the main window has these handlers, so only its menus enable the items. A file written is
+// told in the status line for a while.
 void MainWndo::AddExportHandlers() {
-    AddMenuHandler(command::kFileExportPicture, [this] {
-        exporting::ExportPicture(Picture(), run_.ElapsedPeriods());
+    const auto told = [this](const std::string& written) {
+        if (!written.empty())
+            StatusBar()->Notify(tk::Substitute(tk::Translate("MainWndo", "Saved “%1”"),
+                                               {std::filesystem::path(written).filename().string()}));
+    };
+    AddMenuHandler(command::kFileExportPicture, [this, told] {
+        told(exporting::ExportPicture(Picture(), run_.ElapsedPeriods()));
         return true;
     });
-    AddMenuHandler(command::kFileExportData, [this] {
-        exporting::ExportData(Record());
+    AddMenuHandler(command::kFileExportData, [this, told] {
+        told(exporting::ExportData(Record()));
         return true;
     });
     AddMenuHandler(command::kFilePrint, [this] {

@@ -100,7 +100,7 @@ void ObservablesWndo::GFTrace_DrawContent() {
 
 void ObservablesWndo::GFMomentum_Open() {
     Graph& g = *momentumPlot_;
-    g.SetTitle(tk::Translate("ObservablesWndo", "Momentum density"));
+    g.SetTitle(tk::Translate("ObservablesWndo", "Momentum distribution"));
     g.SetXLabel("p/($p$ħ/L)");
     g.SetYLabel("&|$Y$̃(p)&|^2");
     g.SetXZeroLn(true);

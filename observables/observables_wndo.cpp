@@ -58,6 +58,16 @@ void ObservablesWndo::Layout() {
     settings.closeButton = true;
     settings.minimizeButton = true;
     settings.maximizeButton = true;
+    settings.closeKeys = true;
+    settings.placement = tk::kPlaceBeside; // not over the plots it explains
+}
+
+// Its own menu item closes it, as the key that opened it; elsewhere the item opens it.
+void ObservablesWndo::AddMenuHandlers() {
+    AddMenuHandler(kMenuItem.name, [this] {
+        Close();
+        return true;
+    });
 }
 
 void ObservablesWndo::CreateControls() {
@@ -76,7 +86,7 @@ void ObservablesWndo::CreateControls() {
                       "Mean position over the last two periods, with the band of one spread either side"));
     momentumPlot_ = &CreateGraph("GFMomentum", &ObservablesWndo::GFMomentum_Open,
                                  &ObservablesWndo::GFMomentum_DrawContent,
-                                 tk::Translate("ObservablesWndo", "Momentum density"));
+                                 tk::Translate("ObservablesWndo", "Momentum distribution"));
     valuesText_ = &AddControl("TAValues", std::make_unique<tk::TextArea>());
     valuesText_->SetFont(tk::Font{.name = kTableFont, .size = kTableTextSize});
     valuesText_->SetAccessibleName(tk::Translate("ObservablesWndo", "Values of the observables"));

@@ -37,6 +37,7 @@ public:
 
     void Layout() override;
     void CreateControls() override;
+    void AddMenuHandlers() override;
     void Event_Open() override;
     void Event_Close() override;
     void Event_Resize() override;

@@ -54,9 +54,9 @@ std::unique_ptr<PresentedPlot> PresentationWndo::CreatePlot(const std::string& n
 }
 
 void PresentationWndo::CreateControls() {
-    // The plots and phasors in the main window's words.
+    // The plots with captions of their own, in full: the main window's are shortened to fit.
     wavePlot_ = CreatePlot(
-        "GFWave", tk::Translate("MainWndo", "Wavefunction"),
+        "GFWave", tk::Translate("PresentationWndo", "Wavefunction"),
         [this](Graph& g) {
             waveAxis_ = state_plots::WavefunctionAxis(run_);
             state_plots::SetUpWavefunction(g, waveAxis_);
@@ -65,7 +65,7 @@ void PresentationWndo::CreateControls() {
     tk::Bind(GFWave(), &Graph::Open, *this, &PresentationWndo::GFWave_Open);
     tk::Bind(GFWave(), &Graph::DrawContent, *this, &PresentationWndo::GFWave_DrawContent);
     densityPlot_ = CreatePlot(
-        "GFDensity", tk::Translate("MainWndo", "Probability"),
+        "GFDensity", tk::Translate("PresentationWndo", "Probability density"),
         [this](Graph& g) {
             densityAxis_ = state_plots::DensityAxis(run_);
             state_plots::SetUpDensity(g, densityAxis_);

@@ -121,19 +121,17 @@ void SpaceTimeWndo::CreateControls() {
     AddKeyCommand("Down", [this] { main_.StepFrames(-1); });
     AddMenuHandler(command::kFileExportPicture, [this] {
         const tk::Drawing drawing = PixelDrawing();
-        exporting::SaveWithDialogs({tk::Translate("ExportFlow", "Export Picture"),
-                                    drawing.name,
-                                    {{tk::Translate("ExportFlow", "PNG image"), "png"}}},
-                                   [&drawing](std::size_t) {
-                                       return tk::ThePlatform().Output().Encode(drawing,
-                                                                                tk::PictureFormat::Png);
-                                   });
+        exporting::SaveWithDialogs(
+            tk::Translate("ExportFlow", "Export Picture"), drawing.name,
+            {{tk::Translate("ExportFlow", "PNG image"), "png"}}, [&drawing](std::size_t) {
+                return tk::ThePlatform().Output().Encode(drawing, tk::PictureFormat::Png);
+            });
         return true;
     });
     AddMenuHandler(command::kFileExportData, [this] {
-        exporting::SaveWithDialogs({tk::Translate("ExportFlow", "Export Data"),
-                                    exporting::NameAt("parvok-space-time", 0, "csv"),
-                                    {{tk::Translate("SpaceTimeWndo", "CSV table"), "csv"}}},
+        exporting::SaveWithDialogs(tk::Translate("ExportFlow", "Export Data"),
+                                   exporting::NameAt("parvok-space-time", 0, "csv"),
+                                   {{tk::Translate("SpaceTimeWndo", "CSV table"), "csv"}},
                                    [this](std::size_t) { return GridCsv(); });
         return true;
     });

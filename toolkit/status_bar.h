@@ -25,10 +25,20 @@ public:
     // A new message and new parts, shown at once: one change for the peer however many differ.
     // Copied into the bar's own storage, so texts no longer than the last allocate nothing.
     void SetTexts(const Texts& texts) { Set(texts_, texts, Aspect::Text); }
+    // A notice that covers the message for a few seconds, such as "Saved “a.svg”"; the parts stay.
+    void Notify(const std::string& notice) {
+        notice_ = notice;
+        ++notices_;
+        Changed(Aspect::Text);
+    }
+    // The last notice, and how many there were: each one is shown anew, even with the same text.
+    const std::string& Notice() const { return notice_; }
+    int Notices() const { return notices_; }
     // The message and the parts that are not empty, in order, separated by " · ".
-    std::string Line() const {
-        std::string line = texts_.message;
-        for (const std::string& part : texts_.parts)
+    std::string Line() const { return LineOf(texts_); }
+    static std::string LineOf(const Texts& texts) {
+        std::string line = texts.message;
+        for (const std::string& part : texts.parts)
             if (!part.empty())
                 line += (line.empty() ? "" : " · ") + part;
         return line;
@@ -36,6 +46,8 @@ public:
 
 private:
     Texts texts_;
+    std::string notice_;
+    int notices_ = 0;
 };
 
 } // namespace tk

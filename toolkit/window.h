@@ -17,6 +17,11 @@ namespace tk {
 
 class MenuBar;
 
+// Where a window opens while another of the application's is in front: centred over it, as a
+// dialog; or beside it, where the screen has room, to its right, else below it, else cascaded.
+inline constexpr int kPlaceOver = 0;
+inline constexpr int kPlaceBeside = 1;
+
 struct WindowSettings {
     std::string title;
     int width = 300; // content size; kept up to date as the user resizes the window
@@ -33,10 +38,11 @@ struct WindowSettings {
     bool fullScreen = false; // covering its screen, with no frame and no menu bar (whose keys still work)
     bool menuBarVisible = true;
     bool closeKeys = false; // Esc and Cmd+W close the window, as they close a dialog
+    bool fitPage = false;   // opens as tall as its page viewer's page, as far as its screen has room
     bool composite = false;
     std::optional<Color> backColor;
     int frame = 0;
-    int placement = 0;
+    int placement = 0; // kPlaceOver or kPlaceBeside
     bool visible = true;
 };
 

@@ -12,6 +12,7 @@ import os
 import re
 import select
 import shutil
+import stat
 import subprocess
 import sys
 import tempfile
@@ -300,6 +301,13 @@ class Parvok:
         xdotool("windowraise", window)
         xdotool("windowactivate", "--sync", window)
 
+    def check_centred(self, window, over, what, within=2):
+        """The window's centre lies within so many px of the other one's; Qt centres a message box's
+        frame by a guess of the title bar's height."""
+        (left, top, width, height), (x, y, w, h) = self.geometry(window), self.geometry(over)
+        offset = (left + width / 2 - x - w / 2, top + height / 2 - y - h / 2)
+        check(max(map(abs, offset)) <= within, f"{what}: its centre lies {offset} px from its window's")
+
     def click(self, x, y, window=None):
         if window is None:
             window, y = self.window, y + self.menu_height
@@ -369,9 +377,8 @@ def check_blanking(app):
     print("  ok: a digit typed blanks the six phasors")
     app.keys("F1")
     about = wait_for("the About window", lambda: app.find_window("^About Parvok$"))
-    (left, top, width, height), (x, y, w, h) = app.geometry(about), app.geometry(app.window)
-    offset = (left + width / 2 - x - w / 2, top + height / 2 - y - h / 2)
-    check(max(map(abs, offset)) <= 2, f"the About window's centre lies {offset} px from the main window's")
+    app.check_centred(about, app.window, "the About window")
+    left, top, width, height = app.geometry(about)
     screen = tuple(map(int, xdotool("getdisplaygeometry").split()))
     check(left >= 0 and top >= 0 and left + width <= screen[0] and top + height <= screen[1],
           f"the About window at {left}, {top}, {width} x {height} lies on the screen of {screen}")
@@ -564,6 +571,8 @@ def check_exports(app):
     check(re.fullmatch(r"parvok-t\d+\.\d{3}\.svg", offered), f"the dialog offers the name {offered!r}")
     save_as(app, dialog, os.path.join(EXPORTS, "plot"))  # no extension: the chosen type's is added
     svg = ElementTree.parse(written(os.path.join(EXPORTS, "plot.svg")))
+    told = wait_for("the status line to tell the file saved", lambda: "Saved “plot.svg”" in (line := app.status()) and line)
+    print(f"  ok: the status line tells {told!r}")
     curves = [line for line in svg.iter(SVG + "polyline") if len(line.get("points").split()) == 101]
     texts = {text.text for text in svg.iter(SVG + "text")}
     check(len(curves) == 3, f"the SVG holds {len(curves)} polylines through 101 samples, one per curve")
@@ -583,21 +592,66 @@ def check_exports(app):
           "the CSV holds x/L, then Re, Im and |psi|^2 = Re^2 + Im^2, physical and scaled, at the 101 samples")
 
 def check_replace_prompt(app):
-    """Exporting over a file asks first: Escape keeps it, Replace writes it"""
+    """Exporting over a file asks first, centred on the main window: Escape keeps it and returns to the save dialog, Replace writes it"""
     path = os.path.join(EXPORTS, "plot.svg")
+    xdotool("windowmove", "--sync", app.window, "0", "0")  # away from the screen's centre
     for key, replaces in (("Escape", False), ("alt+r", True)):
         before = os.stat(path).st_mtime_ns
         app.activate(app.window)  # the keyboard focus comes back once the window manager gives it
         dialog, _ = save_dialog(app, lambda: app.keys("ctrl+shift+e"))
         save_as(app, dialog, path)
         question = wait_for("the question whether to replace the file",
-                            lambda: next((w for w in app.windows("--name", "^Export Picture") if w != dialog), None))
+                            lambda: other_window(app, "^Export Picture", dialog))
+        app.check_centred(question, app.window, "the question", within=24)
         app.activate(question)
         app.keys(key)
         wait_for("the question to close", lambda: question not in app.windows())
+        if not replaces:
+            again = wait_for("the save dialog again", lambda: app.find_window("^Export Picture"))
+            app.activate(again)
+            offered = app.copy_all()
+            check(offered == "plot.svg", f"the save dialog comes back with {offered!r}, in the same folder")
+            app.keys("Escape")
+            wait_for("the save dialog to close", lambda: again not in app.windows())
         time.sleep(0.3)
         check((os.stat(path).st_mtime_ns != before) == replaces,
               f"{key} {'replaces' if replaces else 'keeps'} the file")
+
+def other_window(app, title, window):
+    """A window of the program titled so other than the given one, such as a message over a dialog."""
+    return next((w for w in app.windows("--name", title) if w != window), None)
+
+def check_running(app, what):
+    """The status line tells a new time twice, as each frame does while the animation runs."""
+    watch(f"the animation to run {what}", app.status, lambda lines: len(set(lines)) >= 3, interval=0.1)
+    print(f"  ok: the animation runs {what}")
+
+def check_unsafe_names(app):
+    """Export Data to /proc/kmsg, a FIFO, /dev/zero: refused with a message, the name kept; /proc/ opened and closed; the animation runs on"""
+    fifo = os.path.join(EXPORTS, "pipe.csv")
+    os.mkfifo(fifo)
+    app.start(coefficients(["1", "1"]))
+    dialog, _ = save_dialog(app, lambda: app.keys("ctrl+shift+d"))
+    for path in ("/proc/kmsg", fifo, "/dev/zero"):
+        with_clipboard(path, lambda: app.keys("ctrl+a", "ctrl+v", "Return"))
+        message = wait_for(f"the message refusing {path}", lambda: other_window(app, "^Export Data$", dialog))
+        app.check_centred(message, dialog, "the message", within=24)
+        check_running(app, "while the message is open")
+        app.activate(message)
+        app.keys("Return")
+        wait_for("the message to close", lambda: message not in app.windows())
+        app.activate(dialog)
+        kept = app.copy_all()
+        check(dialog in app.windows() and kept == path, f"the dialog stays open with {kept!r} as typed")
+    with_clipboard("/proc/", lambda: app.keys("ctrl+a", "ctrl+v", "Return"))
+    time.sleep(1)  # while the dialog lists /proc, and the names typed so far under it
+    check_running(app, "while the dialog lists /proc")
+    app.keys("Escape", "Escape")  # the list of names under the field, then the dialog
+    wait_for("the dialog listing /proc to close", lambda: dialog not in app.windows())
+    check_running(app, "once the dialog is closed")
+    check(not os.path.exists("/proc/kmsg.csv") and stat.S_ISFIFO(os.stat(fifo).st_mode), "nothing was written")
+    app.activate(app.window)
+    app.click(*START_STOP)
 
 def full_screen(app, window):
     """Whether the window covers the whole screen and the window manager has it full screen."""
@@ -674,7 +728,7 @@ def check_close_while_running(app):
 
 RUNS = {"run1": (check_fields, check_blanking, check_edit_menu, check_observables, check_ground_state_density,
                  check_stationary_state, check_superposition, check_pause_and_step,
-                 check_exports, check_replace_prompt, check_presentation, check_about_and_quit),
+                 check_exports, check_replace_prompt, check_unsafe_names, check_presentation, check_about_and_quit),
         "run2": (check_close_while_running,)}
 
 def main(program):

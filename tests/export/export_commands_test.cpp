@@ -18,6 +18,8 @@
 #include <limits>
 #include <sstream>
 
+#include <sys/stat.h>
+
 namespace {
 
 using testing::ElementsAre;
@@ -101,7 +103,8 @@ TEST_F(Exports, ThePictureHoldsWhatTheWindowShowsAtTheInstantOfTheCommand) {
 }
 
 // The file type follows a known extension, otherwise the type chosen, whose extension is added. A
-// file that is there is replaced only when the user says so; a failure is told and writes nothing.
+// file that is there is replaced only when the user says so, and the dialog comes back when not; a
+// failure is told and writes nothing; a file written is told in the status line.
 TEST_F(Exports, TheDialogsAnswerBecomesAFileOrAMessage) {
     const struct {
         const char* name;
@@ -116,7 +119,7 @@ TEST_F(Exports, TheDialogsAnswerBecomesAFileOrAMessage) {
         {"extension in capitals", "B.PNG", 0, -1, "", "B.PNG: png picture"},
         {"no extension", "c", 2, -1, "", "c.png: png picture"},
         {"another extension", "parvok-t0.250", 0, -1, "", "parvok-t0.250.svg: svg picture"},
-        {"there, kept", "d.svg", 0, 0, "", ""},
+        {"there, kept: asked again", "d.svg", 0, 0, "", ""},
         {"there, replaced", "d.svg", 0, 1, "", "d.svg: svg picture"},
         {"not written", "e.svg", 0, -1, "Permission denied", ""},
     };
@@ -126,8 +129,10 @@ TEST_F(Exports, TheDialogsAnswerBecomesAFileOrAMessage) {
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         Dialogs().said.clear();
+        Dialogs().saveQuestions.clear();
         Output().files.clear();
         Output().writeFailure = row.failure;
+        const int notices = window.StatusBar()->Notices();
         Strings said;
         if (row.replace >= 0) {
             std::ofstream(folder_ / row.typed) << "old";
@@ -146,6 +151,79 @@ TEST_F(Exports, TheDialogsAnswerBecomesAFileOrAMessage) {
             written = std::filesystem::path(file).filename().string() + ": " + contents;
         EXPECT_EQ(written, row.written);
         EXPECT_EQ(Dialogs().said, said);
+        const bool kept = row.replace == 0;
+        EXPECT_EQ(Dialogs().saveQuestions.size(), kept ? 2U : 1U);
+        if (kept) {
+            EXPECT_EQ(Dialogs().saveQuestions[1].name, (folder_ / row.typed).string());
+        }
+        const std::string told = written.substr(0, written.find(':'));
+        EXPECT_EQ(window.StatusBar()->Notices() == notices ? "" : window.StatusBar()->Notice(),
+                  told.empty() ? "" : "Saved “" + told + "”");
+    }
+    std::filesystem::remove_all(folder_);
+}
+
+// A name that is no regular file, or lies among the system's devices and kernel files, is refused
+// before anything opens it, and the dialog asked again with the name as typed; nothing is written.
+TEST_F(Exports, ANameThatIsNoRegularFileIsRefusedAndAskedAgain) {
+    std::filesystem::remove_all(folder_);
+    std::filesystem::create_directories(folder_ / "folder.csv");
+    ASSERT_EQ(mkfifo((folder_ / "pipe").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/null", folder_ / "link.csv");
+    const std::string system =
+        ": it holds the system's devices and settings, not files. Choose another folder.";
+    const std::string special = "” is not an ordinary file but a device, a pipe or a folder, and cannot be "
+                                "saved over. Choose another name.";
+    const struct {
+        const char* name;
+        std::string typed;
+        std::string said;
+    } rows[] = {
+        {"a kernel file", "/proc/kmsg", "“kmsg.csv” cannot be saved in /proc" + system},
+        {"a device", "/dev/zero", "“zero.csv” cannot be saved in /dev" + system},
+        {"under /sys", "/sys/kernel/x.csv", "“x.csv” cannot be saved in /sys" + system},
+        {"a link to a device", (folder_ / "link.csv").string(),
+         "“link.csv” cannot be saved in /dev" + system},
+        {"a FIFO, the extension added", (folder_ / "pipe").string(), "“pipe" + special},
+        {"a folder", (folder_ / "folder.csv").string(), "“folder.csv" + special},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Dialogs().said.clear();
+        Dialogs().saveQuestions.clear();
+        Dialogs().saveAnswers = {tk::SaveAnswer{row.typed, 0}};
+        Choose("FileExportData");
+        EXPECT_THAT(Dialogs().said, ElementsAre("Warn " + row.said));
+        ASSERT_EQ(Dialogs().saveQuestions.size(), 2U);
+        EXPECT_EQ(Dialogs().saveQuestions[1].name, row.typed);
+        EXPECT_EQ(Dialogs().saveQuestions[0].refusal(tk::SaveAnswer{row.typed, 0}), row.said);
+    }
+    EXPECT_TRUE(Output().files.empty());
+    std::filesystem::remove_all(folder_);
+}
+
+// The dialog opens in the folder of the last file saved; a name refused or a file not written
+// leaves it where it was.
+TEST_F(Exports, TheDialogOpensWhereAFileWasSavedLast) {
+    std::filesystem::create_directories(folder_);
+    const std::string elsewhere = (std::filesystem::temp_directory_path() / "parvok elsewhere").string();
+    const struct {
+        const char* name;
+        std::string typed;
+        const char* failure;
+    } rows[] = {
+        {"saved", (folder_ / "a.csv").string(), ""},
+        {"refused", "/proc/a.csv", ""},
+        {"not written", elsewhere + "/b.csv", "Permission denied"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Output().writeFailure = row.failure;
+        Dialogs().saveAnswers = {tk::SaveAnswer{row.typed, 0}};
+        Choose("FileExportData");
+        Dialogs().saveQuestions.clear();
+        Choose("FileExportData");
+        EXPECT_EQ(Dialogs().saveQuestions.at(0).folder, folder_.string());
     }
     std::filesystem::remove_all(folder_);
 }

@@ -12,12 +12,16 @@
 #include "toolkit/shared_instance.h"
 #include "toolkit/timer.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -42,6 +46,22 @@ QMainWindow* Shown(const QString& title) {
 }
 void Trigger(const char* item) {
     Shown("Parvok")->menuBar()->findChild<QAction*>(item)->trigger();
+}
+
+// What keeps a window's page from being read whole: the window off the screen, or scrolling though
+// the screen has room; frame marks (U+FDD0, U+FDD1) in the text a screen reader hears.
+QStringList PageFaults(const QMainWindow& window, QTextBrowser& page) {
+    QStringList faults;
+    const QRect screen = window.screen()->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    if (!screen.contains(frame) ||
+        (page.verticalScrollBar()->maximum() > 0 && frame.height() < screen.height()))
+        faults << "the whole page, or a window as tall as the screen";
+    QAccessibleTextInterface* read = QAccessible::queryAccessibleInterface(&page)->textInterface();
+    const QString heard = read->text(0, read->characterCount());
+    if (!heard.contains("Tab, Shift+Tab") || heard.contains(QChar(0xFDD0)) || heard.contains(QChar(0xFDD1)))
+        faults << "the page as plain text to a screen reader";
+    return faults;
 }
 
 // Runs the application, doing `act` once the main window is up; a watchdog ends a run that hangs.
@@ -99,13 +119,16 @@ TEST(Startup, OptionItemsShowTheirCheckMarksInEveryWindow) {
 }
 
 // Help > Keyboard Shortcuts lists the keys of every menu item as the menus show them, and the
-// controls' keys, to assistive technology too.
+// controls' keys, to assistive technology too, as plain text. It opens as tall as its page, within
+// the screen.
 TEST(Startup, TheKeyboardShortcutsWindowListsEveryKey) {
     QStringList missing;
     RunAndThen([&] {
         Trigger("HelpShortcuts");
-        const QTextBrowser& page = *Shown("Keyboard Shortcuts")->findChild<QTextBrowser*>();
+        QMainWindow& window = *Shown("Keyboard Shortcuts");
+        QTextBrowser& page = *window.findChild<QTextBrowser*>();
         const QString text = page.toPlainText();
+        missing << PageFaults(window, page);
         for (QAction* menu : Shown("Parvok")->menuBar()->actions())
             for (QAction* item : menu->menu()->actions()) {
                 QStringList keys;
@@ -121,6 +144,26 @@ TEST(Startup, TheKeyboardShortcutsWindowListsEveryKey) {
         QApplication::exit(0);
     });
     EXPECT_TRUE(missing.empty()) << missing.join("; ").toStdString();
+}
+
+// Esc, Ctrl+W and its own menu key close the Observables window, wherever its focus is.
+TEST(Startup, TheObservablesWindowClosesByItsKeys) {
+    QStringList open;
+    RunAndThen([&] {
+        for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W),
+                                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)}) {
+            Trigger("ViewObservables");
+            QMainWindow* shown = Shown("Observables");
+            QApplication::setActiveWindow(shown);
+            shown->findChild<QPlainTextEdit*>()->setFocus();
+            QTest::keySequence(shown, keys);
+            QApplication::processEvents();
+            if (Shown("Observables"))
+                open << keys.toString();
+        }
+        QApplication::exit(0);
+    });
+    EXPECT_EQ(open.join(", ").toStdString(), "") << "still open after these keys";
 }
 
 // F11 opens the view full screen over the main window; there F11 goes in and out of full screen, the

@@ -12,12 +12,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QSlider>
 #include <QTest>
 
@@ -314,6 +316,24 @@ TEST(OpeningFrame, CentredOverTheWindowInFrontAndWhollyOnTheScreen) {
         EXPECT_EQ(tk::qt::OpeningFrame(c.over, c.size, margins, screen, c.resizable), c.frame) << c.name;
 }
 
+// The same window opening beside a window in front, where the screen has room.
+TEST(OpeningFrame, BesideTheWindowInFrontWhereTheScreenHasRoom) {
+    const QMargins margins(2, 20, 2, 2);
+    const QRect screen(0, 0, 1280, 1000);
+    const struct {
+        const char* name = nullptr;
+        QRect front;
+        QRect frame;
+    } cases[] = {
+        {"to the right", {0, 0, 800, 600}, {800, 0, 404, 322}},
+        {"below", {400, 0, 800, 600}, {400, 600, 404, 322}},
+        {"cascaded", {200, 100, 1000, 800}, {232, 132, 404, 322}},
+        {"cascaded, onto the screen", {900, 700, 380, 300}, {876, 678, 404, 322}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(tk::qt::BesideFrame(c.front, {400, 300}, margins, screen, true), c.frame) << c.name;
+}
+
 // Deleting a focused line edit moves the focus away, and QApplication::focusChanged tells every
 // receiver while the field's peer is half destroyed: a handler of that peer still connected would
 // run on it, which the sanitized run reports (UBSan's vptr check).
@@ -374,6 +394,27 @@ TEST(QtTextArea, RewritesChangedLinesToTheNewTextWhateverTheirCharacters) {
         window.area->SetText(before);
         window.area->SetText(after);
         EXPECT_EQ(edit->toPlainText().toStdString(), after) << name;
+    }
+}
+
+// The focus frame of a button the keyboard moved to is a dark line two device pixels wide, at one
+// and at two device pixels a logical pixel, where a projector would lose a faint one.
+TEST(FocusFrame, IsTwoDarkDevicePixelsWide) {
+    QPushButton button("Normalize");
+    button.resize(100, 30);
+    button.show();
+    QApplication::setActiveWindow(&button);
+    button.setFocus(Qt::TabFocusReason);
+    button.setAttribute(Qt::WA_KeyboardFocusChange); // as a Tab leaves it
+    ASSERT_TRUE(button.hasFocus());
+    for (const int ratio : {1, 2}) {
+        QImage image(button.size() * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        button.render(&image);
+        int dark = 0;
+        for (int x = 0; x < 8 * ratio; ++x)
+            dark += qGray(image.pixel(x, image.height() / 2)) < 64;
+        EXPECT_EQ(dark, 2) << ratio << " device pixels a logical pixel";
     }
 }
 

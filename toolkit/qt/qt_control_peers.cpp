@@ -23,9 +23,12 @@
 #include <QStylePainter>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QValidator>
 
 #include <algorithm>
+#include <cmath>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -436,6 +439,15 @@ void QtHTMLViewerPeer::ApplyContent(tk::Aspect aspect) {
     const std::string& folder = viewer_.BaseFolder();
     browser()->setSearchPaths(folder.empty() ? QStringList() : QStringList{FromStd(folder)});
     browser()->setHtml(FromStd(viewer_.PageSource()));
+}
+
+// The page laid out anew at the viewer's width, which holds before the window first shows, when the
+// browser's own layout has not run yet.
+int QtHTMLViewerPeer::PageOverflow() const {
+    const int frame = 2 * browser()->frameWidth();
+    const std::unique_ptr<QTextDocument> page(browser()->document()->clone());
+    page->setTextWidth(browser()->width() - frame);
+    return int(std::ceil(page->size().height())) + frame - browser()->height();
 }
 
 // The page is read-only: cutting, pasting and clearing find nothing they may change.

@@ -109,6 +109,8 @@ class QtHTMLViewerPeer : public QtWidgetPeer {
 public:
     QtHTMLViewerPeer(tk::HTMLViewer& viewer, QWidget* parent);
     void Perform(tk::EditCommand command) override;
+    // How much taller the viewer would have to be to show its whole page without scrolling.
+    int PageOverflow() const;
 
 protected:
     void ApplyContent(tk::Aspect aspect) override;

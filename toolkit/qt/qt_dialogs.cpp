@@ -1,12 +1,12 @@
 #include "toolkit/qt/qt_dialogs.h"
 
+#include "toolkit/qt/plain_file_icons.h"
+#include "toolkit/qt/save_file_dialog.h"
+
 #include <QApplication>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
-#include <QStandardPaths>
 
 namespace tk::qt {
 
@@ -16,37 +16,30 @@ QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// The documents folder where there is one, the home folder otherwise.
-QString FirstFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+// The window a dialog belongs to, which it is centred on: the one in front, or the one in front
+// last while none is, as for a moment after a dialog closed, before the window manager gives the
+// focus back.
+QWidget* Owner() {
+    static QPointer<QWidget> last;
+    if (QWidget* front = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                                           : QApplication::activeWindow())
+        last = front;
+    return last;
 }
 
 } // namespace
 
 std::optional<tk::SaveAnswer> QtDialogs::AskSaveFile(const tk::SaveQuestion& question) {
-    QFileDialog dialog(QApplication::activeWindow(), FromStd(question.title));
-    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    QStringList filters;
-    for (const tk::FileType& type : question.types)
-        filters << FromStd(type.name + " (*." + type.extension + ")");
-    dialog.setNameFilters(filters);
-    dialog.setDirectory(folder_.isEmpty() ? FirstFolder() : folder_);
-    dialog.selectFile(FromStd(question.name));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    PlainFileIcons icons; // outlives the dialog, whose list uses it until the end
+    SaveFileDialog dialog(Owner(), question, icons);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    const QString path = dialog.selectedFiles().first();
-    folder_ = QFileInfo(path).absolutePath();
-    const auto type = filters.indexOf(dialog.selectedNameFilter());
-    return tk::SaveAnswer{path.toStdString(), type < 0 ? 0 : std::size_t(type)};
+    return dialog.Answer();
 }
 
 // Cancel is the default, for Return and Escape alike: replacing a file cannot be undone.
 bool QtDialogs::Confirm(const std::string& title, const std::string& question, const std::string& action) {
-    QMessageBox box(QMessageBox::Warning, FromStd(title), FromStd(question), QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Warning, FromStd(title), FromStd(question), QMessageBox::NoButton, Owner());
     QPushButton* go = box.addButton(FromStd(action), QMessageBox::DestructiveRole);
     box.setDefaultButton(box.addButton(QMessageBox::Cancel));
     box.exec();
@@ -54,7 +47,7 @@ bool QtDialogs::Confirm(const std::string& title, const std::string& question, c
 }
 
 void QtDialogs::Warn(const std::string& title, const std::string& message) {
-    QMessageBox::warning(QApplication::activeWindow(), FromStd(title), FromStd(message));
+    QMessageBox::warning(Owner(), FromStd(title), FromStd(message));
 }
 
 } // namespace tk::qt

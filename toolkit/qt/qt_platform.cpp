@@ -1,5 +1,7 @@
 #include "toolkit/qt/qt_platform.h"
 
+#include "toolkit/qt/focus_frame_style.h"
+
 #include "toolkit/qt/qt_menu_bridge.h"
 #include "toolkit/qt/qt_picture.h"
 #include "toolkit/qt/qt_platform_impl.h"
@@ -56,6 +58,7 @@ std::unique_ptr<tk::Platform> MakeQtPlatform(int& argc, char** argv, const AppId
 
 QtPlatform::QtPlatform(int& argc, char** argv, const AppIdentity& identity) : application_(argc, argv) {
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(new FocusFrameStyle); // the application owns it
     Identify(identity);
     InstallTranslations(QLocale());
 }

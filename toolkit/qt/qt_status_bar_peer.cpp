@@ -12,6 +12,8 @@ namespace {
 // Room between the texts, in logical pixels: the parts are read apart at a glance.
 constexpr int kMessageIndent = 4;
 constexpr int kPartGap = 12;
+// How long a notice stays: long enough to read a file's name.
+constexpr int kNoticeMilliseconds = 5000;
 
 } // namespace
 
@@ -19,6 +21,7 @@ QtStatusBarPeer::QtStatusBarPeer(tk::StatusBar& bar, QStatusBar* widget)
     : QtWidgetPeer(bar, widget), bar_(bar), message_(new QLabel(widget)) {
     message_->setContentsMargins(kMessageIndent, 0, 0, 0);
     widget->addWidget(message_, 1);
+    QObject::connect(widget, &QStatusBar::messageChanged, message_, [this] { Describe(); });
 }
 
 QStatusBar* QtStatusBarPeer::statusBar() const {
@@ -31,12 +34,23 @@ void QtStatusBarPeer::Apply(tk::Aspect aspect) {
     QtWidgetPeer::Apply(aspect);
 }
 
-// The description is the whole line, whatever description the control holds.
 void QtStatusBarPeer::ApplyContent(tk::Aspect aspect) {
     if (aspect == tk::Aspect::Text)
         ShowTexts();
     if (aspect == tk::Aspect::Text || aspect == tk::Aspect::Accessibility)
+        Describe();
+}
+
+// The description is the whole line as it shows, whatever description the control holds: a
+// passing message (a notice, a menu item's hint) in place of the message while it shows.
+void QtStatusBarPeer::Describe() {
+    const QString passing = statusBar()->currentMessage();
+    if (passing.isEmpty()) {
         statusBar()->setAccessibleDescription(QString::fromStdString(bar_.Line()));
+        return;
+    }
+    const std::string line = tk::StatusBar::LineOf({passing.toStdString(), bar_.Parts()});
+    statusBar()->setAccessibleDescription(QString::fromStdString(line));
 }
 
 // A part is shown at a fixed size, which only grows: the bar need not lay itself out again for each
@@ -44,6 +58,10 @@ void QtStatusBarPeer::ApplyContent(tk::Aspect aspect) {
 // shift the parts before it. The parts measure and draw a frame's new text without laying it out.
 void QtStatusBarPeer::ShowTexts() {
     message_->setText(QString::fromStdString(bar_.Message()));
+    if (bar_.Notices() != notices_) {
+        notices_ = bar_.Notices();
+        statusBar()->showMessage(QString::fromStdString(bar_.Notice()), kNoticeMilliseconds);
+    }
     const std::vector<std::string>& texts = bar_.Parts();
     while (parts_.size() < texts.size()) {
         parts_.push_back(new StatusPartLabel(statusBar()));

@@ -25,11 +25,13 @@ protected:
 
 private:
     void ShowTexts();
+    void Describe();
     QStatusBar* statusBar() const;
 
     tk::StatusBar& bar_;
     QLabel* message_;
     std::vector<StatusPartLabel*> parts_;
+    int notices_ = 0;
 };
 
 } // namespace tk::qt

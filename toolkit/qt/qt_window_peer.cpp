@@ -29,6 +29,8 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <map>
+#include <string>
 
 namespace tk::qt {
 
@@ -89,6 +91,20 @@ QMargins FrameMargins(const QWidget& window) {
             outer.bottom() - inner.bottom()};
 }
 
+// Where the user left each window that opens beside another, by its title, while the program runs.
+std::map<std::string, QByteArray>& LeftWhere() {
+    static std::map<std::string, QByteArray> places;
+    return places;
+}
+
+// The frame the window manager gives the application's windows, guessed from one that shows.
+QMargins ShownFrameMargins(const QWidget& opening) {
+    for (const QWidget* shown : QApplication::topLevelWidgets())
+        if (shown != &opening && shown->isVisible() && shown->isWindow() && !shown->isFullScreen())
+            return FrameMargins(*shown);
+    return {};
+}
+
 } // namespace
 
 WindowWidget::WindowWidget(tk::Window& window) : window_(window), content_(new QWidget(this)) {
@@ -98,6 +114,8 @@ WindowWidget::WindowWidget(tk::Window& window) : window_(window), content_(new Q
 
 void WindowWidget::closeEvent(QCloseEvent* event) {
     event->accept();
+    if (window_.settings.placement == tk::kPlaceBeside)
+        LeftWhere()[window_.settings.title] = saveGeometry();
     Guarded([&] { window_.NotifyClosed(); });
 }
 
@@ -259,10 +277,25 @@ QRect OpeningFrame(QRect over, QSize size, QMargins margins, QRect available, bo
     return frame;
 }
 
+QRect BesideFrame(QRect front, QSize size, QMargins margins, QRect available, bool resizable) {
+    constexpr int kCascade = 32;
+    const QSize frame = size.grownBy(margins);
+    for (const QPoint corner : {front.topRight() + QPoint(1, 0), front.bottomLeft() + QPoint(0, 1)})
+        if (available.contains(QRect(corner, frame)))
+            return {corner, frame};
+    const QRect cascaded(front.topLeft() + QPoint(kCascade, kCascade), frame);
+    return OpeningFrame(cascaded, size, margins, available, resizable);
+}
+
 // A window that opens while another of the application's is in front opens centred over that one,
-// as a dialog over its parent; the first one is placed by the window manager, and only its size is
-// fitted here. The window manager frames a window only as it shows: the front one's frame is the guess.
+// as a dialog over its parent, or beside it, or where the user left it last; the first one is placed
+// by the window manager, and only its size is fitted here. The window manager frames a window only as it
+// shows: the front one's frame is the guess.
 void QtWindowPeer::PlaceOnOpening() {
+    if (const auto left = LeftWhere().find(window_.settings.title);
+        window_.settings.placement == tk::kPlaceBeside && left != LeftWhere().end() &&
+        widget_->restoreGeometry(left->second))
+        return; // where the user left it, moved onto a screen that is there now
     QWidget* front = QApplication::activeWindow();
     if (front == widget_)
         front = nullptr;
@@ -271,11 +304,36 @@ void QtWindowPeer::PlaceOnOpening() {
         return;
     const QRect available = screen->availableGeometry();
     const QMargins margins = front ? FrameMargins(*front) : QMargins();
-    const QRect frame = OpeningFrame(front ? front->frameGeometry() : available, widget_->size(), margins,
-                                     available, window_.settings.resizable);
+    if (window_.settings.fitPage)
+        FitPage(available, front ? margins : ShownFrameMargins(*widget_));
+    const bool beside = front && window_.settings.placement == tk::kPlaceBeside;
+    const QRect frame = beside ? BesideFrame(front->frameGeometry(), widget_->size(), margins, available,
+                                             window_.settings.resizable)
+                               : OpeningFrame(front ? front->frameGeometry() : available, widget_->size(),
+                                              margins, available, window_.settings.resizable);
     widget_->resize(frame.size().shrunkBy(margins));
     if (front)
         widget_->move(frame.topLeft());
+}
+
+// The window's content and its page viewer grow or shrink together, before the window first shows:
+// the controls follow their locked edges only once it shows.
+void QtWindowPeer::FitPage(const QRect& available, const QMargins& margins) {
+    for (tk::Control* control : window_.Controls()) {
+        const auto* viewer = dynamic_cast<const QtHTMLViewerPeer*>(control->Peer());
+        if (!viewer)
+            continue;
+        tk::WindowSettings& s = window_.settings;
+        const int bars = widget_->height() - widget_->Content()->height();
+        const int room = available.height() - margins.top() - margins.bottom() - bars;
+        const int grow = std::min(viewer->PageOverflow(), room - s.height);
+        const tk::Rect r = control->Bounds();
+        control->SetBounds(r.x, r.y, r.width, r.height + grow);
+        s.height += grow;
+        widget_->Content()->resize(s.width, s.height);
+        widget_->resize(widget_->width(), s.height + bars);
+        return;
+    }
 }
 
 void QtWindowPeer::UpdateMenus() {

@@ -42,6 +42,9 @@ private:
 // `margins` round it: centred over the frame `over`, moved onto the `available` area and, when it is
 // `resizable`, shrunk to lie wholly on it.
 QRect OpeningFrame(QRect over, QSize size, QMargins margins, QRect available, bool resizable);
+// The same beside the frame `front`: to its right where the frame fits on the area there, else
+// below it, else cascaded from its top left corner.
+QRect BesideFrame(QRect front, QSize size, QMargins margins, QRect available, bool resizable);
 
 class QtWindowPeer : public tk::WindowPeer {
 public:
@@ -61,6 +64,7 @@ private:
     void RealizeControls();
     void AddKeyCommands();
     void PlaceOnOpening();
+    void FitPage(const QRect& available, const QMargins& margins);
     void FollowScreens();
     void CoverScreen(QScreen* screen);
     QButtonGroup* RadioGroupOf(const tk::Control* parent);
