@@ -16,11 +16,7 @@ std::optional<tk::SaveAnswer> FakeDialogs::AskSaveFile(const tk::SaveQuestion& q
 bool FakeDialogs::Confirm(const std::string& /*title*/, const std::string& question,
                           const std::string& action) {
     said.push_back("Confirm " + question + " [" + action + "]");
-    if (confirmations.empty())
-        return false;
-    const bool yes = confirmations.front();
-    confirmations.pop_front();
-    return yes;
+    return false;
 }
 
 void FakeDialogs::Warn(const std::string& /*title*/, const std::string& message) {

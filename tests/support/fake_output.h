@@ -14,7 +14,7 @@
 namespace fake {
 
 // A user who answers the dialogs from a script: each save dialog takes the next answer (none for
-// Cancel), each question the next yes or no; with nothing left, dialogs are cancelled.
+// Cancel); with nothing left, dialogs are cancelled, and every question is answered no.
 class FakeDialogs : public tk::Dialogs {
 public:
     std::optional<tk::SaveAnswer> AskSaveFile(const tk::SaveQuestion& question) override;
@@ -22,7 +22,6 @@ public:
     void Warn(const std::string& title, const std::string& message) override;
 
     std::deque<std::optional<tk::SaveAnswer>> saveAnswers;
-    std::deque<bool> confirmations;
     // Runs while a save dialog is open, as the program's timers do.
     std::function<void()> whileAsking;
 
