@@ -25,14 +25,6 @@ std::string Across(const QImage& image, int x, int y, bool down) {
     return fake::Across(image, x, y, down, 6);
 }
 
-bool WhiteColumns(const QImage& image, int first, int last) {
-    for (int x = first; x <= last; ++x)
-        for (int y = 0; y < image.height(); ++y)
-            if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
-                return false;
-    return true;
-}
-
 class LargePicture : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -56,10 +48,10 @@ protected:
 };
 
 // The plots draw at zoom 2, so their lines, one pixel of theirs wide, are two logical pixels of the
-// window and four device pixels, on the device pixels of their own; the labels, in lines at least 18
-// pixels of the window high, lie inside the frame. (A frame over the copy of the axes has the pixels
-// of a whole redrawing: tests/graph/axes_picture_pixels_test.cpp.)
-TEST_F(LargePicture, HasThickSharpLinesAndLargeLabelsInside) {
+// window and four device pixels, on the device pixels of their own. (Where the labels lie is the fake
+// platform's test; a frame over the copy of the axes has the pixels of a whole redrawing:
+// tests/graph/axes_picture_pixels_test.cpp.)
+TEST_F(LargePicture, HasThickSharpLines) {
     for (const char* name : {"GFWave", "GFDensity"}) {
         SCOPED_TRACE(name);
         Graph& plot = std::string(name) == "GFWave" ? view.GFWave() : view.GFDensity();
@@ -68,12 +60,6 @@ TEST_F(LargePicture, HasThickSharpLinesAndLargeLabelsInside) {
         EXPECT_EQ(image.size(), QSize(4 * plot.FWidth, 4 * plot.FHeight));
         EXPECT_EQ(Across(image, 4 * plot.GLeft, 4 * plot.YCoord(0.47), false), ".####.") << "left frame line";
         EXPECT_EQ(Across(image, 4 * plot.XCoord(0.47), 4 * plot.GTop, true), ".####.") << "top frame line";
-        EXPECT_TRUE(WhiteColumns(image, 0, 4 * 8 - 1)) << "the y tick labels 8 pixels inside the frame";
-        EXPECT_TRUE(WhiteColumns(image, image.width() - 4, image.width() - 1))
-            << "the last x tick label inside";
-        plot.Target().SetTextFont(plot.TickFont);
-        plot.Target().SetTextSize(plot.TickFSize);
-        EXPECT_GE(plot.Zoom() * plot.Target().TextHeight(), 18) << "tick labels, in pixels of the window";
     }
 }
 
