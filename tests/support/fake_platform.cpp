@@ -31,7 +31,6 @@ std::unique_ptr<tk::Picture> FakePlatform::NewPicture(int width, int height, int
 }
 
 void FakePlatform::Realize(tk::Window& window) {
-    ++windowsRealized;
     for (tk::Control* control : window.Controls())
         if (dynamic_cast<tk::Canvas*>(control))
             control->AttachPeer(std::make_unique<FakeCanvasPeer>());

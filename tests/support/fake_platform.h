@@ -75,7 +75,6 @@ public:
     tk::SessionSettings settings; // empty for each platform
     FakeResources resources;
     FakePicture* lastPicture = nullptr;
-    int windowsRealized = 0;
 };
 
 // Installs a FakePlatform for the lifetime of the object, then puts back the one it replaced.
