@@ -1,4 +1,5 @@
-// The platform's services through Qt: the printer and the texts compiled into the program.
+// The platform's services through Qt: the printer and the remembered settings. (The texts compiled
+// into the program are read by the translations' test and the end-to-end run.)
 
 #include "toolkit/picture.h"
 #include "toolkit/platform.h"
@@ -36,13 +37,6 @@ TEST(Printer, MeasuresTextAsTheScreenDoesAndWritesThePdfAtTheEnd) {
     EXPECT_EQ(head, "%PDF-");
     std::filesystem::remove(path);
     EXPECT_EQ(tk::ThePlatform().OpenPrinter("/nonexistent-folder/plot.pdf"), nullptr) << "an unwritable file";
-}
-
-TEST(ResourceStore, ReadsTextsCompiledIntoTheProgramByTypeAndId) {
-    tk::ResourceStore* store = tk::ThePlatform().Resources();
-    ASSERT_NE(store, nullptr);
-    EXPECT_EQ(store->GetResource("TEXT", 7), "<p>Hello</p>");
-    EXPECT_EQ(store->GetResource("PICT", 7), "") << "a missing resource is an empty text";
 }
 
 // What is remembered lasts beyond the object that wrote it, as it does beyond the session; what was

@@ -68,7 +68,6 @@ TEST_P(StatusPart, AsksForTheSizeAndDrawsThePixelsOfAPlainLabel) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, StatusPart,
     testing::Values(Shown{"FirstClock", {}, "t = 0.000 T₁", {}, {}},
-                    Shown{"ClockOfAnotherFormAfterClocks", {"t = 9.997 T₁"}, "t = -10.003 T₁", {}, {}},
                     Shown{"DigitsBetweenChineseWords", {"第 1 帧"}, "第 3 帧", {}, {}},
                     Shown{"DigitsOfDifferentWidths", {"frame 111"}, "frame 808", "D050000L", {}},
                     Shown{"FontChangedSinceTheText", {"frame 1"}, "frame 2", {}, "Liberation Serif"}),

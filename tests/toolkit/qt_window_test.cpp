@@ -17,7 +17,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QSlider>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -25,7 +24,6 @@
 #include <memory>
 #include <string>
 #include <tuple>
-#include <utility>
 
 namespace {
 
@@ -98,8 +96,9 @@ protected:
 };
 
 // Each item is enabled while it can act on the focused field, and acts on it; nothing else handles
-// them, so without a focused field they are off.
-TEST_F(QtWindowTest, EditingFromTheMenuOrWithTheKeysActsOnTheFocusedField) {
+// them, so without a focused field they are off. (The menu by the keyboard, and the editing keys in a
+// field, are the end-to-end run's.)
+TEST_F(QtWindowTest, EditingFromTheMenuActsOnTheFocusedField) {
     QApplication::clipboard()->clear();
     window_.field->SetText("3.14");
     Line()->setFocus();
@@ -119,16 +118,6 @@ TEST_F(QtWindowTest, EditingFromTheMenuOrWithTheKeysActsOnTheFocusedField) {
         EXPECT_EQ(window_.field->Text() + ": " + Enabled(), expected) << "after " << item;
     }
     EXPECT_EQ(QApplication::clipboard()->text(), "3.14");
-    QTest::keyClick(Line(), Qt::Key_Alt); // the keyboard's way into the menus takes the focus
-    EXPECT_EQ(Enabled(), "Undo Cut Copy Paste Clear SelectAll") << "from the menu bar, the field's";
-    QTest::keyClick(Main()->menuBar(), Qt::Key_Escape);
-    EXPECT_EQ(QApplication::focusWidget(), Line()) << "given back";
-
-    // The menu's items take the editing keys too; in a field the keys must still edit it.
-    QTest::keyClick(Line(), Qt::Key_X, Qt::ControlModifier);
-    QTest::keyClick(Line(), Qt::Key_V, Qt::ControlModifier);
-    QTest::keyClick(Line(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(window_.field->Text(), "3.143.14");
     Main()->findChild<QSlider*>()->setFocus();
     EXPECT_EQ(Enabled(), "") << "no field has the focus";
 }
@@ -191,72 +180,14 @@ TEST_F(QtWindowTest, SelectionsCountCharactersAndAPasteWithLineBreaksIsOneLine) 
               std::tuple(line, line.toStdString(), 13));
 }
 
-// A resizable window whose text area keeps a 10-pixel margin however the window is resized, and
-// whose menu item (F5) and own key (Esc) note that they acted.
 class TextWindow : public tk::Window {
 public:
-    void Layout() override {
-        settings.title = "Text window";
-        settings.width = 300;
-        settings.height = 200;
-    }
     void CreateControls() override {
         area = &AddControl("Area", std::make_unique<tk::TextArea>());
-        Event_Resize();
+        area->SetBounds(10, 10, 200, 100);
     }
-    void AddMenuHandlers() override {
-        AddMenuHandler("Act", [this] { return acted += "F5 ", true; });
-        AddKeyCommand("Esc", [this] { acted += "Esc "; });
-    }
-    void Event_Resize() override { area->SetBounds(10, 10, settings.width - 20, settings.height - 20); }
     tk::TextArea* area = nullptr;
-    std::string acted;
 };
-
-// Full screen, the menu bar is hidden and its keys still act, as do the window's own keys.
-TEST(QtWindowFullScreen, HidesTheMenuBarWhoseKeysStillAct) {
-    tk::MenuBar bar;
-    auto menu = Item("Menu", "&Menu", "");
-    menu->Append(Item("Act", "&Act", "F5"));
-    bar.Append(std::move(menu));
-    TextWindow window;
-    window.SetMenuBar(&bar);
-    window.Open();
-    QMainWindow& main = WidgetOf(window);
-    QApplication::setActiveWindow(&main);
-    const auto shown = [&] {
-        QApplication::processEvents();
-        QTest::keyClick(&main, Qt::Key_F5);
-        QTest::keyClick(&main, Qt::Key_Escape);
-        return std::tuple(main.isFullScreen(), main.menuBar()->isVisible(), window.settings.width,
-                          std::exchange(window.acted, ""));
-    };
-    const int screenWidth = main.screen()->geometry().width();
-    window.SetFullScreen(true);
-    EXPECT_EQ(shown(), std::tuple(true, false, screenWidth, "F5 Esc "));
-    window.SetFullScreen(false);
-    EXPECT_EQ(shown(), std::tuple(false, true, 300, "F5 Esc "));
-}
-
-// A window of 400 x 300 with a frame of 20 above and 2 elsewhere, opening over a window or the
-// available area of a screen of 1280 x 1000.
-TEST(OpeningFrame, CentredOverTheWindowInFrontAndWhollyOnTheScreen) {
-    const QMargins margins(2, 20, 2, 2);
-    const QRect screen(0, 0, 1280, 1000);
-    const struct {
-        const char* name = nullptr;
-        QRect over;
-        QSize size;
-        bool resizable = false;
-        QRect frame;
-    } cases[] = {
-        {"centred", {100, 100, 800, 600}, {400, 300}, true, {298, 239, 404, 322}},
-        {"resizable: shrunk to the height", {0, 0, 1280, 1000}, {400, 1200}, true, {438, 0, 404, 1000}},
-        {"fixed: top left on it", {0, 0, 1280, 1000}, {400, 1200}, false, {438, 0, 404, 1222}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(tk::qt::OpeningFrame(c.over, c.size, margins, screen, c.resizable), c.frame) << c.name;
-}
 
 // Deleting a focused line edit moves the focus away, and QApplication::focusChanged tells every
 // receiver while the field's peer is half destroyed: a handler of that peer still connected would

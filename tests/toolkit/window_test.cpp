@@ -68,23 +68,12 @@ public:
     }
 };
 
-TEST(Window, FollowsTheSizeItIsGivenAndForwardsTheMenuItemsItDoesNotHandle) {
+TEST(Window, FollowsTheSizeItIsGiven) {
     events.clear();
     SizedWindow window;
     for (auto [width, height] : {std::pair(640, 480), {640, 480}, {300, 300}})
         window.NotifyResized(width, height);
     EXPECT_THAT(events, ElementsAre("640x480", "300x300")) << "once for each new size";
-
-    tk::Window shown;
-    shown.AddMenuHandler("Act", [] { return true; });
-    shown.AddMenuHandler("Both", [] { return true; });
-    window.AddMenuHandler("Both", [] { return false; });
-    window.ForwardMenuHandlersTo(&shown);
-    EXPECT_EQ(window.MenuHandler("Act"), shown.MenuHandler("Act"));
-    EXPECT_FALSE((*window.MenuHandler("Both"))()) << "its own first";
-    EXPECT_EQ(window.MenuHandler("Other"), nullptr);
-    window.ForwardMenuHandlersTo(nullptr);
-    EXPECT_EQ(window.MenuHandler("Act"), nullptr);
 }
 
 TEST(EditField, RaisesTextChangeOnlyWhenTheTextChangesAndKeepsTheSelectionInside) {
