@@ -30,9 +30,7 @@ TEST_F(GraphCanvas, WithoutAFrameEveryOperationThatDrawsDefinesOrRedrawsRaisesNi
     double v = 0;
     const std::function<void(Graph&)> operations[] = {
         [&](Graph& graph) { graph.DrawLine(v, v, v, 0.1); },
-        [&](Graph& graph) { graph.DrawBar(v, v, 0.1); },
         [&](Graph& graph) { graph.CurveTo(v, v); },
-        [&](Graph& graph) { graph.DefineGraph(0, v, 0, v); },
         &Graph::ReDrawAll,
         &Graph::GetContent,
     };

@@ -75,10 +75,6 @@ TEST_F(SStringTest, DrawsEachSegmentWhereThePenIsInItsStyleAndEachAnchorPutsItsP
          })
         EXPECT_EQ(Put(three, anchor), drawn) << anchor;
     EXPECT_EQ(Put(g.SetSString("abc"), 5), "'abc' 89 54");
-    // Plain markup has the target's line height and no lines counted or widths to align by.
-    EXPECT_EQ(Put("ab|c") + "; " + Put("ab", 3), "'ab' 100 50; 'c' 100 62; 'ab' 100 62");
-    EXPECT_EQ(std::tuple(g.GetSSWidth("ab"), g.GetSSHeight("ab"), g.GetSString("ab")),
-              std::tuple(0, 0, "ab"));
     // Font and size come from the SString, bold, italic and colour from the target.
     g.SetFontInfo("Helvetica", 10);
     const std::string s = g.SetSString("a!b\\c$d");
