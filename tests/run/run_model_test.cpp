@@ -22,30 +22,11 @@ using run::RunModel;
 using run::RunState;
 using run::Selection;
 
+// The changes' names, in the order of their declaration.
 const char* NameOf(Change change) {
-    switch (change) {
-    case Change::Loaded:
-        return "loaded";
-    case Change::Started:
-        return "started";
-    case Change::Stopped:
-        return "stopped";
-    case Change::Paused:
-        return "paused";
-    case Change::Resumed:
-        return "resumed";
-    case Change::Selection:
-        return "selection";
-    case Change::Edited:
-        return "edited";
-    case Change::Speed:
-        return "speed";
-    case Change::Turning:
-        return "turning";
-    case Change::Scale:
-        return "scale";
-    }
-    return "?";
+    static const char* const kNames[] = {"loaded",    "started", "stopped", "paused",  "resumed",
+                                         "selection", "edited",  "speed",   "turning", "scale"};
+    return kNames[static_cast<int>(change)];
 }
 
 // A run with a listener that writes down what it announces, in order.
@@ -198,29 +179,6 @@ TEST(Frames, TimeForwardTurnsClockwiseWhileTheClockCountsUp) {
     forward.SetTimeForward(false);
     EXPECT_EQ(forward.Phases()[1], 20 + 4 * 90.0) << "the same instant, reached the other way round";
     EXPECT_EQ(forward.ElapsedPeriods(), 0.25);
-}
-
-// Nature's way, <x> moves with <p> (Ehrenfest); the other way, against it. <x> is integrated here
-// from the physical density at the samples, <p> is the state's.
-TEST(Frames, MoveThePositionWithTheMomentumOnlyWhenTimeRunsForward) {
-    for (const bool timeForward : {false, true}) {
-        SCOPED_TRACE(timeForward ? "forward" : "backward");
-        RunModel run;
-        run.SetTimeForward(timeForward);
-        run.Load({{1, 1}, {0, 90}});
-        const auto meanPosition = [&run] {
-            double mean = 0;
-            for (int j = 0; j < physics::kSamples; ++j)
-                mean += physics::SampleX(j) * run.Physical().density[j] * physics::kSampleSpacing;
-            return mean;
-        };
-        const double momentum =
-            physics::Measure(physics::StateOf(run.Magnitudes(), run.Phases()))->momentum.mean;
-        const double before = meanPosition();
-        run.Step(1);
-        ASSERT_GT(std::abs(momentum), 0.1);
-        EXPECT_EQ(meanPosition() > before, timeForward == (momentum > 0)) << momentum;
-    }
 }
 
 struct TooFastCase {
