@@ -16,23 +16,10 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <utility>
 
 namespace {
-
-// Counts the paint events of the widgets it watches.
-class PaintCounter : public QObject {
-public:
-    std::map<QObject*, int> paints;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        paints[watched] += event->type() == QEvent::Paint;
-        return false;
-    }
-};
 
 class QtMainWndo : public testing::Test {
 public:
@@ -60,21 +47,6 @@ protected:
     }
     MainWndo window;
 };
-
-TEST_F(QtMainWndo, AFrameIsPaintedOnceAControl) {
-    PaintCounter counter;
-    for (const char* name : {"GFWFunc", "GFProb"})
-        Widget(name)->installEventFilter(&counter);
-    for (int k = 0; k < MainWndo::kComponents; ++k)
-        Widget("Phasor", k)->installEventFilter(&counter);
-    window.DoNormalize();
-    window.TMFrame_Action();
-    window.TMFrame_Action();
-    QApplication::processEvents();
-    ASSERT_EQ(counter.paints.size(), 8u);
-    for (const auto& [widget, paints] : counter.paints)
-        EXPECT_EQ(paints, 1) << widget;
-}
 
 TEST_F(QtMainWndo, KeysReachEveryInputInOrderAndNamesReachAssistiveTechnology) {
     EXPECT_EQ(Focused() + " " + Field("EFMagn", 0)->selectedText().toStdString(), "EFMagn 0 1.000000")
