@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QRect>
+#include <QScreen>
 
 #include <memory>
 #include <sstream>
@@ -130,6 +132,10 @@ TEST(Pictures, OnADoubleDensityScreenOrAtAZoomHaveMorePixelsInLogicalUnits) {
     picture.Graphics()->FillRect(3, 2, 1, 1);
     EXPECT_EQ(std::pair(picture.Pixel(3, 2), picture.Pixel(4, 2)), std::pair(kInk, kWhite));
     EXPECT_EQ(tk::NewPicture(0, 10, 32), nullptr) << "an impossible picture is none";
+    const auto zoomed = tk::NewPicture(10, 8, 32, 2);
+    EXPECT_EQ(dynamic_cast<const tk::qt::QtPicture&>(*zoomed).Image().size(),
+              QSize(20, 16) * QGuiApplication::primaryScreen()->devicePixelRatio())
+        << "at zoom 2, as the presentation view draws its plots";
 }
 
 } // namespace

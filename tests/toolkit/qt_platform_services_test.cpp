@@ -1,16 +1,13 @@
-// The platform's services through Qt: the printer and the remembered settings. (The texts compiled
-// into the program are read by the translations' test and the end-to-end run.)
+// The platform's printer through Qt.
 
 #include "toolkit/picture.h"
 #include "toolkit/platform.h"
-#include "toolkit/qt/qt_settings.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <tuple>
 
 namespace {
 
@@ -37,17 +34,6 @@ TEST(Printer, MeasuresTextAsTheScreenDoesAndWritesThePdfAtTheEnd) {
     EXPECT_EQ(head, "%PDF-");
     std::filesystem::remove(path);
     EXPECT_EQ(tk::ThePlatform().OpenPrinter("/nonexistent-folder/plot.pdf"), nullptr) << "an unwritable file";
-}
-
-// What is remembered lasts beyond the object that wrote it, as it does beyond the session; what was
-// never written, or is no yes or no, reads as the default.
-TEST(Settings, LastBeyondTheirWriterAndReadDefaultsForWhatIsNoFlag) {
-    tk::ThePlatform().Settings().SetFlag("test/on", true);
-    tk::ThePlatform().Settings().SetValue("test/word", "maybe");
-    tk::qt::QtSettings later;
-    EXPECT_EQ(std::tuple(later.Flag("test/on", false), later.Flag("test/word", true),
-                         later.Flag("test/none", true)),
-              std::tuple(true, true, true));
 }
 
 } // namespace
