@@ -5,7 +5,6 @@
 #include "app/commands.h"
 #include "observables/observables_wndo.h"
 #include "tests/mainwindow/opened_main_wndo.h"
-#include "toolkit/translation.h"
 
 #include <gtest/gtest.h>
 
@@ -116,43 +115,6 @@ TEST_F(ObservablesTest, ResizingLaysThePlotsOutAgainThroughTheirOwnResize) {
     EXPECT_EQ(std::tuple(path.Width(), path.Height()), std::tuple(before.width + 140, before.height + 30));
     EXPECT_EQ(std::tuple(path.FWidth, path.FHeight, path.GWidth),
               std::tuple(path.Width(), path.Height(), graphWidth + 140));
-}
-
-// A language whose words for two labels are wider than the English, one of them in characters two
-// columns wide; it counts the lookups.
-class WiderWords {
-protected:
-    WiderWords() {
-        tk::SetTranslator([this](const char* /*context*/, const char* source) {
-            ++lookups;
-            const std::string text = source;
-            return text == "Δx/L" ? "Standardabweichung Δx/L" : text == "⟨x⟩/L" ? "位置⟨x⟩/L" : text;
-        });
-    }
-    ~WiderWords() { tk::SetTranslator(nullptr); }
-    int lookups = 0;
-};
-
-class TranslatedObservables : public WiderWords, public ObservablesTest {
-protected:
-    // The spaces between the label and its value.
-    std::size_t Gap(const std::string& label) {
-        const std::size_t after = Table().find(label) + label.size();
-        return Table().find_first_not_of(' ', after) - after;
-    }
-};
-
-TEST_F(TranslatedObservables, LineTheirValuesUpAfterTheWidestLabelAndLookNothingUpInAFrame) {
-    Type({"3", "4"}, {"0", "90"});
-    window.PBNorm_Action();
-    window.PBStart_Action();
-    const int lookedUp = lookups;
-    for (int frame = 0; frame < 3; ++frame)
-        window.TMFrame_Action();
-    EXPECT_EQ(lookups, lookedUp) << "the status line and the table keep their words";
-    // The widest label takes 23 columns; the values start one column after it.
-    EXPECT_EQ(std::tuple(Gap("Standardabweichung Δx/L"), Gap("位置⟨x⟩/L"), Gap("⟨p⟩/(πħ/L)")),
-              std::tuple(1u, 24u - 9u, 24u - 10u));
 }
 
 // View > Observables opens the one window, brings it back once it was closed, and a closed window
