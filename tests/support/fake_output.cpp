@@ -19,10 +19,6 @@ bool FakeDialogs::Confirm(const std::string& /*title*/, const std::string& quest
     return false;
 }
 
-void FakeDialogs::Warn(const std::string& /*title*/, const std::string& message) {
-    said.push_back("Warn " + message);
-}
-
 void FakeOutput::Draw(const std::string& use, const tk::Drawing& drawing) {
     uses.push_back(use + " " + std::to_string(drawing.width) + "x" + std::to_string(drawing.height) + " " +
                    drawing.title + " (" + drawing.name + ")");
@@ -41,15 +37,6 @@ std::string FakeOutput::WriteFile(const std::string& path, std::string_view cont
         return writeFailure;
     files[path] = std::string(contents);
     return {};
-}
-
-void FakeOutput::CopyToClipboard(const tk::Drawing& drawing) {
-    Draw("Copy", drawing);
-}
-
-tk::PrintResult FakeOutput::Print(const tk::Drawing& drawing) {
-    Draw("Print", drawing);
-    return printResult;
 }
 
 } // namespace fake

@@ -19,7 +19,9 @@ class FakeDialogs : public tk::Dialogs {
 public:
     std::optional<tk::SaveAnswer> AskSaveFile(const tk::SaveQuestion& question) override;
     bool Confirm(const std::string& title, const std::string& question, const std::string& action) override;
-    void Warn(const std::string& title, const std::string& message) override;
+    void Warn(const std::string& /*title*/, const std::string& message) override {
+        said.push_back("Warn " + message);
+    }
 
     std::deque<std::optional<tk::SaveAnswer>> saveAnswers;
     // Runs while a save dialog is open, as the program's timers do.
@@ -36,8 +38,11 @@ class FakeOutput : public tk::Output {
 public:
     std::string Encode(const tk::Drawing& drawing, tk::PictureFormat format) override;
     std::string WriteFile(const std::string& path, std::string_view contents) override;
-    void CopyToClipboard(const tk::Drawing& drawing) override;
-    tk::PrintResult Print(const tk::Drawing& drawing) override;
+    void CopyToClipboard(const tk::Drawing& drawing) override { Draw("Copy", drawing); }
+    tk::PrintResult Print(const tk::Drawing& drawing) override {
+        Draw("Print", drawing);
+        return printResult;
+    }
 
     // Settings a test may change.
     std::string writeFailure; // WriteFile fails for this reason

@@ -8,14 +8,6 @@ FakePicture::FakePicture(int width, int height, int depth, bool withGraphics, in
     : width_(width), height_(height), depth_(depth), zoom_(zoom),
       graphics_(withGraphics ? std::make_unique<RecordingGraphics>() : nullptr) {}
 
-void FakeCanvasPeer::Refresh(bool /*eraseBackground*/) {
-    ++refreshes;
-}
-
-std::unique_ptr<tk::Graphics> FakeCanvasPeer::ScreenGraphics() {
-    return std::make_unique<RecordingGraphics>(screen_);
-}
-
 std::string FakeResources::GetResource(const std::string& type, int id) {
     ++reads;
     auto it = texts.find({type, id});

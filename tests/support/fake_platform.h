@@ -33,8 +33,10 @@ class FakeCanvasPeer : public tk::ControlPeer {
 public:
     explicit FakeCanvasPeer(std::shared_ptr<CallLog> screen = std::make_shared<CallLog>())
         : screen_(std::move(screen)) {}
-    void Refresh(bool eraseBackground) override;
-    std::unique_ptr<tk::Graphics> ScreenGraphics() override;
+    void Refresh(bool /*eraseBackground*/) override { ++refreshes; }
+    std::unique_ptr<tk::Graphics> ScreenGraphics() override {
+        return std::make_unique<RecordingGraphics>(screen_);
+    }
 
     int refreshes = 0;
 

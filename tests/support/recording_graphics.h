@@ -37,32 +37,41 @@ public:
 
     const CallLog& Calls() const { return *log_; }
     std::shared_ptr<CallLog> Log() const { return log_; }
-    // ToString() of every call, in order.
-    std::vector<std::string> Ops() const;
-    // ToString() of the calls with this op.
-    std::vector<std::string> Ops(const std::string& op) const;
+    // ToString() of every call in order, or of those with this op.
+    std::vector<std::string> Ops(const std::string& op = "") const;
     void Clear() { log_->clear(); }
 
-    static double CharWidth(int size);
+    static double CharWidth(int size) { return 0.6 * (size == 0 ? kDefaultSize : size); }
 
-    void DrawLine(int x1, int y1, int x2, int y2) override;
-    void ClearRect(int x, int y, int width, int height) override;
-    void DrawRect(int x, int y, int width, int height) override;
-    void FillRect(int x, int y, int width, int height) override;
-    void DrawOval(int x, int y, int width, int height) override;
-    void FillOval(int x, int y, int width, int height) override;
-    void DrawPolygon(const std::vector<tk::Point>& vertices) override;
-    void FillPolygon(const std::vector<tk::Point>& vertices) override;
-    void DrawPolyline(const std::vector<tk::Point>& vertices) override;
-    void DrawString(std::string_view text, int x, int baseline) override;
+    void DrawLine(int x1, int y1, int x2, int y2) override { Record("DrawLine", {x1, y1, x2, y2}); }
+    void ClearRect(int x, int y, int width, int height) override {
+        Record("ClearRect", {x, y, width, height});
+    }
+    void DrawRect(int x, int y, int width, int height) override { Record("DrawRect", {x, y, width, height}); }
+    void FillRect(int x, int y, int width, int height) override { Record("FillRect", {x, y, width, height}); }
+    void DrawOval(int x, int y, int width, int height) override { Record("DrawOval", {x, y, width, height}); }
+    void FillOval(int x, int y, int width, int height) override { Record("FillOval", {x, y, width, height}); }
+    void DrawPolygon(const std::vector<tk::Point>& vertices) override {
+        Record("DrawPolygon", Flatten(vertices));
+    }
+    void FillPolygon(const std::vector<tk::Point>& vertices) override {
+        Record("FillPolygon", Flatten(vertices));
+    }
+    void DrawPolyline(const std::vector<tk::Point>& vertices) override {
+        Record("DrawPolyline", Flatten(vertices));
+    }
+    void DrawString(std::string_view text, int x, int baseline) override {
+        Record("DrawString", {x, baseline}, std::string(text));
+    }
     double StringWidth(std::string_view text) override;
-    int TextHeight() override;
+    int TextHeight() override { return EffectiveSize(); }
     using tk::Graphics::DrawPicture;
     void DrawPicture(const tk::Picture& picture, tk::Rect destination, tk::Rect source) override;
 
 private:
+    static std::vector<int> Flatten(const std::vector<tk::Point>& vertices);
     void Record(std::string op, std::vector<int> args, std::string text = {});
-    int EffectiveSize() const;
+    int EffectiveSize() const { return TextSize() == 0 ? kDefaultSize : TextSize(); }
 
     std::shared_ptr<CallLog> log_;
 };
