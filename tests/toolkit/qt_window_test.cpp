@@ -39,12 +39,15 @@ public:
     void CreateControls() override {
         field = &AddControl("Field", std::make_unique<tk::EditField>());
         field->SetBounds(10, 10, 100, 22);
-        AddControl("Slider", std::make_unique<tk::Slider>()).SetBounds(10, 80, 100, 20);
+        AddControl("Slider", std::make_unique<tk::Slider>()).SetBounds(10, 40, 100, 20);
+        area = &AddControl("Area", std::make_unique<tk::TextArea>());
+        area->SetBounds(10, 70, 200, 100);
         if (beforeOpening)
             beforeOpening(*this);
     }
     std::function<void(TestWindow&)> beforeOpening;
     tk::EditField* field = nullptr;
+    tk::TextArea* area = nullptr;
 };
 
 std::unique_ptr<tk::MenuItem> Item(const std::string& name, const std::string& caption,
@@ -180,15 +183,6 @@ TEST_F(QtWindowTest, SelectionsCountCharactersAndAPasteWithLineBreaksIsOneLine) 
               std::tuple(line, line.toStdString(), 13));
 }
 
-class TextWindow : public tk::Window {
-public:
-    void CreateControls() override {
-        area = &AddControl("Area", std::make_unique<tk::TextArea>());
-        area->SetBounds(10, 10, 200, 100);
-    }
-    tk::TextArea* area = nullptr;
-};
-
 // Deleting a focused line edit moves the focus away, and QApplication::focusChanged tells every
 // receiver while the field's peer is half destroyed: a handler of that peer still connected would
 // run on it, which the sanitized run reports (UBSan's vptr check).
@@ -207,7 +201,7 @@ TEST(QtWindowLifetime, WindowWhoseFieldHasTheFocusGoesCleanly) {
 // A line that changed is rewritten by an edit of just the characters that differ, counted in Qt's
 // UTF-16 units and cut at whole characters: the widget ends with the new text whatever they are, and
 // a selection the user made stays through it.
-TEST(QtTextArea, RewritesChangedLinesKeepingTheSelection) {
+TEST_F(QtWindowTest, TextAreaRewritesChangedLinesKeepingTheSelection) {
     const struct {
         const char* name;
         const char* before;
@@ -218,22 +212,20 @@ TEST(QtTextArea, RewritesChangedLinesKeepingTheSelection) {
         {"characters sharing their last byte", "xΔ", "xԔ"},
         {"a line grown and one emptied", "a\nbc", "abc\n"},
     };
-    TextWindow window;
-    window.Open();
-    auto* edit = WidgetOf(window).findChild<QPlainTextEdit*>();
-    ASSERT_NE(edit, nullptr);
+    tk::TextArea& area = *window_.area;
+    auto* edit = Main()->findChild<QPlainTextEdit*>();
     for (const auto& [name, before, after] : rows) {
-        window.area->SetText(before);
-        window.area->SetText(after);
+        area.SetText(before);
+        area.SetText(after);
         EXPECT_EQ(edit->toPlainText().toStdString(), after) << name;
     }
-    window.area->SetText("x = 0.5000\ny = 1.000");
+    area.SetText("x = 0.5000\ny = 1.000");
     QTextCursor selected = edit->textCursor();
     selected.setPosition(11);
     selected.setPosition(12, QTextCursor::KeepAnchor);
     edit->setTextCursor(selected);
-    window.area->SetText("x = 0.5012\ny = 0.9987");
-    window.area->Copy();
+    area.SetText("x = 0.5012\ny = 0.9987");
+    area.Copy();
     EXPECT_EQ(QApplication::clipboard()->text(), "y");
 }
 
