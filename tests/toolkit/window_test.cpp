@@ -42,9 +42,12 @@ public:
         events.emplace_back("Event_Open, controls: " + std::to_string(Controls().size()));
     }
     void Event_Close() override { events.emplace_back("Event_Close"); }
+    void Event_Resize() override {
+        events.push_back(std::to_string(settings.width) + "x" + std::to_string(settings.height));
+    }
 };
 
-TEST(Window, OpensControlsInCreationOrderBeforeItselfAndClosesThemOnce) {
+TEST(Window, OpensControlsInCreationOrderBeforeItselfClosesThemOnceAndFollowsItsSize) {
     fake::ScopedFakePlatform fake;
     events.clear();
     LoggingWindow window;
@@ -59,18 +62,8 @@ TEST(Window, OpensControlsInCreationOrderBeforeItselfAndClosesThemOnce) {
     window.Close();
     window.Close();
     EXPECT_THAT(events, ElementsAre("close Plot", "close Row", "close Row", "Event_Close"));
-}
 
-class SizedWindow : public tk::Window {
-public:
-    void Event_Resize() override {
-        events.push_back(std::to_string(settings.width) + "x" + std::to_string(settings.height));
-    }
-};
-
-TEST(Window, FollowsTheSizeItIsGiven) {
     events.clear();
-    SizedWindow window;
     for (auto [width, height] : {std::pair(640, 480), {640, 480}, {300, 300}})
         window.NotifyResized(width, height);
     EXPECT_THAT(events, ElementsAre("640x480", "300x300")) << "once for each new size";
