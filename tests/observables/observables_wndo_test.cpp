@@ -107,16 +107,6 @@ TEST_F(ObservablesTest, ShowsADashForEachValueOfTheZeroState) {
         EXPECT_EQ(Value(label), "—") << label;
 }
 
-TEST_F(ObservablesTest, ResizingLaysThePlotsOutAgainThroughTheirOwnResize) {
-    Graph& path = *observables.Find<Graph>("GFTrace");
-    const tk::Rect before = path.Bounds();
-    const int graphWidth = path.GWidth;
-    observables.NotifyResized(observables.settings.width + 140, observables.settings.height + 90);
-    EXPECT_EQ(std::tuple(path.Width(), path.Height()), std::tuple(before.width + 140, before.height + 30));
-    EXPECT_EQ(std::tuple(path.FWidth, path.FHeight, path.GWidth),
-              std::tuple(path.Width(), path.Height(), graphWidth + 140));
-}
-
 // View > Observables opens the one window, brings it back once it was closed, and a closed window
 // follows nothing.
 TEST(ObservablesMenu, OpensOneWindowAndANewOneOnceItWasClosed) {
