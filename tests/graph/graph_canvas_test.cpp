@@ -8,7 +8,8 @@ using GraphCanvas = OpenedGraph;
 // is white and shown. (The scroll bars and the owner's sizes, which no window uses, are left out.)
 TEST_F(GraphCanvas, OpensWithEveryDefaultSetBeforeTheOwnerSeesTheGraph) {
     g.RErr = g.Printing = g.HasGrid = true;
-    g.GWidth = g.GLeft = g.PrevCurvH = g.XMax = g.XVtoPix = 5;
+    g.GWidth = g.GLeft = g.PrevCurvH = 5;
+    g.XMax = g.XVtoPix = 5;
     g.Title = "x";
     bool told = false;
     g.Open = [&] {
