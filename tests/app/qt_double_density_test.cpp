@@ -1,7 +1,6 @@
 // On a screen of device pixel ratio 2 (ctest runs this binary with QT_SCALE_FACTOR=2), a phasor is
 // drawn into a picture of twice the pixels in each direction, at that resolution: a line one logical
-// pixel wide is two device pixels wide, on the device pixels of its logical ones. (The plots at that
-// density are the presentation view's double density test's.)
+// pixel wide is two device pixels wide, on the device pixels of its logical ones.
 
 #include "phasor/phasor_diagram.h"
 #include "tests/support/qt_device_pixels.h"

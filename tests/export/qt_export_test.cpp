@@ -1,5 +1,6 @@
 // The window's picture and data written through Qt, offscreen, and opened as a user would: the PNG
-// as pixels, the SVG as XML, the PDFs with poppler's tools; and files written whole or not at all.
+// as pixels, the PDFs with poppler's tools; and files written whole or not at all. (The SVG is read
+// by the end-to-end run.)
 
 #include "app/menu_bar1.h"
 #include "mainwindow/main_wndo.h"
@@ -10,7 +11,6 @@
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QScreen>
-#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -18,9 +18,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <optional>
-#include <set>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -28,7 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A title with characters that SVG and PDF files escape, each in its own way.
+// A title with characters that PDF files escape.
 constexpr const char* kTitle = "Parvok <test> & (1) \\";
 
 std::string Shell(const std::string& command) {
@@ -88,38 +86,6 @@ TEST_F(QtExports, ThePngHasTwiceTheScreensDensity) {
     const QImage png(QString::fromStdString(Write(tk::PictureFormat::Png, "picture.png").string()));
     const double scale = 2 * QGuiApplication::primaryScreen()->devicePixelRatio();
     EXPECT_EQ(png.size(), QSize(int(683 * scale), int(656 * scale)));
-}
-
-// Lines run through the middle of the pixels they cover, half a pixel off their coordinates, while
-// fills cover theirs. The title reads back as given. (The end-to-end run reads the texts.)
-TEST_F(QtExports, TheSvgIsXmlWithLinesOnThePixelsMiddles) {
-    const std::string svg = Read(Write(tk::PictureFormat::Svg, "picture.svg"));
-    QXmlStreamReader xml(QByteArray::fromStdString(svg));
-    std::vector<std::map<QString, QString>> groups{{{"fill", "none"}}};
-    std::set<QString> shifts; // the transforms of lines and of fills
-    QString title;
-    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
-        const auto& a = xml.attributes();
-        if (xml.isStartElement() && xml.name() == u"title")
-            title = xml.readElementText();
-        else if (xml.isStartElement() && xml.name() == u"g")
-            groups.push_back(
-                {{"fill", a.hasAttribute("fill") ? a.value("fill").toString() : groups.back()["fill"]},
-                 {"transform", a.value("transform").toString()}});
-        else if (xml.isEndElement() && xml.name() == u"g")
-            groups.pop_back();
-        else if (xml.isStartElement() && xml.name() == u"polyline")
-            shifts.insert("line " + groups.back()["transform"]);
-        else if (xml.isStartElement() && xml.name() == u"rect") {
-            // An outline, or a line's dot, which Qt writes as a filled square a pixel wide.
-            const bool dot = a.value("width") == u"1" && a.value("height") == u"1";
-            shifts.insert((groups.back()["fill"] == "none" || dot ? "line " : "fill ") +
-                          groups.back()["transform"]);
-        }
-    }
-    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    EXPECT_EQ(title, kTitle);
-    EXPECT_EQ(shifts, (std::set<QString>{"line matrix(1,0,0,1,0.5,0.5)", "fill matrix(1,0,0,1,0,0)"}));
 }
 
 // The exported PDF is one page of the picture's size; a PDF printer prints it on one page of its

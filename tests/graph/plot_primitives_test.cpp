@@ -28,19 +28,13 @@ protected:
 };
 
 TEST_F(Primitives, DrawOnlyWithValuesInRangeOrClampedToTheRectangle) {
-    const std::string ring = "DrawOval 107 167 7 7; ";
     Expect({
         {[&] { g.DrawLine(10, 10, 100, 50); }, "DrawLine 20 210 110 170"},
         {[&] { g.DrawLine(10, 10, 400.005, 50); }, " out"}, // beyond the tolerance of 0.004
         {[&] { g.DrawPoint(400, 200); }, "FillOval 408 18 5 5"},
-        {[&] { g.DrawPoint(-1, 5); }, " out"},
-        {[&] { g.DrawShape(100, 50, 6); }, ring + "DrawLine 108 168 112 172; DrawLine 108 172 112 168"},
-        {[&] { g.DrawShape(100, 50, 7); }, ring + "DrawLine 110 167 110 173; DrawLine 107 170 113 170"},
-        {[&] { g.DrawShape(100, 250, 1); }, " out"},
         {[&] { g.DrawBar(100, 50, 20); }, "DrawRect 100 220 20 -50"}, // black: an outline
         {[&] { g.DrawBar(100, 50, 0.4); }, ""},                       // narrower than a pixel
         {[&] { g.DrawBar(100, 0.3, 20); }, ""},                       // on the zero line's row
-        {[&] { g.DrawBar(100, 500, 20); }, "DrawRect 100 220 20 -200 out"},
         {[&] { g.DrawBar(395, 50, 20); }, "DrawRect 395 220 15 -50 out"},
     });
     SetYRange(50, 250); // zero below the range: bars stand on the bottom edge
@@ -52,29 +46,12 @@ TEST_F(Primitives, DrawOnlyWithValuesInRangeOrClampedToTheRectangle) {
     EXPECT_EQ(Drawn([&] { g.DrawBar(100, 50, 20); }), "FillRect 100 220 20 -50; DrawRect 100 220 20 -50");
     EXPECT_EQ(std::tuple(F().Calls().at(0).color, F().Calls().at(1).color, g.GX->ForeColor()),
               std::tuple(kRed, kBlack, kRed));
-    // An error bar leaves out the cap of an end beyond an edge. A vector up to 2 pixels long draws
-    // nothing, up to 10 a bare shaft, then a head half as long up to 20 and 10 long beyond.
-    const std::string x130 = "DrawLine 130 173 130 167; ";
-    const std::string y150 = "DrawLine 113 150 107 150; ";
+    // An error bar leaves out the cap of an end beyond an edge.
     Expect({
         {[&] { g.DrawXUBar(100, 50, 20, 30); },
-         "DrawLine 80 173 80 167; " + x130 + "DrawLine 80 170 130 170"},
-        {[&] { g.DrawXUBar(100, 50, 20, 200); }, x130 + "DrawLine 10 170 130 170 out"},
+         "DrawLine 80 173 80 167; DrawLine 130 173 130 167; DrawLine 80 170 130 170"},
         {[&] { g.DrawXUBar(100, 50, 400, 200); }, "DrawLine 10 170 410 170 out"},
-        {[&] { g.DrawXUBar(500, 50, 10, 10); }, " out"},
-        {[&] { g.DrawXUBar(100, 300, 20, 30); }, " out"},
         {[&] { g.DrawXUBar(100, 50, 20, kNaN); }, " out"},
-        {[&] { g.DrawYUBar(100, 50, 20, 30); },
-         "DrawLine 113 200 107 200; " + y150 + "DrawLine 110 200 110 150"},
-        {[&] { g.DrawYUBar(100, 50, 20, 100); }, y150 + "DrawLine 110 220 110 150 out"},
-        {[&] { g.DrawVector(100, 50, 2, 0); }, ""},
-        {[&] { g.DrawVector(100, 50, 6, 8); }, "DrawLine 110 170 116 162"},
-        {[&] { g.DrawVector(100, 50, 9, 12); },
-         "DrawLine 110 170 119 158; FillPolygon 119 158 111 162 117 167"},
-        {[&] { g.DrawVector(100, 50, 30, 40); },
-         "DrawLine 110 170 140 130; FillPolygon 140 130 130 135 138 141"},
-        {[&] { g.DrawVector(100, 50, 400, 0); }, " out"},                                 // the tip outside
-        {[&] { g.DrawVector(-50, 50, 100, 0); }, "FillPolygon 60 170 50 165 50 175 out"}, // the tail outside
         {[&] { g.CurveStart(-10, 300); }, " out"},
         {[&] { g.CurveTo(100, 50); }, "DrawLine 10 20 110 170"},
         {[&] { g.CurveTo(500, 60); }, " out"},

@@ -40,13 +40,6 @@ const char* const kTimeItems[] = {
     "AnimationRestart",     "StatesPacket",         "StatesCat",
 };
 
-// A magnitude the window wrote: six decimals, at most 1 in size.
-bool IsNormalized(const std::string& text) {
-    char* end = nullptr;
-    const double v = std::strtod(text.c_str(), &end);
-    return *end == '\0' && std::abs(v) <= 1 && text.size() - text.find('.') == 7;
-}
-
 // The program as random use drives it, one step at a time, checking what it shows after each.
 class RandomUse {
 public:
@@ -73,8 +66,7 @@ public:
             Press("PBStart");
             break;
         case 3:
-            if (Press("PBNorm"))
-                ExpectNormalizedFields();
+            Press("PBNorm");
             break;
         case 4:
         case 5:
@@ -103,17 +95,9 @@ public:
 private:
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
 
-    bool Press(const char* name) {
-        auto* button = window_.Find<tk::PushButton>(name);
-        const bool enabled = button->Enabled();
-        if (enabled)
+    void Press(const char* name) {
+        if (auto* button = window_.Find<tk::PushButton>(name); button->Enabled())
             button->NotifyAction();
-        return enabled;
-    }
-
-    void ExpectNormalizedFields() {
-        for (int k = 0; k < MainWndo::kComponents; ++k)
-            ASSERT_TRUE(IsNormalized(window_.Find<tk::EditField>("EFMagn", k)->Text()));
     }
 
     // No non-number in a phasor, on the status line or in the Observables window's values; the

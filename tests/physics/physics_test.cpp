@@ -1,5 +1,6 @@
 // The model on its own: the samples of a superposition to the last bit, the normalization of
-// ordinary, zero, huge and tiny magnitudes, the clock, and the ready-made states.
+// ordinary, huge and tiny magnitudes, the clock, and the ready-made states. (The scaled samples'
+// division by the weights' sizes is the run model's test's.)
 
 #include "physics/clock.h"
 #include "physics/normalization.h"
@@ -51,7 +52,6 @@ TEST(Superposition, GivesThePhysicalDensityWithTheShownStatesShareAsItsArea) {
         Components phases;
         double area;
     } cases[] = {
-        {"two states normalized", physics::Normalized({0, 0, 3, 4}), {0, 0, 10, -75}, 1},
         {"six states normalized", physics::Normalized({1, -2, 0.5, 3, 1, 2}), {5, 50, 100, 150, 200, 250}, 1},
         {"state 3 of 0.6, 0.8 alone", {0, 0, 0.6}, {0, 0, 33}, 0.36},
         {"no weight", {}, {}, 0},
@@ -69,32 +69,6 @@ TEST(Superposition, GivesThePhysicalDensityWithTheShownStatesShareAsItsArea) {
     }
 }
 
-TEST(Superposition, DividesBySizesAndLeavesNoWeightNotANumber) {
-    const struct {
-        const char* name;
-        Components weights;
-        double lowestPeak, highestPeak; // of the density; NaN: every sample is 0/0
-    } cases[] = {
-        {"state 2 alone, its magnitude divided out", {0, 0.3}, 1, 1},
-        {"opposite signs, divided by their sizes, stay within 1", {0.707107, -0.707107}, 0.5, 1},
-        {"no weight", {}, NAN, NAN},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        physics::Samples real;
-        physics::Samples imaginary;
-        physics::Samples density;
-        physics::Superpose(c.weights, {}, real, imaginary, density);
-        if (std::isnan(c.lowestPeak)) {
-            EXPECT_TRUE(std::all_of(density.begin(), density.end(), [](double v) { return std::isnan(v); }));
-            continue;
-        }
-        const double peak = *std::max_element(density.begin(), density.end());
-        EXPECT_TRUE(peak >= c.lowestPeak - 1e-12 && peak <= c.highestPeak + 1e-12) << peak;
-        EXPECT_EQ(std::tuple(real[0], density[100] < 1e-20), std::tuple(0.0, true)) << "zero at both walls";
-    }
-}
-
 TEST(Normalization, ScalesByOneReciprocalKeepingSignsAndSurvivesExtremes) {
     const double r = 1 / std::sqrt(2.0);
     const struct {
@@ -104,9 +78,7 @@ TEST(Normalization, ScalesByOneReciprocalKeepingSignsAndSurvivesExtremes) {
     } cases[] = {
         {"3 and 4, each times 1/5", {3, 4}, {3 * (1.0 / 5), 4 * (1.0 / 5)}},
         {"a negative one stays negative", {0, -2}, {0, -1}},
-        {"the zero state stays itself", {}, {}},
         {"squares that overflow", {1e200, 1e200}, {r, r}},
-        {"squares that underflow", {1e-200, -1e-200}, {r, -r}},
         {"squares that are subnormal", {1e-160, 1e-160, 1e-160, 1e-160}, {0.5, 0.5, 0.5, 0.5}},
     };
     for (const auto& c : cases) {
@@ -121,7 +93,7 @@ TEST(Normalization, ScalesByOneReciprocalKeepingSignsAndSurvivesExtremes) {
 // Whole frames add up to n x speed / 3600 periods, however many, far closer than the thousandth the
 // clock shows.
 TEST(Clock, CountsFramesToWithinRounding) {
-    const std::pair<long, int> runs[] = {{7, 3}, {3600, 1}, {100000, 37}, {100000, 100}};
+    const std::pair<long, int> runs[] = {{7, 3}, {100000, 37}, {100000, 100}};
     for (const auto& [frames, speed] : runs) {
         double phase1 = 12.5;
         for (long i = 0; i < frames; ++i)
@@ -131,23 +103,13 @@ TEST(Clock, CountsFramesToWithinRounding) {
     }
 }
 
-// The packets' coefficients follow sin(n pi/4) and sin(3 n pi/4) damped by the bump's width (the
-// digits worked out apart); the packet's density lies near L/4.
+// The cat's coefficients follow sin(n pi/4) and sin(3 n pi/4) damped by the bump's width (the digits
+// worked out apart; the packet's are the main window's test's); the packet's density lies near L/4.
 TEST(Presets, GiveTheTypedCoefficientsOfEachState) {
-    using physics::Preset;
-    const struct {
-        Preset preset;
-        Components magnitudes, degrees;
-    } cases[] = {
-        {Preset::Packet, {0.443915, 0.60498, 0.402195, 0, 0.330149, 0.407651}, {0, 0, 0, 0, 180, 180}},
-        {Preset::Cat, {0.649024, 0, 0.588027, 0, 0.482693, 0}, {0, 0, 0, 0, 180, 0}},
-    };
-    for (const auto& c : cases) {
-        const physics::Typed typed = physics::TypedPreset(c.preset);
-        EXPECT_EQ(std::tuple(typed.magnitudes, typed.degrees), std::tuple(c.magnitudes, c.degrees))
-            << int(c.preset);
-    }
-    const physics::Typed packet = physics::TypedPreset(Preset::Packet);
+    const physics::Typed cat = physics::TypedPreset(physics::Preset::Cat);
+    EXPECT_EQ(std::tuple(cat.magnitudes, cat.degrees),
+              std::tuple(Components{0.649024, 0, 0.588027, 0, 0.482693, 0}, Components{0, 0, 0, 0, 180, 0}));
+    const physics::Typed packet = physics::TypedPreset(physics::Preset::Packet);
     physics::Samples real;
     physics::Samples imaginary;
     physics::Samples density;

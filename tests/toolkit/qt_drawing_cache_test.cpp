@@ -5,7 +5,6 @@
 #include "toolkit/qt/font_mapping.h"
 #include "toolkit/qt/qt_picture.h"
 
-#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 
@@ -82,21 +81,5 @@ TEST_P(DrawingCache, DrawsWhatQPainterDrawsInTheStyleInForce) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ScreenDensities, DrawingCache, testing::Values(1.0, 2.0));
-
-// More styles and texts than the caches hold, each style coming back after the caches started
-// afresh.
-TEST(DrawingCache, MeasuresWhatQtMeasuresPastItsBounds) {
-    tk::qt::QtPicture picture(10, 10, 32, 1.0);
-    tk::Graphics& g = *picture.Graphics();
-    for (int i = 0; i < 1200; ++i) {
-        const int size = 6 + i % 23;
-        const std::string text = std::to_string(i % 700) + "x";
-        g.SetTextSize(size);
-        const QFont font = tk::qt::MapFont("System", size);
-        ASSERT_EQ(g.StringWidth(text), QFontMetricsF(font).horizontalAdvance(QString::fromStdString(text)))
-            << text << " at size " << size;
-        ASSERT_EQ(g.TextHeight(), QFontMetrics(font).height()) << "size " << size;
-    }
-}
 
 } // namespace

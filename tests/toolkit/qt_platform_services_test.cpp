@@ -1,15 +1,13 @@
-// The platform's services through Qt: the printer and the texts compiled into the program.
+// The platform's printer through Qt.
 
 #include "toolkit/picture.h"
 #include "toolkit/platform.h"
-#include "toolkit/qt/qt_settings.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <tuple>
 
 namespace {
 
@@ -20,7 +18,7 @@ TEST(Printer, MeasuresTextAsTheScreenDoesAndWritesThePdfAtTheEnd) {
     auto printer = tk::ThePlatform().OpenPrinter(path.string());
     ASSERT_NE(printer, nullptr);
     auto picture = tk::NewPicture(10, 10, 32);
-    for (int size : {9, 12, 20}) {
+    for (int size : {9, 20}) {
         for (tk::Graphics* g : {printer.get(), picture->Graphics()}) {
             g->SetTextFont("Helvetica");
             g->SetTextSize(size);
@@ -36,27 +34,6 @@ TEST(Printer, MeasuresTextAsTheScreenDoesAndWritesThePdfAtTheEnd) {
     EXPECT_EQ(head, "%PDF-");
     std::filesystem::remove(path);
     EXPECT_EQ(tk::ThePlatform().OpenPrinter("/nonexistent-folder/plot.pdf"), nullptr) << "an unwritable file";
-}
-
-TEST(ResourceStore, ReadsTextsCompiledIntoTheProgramByTypeAndId) {
-    tk::ResourceStore* store = tk::ThePlatform().Resources();
-    ASSERT_NE(store, nullptr);
-    EXPECT_EQ(store->GetResource("TEXT", 7), "<p>Hello</p>");
-    EXPECT_EQ(store->GetResource("TEXT", 8), "") << "a missing resource is an empty text";
-    EXPECT_EQ(store->GetResource("PICT", 7), "");
-}
-
-// What is remembered lasts beyond the object that wrote it, as it does beyond the session; what was
-// never written, or is no yes or no, reads as the default.
-TEST(Settings, LastBeyondTheirWriterAndReadDefaultsForWhatIsNoFlag) {
-    tk::ThePlatform().Settings().SetFlag("test/on", true);
-    tk::ThePlatform().Settings().SetValue("test/word", "maybe");
-    tk::qt::QtSettings later;
-    EXPECT_EQ(std::tuple(later.Flag("test/on", false), later.Flag("test/word", true),
-                         later.Flag("test/none", true)),
-              std::tuple(true, true, true));
-    later.SetFlag("test/on", false);
-    EXPECT_FALSE(tk::ThePlatform().Settings().Flag("test/on", true));
 }
 
 } // namespace

@@ -68,10 +68,6 @@ TEST_P(StatusPart, AsksForTheSizeAndDrawsThePixelsOfAPlainLabel) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, StatusPart,
     testing::Values(Shown{"FirstClock", {}, "t = 0.000 T₁", {}, {}},
-                    Shown{"ClockAfterClocks", {"t = 0.000 T₁", "t = 1.250 T₁"}, "t = 7.894 T₁", {}, {}},
-                    Shown{"ClockOfAnotherFormAfterClocks", {"t = 9.997 T₁"}, "t = -10.003 T₁", {}, {}},
-                    Shown{"CountAfterCounts", {"frame 0", "frame 9", "frame 10"}, "frame 86", {}, {}},
-                    Shown{"NoDigits", {"speed 10"}, "speed —", {}, {}},
                     Shown{"DigitsBetweenChineseWords", {"第 1 帧"}, "第 3 帧", {}, {}},
                     Shown{"DigitsOfDifferentWidths", {"frame 111"}, "frame 808", "D050000L", {}},
                     Shown{"FontChangedSinceTheText", {"frame 1"}, "frame 2", {}, "Liberation Serif"}),

@@ -1,9 +1,7 @@
 // Windows, controls and menus shown through Qt (offscreen).
 
-#include "toolkit/canvas.h"
 #include "toolkit/edit_field.h"
 #include "toolkit/menu_item.h"
-#include "toolkit/picture.h"
 #include "toolkit/qt/qt_window_peer.h"
 #include "toolkit/range_control.h"
 #include "toolkit/text_area.h"
@@ -21,7 +19,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSlider>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -29,18 +26,8 @@
 #include <memory>
 #include <string>
 #include <tuple>
-#include <utility>
 
 namespace {
-
-// Paints a red square; a test draws over it through its screen context.
-class SquareCanvas : public tk::Canvas {
-public:
-    void Event_Paint(tk::Graphics& g) override {
-        g.SetForeColor(tk::RGB(255, 0, 0));
-        g.FillRect(2, 2, 3, 3);
-    }
-};
 
 class TestWindow : public tk::Window {
 public:
@@ -54,17 +41,15 @@ public:
     void CreateControls() override {
         field = &AddControl("Field", std::make_unique<tk::EditField>());
         field->SetBounds(10, 10, 100, 22);
-        canvas = &AddControl("Canvas", std::make_unique<SquareCanvas>());
-        canvas->SetBounds(10, 50, 20, 20);
-        slider = &AddControl("Slider", std::make_unique<tk::Slider>());
-        slider->SetBounds(10, 80, 100, 20);
+        AddControl("Slider", std::make_unique<tk::Slider>()).SetBounds(10, 40, 100, 20);
+        area = &AddControl("Area", std::make_unique<tk::TextArea>());
+        area->SetBounds(10, 70, 200, 100);
         if (beforeOpening)
             beforeOpening(*this);
     }
     std::function<void(TestWindow&)> beforeOpening;
     tk::EditField* field = nullptr;
-    SquareCanvas* canvas = nullptr;
-    tk::Slider* slider = nullptr;
+    tk::TextArea* area = nullptr;
 };
 
 std::unique_ptr<tk::MenuItem> Item(const std::string& name, const std::string& caption,
@@ -116,8 +101,9 @@ protected:
 };
 
 // Each item is enabled while it can act on the focused field, and acts on it; nothing else handles
-// them, so without a focused field they are off.
-TEST_F(QtWindowTest, EditingFromTheMenuOrWithTheKeysActsOnTheFocusedField) {
+// them, so without a focused field they are off. (The menu by the keyboard, and the editing keys in a
+// field, are the end-to-end run's.)
+TEST_F(QtWindowTest, EditingFromTheMenuActsOnTheFocusedField) {
     QApplication::clipboard()->clear();
     window_.field->SetText("3.14");
     Line()->setFocus();
@@ -137,80 +123,53 @@ TEST_F(QtWindowTest, EditingFromTheMenuOrWithTheKeysActsOnTheFocusedField) {
         EXPECT_EQ(window_.field->Text() + ": " + Enabled(), expected) << "after " << item;
     }
     EXPECT_EQ(QApplication::clipboard()->text(), "3.14");
-    QTest::keyClick(Line(), Qt::Key_Alt); // the keyboard's way into the menus takes the focus
-    EXPECT_EQ(QApplication::focusWidget(), Main()->menuBar());
-    EXPECT_EQ(Enabled(), "Undo Cut Copy Paste Clear SelectAll") << "from the menu bar, the field's";
-    Action("EditSelectAll")->trigger();
-    QTest::keyClick(Main()->menuBar(), Qt::Key_Escape);
-    EXPECT_EQ(QApplication::focusWidget(), Line()) << "given back";
-    EXPECT_EQ(window_.field->SelLength(), 4);
-
-    // The menu's items take the editing keys too; in a field the keys must still edit it.
-    const auto Press = [this](Qt::Key key) {
-        QTest::keyClick(Line(), key, key == Qt::Key_End ? Qt::NoModifier : Qt::ControlModifier);
-        return window_.field->Text();
-    };
-    QApplication::clipboard()->clear();
-    Press(Qt::Key_C);
-    EXPECT_EQ(QApplication::clipboard()->text(), "3.14");
-    EXPECT_EQ(Press(Qt::Key_X), "");
-    EXPECT_EQ(Press(Qt::Key_Z), "3.14");
-    Press(Qt::Key_End);
-    EXPECT_EQ(Press(Qt::Key_V), "3.143.14");
     Main()->findChild<QSlider*>()->setFocus();
     EXPECT_EQ(Enabled(), "") << "no field has the focus";
 }
 
-// Settings of the field and the slider changed from their defaults: those that the peer does more
-// with than hand on, the text cut by a limit, the selection in characters, the font, and the
-// options given only when they differ.
-void ChangeSettings(TestWindow& window) {
-    window.slider->SetMaximum(300);
-    window.slider->SetValue(250);
-    tk::EditField& field = *window.field;
-    field.SetEnabled(false);
-    field.SetText("0.600000");
-    field.SetFont(tk::Font{.size = 17, .underline = true});
-    field.SetLimitText(20);
-    field.SetBorder(false);
-    field.SetBounds(12, 14, 90, 24);
-    field.SetSelStart(2);
-    field.SetSelLength(3);
-}
-
-// The settings changed before the window opens, or after.
+// Settings changed before the window opens (true) or after: those that the peer does more with than
+// hand on, the text cut by a limit, the selection in characters, the font, and the options given only
+// when they differ.
 class FieldSettings : public QtWindowTest, public testing::WithParamInterface<bool> {
 protected:
+    static void Change(TestWindow& window) {
+        tk::EditField& field = *window.field;
+        field.SetEnabled(false);
+        field.SetText("0.600000");
+        field.SetFont(tk::Font{.size = 17, .underline = true});
+        field.SetBorder(false);
+        field.SetSelStart(2);
+        field.SetSelLength(3);
+    }
     void SetUp() override {
         if (GetParam())
-            window_.beforeOpening = ChangeSettings;
+            window_.beforeOpening = Change;
         QtWindowTest::SetUp();
         if (!GetParam())
-            ChangeSettings(window_);
+            Change(window_);
     }
 };
 
 TEST_P(FieldSettings, ReachTheWidgetAndEachLeavesTheOthersAlone) {
     const QLineEdit& line = *Line();
-    const QSlider& slider = *Main()->findChild<QSlider*>();
-    EXPECT_EQ(std::tuple(line.text(), line.isEnabled(), line.maxLength(), line.hasFrame(),
-                         line.font().pixelSize(), line.font().underline(), line.geometry(), slider.maximum(),
-                         slider.value()),
-              std::tuple(QString("0.600000"), false, 20, false, 17, true, QRect(12, 14, 90, 24), 300, 250));
-    tk::EditField& field = *window_.field;
-    field.SetBorder(true);
-    field.SetEnabled(true);
-    EXPECT_EQ(
-        std::tuple(line.selectionStart(), line.selectionLength(), line.font().pixelSize(), line.hasFrame()),
-        std::tuple(2, 3, 17, true))
+    EXPECT_EQ(std::tuple(line.text(), line.isEnabled(), line.hasFrame(), line.font().pixelSize(),
+                         line.font().underline()),
+              std::tuple(QString("0.600000"), false, false, 17, true));
+    window_.field->SetBorder(true);
+    window_.field->SetEnabled(true);
+    EXPECT_EQ(std::tuple(line.selectionStart(), line.selectionLength(), line.font().pixelSize()),
+              std::tuple(2, 3, 17))
         << "showing one setting keeps the selection and the font";
-    field.SetLimitText(4);
-    EXPECT_EQ(field.Text(), "0.60") << "a limit below the length cuts the text, and the field knows it";
+    window_.field->SetLimitText(4);
+    EXPECT_EQ(window_.field->Text(), "0.60")
+        << "a limit below the length cuts the text, and the field knows it";
 }
 
 INSTANTIATE_TEST_SUITE_P(BeforeAndAfterOpening, FieldSettings, testing::Bool());
 
-TEST_F(QtWindowTest, SelectionCountsCharactersBeyondTheBasicPlane) {
+// Selections count characters, not UTF-16 units. QLineEdit keeps the line breaks of a paste, shown as
+// spaces; the widget holds the spaces, as the field does, and half a character as the field's '?'.
+TEST_F(QtWindowTest, SelectionsCountCharactersAndAPasteWithLineBreaksIsOneLine) {
     tk::EditField& field = *window_.field;
     field.SetText("a\U0001F600bc"); // a, an emoji (two UTF-16 units), b, c
     field.SetSelStart(1);
@@ -218,81 +177,12 @@ TEST_F(QtWindowTest, SelectionCountsCharactersBeyondTheBasicPlane) {
     EXPECT_EQ(Line()->selectedText(), QString::fromUtf8("\U0001F600b"));
     Line()->setSelection(3, 2); // UTF-16 units 3 and 4: "bc"
     EXPECT_EQ(std::tuple(field.SelStart(), field.SelLength()), std::tuple(2, 2));
-}
-
-// QLineEdit keeps the line breaks of a paste, shown as spaces; the widget holds the spaces, as the
-// field does, and half a character as the field's '?'. The cursor stays after the paste.
-TEST_F(QtWindowTest, APasteWithLineBreaksIsOneLineInTheWidgetAsInTheField) {
     QApplication::clipboard()->setText(QString("1.5\n2.5\r\n3.5") + QChar(0xD800));
     Line()->selectAll();
     Line()->paste();
     const QString line = "1.5 2.5  3.5?";
-    EXPECT_EQ(std::tuple(Line()->text(), window_.field->Text(), window_.field->SelStart()),
+    EXPECT_EQ(std::tuple(Line()->text(), field.Text(), field.SelStart()),
               std::tuple(line, line.toStdString(), 13));
-}
-
-TEST_F(QtWindowTest, CanvasDrawnAtOnceAddsToItsContentUntilTheNextRefresh) {
-    auto picture = tk::NewPicture(4, 4, 32);
-    picture->Graphics()->SetForeColor(tk::RGB(0, 0, 255));
-    picture->Graphics()->FillRect(0, 0, 4, 4);
-    window_.canvas->ScreenGraphics()->DrawPicture(*picture, 10, 10);
-    QWidget& canvas = *Main()->centralWidget()->childAt(QPoint(15, 55));
-    const auto Shown = [&canvas] {
-        const QImage image = canvas.grab().toImage();
-        return std::pair(image.pixelColor(11, 11), image.pixelColor(3, 3));
-    };
-    EXPECT_EQ(Shown(), std::pair(QColor(0, 0, 255), QColor(255, 0, 0)))
-        << "the picture over the canvas's paint";
-    window_.canvas->Refresh(true);
-    EXPECT_EQ(Shown(), std::pair(QColor(255, 255, 255), QColor(255, 0, 0)))
-        << "the paint alone after a refresh";
-}
-
-// A resizable window whose text area keeps a 10-pixel margin however the window is resized, and
-// whose menu item (F5) and own key (Esc) note that they acted.
-class TextWindow : public tk::Window {
-public:
-    void Layout() override {
-        settings.title = "Text window";
-        settings.width = 300;
-        settings.height = 200;
-    }
-    void CreateControls() override {
-        area = &AddControl("Area", std::make_unique<tk::TextArea>());
-        Event_Resize();
-    }
-    void AddMenuHandlers() override {
-        AddMenuHandler("Act", [this] { return acted += "F5 ", true; });
-        AddKeyCommand("Esc", [this] { acted += "Esc "; });
-    }
-    void Event_Resize() override { area->SetBounds(10, 10, settings.width - 20, settings.height - 20); }
-    tk::TextArea* area = nullptr;
-    std::string acted;
-};
-
-// Full screen, the menu bar is hidden and its keys still act, as do the window's own keys.
-TEST(QtWindowFullScreen, HidesTheMenuBarWhoseKeysStillAct) {
-    tk::MenuBar bar;
-    auto menu = Item("Menu", "&Menu", "");
-    menu->Append(Item("Act", "&Act", "F5"));
-    bar.Append(std::move(menu));
-    TextWindow window;
-    window.SetMenuBar(&bar);
-    window.Open();
-    QMainWindow& main = WidgetOf(window);
-    QApplication::setActiveWindow(&main);
-    const auto shown = [&] {
-        QApplication::processEvents();
-        QTest::keyClick(&main, Qt::Key_F5);
-        QTest::keyClick(&main, Qt::Key_Escape);
-        return std::tuple(main.isFullScreen(), main.menuBar()->isVisible(), window.settings.width,
-                          std::exchange(window.acted, ""));
-    };
-    const int screenWidth = main.screen()->geometry().width();
-    window.SetFullScreen(true);
-    EXPECT_EQ(shown(), std::tuple(true, false, screenWidth, "F5 Esc "));
-    window.SetFullScreen(false);
-    EXPECT_EQ(shown(), std::tuple(false, true, 300, "F5 Esc "));
 }
 
 // A window of 400 x 300 with a frame of 20 above and 2 elsewhere, opening over a window or the
@@ -349,52 +239,35 @@ TEST(QtWindowLifetime, WindowWhoseFieldHasTheFocusGoesCleanly) {
     EXPECT_EQ(QApplication::focusWidget(), nullptr);
 }
 
-// The user selects a word while the program rewrites the text around it, and copies it.
-TEST(QtTextArea, KeepsTheSelectionThroughNewTextAndCopiesIt) {
-    TextWindow window;
-    window.Open();
-    window.area->SetText("x = 0.5000\ny = 1.000");
-    QApplication::processEvents();
-    auto* edit = WidgetOf(window).findChild<QPlainTextEdit*>();
-    ASSERT_NE(edit, nullptr);
-    QTextCursor selected = edit->textCursor();
-    selected.setPosition(11);
-    selected.setPosition(12, QTextCursor::KeepAnchor);
-    edit->setTextCursor(selected);
-    window.area->SetText("x = 0.5012\ny = 0.9987");
-    window.area->Copy();
-    EXPECT_EQ(QApplication::clipboard()->text(), "y");
-    window.area->SelectAll();
-    window.area->Copy();
-    EXPECT_EQ(QApplication::clipboard()->text(), "x = 0.5012\ny = 0.9987");
-}
-
 // A line that changed is rewritten by an edit of just the characters that differ, counted in Qt's
-// UTF-16 units and cut at whole characters: the widget ends with the new text whatever they are.
-TEST(QtTextArea, RewritesChangedLinesToTheNewTextWhateverTheirCharacters) {
+// UTF-16 units and cut at whole characters: the widget ends with the new text whatever they are, and
+// a selection the user made stays through it.
+TEST_F(QtWindowTest, TextAreaRewritesChangedLinesKeepingTheSelection) {
     const struct {
         const char* name;
         const char* before;
         const char* after;
     } rows[] = {
-        {"digits inside a line", "t = 1.234 T₁\nx = 0.5", "t = 1.299 T₁\nx = 0.5"},
         {"characters beyond 16 bits before the change", "😀😀 1.5\n😀", "😀😀 2.5\n😀"},
         {"characters sharing their first bytes", "a ⟨x⟩ b", "a ⟩x⟨ b"},
         {"characters sharing their last byte", "xΔ", "xԔ"},
         {"a line grown and one emptied", "a\nbc", "abc\n"},
     };
-    TextWindow window;
-    window.Open();
-    QPlainTextEdit* edit = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->windowTitle() == "Text window")
-            edit = w->findChild<QPlainTextEdit*>();
-    ASSERT_NE(edit, nullptr);
+    tk::TextArea& area = *window_.area;
+    auto* edit = Main()->findChild<QPlainTextEdit*>();
     for (const auto& [name, before, after] : rows) {
-        window.area->SetText(before);
-        window.area->SetText(after);
+        area.SetText(before);
+        area.SetText(after);
         EXPECT_EQ(edit->toPlainText().toStdString(), after) << name;
     }
+    area.SetText("x = 0.5000\ny = 1.000");
+    QTextCursor selected = edit->textCursor();
+    selected.setPosition(11);
+    selected.setPosition(12, QTextCursor::KeepAnchor);
+    edit->setTextCursor(selected);
+    area.SetText("x = 0.5012\ny = 0.9987");
+    area.Copy();
+    EXPECT_EQ(QApplication::clipboard()->text(), "y");
 }
 
 // The focus frame of a button the keyboard moved to is a dark line two device pixels wide, at one
