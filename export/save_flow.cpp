@@ -143,7 +143,8 @@ std::string SaveWithDialogs(const std::string& title, const std::string& name,
         .name = name,
         .types = types,
         .folder = LastFolder(),
-        .refusal = [&types](const tk::SaveAnswer& answer) { return Refusal(answer, Settle(answer, types)); }};
+        // The types are copied: the question, and this check with it, may outlive the call.
+        .refusal = [types](const tk::SaveAnswer& answer) { return Refusal(answer, Settle(answer, types)); }};
     // Asked again, with the name as typed, after a name that cannot be taken or a file kept.
     for (;;) {
         const auto answer = dialogs.AskSaveFile(question);
