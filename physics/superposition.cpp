@@ -61,6 +61,17 @@ void SuperposePhysical(const Components& weights, const Components& phases, Samp
     Scaled(real, imaginary, density, [](double v) { return std::numbers::sqrt2 * v; });
 }
 
+void SuperposeBoth(const Components& weights, const Components& phases, Samples& real, Samples& imaginary,
+                   Samples& density, Samples& physicalReal, Samples& physicalImaginary,
+                   Samples& physicalDensity) {
+    const double totalWeight = Sum(weights, phases, real, imaginary);
+    physicalReal = real;
+    physicalImaginary = imaginary;
+    Scaled(real, imaginary, density, [totalWeight](double v) { return v / totalWeight; });
+    Scaled(physicalReal, physicalImaginary, physicalDensity,
+           [](double v) { return std::numbers::sqrt2 * v; });
+}
+
 double PhysicalBound(const Components& weights) {
     double total = 0;
     for (const double w : weights)

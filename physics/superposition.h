@@ -27,6 +27,12 @@ void Superpose(const Components& weights, const Components& phases, Samples& rea
 void SuperposePhysical(const Components& weights, const Components& phases, Samples& real, Samples& imaginary,
                        Samples& density);
 
+// Both at once from one sum, as the frames need them: the same samples as Superpose and
+// SuperposePhysical give, for half the work.
+void SuperposeBoth(const Components& weights, const Components& phases, Samples& real, Samples& imaginary,
+                   Samples& density, Samples& physicalReal, Samples& physicalImaginary,
+                   Samples& physicalDensity);
+
 // The largest |sqrt(L) psi| that those weights can ever reach, sqrt(2) x the sum of their sizes: a
 // range for plots of the physical wavefunction that no instant leaves.
 double PhysicalBound(const Components& weights);

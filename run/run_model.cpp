@@ -156,8 +156,8 @@ void RunModel::Advance(int frames) {
         phases_[k] = phases_[k] + static_cast<double>(frames) * FrameTurn(k + 1);
     framesAdvanced_ += frames;
     const physics::Components weights = ShownWeights();
-    physics::Superpose(weights, phases_, scaled_.real, scaled_.imaginary, scaled_.density);
-    physics::SuperposePhysical(weights, phases_, physical_.real, physical_.imaginary, physical_.density);
+    physics::SuperposeBoth(weights, phases_, scaled_.real, scaled_.imaginary, scaled_.density, physical_.real,
+                           physical_.imaginary, physical_.density);
     drawn_ = true;
     FrameAdvanced.Emit();
 }
