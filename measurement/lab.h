@@ -5,6 +5,7 @@
 #include "physics/presets.h"
 #include "physics/state.h"
 
+#include <array>
 #include <cstdint>
 #include <random>
 
@@ -36,6 +37,8 @@ public:
     static constexpr double kDefaultWidth = 0.05;
     static constexpr double kNarrowestWidth = 0.001;
     static constexpr double kWidestWidth = 1;
+    // The widths the Measure menu offers: narrower than six states can draw, the default, wider.
+    static constexpr std::array<double, 3> kOfferedWidths = {0.02, kDefaultWidth, 0.1};
 
     // Seeded from the clock.
     Lab();
