@@ -58,7 +58,7 @@ void MeasurementsWndo::GFEnergies_Open() {
     Graph& g = *energies_;
     g.SetTitle(tk::Translate("MeasurementsWndo", "Energies E_n = n^2 E_1 found (blue) and &|c_n_&|^2 (red)"));
     g.SetXLabel("n");
-    g.SetXTixPix(31); // whole numbers only: a state has no half
+    g.SetXTixPix(10); // minor ticks of 0.2, so that the labels fall on the states, 1 to 6
     g.SetYLabel(tk::Translate("MeasurementsWndo", "share"));
     g.SetXAdjust(false);
     g.SetYAdjust(false);
@@ -69,7 +69,7 @@ void MeasurementsWndo::GFEnergies_DrawContent() {
     if (!tally_)
         return;
     Graph& g = *energies_;
-    const double count = static_cast<double>(tally_->Count());
+    const auto count = static_cast<double>(tally_->Count());
     if (count > 0) {
         g.SetColor(kFoundColor);
         for (int n = 1; n <= physics::kComponents; ++n)

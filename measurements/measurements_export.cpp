@@ -52,7 +52,7 @@ std::string MeasurementsWndo::TallyCsv() const {
     WriteFit(csv, "position", tally.PositionFit());
     WriteFit(csv, "energy", tally.EnergyFit());
     csv << "quantity,from,to,count,predicted probability,predicted count\n";
-    const double count = static_cast<double>(tally.Count());
+    const auto count = static_cast<double>(tally.Count());
     for (int bin = 0; bin < measurement::Tally::kBins; ++bin) {
         const double p = tally.BinProbability(bin);
         csv << "x/L," << tk::Str(double(bin) / measurement::Tally::kBins) << ","

@@ -228,7 +228,7 @@ void MeasurementsWndo::DrawSlice() {
 void MeasurementsWndo::EFSeed_TextChange() {
     if (const auto seed = SeedOf(seed_->Text())) {
         lab_.SetSeed(*seed);
-        ShowOutcomes();
+        ShowNote();
         return;
     }
     note_->SetText(tk::Translate("MeasurementsWndo",
@@ -245,6 +245,10 @@ void MeasurementsWndo::ShowOutcomes() {
                                    tally_ ? tally_->PositionFit() : physics::ChiSquare{}));
     energyText_->SetText(Summary(tk::Translate("MeasurementsWndo", "Energies"), count,
                                  tally_ ? tally_->EnergyFit() : physics::ChiSquare{}));
+    ShowNote();
+}
+
+void MeasurementsWndo::ShowNote() {
     if (!tally_) {
         note_->SetText(tk::Translate("MeasurementsWndo", "No particle: every magnitude is 0, so there is "
                                                          "nothing to measure."));

@@ -75,6 +75,8 @@ private:
     // Draws outcomes for a few milliseconds at most, then shows them.
     void DrawSlice();
     void ShowOutcomes();
+    // What the copies are of, or why there are none.
+    void ShowNote();
     double DensityTop() const;
 
     MainWndo& main_;

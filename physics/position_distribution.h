@@ -26,7 +26,8 @@ public:
     // The probability of finding the particle between 0 and x, for x in [0, 1].
     double Cumulative(double x) const;
     // The x in [0, 1] where Cumulative(x) = u, for u in [0, 1]: found within a bracket from a table
-    // of the cumulative distribution, by Newton's method kept inside the bracket and bisection where
+    // of the cumulative distribution and its slope, the density, started from the cubic through the
+    // bracket's ends, then refined by Newton's method kept inside the bracket, with bisection where
     // Newton would leave it or stalls (at a node, where the density is 0).
     double Quantile(double u) const;
 
@@ -38,9 +39,13 @@ private:
         double cumulative, density;
     };
     Values At(double x) const;
+    // Where the cubic that runs from one end of table interval `upper` - 1 to the other, with the
+    // slopes of x(u) there, reaches u; the straight line where a slope is too steep to trust.
+    double FirstGuess(int upper, double u) const;
 
     std::array<double, kHarmonics> sineWeights_{}; // of sin(j pi x), j = index + 1
-    std::array<double, kTableIntervals + 1> table_{};
+    std::array<double, kTableIntervals + 1> cumulative_{};
+    std::array<double, kTableIntervals + 1> density_{};
 };
 
 } // namespace physics
