@@ -84,6 +84,13 @@ TEST_F(Measuring, TheWindowGathersInSlicesAndFollowsTheRunWhenItHolds) {
     EXPECT_EQ(view.Note().substr(0, 27), "The seed is a whole number ");
     view.Find<tk::EditField>("EFSeed")->NotifyTextEdited("18446744073709551615");
     EXPECT_EQ(window.MeasurementLab().Seed(), 18446744073709551615u);
+
+    window.PBStart_Action();
+    Type({"0"});
+    window.PBNorm_Action();
+    EXPECT_FALSE(view.Outcomes());
+    EXPECT_FALSE(view.Find<tk::PushButton>("PBAdd1")->Enabled());
+    EXPECT_EQ(view.Note(), "No particle: every magnitude is 0, so there is nothing to measure.");
 }
 
 } // namespace
