@@ -99,8 +99,7 @@ Overlaps Integrate(const PacketShape& shape) {
 
 } // namespace
 
-// The angles are turned into degrees by the same constant that turns typed degrees back into
-// radians, so that the fields give back these very phases.
+// A coefficient of either sign reads 0 or 180 degrees exactly, as a teacher would type it.
 std::optional<Packet> PacketOf(const PacketShape& shape) {
     if (!Valid(shape))
         return std::nullopt;
@@ -114,7 +113,7 @@ std::optional<Packet> PacketOf(const PacketShape& shape) {
     packet.share = held / overlaps.size;
     for (int k = 0; k < kComponents; ++k) {
         packet.magnitudes[k] = std::abs(overlaps.amplitudes[k]) / std::sqrt(held);
-        packet.degrees[k] = std::arg(overlaps.amplitudes[k]) / kDegreesToRadians;
+        packet.degrees[k] = std::arg(overlaps.amplitudes[k]) * 180 / pi;
     }
     return packet;
 }
