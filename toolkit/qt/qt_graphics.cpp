@@ -5,6 +5,7 @@
 
 #include <QPaintEngine>
 #include <QPolygon>
+#include <QPolygonF>
 
 #include <optional>
 
@@ -195,6 +196,25 @@ void QtGraphics::DrawPolyline(const std::vector<tk::Point>& vertices) {
     UsePen();
     UseBrush(QColor());
     painter_->drawPolyline(ToPolygon(vertices));
+}
+
+// Antialiased for this curve alone: the painter's other shapes cover whole pixels. The pen is made
+// here, so the one kept for them is made again at their next use.
+void QtGraphics::DrawSmoothPolyline(const std::vector<tk::PointF>& vertices) {
+    if (vertices.size() < 2) {
+        tk::Graphics::DrawSmoothPolyline(vertices);
+        return;
+    }
+    smoothVertices_.resize(qsizetype(vertices.size()));
+    for (std::size_t i = 0; i < vertices.size(); ++i)
+        smoothVertices_[qsizetype(i)] = QPointF(vertices[i].x + 0.5, vertices[i].y + 0.5);
+    QPen pen(ToQColor(ForeColor()), PenSize(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter_->setPen(pen);
+    penColor_ = QColor();
+    UseBrush(QColor());
+    painter_->setRenderHint(QPainter::Antialiasing, true);
+    painter_->drawPolyline(smoothVertices_);
+    painter_->setRenderHint(QPainter::Antialiasing, false);
 }
 
 void QtGraphics::DrawString(std::string_view text, int x, int baseline) {
