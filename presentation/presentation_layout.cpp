@@ -9,6 +9,11 @@ namespace {
 // pixels: digits of larger labels than these would touch the ticks above them.
 constexpr int kSmallestTickFont = 9;
 constexpr int kLargestTickFont = 12;
+// The zoom is the unit rounded down, but for the last quarter, where rounding down would leave the
+// tick labels larger than kLargestTickFont allows (1050 lines: 2.92 units); between them the text
+// grows by itself. A zoom of half a unit more would leave a window of 960 x 540 too small for the plots.
+constexpr double kZoomRoundUp = 0.25;
+constexpr double kNarrowest = 3.0 / 4;
 // Titles and axis labels, in the plots' pixels, as large as the main window's captions at least.
 constexpr int kSmallestLabelFont = 14;
 // In units of a 360th of the height: the margins, and the largest phasor.
@@ -33,9 +38,15 @@ tk::Rect Zoomed(const tk::Rect& r, int zoom) {
 }
 
 // The plots' sizes, in their own pixels.
-void SizePlots(PresentationLayout& layout, int height) {
+// The height that the sizes are shares of: the window's, but for a window narrower than 4:3, whose
+// width would leave the plots too little room for text of its height's shares.
+double ReferenceHeight(int width, int height) {
+    return std::min(static_cast<double>(height), width * kNarrowest);
+}
+
+void SizePlots(PresentationLayout& layout, double height) {
     const double unit = height * kLineShare;
-    layout.zoom = std::max(1, static_cast<int>(std::lround(unit)));
+    layout.zoom = std::max(1, static_cast<int>(unit + kZoomRoundUp));
     const double zoom = layout.zoom;
     layout.tickFont =
         std::clamp(AtLeast(height * kTickLabelShare / zoom), kSmallestTickFont, kLargestTickFont);
@@ -49,15 +60,16 @@ void SizePlots(PresentationLayout& layout, int height) {
 
 PresentationLayout LayoutFor(int width, int height, bool withNote) {
     PresentationLayout layout;
-    SizePlots(layout, height);
-    const double unit = height * kLineShare;
+    const double reference = ReferenceHeight(width, height);
+    SizePlots(layout, reference);
+    const double unit = reference * kLineShare;
     const int margin = std::max(4, static_cast<int>(std::lround(kMargin * unit)));
     const int inner = width - 2 * margin;
     const int slot = inner / physics::kComponents;
     layout.pen = std::max(2, static_cast<int>(std::lround(unit)));
     // A narrow window's captions shrink to fit their places.
     layout.textFont =
-        std::max(8, std::min(AtLeast(height * kTextShare), static_cast<int>(slot / kCaptionEms)));
+        std::max(8, std::min(AtLeast(reference * kTextShare), static_cast<int>(slot / kCaptionEms)));
     const int line = static_cast<int>(std::lround(layout.textFont * kLineSpacing));
 
     // The top line: the clock at the left, the states shown at the right, the note on the scale

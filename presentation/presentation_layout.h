@@ -6,15 +6,14 @@
 #include <array>
 
 // Where the presentation view puts its parts in a window of a given size, and how large they are.
-// Every size is a share of the window's height, so that the back row of a room reads the same at
-// any projector's resolution: tick labels at least 1/40 of it, the other texts 1/27, the curves
-// 1/360 (3 pixels on 1080 lines), never under 2 pixels. Along the top the clock, a note on the
-// plots' scale and the states shown; under them, when asked for, a line for a note; then the
-// wavefunction and the density side by side on a landscape window, one above the other on a
-// portrait one; along the bottom the six phasors, spread over the whole width, each above its
-// caption.
+// Every size is a share of the window's height (of 3/4 of its width where that is less), so that the back row
+// of a room reads the same at any projector's resolution: tick labels at least 1/40 of it, the other texts
+// 1/27, the curves 1/360 (3 pixels on 1080 lines), never under 2 pixels. Along the top the clock, a note on
+// the plots' scale and the states shown; under them, when asked for, a line for a note; then the wavefunction
+// and the density side by side on a landscape window, one above the other on a portrait one; along the bottom
+// the six phasors, spread over the whole width, each above its caption.
 //
-// The plots are drawn at a whole zoom, the nearest to 1/360 of the height, as on a screen of that
+// The plots are drawn at a whole zoom, about 1/360 of the height, as on a screen of that
 // much higher density: every length of their layout (lines, ticks, the distances of the tick labels)
 // grows with their text and stays sharp. On a 16:9 screen of 720, 1080, 1440 or 2160 lines their
 // frames are therefore the same in their own pixels, and so is what they show.
