@@ -40,6 +40,22 @@ int DegreesNow(double magnitude, double phase) {
     return degrees >= 360 ? 0 : static_cast<int>(degrees);
 }
 
+// A y axis's caption as a screen reader reads it: the Graph's markup undone, its escapes taken as
+// they stand and its one superscript, a square, written as one.
+std::string PlainQuantity(const std::string& markup) {
+    std::string plain;
+    for (std::size_t i = 0; i < markup.size(); ++i) {
+        if (markup[i] == '&' && i + 1 < markup.size())
+            plain += markup[++i];
+        else if (markup.compare(i, 2, "^2") == 0) {
+            plain += "²";
+            ++i;
+        } else
+            plain += markup[i];
+    }
+    return plain;
+}
+
 } // namespace
 
 PresentationWndo::PresentationWndo(const run::RunModel& run, Opening opening)
@@ -135,6 +151,7 @@ void PresentationWndo::Event_Open() {
     changes_ = run_.Changed.Connect([this](run::Change change) { FollowChange(change); });
     FitPhasors();
     ShowWhatFits();
+    Describe();
     ShowAll();
 }
 
@@ -216,9 +233,10 @@ void PresentationWndo::FollowChange(run::Change change) {
         wavePlot_->SetUp(layout_);
     if (state_plots::DensityAxis(run_) != densityAxis_ || (overlays_.ghost && newStart))
         densityPlot_->SetUp(layout_);
-    if (change == run::Change::Scale)
+    if (change == run::Change::Scale) {
+        Describe();
         ShowAll();
-    else
+    } else
         ShowState();
 }
 
@@ -277,9 +295,9 @@ void PresentationWndo::ShowCaptions() {
 void PresentationWndo::Describe() {
     const std::string wave =
         tk::Substitute(tk::Translate("PresentationWndo", "Re ψ in black, Im ψ in red; the y axis shows %1"),
-                       {WaveAxis().caption});
-    std::string density =
-        tk::Substitute(tk::Translate("PresentationWndo", "The y axis shows %1"), {DensityAxis().caption});
+                       {PlainQuantity(WaveAxis().caption)});
+    std::string density = tk::Substitute(tk::Translate("PresentationWndo", "The y axis shows %1"),
+                                         {PlainQuantity(DensityAxis().caption)});
     if (overlays_.spread)
         density += tk::Translate("PresentationWndo", "; a blue line at the mean position ⟨x⟩, a bar from "
                                                      "⟨x⟩ − Δx to ⟨x⟩ + Δx");

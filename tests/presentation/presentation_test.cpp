@@ -181,10 +181,12 @@ TEST_F(Presentation, DrawsTextsAndLinesAtTheirShareOfTheScreensHeight) {
             drawn.insert(drawn.end(), frame.begin(), frame.end());
             for (const DrawCall& c : drawn) {
                 const bool number = c.text.find_first_not_of("-.0123456789") == std::string::npos;
-                if (c.op == "DrawString")
+                if (c.op == "DrawString") {
                     EXPECT_GE(c.size * zoom, number ? tickLabel : text) << plot << ": " << c.ToString();
-                if (c.op == "DrawPolyline")
+                }
+                if (c.op == "DrawPolyline") {
                     EXPECT_GE(c.pen * zoom, line) << plot << ": " << c.ToString();
+                }
                 measured += c.op == "DrawString" || c.op == "DrawPolyline";
             }
         }
