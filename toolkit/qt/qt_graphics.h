@@ -86,7 +86,9 @@ private:
     static constexpr std::size_t kMadePens = 4;
 
     std::optional<QPainter> ownPainter_;
-    QPolygonF smoothVertices_; // kept from one smooth curve to the next, so that a frame allocates nothing
+    // Kept from one smooth curve to the next, so that a frame allocates nothing.
+    QPolygonF smoothVertices_;
+    QPolygonF smoothNormals_;
     QPainter* painter_;
     bool paperLines_ = false;
     bool denseDevice_ = false; // more than one device pixel a logical pixel
