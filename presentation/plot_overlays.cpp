@@ -74,7 +74,13 @@ void DrawSpread(Graph& g, SmoothCurve& curve, const physics::Moments& position, 
     const double width = gx.StringWidth(label);
     const double centre = std::clamp(SmoothCurve::Column(g, mean), g.GLeft + width / 2 + pen,
                                      g.GLeft + g.GWidth - width / 2 - pen);
-    gx.DrawString(label, Rounded(centre - width / 2), Rounded(SmoothCurve::Row(g, bar - end)) + font + pen);
+    // On a patch of the background, which the line through the mean would otherwise cross.
+    const int left = Rounded(centre - width / 2);
+    const int baseline = Rounded(SmoothCurve::Row(g, bar - end)) + font + pen;
+    g.SetColor(g.CWhite);
+    gx.FillRect(left, baseline - font, static_cast<int>(std::ceil(width)), Rounded(1.25 * font));
+    g.SetColor(color);
+    gx.DrawString(label, left, baseline);
 }
 
 } // namespace plot_overlays
