@@ -403,9 +403,9 @@ bool ComparePresentation() {
         return text;
     };
     QLabel* clock = label(placeOf("STClock"), Qt::AlignLeft | Qt::AlignVCenter);
-    std::vector<QLabel*> captions;
+    std::vector<QLabel*> captions(kComponents);
     for (int k = 0; k < kComponents; ++k)
-        captions.push_back(label(placeOf("STPhasor", k), Qt::AlignCenter));
+        captions[k] = label(placeOf("STPhasor", k), Qt::AlignCenter);
     baseline.show();
     physics::Profile waveProfile;
     physics::Profile densityProfile;
