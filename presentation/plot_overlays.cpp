@@ -69,16 +69,19 @@ void DrawSpread(Graph& g, SmoothCurve& curve, const physics::Moments& position, 
     for (const auto& points : {across, band, lowEnd, highEnd})
         curve.DrawThrough(g, points);
 
+    // Beside the bar, where it is clear of the line through the mean: right of it, or left where the
+    // plot ends first (over the bar only where neither side has room); on a patch of the background.
     g.SetFontInfo(tk::kSystemFont, font, false, false);
     const char* label = "⟨x⟩ ± Δx";
-    const double width = gx.StringWidth(label);
-    const double centre = std::clamp(SmoothCurve::Column(g, mean), g.GLeft + width / 2 + pen,
-                                     g.GLeft + g.GWidth - width / 2 - pen);
-    // On a patch of the background, which the line through the mean would otherwise cross.
-    const int left = Rounded(centre - width / 2);
-    const int baseline = Rounded(SmoothCurve::Row(g, bar - end)) + font + pen;
+    const int width = static_cast<int>(std::ceil(gx.StringWidth(label)));
+    const int gap = font / 2;
+    const int right = Rounded(SmoothCurve::Column(g, high)) + gap;
+    const int left = right + width <= g.GLeft + g.GWidth
+                         ? right
+                         : std::max(g.GLeft + gap, Rounded(SmoothCurve::Column(g, low)) - gap - width);
+    const int baseline = Rounded(SmoothCurve::Row(g, bar)) + font * 3 / 8;
     g.SetColor(g.CWhite);
-    gx.FillRect(left, baseline - font, static_cast<int>(std::ceil(width)), Rounded(1.25 * font));
+    gx.FillRect(left, baseline - font, width, Rounded(1.25 * font));
     g.SetColor(color);
     gx.DrawString(label, left, baseline);
 }

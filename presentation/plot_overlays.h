@@ -16,7 +16,7 @@ namespace plot_overlays {
 void DrawLegend(Graph& g, tk::Color real, tk::Color imaginary, int pen, int font);
 
 // The mean position as a line across the plot, and the band of one spread either side of it as a
-// bar near the top, with its ends marked and "⟨x⟩ ± Δx" under it.
+// bar near the top, with its ends marked and "⟨x⟩ ± Δx" beside it.
 void DrawSpread(Graph& g, SmoothCurve& curve, const physics::Moments& position, tk::Color color, int pen,
                 int font);
 
