@@ -67,4 +67,9 @@ inline constexpr const char* kStatesCat = "StatesCat";
 inline constexpr const char* kHelpAbout = "HelpAbout";
 inline constexpr const char* kHelpShortcuts = "HelpShortcuts";
 
+// The keys the presentation view takes itself, which no menu shows: its overlays, each on or off.
+inline constexpr const char* kPresentationSpreadKey = "X";   // <x> +- dx on the density
+inline constexpr const char* kPresentationGhostKey = "G";    // the density at t = 0 under it
+inline constexpr const char* kPresentationContrastKey = "H"; // high contrast
+
 } // namespace command

@@ -1,5 +1,6 @@
 #include "app/shortcuts_wndo.h"
 
+#include "app/commands.h"
 #include "app/menu_bar1.h"
 #include "toolkit/platform.h"
 #include "toolkit/translation.h"
@@ -29,6 +30,14 @@ constexpr ControlKeys kControlKeys[] = {
     {{"F11"}, tk::Translatable("ShortcutsWndo", "In the presentation view: full screen or not")},
     {{"Esc"},
      tk::Translatable("ShortcutsWndo", "In the presentation view: leaves full screen, then closes the view")},
+    {{command::kPresentationSpreadKey},
+     tk::Translatable("ShortcutsWndo", "In the presentation view: the mean position ⟨x⟩ and ⟨x⟩ ± Δx on the "
+                                       "density, or not")},
+    {{command::kPresentationGhostKey},
+     tk::Translatable("ShortcutsWndo", "In the presentation view: the density at t = 0 in grey, or not")},
+    {{command::kPresentationContrastKey},
+     tk::Translatable("ShortcutsWndo",
+                      "In the presentation view: high contrast, thicker and darker, or not")},
     {{"Esc", "Cmd+W"},
      tk::Translatable("ShortcutsWndo",
                       "Closes the About, Keyboard Shortcuts, Observables or presentation window")},

@@ -6,7 +6,9 @@
 #include <QFont>
 #include <QPainter>
 #include <QPen>
+#include <QPolygonF>
 
+#include <algorithm>
 #include <cmath>
 
 namespace bench {
@@ -27,9 +29,20 @@ QPen BaselinePlot::PenOf(const QColor& color) const {
 
 void BaselinePlot::Draw(std::initializer_list<Curve> curves) {
     QPainter painter(&image_);
-    DrawScene(painter);
+    DrawOps(painter, scene_.ops);
     for (const Curve& curve : curves)
         DrawCurve(painter, curve);
+    painter.end();
+    update();
+}
+
+void BaselinePlot::DrawFine(std::initializer_list<FineCurve> curves, int pen,
+                            const std::vector<SceneOp>& over) {
+    QPainter painter(&image_);
+    DrawOps(painter, scene_.ops);
+    for (const FineCurve& curve : curves)
+        DrawFineCurve(painter, curve, pen);
+    DrawOps(painter, over);
     painter.end();
     update();
 }
@@ -44,7 +57,7 @@ bool SameTextStyle(const SceneOp& a, const SceneOp& b) {
 
 // A pen for each change of colour and a font for each change of text style: what code drawing the
 // axes section by section would set.
-void BaselinePlot::DrawScene(QPainter& painter) const {
+void BaselinePlot::DrawOps(QPainter& painter, const std::vector<SceneOp>& ops) const {
     QColor penColor;
     const SceneOp* textStyle = nullptr;
     const auto usePen = [&](const QColor& color) {
@@ -52,7 +65,7 @@ void BaselinePlot::DrawScene(QPainter& painter) const {
             painter.setPen(PenOf(color));
         penColor = color;
     };
-    for (const SceneOp& op : scene_.ops) {
+    for (const SceneOp& op : ops) {
         switch (op.kind) {
         case SceneOp::Kind::Fill:
             painter.fillRect(op.rect, op.color);
@@ -92,6 +105,36 @@ void BaselinePlot::DrawCurve(QPainter& painter, const Curve& curve) const {
         painter.drawLine(QLineF(previous, next).translated(middle_));
         previous = next;
     }
+}
+
+// Through the middles of the pixels, as hairlines half a device pixel apart along the curve's normals,
+// `pen` pixels of the scene across: the band of a wide pen, drawn the way Qt draws fastest.
+void BaselinePlot::DrawFineCurve(QPainter& painter, const FineCurve& curve, int pen) const {
+    QPen hairline(curve.color, 0);
+    hairline.setCosmetic(true);
+    painter.setPen(hairline);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const double ratio = image_.devicePixelRatio();
+    const int width = std::max(1, int(std::lround(pen * ratio)));
+    const auto count = qsizetype(curve.values.size());
+    QPolygonF middles;
+    const double last = double(count) - 1;
+    for (qsizetype i = 0; i < count; ++i)
+        middles << QPointF(scene_.left + (double(i) / last - scene_.xMin) * scene_.xToPixel,
+                           scene_.bottom - (curve.values[std::size_t(i)] - scene_.yMin) * scene_.yToPixel);
+    for (int strand = 0; strand < 2 * width - 1; ++strand) {
+        const double offset = (strand / 2.0 - (width - 1) / 2.0) / ratio;
+        QPolygonF points;
+        for (qsizetype i = 0; i < count; ++i) {
+            const QPointF along =
+                middles[std::min(i + 1, count - 1)] - middles[std::max<qsizetype>(i - 1, 0)];
+            const double length = std::hypot(along.x(), along.y());
+            const QPointF normal = length > 0 ? QPointF(-along.y(), along.x()) / length : QPointF();
+            points << QPointF(middles[i].x() + 0.5, middles[i].y() + 0.5) + normal * offset;
+        }
+        painter.drawPolyline(points);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
 QPoint BaselinePlot::PixelOf(double x, double y) const {

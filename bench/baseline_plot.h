@@ -8,11 +8,18 @@
 
 #include <initializer_list>
 #include <span>
+#include <vector>
 
 namespace bench {
 
 // A curve through (0.01 j, values[j]).
 struct Curve {
+    QColor color;
+    std::span<const double> values;
+};
+
+// A smooth curve through values at x/L = i / (count - 1), as fine as the screen, antialiased.
+struct FineCurve {
     QColor color;
     std::span<const double> values;
 };
@@ -26,14 +33,17 @@ public:
     BaselinePlot(PlotScene scene, QSize size, int zoom, QWidget* parent);
 
     void Draw(std::initializer_list<Curve> curves);
+    // The scene, fine curves `pen` pixels of the scene wide, then `over` on top of them.
+    void DrawFine(std::initializer_list<FineCurve> curves, int pen, const std::vector<SceneOp>& over = {});
     const QImage& Image() const { return image_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void DrawScene(QPainter& painter) const;
+    void DrawOps(QPainter& painter, const std::vector<SceneOp>& ops) const;
     void DrawCurve(QPainter& painter, const Curve& curve) const;
+    void DrawFineCurve(QPainter& painter, const FineCurve& curve, int pen) const;
     QPoint PixelOf(double x, double y) const;
     QPen PenOf(const QColor& color) const;
 

@@ -41,6 +41,12 @@ void BaselineWindow::Draw(const WaveSamples& samples) {
     density_->Draw({{Qt::black, samples.density}});
 }
 
+void BaselineWindow::DrawFine(std::initializer_list<FineCurve> wave, std::initializer_list<FineCurve> density,
+                              int pen, const std::vector<SceneOp>& overWave) {
+    wave_->DrawFine(wave, pen, overWave);
+    density_->DrawFine(density, pen);
+}
+
 void BaselineWindow::DrawPhasors(const std::array<double, 6>& magnitudes,
                                  const std::array<double, 6>& degrees) {
     for (std::size_t k = 0; k < phasors_.size(); ++k)

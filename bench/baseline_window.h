@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <initializer_list>
 #include <vector>
 
 class Graph;
@@ -31,6 +32,9 @@ public:
                    const std::vector<PhasorDiagram*>& phasors = {}, int penSize = 1);
 
     void Draw(const WaveSamples& samples);
+    // The plots with fine curves `pen` pixels of their scene wide, and `overWave` over the wavefunction.
+    void DrawFine(std::initializer_list<FineCurve> wave, std::initializer_list<FineCurve> density, int pen,
+                  const std::vector<SceneOp>& overWave);
     void DrawPhasors(const std::array<double, 6>& magnitudes, const std::array<double, 6>& degrees);
 
     const BaselinePlot& Wave() const { return *wave_; }

@@ -11,7 +11,8 @@
 // With --timer, on a real display (make bench runs it under Xvfb), it runs the main window's frame
 // timer and prints the frame intervals and the process's CPU use, running against its pictures only
 // blitted, and stopped; then again with the presentation view open, against its pictures only blitted;
-// then with the Measurements window gathering outcomes.
+// then with the Measurements window gathering outcomes. With --presentation-timer, only the
+// presentation view, on a display of any size (make bench runs it at 3840 x 2160 too).
 
 #include "app/commands.h"
 #include "app/menu_bar1.h"
@@ -23,14 +24,17 @@
 #include "bench/null_platform.h"
 #include "bench/paint_counter.h"
 #include "bench/plot_window.h"
+#include "bench/scene_recorder.h"
 #include "bench/wave_samples.h"
 #include "mainwindow/main_wndo.h"
 #include "mainwindow/status_line.h"
 #include "observables/observables_wndo.h"
 #include "physics/carpet.h"
 #include "physics/presets.h"
+#include "physics/profile.h"
 #include "physics/state.h"
 #include "physics/superposition.h"
+#include "presentation/plot_overlays.h"
 #include "presentation/presentation_wndo.h"
 #include "spacetime/heat_map.h"
 #include "toolkit/font.h"
@@ -44,6 +48,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -330,8 +335,20 @@ bool CountOwnAllocations() {
     return true;
 }
 
+// The text under phasor k, as straightforward code would write it each frame.
+QString CaptionOf(int k, double magnitude, double degrees) {
+    static const char* const subscripts[] = {"₁", "₂", "₃", "₄", "₅", "₆"};
+    double now = std::fmod(degrees, 360.0);
+    now = std::round(now < 0 ? now + 360 : now);
+    return QString("|c%1| = %2\nφ%1 = %3°")
+        .arg(QString::fromUtf8(subscripts[k]))
+        .arg(std::abs(magnitude), 0, 'f', 3)
+        .arg(now >= 360 ? 0 : int(now));
+}
+
 // The presentation view at 1920 x 1080 over a main window with all six components, shown frame after
-// frame of precomputed phases and samples; the baseline draws the same pictures and the clock.
+// frame of precomputed phases; the baseline draws the same pictures, curves sampled as finely from
+// the same closed form, the legend, the captions and the clock.
 bool ComparePresentation() {
     MainWndo window;
     window.Open();
@@ -349,47 +366,68 @@ bool ComparePresentation() {
                   << ", not 1920 x 1080: run on a screen of that size (make bench does)\n";
         return false;
     }
+    const PresentationLayout& layout = view.CurrentLayout();
     std::vector<PhasorDiagram*> phasors;
     std::vector<const tk::Control*> shown{view.Find("GFWave"), view.Find("GFDensity"), view.Find("STClock")};
     for (int k = 0; k < kComponents; ++k) {
         phasors.push_back(view.Find<PhasorDiagram>("Phasor", k));
         shown.push_back(phasors.back());
+        shown.push_back(view.Find("STPhasor", k));
     }
-    const auto placeOf = [&](const char* name) {
-        const tk::Rect r = view.Find(name)->Bounds();
+    const auto placeOf = [&](const char* name, int index = tk::Control::kNoIndex) {
+        const tk::Rect r = view.Find(name, index)->Bounds();
         return QRect(r.x, r.y, r.width, r.height);
     };
     const Phases magnitudes = run.Magnitudes();
     std::vector<Phases> phases(360);
-    std::vector<WaveSamples> samples;
-    for (std::size_t f = 0; f < phases.size(); ++f) {
+    for (std::size_t f = 0; f < phases.size(); ++f)
         for (int k = 0; k < kComponents; ++k)
             phases[f][k] =
                 (f == 0 ? 0 : phases[f - 1][k]) + physics::PhaseStep(k + 1, physics::kPhaseStep, 10);
-        samples.push_back(WaveSamples::OfState(magnitudes, phases[f]));
-    }
     const auto subjectFrame = WithPaints([&](int frame) {
         if (frame % int(phases.size()) == 0)
             run.Restart(); // frame f shows f + 1 steps, as phases[f] holds
         run.Tick();
     });
     subjectFrame(0);
-    BaselineWindow baseline({view.GFWave(), placeOf("GFWave")}, {view.GFDensity(), placeOf("GFDensity")},
-                            QSize(1920, 1080), phasors, view.CurrentLayout().pen);
-    auto* clock = new QLabel(&baseline);
-    clock->setGeometry(placeOf("STClock"));
-    clock->setFont(tk::qt::MapFont(tk::kSystemFont, view.CurrentLayout().textFont));
-    clock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Graph& wave = view.GFWave();
+    const std::vector<bench::SceneOp> legend = bench::SceneRecorder::RecordDrawing(wave, [&] {
+        plot_overlays::DrawLegend(wave, tk::kBlack, tk::kCurveRed, layout.curvePen, layout.labelFont);
+    });
+    BaselineWindow baseline({wave, placeOf("GFWave")}, {view.GFDensity(), placeOf("GFDensity")},
+                            QSize(1920, 1080), phasors, layout.pen);
+    const QFont textFont = tk::qt::MapFont(tk::kSystemFont, layout.textFont);
+    const auto label = [&](QRect place, Qt::Alignment alignment) {
+        auto* text = new QLabel(&baseline);
+        text->setGeometry(place);
+        text->setFont(textFont);
+        text->setAlignment(alignment);
+        return text;
+    };
+    QLabel* clock = label(placeOf("STClock"), Qt::AlignLeft | Qt::AlignVCenter);
+    std::vector<QLabel*> captions(kComponents);
+    for (int k = 0; k < kComponents; ++k)
+        captions[k] = label(placeOf("STPhasor", k), Qt::AlignCenter);
     baseline.show();
+    physics::Profile waveProfile;
+    physics::Profile densityProfile;
+    waveProfile.Resize(wave.GWidth * layout.zoom + 1);
+    densityProfile.Resize(view.GFDensity().GWidth * layout.zoom + 1);
     const auto baselineFrame = WithPaints([&](int frame) {
         const std::size_t f = std::size_t(frame) % phases.size();
-        baseline.Draw(samples[f]);
+        waveProfile.Fill(magnitudes, phases[f], physics::Profile::Scale::Scaled);
+        densityProfile.Fill(magnitudes, phases[f], physics::Profile::Scale::Scaled);
+        baseline.DrawFine({{Qt::black, waveProfile.Real()}, {QColor(255, 0, 0), waveProfile.Imaginary()}},
+                          {{Qt::black, densityProfile.Density()}}, layout.curvePen, legend);
         baseline.DrawPhasors(magnitudes, phases[f]);
+        for (int k = 0; k < kComponents; ++k)
+            captions[k]->setText(CaptionOf(k, magnitudes[k], phases[f][k]));
         clock->setText(QString::fromStdString(StatusLine::ClockText(phases[f][0] / 360)));
     });
     baselineFrame(0);
     std::vector<QWidget*> baselineWidgets = baseline.Widgets();
     baselineWidgets.push_back(clock);
+    baselineWidgets.insert(baselineWidgets.end(), captions.begin(), captions.end());
     const bool same = BaselineMatches(view.GFWave(), view.GFDensity(), baseline);
     const bool painted = Compare("The presentation view's frame at 1920 x 1080", subjectFrame, baselineFrame,
                                  bench::WidgetsOf(view, shown), baselineWidgets, kPresentationTargets);
@@ -438,7 +476,8 @@ bool TimeTheSpaceTimePicture() {
 
 int main(int argc, char** argv) {
     const bool timer = argc > 1 && std::strcmp(argv[1], "--timer") == 0;
-    if (!timer)
+    const bool presentationTimer = argc > 1 && std::strcmp(argv[1], "--presentation-timer") == 0;
+    if (!timer && !presentationTimer)
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
     // The options the bench switches are remembered in settings of its own, never the user's.
     std::string settings = (std::filesystem::temp_directory_path() / "parvok-bench-XXXXXX").string();
@@ -455,7 +494,8 @@ int main(int argc, char** argv) {
         return met;
     };
     const bool sound =
-        timer
+        presentationTimer ? all({bench::TimeThePresentation})
+        : timer
             ? all({bench::TimeTheFrameTimer, bench::TimeThePresentation, bench::TimeTheFramesWhileGathering})
             : all({ComparePlots, CompareFrames, CompareWithObservables, CompareThePhysicalScale,
                    CountOwnAllocations, ComparePresentation, TimeTheSpaceTimePicture,

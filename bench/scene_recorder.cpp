@@ -31,6 +31,16 @@ PlotScene SceneRecorder::Record(Graph& graph) {
     return scene;
 }
 
+std::vector<SceneOp> SceneRecorder::RecordDrawing(Graph& graph, const std::function<void()>& draw) {
+    QImage scratch(graph.FWidth * graph.Zoom(), graph.FHeight * graph.Zoom(), QImage::Format_RGB32);
+    scratch.setDevicePixelRatio(graph.Zoom());
+    SceneRecorder recorder(&scratch);
+    tk::Graphics* target = std::exchange(graph.GX, &recorder);
+    draw();
+    graph.GX = target;
+    return std::move(recorder.ops_);
+}
+
 void SceneRecorder::Add(SceneOp op) {
     op.color = QColor(tk::Red(ForeColor()), tk::Green(ForeColor()), tk::Blue(ForeColor()));
     ops_.push_back(std::move(op));

@@ -5,6 +5,9 @@
 
 #include <QImage>
 
+#include <functional>
+#include <vector>
+
 class Graph;
 
 namespace bench {
@@ -15,6 +18,8 @@ class SceneRecorder : public tk::qt::QtGraphics {
 public:
     // The scene of the graph as it is defined now; its content (the data) is left out.
     static PlotScene Record(Graph& graph);
+    // What `draw` draws on the graph's target, which the recorder stands in for meanwhile.
+    static std::vector<SceneOp> RecordDrawing(Graph& graph, const std::function<void()>& draw);
 
     void DrawLine(int x1, int y1, int x2, int y2) override;
     void DrawRect(int x, int y, int width, int height) override;

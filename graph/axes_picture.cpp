@@ -2,8 +2,10 @@
 
 #include "graph/drawing_state.h"
 
-void AxesPicture::KeepEmptyPlot(Graph& g) {
+void AxesPicture::KeepEmptyPlot(Graph& g, const std::function<void()>& over) {
     g.Redefine();
+    if (over)
+        over();
     Keep(g, false);
 }
 

@@ -3,6 +3,7 @@
 #include "graph/graph.h"
 #include "toolkit/picture.h"
 
+#include <functional>
 #include <memory>
 
 // A copy of what a plot draws before its data and keeps from one frame to the next (the frame
@@ -11,8 +12,9 @@
 // is laid out again (opened, resized, restyled).
 class AxesPicture {
 public:
-    // Draws the graph's empty plot for its ranges, as DefineGraph does, and keeps it.
-    void KeepEmptyPlot(Graph& g);
+    // Draws the graph's empty plot for its ranges, as DefineGraph does, then what `over` draws on it
+    // that stays as long as the axes do (a curve to compare the frames with), and keeps it.
+    void KeepEmptyPlot(Graph& g, const std::function<void()>& over = {});
     // Draws the empty plot without its x axis and keeps that, for a plot whose x range moves from one
     // frame to the next while the rest stays; each frame draws the x axis of its range over the copy.
     // See Graph::zDrawAllButXAxis for the plots this suits.

@@ -725,6 +725,26 @@ Bitte vergrößern Sie das Fenster.</translation>
         <source>Probability density</source>
         <translation>Wahrscheinlichkeitsdichte</translation>
     </message>
+    <message>
+        <source>N = √(2/L)·Σ|cₙ| over the states shown</source>
+        <translation>N = √(2/L)·Σ|cₙ| über die gezeigten Zustände</translation>
+    </message>
+    <message>
+        <source>Re ψ in black, Im ψ in red; the y axis shows %1</source>
+        <translation>Re ψ schwarz, Im ψ rot; die y-Achse zeigt %1</translation>
+    </message>
+    <message>
+        <source>The y axis shows %1</source>
+        <translation>Die y-Achse zeigt %1</translation>
+    </message>
+    <message>
+        <source>; a blue line at the mean position ⟨x⟩, a bar from ⟨x⟩ − Δx to ⟨x⟩ + Δx</source>
+        <translation>; eine blaue Linie beim Erwartungswert ⟨x⟩ des Ortes, ein Balken von ⟨x⟩ − Δx bis ⟨x⟩ + Δx</translation>
+    </message>
+    <message>
+        <source>; in grey the density at t = 0</source>
+        <translation>; grau die Dichte zur Zeit t = 0</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutsWndo</name>
@@ -783,6 +803,18 @@ Bitte vergrößern Sie das Fenster.</translation>
     <message>
         <source>Closes the main window, and with it the program</source>
         <translation>Schließt das Hauptfenster und damit das Programm</translation>
+    </message>
+    <message>
+        <source>In the presentation view: the mean position ⟨x⟩ and ⟨x⟩ ± Δx on the density, or not</source>
+        <translation>In der Präsentation: Erwartungswert ⟨x⟩ des Ortes und ⟨x⟩ ± Δx auf der Dichte an oder aus</translation>
+    </message>
+    <message>
+        <source>In the presentation view: the density at t = 0 in grey, or not</source>
+        <translation>In der Präsentation: die Dichte zur Zeit t = 0 in Grau an oder aus</translation>
+    </message>
+    <message>
+        <source>In the presentation view: high contrast, thicker and darker, or not</source>
+        <translation>In der Präsentation: hoher Kontrast, dicker und dunkler, an oder aus</translation>
     </message>
 </context>
 <context>

@@ -726,6 +726,26 @@ amplíe la ventana.</translation>
         <source>Probability density</source>
         <translation>Densidad de probabilidad</translation>
     </message>
+    <message>
+        <source>N = √(2/L)·Σ|cₙ| over the states shown</source>
+        <translation>N = √(2/L)·Σ|cₙ| sobre los estados mostrados</translation>
+    </message>
+    <message>
+        <source>Re ψ in black, Im ψ in red; the y axis shows %1</source>
+        <translation>Re ψ en negro, Im ψ en rojo; el eje y muestra %1</translation>
+    </message>
+    <message>
+        <source>The y axis shows %1</source>
+        <translation>El eje y muestra %1</translation>
+    </message>
+    <message>
+        <source>; a blue line at the mean position ⟨x⟩, a bar from ⟨x⟩ − Δx to ⟨x⟩ + Δx</source>
+        <translation>; una línea azul en la posición media ⟨x⟩, una barra de ⟨x⟩ − Δx a ⟨x⟩ + Δx</translation>
+    </message>
+    <message>
+        <source>; in grey the density at t = 0</source>
+        <translation>; en gris, la densidad en t = 0</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutsWndo</name>
@@ -784,6 +804,18 @@ amplíe la ventana.</translation>
     <message>
         <source>Closes the main window, and with it the program</source>
         <translation>Cierra la ventana principal y, con ella, el programa</translation>
+    </message>
+    <message>
+        <source>In the presentation view: the mean position ⟨x⟩ and ⟨x⟩ ± Δx on the density, or not</source>
+        <translation>En la presentación: la posición media ⟨x⟩ y ⟨x⟩ ± Δx sobre la densidad, o no</translation>
+    </message>
+    <message>
+        <source>In the presentation view: the density at t = 0 in grey, or not</source>
+        <translation>En la presentación: la densidad en t = 0 en gris, o no</translation>
+    </message>
+    <message>
+        <source>In the presentation view: high contrast, thicker and darker, or not</source>
+        <translation>En la presentación: alto contraste, líneas más gruesas y oscuras, o no</translation>
     </message>
 </context>
 <context>

@@ -726,6 +726,26 @@ agrandissez la fenêtre.</translation>
         <source>Probability density</source>
         <translation>Densité de probabilité</translation>
     </message>
+    <message>
+        <source>N = √(2/L)·Σ|cₙ| over the states shown</source>
+        <translation>N = √(2/L)·Σ|cₙ| sur les états affichés</translation>
+    </message>
+    <message>
+        <source>Re ψ in black, Im ψ in red; the y axis shows %1</source>
+        <translation>Re ψ en noir, Im ψ en rouge ; l’axe des ordonnées montre %1</translation>
+    </message>
+    <message>
+        <source>The y axis shows %1</source>
+        <translation>L’axe des ordonnées montre %1</translation>
+    </message>
+    <message>
+        <source>; a blue line at the mean position ⟨x⟩, a bar from ⟨x⟩ − Δx to ⟨x⟩ + Δx</source>
+        <translation> ; une ligne bleue à la position moyenne ⟨x⟩, une barre de ⟨x⟩ − Δx à ⟨x⟩ + Δx</translation>
+    </message>
+    <message>
+        <source>; in grey the density at t = 0</source>
+        <translation> ; en gris, la densité à t = 0</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutsWndo</name>
@@ -784,6 +804,18 @@ agrandissez la fenêtre.</translation>
     <message>
         <source>Closes the main window, and with it the program</source>
         <translation>Ferme la fenêtre principale, et avec elle le programme</translation>
+    </message>
+    <message>
+        <source>In the presentation view: the mean position ⟨x⟩ and ⟨x⟩ ± Δx on the density, or not</source>
+        <translation>Dans la présentation&#xa0;: la position moyenne ⟨x⟩ et ⟨x⟩ ± Δx sur la densité, ou non</translation>
+    </message>
+    <message>
+        <source>In the presentation view: the density at t = 0 in grey, or not</source>
+        <translation>Dans la présentation&#xa0;: la densité à t = 0 en gris, ou non</translation>
+    </message>
+    <message>
+        <source>In the presentation view: high contrast, thicker and darker, or not</source>
+        <translation>Dans la présentation&#xa0;: contraste élevé, traits plus épais et plus sombres, ou non</translation>
     </message>
 </context>
 <context>

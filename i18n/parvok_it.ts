@@ -725,6 +725,26 @@ ingrandisci la finestra.</translation>
         <source>Probability density</source>
         <translation>Densità di probabilità</translation>
     </message>
+    <message>
+        <source>N = √(2/L)·Σ|cₙ| over the states shown</source>
+        <translation>N = √(2/L)·Σ|cₙ| sugli stati mostrati</translation>
+    </message>
+    <message>
+        <source>Re ψ in black, Im ψ in red; the y axis shows %1</source>
+        <translation>Re ψ in nero, Im ψ in rosso; l’asse y mostra %1</translation>
+    </message>
+    <message>
+        <source>The y axis shows %1</source>
+        <translation>L’asse y mostra %1</translation>
+    </message>
+    <message>
+        <source>; a blue line at the mean position ⟨x⟩, a bar from ⟨x⟩ − Δx to ⟨x⟩ + Δx</source>
+        <translation>; una linea blu nella posizione media ⟨x⟩, una barra da ⟨x⟩ − Δx a ⟨x⟩ + Δx</translation>
+    </message>
+    <message>
+        <source>; in grey the density at t = 0</source>
+        <translation>; in grigio la densità a t = 0</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutsWndo</name>
@@ -783,6 +803,18 @@ ingrandisci la finestra.</translation>
     <message>
         <source>Closes the main window, and with it the program</source>
         <translation>Chiude la finestra principale e con essa il programma</translation>
+    </message>
+    <message>
+        <source>In the presentation view: the mean position ⟨x⟩ and ⟨x⟩ ± Δx on the density, or not</source>
+        <translation>Nella presentazione: posizione media ⟨x⟩ e ⟨x⟩ ± Δx sulla densità, sì o no</translation>
+    </message>
+    <message>
+        <source>In the presentation view: the density at t = 0 in grey, or not</source>
+        <translation>Nella presentazione: la densità a t = 0 in grigio, sì o no</translation>
+    </message>
+    <message>
+        <source>In the presentation view: high contrast, thicker and darker, or not</source>
+        <translation>Nella presentazione: contrasto elevato, linee più spesse e più scure, sì o no</translation>
     </message>
 </context>
 <context>

@@ -726,6 +726,26 @@ aumente a janela.</translation>
         <source>Probability density</source>
         <translation>Densidade de probabilidade</translation>
     </message>
+    <message>
+        <source>N = √(2/L)·Σ|cₙ| over the states shown</source>
+        <translation>N = √(2/L)·Σ|cₙ| sobre os estados mostrados</translation>
+    </message>
+    <message>
+        <source>Re ψ in black, Im ψ in red; the y axis shows %1</source>
+        <translation>Re ψ em preto, Im ψ em vermelho; o eixo y mostra %1</translation>
+    </message>
+    <message>
+        <source>The y axis shows %1</source>
+        <translation>O eixo y mostra %1</translation>
+    </message>
+    <message>
+        <source>; a blue line at the mean position ⟨x⟩, a bar from ⟨x⟩ − Δx to ⟨x⟩ + Δx</source>
+        <translation>; uma linha azul na posição média ⟨x⟩, uma barra de ⟨x⟩ − Δx a ⟨x⟩ + Δx</translation>
+    </message>
+    <message>
+        <source>; in grey the density at t = 0</source>
+        <translation>; em cinza, a densidade em t = 0</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutsWndo</name>
@@ -784,6 +804,18 @@ aumente a janela.</translation>
     <message>
         <source>Closes the main window, and with it the program</source>
         <translation>Fecha a janela principal e, com ela, o programa</translation>
+    </message>
+    <message>
+        <source>In the presentation view: the mean position ⟨x⟩ and ⟨x⟩ ± Δx on the density, or not</source>
+        <translation>Na apresentação: a posição média ⟨x⟩ e ⟨x⟩ ± Δx sobre a densidade, ou não</translation>
+    </message>
+    <message>
+        <source>In the presentation view: the density at t = 0 in grey, or not</source>
+        <translation>Na apresentação: a densidade em t = 0 em cinza, ou não</translation>
+    </message>
+    <message>
+        <source>In the presentation view: high contrast, thicker and darker, or not</source>
+        <translation>Na apresentação: alto contraste, linhas mais grossas e escuras, ou não</translation>
     </message>
 </context>
 <context>

@@ -725,6 +725,26 @@ make the window larger.</source>
         <source>Probability density</source>
         <translation>概率密度</translation>
     </message>
+    <message>
+        <source>N = √(2/L)·Σ|cₙ| over the states shown</source>
+        <translation>N = √(2/L)·Σ|cₙ|，对所显示的态求和</translation>
+    </message>
+    <message>
+        <source>Re ψ in black, Im ψ in red; the y axis shows %1</source>
+        <translation>Re ψ 为黑色，Im ψ 为红色；纵轴表示 %1</translation>
+    </message>
+    <message>
+        <source>The y axis shows %1</source>
+        <translation>纵轴表示 %1</translation>
+    </message>
+    <message>
+        <source>; a blue line at the mean position ⟨x⟩, a bar from ⟨x⟩ − Δx to ⟨x⟩ + Δx</source>
+        <translation>；蓝线标出平均位置 ⟨x⟩，横条从 ⟨x⟩ − Δx 到 ⟨x⟩ + Δx</translation>
+    </message>
+    <message>
+        <source>; in grey the density at t = 0</source>
+        <translation>；灰色为 t = 0 时的密度</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutsWndo</name>
@@ -783,6 +803,18 @@ make the window larger.</source>
     <message>
         <source>Closes the main window, and with it the program</source>
         <translation>关闭主窗口，程序随之退出</translation>
+    </message>
+    <message>
+        <source>In the presentation view: the mean position ⟨x⟩ and ⟨x⟩ ± Δx on the density, or not</source>
+        <translation>在演示视图中：在密度图上显示或隐藏平均位置 ⟨x⟩ 与 ⟨x⟩ ± Δx</translation>
+    </message>
+    <message>
+        <source>In the presentation view: the density at t = 0 in grey, or not</source>
+        <translation>在演示视图中：以灰色显示或隐藏 t = 0 时的密度</translation>
+    </message>
+    <message>
+        <source>In the presentation view: high contrast, thicker and darker, or not</source>
+        <translation>在演示视图中：开启或关闭高对比度（线条更粗、更深）</translation>
     </message>
 </context>
 <context>

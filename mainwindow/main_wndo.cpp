@@ -106,12 +106,14 @@ void MainWndo::AddMenuHandlers() {
 // The selection starts as "Total", so every component is shown, and the state the fields hold is
 // loaded as Normalize loads it, so that the plots and phasors show it from the first moment. The
 // first magnitude takes the focus, its whole text selected as after Stop, so that typing goes
-// there at once. The status line follows the window from now on.
+// there at once. The status line follows the window from now on. It takes the band of the content
+// below the control group, 20 pixels across the whole width, so that the window, title bar and menu
+// bar included, fits a screen of 720 lines.
 void MainWndo::Event_Open() {
     ShowAll();
     DoNormalize();
     magnitudes_[0]->SetFocus();
-    statusLine_ = std::make_unique<StatusLine>(run_, AddStatusBar());
+    statusLine_ = std::make_unique<StatusLine>(run_, AddStatusBar({0, 649, 850, 20}));
 }
 
 void MainWndo::Event_Close() {

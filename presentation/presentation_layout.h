@@ -5,15 +5,18 @@
 
 #include <array>
 
-// Where the presentation view puts its parts in a window of a given size, and how large they are:
-// the wavefunction above the density, both as wide as the window, and below them the six phasors in
-// a row with their captions, the selection and the clock at the row's right end. Everything grows with
-// the window from the main window's sizes, which it has at 960 x 540.
+// Where the presentation view puts its parts in a window of a given size, and how large they are.
+// Every size is a share of the window's height (of 3/4 of its width where that is less), so that the back row
+// of a room reads the same at any projector's resolution: tick labels at least 1/40 of it, the other texts
+// 1/27, the curves 1/360 (3 pixels on 1080 lines), never under 2 pixels. Along the top the clock, a note on
+// the plots' scale and the states shown; under them, when asked for, a line for a note; then the wavefunction
+// and the density side by side on a landscape window, one above the other on a portrait one; along the bottom
+// the six phasors, spread over the whole width, each above its caption.
 //
-// The plots grow as on a screen of higher density: their Graphs draw at a whole zoom (2 from
-// 1920 x 1080 on), so that every length of their layout, lines and ticks included, grows with their
-// text and stays sharp; between two zooms their text grows by itself, up to the sizes that the
-// Graph's fixed distances of ticks and tick labels hold.
+// The plots are drawn at a whole zoom, about 1/360 of the height, as on a screen of that
+// much higher density: every length of their layout (lines, ticks, the distances of the tick labels)
+// grows with their text and stays sharp. On a 16:9 screen of 720, 1080, 1440 or 2160 lines their
+// frames are therefore the same in their own pixels, and so is what they show.
 struct PresentationLayout {
     using Row = std::array<tk::Rect, physics::kComponents>;
 
@@ -21,20 +24,27 @@ struct PresentationLayout {
     int zoom = 1;
     int tickFont = 9;    // tick labels
     int tickSpacing = 7; // at least this much between minor ticks, so that the labels stay apart
-    int labelFont = 12;  // axis labels
-    int plotTitleFont = 14;
+    int labelFont = 14;  // titles, axis labels and the legend
+    int curvePen = 1;
     // The rest, in pixels of the window.
-    int pen = 1; // lines of the phasors
-    int captionFont = 12;
-    int textFont = 14;     // the selection, the clock and the message
+    int pen = 2;       // the phasors' circles and lines
+    int textFont = 14; // the captions, the clock, the scale's note and the states shown
+    tk::Rect clock;
+    tk::Rect scaleNote;
+    tk::Rect shown;
+    tk::Rect note;         // a line under the top one; 0 high when none is asked for
     tk::Rect wavefunction; // places in window coordinates; a plot's width and height are
     tk::Rect density;      // multiples of the zoom
     Row phasors;
-    Row captions;
-    tk::Rect shown; // which states the plots show
-    tk::Rect clock;
+    Row captions;     // two lines each: |c_n| and the phase
     tk::Rect message; // what the view says when the window is too small for the plots
 };
 
-// The layout of a window whose content is width x height pixels; every place is at least 1 x 1.
-PresentationLayout LayoutFor(int width, int height);
+// The shares of the window's height.
+inline constexpr double kTickLabelShare = 1.0 / 40;
+inline constexpr double kTextShare = 1.0 / 27;
+inline constexpr double kLineShare = 1.0 / 360;
+
+// The layout of a window whose content is width x height pixels, with a line for a note under the
+// top one or without; every place is at least 1 x 1.
+PresentationLayout LayoutFor(int width, int height, bool withNote = false);

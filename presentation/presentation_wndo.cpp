@@ -2,8 +2,14 @@
 
 #include "mainwindow/state_plots.h"
 #include "mainwindow/status_line.h"
+#include "physics/observables.h"
+#include "physics/state.h"
+#include "presentation/plot_overlays.h"
 #include "toolkit/binding.h"
+#include "toolkit/numbers.h"
 #include "toolkit/translation.h"
+
+#include <cmath>
 
 namespace {
 
@@ -20,11 +26,42 @@ std::array<std::string, PresentationWndo::kComponents + 1> ChoiceTexts() {
     return texts;
 }
 
+// The subscript digits ₁ to ₆ of the states' numbers.
+constexpr std::array<const char*, PresentationWndo::kComponents> kSubscripts{"₁", "₂", "₃", "₄", "₅", "₆"};
+
+// The scaled plots divide by N = √(2/L)·Σ|cₙ|: their y axes say so, and a note says what N is.
+const state_plots::YAxis kScaledWave{-1, 1, "ψ/N"};
+const state_plots::YAxis kScaledDensity{0, 1, "&|ψ&|²/N²"};
+
+// A phase in whole degrees from 0 to 359; a negative magnitude points the other way.
+int DegreesNow(double magnitude, double phase) {
+    double degrees = std::fmod(phase + (magnitude < 0 ? 180 : 0), 360.0);
+    degrees = std::round(degrees < 0 ? degrees + 360 : degrees);
+    return degrees >= 360 ? 0 : static_cast<int>(degrees);
+}
+
+// A y axis's caption as a screen reader reads it: the Graph's markup undone, its escapes taken as
+// they stand and its one superscript, a square, written as one.
+std::string PlainQuantity(const std::string& markup) {
+    std::string plain;
+    for (std::size_t i = 0; i < markup.size(); ++i) {
+        if (markup[i] == '&' && i + 1 < markup.size())
+            plain += markup[++i];
+        else if (markup.compare(i, 2, "^2") == 0) {
+            plain += "²";
+            ++i;
+        } else
+            plain += markup[i];
+    }
+    return plain;
+}
+
 } // namespace
 
 PresentationWndo::PresentationWndo(const run::RunModel& run, Opening opening)
     : run_(run), opening_(opening), clockWords_(tk::Translate("StatusLine", StatusLine::kClock)),
-      shownTexts_(ChoiceTexts()) {}
+      shownTexts_(ChoiceTexts()),
+      scaleWords_(tk::Translate("PresentationWndo", "N = √(2/L)·Σ|cₙ| over the states shown")) {}
 
 const std::string& PresentationWndo::ShownText(const run::Selection& shown) const {
     return shownTexts_[shown.StateNumber()];
@@ -59,7 +96,7 @@ void PresentationWndo::CreateControls() {
         "GFWave", tk::Translate("PresentationWndo", "Wavefunction"),
         [this](Graph& g) {
             waveAxis_ = state_plots::WavefunctionAxis(run_);
-            state_plots::SetUpWavefunction(g, waveAxis_);
+            state_plots::SetUpWavefunction(g, WaveAxis());
         },
         tk::Translate("MainWndo", "Wavefunction: real part in black, imaginary part in red"));
     tk::Bind(GFWave(), &Graph::Open, *this, &PresentationWndo::GFWave_Open);
@@ -68,9 +105,10 @@ void PresentationWndo::CreateControls() {
         "GFDensity", tk::Translate("PresentationWndo", "Probability density"),
         [this](Graph& g) {
             densityAxis_ = state_plots::DensityAxis(run_);
-            state_plots::SetUpDensity(g, densityAxis_);
+            state_plots::SetUpDensity(g, DensityAxis());
         },
         tk::Translate("MainWndo", "Probability density"));
+    densityPlot_->SetBackdrop([this](Graph& g) { DrawGhost(g); });
     tk::Bind(GFDensity(), &Graph::Open, *this, &PresentationWndo::GFDensity_Open);
     tk::Bind(GFDensity(), &Graph::DrawContent, *this, &PresentationWndo::GFDensity_DrawContent);
 
@@ -79,13 +117,13 @@ void PresentationWndo::CreateControls() {
         phasors_[k]->SetAccessibleName(
             tk::Substitute(tk::Translate("MainWndo", "Phasor of state %1"), {std::to_string(k + 1)}));
         captions_[k] = &AddControl("STPhasor", std::make_unique<tk::StaticText>(k));
-        captions_[k]->SetText(shownTexts_[k + 1]);
         captions_[k]->SetAlignment(tk::StaticText::kCentre);
     }
+    clock_ = &AddControl("STClock", std::make_unique<tk::StaticText>());
+    scaleNote_ = &AddControl("STScale", std::make_unique<tk::StaticText>());
+    scaleNote_->SetAlignment(tk::StaticText::kCentre);
     shown_ = &AddControl("STShown", std::make_unique<tk::StaticText>());
     shown_->SetAlignment(tk::StaticText::kRight);
-    clock_ = &AddControl("STClock", std::make_unique<tk::StaticText>());
-    clock_->SetAlignment(tk::StaticText::kRight);
     message_ = &AddControl("STMessage", std::make_unique<tk::StaticText>());
     message_->SetText(tk::Translate("PresentationWndo", "Too small for the plots:\nmake the window larger."));
     message_->SetAlignment(tk::StaticText::kCentre);
@@ -100,6 +138,9 @@ void PresentationWndo::AddMenuHandlers() {
     });
     AddKeyCommand("Esc", [this] { Leave(); });
     AddKeyCommand("Cmd+W", [this] { Close(); });
+    AddKeyCommand(command::kPresentationSpreadKey, [this] { ToggleSpread(); });
+    AddKeyCommand(command::kPresentationGhostKey, [this] { ToggleGhost(); });
+    AddKeyCommand(command::kPresentationContrastKey, [this] { ToggleHighContrast(); });
 }
 
 // The plots' Graphs open with the window, for their screens' places.
@@ -110,6 +151,7 @@ void PresentationWndo::Event_Open() {
     changes_ = run_.Changed.Connect([this](run::Change change) { FollowChange(change); });
     FitPhasors();
     ShowWhatFits();
+    Describe();
     ShowAll();
 }
 
@@ -140,13 +182,13 @@ void PresentationWndo::PlaceControls() {
     for (int k = 0; k < kComponents; ++k) {
         place(*phasors_[k], layout_.phasors[k]);
         place(*captions_[k], layout_.captions[k]);
-        captions_[k]->SetFont(FontOfSize(layout_.captionFont));
+        captions_[k]->SetFont(FontOfSize(layout_.textFont));
     }
-    for (tk::StaticText* text : {shown_, clock_})
+    for (tk::StaticText* text : {shown_, clock_, scaleNote_, message_})
         text->SetFont(FontOfSize(layout_.textFont));
-    message_->SetFont(FontOfSize(layout_.captionFont));
-    place(*shown_, layout_.shown);
     place(*clock_, layout_.clock);
+    place(*scaleNote_, layout_.scaleNote);
+    place(*shown_, layout_.shown);
     place(*message_, layout_.message);
 }
 
@@ -156,7 +198,7 @@ void PresentationWndo::FitPhasors() {
         if (!phasor->GX || phasor->GX->Width() != phasor->Width() || phasor->GX->Height() != phasor->Height())
             phasor->Event_Open();
         if (tk::Graphics* g = phasor->GX ? phasor->GX->Graphics() : nullptr)
-            g->SetPenSize(layout_.pen);
+            g->SetPenSize(layout_.pen * look_.lineFactor);
     }
 }
 
@@ -183,16 +225,29 @@ void PresentationWndo::ShowFrame() {
 }
 
 // The plots take the axes of a new scale, state or selection as the main window's do, and show the
-// new scale's curves at once.
+// new scale's curves at once; the density at t = 0 follows the state, the states shown and the scale.
 void PresentationWndo::FollowChange(run::Change change) {
+    const bool newStart =
+        change == run::Change::Loaded || change == run::Change::Selection || change == run::Change::Scale;
     if (state_plots::WavefunctionAxis(run_) != waveAxis_)
         wavePlot_->SetUp(layout_);
-    if (state_plots::DensityAxis(run_) != densityAxis_)
+    if (state_plots::DensityAxis(run_) != densityAxis_ || (overlays_.ghost && newStart))
         densityPlot_->SetUp(layout_);
-    if (change == run::Change::Scale)
+    if (change == run::Change::Scale) {
+        Describe();
         ShowAll();
-    else
+    } else
         ShowState();
+}
+
+void PresentationWndo::SetUpPlots() {
+    wavePlot_->SetGridColor(look_.grid);
+    densityPlot_->SetGridColor(look_.grid);
+    wavePlot_->SetUp(layout_);
+    densityPlot_->SetUp(layout_);
+    FitPhasors();
+    Describe();
+    ShowAll();
 }
 
 void PresentationWndo::ShowState() {
@@ -210,17 +265,104 @@ void PresentationWndo::ShowState() {
         else
             phasor.Blank();
     }
+    ShowCaptions();
     shown_->SetText(ShownText(run_.Shown()));
     clock_->SetText(StatusLine::ClockText(run_.ElapsedPeriods(), clockWords_));
+    scaleNote_->SetText(run_.PhysicalScale() ? std::string() : scaleWords_);
+}
+
+// "|c₁| = 0.707" over "φ₁ = 45°"; a dash for what the phasors do not show, and for the phase of a
+// state with no magnitude, which has none.
+void PresentationWndo::ShowCaptions() {
+    const bool loaded = run_.CoefficientsShown();
+    for (int k = 0; k < kComponents; ++k) {
+        const double magnitude = run_.Magnitudes()[k];
+        captionText_ = "|c";
+        captionText_ += kSubscripts[k];
+        captionText_ += "| = ";
+        captionText_ += loaded ? tk::Format(std::abs(magnitude), "0.000") : "–";
+        captionText_ += "\nφ";
+        captionText_ += kSubscripts[k];
+        captionText_ += " = ";
+        captionText_ += loaded && magnitude != 0 && std::isfinite(run_.Phases()[k])
+                            ? std::to_string(DegreesNow(magnitude, run_.Phases()[k])) + "°"
+                            : "–";
+        captions_[k]->SetText(captionText_);
+    }
+}
+
+// What the plots show, for screen readers: the legend, the quantities on the y axes and the overlays.
+void PresentationWndo::Describe() {
+    const std::string wave =
+        tk::Substitute(tk::Translate("PresentationWndo", "Re ψ in black, Im ψ in red; the y axis shows %1"),
+                       {PlainQuantity(WaveAxis().caption)});
+    std::string density = tk::Substitute(tk::Translate("PresentationWndo", "The y axis shows %1"),
+                                         {PlainQuantity(DensityAxis().caption)});
+    if (overlays_.spread)
+        density += tk::Translate("PresentationWndo", "; a blue line at the mean position ⟨x⟩, a bar from "
+                                                     "⟨x⟩ − Δx to ⟨x⟩ + Δx");
+    if (overlays_.ghost)
+        density += tk::Translate("PresentationWndo", "; in grey the density at t = 0");
+    Find("GFWave")->SetAccessibleDescription(wave);
+    Find("GFDensity")->SetAccessibleDescription(density);
+}
+
+state_plots::YAxis PresentationWndo::WaveAxis() const {
+    return run_.PhysicalScale() ? state_plots::WavefunctionAxis(run_) : kScaledWave;
+}
+
+state_plots::YAxis PresentationWndo::DensityAxis() const {
+    return run_.PhysicalScale() ? state_plots::DensityAxis(run_) : kScaledDensity;
+}
+
+physics::Components PresentationWndo::ShownWeights() const {
+    physics::Components weights{};
+    for (int k = 0; k < kComponents; ++k)
+        weights[k] = run_.Magnitudes()[k] * run_.ShowWeights()[k];
+    return weights;
+}
+
+physics::Profile::Scale PresentationWndo::ProfileScale() const {
+    return run_.PhysicalScale() ? physics::Profile::Scale::Physical : physics::Profile::Scale::Scaled;
+}
+
+void PresentationWndo::DrawGhost(Graph& g) {
+    if (!overlays_.ghost || !run_.Loaded())
+        return;
+    ghost_.Resize(g.GWidth * layout_.zoom + 1);
+    ghost_.Fill(ShownWeights(), run_.PhasesAtStart(), ProfileScale());
+    if (ghost_.Empty())
+        return;
+    g.SetColor(look_.ghost);
+    g.Target().SetPenSize(layout_.curvePen * look_.lineFactor);
+    curve_.Draw(g, ghost_.Density());
+    g.Target().SetPenSize(1);
+    g.SetColor(g.CBlack);
 }
 
 void PresentationWndo::GFWave_Open() {
     wavePlot_->SetUp(layout_);
 }
 
+// The wavefunction now at one point for each pixel of the window across the plot, drawn as the main
+// window draws its samples: the real part, then the imaginary part over it; then the legend.
 void PresentationWndo::GFWave_DrawContent() {
-    if (run_.Drawn())
-        state_plots::DrawWavefunction(GFWave(), run_.Plotted().real, run_.Plotted().imaginary);
+    if (!run_.Drawn())
+        return;
+    Graph& g = GFWave();
+    profile_.Resize(g.GWidth * layout_.zoom + 1);
+    profile_.Fill(ShownWeights(), run_.Phases(), ProfileScale());
+    const int pen = layout_.curvePen * look_.lineFactor;
+    if (!profile_.Empty()) {
+        g.Target().SetPenSize(pen);
+        g.SetColor(look_.real);
+        curve_.Draw(g, profile_.Real());
+        g.SetColor(look_.imaginary);
+        curve_.Draw(g, profile_.Imaginary());
+        g.Target().SetPenSize(1);
+    }
+    plot_overlays::DrawLegend(g, look_.real, look_.imaginary, pen, layout_.labelFont);
+    g.SetColor(g.CBlack);
 }
 
 void PresentationWndo::GFDensity_Open() {
@@ -228,8 +370,25 @@ void PresentationWndo::GFDensity_Open() {
 }
 
 void PresentationWndo::GFDensity_DrawContent() {
-    if (run_.Drawn())
-        state_plots::DrawSamples(GFDensity(), run_.Plotted().density);
+    if (!run_.Drawn())
+        return;
+    Graph& g = GFDensity();
+    profile_.Resize(g.GWidth * layout_.zoom + 1);
+    profile_.Fill(ShownWeights(), run_.Phases(), ProfileScale());
+    if (profile_.Empty())
+        return;
+    const int pen = layout_.curvePen * look_.lineFactor;
+    g.Target().SetPenSize(pen);
+    g.SetColor(look_.real);
+    curve_.Draw(g, profile_.Density());
+    g.Target().SetPenSize(1);
+    g.SetColor(g.CBlack);
+    if (!overlays_.spread)
+        return;
+    const std::optional<physics::Moments> position =
+        physics::PositionOf(physics::StateOf(ShownWeights(), run_.Phases()));
+    if (position)
+        plot_overlays::DrawSpread(g, curve_, *position, look_.spread, pen, layout_.labelFont);
 }
 
 void PresentationWndo::ToggleFullScreen() {
@@ -241,4 +400,23 @@ void PresentationWndo::Leave() {
         SetFullScreen(false);
     else
         Close();
+}
+
+void PresentationWndo::ToggleSpread() {
+    overlays_.spread = !overlays_.spread;
+    Describe();
+    ShowAll();
+}
+
+void PresentationWndo::ToggleGhost() {
+    overlays_.ghost = !overlays_.ghost;
+    densityPlot_->SetUp(layout_);
+    Describe();
+    ShowAll();
+}
+
+void PresentationWndo::ToggleHighContrast() {
+    overlays_.highContrast = !overlays_.highContrast;
+    look_ = LookFor(overlays_.highContrast);
+    SetUpPlots();
 }

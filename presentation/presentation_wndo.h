@@ -4,8 +4,11 @@
 #include "graph/graph.h"
 #include "mainwindow/main_wndo.h"
 #include "phasor/phasor_diagram.h"
+#include "physics/profile.h"
 #include "presentation/presentation_layout.h"
+#include "presentation/presentation_look.h"
 #include "presentation/presented_plot.h"
+#include "presentation/smooth_curve.h"
 #include "toolkit/buttons.h"
 #include "toolkit/shared_instance.h"
 #include "toolkit/signal.h"
@@ -16,12 +19,15 @@
 #include <memory>
 #include <string>
 
-// The view for a projector: the main window's wavefunction and density large, its six phasors in a
-// row, which states it shows and the time, all of it scaled to the window, which opens full screen
-// on the main window's screen. It follows the main window frame by frame through its signals and
-// draws the very samples and phases the main window computed; it changes nothing there. F11
-// (View › Presentation) takes it in and out of full screen, Esc out of full screen and then closes
-// it, and the application's menu keys (Animation, States, Help) act as from every window.
+// The view for a projector: the main window's wavefunction and density large, with a legend and the
+// quantities on their y axes, its six phasors in a row with |c_n| and the phase now under each,
+// which states it shows and the time, all of it in proportion to the window, which opens full
+// screen on the main window's screen. It follows the run frame by frame through its signals, with
+// the phases the run turned; it draws the curves at its own pixels from the closed form, where the
+// main window draws its 101 samples, and changes nothing there. F11 (View › Presentation) takes it in
+// and out of full screen, Esc out of full screen and then closes it, and the application's menu keys
+// (Animation, States, Help) act as from every window. Its own keys turn its overlays on and off: the
+// mean position and its spread on the density, the density at t = 0 under it, and high contrast.
 class PresentationWndo : public tk::Window, public tk::SharedView<PresentationWndo, MainWndo> {
 public:
     static constexpr int kComponents = physics::kComponents;
@@ -67,6 +73,17 @@ public:
     // Esc: out of full screen, or closed when it is not.
     virtual void Leave();
 
+    // What the plots show besides the curves; all off when the view opens.
+    struct Overlays {
+        bool spread = false;       // <x> and <x> +- dx on the density
+        bool ghost = false;        // the density at t = 0, under the density now
+        bool highContrast = false; // thicker and darker lines
+    };
+    const Overlays& ShownOverlays() const { return overlays_; }
+    virtual void ToggleSpread();
+    virtual void ToggleGhost();
+    virtual void ToggleHighContrast();
+
     const PresentationLayout& CurrentLayout() const { return layout_; }
     // The plots' Graphs, which draw for the screens GFWave and GFDensity show.
     Graph& GFWave() { return wavePlot_->Plot(); }
@@ -83,6 +100,19 @@ private:
     // Draws the plots from the main window's samples, once it has drawn a frame, and the state.
     void ShowAll();
     void FollowChange(run::Change change);
+    // The plots set up again for the current state, scale and overlays.
+    void SetUpPlots();
+    void ShowCaptions();
+    void Describe();
+    // The shown states' magnitudes, 0 for those left out.
+    physics::Components ShownWeights() const;
+    physics::Profile::Scale ProfileScale() const;
+    // The density at t = 0 under the density's axes, kept with them.
+    void DrawGhost(Graph& g);
+    // The y axes the view gives the run's plots: the main window's, with quantities also where the
+    // plots are scaled.
+    state_plots::YAxis WaveAxis() const;
+    state_plots::YAxis DensityAxis() const;
 
     const run::RunModel& run_;
     Opening opening_;
@@ -96,11 +126,20 @@ private:
     std::array<tk::StaticText*, kComponents> captions_{};
     tk::StaticText* shown_ = nullptr;
     tk::StaticText* clock_ = nullptr;
+    tk::StaticText* scaleNote_ = nullptr;
     tk::StaticText* message_ = nullptr;
+    Overlays overlays_;
+    PresentationLook look_ = LookFor(false);
+    // The wavefunction now and the density at t = 0 at one point for each pixel of the plots' width.
+    physics::Profile profile_;
+    physics::Profile ghost_;
+    SmoothCurve curve_;
+    std::string captionText_; // written again each frame
     tk::Connection frames_;
     tk::Connection changes_;
     // The texts that change with each frame or choice, looked up in the user's language once: the
     // clock's words and the choices "Total", "n=1" ... "n=6".
     const std::string clockWords_;
     const std::array<std::string, kComponents + 1> shownTexts_;
+    const std::string scaleWords_;
 };

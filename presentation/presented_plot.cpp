@@ -50,7 +50,14 @@ void PresentedPlot::SetUp(const PresentationLayout& layout) {
             Style(layout);
             setUpAxes_(graph_);
         }))
-        axes_.KeepEmptyPlot(graph_);
+        KeepAxes();
+}
+
+void PresentedPlot::KeepAxes() {
+    axes_.KeepEmptyPlot(graph_, [this] {
+        if (backdrop_)
+            backdrop_(graph_);
+    });
 }
 
 // A graph too small for its last size has no ranges to redraw with (GWidth is 0), and one whose
@@ -68,15 +75,16 @@ void PresentedPlot::Resize(const PresentationLayout& layout) {
             graph_.HandleResize();
             setUpAxes_(graph_);
         }))
-        axes_.KeepEmptyPlot(graph_);
+        KeepAxes();
 }
 
 // The title is bold and measured in its own size; the labels that setUpAxes_ measures, in theirs.
 void PresentedPlot::Style(const PresentationLayout& layout) {
+    graph_.CGrid = gridColor_;
     graph_.SetTickFontInfo(tk::kSystemFont, layout.tickFont);
     graph_.SetXTixPix(layout.tickSpacing);
     graph_.SetYTixPix(layout.tickSpacing);
-    graph_.SetFontInfo(tk::kSystemFont, layout.plotTitleFont, false, false);
+    graph_.SetFontInfo(tk::kSystemFont, layout.labelFont, false, false);
     graph_.SetTitle("!" + title_);
     graph_.SetFontInfo(tk::kSystemFont, layout.labelFont, false, false);
 }

@@ -4,6 +4,7 @@
 #include "graph/graph.h"
 #include "presentation/presentation_layout.h"
 #include "toolkit/canvas.h"
+#include "toolkit/color.h"
 
 #include <functional>
 #include <string>
@@ -24,6 +25,8 @@ public:
 class PresentedPlot {
 public:
     using Axes = std::function<void(Graph&)>;
+    // What is drawn over the empty plot and kept with it, for as long as the axes stay.
+    using Backdrop = std::function<void(Graph&)>;
 
     // `axes` sets the labels and flags and defines the graph, as the main window does; `title` is
     // shown above the plot.
@@ -34,8 +37,11 @@ public:
     // Opens the graph for the screen's place, at the layout's zoom; it raises its Open event.
     void Open(const PresentationLayout& layout);
     void Close();
-    // Styles the graph for the layout and defines it, from its Open event.
+    // Styles the graph for the layout and defines it, from its Open event; also when the axes, the
+    // backdrop or the grid's colour change.
     void SetUp(const PresentationLayout& layout);
+    void SetBackdrop(Backdrop backdrop) { backdrop_ = std::move(backdrop); }
+    void SetGridColor(tk::Color color) { gridColor_ = color; }
     // After the screen took a new place: the graph's size, zoom and text for the layout.
     void Resize(const PresentationLayout& layout);
     // Whether it could be defined; a graph too small for its size (a GraphError) is not, and has no
@@ -47,10 +53,13 @@ public:
 private:
     void Size(const PresentationLayout& layout);
     void Style(const PresentationLayout& layout);
+    void KeepAxes();
 
     Graph graph_;
     PlotScreen& screen_;
     std::string title_;
     Axes setUpAxes_;
+    Backdrop backdrop_;
+    tk::Color gridColor_ = tk::kGridGrey;
     AxesPicture axes_;
 };

@@ -2,6 +2,8 @@
 
 #include "toolkit/picture.h"
 
+#include <cmath>
+
 namespace tk {
 
 void Graphics::DrawPicture(const Picture& picture, int x, int y) {
@@ -15,6 +17,14 @@ void Graphics::DrawPolyline(const std::vector<Point>& vertices) {
         DrawLine(vertices[0].x, vertices[0].y, vertices[0].x, vertices[0].y);
     for (std::size_t i = 1; i < vertices.size(); ++i)
         DrawLine(vertices[i - 1].x, vertices[i - 1].y, vertices[i].x, vertices[i].y);
+}
+
+void Graphics::DrawSmoothPolyline(const std::vector<PointF>& vertices) {
+    std::vector<Point> nearest;
+    nearest.reserve(vertices.size());
+    for (const PointF& p : vertices)
+        nearest.push_back({static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y))});
+    DrawPolyline(nearest);
 }
 
 } // namespace tk

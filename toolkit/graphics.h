@@ -58,6 +58,10 @@ public:
     // A line from each vertex to the next: the pixels DrawLine covers for each pair, which a vector
     // device may keep as one path. One vertex is a point.
     virtual void DrawPolyline(const std::vector<Point>& vertices);
+    // A smooth curve through the vertices, PenSize wide with round ends and joins, its edges blended
+    // into what lies below where the device can: a curve sampled finer than its pixels shows no
+    // corners. Here it is drawn as the polyline through the nearest pixels.
+    virtual void DrawSmoothPolyline(const std::vector<PointF>& vertices);
 
     // Text is UTF-8.
     virtual void DrawString(std::string_view text, int x, int baseline) = 0;

@@ -7,11 +7,12 @@
 
 namespace tk {
 
-// A line of text along the bottom of a window, below its content: the window grows by its height
-// and the content keeps its size. At its left a message, which a passing one (the hint of the menu
+// A line of text along the bottom of a window: below its content, where the window grows by its
+// height and the content keeps its size, or inside the content at the bounds the window gives it
+// (Window::AddStatusBar). At its left a message, which a passing one (the hint of the menu
 // item under the pointer) may cover for a while; at its right permanent parts, which nothing
-// covers. Assistive technology reads the whole line, Line(), as the bar's description. The bar's
-// place is the window's to choose: its bounds are not used.
+// covers. Assistive technology reads the whole line, Line(), as the bar's description. Bounds of no
+// width stand for the place below the content.
 class StatusBar : public Control {
 public:
     struct Texts {

@@ -44,10 +44,11 @@ void Window::UpdateMenus() {
         peer_->UpdateMenus();
 }
 
-tk::StatusBar& Window::AddStatusBar() {
+tk::StatusBar& Window::AddStatusBar(Rect place) {
     if (!statusBar_) {
         statusBar_ = std::make_unique<tk::StatusBar>();
         statusBar_->SetOwnerWindow(this);
+        statusBar_->SetBounds(place.x, place.y, place.width, place.height);
         if (peer_)
             peer_->RealizeStatusBar(*statusBar_);
     }

@@ -64,8 +64,10 @@ public:
     // it when its menu handlers' conditions may have changed. Menus also check when they open.
     void UpdateMenus();
 
-    // The status bar below the content, made on the first call, before or after the window opens.
-    tk::StatusBar& AddStatusBar();
+    // The status bar, made on the first call, before or after the window opens: below the content,
+    // which keeps its size, or, given a place, inside the content at that place, so that the window
+    // is no larger than its content and menu bar.
+    tk::StatusBar& AddStatusBar(Rect place = {});
     tk::StatusBar* StatusBar() const { return statusBar_.get(); }
 
     // Takes ownership of a control and registers it under its name (and index, for array elements).

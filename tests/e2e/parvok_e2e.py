@@ -20,7 +20,7 @@ import time
 from xml.etree import ElementTree
 
 SKIPPED = 77
-CONTENT_HEIGHT = 669  # of the main window, between its menu bar and its status line
+CONTENT_HEIGHT = 669  # of the main window, under its menu bar; the status line is its bottom band
 TOOL_TIMEOUT = 10  # seconds that one xdotool, xclip, wmctrl or import call may take
 CLIPBOARD_MARKER = "parvok-e2e: nothing copied yet"
 BLACK, RED = (0, 0, 0), (255, 0, 0)
@@ -152,7 +152,7 @@ def status_bar_of(pid):
 
     def status_bar():
         nodes = [a for a in children(Atspi.get_desktop(0)) if a.get_process_id() == pid]
-        for _ in range(3):  # the application, its windows, their parts
+        for _ in range(4):  # the application, its windows, their content, its parts
             if bar := next((node for node in nodes if node.get_role() == Atspi.Role.STATUS_BAR), None):
                 return bar
             nodes = [child for node in nodes for child in children(node)]
@@ -265,8 +265,7 @@ class Parvok:
         self.process = spawn([program], stdin=subprocess.DEVNULL, stdout=self.log, stderr=subprocess.STDOUT)
         self.window = wait_for("the main window", lambda: self.find_window("^Parvok$"), 15)
         self.status_bar = status_bar_of(self.process.pid)
-        status_height = self.status_bar.get_extents(0).height
-        self.menu_height = self.geometry(self.window)[3] - CONTENT_HEIGHT - status_height
+        self.menu_height = self.geometry(self.window)[3] - CONTENT_HEIGHT
         self.activate(self.window)
 
     def __enter__(self):

@@ -48,16 +48,22 @@ protected:
         return {last.base() - 1, std::find_if(last.base(), calls.end(),
                                               [](const DrawCall& c) { return c.op == "DrawPicture"; })};
     }
-    // The segments drawn over the copy of the axes in the last frame.
-    int CurveSegments(const char* name) {
+    // The calls of the last frame, over the copy of the axes.
+    std::vector<DrawCall> LastFrame(const char* name) {
         const fake::CallLog& calls = FrameCalls(name);
         const auto copy = std::find_if(calls.rbegin(), calls.rend(),
                                        [](const DrawCall& c) { return c.op == "DrawPicture"; });
-        if (copy == calls.rend())
-            return 0;
-        return int(std::count_if(calls.rbegin(), copy, [](const DrawCall& c) { return c.op == "DrawLine"; }));
+        return {copy.base(), calls.end()};
     }
-    std::string Text(const char* name) { return view->Find<tk::StaticText>(name)->Text(); }
+    // The curves drawn in the last frame: one polyline each.
+    int Curves(const char* name) {
+        const std::vector<DrawCall> frame = LastFrame(name);
+        return int(std::count_if(frame.begin(), frame.end(),
+                                 [](const DrawCall& c) { return c.op == "DrawPolyline"; }));
+    }
+    std::string Text(const char* name, int index = tk::Control::kNoIndex) {
+        return view->Find<tk::StaticText>(name, index)->Text();
+    }
 
     std::unique_ptr<PresentationWndo> view;
 };
@@ -67,8 +73,9 @@ protected:
 tk::Rect InkOf(const DrawCall& c) {
     const double width = fake::RecordingGraphics::CharWidth(c.size) * tk::CharacterCount(c.text);
     const int above = int(std::ceil(0.73 * c.size));
+    // The segments of a label follow each other at whole pixels, the ink of each within its advance.
     const bool number = c.text.find_first_not_of("-.0123456789") == std::string::npos;
-    return {c.args[0], c.args[1] - above, int(std::ceil(width)), above + (number ? 0 : 2)};
+    return {c.args[0], c.args[1] - above, int(width), above + (number ? 0 : 2)};
 }
 
 bool Overlap(const tk::Rect& a, const tk::Rect& b) {
@@ -125,9 +132,9 @@ TEST_F(Presentation, ScalesTextAndLinesWithTheWindowAndNothingOverlaps) {
         int width, height;
         int zoom, pen;
     } sizes[] = {
-        {"the main window's sizes", 960, 540, 1, 1},
-        {"1440p: twice", 2560, 1440, 2, 3},
-        {"portrait", 1080, 1920, 1, 1},
+        {"a window of 960 x 540", 960, 540, 1, 2},
+        {"1440p: four times", 2560, 1440, 4, 4},
+        {"portrait: the plots one above the other, sized for 3/4 of the width", 1080, 1920, 2, 2},
     };
     for (const auto& size : sizes) {
         SCOPED_TRACE(size.name);
@@ -147,6 +154,53 @@ TEST_F(Presentation, ScalesTextAndLinesWithTheWindowAndNothingOverlaps) {
                      ->Calls())
                 EXPECT_TRUE(c.op != "DrawOval" || c.pen == size.pen) << k;
         CheckPlaces(shown);
+    }
+}
+
+// On a projector of each usual resolution, what the view draws is the share of the screen's height
+// that the back of a room reads: tick labels 1/40, the other texts 1/27, curves 1/360 and never under
+// 2 pixels; and the phasors spread over the whole width. (On a screen of twice the density the view
+// has the same layout in its logical pixels, and every picture doubles with the screen.)
+TEST_F(Presentation, DrawsTextsAndLinesAtTheirShareOfTheScreensHeight) {
+    const struct {
+        const char* name;
+        int width, height;
+    } screens[] = {{"720p", 1280, 720}, {"1080p", 1920, 1080}, {"1440p", 2560, 1440}, {"2160p", 3840, 2160}};
+    for (const auto& screen : screens) {
+        SCOPED_TRACE(screen.name);
+        PresentationWndo& shown = Opened(screen.width, screen.height);
+        shown.ToggleSpread();
+        const double tickLabel = screen.height / 40.0;
+        const double text = screen.height / 27.0;
+        const double line = std::max(2.0, screen.height / 360.0);
+        int measured = 0;
+        for (const char* plot : {"GFWave", "GFDensity"}) {
+            const int zoom = Plot(plot).Zoom();
+            std::vector<DrawCall> drawn = LastAxes(plot);
+            const std::vector<DrawCall> frame = LastFrame(plot);
+            drawn.insert(drawn.end(), frame.begin(), frame.end());
+            for (const DrawCall& c : drawn) {
+                const bool number = c.text.find_first_not_of("-.0123456789") == std::string::npos;
+                if (c.op == "DrawString") {
+                    EXPECT_GE(c.size * zoom, number ? tickLabel : text) << plot << ": " << c.ToString();
+                }
+                if (c.op == "DrawPolyline") {
+                    EXPECT_GE(c.pen * zoom, line) << plot << ": " << c.ToString();
+                }
+                measured += c.op == "DrawString" || c.op == "DrawPolyline";
+            }
+        }
+        EXPECT_GT(measured, 30);
+        for (int k = 0; k < PresentationWndo::kComponents; ++k) {
+            EXPECT_GE(view->Find<tk::StaticText>("STPhasor", k)->Font().size, text) << k;
+            const auto& calls = static_cast<fake::FakePicture&>(*view->Find<PhasorDiagram>("Phasor", k)->GX)
+                                    .Recorder()
+                                    ->Calls();
+            EXPECT_GE(calls.back().pen, line) << k;
+        }
+        EXPECT_GE(view->Find<tk::StaticText>("STClock")->Font().size, text);
+        const tk::Rect last = view->Find("Phasor", PresentationWndo::kComponents - 1)->Bounds();
+        EXPECT_GT(last.x + last.width, screen.width * 15 / 16);
     }
 }
 
@@ -170,7 +224,7 @@ TEST_F(Presentation, TooSmallForThePlotsSaysSoAndDrawsThemAgainWhenLarger) {
             EXPECT_EQ(std::tuple(shown.TooSmall(), shown.Find("STMessage")->Visible(),
                                  shown.Find("GFWave")->Visible()),
                       std::tuple(false, false, true));
-            EXPECT_EQ(std::pair(CurveSegments("GFWave"), CurveSegments("GFDensity")), std::pair(200, 100));
+            EXPECT_EQ(std::pair(Curves("GFWave"), Curves("GFDensity")), std::pair(2, 1));
         }
     }
 }
@@ -190,17 +244,17 @@ TEST_F(Presentation, ShowsWhatTheMainWindowShows) {
         }
         return inked;
     };
-    EXPECT_EQ(std::tuple(CurveSegments("GFWave"), phasorsInked(), Text("STShown"), Text("STClock")),
-              std::tuple(200, "oooooo", "Total", "t = 0.000 T₁"))
+    EXPECT_EQ(std::tuple(Curves("GFWave"), phasorsInked(), Text("STShown"), Text("STClock")),
+              std::tuple(2, "oooooo", "Total", "t = 0.000 T₁"))
         << "the state the main window loaded from its fields at launch";
     Type({"1", "1"});
     window.PBStart_Action();
     for (int frame = 0; frame < 90; ++frame)
         window.TMFrame_Action();
     window.Find<tk::RadioButton>("RBNth", 1)->NotifyChosen();
-    EXPECT_EQ(std::tuple(CurveSegments("GFWave"), CurveSegments("GFDensity"), phasorsInked(), Text("STShown"),
-                         Text("STClock")),
-              std::tuple(200, 100, "oooooo", "n=2", "t = 0.250 T₁"));
+    EXPECT_EQ(std::tuple(Curves("GFWave"), Curves("GFDensity"), phasorsInked(), Text("STShown"),
+                         Text("STClock"), Text("STPhasor", 1)),
+              std::tuple(2, 1, "oooooo", "n=2", "t = 0.250 T₁", "|c₂| = 0.707\nφ₂ = 0°"));
     EXPECT_EQ(shown.Find<PhasorDiagram>("Phasor", 1)->angle, Phasor(1).angle);
     window.PBStart_Action();
     Magnitude(2).NotifyTextEdited("0.5");

@@ -5,7 +5,10 @@
 
 #include <QPaintEngine>
 #include <QPolygon>
+#include <QPolygonF>
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace tk::qt {
@@ -195,6 +198,44 @@ void QtGraphics::DrawPolyline(const std::vector<tk::Point>& vertices) {
     UsePen();
     UseBrush(QColor());
     painter_->drawPolyline(ToPolygon(vertices));
+}
+
+// Antialiased for this curve alone: the painter's other shapes cover whole pixels. A curve wider
+// than a device pixel is drawn as hairlines half a device pixel apart along its normals, which cover
+// the band a wide pen would, as dark: Qt draws an antialiased hairline many times faster than it
+// strokes a wide pen. The pen is made here, so the one kept for the other shapes is made again at
+// their next use.
+void QtGraphics::DrawSmoothPolyline(const std::vector<tk::PointF>& vertices) {
+    if (vertices.size() < 2) {
+        tk::Graphics::DrawSmoothPolyline(vertices);
+        return;
+    }
+    const qreal ratio = painter_->device() ? painter_->device()->devicePixelRatioF() : 1;
+    const int width = std::max(1, static_cast<int>(std::lround(PenSize() * ratio)));
+    QPen pen(ToQColor(ForeColor()), 0);
+    pen.setCosmetic(true);
+    painter_->setPen(pen);
+    penColor_ = QColor();
+    UseBrush(QColor());
+    painter_->setRenderHint(QPainter::Antialiasing, true);
+    const auto count = static_cast<qsizetype>(vertices.size());
+    smoothVertices_.resize(count);
+    smoothNormals_.resize(count);
+    for (qsizetype i = 0; i < count; ++i) {
+        const tk::PointF& before = vertices[std::size_t(std::max<qsizetype>(i - 1, 0))];
+        const tk::PointF& after = vertices[std::size_t(std::min(i + 1, count - 1))];
+        const qreal length = std::hypot(after.x - before.x, after.y - before.y);
+        smoothNormals_[i] = length > 0 ? QPointF(before.y - after.y, after.x - before.x) / length : QPointF();
+    }
+    for (int strand = 0; strand < 2 * width - 1; ++strand) {
+        const qreal offset = (strand / 2.0 - (width - 1) / 2.0) / ratio;
+        for (qsizetype i = 0; i < count; ++i) {
+            const tk::PointF& v = vertices[std::size_t(i)];
+            smoothVertices_[i] = QPointF(v.x + 0.5, v.y + 0.5) + smoothNormals_[i] * offset;
+        }
+        painter_->drawPolyline(smoothVertices_);
+    }
+    painter_->setRenderHint(QPainter::Antialiasing, false);
 }
 
 void QtGraphics::DrawString(std::string_view text, int x, int baseline) {

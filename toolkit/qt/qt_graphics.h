@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QPen>
+#include <QPolygonF>
 
 #include <array>
 #include <cstddef>
@@ -41,6 +42,7 @@ public:
     void DrawPolygon(const std::vector<tk::Point>& vertices) override;
     void FillPolygon(const std::vector<tk::Point>& vertices) override;
     void DrawPolyline(const std::vector<tk::Point>& vertices) override;
+    void DrawSmoothPolyline(const std::vector<tk::PointF>& vertices) override;
     void DrawString(std::string_view text, int x, int baseline) override;
     double StringWidth(std::string_view text) override;
     int TextHeight() override;
@@ -84,6 +86,9 @@ private:
     static constexpr std::size_t kMadePens = 4;
 
     std::optional<QPainter> ownPainter_;
+    // Kept from one smooth curve to the next, so that a frame allocates nothing.
+    QPolygonF smoothVertices_;
+    QPolygonF smoothNormals_;
     QPainter* painter_;
     bool paperLines_ = false;
     bool denseDevice_ = false; // more than one device pixel a logical pixel

@@ -26,6 +26,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QWindow>
 
 #include <algorithm>
@@ -127,6 +128,14 @@ void WindowWidget::resizeEvent(QResizeEvent* event) {
             FollowLockedEdges(*control, now - laidOutSize_);
     laidOutSize_ = now;
     Guarded([&] { window_.NotifyResized(now.width(), now.height()); });
+}
+
+bool WindowWidget::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip && innerStatusBar_) {
+        innerStatusBar_->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 void WindowWidget::ShowMenuBar(bool fullScreen) {
@@ -341,11 +350,20 @@ void QtWindowPeer::UpdateMenus() {
         menuBridge_->UpdateEnabled();
 }
 
-// The bar goes below the content, which keeps its size: a window of fixed size grows by the bar's
-// height, and only a resizable one has a size grip.
+// A bar without a place goes below the content, which keeps its size: a window of fixed size grows
+// by the bar's height, and only a resizable one has a size grip. A bar with one lies in the content.
 void QtWindowPeer::RealizeStatusBar(tk::StatusBar& bar) {
-    QStatusBar* shown = widget_->statusBar();
-    shown->setSizeGripEnabled(window_.settings.resizable);
+    QStatusBar* shown = nullptr;
+    if (bar.Width() > 0) {
+        shown = new QStatusBar(widget_->Content());
+        shown->setSizeGripEnabled(false);
+        shown->setGeometry(bar.Left(), bar.Top(), bar.Width(), bar.Height());
+        shown->show();
+        widget_->SetInnerStatusBar(shown);
+    } else {
+        shown = widget_->statusBar();
+        shown->setSizeGripEnabled(window_.settings.resizable);
+    }
     bar.AttachPeer(std::make_unique<QtStatusBarPeer>(bar, shown));
 }
 

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStatusBar>
 
 #include <map>
 
@@ -26,8 +27,12 @@ public:
     QWidget* Content() const { return content_; }
     // The menu bar as the settings say, hidden in full screen.
     void ShowMenuBar(bool fullScreen);
+    // A status bar inside the content, which shows the hints of the menu items under the pointer as
+    // the one below the content would.
+    void SetInnerStatusBar(QStatusBar* bar) { innerStatusBar_ = bar; }
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -35,6 +40,7 @@ protected:
 private:
     tk::Window& window_;
     QWidget* content_;
+    QPointer<QStatusBar> innerStatusBar_;
     QSize laidOutSize_;
 };
 
