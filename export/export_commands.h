@@ -8,14 +8,16 @@
 // open meanwhile. Cancelling leaves everything as it was; whatever fails is told in a dialog.
 namespace exporting {
 
-// File › Export Picture…: PNG, SVG or PDF, named after the time t/T1 in `periods`. The exports
-// return the path written, empty when nothing was.
+// File › Export Picture…: PNG, SVG or PDF, named after the parts' stem and the time t/T1 in
+// `periods`. The exports return the path written, empty when nothing was.
 std::string ExportPicture(const PictureParts& parts, double periods);
 // Edit › Copy Picture.
 void CopyPicture(const PictureParts& parts, double periods);
 // File › Print….
 void PrintPicture(const PictureParts& parts, double periods);
-// File › Export Data…: CSV.
+// File › Export Data…: the main window's state as CSV.
 std::string ExportData(const StateRecord& record);
+// File › Export Data… of any window: its table, CSV text already made, offered under `name`.
+std::string ExportCsv(const std::string& csv, const std::string& name);
 
 } // namespace exporting

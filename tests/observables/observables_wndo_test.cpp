@@ -5,10 +5,13 @@
 #include "app/commands.h"
 #include "observables/observables_wndo.h"
 #include "tests/mainwindow/opened_main_wndo.h"
+#include "toolkit/numbers.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <algorithm>
+#include <map>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -105,6 +108,49 @@ TEST_F(ObservablesTest, ShowsADashForEachValueOfTheZeroState) {
     window.PBNorm_Action();
     for (const std::string& label : kValueLabels)
         EXPECT_EQ(Value(label), "—") << label;
+}
+
+// From this window the picture is its own: the plots' titles, the line above them and each line of
+// the table where the window shows it, named after the window. Its data holds the values the table
+// shows, the path as the plot has it up to now, and the momentum distribution.
+TEST_F(ObservablesTest, ExportsItsOwnPictureAndData) {
+    Type({"3", "4"}, {"0", "90"});
+    window.PBStart_Action();
+    for (int frame = 0; frame < 40; ++frame) // 40 degrees of state 1
+        window.TMFrame_Action();
+    auto& output = fake_.platform.output;
+    (*observables.MenuHandler(command::kEditCopyPicture))();
+    const std::string t = tk::Format(window.Model().ElapsedPeriods(), "0.000");
+    EXPECT_EQ(output.uses.back(),
+              "Copy 760x764 Parvok at t/T₁ = " + t + " (parvok-observables-t" + t + ".svg)");
+    Strings tableLines;
+    for (const auto& call : output.drawn.Calls())
+        if (call.op == "DrawString" && call.args.at(0) == 450)
+            tableLines.push_back(call.text);
+    std::istringstream table(Table());
+    for (std::string line; std::getline(table, line);)
+        if (!line.empty())
+            EXPECT_THAT(tableLines, testing::Contains(line));
+
+    fake_.platform.dialogs.saveAnswers = {tk::SaveAnswer{"/tmp/o.csv", 0}};
+    (*observables.MenuHandler(command::kFileExportData))();
+    std::map<std::string, Strings> sections; // the rows under each head
+    std::istringstream csv(output.files.at("/tmp/o.csv"));
+    Strings* rows = nullptr;
+    for (std::string line; std::getline(csv, line);)
+        if (line.empty() || line.starts_with("#"))
+            rows = nullptr;
+        else if (rows)
+            rows->push_back(line);
+        else
+            rows = &sections[line];
+    const std::string& position = sections["quantity,value"].at(0);
+    EXPECT_EQ(tk::Significant(std::stod(position.substr(position.find(',') + 1)), 4), Value("⟨x⟩/L"));
+    EXPECT_EQ(sections["n,Eₙ/E₁,|cₙ|²"].at(5), "6,36,0");
+    const Strings& path = sections["t/T₁,⟨x⟩/L,Δx/L"];
+    EXPECT_EQ(path.size(), 14U + 1) << "every 3 degrees from 0 to 39, and now";
+    EXPECT_TRUE(path.back().starts_with(tk::Str(window.Model().ElapsedPeriods()) + ","));
+    EXPECT_EQ(sections["p/(πħ/L),|ψ̃(p)|²"].size(), 201U);
 }
 
 // View > Observables opens the one window, brings it back once it was closed, and a closed window
