@@ -60,6 +60,7 @@ void ObservablesWndo::Layout() {
     settings.maximizeButton = true;
     settings.closeKeys = true;
     settings.placement = tk::kPlaceBeside; // not over the plots it explains
+    settings.rememberedPlace = "places/observables";
 }
 
 // Its own menu item closes it, as the key that opened it; elsewhere the item opens it.

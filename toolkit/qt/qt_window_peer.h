@@ -6,6 +6,8 @@
 #include <QPointer>
 
 #include <map>
+#include <optional>
+#include <string>
 
 class QButtonGroup;
 class QScreen;
@@ -30,9 +32,13 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
+    // Keeps where the window is in the settings, when they are to remember it.
+    void RememberPlace();
+
     tk::Window& window_;
     QWidget* content_;
     QSize laidOutSize_;
@@ -45,6 +51,9 @@ QRect OpeningFrame(QRect over, QSize size, QMargins margins, QRect available, bo
 // The same beside the frame `front`: to its right where the frame fits on the area there, else
 // below it, else cascaded from its top left corner.
 QRect BesideFrame(QRect front, QSize size, QMargins margins, QRect available, bool resizable);
+// A place kept in the settings ("x y width height": the frame's top left corner, the size within
+// it), where it still lies on one of the screens there are now; none otherwise.
+std::optional<QRect> PlaceOnAScreen(const std::optional<std::string>& kept);
 
 class QtWindowPeer : public tk::WindowPeer {
 public:
