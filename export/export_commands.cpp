@@ -47,14 +47,17 @@ void TellingFailures(const std::string& title, const std::function<void()>& comm
 
 } // namespace
 
-std::string ExportPicture(const PictureParts& parts, double periods) {
+std::string ExportPicture(const PictureParts& parts, double periods,
+                          const std::optional<tk::Drawing>& pixels) {
     const std::string title = tk::Translate("ExportFlow", "Export Picture");
     std::string written;
     TellingFailures(title, [&] {
         const WindowPicture picture(parts);
         const tk::Drawing drawing = DrawingAt(picture, parts.stem, periods, "svg");
         written = SaveWithDialogs(title, drawing.name, PictureTypes(), [&](std::size_t type) {
-            return tk::ThePlatform().Output().Encode(drawing, kPictureFormats[type]);
+            const tk::PictureFormat format = kPictureFormats[type];
+            const bool asPixels = pixels && format == tk::PictureFormat::Png;
+            return tk::ThePlatform().Output().Encode(asPixels ? *pixels : drawing, format);
         });
     });
     return written;

@@ -5,6 +5,7 @@
 #include "spacetime/space_time_wndo.h"
 #include "spacetime/viridis.h"
 #include "tests/support/qt_device_pixels.h"
+#include "toolkit/platform.h"
 
 #include <QImage>
 
@@ -12,7 +13,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 #include <utility>
 
 namespace {
@@ -31,12 +35,12 @@ TEST(QtSpaceTime, ShowsTheGridAtTheDevicePixelsWithTheCursorOverIt) {
 
     const QImage& frame = fake::DeviceImage(*plot.GXP);
     const int left = 2 * (plot.GLeft + 1);
-    const int bottom = 2 * (plot.GTop + 1) + grid.Rows() - 1;
-    const int cursor = 2 * plot.GTop + 2 * (plot.GHeight - static_cast<int>(std::lround(0.3 * plot.GHeight)));
+    const int top = 2 * (plot.GTop + 1);
+    const int cursor = 2 * plot.GTop + 2 * static_cast<int>(std::lround(0.3 * plot.GHeight));
     int differing = 0;
     for (int i = 0; i < grid.Rows(); i += 7)
         for (int j = 0; j < grid.Columns(); j += 5) {
-            const int y = bottom - i;
+            const int y = top + i; // t = 0 at the top
             if (std::abs(y - cursor) <= 2)
                 continue;
             const tk::Color colour = spacetime::Viridis(grid.At(j, i) / grid.Maximum());
@@ -47,6 +51,35 @@ TEST(QtSpaceTime, ShowsTheGridAtTheDevicePixelsWithTheCursorOverIt) {
     for (int y = cursor - 4; y <= cursor + 4; ++y)
         whiteRows += (frame.pixel(left + grid.Columns() / 2, y) & 0xFFFFFF) == 0xFFFFFF;
     EXPECT_EQ(whiteRows, 2) << "the cursor, a line of one pixel, two device rows of white";
+}
+
+// In SVG and PDF the picture and its colour bar are images, each drawn once, within axes of lines
+// and text.
+TEST(QtSpaceTime, VectorFilesEmbedTheHeatMapAndTheColourBar) {
+    MainWndo main;
+    main.Open();
+    main.LoadPreset(physics::Preset::Packet);
+    SpaceTimeWndo view(main);
+    view.Open();
+    const exporting::WindowPicture picture(view.Picture());
+    const tk::Drawing drawing = picture.Drawing("space-time", "space-time.svg");
+    tk::Output& output = tk::ThePlatform().Output();
+    const std::string svg = output.Encode(drawing, tk::PictureFormat::Svg);
+    std::size_t images = 0;
+    for (std::size_t at = svg.find("<image"); at != std::string::npos; at = svg.find("<image", at + 1))
+        ++images;
+    EXPECT_EQ(images, 2U);
+    EXPECT_NE(svg.find(">t/T</text>"), std::string::npos) << "the time axis's label, as text";
+    const std::filesystem::path pdf = std::filesystem::temp_directory_path() / "parvok-space-time-test.pdf";
+    ASSERT_EQ(output.WriteFile(pdf.string(), output.Encode(drawing, tk::PictureFormat::Pdf)), "");
+    std::string listed;
+    if (FILE* pipe = popen(("pdfimages -list " + pdf.string()).c_str(), "r")) {
+        for (char buffer[256]; fgets(buffer, sizeof buffer, pipe);)
+            listed += buffer;
+        pclose(pipe);
+    }
+    std::filesystem::remove(pdf);
+    EXPECT_EQ(std::count(listed.begin(), listed.end(), '\n'), 2 + 2) << listed; // a head of two lines
 }
 
 } // namespace
