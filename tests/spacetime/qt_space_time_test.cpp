@@ -6,8 +6,12 @@
 #include "spacetime/viridis.h"
 #include "tests/support/qt_device_pixels.h"
 #include "toolkit/platform.h"
+#include "toolkit/qt/qt_widget_peer.h"
+#include "toolkit/qt/qt_window_peer.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +21,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -80,6 +85,25 @@ TEST(QtSpaceTime, VectorFilesEmbedTheHeatMapAndTheColourBar) {
     }
     std::filesystem::remove(pdf);
     EXPECT_EQ(std::count(listed.begin(), listed.end(), '\n'), 2 + 2) << listed; // a head of two lines
+}
+
+// The arrows step the run wherever the focus is, a choice's too, which keeps its value; Tab reaches
+// each choice in turn instead.
+TEST(QtSpaceTime, ArrowsStepAFrameWhereverTheFocusIsAndTabReachesEachChoice) {
+    MainWndo main;
+    main.Open();
+    SpaceTimeWndo view(main);
+    view.Open();
+    QWidget& window = *static_cast<tk::qt::QtWindowPeer*>(view.Peer())->Widget();
+    QApplication::setActiveWindow(&window);
+    view.Find("RBPeriod")->SetFocus();
+    const long long frames = main.Model().FramesAdvanced();
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left})
+        QTest::keyClick(QApplication::focusWidget(), key);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(std::tuple(main.Model().FramesAdvanced() - frames, view.Chosen().halfPeriod,
+                         tk::qt::QtWidgetPeer::ControlOf(QApplication::focusWidget()) == view.Find("RBHalf")),
+              std::tuple(1, false, true));
 }
 
 } // namespace

@@ -53,11 +53,17 @@ Qt::Alignment AlignmentOf(int code) {
     }
 }
 
+// Whether each button of a group is a stop of the tab key, as in a window whose own keys take the
+// arrows, which would otherwise move the choice within the group.
+bool EachATabStop(const QButtonGroup* group) {
+    return group && group->property(kEachButtonATabStop).toBool();
+}
+
 // The buttons of an exclusive group are one stop of the tab key, at the checked one; Qt makes them
 // so only once one of them had the focus.
 void TabStopAtChecked(const QButtonGroup* group) {
     const QAbstractButton* checked = group ? group->checkedButton() : nullptr;
-    if (!checked || !group->exclusive())
+    if (!checked || !group->exclusive() || EachATabStop(group))
         return;
     for (QAbstractButton* button : group->buttons()) {
         const Qt::FocusPolicy policy = button->focusPolicy();
@@ -303,8 +309,26 @@ void QtPushButtonPeer::ApplyContent(tk::Aspect aspect) {
     }
 }
 
+namespace {
+
+// A radio button that Qt leaves a stop of the tab key as it takes the focus, where its group says so.
+class RadioWidget : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        if (EachATabStop(group()))
+            QWidget::focusInEvent(event); // not the button's, which takes the others out of the tab chain
+        else
+            QRadioButton::focusInEvent(event);
+    }
+};
+
+} // namespace
+
 QtRadioButtonPeer::QtRadioButtonPeer(tk::RadioButton& button, QWidget* parent, GroupOf groupOf)
-    : QtWidgetPeer(button, new QRadioButton(parent)), button_(button), groupOf_(std::move(groupOf)) {
+    : QtWidgetPeer(button, new RadioWidget(parent)), button_(button), groupOf_(std::move(groupOf)) {
     auto* radio = static_cast<QRadioButton*>(widget());
     QObject::connect(radio, &QRadioButton::clicked, radio,
                      [this] { Guarded([&] { button_.NotifyChosen(); }); });

@@ -211,11 +211,22 @@ void QtWindowPeer::ApplySettings() {
     }
 }
 
+// Where the window's own keys take the arrows, a radio group's choices are reached with Tab instead.
 QButtonGroup* QtWindowPeer::RadioGroupOf(const tk::Control* parent) {
     QButtonGroup*& group = radioGroups_[parent];
-    if (!group)
+    if (!group) {
         group = new QButtonGroup(widget_);
+        group->setProperty(kEachButtonATabStop, TakesArrowKeys());
+    }
     return group;
+}
+
+bool QtWindowPeer::TakesArrowKeys() const {
+    return std::any_of(window_.KeyCommands().begin(), window_.KeyCommands().end(), [](const auto& command) {
+        const QKeySequence keys = ShortcutOf(command.keys);
+        return keys.count() == 1 && (keys[0].key() == Qt::Key_Up || keys[0].key() == Qt::Key_Down ||
+                                     keys[0].key() == Qt::Key_Left || keys[0].key() == Qt::Key_Right);
+    });
 }
 
 void QtWindowPeer::RealizeControls() {

@@ -77,6 +77,8 @@ private:
     void FollowScreens();
     void CoverScreen(QScreen* screen);
     QButtonGroup* RadioGroupOf(const tk::Control* parent);
+    // Whether a key command of the window is an arrow key, which then acts wherever the focus is.
+    bool TakesArrowKeys() const;
 
     tk::Window& window_;
     QPointer<WindowWidget> widget_;
