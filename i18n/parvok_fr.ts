@@ -624,6 +624,14 @@ agrandissez la fenêtre.</translation>
         <source>Closes the main window, and with it the program</source>
         <translation>Ferme la fenêtre principale, et avec elle le programme</translation>
     </message>
+    <message>
+        <source>In the space-time picture: one frame on, wherever the focus is</source>
+        <translation>Dans l’image espace-temps&#xa0;: une image en avant, où que soit le focus</translation>
+    </message>
+    <message>
+        <source>In the space-time picture: one frame back, wherever the focus is</source>
+        <translation>Dans l’image espace-temps&#xa0;: une image en arrière, où que soit le focus</translation>
+    </message>
 </context>
 <context>
     <name>SpaceTimeWndo</name>
@@ -631,10 +639,6 @@ agrandissez la fenêtre.</translation>
         <source>x = %1 L    t = %2 T₁    L·|ψ|² = %3</source>
         <extracomment>The values under the pointer: position, time and the probability density there.</extracomment>
         <translation>x = %1 L    t = %2 T₁    L·|ψ|² = %3</translation>
-    </message>
-    <message>
-        <source>Click or drag in the picture to go to that time; Up and Down step a frame.</source>
-        <translation>Cliquez ou faites glisser dans l’image pour aller à cet instant ; les flèches haut et bas avancent ou reculent d’une image.</translation>
     </message>
     <message>
         <source>Space-Time Picture</source>
@@ -681,16 +685,16 @@ agrandissez la fenêtre.</translation>
         <translation>Densité physique L fois psi au carré</translation>
     </message>
     <message>
-        <source>Probability density over position and time, time upwards</source>
-        <translation>Densité de probabilité selon la position et le temps, le temps vers le haut</translation>
-    </message>
-    <message>
         <source>Colour bar</source>
         <translation>Échelle de couleurs</translation>
     </message>
     <message>
-        <source>CSV table</source>
-        <translation>Tableau CSV</translation>
+        <source>Click or drag in the picture to go to that time; the arrow keys step a frame.</source>
+        <translation>Cliquez ou faites glisser dans l’image pour aller à cet instant&#xa0;; les touches fléchées avancent ou reculent d’une image.</translation>
+    </message>
+    <message>
+        <source>Probability density over position and time, time running downwards</source>
+        <translation>Densité de probabilité selon la position et le temps, le temps vers le bas</translation>
     </message>
 </context>
 <context>
