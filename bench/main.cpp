@@ -9,7 +9,8 @@
 //
 // With --timer, on a real display (make bench runs it under Xvfb), it runs the main window's frame
 // timer and prints the frame intervals and the process's CPU use, running against its pictures only
-// blitted, and stopped; then again with the presentation view open, against its pictures only blitted.
+// blitted, and stopped; then again with the presentation view open, against its pictures only blitted;
+// then with the space-time picture open.
 
 #include "app/commands.h"
 #include "app/menu_bar1.h"
@@ -452,7 +453,8 @@ int main(int argc, char** argv) {
         return met;
     };
     const bool sound =
-        timer ? all({bench::TimeTheFrameTimer, bench::TimeThePresentation})
+        timer ? all({bench::TimeTheFrameTimer, bench::TimeThePresentation,
+                     bench::TimeTheFrameTimerWithSpaceTime})
               : all({ComparePlots, CompareFrames, CompareWithObservables, CompareThePhysicalScale,
                      CountOwnAllocations, ComparePresentation, TimeTheSpaceTimePicture});
     tk::SetPlatform(nullptr);
