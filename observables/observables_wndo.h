@@ -22,7 +22,7 @@
 #include <string>
 
 // The numbers behind the main window's picture: an energy-level diagram with the weight of each
-// level, the path of <x> and its spread over the last two periods T1, the momentum density, and a
+// level, the path of <x> and its spread over the last two periods T1, the momentum distribution, and a
 // table of the values. It measures the whole normalized state the phasors hold, whatever the
 // main window's Total / n= choice plots; while the animation runs it follows every frame, and when
 // it is stopped it shows the state at Start. Resizable; the plots are laid out again as it is.
