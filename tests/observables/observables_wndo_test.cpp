@@ -10,8 +10,6 @@
 #include <gmock/gmock.h>
 
 #include <algorithm>
-#include <map>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -110,9 +108,9 @@ TEST_F(ObservablesTest, ShowsADashForEachValueOfTheZeroState) {
         EXPECT_EQ(Value(label), "—") << label;
 }
 
-// From this window the picture is its own: the plots' titles, the line above them and each line of
-// the table where the window shows it, named after the window. Its data holds the values the table
-// shows, the path as the plot has it up to now, and the momentum distribution.
+// From this window the picture is its own, named after it, with the table's lines where the window
+// shows them; its data holds the values the table shows, the path up to now and the momentum
+// distribution.
 TEST_F(ObservablesTest, ExportsItsOwnPictureAndData) {
     Type({"3", "4"}, {"0", "90"});
     window.PBStart_Action();
@@ -120,37 +118,24 @@ TEST_F(ObservablesTest, ExportsItsOwnPictureAndData) {
         window.TMFrame_Action();
     auto& output = fake_.platform.output;
     (*observables.MenuHandler(command::kEditCopyPicture))();
-    const std::string t = tk::Format(window.Model().ElapsedPeriods(), "0.000");
-    EXPECT_EQ(output.uses.back(),
-              "Copy 760x764 Parvok at t/T₁ = " + t + " (parvok-observables-t" + t + ".svg)");
-    Strings tableLines;
-    for (const auto& call : output.drawn.Calls())
-        if (call.op == "DrawString" && call.args.at(0) == 450)
-            tableLines.push_back(call.text);
-    std::istringstream table(Table());
-    for (std::string line; std::getline(table, line);)
-        if (!line.empty())
-            EXPECT_THAT(tableLines, testing::Contains(line));
-
+    EXPECT_EQ(output.uses.back(), "Copy 760x764 Parvok at t/T₁ = 0.111 (parvok-observables-t0.111.svg)");
+    EXPECT_THAT(output.drawn.Ops(), testing::Contains("DrawString '" + FirstLine() + "' 450 47"));
     fake_.platform.dialogs.saveAnswers = {tk::SaveAnswer{"/tmp/o.csv", 0}};
     (*observables.MenuHandler(command::kFileExportData))();
-    std::map<std::string, Strings> sections; // the rows under each head
-    std::istringstream csv(output.files.at("/tmp/o.csv"));
-    Strings* rows = nullptr;
-    for (std::string line; std::getline(csv, line);)
-        if (line.empty() || line.starts_with("#"))
-            rows = nullptr;
-        else if (rows)
-            rows->push_back(line);
-        else
-            rows = &sections[line];
-    const std::string& position = sections["quantity,value"].at(0);
-    EXPECT_EQ(tk::Significant(std::stod(position.substr(position.find(',') + 1)), 4), Value("⟨x⟩/L"));
-    EXPECT_EQ(sections["n,Eₙ/E₁,|cₙ|²"].at(5), "6,36,0");
-    const Strings& path = sections["t/T₁,⟨x⟩/L,Δx/L"];
-    EXPECT_EQ(path.size(), 14U + 1) << "every 3 degrees from 0 to 39, and now";
-    EXPECT_TRUE(path.back().starts_with(tk::Str(window.Model().ElapsedPeriods()) + ","));
-    EXPECT_EQ(sections["p/(πħ/L),|ψ̃(p)|²"].size(), 201U);
+    const std::string& csv = output.files.at("/tmp/o.csv");
+    const auto rowsUnder = [&csv](const std::string& head) { // up to the next empty line
+        const std::size_t from = csv.find(head + "\n") + head.size() + 1;
+        return csv.substr(from, csv.find("\n\n", from) - from);
+    };
+    const std::string values = rowsUnder("quantity,value");
+    EXPECT_EQ(tk::Significant(std::stod(values.substr(values.find(',') + 1)), 4), Value("⟨x⟩/L"));
+    EXPECT_TRUE(rowsUnder("n,Eₙ/E₁,|cₙ|²").ends_with("\n6,36,0"));
+    const std::string path = rowsUnder("t/T₁,⟨x⟩/L,Δx/L");
+    EXPECT_EQ(std::count(path.begin(), path.end(), '\n'), 14) << "every 3 degrees from 0 to 39, and now";
+    EXPECT_EQ(path.substr(path.rfind('\n') + 1, path.find(',', path.rfind('\n')) - path.rfind('\n') - 1),
+              tk::Str(window.Model().ElapsedPeriods()));
+    const std::string momenta = rowsUnder("p/(πħ/L),|ψ̃(p)|²");
+    EXPECT_EQ(std::count(momenta.begin(), momenta.end(), '\n'), 201);
 }
 
 // View > Observables opens the one window, brings it back once it was closed, and a closed window
