@@ -229,7 +229,7 @@ TEST(OpeningFrame, BesideTheWindowInFrontWhereTheScreenHasRoom) {
 // title bar on one of the screens there are now (offscreen: one of 800 x 600).
 TEST(PlaceOnAScreen, KeptWhereTheUserCanStillReachIt) {
     const struct {
-        const char* name;
+        const char* name = nullptr;
         std::optional<std::string> kept;
         std::optional<QRect> place;
     } cases[] = {

@@ -311,17 +311,18 @@ void QtPushButtonPeer::ApplyContent(tk::Aspect aspect) {
 
 namespace {
 
-// A radio button that Qt leaves a stop of the tab key as it takes the focus, where its group says so.
+// A radio button whose group keeps each of its buttons a stop of the tab key where it says so: Qt
+// takes the others out of the tab chain as one of them takes the focus.
 class RadioWidget : public QRadioButton {
 public:
     using QRadioButton::QRadioButton;
 
 protected:
     void focusInEvent(QFocusEvent* event) override {
+        QRadioButton::focusInEvent(event);
         if (EachATabStop(group()))
-            QWidget::focusInEvent(event); // not the button's, which takes the others out of the tab chain
-        else
-            QRadioButton::focusInEvent(event);
+            for (QAbstractButton* button : group()->buttons())
+                button->setFocusPolicy(Qt::FocusPolicy(button->focusPolicy() | Qt::TabFocus));
     }
 };
 
