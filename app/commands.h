@@ -9,6 +9,7 @@ inline constexpr const char* kFileMenu = "FileMenu";
 inline constexpr const char* kEditMenu = "EditMenu";
 inline constexpr const char* kViewMenu = "ViewMenu";
 inline constexpr const char* kAnimationMenu = "AnimationMenu";
+inline constexpr const char* kMeasureMenu = "MeasureMenu";
 inline constexpr const char* kStatesMenu = "StatesMenu";
 inline constexpr const char* kHelpMenu = "HelpMenu";
 
@@ -45,6 +46,15 @@ inline constexpr const char* kAnimationGoToThreeQuarters = "AnimationGoToThreeQu
 inline constexpr const char* kAnimationGoToPeriod = "AnimationGoToPeriod";
 inline constexpr const char* kAnimationRestart = "AnimationRestart";
 inline constexpr const char* kAnimationTimeForward = "AnimationTimeForward";
+
+// Measure: one measurement of the state shown, and what it does to the state.
+inline constexpr const char* kMeasurePosition = "MeasurePosition";
+inline constexpr const char* kMeasureEnergy = "MeasureEnergy";
+inline constexpr const char* kMeasureCollapse = "MeasureCollapse";
+// The widths of the bell a position found collapses the state to, one item each, in the order of
+// measurement::Lab::kOfferedWidths.
+inline constexpr const char* kMeasureWidths[] = {"MeasureWidthNarrow", "MeasureWidthDefault",
+                                                 "MeasureWidthWide"};
 
 // States: the ready-made initial states.
 inline constexpr const char* kStatesGround = "StatesGround";

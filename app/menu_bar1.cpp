@@ -1,7 +1,9 @@
 #include "app/menu_bar1.h"
 
 #include "app/commands.h"
+#include "measurement/lab.h"
 #include "toolkit/exceptions.h"
+#include "toolkit/numbers.h"
 #include "toolkit/translation.h"
 
 namespace {
@@ -30,6 +32,7 @@ MenuBar1::MenuBar1() {
     Untitled1();
     View();
     BuildAnimationMenu();
+    BuildMeasureMenu();
     BuildStatesMenu();
     Untitled2();
     AddShortcutsItem();
@@ -130,6 +133,33 @@ void MenuBar1::BuildAnimationMenu() {
     Find(command::kAnimationTimeForward)->SetCheckable(true);
 }
 
+void MenuBar1::BuildMeasureMenu() {
+    const std::string menu = command::kMeasureMenu;
+    AddMenu(menu, tk::Translate("MenuBar1", "&Measure"));
+    AddItem(menu, command::kMeasurePosition, tk::Translate("MenuBar1", "Measure &Position"), "Cmd+M",
+            tk::Translate("MenuBar1", "Find the particle at one place, drawn at random from |ψ(x, t)|²; "
+                                      "off while every magnitude is 0"));
+    AddItem(menu, command::kMeasureEnergy, tk::Translate("MenuBar1", "Measure &Energy"), "Cmd+E",
+            tk::Translate("MenuBar1", "Find one energy Eₙ = n² E₁, drawn at random with the probability "
+                                      "|cₙ|²; off while every magnitude is 0"));
+    AddSeparator(menu, "MeasureSeparator0");
+    AddItem(menu, command::kMeasureCollapse, tk::Translate("MenuBar1", "&Collapse on Measurement"), "",
+            tk::Translate("MenuBar1", "A measurement changes the state: after it, the state is the one "
+                                      "found, from t = 0"));
+    Find(command::kMeasureCollapse)->SetCheckable(true);
+    const auto& widthItems = command::kMeasureWidths;
+    static_assert(std::size(command::kMeasureWidths) == measurement::Lab::kOfferedWidths.size());
+    for (std::size_t i = 0; i < std::size(widthItems); ++i) {
+        const std::string width = tk::Str(measurement::Lab::kOfferedWidths[i]);
+        AddItem(menu, widthItems[i],
+                tk::Substitute(tk::Translate("MenuBar1", "Collapse to a Bell %1 L Wide"), {width}), "",
+                tk::Translate("MenuBar1",
+                              "The width, the standard deviation of |ψ|², of the state a position "
+                              "found leaves"));
+        Find(widthItems[i])->SetCheckable(true);
+    }
+}
+
 void MenuBar1::BuildStatesMenu() {
     const std::string menu = command::kStatesMenu;
     AddMenu(menu, tk::Translate("MenuBar1", "&States"));
@@ -138,7 +168,8 @@ void MenuBar1::BuildStatesMenu() {
     AddItem(menu, command::kStatesFirstTwo, tk::Translate("MenuBar1", "States &1 and 2 in Equal Parts"), "",
             tk::Translate("MenuBar1", "The simplest superposition: the density sloshes"));
     AddItem(menu, command::kStatesFirstThree, tk::Translate("MenuBar1", "States 1, 2 and &3 in Equal Parts"),
-            "", tk::Translate("MenuBar1", "Three states: the density beats at three rates, 3, 5 and 8 × E₁/ħ"));
+            "",
+            tk::Translate("MenuBar1", "Three states: the density beats at three rates, 3, 5 and 8 × E₁/ħ"));
     AddItem(menu, command::kStatesPacket, tk::Translate("MenuBar1", "&Packet Near x = L/4"), "",
             tk::Translate("MenuBar1", "A narrow bump near x = L/4, made of the six states"));
     AddItem(menu, command::kStatesCat, tk::Translate("MenuBar1", "&Two Packets (Cat State)"), "",

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-// The application's one menu bar: File, Edit, View, Animation, States and Help. The application and its
-// windows share one instance, built on the first call of Instance() and kept until Release().
+// The application's one menu bar: File, Edit, View, Animation, Measure, States and Help. The application and
+// its windows share one instance, built on the first call of Instance() and kept until Release().
 class MenuBar1 : public tk::MenuBar, public tk::SharedInstance<MenuBar1> {
 public:
     MenuBar1();
@@ -17,6 +17,7 @@ public:
     void Untitled2();          // Help
     void View();               // the menu of the windows that show more of the state
     void BuildAnimationMenu(); // the run and the time: start, pause, step, go to an instant
+    void BuildMeasureMenu();   // one measurement of the state, and the collapse it brings
     void BuildStatesMenu();    // ready-made initial states
     void AddShortcutsItem();   // Help > Keyboard Shortcuts
     void ExportItems();        // File: the picture and the data out of the program, before Quit

@@ -201,6 +201,127 @@
         <source>Saved “%1”</source>
         <translation>„%1“ gespeichert</translation>
     </message>
+    <message>
+        <source>x = %1 L</source>
+        <translation>x = %1 L</translation>
+    </message>
+    <message>
+        <source>collapsed to a bell %1 L wide, of which the six states hold %2 %</source>
+        <translation>kollabiert auf eine Glocke der Breite %1 L, von der die sechs Zustände %2 % enthalten</translation>
+    </message>
+    <message>
+        <source>E = %1 E₁ (n = %2)</source>
+        <translation>E = %1 E₁ (n = %2)</translation>
+    </message>
+    <message>
+        <source>collapsed to state %1</source>
+        <translation>kollabiert auf Zustand %1</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementsWndo</name>
+    <message>
+        <source>Positions found (blue) and L·&amp;|ψ(x, t)&amp;|^2 (red)</source>
+        <translation>Gefundene Orte (blau) und L·&amp;|ψ(x, t)&amp;|^2 (rot)</translation>
+    </message>
+    <message>
+        <source>Energies E_n = n^2 E_1 found (blue) and &amp;|c_n_&amp;|^2 (red)</source>
+        <translation>Gefundene Energien E_n = n^2 E_1 (blau) und &amp;|c_n_&amp;|^2 (rot)</translation>
+    </message>
+    <message>
+        <source>share</source>
+        <translation>Anteil</translation>
+    </message>
+    <message>
+        <source>CSV table</source>
+        <translation>CSV-Tabelle</translation>
+    </message>
+    <message>
+        <source>N = %1</source>
+        <translation>N = %1</translation>
+    </message>
+    <message>
+        <source>No χ² test: too few classes
+with 5 outcomes expected</source>
+        <translation>Kein χ²-Test: zu wenige Klassen
+mit 5 erwarteten Ergebnissen</translation>
+    </message>
+    <message>
+        <source>χ² = %1 with %2 degrees of freedom</source>
+        <translation>χ² = %1 bei %2 Freiheitsgraden</translation>
+    </message>
+    <message>
+        <source>p = %1</source>
+        <translation>p = %1</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Messungen</translation>
+    </message>
+    <message>
+        <source>+1</source>
+        <translation>+1</translation>
+    </message>
+    <message>
+        <source>+10</source>
+        <translation>+10</translation>
+    </message>
+    <message>
+        <source>+100</source>
+        <translation>+100</translation>
+    </message>
+    <message>
+        <source>+1,000</source>
+        <translation>+1.000</translation>
+    </message>
+    <message>
+        <source>+10,000</source>
+        <translation>+10.000</translation>
+    </message>
+    <message>
+        <source>Measure %1 more copies in position and %1 in energy</source>
+        <translation>%1 weitere Kopien im Ort und %1 in der Energie messen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Startwert:</translation>
+    </message>
+    <message>
+        <source>Seed of the random numbers: the same seed repeats the same outcomes</source>
+        <translation>Startwert der Zufallszahlen: Derselbe Startwert wiederholt dieselben Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Histogram of the positions found, over the density predicted</source>
+        <translation>Histogramm der gefundenen Orte über der vorhergesagten Dichte</translation>
+    </message>
+    <message>
+        <source>Share of each energy found, beside the weights predicted</source>
+        <translation>Anteil jeder gefundenen Energie neben den vorhergesagten Gewichten</translation>
+    </message>
+    <message>
+        <source>The seed is a whole number from 0 to 18446744073709551615: the seed in use stays as it was.</source>
+        <translation>Der Startwert ist eine ganze Zahl von 0 bis 18446744073709551615: Der bisherige Startwert bleibt.</translation>
+    </message>
+    <message>
+        <source>Positions</source>
+        <translation>Orte</translation>
+    </message>
+    <message>
+        <source>Energies</source>
+        <translation>Energien</translation>
+    </message>
+    <message>
+        <source>No particle: every magnitude is 0, so there is nothing to measure.</source>
+        <translation>Kein Teilchen: Alle Beträge sind 0, es gibt also nichts zu messen.</translation>
+    </message>
+    <message>
+        <source>Copies of the state at %1, each measured once; the state itself does not change.</source>
+        <translation>Kopien des Zustands bei %1, jede einmal gemessen; der Zustand selbst ändert sich nicht.</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>
@@ -439,6 +560,46 @@
     <message>
         <source>Three states: the density beats at three rates, 3, 5 and 8 × E₁/ħ</source>
         <translation>Drei Zustände: Die Dichte zeigt Schwebungen mit drei Frequenzen, 3, 5 und 8 × E₁/ħ</translation>
+    </message>
+    <message>
+        <source>&amp;Measure</source>
+        <translation>&amp;Messen</translation>
+    </message>
+    <message>
+        <source>Measure &amp;Position</source>
+        <translation>&amp;Ort messen</translation>
+    </message>
+    <message>
+        <source>Find the particle at one place, drawn at random from |ψ(x, t)|²; off while every magnitude is 0</source>
+        <translation>Das Teilchen an einem Ort finden, zufällig gezogen aus |ψ(x, t)|²; aus, solange alle Beträge 0 sind</translation>
+    </message>
+    <message>
+        <source>Measure &amp;Energy</source>
+        <translation>&amp;Energie messen</translation>
+    </message>
+    <message>
+        <source>Find one energy Eₙ = n² E₁, drawn at random with the probability |cₙ|²; off while every magnitude is 0</source>
+        <translation>Eine Energie Eₙ = n² E₁ finden, zufällig gezogen mit der Wahrscheinlichkeit |cₙ|²; aus, solange alle Beträge 0 sind</translation>
+    </message>
+    <message>
+        <source>&amp;Collapse on Measurement</source>
+        <translation>&amp;Kollaps bei Messung</translation>
+    </message>
+    <message>
+        <source>A measurement changes the state: after it, the state is the one found, from t = 0</source>
+        <translation>Eine Messung verändert den Zustand: Danach ist der Zustand der gefundene, ab t = 0</translation>
+    </message>
+    <message>
+        <source>Collapse to a Bell %1 L Wide</source>
+        <translation>Kollaps auf eine Glocke der Breite %1 L</translation>
+    </message>
+    <message>
+        <source>The width, the standard deviation of |ψ|², of the state a position found leaves</source>
+        <translation>Die Breite, die Standardabweichung von |ψ|², des Zustands, den ein gefundener Ort hinterlässt</translation>
+    </message>
+    <message>
+        <source>Measure&amp;ments</source>
+        <translation>Mess&amp;ungen</translation>
     </message>
 </context>
 <context>

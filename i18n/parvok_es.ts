@@ -201,6 +201,127 @@
         <source>Saved “%1”</source>
         <translation>Se guardó “%1”</translation>
     </message>
+    <message>
+        <source>x = %1 L</source>
+        <translation>x = %1 L</translation>
+    </message>
+    <message>
+        <source>collapsed to a bell %1 L wide, of which the six states hold %2 %</source>
+        <translation>colapsado a una campana de %1 L de ancho, de la que los seis estados contienen el %2 %</translation>
+    </message>
+    <message>
+        <source>E = %1 E₁ (n = %2)</source>
+        <translation>E = %1 E₁ (n = %2)</translation>
+    </message>
+    <message>
+        <source>collapsed to state %1</source>
+        <translation>colapsado al estado %1</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementsWndo</name>
+    <message>
+        <source>Positions found (blue) and L·&amp;|ψ(x, t)&amp;|^2 (red)</source>
+        <translation>Posiciones encontradas (azul) y L·&amp;|ψ(x, t)&amp;|^2 (rojo)</translation>
+    </message>
+    <message>
+        <source>Energies E_n = n^2 E_1 found (blue) and &amp;|c_n_&amp;|^2 (red)</source>
+        <translation>Energías E_n = n^2 E_1 encontradas (azul) y &amp;|c_n_&amp;|^2 (rojo)</translation>
+    </message>
+    <message>
+        <source>share</source>
+        <translation>frecuencia</translation>
+    </message>
+    <message>
+        <source>CSV table</source>
+        <translation>Tabla CSV</translation>
+    </message>
+    <message>
+        <source>N = %1</source>
+        <translation>N = %1</translation>
+    </message>
+    <message>
+        <source>No χ² test: too few classes
+with 5 outcomes expected</source>
+        <translation>Sin prueba χ²: muy pocas clases
+con 5 resultados esperados</translation>
+    </message>
+    <message>
+        <source>χ² = %1 with %2 degrees of freedom</source>
+        <translation>χ² = %1 con %2 grados de libertad</translation>
+    </message>
+    <message>
+        <source>p = %1</source>
+        <translation>p = %1</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Mediciones</translation>
+    </message>
+    <message>
+        <source>+1</source>
+        <translation>+1</translation>
+    </message>
+    <message>
+        <source>+10</source>
+        <translation>+10</translation>
+    </message>
+    <message>
+        <source>+100</source>
+        <translation>+100</translation>
+    </message>
+    <message>
+        <source>+1,000</source>
+        <translation>+1000</translation>
+    </message>
+    <message>
+        <source>+10,000</source>
+        <translation>+10&#xa0;000</translation>
+    </message>
+    <message>
+        <source>Measure %1 more copies in position and %1 in energy</source>
+        <translation>Medir %1 copias más en posición y %1 en energía</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Semilla:</translation>
+    </message>
+    <message>
+        <source>Seed of the random numbers: the same seed repeats the same outcomes</source>
+        <translation>Semilla de los números aleatorios: la misma semilla repite los mismos resultados</translation>
+    </message>
+    <message>
+        <source>Histogram of the positions found, over the density predicted</source>
+        <translation>Histograma de las posiciones encontradas, sobre la densidad predicha</translation>
+    </message>
+    <message>
+        <source>Share of each energy found, beside the weights predicted</source>
+        <translation>Frecuencia de cada energía encontrada, junto a los pesos predichos</translation>
+    </message>
+    <message>
+        <source>The seed is a whole number from 0 to 18446744073709551615: the seed in use stays as it was.</source>
+        <translation>La semilla es un número entero de 0 a 18446744073709551615: la semilla en uso sigue igual.</translation>
+    </message>
+    <message>
+        <source>Positions</source>
+        <translation>Posiciones</translation>
+    </message>
+    <message>
+        <source>Energies</source>
+        <translation>Energías</translation>
+    </message>
+    <message>
+        <source>No particle: every magnitude is 0, so there is nothing to measure.</source>
+        <translation>No hay partícula: todos los módulos son 0, así que no hay nada que medir.</translation>
+    </message>
+    <message>
+        <source>Copies of the state at %1, each measured once; the state itself does not change.</source>
+        <translation>Copias del estado en %1, medidas una vez cada una; el estado mismo no cambia.</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>
@@ -439,6 +560,46 @@
     <message>
         <source>Three states: the density beats at three rates, 3, 5 and 8 × E₁/ħ</source>
         <translation>Tres estados: la densidad oscila con tres frecuencias, 3, 5 y 8 × E₁/ħ</translation>
+    </message>
+    <message>
+        <source>&amp;Measure</source>
+        <translation>&amp;Medir</translation>
+    </message>
+    <message>
+        <source>Measure &amp;Position</source>
+        <translation>Medir la &amp;posición</translation>
+    </message>
+    <message>
+        <source>Find the particle at one place, drawn at random from |ψ(x, t)|²; off while every magnitude is 0</source>
+        <translation>Encontrar la partícula en un punto, elegido al azar según |ψ(x, t)|²; desactivado mientras todos los módulos sean 0</translation>
+    </message>
+    <message>
+        <source>Measure &amp;Energy</source>
+        <translation>Medir la &amp;energía</translation>
+    </message>
+    <message>
+        <source>Find one energy Eₙ = n² E₁, drawn at random with the probability |cₙ|²; off while every magnitude is 0</source>
+        <translation>Encontrar una energía Eₙ = n² E₁, elegida al azar con la probabilidad |cₙ|²; desactivado mientras todos los módulos sean 0</translation>
+    </message>
+    <message>
+        <source>&amp;Collapse on Measurement</source>
+        <translation>&amp;Colapso al medir</translation>
+    </message>
+    <message>
+        <source>A measurement changes the state: after it, the state is the one found, from t = 0</source>
+        <translation>Una medición cambia el estado: después, el estado es el encontrado, desde t = 0</translation>
+    </message>
+    <message>
+        <source>Collapse to a Bell %1 L Wide</source>
+        <translation>Colapso a una campana de %1 L de ancho</translation>
+    </message>
+    <message>
+        <source>The width, the standard deviation of |ψ|², of the state a position found leaves</source>
+        <translation>La anchura, la desviación típica de |ψ|², del estado que deja una posición encontrada</translation>
+    </message>
+    <message>
+        <source>Measure&amp;ments</source>
+        <translation>&amp;Mediciones</translation>
     </message>
 </context>
 <context>

@@ -201,6 +201,127 @@
         <source>Saved “%1”</source>
         <translation>«&#xa0;%1&#xa0;» enregistré</translation>
     </message>
+    <message>
+        <source>x = %1 L</source>
+        <translation>x = %1 L</translation>
+    </message>
+    <message>
+        <source>collapsed to a bell %1 L wide, of which the six states hold %2 %</source>
+        <translation>réduit à une cloche large de %1 L, dont les six états contiennent %2&#xa0;%</translation>
+    </message>
+    <message>
+        <source>E = %1 E₁ (n = %2)</source>
+        <translation>E = %1 E₁ (n = %2)</translation>
+    </message>
+    <message>
+        <source>collapsed to state %1</source>
+        <translation>réduit à l’état %1</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementsWndo</name>
+    <message>
+        <source>Positions found (blue) and L·&amp;|ψ(x, t)&amp;|^2 (red)</source>
+        <translation>Positions trouvées (bleu) et L·&amp;|ψ(x, t)&amp;|^2 (rouge)</translation>
+    </message>
+    <message>
+        <source>Energies E_n = n^2 E_1 found (blue) and &amp;|c_n_&amp;|^2 (red)</source>
+        <translation>Énergies E_n = n^2 E_1 trouvées (bleu) et &amp;|c_n_&amp;|^2 (rouge)</translation>
+    </message>
+    <message>
+        <source>share</source>
+        <translation>fréquence</translation>
+    </message>
+    <message>
+        <source>CSV table</source>
+        <translation>Tableau CSV</translation>
+    </message>
+    <message>
+        <source>N = %1</source>
+        <translation>N = %1</translation>
+    </message>
+    <message>
+        <source>No χ² test: too few classes
+with 5 outcomes expected</source>
+        <translation>Pas de test du χ²&#xa0;: trop peu de classes
+où 5 résultats sont attendus</translation>
+    </message>
+    <message>
+        <source>χ² = %1 with %2 degrees of freedom</source>
+        <translation>χ² = %1 à %2 degrés de liberté</translation>
+    </message>
+    <message>
+        <source>p = %1</source>
+        <translation>p = %1</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <source>+1</source>
+        <translation>+1</translation>
+    </message>
+    <message>
+        <source>+10</source>
+        <translation>+10</translation>
+    </message>
+    <message>
+        <source>+100</source>
+        <translation>+100</translation>
+    </message>
+    <message>
+        <source>+1,000</source>
+        <translation>+1&#xa0;000</translation>
+    </message>
+    <message>
+        <source>+10,000</source>
+        <translation>+10&#xa0;000</translation>
+    </message>
+    <message>
+        <source>Measure %1 more copies in position and %1 in energy</source>
+        <translation>Mesurer %1 copies de plus en position et %1 en énergie</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Graine&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Seed of the random numbers: the same seed repeats the same outcomes</source>
+        <translation>Graine des nombres aléatoires&#xa0;: la même graine redonne les mêmes résultats</translation>
+    </message>
+    <message>
+        <source>Histogram of the positions found, over the density predicted</source>
+        <translation>Histogramme des positions trouvées, sur la densité prédite</translation>
+    </message>
+    <message>
+        <source>Share of each energy found, beside the weights predicted</source>
+        <translation>Fréquence de chaque énergie trouvée, à côté des poids prédits</translation>
+    </message>
+    <message>
+        <source>The seed is a whole number from 0 to 18446744073709551615: the seed in use stays as it was.</source>
+        <translation>La graine est un nombre entier de 0 à 18446744073709551615&#xa0;: la graine en usage reste la même.</translation>
+    </message>
+    <message>
+        <source>Positions</source>
+        <translation>Positions</translation>
+    </message>
+    <message>
+        <source>Energies</source>
+        <translation>Énergies</translation>
+    </message>
+    <message>
+        <source>No particle: every magnitude is 0, so there is nothing to measure.</source>
+        <translation>Pas de particule&#xa0;: tous les modules sont nuls, il n’y a donc rien à mesurer.</translation>
+    </message>
+    <message>
+        <source>Copies of the state at %1, each measured once; the state itself does not change.</source>
+        <translation>Copies de l’état à %1, mesurées chacune une fois&#xa0;; l’état lui-même ne change pas.</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>
@@ -439,6 +560,46 @@
     <message>
         <source>Three states: the density beats at three rates, 3, 5 and 8 × E₁/ħ</source>
         <translation>Trois états&#xa0;: la densité présente des battements à trois fréquences, 3, 5 et 8 × E₁/ħ</translation>
+    </message>
+    <message>
+        <source>&amp;Measure</source>
+        <translation>&amp;Mesure</translation>
+    </message>
+    <message>
+        <source>Measure &amp;Position</source>
+        <translation>Mesurer la &amp;position</translation>
+    </message>
+    <message>
+        <source>Find the particle at one place, drawn at random from |ψ(x, t)|²; off while every magnitude is 0</source>
+        <translation>Trouver la particule en un point, tiré au hasard selon |ψ(x, t)|²&#xa0;; inactif tant que tous les modules sont nuls</translation>
+    </message>
+    <message>
+        <source>Measure &amp;Energy</source>
+        <translation>Mesurer l’é&amp;nergie</translation>
+    </message>
+    <message>
+        <source>Find one energy Eₙ = n² E₁, drawn at random with the probability |cₙ|²; off while every magnitude is 0</source>
+        <translation>Trouver une énergie Eₙ = n² E₁, tirée au hasard avec la probabilité |cₙ|²&#xa0;; inactif tant que tous les modules sont nuls</translation>
+    </message>
+    <message>
+        <source>&amp;Collapse on Measurement</source>
+        <translation>&amp;Réduction du paquet d’onde à la mesure</translation>
+    </message>
+    <message>
+        <source>A measurement changes the state: after it, the state is the one found, from t = 0</source>
+        <translation>Une mesure modifie l’état&#xa0;: ensuite, l’état est celui qui a été trouvé, à partir de t = 0</translation>
+    </message>
+    <message>
+        <source>Collapse to a Bell %1 L Wide</source>
+        <translation>Réduction à une cloche large de %1 L</translation>
+    </message>
+    <message>
+        <source>The width, the standard deviation of |ψ|², of the state a position found leaves</source>
+        <translation>La largeur, l’écart type de |ψ|², de l’état que laisse une position trouvée</translation>
+    </message>
+    <message>
+        <source>Measure&amp;ments</source>
+        <translation>&amp;Mesures</translation>
     </message>
 </context>
 <context>

@@ -201,6 +201,127 @@
         <source>Saved “%1”</source>
         <translation>“%1” salvato</translation>
     </message>
+    <message>
+        <source>x = %1 L</source>
+        <translation>x = %1 L</translation>
+    </message>
+    <message>
+        <source>collapsed to a bell %1 L wide, of which the six states hold %2 %</source>
+        <translation>collassato su una campana larga %1 L, di cui i sei stati contengono il %2 %</translation>
+    </message>
+    <message>
+        <source>E = %1 E₁ (n = %2)</source>
+        <translation>E = %1 E₁ (n = %2)</translation>
+    </message>
+    <message>
+        <source>collapsed to state %1</source>
+        <translation>collassato sullo stato %1</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementsWndo</name>
+    <message>
+        <source>Positions found (blue) and L·&amp;|ψ(x, t)&amp;|^2 (red)</source>
+        <translation>Posizioni trovate (blu) e L·&amp;|ψ(x, t)&amp;|^2 (rosso)</translation>
+    </message>
+    <message>
+        <source>Energies E_n = n^2 E_1 found (blue) and &amp;|c_n_&amp;|^2 (red)</source>
+        <translation>Energie E_n = n^2 E_1 trovate (blu) e &amp;|c_n_&amp;|^2 (rosso)</translation>
+    </message>
+    <message>
+        <source>share</source>
+        <translation>frequenza</translation>
+    </message>
+    <message>
+        <source>CSV table</source>
+        <translation>Tabella CSV</translation>
+    </message>
+    <message>
+        <source>N = %1</source>
+        <translation>N = %1</translation>
+    </message>
+    <message>
+        <source>No χ² test: too few classes
+with 5 outcomes expected</source>
+        <translation>Nessun test del χ²: troppo poche classi
+con 5 risultati attesi</translation>
+    </message>
+    <message>
+        <source>χ² = %1 with %2 degrees of freedom</source>
+        <translation>χ² = %1 con %2 gradi di libertà</translation>
+    </message>
+    <message>
+        <source>p = %1</source>
+        <translation>p = %1</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Misure</translation>
+    </message>
+    <message>
+        <source>+1</source>
+        <translation>+1</translation>
+    </message>
+    <message>
+        <source>+10</source>
+        <translation>+10</translation>
+    </message>
+    <message>
+        <source>+100</source>
+        <translation>+100</translation>
+    </message>
+    <message>
+        <source>+1,000</source>
+        <translation>+1000</translation>
+    </message>
+    <message>
+        <source>+10,000</source>
+        <translation>+10.000</translation>
+    </message>
+    <message>
+        <source>Measure %1 more copies in position and %1 in energy</source>
+        <translation>Misurare altre %1 copie in posizione e %1 in energia</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Seme:</translation>
+    </message>
+    <message>
+        <source>Seed of the random numbers: the same seed repeats the same outcomes</source>
+        <translation>Seme dei numeri casuali: lo stesso seme ripete gli stessi risultati</translation>
+    </message>
+    <message>
+        <source>Histogram of the positions found, over the density predicted</source>
+        <translation>Istogramma delle posizioni trovate, sulla densità prevista</translation>
+    </message>
+    <message>
+        <source>Share of each energy found, beside the weights predicted</source>
+        <translation>Frequenza di ogni energia trovata, accanto ai pesi previsti</translation>
+    </message>
+    <message>
+        <source>The seed is a whole number from 0 to 18446744073709551615: the seed in use stays as it was.</source>
+        <translation>Il seme è un numero intero da 0 a 18446744073709551615: il seme in uso resta com’era.</translation>
+    </message>
+    <message>
+        <source>Positions</source>
+        <translation>Posizioni</translation>
+    </message>
+    <message>
+        <source>Energies</source>
+        <translation>Energie</translation>
+    </message>
+    <message>
+        <source>No particle: every magnitude is 0, so there is nothing to measure.</source>
+        <translation>Nessuna particella: tutti i moduli sono 0, quindi non c’è niente da misurare.</translation>
+    </message>
+    <message>
+        <source>Copies of the state at %1, each measured once; the state itself does not change.</source>
+        <translation>Copie dello stato a %1, misurate una volta ciascuna; lo stato stesso non cambia.</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>
@@ -439,6 +560,46 @@
     <message>
         <source>Three states: the density beats at three rates, 3, 5 and 8 × E₁/ħ</source>
         <translation>Tre stati: nella densità ci sono battimenti a tre frequenze, 3, 5 e 8 × E₁/ħ</translation>
+    </message>
+    <message>
+        <source>&amp;Measure</source>
+        <translation>M&amp;isura</translation>
+    </message>
+    <message>
+        <source>Measure &amp;Position</source>
+        <translation>Misura la &amp;posizione</translation>
+    </message>
+    <message>
+        <source>Find the particle at one place, drawn at random from |ψ(x, t)|²; off while every magnitude is 0</source>
+        <translation>Trovare la particella in un punto, estratto a caso secondo |ψ(x, t)|²; disattivato finché tutti i moduli sono 0</translation>
+    </message>
+    <message>
+        <source>Measure &amp;Energy</source>
+        <translation>Misura l’&amp;energia</translation>
+    </message>
+    <message>
+        <source>Find one energy Eₙ = n² E₁, drawn at random with the probability |cₙ|²; off while every magnitude is 0</source>
+        <translation>Trovare un’energia Eₙ = n² E₁, estratta a caso con probabilità |cₙ|²; disattivato finché tutti i moduli sono 0</translation>
+    </message>
+    <message>
+        <source>&amp;Collapse on Measurement</source>
+        <translation>&amp;Collasso alla misura</translation>
+    </message>
+    <message>
+        <source>A measurement changes the state: after it, the state is the one found, from t = 0</source>
+        <translation>Una misura cambia lo stato: dopo, lo stato è quello trovato, a partire da t = 0</translation>
+    </message>
+    <message>
+        <source>Collapse to a Bell %1 L Wide</source>
+        <translation>Collasso su una campana larga %1 L</translation>
+    </message>
+    <message>
+        <source>The width, the standard deviation of |ψ|², of the state a position found leaves</source>
+        <translation>La larghezza, la deviazione standard di |ψ|², dello stato lasciato da una posizione trovata</translation>
+    </message>
+    <message>
+        <source>Measure&amp;ments</source>
+        <translation>&amp;Misure</translation>
     </message>
 </context>
 <context>

@@ -201,6 +201,127 @@
         <source>Saved “%1”</source>
         <translation>“%1” salvo</translation>
     </message>
+    <message>
+        <source>x = %1 L</source>
+        <translation>x = %1 L</translation>
+    </message>
+    <message>
+        <source>collapsed to a bell %1 L wide, of which the six states hold %2 %</source>
+        <translation>colapsado num sino de %1 L de largura, do qual os seis estados contêm %2 %</translation>
+    </message>
+    <message>
+        <source>E = %1 E₁ (n = %2)</source>
+        <translation>E = %1 E₁ (n = %2)</translation>
+    </message>
+    <message>
+        <source>collapsed to state %1</source>
+        <translation>colapsado no estado %1</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementsWndo</name>
+    <message>
+        <source>Positions found (blue) and L·&amp;|ψ(x, t)&amp;|^2 (red)</source>
+        <translation>Posições encontradas (azul) e L·&amp;|ψ(x, t)&amp;|^2 (vermelho)</translation>
+    </message>
+    <message>
+        <source>Energies E_n = n^2 E_1 found (blue) and &amp;|c_n_&amp;|^2 (red)</source>
+        <translation>Energias E_n = n^2 E_1 encontradas (azul) e &amp;|c_n_&amp;|^2 (vermelho)</translation>
+    </message>
+    <message>
+        <source>share</source>
+        <translation>frequência</translation>
+    </message>
+    <message>
+        <source>CSV table</source>
+        <translation>Tabela CSV</translation>
+    </message>
+    <message>
+        <source>N = %1</source>
+        <translation>N = %1</translation>
+    </message>
+    <message>
+        <source>No χ² test: too few classes
+with 5 outcomes expected</source>
+        <translation>Sem teste χ²: poucas classes
+com 5 resultados esperados</translation>
+    </message>
+    <message>
+        <source>χ² = %1 with %2 degrees of freedom</source>
+        <translation>χ² = %1 com %2 graus de liberdade</translation>
+    </message>
+    <message>
+        <source>p = %1</source>
+        <translation>p = %1</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Medições</translation>
+    </message>
+    <message>
+        <source>+1</source>
+        <translation>+1</translation>
+    </message>
+    <message>
+        <source>+10</source>
+        <translation>+10</translation>
+    </message>
+    <message>
+        <source>+100</source>
+        <translation>+100</translation>
+    </message>
+    <message>
+        <source>+1,000</source>
+        <translation>+1.000</translation>
+    </message>
+    <message>
+        <source>+10,000</source>
+        <translation>+10.000</translation>
+    </message>
+    <message>
+        <source>Measure %1 more copies in position and %1 in energy</source>
+        <translation>Medir mais %1 cópias em posição e %1 em energia</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Semente:</translation>
+    </message>
+    <message>
+        <source>Seed of the random numbers: the same seed repeats the same outcomes</source>
+        <translation>Semente dos números aleatórios: a mesma semente repete os mesmos resultados</translation>
+    </message>
+    <message>
+        <source>Histogram of the positions found, over the density predicted</source>
+        <translation>Histograma das posições encontradas, sobre a densidade prevista</translation>
+    </message>
+    <message>
+        <source>Share of each energy found, beside the weights predicted</source>
+        <translation>Frequência de cada energia encontrada, ao lado dos pesos previstos</translation>
+    </message>
+    <message>
+        <source>The seed is a whole number from 0 to 18446744073709551615: the seed in use stays as it was.</source>
+        <translation>A semente é um número inteiro de 0 a 18446744073709551615: a semente em uso continua a mesma.</translation>
+    </message>
+    <message>
+        <source>Positions</source>
+        <translation>Posições</translation>
+    </message>
+    <message>
+        <source>Energies</source>
+        <translation>Energias</translation>
+    </message>
+    <message>
+        <source>No particle: every magnitude is 0, so there is nothing to measure.</source>
+        <translation>Não há partícula: todos os módulos são 0, então não há nada para medir.</translation>
+    </message>
+    <message>
+        <source>Copies of the state at %1, each measured once; the state itself does not change.</source>
+        <translation>Cópias do estado em %1, medidas uma vez cada; o próprio estado não muda.</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>
@@ -439,6 +560,46 @@
     <message>
         <source>Three states: the density beats at three rates, 3, 5 and 8 × E₁/ħ</source>
         <translation>Três estados: a densidade oscila com três frequências, 3, 5 e 8 × E₁/ħ</translation>
+    </message>
+    <message>
+        <source>&amp;Measure</source>
+        <translation>&amp;Medir</translation>
+    </message>
+    <message>
+        <source>Measure &amp;Position</source>
+        <translation>Medir a &amp;posição</translation>
+    </message>
+    <message>
+        <source>Find the particle at one place, drawn at random from |ψ(x, t)|²; off while every magnitude is 0</source>
+        <translation>Encontrar a partícula em um ponto, sorteado de acordo com |ψ(x, t)|²; desativado enquanto todos os módulos forem 0</translation>
+    </message>
+    <message>
+        <source>Measure &amp;Energy</source>
+        <translation>Medir a &amp;energia</translation>
+    </message>
+    <message>
+        <source>Find one energy Eₙ = n² E₁, drawn at random with the probability |cₙ|²; off while every magnitude is 0</source>
+        <translation>Encontrar uma energia Eₙ = n² E₁, sorteada com a probabilidade |cₙ|²; desativado enquanto todos os módulos forem 0</translation>
+    </message>
+    <message>
+        <source>&amp;Collapse on Measurement</source>
+        <translation>&amp;Colapso na medição</translation>
+    </message>
+    <message>
+        <source>A measurement changes the state: after it, the state is the one found, from t = 0</source>
+        <translation>Uma medição muda o estado: depois dela, o estado é o encontrado, a partir de t = 0</translation>
+    </message>
+    <message>
+        <source>Collapse to a Bell %1 L Wide</source>
+        <translation>Colapso num sino de %1 L de largura</translation>
+    </message>
+    <message>
+        <source>The width, the standard deviation of |ψ|², of the state a position found leaves</source>
+        <translation>A largura, o desvio padrão de |ψ|², do estado que uma posição encontrada deixa</translation>
+    </message>
+    <message>
+        <source>Measure&amp;ments</source>
+        <translation>&amp;Medições</translation>
     </message>
 </context>
 <context>

@@ -201,6 +201,127 @@
         <source>Saved “%1”</source>
         <translation>已保存“%1”</translation>
     </message>
+    <message>
+        <source>x = %1 L</source>
+        <translation>x = %1 L</translation>
+    </message>
+    <message>
+        <source>collapsed to a bell %1 L wide, of which the six states hold %2 %</source>
+        <translation>坍缩为宽 %1 L 的钟形，六个定态包含其中的 %2 %</translation>
+    </message>
+    <message>
+        <source>E = %1 E₁ (n = %2)</source>
+        <translation>E = %1 E₁ (n = %2)</translation>
+    </message>
+    <message>
+        <source>collapsed to state %1</source>
+        <translation>坍缩为态 %1</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementsWndo</name>
+    <message>
+        <source>Positions found (blue) and L·&amp;|ψ(x, t)&amp;|^2 (red)</source>
+        <translation>测得的位置（蓝）和 L·&amp;|ψ(x, t)&amp;|^2（红）</translation>
+    </message>
+    <message>
+        <source>Energies E_n = n^2 E_1 found (blue) and &amp;|c_n_&amp;|^2 (red)</source>
+        <translation>测得的能量 E_n = n^2 E_1 （蓝）和 &amp;|c_n_&amp;|^2 （红）</translation>
+    </message>
+    <message>
+        <source>share</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>CSV table</source>
+        <translation>CSV 表格</translation>
+    </message>
+    <message>
+        <source>N = %1</source>
+        <translation>N = %1</translation>
+    </message>
+    <message>
+        <source>No χ² test: too few classes
+with 5 outcomes expected</source>
+        <translation>不作 χ² 检验：期望至少 5 个结果的组
+太少</translation>
+    </message>
+    <message>
+        <source>χ² = %1 with %2 degrees of freedom</source>
+        <translation>χ² = %1，自由度 %2</translation>
+    </message>
+    <message>
+        <source>p = %1</source>
+        <translation>p = %1</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>测量统计</translation>
+    </message>
+    <message>
+        <source>+1</source>
+        <translation>+1</translation>
+    </message>
+    <message>
+        <source>+10</source>
+        <translation>+10</translation>
+    </message>
+    <message>
+        <source>+100</source>
+        <translation>+100</translation>
+    </message>
+    <message>
+        <source>+1,000</source>
+        <translation>+1000</translation>
+    </message>
+    <message>
+        <source>+10,000</source>
+        <translation>+10000</translation>
+    </message>
+    <message>
+        <source>Measure %1 more copies in position and %1 in energy</source>
+        <translation>再测量 %1 个副本的位置和 %1 个副本的能量</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>随机种子：</translation>
+    </message>
+    <message>
+        <source>Seed of the random numbers: the same seed repeats the same outcomes</source>
+        <translation>随机数的种子：同一种子重复同样的结果</translation>
+    </message>
+    <message>
+        <source>Histogram of the positions found, over the density predicted</source>
+        <translation>测得位置的直方图，叠加预言的概率密度</translation>
+    </message>
+    <message>
+        <source>Share of each energy found, beside the weights predicted</source>
+        <translation>各能量测得的频率，旁边是预言的权重</translation>
+    </message>
+    <message>
+        <source>The seed is a whole number from 0 to 18446744073709551615: the seed in use stays as it was.</source>
+        <translation>随机种子是 0 到 18446744073709551615 之间的整数：当前种子保持不变。</translation>
+    </message>
+    <message>
+        <source>Positions</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Energies</source>
+        <translation>能量</translation>
+    </message>
+    <message>
+        <source>No particle: every magnitude is 0, so there is nothing to measure.</source>
+        <translation>没有粒子：所有模都为 0，没有可测量的内容。</translation>
+    </message>
+    <message>
+        <source>Copies of the state at %1, each measured once; the state itself does not change.</source>
+        <translation>%1 时刻的态的副本，每个只测量一次；态本身不变。</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar1</name>
@@ -439,6 +560,46 @@
     <message>
         <source>Three states: the density beats at three rates, 3, 5 and 8 × E₁/ħ</source>
         <translation>三个态：概率密度出现三种频率的拍（3、5 和 8 × E₁/ħ）</translation>
+    </message>
+    <message>
+        <source>&amp;Measure</source>
+        <translation>测量(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Measure &amp;Position</source>
+        <translation>测量位置(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Find the particle at one place, drawn at random from |ψ(x, t)|²; off while every magnitude is 0</source>
+        <translation>在某一位置找到粒子，位置按 |ψ(x, t)|² 随机抽取；所有模都为 0 时不可用</translation>
+    </message>
+    <message>
+        <source>Measure &amp;Energy</source>
+        <translation>测量能量(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Find one energy Eₙ = n² E₁, drawn at random with the probability |cₙ|²; off while every magnitude is 0</source>
+        <translation>得到一个能量 Eₙ = n² E₁，以概率 |cₙ|² 随机抽取；所有模都为 0 时不可用</translation>
+    </message>
+    <message>
+        <source>&amp;Collapse on Measurement</source>
+        <translation>测量时坍缩(&amp;C)</translation>
+    </message>
+    <message>
+        <source>A measurement changes the state: after it, the state is the one found, from t = 0</source>
+        <translation>测量会改变态：测量之后，态即为测得的态，从 t = 0 开始</translation>
+    </message>
+    <message>
+        <source>Collapse to a Bell %1 L Wide</source>
+        <translation>坍缩为宽 %1 L 的钟形</translation>
+    </message>
+    <message>
+        <source>The width, the standard deviation of |ψ|², of the state a position found leaves</source>
+        <translation>测得位置后所留下的态的宽度，即 |ψ|² 的标准差</translation>
+    </message>
+    <message>
+        <source>Measure&amp;ments</source>
+        <translation>测量统计(&amp;M)</translation>
     </message>
 </context>
 <context>

@@ -6,9 +6,11 @@
 #include "graph/graph.h"
 #include "mainwindow/state_plots.h"
 #include "mainwindow/tm_frame.h"
+#include "measurement/lab.h"
 #include "phasor/phasor_diagram.h"
 #include "physics/box.h"
 #include "physics/presets.h"
+#include "physics/state.h"
 #include "run/run_model.h"
 #include "toolkit/buttons.h"
 #include "toolkit/edit_field.h"
@@ -22,6 +24,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class StatusLine;
@@ -78,6 +81,11 @@ public:
 
     // The run the window shows, which every other view reads.
     const run::RunModel& Model() const { return run_; }
+    // The whole state at the instant shown, whatever the plots show of it.
+    physics::State PresentState() const;
+    // Where every measurement draws its random numbers, with its seed, and how a position found
+    // collapses the state.
+    measurement::Lab& MeasurementLab() { return lab_; }
 
     // ---- What leaves the window ----
     // Its picture: both plots, with their curves once a frame has drawn them, and the six phasors,
@@ -100,6 +108,14 @@ public:
     void Restart();
     // Writes a ready-made state into the twelve fields and normalizes it; only in Idle.
     void LoadPreset(physics::Preset preset);
+
+    // ---- Measurements on the state shown; each names its outcome in the status line ----
+    // Finds the particle at a position drawn from |psi(x, t)|^2 and marks it on the density plot;
+    // with the collapse on, the state becomes a bell of the lab's width there.
+    void MeasurePosition();
+    // Finds the energy E_n with the probability |c_n|^2; with the collapse on, the state becomes
+    // state n alone.
+    void MeasureEnergy();
 
     // ---- Construction ----
     void Layout() override;
@@ -164,6 +180,13 @@ private:
     void LoadIfIdle();
     void AddTimeHandlers();
     void AddExportHandlers();
+    void AddMeasureHandlers();
+    // Writes the values into the twelve fields as the user would type them (blanking the phasors).
+    void ShowTyped(const physics::Typed& typed);
+    // Loads the state a measurement left at t = 0, the run going on as it was.
+    void Collapse(const physics::Typed& typed);
+    // The position last found, over the density.
+    void DrawFound();
     void SelectWholeText(tk::EditField& field);
     tk::MenuItem* MenuItemNamed(const std::string& name) const;
     // Makes a control of kind T, registers it under its name (and index), and returns it as found
@@ -203,4 +226,8 @@ private:
     // Help and the time's commands, which act from every window (AddMenuHandlers).
     tk::MenuHandlers commands_;
     std::unique_ptr<StatusLine> statusLine_;
+    measurement::Lab lab_;
+    // The position the last measurement found, marked until the next one or another state is loaded.
+    std::optional<double> found_;
+    bool collapsing_ = false; // while a measurement loads the state it leaves
 };

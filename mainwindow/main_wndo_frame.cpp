@@ -22,6 +22,8 @@ void MainWndo::TMFrame_Action() {
 void MainWndo::FollowChange(run::Change change) {
     switch (change) {
     case run::Change::Loaded:
+        if (!collapsing_)
+            found_.reset();
         ShowLoaded();
         ShowScale();
         ShowTooFast();

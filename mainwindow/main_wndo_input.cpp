@@ -54,6 +54,13 @@ void MainWndo::DoNormalize() {
     run_.Load(TypedValues());
 }
 
+void MainWndo::ShowTyped(const physics::Typed& typed) {
+    for (int k = 0; k < kComponents; ++k) {
+        magnitudes_[k]->SetText(tk::Format(typed.magnitudes[k], physics::kMagnitudeFormat));
+        angles_[k]->SetText(tk::Str(typed.degrees[k]));
+    }
+}
+
 // Text that is not a number reads 0.
 physics::Typed MainWndo::TypedValues() const {
     physics::Typed typed;

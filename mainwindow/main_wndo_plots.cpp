@@ -25,6 +25,7 @@ void MainWndo::GFWFunc_DrawContent() {
 
 void MainWndo::GFProb_DrawContent() {
     state_plots::DrawSamples(*probability_, run_.Plotted().density);
+    DrawFound();
 }
 
 // The plots' ranges change only with the scale, or with the state and the selection under the

@@ -36,11 +36,7 @@ void MainWndo::Restart() {
 // them (blanking the phasors), then normalized, and the state shows at t = 0.
 void MainWndo::LoadPreset(physics::Preset preset) {
     run_.Stop();
-    const physics::Typed typed = physics::TypedPreset(preset);
-    for (int k = 0; k < kComponents; ++k) {
-        magnitudes_[k]->SetText(tk::Format(typed.magnitudes[k], physics::kMagnitudeFormat));
-        angles_[k]->SetText(tk::Str(typed.degrees[k]));
-    }
+    ShowTyped(physics::TypedPreset(preset));
     DoNormalize();
 }
 

@@ -20,7 +20,16 @@ StatusLine::StatusLine(const run::RunModel& run, tk::StatusBar& bar)
     : run_(run), words_(LookedUp()), bar_(bar) {
     bar_.SetAccessibleName(tk::Translate("StatusLine", "Status"));
     frames_ = run.FrameAdvanced.Connect([this] { Show(); });
-    changes_ = run.Changed.Connect([this](run::Change) { Show(); });
+    changes_ = run.Changed.Connect([this](run::Change change) {
+        if (change == run::Change::Loaded || change == run::Change::Started || change == run::Change::Stopped)
+            outcome_.clear();
+        Show();
+    });
+    Show();
+}
+
+void StatusLine::ShowOutcome(const std::string& outcome) {
+    outcome_ = outcome;
     Show();
 }
 
@@ -74,6 +83,8 @@ std::string StatusLine::Message() const {
     const int shownAlone = run_.Shown().StateNumber();
     if (run_.Loaded() && shownAlone != 0 && magnitudes[shownAlone - 1] == 0)
         return tk::Substitute(words_.stateZero, {std::to_string(shownAlone)});
+    if (!outcome_.empty())
+        return outcome_;
     if (std::string notice = TooFastNotice(); !notice.empty())
         return notice;
     switch (run_.State()) {

@@ -24,6 +24,10 @@ public:
     // "t = 0.250 T₁": the time with three decimals, in the clock's words.
     static std::string ClockText(double periods, std::string_view words = kClock);
 
+    // What a measurement found, said in place of what the run is doing until the run is loaded,
+    // started or stopped again.
+    void ShowOutcome(const std::string& outcome);
+
 private:
     void Show();
     std::string Message() const;
@@ -43,4 +47,5 @@ private:
     tk::StatusBar::Texts texts_{.message = {}, .parts = {"", "", ""}}; // written again each frame
     tk::Connection frames_;
     tk::Connection changes_;
+    std::string outcome_;
 };

@@ -7,6 +7,7 @@
 #include "app/registered_view.h"
 #include "app/shortcuts_wndo.h"
 #include "mainwindow/main_wndo.h"
+#include "measurements/measurements_wndo.h"
 #include "observables/observables_wndo.h"
 #include "presentation/presentation_wndo.h"
 #include "spacetime/space_time_wndo.h"
@@ -19,6 +20,7 @@ constexpr RegisteredView kViews[] = {
     RegisteredView::Of<ObservablesWndo>(),
     RegisteredView::Of<PresentationWndo>(),
     RegisteredView::Of<SpaceTimeWndo>(),
+    RegisteredView::Of<MeasurementsWndo>(),
 };
 
 } // namespace

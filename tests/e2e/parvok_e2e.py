@@ -717,7 +717,7 @@ def check_presentation(app):
 def check_about_and_quit(app):
     """Help > About Parvok: the page copied through the clipboard, Ctrl+W closes it; then Ctrl+Q"""
     titles = menu_title_centres(app.shot())
-    check(len(titles) == 6, f"the menu bar holds six titles, at x = {titles}")
+    check(len(titles) == 7, f"the menu bar holds seven titles, at x = {titles}")
     count = len(app.windows())
     app.click(titles[-1], app.menu_height // 2, window=app.window)
     wait_for("the Help menu", lambda: len(app.windows()) > count)

@@ -1,0 +1,116 @@
+#include "bench/measurement_timing.h"
+
+#include "app/menu_bar1.h"
+#include "measurement/lab.h"
+#include "measurement/tally.h"
+#include "measurements/measurements_wndo.h"
+#include "physics/position_distribution.h"
+#include "toolkit/numbers.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <iostream>
+#include <vector>
+
+namespace bench {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kOutcomes = 1'000'000;
+constexpr int kRounds = 5;
+constexpr double kMostSeconds = 0.5;
+constexpr int kRunningMs = 10'000;
+constexpr int kRequestMs = 100;
+constexpr double kPeriodMs = 33;
+constexpr double kToleranceMs = 3;
+constexpr double kMostP95Ms = 36;
+
+double SecondsOf(const std::function<void()>& work) {
+    const auto start = Clock::now();
+    work();
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// The value a share of the way up the sorted values.
+double Quantile(std::vector<double> values, double share) {
+    const auto at = values.begin() + static_cast<std::ptrdiff_t>(share * double(values.size() - 1));
+    std::nth_element(values.begin(), at, values.end());
+    return *at;
+}
+
+const char* Verdict(bool met) {
+    return met ? "met" : "MISSED";
+}
+
+} // namespace
+
+bool TimeTheSampling() {
+    const physics::Typed packet = physics::TypedPreset(physics::Preset::Packet);
+    const physics::State state = physics::StateOf(packet.magnitudes, packet.degrees);
+    measurement::Lab lab;
+    std::vector<double> positions;
+    std::vector<double> tallied;
+    double sum = 0; // read, so that the draws are not optimized away
+    for (int round = 0; round < kRounds; ++round) {
+        positions.push_back(SecondsOf([&] {
+            const physics::PositionDistribution distribution(state);
+            for (int i = 0; i < kOutcomes; ++i)
+                sum += distribution.Quantile(lab.Uniform());
+        }));
+        tallied.push_back(SecondsOf([&] { measurement::Tally(state).Add(kOutcomes, lab); }));
+    }
+    const double median = Quantile(positions, 0.5);
+    std::cout << "measurement, the packet, median of " << kRounds << ": " << kOutcomes
+              << " positions drawn in " << tk::Format(median, "0.000") << " s (target < "
+              << tk::Format(kMostSeconds, "0.0") << " s: " << Verdict(median < kMostSeconds) << "); "
+              << kOutcomes << " copies tallied in position and energy in "
+              << tk::Format(Quantile(tallied, 0.5), "0.000") << " s; mean position "
+              << tk::Format(sum / (kRounds * double(kOutcomes)), "0.000") << " L\n\n";
+    return median < kMostSeconds;
+}
+
+bool TimeTheFramesWhileGathering() {
+    std::vector<Clock::time_point> frames;
+    std::uint64_t gathered = 0;
+    {
+        MainWndo window;
+        window.Open();
+        window.LoadPreset(physics::Preset::Packet);
+        MeasurementsWndo view(window);
+        view.Open();
+        const tk::Connection timing =
+            window.Model().FrameAdvanced.Connect([&] { frames.push_back(Clock::now()); });
+        window.PBStart_Action();
+        QTimer requests;
+        QObject::connect(&requests, &QTimer::timeout, [&view] { view.Add(10'000); });
+        requests.start(kRequestMs);
+        QEventLoop loop;
+        QTimer::singleShot(kRunningMs, &loop, &QEventLoop::quit);
+        loop.exec();
+        gathered = view.Outcomes() ? view.Outcomes()->Count() : 0;
+        window.PBStart_Action();
+    }
+    MenuBar1::Release();
+    std::vector<double> intervals;
+    for (std::size_t i = 1; i < frames.size(); ++i)
+        intervals.push_back(std::chrono::duration<double, std::milli>(frames[i] - frames[i - 1]).count());
+    if (intervals.empty()) {
+        std::cout << "the frame timer did not fire\n";
+        return false;
+    }
+    const double median = Quantile(intervals, 0.5);
+    const double p95 = Quantile(intervals, 0.95);
+    const bool met = std::abs(median - kPeriodMs) <= kToleranceMs && p95 <= kMostP95Ms;
+    std::cout << "frame timer with the Measurements window asked for 10,000 outcomes every " << kRequestMs
+              << " ms, " << kRunningMs / 1000 << " s: " << gathered << " outcomes gathered, interval median "
+              << tk::Format(median, "0.00") << " ms, 95th percentile " << tk::Format(p95, "0.00")
+              << " ms (target 33 +- 3 and <= 36 ms: " << Verdict(met) << ")\n";
+    return met;
+}
+
+} // namespace bench

@@ -1,0 +1,90 @@
+// What leaves the window: its plots with the figures beside them as a picture, and the tally as CSV.
+
+#include "app/commands.h"
+#include "export/export_commands.h"
+#include "export/save_flow.h"
+#include "measurements/measurements_wndo.h"
+#include "toolkit/numbers.h"
+
+#include <sstream>
+
+namespace {
+
+using exporting::PictureParts;
+
+constexpr int kLineHeight = 18;
+
+// A text of several lines as one caption a line, from the top of its control down.
+void AddLines(PictureParts& parts, const tk::StaticText& text) {
+    std::istringstream lines(text.Text());
+    int top = text.Top();
+    for (std::string line; std::getline(lines, line); top += kLineHeight)
+        parts.captions.push_back({line,
+                                  {text.Left(), top, text.Width(), kLineHeight},
+                                  tk::AlignedTextControl::kLeft,
+                                  text.Font()});
+}
+
+void WriteFit(std::ostringstream& csv, const char* name, const physics::ChiSquare& fit) {
+    csv << "# " << name << " chi-square," << tk::Str(fit.value) << ",degrees of freedom,"
+        << fit.degreesOfFreedom << ",p," << tk::Str(fit.p) << "\n";
+}
+
+} // namespace
+
+PictureParts MeasurementsWndo::Picture() const {
+    PictureParts parts;
+    parts.plots = {positions_, energies_};
+    for (const tk::StaticText* text : {positionText_, energyText_, note_})
+        AddLines(parts, *text);
+    return parts;
+}
+
+// Comment lines with the instant, the seed and the tests, then one row a bin and one a state.
+std::string MeasurementsWndo::TallyCsv() const {
+    std::ostringstream csv;
+    csv << "# Parvok measurements on copies of one state\n";
+    csv << "# t/T1," << tk::Str(preparedAt_) << "\n# seed," << lab_.Seed() << "\n";
+    if (!tally_)
+        return csv.str() + "# no particle: every magnitude is 0\n";
+    const measurement::Tally& tally = *tally_;
+    csv << "# N," << tally.Count() << "\n";
+    WriteFit(csv, "position", tally.PositionFit());
+    WriteFit(csv, "energy", tally.EnergyFit());
+    csv << "quantity,from,to,count,predicted probability,predicted count\n";
+    const auto count = static_cast<double>(tally.Count());
+    for (int bin = 0; bin < measurement::Tally::kBins; ++bin) {
+        const double p = tally.BinProbability(bin);
+        csv << "x/L," << tk::Str(double(bin) / measurement::Tally::kBins) << ","
+            << tk::Str(double(bin + 1) / measurement::Tally::kBins) << "," << tally.Positions()[bin] << ","
+            << tk::Str(p) << "," << tk::Str(p * count) << "\n";
+    }
+    for (int n = 1; n <= physics::kComponents; ++n) {
+        const double p = tally.Energy().Probability(n);
+        csv << "n," << n << "," << n << "," << tally.Energies()[n - 1] << "," << tk::Str(p) << ","
+            << tk::Str(p * count) << "\n";
+    }
+    return csv.str();
+}
+
+void MeasurementsWndo::AddExportHandlers() {
+    AddMenuHandler(command::kFileExportPicture, [this] {
+        exporting::ExportPicture(Picture(), preparedAt_);
+        return true;
+    });
+    AddMenuHandler(command::kEditCopyPicture, [this] {
+        exporting::CopyPicture(Picture(), preparedAt_);
+        return true;
+    });
+    AddMenuHandler(command::kFilePrint, [this] {
+        exporting::PrintPicture(Picture(), preparedAt_);
+        return true;
+    });
+    AddMenuHandler(command::kFileExportData, [this] {
+        exporting::SaveWithDialogs(tk::Translate("ExportFlow", "Export Data"),
+                                   exporting::NameAt("parvok-measurements", preparedAt_, "csv"),
+                                   {{tk::Translate("MeasurementsWndo", "CSV table"), "csv"}},
+                                   [this](std::size_t) { return TallyCsv(); });
+        return true;
+    });
+}
