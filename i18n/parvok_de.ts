@@ -233,10 +233,6 @@
         <translation>Anteil</translation>
     </message>
     <message>
-        <source>CSV table</source>
-        <translation>CSV-Tabelle</translation>
-    </message>
-    <message>
         <source>N = %1</source>
         <translation>N = %1</translation>
     </message>

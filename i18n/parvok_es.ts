@@ -233,10 +233,6 @@
         <translation>frecuencia</translation>
     </message>
     <message>
-        <source>CSV table</source>
-        <translation>Tabla CSV</translation>
-    </message>
-    <message>
         <source>N = %1</source>
         <translation>N = %1</translation>
     </message>

@@ -233,10 +233,6 @@
         <translation>frequenza</translation>
     </message>
     <message>
-        <source>CSV table</source>
-        <translation>Tabella CSV</translation>
-    </message>
-    <message>
         <source>N = %1</source>
         <translation>N = %1</translation>
     </message>

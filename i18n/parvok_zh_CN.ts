@@ -233,10 +233,6 @@
         <translation>频率</translation>
     </message>
     <message>
-        <source>CSV table</source>
-        <translation>CSV 表格</translation>
-    </message>
-    <message>
         <source>N = %1</source>
         <translation>N = %1</translation>
     </message>
