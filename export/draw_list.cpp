@@ -1,9 +1,11 @@
 #include "export/draw_list.h"
 
+#include <algorithm>
 #include <utility>
 
 DrawList::Call& DrawList::Record(Kind kind, std::vector<tk::Point> points) {
-    return calls_.emplace_back(Call{kind, DrawingState::Of(*this), std::move(points), {}});
+    return calls_.emplace_back(
+        Call{kind, DrawingState::Of(*this), std::move(points), {}, nullptr, nullptr, nullptr});
 }
 
 void DrawList::RecordBox(BoxCall box, int x, int y, int width, int height) {
@@ -63,6 +65,18 @@ void DrawList::DrawString(std::string_view text, int x, int baseline) {
     Record(Kind::Text, {Shifted(x, baseline)}).text = text;
 }
 
+// The copy has the source's pixels, each covering as many of the screen's as there.
+void DrawList::DrawPicture(const tk::Picture& picture, tk::Rect destination, tk::Rect source) {
+    const int zoom = picture.Width() > 0 ? std::max(1, picture.PixelWidth() / picture.Width()) : 1;
+    std::unique_ptr<tk::Picture> copy = tk::NewPicture(source.width, source.height, picture.Depth(), zoom);
+    if (!copy || !copy->Graphics())
+        return;
+    copy->Graphics()->DrawPicture(picture, {0, 0, source.width, source.height}, source);
+    Record(Kind::Image,
+           {Shifted(destination.x, destination.y), tk::Point{destination.width, destination.height}})
+        .image = std::move(copy);
+}
+
 tk::Graphics& DrawList::Measure() {
     DrawingState::Of(*this).ApplyTo(*measure_);
     return *measure_;
@@ -96,6 +110,10 @@ void DrawList::ReplayOn(tk::Graphics& g) const {
             break;
         case Kind::Text:
             g.DrawString(call.text, p[0].x, p[0].y);
+            break;
+        case Kind::Image:
+            g.DrawPicture(*call.image, {p[0].x, p[0].y, p[1].x, p[1].y},
+                          {0, 0, call.image->Width(), call.image->Height()});
             break;
         }
     }

@@ -2,7 +2,9 @@
 
 #include "graph/drawing_state.h"
 #include "toolkit/graphics.h"
+#include "toolkit/picture.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,8 +12,8 @@
 // shows, then replayed on a file, the clipboard or a printer however long the user takes to choose
 // one. Text is measured on the context given, so the layout is the one that context would make.
 // A line that starts where the one before it ended, in the same style, extends it into one
-// polyline, which a vector file keeps as one curve. Pictures are not kept: DrawPicture records
-// nothing.
+// polyline, which a vector file keeps as one curve. A picture drawn is kept as a copy of the part
+// drawn, at its own pixels, so that every output draws the image it showed: a vector file embeds it.
 class DrawList : public tk::Graphics {
 public:
     // Measures text on `measure`, which must outlive the recording.
@@ -34,16 +36,16 @@ public:
     double StringWidth(std::string_view text) override;
     int TextHeight() override;
     using tk::Graphics::DrawPicture;
-    void DrawPicture(const tk::Picture& /*picture*/, tk::Rect /*destination*/, tk::Rect /*source*/) override {
-    }
+    // Nothing is kept where the copy cannot be made.
+    void DrawPicture(const tk::Picture& picture, tk::Rect destination, tk::Rect source) override;
 
 private:
     using BoxCall = void (tk::Graphics::*)(int, int, int, int);
     using PolygonCall = void (tk::Graphics::*)(const std::vector<tk::Point>&);
-    enum class Kind { Lines, Box, Polygon, Text };
+    enum class Kind { Lines, Box, Polygon, Text, Image };
     // One call: a box's top left corner and its width and height as the second point, which `box`
-    // draws; a polygon's vertices, which `polygon` draws; a polyline; or a text and its baseline's
-    // start.
+    // draws, or which `image` is drawn into whole; a polygon's vertices, which `polygon` draws; a
+    // polyline; or a text and its baseline's start.
     struct Call {
         Kind kind;
         DrawingState style;
@@ -51,6 +53,7 @@ private:
         std::string text;
         BoxCall box = nullptr;
         PolygonCall polygon = nullptr;
+        std::unique_ptr<tk::Picture> image;
     };
 
     tk::Point Shifted(int x, int y) const { return {x + origin_.x, y + origin_.y}; }

@@ -12,8 +12,6 @@ namespace exporting {
 
 namespace {
 
-constexpr const char* kStem = "parvok";
-
 // The types the dialog offers, vector first, for slides and print; type i is written as format i.
 std::vector<tk::FileType> PictureTypes() {
     return {{tk::Translate("ExportFlow", "SVG picture"), "svg"},
@@ -24,10 +22,11 @@ constexpr tk::PictureFormat kPictureFormats[] = {tk::PictureFormat::Svg, tk::Pic
                                                  tk::PictureFormat::Png};
 
 // The picture at t/T1 = periods, titled and named after that time.
-tk::Drawing DrawingAt(const WindowPicture& picture, double periods, const std::string& extension) {
+tk::Drawing DrawingAt(const WindowPicture& picture, const std::string& stem, double periods,
+                      const std::string& extension) {
     return picture.Drawing(
         tk::Substitute(tk::Translate("ExportFlow", "Parvok at t/T₁ = %1"), {tk::Format(periods, "0.000")}),
-        NameAt(kStem, periods, extension));
+        NameAt(stem, periods, extension));
 }
 
 void Warn(const std::string& title, const std::string& message) {
@@ -48,14 +47,17 @@ void TellingFailures(const std::string& title, const std::function<void()>& comm
 
 } // namespace
 
-std::string ExportPicture(const PictureParts& parts, double periods) {
+std::string ExportPicture(const PictureParts& parts, double periods,
+                          const std::optional<tk::Drawing>& pixels) {
     const std::string title = tk::Translate("ExportFlow", "Export Picture");
     std::string written;
     TellingFailures(title, [&] {
         const WindowPicture picture(parts);
-        const tk::Drawing drawing = DrawingAt(picture, periods, "svg");
+        const tk::Drawing drawing = DrawingAt(picture, parts.stem, periods, "svg");
         written = SaveWithDialogs(title, drawing.name, PictureTypes(), [&](std::size_t type) {
-            return tk::ThePlatform().Output().Encode(drawing, kPictureFormats[type]);
+            const tk::PictureFormat format = kPictureFormats[type];
+            const bool asPixels = pixels && format == tk::PictureFormat::Png;
+            return tk::ThePlatform().Output().Encode(asPixels ? *pixels : drawing, format);
         });
     });
     return written;
@@ -65,7 +67,7 @@ void CopyPicture(const PictureParts& parts, double periods) {
     const std::string title = tk::Translate("ExportFlow", "Copy Picture");
     TellingFailures(title, [&] {
         const WindowPicture picture(parts);
-        tk::ThePlatform().Output().CopyToClipboard(DrawingAt(picture, periods, "svg"));
+        tk::ThePlatform().Output().CopyToClipboard(DrawingAt(picture, parts.stem, periods, "svg"));
     });
 }
 
@@ -73,17 +75,21 @@ void PrintPicture(const PictureParts& parts, double periods) {
     const std::string title = tk::Translate("ExportFlow", "Print");
     TellingFailures(title, [&] {
         const WindowPicture picture(parts);
-        if (tk::ThePlatform().Output().Print(DrawingAt(picture, periods, "pdf")) == tk::PrintResult::Failed)
+        if (tk::ThePlatform().Output().Print(DrawingAt(picture, parts.stem, periods, "pdf")) ==
+            tk::PrintResult::Failed)
             Warn(title, tk::Translate("ExportFlow",
                                       "The picture could not be printed: the printer could not be started."));
     });
 }
 
 std::string ExportData(const StateRecord& record) {
-    const std::string title = tk::Translate("ExportFlow", "Export Data");
-    return SaveWithDialogs(title, NameAt(kStem, record.periods, "csv"),
+    return ExportCsv(DataTable(record), NameAt(kMainStem, record.periods, "csv"));
+}
+
+std::string ExportCsv(const std::string& csv, const std::string& name) {
+    return SaveWithDialogs(tk::Translate("ExportFlow", "Export Data"), name,
                            {{tk::Translate("ExportFlow", "CSV table"), "csv"}},
-                           [&](std::size_t) { return DataTable(record); });
+                           [&csv](std::size_t) { return csv; });
 }
 
 } // namespace exporting

@@ -4,6 +4,7 @@
 #include "toolkit/translation.h"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 namespace exporting {
@@ -28,6 +29,8 @@ tk::Rect AreaOf(const PictureParts& parts) {
         area = Union(area, phasor->Bounds());
     for (const auto& caption : parts.captions)
         area = Union(area, caption.box);
+    for (const auto& block : parts.texts)
+        area = Union(area, block.box);
     const int margin = WindowPicture::kMargin;
     return {area.x - margin, area.y - margin, area.width + 2 * margin, area.height + 2 * margin};
 }
@@ -47,6 +50,8 @@ WindowPicture::WindowPicture(const PictureParts& parts)
     list_.FillRect(0, 0, area_.width, area_.height);
     for (const auto& caption : parts.captions)
         DrawCaption(caption);
+    for (const auto& block : parts.texts)
+        DrawTextBlock(block);
     for (Graph* plot : parts.plots) {
         list_.SetOrigin({plot->Left() - area_.x, plot->Top() - area_.y});
         plot->PrintGraph(&list_);
@@ -72,6 +77,23 @@ void WindowPicture::DrawCaption(const PictureParts::Caption& caption) {
     else if (caption.alignment == tk::AlignedTextControl::kCentre)
         x = box.x + (box.width - width) / 2;
     list_.DrawString(caption.text, x, baseline);
+}
+
+// The first baseline lies as far below the box's top as DrawCaption puts it below a line's top.
+void WindowPicture::DrawTextBlock(const PictureParts::TextBlock& block) {
+    list_.SetOrigin({-area_.x, -area_.y});
+    const tk::Font& font = block.font;
+    DrawingState{font.name, font.size, font.bold, font.italic, tk::kBlack}.ApplyTo(list_);
+    const int lineHeight = list_.TextHeight();
+    int baseline = block.box.y + lineHeight - lineHeight / 5;
+    const std::string_view text = block.text;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        if (end > start)
+            list_.DrawString(text.substr(start, end - start), block.box.x, baseline);
+        baseline += lineHeight;
+        start = end + 1;
+    }
 }
 
 tk::Drawing WindowPicture::Drawing(std::string title, std::string name) const {

@@ -14,7 +14,11 @@
 
 namespace exporting {
 
-// What a picture of a window shows, each part at its place in the window's coordinates.
+// The start of the names of the main window's files: "parvok-t0.250.svg" at t = 0.250 T1.
+inline constexpr const char* kMainStem = "parvok";
+
+// What a picture of a window shows, each part at its place in the window's coordinates, and the
+// start of the names its files are offered under.
 struct PictureParts {
     // A line of text in a box, aligned by an alignment code (tk::AlignedTextControl) and centred
     // from top to bottom.
@@ -24,9 +28,17 @@ struct PictureParts {
         int alignment = tk::AlignedTextControl::kLeft;
         tk::Font font;
     };
+    // Lines of text from the top of a box down, one line height apart: a table as a window shows it.
+    struct TextBlock {
+        std::string text; // lines ended or separated by '\n'
+        tk::Rect box;
+        tk::Font font;
+    };
     std::vector<Graph*> plots;                 // drawn as they print
     std::vector<const PhasorDiagram*> phasors; // drawn as their pictures hold them
     std::vector<Caption> captions;
+    std::vector<TextBlock> texts;
+    std::string stem = kMainStem;
 };
 
 // The parts recorded at the instant it is made, on white, within a margin around them, and kept
@@ -47,6 +59,7 @@ public:
 
 private:
     void DrawCaption(const PictureParts::Caption& caption);
+    void DrawTextBlock(const PictureParts::TextBlock& block);
 
     tk::Rect area_; // the picture in the window's coordinates
     std::unique_ptr<tk::Picture> measure_;

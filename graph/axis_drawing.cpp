@@ -79,8 +79,11 @@ private:
                 Tick(p, kMajorTickLength);
                 DrawTickLabel(p, axes::TickLabel(i, steps, pattern));
                 nextMajor += steps.perMajor;
-                // Measured while the tick font is set, so the power label carries it.
-                if (nextMajor > ticks.last && axis_.tPower != 0)
+                // Beside the major tick nearest the top or the right end; measured while the tick
+                // font is set, so the power label carries it.
+                const bool endMajor =
+                    axes::IsReversed(axis_.flags) ? i == ticks.firstMajor : nextMajor > ticks.last;
+                if (endMajor && axis_.tPower != 0)
                     DrawPowerLabel(p, g_.SetSString("!x10^" + tk::Str(axis_.tPower) + "^!"));
             } else if (axis_.flags & axes::kMinorTicksBit) {
                 Tick(p, kMinorTickLength);

@@ -18,6 +18,8 @@ inline constexpr std::int32_t kAdjustBit = 1 << 5;
 inline constexpr std::int32_t kMajorTicksBit = 1 << 6;
 inline constexpr std::int32_t kMinorTicksBit = 1 << 7;
 inline constexpr std::int32_t kZeroLineBit = 1 << 8;
+// Of YFlags alone: the axis runs from its minimum at the top down to its maximum at the bottom.
+inline constexpr std::int32_t kReversedBit = 1 << 9;
 
 // Margins around the graph rectangle, in pixels: labels keep a gap to the frame's edge and to
 // the frame line or the tick labels, the x tick labels take a band below the axis, and no margin
@@ -29,6 +31,10 @@ inline constexpr std::int32_t kMinMargin = 16;
 // Either tick bit gives the axis major ticks with labels, and the layout a band for the labels.
 inline bool HasTicks(std::int32_t flags) {
     return (flags & (kMajorTicksBit | kMinorTicksBit)) != 0;
+}
+
+inline bool IsReversed(std::int32_t flags) {
+    return (flags & kReversedBit) != 0;
 }
 
 // One axis of a Graph: the fields that the x and y twins keep apart, and the names their messages

@@ -17,7 +17,7 @@ using axes::Axis;
 namespace {
 
 constexpr std::int32_t kOptionBits =
-    axes::kAdjustBit | axes::kMajorTicksBit | axes::kMinorTicksBit | axes::kZeroLineBit;
+    axes::kAdjustBit | axes::kMajorTicksBit | axes::kMinorTicksBit | axes::kZeroLineBit | axes::kReversedBit;
 constexpr std::int32_t kMinSpacing = 3;
 constexpr std::int32_t kMaxSpacing = 31;
 
@@ -202,6 +202,9 @@ void Graph::SetXZeroLn(bool on) {
 void Graph::SetYZeroLn(bool on) {
     SetBit(YFlags, axes::kZeroLineBit, on);
 }
+void Graph::SetYReversed(bool on) {
+    SetBit(YFlags, axes::kReversedBit, on);
+}
 
 void Graph::DefineGraph(double xmin, double xmax, double ymin, double ymax) {
     zDefineGRect(xmin, xmax, ymin, ymax);
@@ -265,7 +268,8 @@ std::int32_t Graph::XCoord(double x) {
 std::int32_t Graph::YCoord(double y) {
     if (GHeight == 0)
         throw GraphError("YCoord: Graph not yet defined.");
-    return GTop + GHeight - PixelOffset(RErr, axes::YAxis(*this), y);
+    const std::int32_t offset = PixelOffset(RErr, axes::YAxis(*this), y);
+    return axes::IsReversed(YFlags) ? GTop + offset : GTop + GHeight - offset;
 }
 
 double Graph::XToVal(std::int32_t column) {
@@ -277,5 +281,6 @@ double Graph::XToVal(std::int32_t column) {
 double Graph::YToVal(std::int32_t row) {
     if (GHeight == 0)
         throw GraphError("YToVal: Graph is not defined.");
-    return ValueAt(RErr, axes::YAxis(*this), static_cast<double>(GTop) + GHeight - row);
+    const double fromTop = static_cast<double>(row) - GTop;
+    return ValueAt(RErr, axes::YAxis(*this), axes::IsReversed(YFlags) ? fromTop : GHeight - fromTop);
 }

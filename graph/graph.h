@@ -158,6 +158,9 @@ public:
     void SetXZeroLn(bool on);
     // A horizontal line at y = 0 when 0 lies inside the y range (bit 8 of YFlags).
     void SetYZeroLn(bool on);
+    // The y axis from its minimum at the top down to its maximum at the bottom (bit 9 of YFlags), as
+    // time in a picture that is read from the top; off, the maximum is at the top.
+    void SetYReversed(bool on);
     // Lays out and draws an empty plot for these data ranges and shows it; raises what
     // zDefineGRect raises, before anything is drawn.
     void DefineGraph(double xmin, double xmax, double ymin, double ymax);
@@ -183,7 +186,8 @@ public:
     // The pixel column of x, rounded; beyond the range (by more than 0.00001 of an end) or not a number:
     // sets RErr and gives the nearer edge. Raises GraphError while GWidth is 0.
     std::int32_t XCoord(double x);
-    // The pixel row of y, rounded; beyond the range or not a number: sets RErr and gives the nearer
+    // The pixel row of y, rounded, counted up from the bottom of the graph rectangle (down from its
+    // top on a reversed axis); beyond the range or not a number: sets RErr and gives the nearer
     // edge. Raises GraphError "YCoord: Graph not yet defined." while GHeight is 0.
     std::int32_t YCoord(double y);
     // The x value of a pixel column; outside the range (an end of 0 is outside): sets RErr, gives 0.

@@ -1,6 +1,7 @@
 // Drawing in data coordinates: lines, points, markers, bars, error bars, vectors and curves. Each
 // operation maps its values with XCoord and YCoord and draws on GX in the current colour.
 
+#include "graph/axis_model.h"
 #include "graph/drawing_state.h"
 #include "graph/graph.h"
 #include "graph/pixels.h"
@@ -195,7 +196,7 @@ void Graph::DrawVector(double x, double y, double dx, double dy) {
     tk::Graphics& gx = Target();
     RangeErrorScope scope(*this);
     const double px = dx * XVtoPix;
-    const double py = dy * YVToPix;
+    const double py = dy * YVToPix * (axes::IsReversed(YFlags) ? -1 : 1); // upwards on the screen
     const double length = std::sqrt(px * px + py * py);
     // Longer vectors get a head 10 pixels long; shorter ones a head half their length.
     const double s = length > 20 ? 10 / length : 0.5;

@@ -233,10 +233,6 @@
         <translation>Anteil</translation>
     </message>
     <message>
-        <source>CSV table</source>
-        <translation>CSV-Tabelle</translation>
-    </message>
-    <message>
         <source>N = %1</source>
         <translation>N = %1</translation>
     </message>
@@ -816,6 +812,14 @@ Bitte vergrößern Sie das Fenster.</translation>
         <source>In the presentation view: high contrast, thicker and darker, or not</source>
         <translation>In der Präsentation: hoher Kontrast, dicker und dunkler, an oder aus</translation>
     </message>
+    <message>
+        <source>In the space-time picture: one frame on, wherever the focus is</source>
+        <translation>Im Raum-Zeit-Bild: ein Bild vor, wo auch immer der Fokus ist</translation>
+    </message>
+    <message>
+        <source>In the space-time picture: one frame back, wherever the focus is</source>
+        <translation>Im Raum-Zeit-Bild: ein Bild zurück, wo auch immer der Fokus ist</translation>
+    </message>
 </context>
 <context>
     <name>SpaceTimeWndo</name>
@@ -823,10 +827,6 @@ Bitte vergrößern Sie das Fenster.</translation>
         <source>x = %1 L    t = %2 T₁    L·|ψ|² = %3</source>
         <extracomment>The values under the pointer: position, time and the probability density there.</extracomment>
         <translation>x = %1 L    t = %2 T₁    L·|ψ|² = %3</translation>
-    </message>
-    <message>
-        <source>Click or drag in the picture to go to that time; Up and Down step a frame.</source>
-        <translation>Im Bild klicken oder ziehen, um zu diesem Zeitpunkt zu gehen; Pfeil nach oben und unten gehen ein Bild vor und zurück.</translation>
     </message>
     <message>
         <source>Space-Time Picture</source>
@@ -873,16 +873,16 @@ Bitte vergrößern Sie das Fenster.</translation>
         <translation>Physikalische Dichte L mal Psi-Quadrat</translation>
     </message>
     <message>
-        <source>Probability density over position and time, time upwards</source>
-        <translation>Wahrscheinlichkeitsdichte über Ort und Zeit, die Zeit nach oben</translation>
-    </message>
-    <message>
         <source>Colour bar</source>
         <translation>Farbskala</translation>
     </message>
     <message>
-        <source>CSV table</source>
-        <translation>CSV-Tabelle</translation>
+        <source>Click or drag in the picture to go to that time; the arrow keys step a frame.</source>
+        <translation>Im Bild klicken oder ziehen, um zu diesem Zeitpunkt zu gehen; die Pfeiltasten gehen ein Bild vor oder zurück.</translation>
+    </message>
+    <message>
+        <source>Probability density over position and time, time running downwards</source>
+        <translation>Wahrscheinlichkeitsdichte über Ort und Zeit, die Zeit nach unten</translation>
     </message>
 </context>
 <context>

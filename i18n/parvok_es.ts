@@ -233,10 +233,6 @@
         <translation>frecuencia</translation>
     </message>
     <message>
-        <source>CSV table</source>
-        <translation>Tabla CSV</translation>
-    </message>
-    <message>
         <source>N = %1</source>
         <translation>N = %1</translation>
     </message>
@@ -817,6 +813,14 @@ amplíe la ventana.</translation>
         <source>In the presentation view: high contrast, thicker and darker, or not</source>
         <translation>En la presentación: alto contraste, líneas más gruesas y oscuras, o no</translation>
     </message>
+    <message>
+        <source>In the space-time picture: one frame on, wherever the focus is</source>
+        <translation>En la imagen espacio-tiempo: un fotograma adelante, esté donde esté el foco</translation>
+    </message>
+    <message>
+        <source>In the space-time picture: one frame back, wherever the focus is</source>
+        <translation>En la imagen espacio-tiempo: un fotograma atrás, esté donde esté el foco</translation>
+    </message>
 </context>
 <context>
     <name>SpaceTimeWndo</name>
@@ -824,10 +828,6 @@ amplíe la ventana.</translation>
         <source>x = %1 L    t = %2 T₁    L·|ψ|² = %3</source>
         <extracomment>The values under the pointer: position, time and the probability density there.</extracomment>
         <translation>x = %1 L    t = %2 T₁    L·|ψ|² = %3</translation>
-    </message>
-    <message>
-        <source>Click or drag in the picture to go to that time; Up and Down step a frame.</source>
-        <translation>Haga clic o arrastre en la imagen para ir a ese instante; las flechas arriba y abajo avanzan o retroceden un fotograma.</translation>
     </message>
     <message>
         <source>Space-Time Picture</source>
@@ -874,16 +874,16 @@ amplíe la ventana.</translation>
         <translation>Densidad física L por psi al cuadrado</translation>
     </message>
     <message>
-        <source>Probability density over position and time, time upwards</source>
-        <translation>Densidad de probabilidad según la posición y el tiempo, el tiempo hacia arriba</translation>
-    </message>
-    <message>
         <source>Colour bar</source>
         <translation>Barra de colores</translation>
     </message>
     <message>
-        <source>CSV table</source>
-        <translation>Tabla CSV</translation>
+        <source>Click or drag in the picture to go to that time; the arrow keys step a frame.</source>
+        <translation>Haga clic o arrastre en la imagen para ir a ese instante; las teclas de flecha avanzan o retroceden un fotograma.</translation>
+    </message>
+    <message>
+        <source>Probability density over position and time, time running downwards</source>
+        <translation>Densidad de probabilidad según la posición y el tiempo, el tiempo hacia abajo</translation>
     </message>
 </context>
 <context>

@@ -233,10 +233,6 @@
         <translation>fréquence</translation>
     </message>
     <message>
-        <source>CSV table</source>
-        <translation>Tableau CSV</translation>
-    </message>
-    <message>
         <source>N = %1</source>
         <translation>N = %1</translation>
     </message>
@@ -817,6 +813,14 @@ agrandissez la fenêtre.</translation>
         <source>In the presentation view: high contrast, thicker and darker, or not</source>
         <translation>Dans la présentation&#xa0;: contraste élevé, traits plus épais et plus sombres, ou non</translation>
     </message>
+    <message>
+        <source>In the space-time picture: one frame on, wherever the focus is</source>
+        <translation>Dans l’image espace-temps&#xa0;: une image en avant, où que soit le focus</translation>
+    </message>
+    <message>
+        <source>In the space-time picture: one frame back, wherever the focus is</source>
+        <translation>Dans l’image espace-temps&#xa0;: une image en arrière, où que soit le focus</translation>
+    </message>
 </context>
 <context>
     <name>SpaceTimeWndo</name>
@@ -824,10 +828,6 @@ agrandissez la fenêtre.</translation>
         <source>x = %1 L    t = %2 T₁    L·|ψ|² = %3</source>
         <extracomment>The values under the pointer: position, time and the probability density there.</extracomment>
         <translation>x = %1 L    t = %2 T₁    L·|ψ|² = %3</translation>
-    </message>
-    <message>
-        <source>Click or drag in the picture to go to that time; Up and Down step a frame.</source>
-        <translation>Cliquez ou faites glisser dans l’image pour aller à cet instant ; les flèches haut et bas avancent ou reculent d’une image.</translation>
     </message>
     <message>
         <source>Space-Time Picture</source>
@@ -874,16 +874,16 @@ agrandissez la fenêtre.</translation>
         <translation>Densité physique L fois psi au carré</translation>
     </message>
     <message>
-        <source>Probability density over position and time, time upwards</source>
-        <translation>Densité de probabilité selon la position et le temps, le temps vers le haut</translation>
-    </message>
-    <message>
         <source>Colour bar</source>
         <translation>Échelle de couleurs</translation>
     </message>
     <message>
-        <source>CSV table</source>
-        <translation>Tableau CSV</translation>
+        <source>Click or drag in the picture to go to that time; the arrow keys step a frame.</source>
+        <translation>Cliquez ou faites glisser dans l’image pour aller à cet instant&#xa0;; les touches fléchées avancent ou reculent d’une image.</translation>
+    </message>
+    <message>
+        <source>Probability density over position and time, time running downwards</source>
+        <translation>Densité de probabilité selon la position et le temps, le temps vers le bas</translation>
     </message>
 </context>
 <context>

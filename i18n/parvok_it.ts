@@ -233,10 +233,6 @@
         <translation>frequenza</translation>
     </message>
     <message>
-        <source>CSV table</source>
-        <translation>Tabella CSV</translation>
-    </message>
-    <message>
         <source>N = %1</source>
         <translation>N = %1</translation>
     </message>
@@ -816,6 +812,14 @@ ingrandisci la finestra.</translation>
         <source>In the presentation view: high contrast, thicker and darker, or not</source>
         <translation>Nella presentazione: contrasto elevato, linee più spesse e più scure, sì o no</translation>
     </message>
+    <message>
+        <source>In the space-time picture: one frame on, wherever the focus is</source>
+        <translation>Nell’immagine spazio-tempo: un fotogramma avanti, ovunque sia il focus</translation>
+    </message>
+    <message>
+        <source>In the space-time picture: one frame back, wherever the focus is</source>
+        <translation>Nell’immagine spazio-tempo: un fotogramma indietro, ovunque sia il focus</translation>
+    </message>
 </context>
 <context>
     <name>SpaceTimeWndo</name>
@@ -823,10 +827,6 @@ ingrandisci la finestra.</translation>
         <source>x = %1 L    t = %2 T₁    L·|ψ|² = %3</source>
         <extracomment>The values under the pointer: position, time and the probability density there.</extracomment>
         <translation>x = %1 L    t = %2 T₁    L·|ψ|² = %3</translation>
-    </message>
-    <message>
-        <source>Click or drag in the picture to go to that time; Up and Down step a frame.</source>
-        <translation>Fai clic o trascina nell’immagine per andare a quell’istante; le frecce su e giù avanzano o arretrano di un fotogramma.</translation>
     </message>
     <message>
         <source>Space-Time Picture</source>
@@ -873,16 +873,16 @@ ingrandisci la finestra.</translation>
         <translation>Densità fisica L per psi al quadrato</translation>
     </message>
     <message>
-        <source>Probability density over position and time, time upwards</source>
-        <translation>Densità di probabilità in funzione di posizione e tempo, il tempo verso l’alto</translation>
-    </message>
-    <message>
         <source>Colour bar</source>
         <translation>Barra dei colori</translation>
     </message>
     <message>
-        <source>CSV table</source>
-        <translation>Tabella CSV</translation>
+        <source>Click or drag in the picture to go to that time; the arrow keys step a frame.</source>
+        <translation>Fai clic o trascina nell’immagine per andare a quell’istante; i tasti freccia avanzano o arretrano di un fotogramma.</translation>
+    </message>
+    <message>
+        <source>Probability density over position and time, time running downwards</source>
+        <translation>Densità di probabilità in funzione di posizione e tempo, il tempo verso il basso</translation>
     </message>
 </context>
 <context>

@@ -233,10 +233,6 @@
         <translation>frequência</translation>
     </message>
     <message>
-        <source>CSV table</source>
-        <translation>Tabela CSV</translation>
-    </message>
-    <message>
         <source>N = %1</source>
         <translation>N = %1</translation>
     </message>
@@ -817,6 +813,14 @@ aumente a janela.</translation>
         <source>In the presentation view: high contrast, thicker and darker, or not</source>
         <translation>Na apresentação: alto contraste, linhas mais grossas e escuras, ou não</translation>
     </message>
+    <message>
+        <source>In the space-time picture: one frame on, wherever the focus is</source>
+        <translation>Na imagem espaço-tempo: um quadro à frente, onde quer que esteja o foco</translation>
+    </message>
+    <message>
+        <source>In the space-time picture: one frame back, wherever the focus is</source>
+        <translation>Na imagem espaço-tempo: um quadro para trás, onde quer que esteja o foco</translation>
+    </message>
 </context>
 <context>
     <name>SpaceTimeWndo</name>
@@ -824,10 +828,6 @@ aumente a janela.</translation>
         <source>x = %1 L    t = %2 T₁    L·|ψ|² = %3</source>
         <extracomment>The values under the pointer: position, time and the probability density there.</extracomment>
         <translation>x = %1 L    t = %2 T₁    L·|ψ|² = %3</translation>
-    </message>
-    <message>
-        <source>Click or drag in the picture to go to that time; Up and Down step a frame.</source>
-        <translation>Clique ou arraste na imagem para ir a esse instante; as setas para cima e para baixo avançam ou recuam um quadro.</translation>
     </message>
     <message>
         <source>Space-Time Picture</source>
@@ -874,16 +874,16 @@ aumente a janela.</translation>
         <translation>Densidade física L vezes psi ao quadrado</translation>
     </message>
     <message>
-        <source>Probability density over position and time, time upwards</source>
-        <translation>Densidade de probabilidade em função da posição e do tempo, o tempo para cima</translation>
-    </message>
-    <message>
         <source>Colour bar</source>
         <translation>Barra de cores</translation>
     </message>
     <message>
-        <source>CSV table</source>
-        <translation>Tabela CSV</translation>
+        <source>Click or drag in the picture to go to that time; the arrow keys step a frame.</source>
+        <translation>Clique ou arraste na imagem para ir a esse instante; as teclas de seta avançam ou recuam um quadro.</translation>
+    </message>
+    <message>
+        <source>Probability density over position and time, time running downwards</source>
+        <translation>Densidade de probabilidade em função da posição e do tempo, o tempo para baixo</translation>
     </message>
 </context>
 <context>

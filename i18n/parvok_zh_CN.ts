@@ -233,10 +233,6 @@
         <translation>频率</translation>
     </message>
     <message>
-        <source>CSV table</source>
-        <translation>CSV 表格</translation>
-    </message>
-    <message>
         <source>N = %1</source>
         <translation>N = %1</translation>
     </message>
@@ -816,6 +812,14 @@ make the window larger.</source>
         <source>In the presentation view: high contrast, thicker and darker, or not</source>
         <translation>在演示视图中：开启或关闭高对比度（线条更粗、更深）</translation>
     </message>
+    <message>
+        <source>In the space-time picture: one frame on, wherever the focus is</source>
+        <translation>在时空图中：前进一帧，无论焦点在何处</translation>
+    </message>
+    <message>
+        <source>In the space-time picture: one frame back, wherever the focus is</source>
+        <translation>在时空图中：后退一帧，无论焦点在何处</translation>
+    </message>
 </context>
 <context>
     <name>SpaceTimeWndo</name>
@@ -823,10 +827,6 @@ make the window larger.</source>
         <source>x = %1 L    t = %2 T₁    L·|ψ|² = %3</source>
         <extracomment>The values under the pointer: position, time and the probability density there.</extracomment>
         <translation>x = %1 L    t = %2 T₁    L·|ψ|² = %3</translation>
-    </message>
-    <message>
-        <source>Click or drag in the picture to go to that time; Up and Down step a frame.</source>
-        <translation>在图中单击或拖动即可跳到该时刻；上、下方向键前进或后退一帧。</translation>
     </message>
     <message>
         <source>Space-Time Picture</source>
@@ -873,16 +873,16 @@ make the window larger.</source>
         <translation>物理密度 L 乘 psi 的平方</translation>
     </message>
     <message>
-        <source>Probability density over position and time, time upwards</source>
-        <translation>随位置和时间变化的概率密度，时间向上</translation>
-    </message>
-    <message>
         <source>Colour bar</source>
         <translation>色标</translation>
     </message>
     <message>
-        <source>CSV table</source>
-        <translation>CSV 表格</translation>
+        <source>Click or drag in the picture to go to that time; the arrow keys step a frame.</source>
+        <translation>在图中单击或拖动即可跳到该时刻；方向键前进或后退一帧。</translation>
+    </message>
+    <message>
+        <source>Probability density over position and time, time running downwards</source>
+        <translation>随位置和时间变化的概率密度，时间向下</translation>
     </message>
 </context>
 <context>

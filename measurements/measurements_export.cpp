@@ -12,18 +12,7 @@ namespace {
 
 using exporting::PictureParts;
 
-constexpr int kLineHeight = 18;
-
-// A text of several lines as one caption a line, from the top of its control down.
-void AddLines(PictureParts& parts, const tk::StaticText& text) {
-    std::istringstream lines(text.Text());
-    int top = text.Top();
-    for (std::string line; std::getline(lines, line); top += kLineHeight)
-        parts.captions.push_back({line,
-                                  {text.Left(), top, text.Width(), kLineHeight},
-                                  tk::AlignedTextControl::kLeft,
-                                  text.Font()});
-}
+constexpr const char* kStem = "parvok-measurements";
 
 void WriteFit(std::ostringstream& csv, const char* name, const physics::ChiSquare& fit) {
     csv << "# " << name << " chi-square," << tk::Str(fit.value) << ",degrees of freedom,"
@@ -36,7 +25,8 @@ PictureParts MeasurementsWndo::Picture() const {
     PictureParts parts;
     parts.plots = {positions_, energies_};
     for (const tk::StaticText* text : {positionText_, energyText_, note_})
-        AddLines(parts, *text);
+        parts.texts.push_back({text->Text(), text->Bounds(), text->Font()});
+    parts.stem = kStem;
     return parts;
 }
 
@@ -81,10 +71,7 @@ void MeasurementsWndo::AddExportHandlers() {
         return true;
     });
     AddMenuHandler(command::kFileExportData, [this] {
-        exporting::SaveWithDialogs(tk::Translate("ExportFlow", "Export Data"),
-                                   exporting::NameAt("parvok-measurements", preparedAt_, "csv"),
-                                   {{tk::Translate("MeasurementsWndo", "CSV table"), "csv"}},
-                                   [this](std::size_t) { return TallyCsv(); });
+        exporting::ExportCsv(TallyCsv(), exporting::NameAt(kStem, preparedAt_, "csv"));
         return true;
     });
 }

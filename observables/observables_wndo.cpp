@@ -60,6 +60,7 @@ void ObservablesWndo::Layout() {
     settings.maximizeButton = true;
     settings.closeKeys = true;
     settings.placement = tk::kPlaceBeside; // not over the plots it explains
+    settings.rememberedPlace = "places/observables";
 }
 
 // Its own menu item closes it, as the key that opened it; elsewhere the item opens it.
@@ -68,6 +69,7 @@ void ObservablesWndo::AddMenuHandlers() {
         Close();
         return true;
     });
+    AddExportHandlers();
 }
 
 void ObservablesWndo::CreateControls() {
@@ -172,16 +174,16 @@ void ObservablesWndo::ShowState() {
     const physics::State state =
         physics::StateOf(run_.Magnitudes(), underWay ? run_.Phases() : run_.PhasesAtStart());
     values_ = physics::Measure(state);
-    const double now = underWay ? FiniteOrZero(run_.ElapsedPeriods()) : 0;
+    shownPeriods_ = underWay ? FiniteOrZero(run_.ElapsedPeriods()) : 0;
 
     values_table::Write(values_,
                         {.running = run == run::RunState::Running,
                          .paused = run == run::RunState::Paused,
                          .edited = run_.Edited(),
                          .timeReversed = !run_.TimeForward(),
-                         .periods = now},
+                         .periods = shownPeriods_},
                         words_, table_);
-    path_.Fill(state, now,
+    path_.Fill(state, shownPeriods_,
                run_.TimeForward() ? physics::Turning::Clockwise : physics::Turning::CounterClockwise);
     profile_.Fill(state, densities_);
     valuesText_->SetText(table_);

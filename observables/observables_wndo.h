@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/commands.h"
+#include "export/window_picture.h"
 #include "graph/axes_picture.h"
 #include "graph/graph.h"
 #include "mainwindow/main_wndo.h"
@@ -21,7 +22,7 @@
 #include <string>
 
 // The numbers behind the main window's picture: an energy-level diagram with the weight of each
-// level, the path of <x> and its spread over the last two periods T1, the momentum density, and a
+// level, the path of <x> and its spread over the last two periods T1, the momentum distribution, and a
 // table of the values. It measures the whole normalized state the phasors hold, whatever the
 // main window's Total / n= choice plots; while the animation runs it follows every frame, and when
 // it is stopped it shows the state at Start. Resizable; the plots are laid out again as it is.
@@ -50,7 +51,16 @@ public:
     virtual void GFMomentum_Open();
     virtual void GFMomentum_DrawContent();
 
+    // ---- What leaves the window ----
+    // The three plots, the line above them and the table, as File › Export Picture…, Edit › Copy
+    // Picture and File › Print… take them from this window.
+    exporting::PictureParts Picture() const;
+    // The table, the path over the plot's span and the momentum distribution, as File › Export
+    // Data… writes them from this window.
+    std::string Csv() const;
+
 private:
+    void AddExportHandlers();
     // Reads the run and shows it: the table, then the three plots. Allocates
     // nothing once the window is open.
     void ShowState();
@@ -72,6 +82,7 @@ private:
     physics::MomentumProfile profile_;
     physics::MomentumProfile::Densities densities_{};
     std::string table_;
+    double shownPeriods_ = 0;         // t/T1 of the state measured: 0 while the run is stopped
     const values_table::Words words_; // the table's, looked up once, as it is written every frame
     // What the levels plot drew last: the levels change only when the state is loaded, not as it
     // runs, so the plot is redrawn only then.

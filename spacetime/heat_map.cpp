@@ -20,7 +20,7 @@ void HeatMap::Paint(const physics::Carpet& carpet, double top) {
         const auto densities = carpet.Row(i);
         for (std::size_t j = 0; j < columns; ++j)
             row_[j] = spacetime::Viridis(densities[j] * scale);
-        picture_->WriteRow(PixelHeight() - 1 - i, row_);
+        picture_->WriteRow(i, row_);
     }
 }
 

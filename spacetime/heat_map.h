@@ -21,7 +21,7 @@ public:
     int PixelHeight() const { return picture_ ? picture_->PixelHeight() : 0; }
 
     // The density of each cell of the grid, made for PixelWidth() x PixelHeight(), as a fraction of
-    // `top`: time upwards, row 0 of the grid at the bottom of the picture. A top of 0 or below
+    // `top`: time downwards, row 0 of the grid at the top of the picture. A top of 0 or below
     // paints the darkest colour.
     void Paint(const physics::Carpet& carpet, double top);
     // The colour bar: the colours from the darkest at the bottom to the brightest at the top.

@@ -29,6 +29,7 @@ void SpaceTimeWndo::GFCarpet_Open() {
     g.SetYLabel("t/T_1");
     g.SetXAdjust(false);
     g.SetYAdjust(false);
+    g.SetYReversed(true); // read from the top, as a page
     g.DefineGraph(0, 1, 0, options_.halfPeriod ? 0.5 : 1.0);
 }
 
@@ -114,7 +115,7 @@ void SpaceTimeWndo::ScrubTo(int x, int y) {
     if (!computed_ || !run_.Loaded())
         return;
     const tk::Rect place = MapPlace();
-    const double t = carpet_.Span() * (1 - Fraction(y, place.y, place.height));
+    const double t = carpet_.Span() * Fraction(y, place.y, place.height);
     main_.GoTo(t);
     ReadAt(x, y);
 }
@@ -127,9 +128,9 @@ void SpaceTimeWndo::ReadAt(int x, int y) {
         return;
     }
     const double across = Fraction(x, place.x, place.width);
-    const double up = 1 - Fraction(y, place.y, place.height);
+    const double down = Fraction(y, place.y, place.height);
     const int column = std::min(carpet_.Columns() - 1, static_cast<int>(across * carpet_.Columns()));
-    const int row = std::min(carpet_.Rows() - 1, static_cast<int>(up * carpet_.Rows()));
+    const int row = std::min(carpet_.Rows() - 1, static_cast<int>(down * carpet_.Rows()));
     //: The values under the pointer: position, time and the probability density there.
     reading_->SetText(
         tk::Substitute(tk::Translate("SpaceTimeWndo", "x = %1 L    t = %2 T₁    L·|ψ|² = %3"),
@@ -139,5 +140,5 @@ void SpaceTimeWndo::ReadAt(int x, int y) {
 
 void SpaceTimeWndo::DefaultReading() {
     reading_->SetText(tk::Translate("SpaceTimeWndo", "Click or drag in the picture to go to that time; "
-                                                     "Up and Down step a frame."));
+                                                     "the arrow keys step a frame."));
 }

@@ -6,11 +6,11 @@
 #include "physics/superposition.h"
 #include "spacetime/grid_csv.h"
 #include "toolkit/binding.h"
-#include "toolkit/platform.h"
 
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -29,6 +29,8 @@ constexpr int kBarWidth = 180;
 constexpr int kReadingHeight = 20;
 constexpr int kMinimumWidth = 3 * kGroupWidth + 2 * kGap + 2 * kMargin;
 constexpr int kMinimumHeight = 480;
+constexpr const char* kStem = "parvok-space-time";
+
 double FiniteOrZero(double value) {
     return std::isfinite(value) ? value : 0;
 }
@@ -99,7 +101,7 @@ void SpaceTimeWndo::CreateControls() {
     plot_ = &AddControl("GFCarpet", std::make_unique<PointerGraph>());
     plot_->SetEraseBackground(false);
     plot_->SetAccessibleName(
-        tk::Translate("SpaceTimeWndo", "Probability density over position and time, time upwards"));
+        tk::Translate("SpaceTimeWndo", "Probability density over position and time, time running downwards"));
     tk::Bind(*plot_, &Graph::Open, *this, &SpaceTimeWndo::GFCarpet_Open);
     tk::Bind(*plot_, &Graph::DrawContent, *this, &SpaceTimeWndo::GFCarpet_DrawContent);
     plot_->Pressed = [this](int x, int y) { ScrubTo(x, y); };
@@ -116,23 +118,30 @@ void SpaceTimeWndo::CreateControls() {
     DefaultReading();
     PlaceControls();
 
-    // Up moves the time on a frame, as the picture's time runs upwards; Down moves it back.
-    AddKeyCommand("Up", [this] { main_.StepFrames(1); });
-    AddKeyCommand("Down", [this] { main_.StepFrames(-1); });
+    // The arrows move the cursor a frame, down the page (on) or up it (back), whatever control has
+    // the focus: the choices are reached with Tab and taken with Space.
+    for (const auto& [keys, frames] :
+         {std::pair("Down", 1), std::pair("Right", 1), std::pair("Up", -1), std::pair("Left", -1)})
+        AddKeyCommand(keys, [this, frames = frames] { main_.StepFrames(frames); });
+    AddExportHandlers();
+}
+
+// What leaves this window: its picture, the heat map's pixels as they are in PNG, and the grid.
+void SpaceTimeWndo::AddExportHandlers() {
     AddMenuHandler(command::kFileExportPicture, [this] {
-        const tk::Drawing drawing = PixelDrawing();
-        exporting::SaveWithDialogs(
-            tk::Translate("ExportFlow", "Export Picture"), drawing.name,
-            {{tk::Translate("ExportFlow", "PNG image"), "png"}}, [&drawing](std::size_t) {
-                return tk::ThePlatform().Output().Encode(drawing, tk::PictureFormat::Png);
-            });
+        exporting::ExportPicture(Picture(), Periods(), PixelDrawing());
+        return true;
+    });
+    AddMenuHandler(command::kEditCopyPicture, [this] {
+        exporting::CopyPicture(Picture(), Periods());
+        return true;
+    });
+    AddMenuHandler(command::kFilePrint, [this] {
+        exporting::PrintPicture(Picture(), Periods());
         return true;
     });
     AddMenuHandler(command::kFileExportData, [this] {
-        exporting::SaveWithDialogs(tk::Translate("ExportFlow", "Export Data"),
-                                   exporting::NameAt("parvok-space-time", 0, "csv"),
-                                   {{tk::Translate("SpaceTimeWndo", "CSV table"), "csv"}},
-                                   [this](std::size_t) { return GridCsv(); });
+        exporting::ExportCsv(GridCsv(), exporting::NameAt(kStem, 0, "csv"));
         return true;
     });
 }
@@ -277,9 +286,14 @@ double SpaceTimeWndo::Now() const {
     return t < 0 ? t + 1 : t;
 }
 
+double SpaceTimeWndo::Periods() const {
+    return FiniteOrZero(run_.ElapsedPeriods());
+}
+
 exporting::PictureParts SpaceTimeWndo::Picture() const {
     exporting::PictureParts parts;
     parts.plots = {plot_, bar_};
+    parts.stem = kStem;
     return parts;
 }
 
@@ -288,7 +302,7 @@ tk::Drawing SpaceTimeWndo::PixelDrawing() const {
     const int top = plot_->Top();
     tk::Drawing drawing;
     drawing.title = tk::Translate("SpaceTimeWndo", "Space-Time Picture");
-    drawing.name = exporting::NameAt("parvok-space-time", FiniteOrZero(run_.ElapsedPeriods()), "png");
+    drawing.name = exporting::NameAt(kStem, Periods(), "png");
     drawing.width = bar_->Left() + bar_->Width() - left;
     drawing.height = plot_->Height();
     drawing.draw = [this, left, top](tk::Graphics& g) {

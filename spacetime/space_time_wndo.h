@@ -18,10 +18,11 @@
 
 // The density |psi(x, t)|^2 of the main window's state over the box and a whole period T1 at once,
 // as a heat map: the revivals, the mirror image at T1/2 and the fractional revivals show as
-// patterns that repeat. Time runs upwards; a white line marks the present instant (t modulo T1)
-// and follows the animation. A press or drag in the picture sets the time of the run there, as
-// Go to does (it pauses, and every window follows); the Up and Down keys step it a frame; the
-// pointer at rest reads x, t and the density below it.
+// patterns that repeat. Time runs down the page from t = 0 at the top; a white line marks the
+// present instant (t modulo T1) and follows the animation. A press or drag in the picture sets the
+// time of the run there, as Go to does (it pauses, and every window follows); the arrow keys step
+// it a frame, wherever the window's focus is; the pointer at rest reads x, t and the density below
+// it.
 //
 // The picture is worked out in closed form at the pixels of the screen whenever the loaded state,
 // the states shown or the window's size or options change, and kept: a frame only draws the line.
@@ -62,12 +63,11 @@ public:
     void ReadAt(int x, int y);
 
     // ---- What leaves the window ----
-    // The picture and its colour bar as plots that print, for the exports of every window. The
-    // recorded drawing they are exported through keeps no pictures yet, so their SVG and PDF lack
-    // the heat map; PixelDrawing has it.
+    // The picture and its colour bar as plots that print: in SVG and PDF the heat map is an image
+    // within axes drawn as lines and text.
     exporting::PictureParts Picture() const;
     // The picture and its colour bar as their frames hold them, pixel for pixel: what File › Export
-    // Picture… writes from this window, as PNG.
+    // Picture… writes from this window as PNG.
     tk::Drawing PixelDrawing() const;
     // The grid the picture was worked out on, as CSV: x/L across, t/T1 down, L |psi|^2 in the cells.
     std::string GridCsv() const;
@@ -87,6 +87,8 @@ private:
         bool operator==(const Inputs& other) const;
     };
     Inputs Wanted() const;
+    void AddExportHandlers();
+    double Periods() const; // t/T1 of the run, or 0 where it is no number
     void PlaceControls();
     // Works the picture out again when what it shows changed; then draws the present instant.
     void Follow();

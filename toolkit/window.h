@@ -43,6 +43,9 @@ struct WindowSettings {
     std::optional<Color> backColor;
     int frame = 0;
     int placement = 0; // kPlaceOver or kPlaceBeside
+    // The key of the settings under which the window's place is kept from one session to the next:
+    // it opens where the user left it, while that lies on a screen. Empty: placed anew each time.
+    std::string rememberedPlace;
     bool visible = true;
 };
 

@@ -544,6 +544,25 @@ def check_pause_and_step(app):
     check(app.status_after("ctrl+space").startswith("Running · "), "Resume runs on")
     check(app.status_after("ctrl+r").startswith("Ready · "), "Ctrl+R stops, as the Start button does")
 
+def check_space_time_drag(app):
+    """View > Space-Time Picture (Ctrl+Shift+T): a drag in the picture pauses the run at the instant under the pointer, t = 0 at the top"""
+    app.start(coefficients(["1", "1"], ["0", "0"]))
+    app.keys("ctrl+shift+t")
+    window = wait_for("the space-time picture", lambda: app.find_window("^Space-Time Picture$"))
+    app.activate(window)
+    _, _, width, height = app.geometry(window)
+    # Two thirds down the plot, which lies between the choices and the reading, left of the colour bar.
+    x, y = (width - 180) // 2, app.menu_height + 60 + (height - app.menu_height - 100) * 2 // 3
+    before = app.status()
+    xdotool("mousemove", "--window", window, str(x), str(y - 20), "mousedown", "1",
+            "mousemove", "--window", window, str(x), str(y), "mouseup", "1")
+    status = wait_for("the status line to change after a drag", lambda: (now := app.status()) != before and now)
+    check(status.startswith("Paused · ") and 0.55 < clock_of(status)[0] < 0.8,
+          f"a drag two thirds down the picture pauses the run near t = 2/3 T₁: {status!r}")
+    run("wmctrl", "-i", "-c", window)
+    app.activate(app.window)
+    check(app.status_after("ctrl+r").startswith("Ready · "), "Ctrl+R stops the paused run")
+
 def save_dialog(app, open_it):
     """Opens a save dialog and returns it with the name it offers, copied from its name field."""
     open_it()
@@ -726,7 +745,7 @@ def check_close_while_running(app):
     app.check_exit("closing the window quits")
 
 RUNS = {"run1": (check_fields, check_blanking, check_edit_menu, check_observables, check_ground_state_density,
-                 check_stationary_state, check_superposition, check_pause_and_step,
+                 check_stationary_state, check_superposition, check_pause_and_step, check_space_time_drag,
                  check_exports, check_replace_prompt, check_unsafe_names, check_presentation, check_about_and_quit),
         "run2": (check_close_while_running,)}
 

@@ -75,11 +75,19 @@ TEST_F(AxisRanges, ValuesGoToTheNearestPixelWithinATolerance) {
              {'x', 1, 2, kNaN, 40, true},
              {'x', 0, 1, -1e-300, 40, true}, // an end of zero has no tolerance
              {'y', -1, 1, 0.5, 66, false},
+             {'r', -1, 1, 0.5, 166, false}, // y reversed: from the top down
+             {'r', -1, 1, -1, 16, false},
+             {'r', -1, 1, 1.5, 216, true},
          }) {
         setRange(min, max);
+        g.SetYReversed(axis == 'r');
         const int mapped = axis == 'x' ? g.XCoord(value) : g.YCoord(value);
         EXPECT_EQ(std::tuple(mapped, g.RErr), std::tuple(pixel, out)) << axis << " " << value;
     }
+    // Back from pixels on the reversed axis; SetYTixPix keeps it reversed.
+    g.SetYTixPix(5);
+    g.RErr = false;
+    EXPECT_EQ(std::tuple(g.YToVal(66), g.YToVal(216), g.RErr), std::tuple(-0.5, 1.0, false));
     g.GWidth = g.GHeight = 0;
     EXPECT_EQ(Err([&] { g.YCoord(0); }), "YCoord: Graph not yet defined.");
 }

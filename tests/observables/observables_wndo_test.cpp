@@ -5,8 +5,9 @@
 #include "app/commands.h"
 #include "observables/observables_wndo.h"
 #include "tests/mainwindow/opened_main_wndo.h"
+#include "toolkit/numbers.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <algorithm>
 #include <string>
@@ -105,6 +106,36 @@ TEST_F(ObservablesTest, ShowsADashForEachValueOfTheZeroState) {
     window.PBNorm_Action();
     for (const std::string& label : kValueLabels)
         EXPECT_EQ(Value(label), "—") << label;
+}
+
+// From this window the picture is its own, named after it, with the table's lines where the window
+// shows them; its data holds the values the table shows, the path up to now and the momentum
+// distribution.
+TEST_F(ObservablesTest, ExportsItsOwnPictureAndData) {
+    Type({"3", "4"}, {"0", "90"});
+    window.PBStart_Action();
+    for (int frame = 0; frame < 40; ++frame) // 40 degrees of state 1
+        window.TMFrame_Action();
+    auto& output = fake_.platform.output;
+    (*observables.MenuHandler(command::kEditCopyPicture))();
+    EXPECT_EQ(output.uses.back(), "Copy 760x764 Parvok at t/T₁ = 0.111 (parvok-observables-t0.111.svg)");
+    EXPECT_THAT(output.drawn.Ops(), testing::Contains("DrawString '" + FirstLine() + "' 450 47"));
+    fake_.platform.dialogs.saveAnswers = {tk::SaveAnswer{"/tmp/o.csv", 0}};
+    (*observables.MenuHandler(command::kFileExportData))();
+    const std::string& csv = output.files.at("/tmp/o.csv");
+    const auto rowsUnder = [&csv](const std::string& head) { // up to the next empty line
+        const std::size_t from = csv.find(head + "\n") + head.size() + 1;
+        return csv.substr(from, csv.find("\n\n", from) - from);
+    };
+    const std::string values = rowsUnder("quantity,value");
+    EXPECT_EQ(tk::Significant(std::stod(values.substr(values.find(',') + 1)), 4), Value("⟨x⟩/L"));
+    EXPECT_TRUE(rowsUnder("n,Eₙ/E₁,|cₙ|²").ends_with("\n6,36,0"));
+    const std::string path = rowsUnder("t/T₁,⟨x⟩/L,Δx/L");
+    EXPECT_EQ(std::count(path.begin(), path.end(), '\n'), 14) << "every 3 degrees from 0 to 39, and now";
+    EXPECT_EQ(path.substr(path.rfind('\n') + 1, path.find(',', path.rfind('\n')) - path.rfind('\n') - 1),
+              tk::Str(window.Model().ElapsedPeriods()));
+    const std::string momenta = rowsUnder("p/(πħ/L),|ψ̃(p)|²");
+    EXPECT_EQ(std::count(momenta.begin(), momenta.end(), '\n'), 201);
 }
 
 // View > Observables opens the one window, brings it back once it was closed, and a closed window

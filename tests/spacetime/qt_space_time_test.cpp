@@ -5,14 +5,21 @@
 #include "spacetime/space_time_wndo.h"
 #include "spacetime/viridis.h"
 #include "tests/support/qt_device_pixels.h"
+#include "toolkit/platform.h"
+#include "toolkit/qt/qt_widget_peer.h"
+#include "toolkit/qt/qt_window_peer.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <string>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -31,12 +38,12 @@ TEST(QtSpaceTime, ShowsTheGridAtTheDevicePixelsWithTheCursorOverIt) {
 
     const QImage& frame = fake::DeviceImage(*plot.GXP);
     const int left = 2 * (plot.GLeft + 1);
-    const int bottom = 2 * (plot.GTop + 1) + grid.Rows() - 1;
-    const int cursor = 2 * plot.GTop + 2 * (plot.GHeight - static_cast<int>(std::lround(0.3 * plot.GHeight)));
+    const int top = 2 * (plot.GTop + 1);
+    const int cursor = 2 * plot.GTop + 2 * static_cast<int>(std::lround(0.3 * plot.GHeight));
     int differing = 0;
     for (int i = 0; i < grid.Rows(); i += 7)
         for (int j = 0; j < grid.Columns(); j += 5) {
-            const int y = bottom - i;
+            const int y = top + i; // t = 0 at the top
             if (std::abs(y - cursor) <= 2)
                 continue;
             const tk::Color colour = spacetime::Viridis(grid.At(j, i) / grid.Maximum());
@@ -47,6 +54,40 @@ TEST(QtSpaceTime, ShowsTheGridAtTheDevicePixelsWithTheCursorOverIt) {
     for (int y = cursor - 4; y <= cursor + 4; ++y)
         whiteRows += (frame.pixel(left + grid.Columns() / 2, y) & 0xFFFFFF) == 0xFFFFFF;
     EXPECT_EQ(whiteRows, 2) << "the cursor, a line of one pixel, two device rows of white";
+}
+
+// In SVG the picture and its colour bar are images, each drawn once, within axes of lines and text
+// (PDF replays the same drawing).
+TEST(QtSpaceTime, VectorFilesEmbedTheHeatMapAndTheColourBar) {
+    MainWndo main;
+    main.Open();
+    SpaceTimeWndo view(main);
+    view.Open();
+    const exporting::WindowPicture picture(view.Picture());
+    const std::string svg =
+        tk::ThePlatform().Output().Encode(picture.Drawing("space-time", "st.svg"), tk::PictureFormat::Svg);
+    std::size_t images = 0;
+    for (std::size_t at = svg.find("<image"); at != std::string::npos; at = svg.find("<image", at + 1))
+        ++images;
+    EXPECT_EQ(std::tuple(images, svg.find(">t/T</text>") != std::string::npos), std::tuple(2U, true));
+}
+
+// The arrows step the run wherever the focus is, a choice's too, which keeps its value; Tab reaches
+// each choice in turn instead.
+TEST(QtSpaceTime, ArrowsStepAFrameWhereverTheFocusIsAndTabReachesEachChoice) {
+    MainWndo main;
+    main.Open();
+    SpaceTimeWndo view(main);
+    view.Open();
+    QApplication::setActiveWindow(static_cast<tk::qt::QtWindowPeer*>(view.Peer())->Widget());
+    view.Find("RBPeriod")->SetFocus();
+    const long long frames = main.Model().FramesAdvanced();
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left})
+        QTest::keyClick(QApplication::focusWidget(), key);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(std::tuple(main.Model().FramesAdvanced() - frames, view.Chosen().halfPeriod,
+                         tk::qt::QtWidgetPeer::ControlOf(QApplication::focusWidget()) == view.Find("RBHalf")),
+              std::tuple(1, false, true));
 }
 
 } // namespace

@@ -28,11 +28,11 @@ protected:
 
     PointerGraph& Plot() { return *view.Find<PointerGraph>("GFCarpet"); }
     fake::RecordingGraphics& PlotFrame() { return *static_cast<fake::FakePicture&>(*Plot().GXP).Recorder(); }
-    // A point of the heat map, as fractions of it across and up.
-    std::pair<int, int> At(double across, double up) {
+    // A point of the heat map, as fractions of it across and down.
+    std::pair<int, int> At(double across, double down) {
         const Graph& g = Plot();
         return {g.GLeft + 1 + static_cast<int>(across * (g.GWidth - 1)),
-                g.GTop + 1 + static_cast<int>((1 - up) * (g.GHeight - 1))};
+                g.GTop + 1 + static_cast<int>(down * (g.GHeight - 1))};
     }
     void Key(const std::string& keys) {
         for (const auto& command : view.KeyCommands())
@@ -103,19 +103,19 @@ TEST_F(SpaceTimeTest, SetsTheTimeFromThePointerAndTheKeys) {
     const struct {
         const char* name;
         bool halfPeriod;
-        double up;
+        double down;
         double periods;
     } presses[] = {
-        {"the bottom: t = 0", false, 0, 0},
-        {"a quarter of the way up", false, 0.25, 0.25},
-        {"the top", false, 1, 1},
-        {"halfway up half a period", true, 0.5, 0.25},
+        {"the top: t = 0", false, 0, 0},
+        {"a quarter of the way down", false, 0.25, 0.25},
+        {"the bottom", false, 1, 1},
+        {"halfway down half a period", true, 0.5, 0.25},
     };
     const double pixel = 1.0 / (Plot().GHeight - 1);
     for (const auto& c : presses) {
         SCOPED_TRACE(c.name);
         view.Choose({.halfPeriod = c.halfPeriod});
-        const auto [x, y] = At(0.5, c.up);
+        const auto [x, y] = At(0.5, c.down);
         Plot().Event_MouseDown(x, y);
         EXPECT_EQ(window.Model().State(), run::RunState::Paused);
         EXPECT_NEAR(window.Model().ElapsedPeriods(), c.periods, pixel);
@@ -125,10 +125,9 @@ TEST_F(SpaceTimeTest, SetsTheTimeFromThePointerAndTheKeys) {
     Plot().Event_MouseDrag(x, y);
     EXPECT_NEAR(window.Model().ElapsedPeriods(), 0.5, pixel);
     const long long frames = window.Model().FramesAdvanced();
-    Key("Up");
-    Key("Up");
-    Key("Down");
-    EXPECT_EQ(window.Model().FramesAdvanced(), frames + 1);
+    for (const char* key : {"Down", "Right", "Right", "Up", "Left"})
+        Key(key);
+    EXPECT_EQ(window.Model().FramesAdvanced(), frames + 1) << "down or right a frame on, up or left back";
     Plot().Event_MouseMove(x, y);
     EXPECT_EQ(view.Reading().substr(0, 8), "x = 0.25") << view.Reading();
     Plot().Event_MouseExit();
@@ -136,8 +135,8 @@ TEST_F(SpaceTimeTest, SetsTheTimeFromThePointerAndTheKeys) {
 }
 
 // A grid of two states on a picture of 4 x 3 pixels that keeps twice as many each way: each kept
-// pixel gets the colour of its cell, t = 0 at the bottom, the largest value the brightest colour.
-TEST(HeatMap, PaintsEachCellInItsColourAtThePicturesOwnPixelsTimeUpwards) {
+// pixel gets the colour of its cell, t = 0 at the top, the largest value the brightest colour.
+TEST(HeatMap, PaintsEachCellInItsColourAtThePicturesOwnPixelsTimeDownwards) {
     fake::ScopedFakePlatform fake;
     HeatMap map;
     map.Make(4, 3, 2);
@@ -153,11 +152,12 @@ TEST(HeatMap, PaintsEachCellInItsColourAtThePicturesOwnPixelsTimeUpwards) {
     for (int i = 0; i < carpet.Rows(); ++i)
         for (int j = 0; j < carpet.Columns(); ++j) {
             const double fraction = carpet.At(j, i) / carpet.Maximum();
-            const tk::Color expected = spacetime::kViridis[std::min<std::size_t>(255, static_cast<std::size_t>(fraction * 256))];
-            ASSERT_EQ(picture.KeptPixel(j, carpet.Rows() - 1 - i), expected) << i << ", " << j;
+            const tk::Color expected =
+                spacetime::kViridis[std::min<std::size_t>(255, static_cast<std::size_t>(fraction * 256))];
+            ASSERT_EQ(picture.KeptPixel(j, i), expected) << i << ", " << j;
         }
     const auto brightest = std::max_element(carpet.Row(0).begin(), carpet.Row(0).end());
-    EXPECT_EQ(picture.KeptPixel(static_cast<int>(brightest - carpet.Row(0).begin()), carpet.Rows() - 1),
+    EXPECT_EQ(picture.KeptPixel(static_cast<int>(brightest - carpet.Row(0).begin()), 0),
               spacetime::kViridis.back());
 }
 

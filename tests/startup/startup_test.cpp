@@ -136,8 +136,8 @@ TEST(Startup, TheObservablesWindowClosesByItsKeys) {
     EXPECT_EQ(open.join(", ").toStdString(), "") << "still open after these keys";
 }
 
-// With the Observables window in front, the application's items are on and its keys act; the main
-// window's own items, the export's, are off there.
+// With the Observables window in front, the application's items are on and its keys act, and so
+// are the export's, which take its own picture there.
 TEST(Startup, TheApplicationsCommandsActFromTheObservablesWindow) {
     QStringList seen;
     RunAndThen([&] {
@@ -158,7 +158,7 @@ TEST(Startup, TheApplicationsCommandsActFromTheObservablesWindow) {
     });
     EXPECT_EQ(seen.join(", ").toStdString(),
               "AnimationStartStop on, StatesCat on, ViewPresentation on, HelpShortcuts on, "
-              "FileExportPicture off, EditCopyPicture off, running, About");
+              "FileExportPicture on, EditCopyPicture on, running, About");
 }
 
 // Asked for twice, by F1 and by the menu, the About window is made once. With the page focused its

@@ -24,6 +24,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 
@@ -222,6 +223,41 @@ TEST(OpeningFrame, BesideTheWindowInFrontWhereTheScreenHasRoom) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(tk::qt::BesideFrame(c.front, {400, 300}, margins, screen, true), c.frame) << c.name;
+}
+
+// A place kept from an earlier session is used while the user can still take the window by its
+// title bar on one of the screens there are now (offscreen: one of 800 x 600).
+TEST(PlaceOnAScreen, KeptWhereTheUserCanStillReachIt) {
+    const struct {
+        const char* name = nullptr;
+        std::optional<std::string> kept;
+        std::optional<QRect> place;
+    } cases[] = {
+        {"on the screen", "100 50 400 300", QRect(100, 50, 400, 300)},
+        {"mostly off it, its corner on it", "750 550 400 300", QRect(750, 550, 400, 300)},
+        {"a screen unplugged since", "1900 200 400 300", std::nullopt},
+        {"too little of it on the screen", "770 100 400 300", std::nullopt},
+        {"not numbers", "a b c d", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(tk::qt::PlaceOnAScreen(c.kept), c.place) << c.name;
+}
+
+// A window moved by the user opens there again, also after its first window is gone.
+TEST(PlaceOnAScreen, AWindowOpensWhereItWasMovedTo) {
+    const auto open = [] {
+        auto window = std::make_unique<TestWindow>();
+        window->beforeOpening = [](TestWindow& w) { w.settings.rememberedPlace = "places/test"; };
+        window->Open();
+        QApplication::processEvents();
+        return window;
+    };
+    auto first = open();
+    WidgetOf(*first).move(130, 70);
+    QApplication::processEvents();
+    first.reset();
+    const auto second = open();
+    EXPECT_EQ(WidgetOf(*second).pos(), QPoint(130, 70));
 }
 
 // Deleting a focused line edit moves the focus away, and QApplication::focusChanged tells every

@@ -53,11 +53,17 @@ Qt::Alignment AlignmentOf(int code) {
     }
 }
 
+// Whether each button of a group is a stop of the tab key, as in a window whose own keys take the
+// arrows, which would otherwise move the choice within the group.
+bool EachATabStop(const QButtonGroup* group) {
+    return group && group->property(kEachButtonATabStop).toBool();
+}
+
 // The buttons of an exclusive group are one stop of the tab key, at the checked one; Qt makes them
 // so only once one of them had the focus.
 void TabStopAtChecked(const QButtonGroup* group) {
     const QAbstractButton* checked = group ? group->checkedButton() : nullptr;
-    if (!checked || !group->exclusive())
+    if (!checked || !group->exclusive() || EachATabStop(group))
         return;
     for (QAbstractButton* button : group->buttons()) {
         const Qt::FocusPolicy policy = button->focusPolicy();
@@ -303,8 +309,27 @@ void QtPushButtonPeer::ApplyContent(tk::Aspect aspect) {
     }
 }
 
+namespace {
+
+// A radio button whose group keeps each of its buttons a stop of the tab key where it says so: Qt
+// takes the others out of the tab chain as one of them takes the focus.
+class RadioWidget : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QRadioButton::focusInEvent(event);
+        if (EachATabStop(group()))
+            for (QAbstractButton* button : group()->buttons())
+                button->setFocusPolicy(Qt::FocusPolicy(button->focusPolicy() | Qt::TabFocus));
+    }
+};
+
+} // namespace
+
 QtRadioButtonPeer::QtRadioButtonPeer(tk::RadioButton& button, QWidget* parent, GroupOf groupOf)
-    : QtWidgetPeer(button, new QRadioButton(parent)), button_(button), groupOf_(std::move(groupOf)) {
+    : QtWidgetPeer(button, new RadioWidget(parent)), button_(button), groupOf_(std::move(groupOf)) {
     auto* radio = static_cast<QRadioButton*>(widget());
     QObject::connect(radio, &QRadioButton::clicked, radio,
                      [this] { Guarded([&] { button_.NotifyChosen(); }); });

@@ -50,6 +50,9 @@ private:
 
 // Radio buttons with one parent share the QButtonGroup that makes them exclusive; `groupOf` gives
 // the group of a parent.
+// The property of a radio group (a QButtonGroup) that makes each of its buttons a stop of the tab key.
+inline constexpr const char* kEachButtonATabStop = "eachButtonATabStop";
+
 class QtRadioButtonPeer : public QtWidgetPeer {
 public:
     using GroupOf = std::function<QButtonGroup*(const tk::Control* parent)>;

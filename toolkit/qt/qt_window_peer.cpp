@@ -6,6 +6,7 @@
 #include "toolkit/edit_field.h"
 #include "toolkit/html_viewer.h"
 #include "toolkit/menu_item.h"
+#include "toolkit/platform.h"
 #include "toolkit/qt/event_guard.h"
 #include "toolkit/qt/qt_canvas_peer.h"
 #include "toolkit/qt/qt_color.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
@@ -30,7 +32,6 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <map>
 #include <string>
 
 namespace tk::qt {
@@ -92,12 +93,6 @@ QMargins FrameMargins(const QWidget& window) {
             outer.bottom() - inner.bottom()};
 }
 
-// Where the user left each window that opens beside another, by its title, while the program runs.
-std::map<std::string, QByteArray>& LeftWhere() {
-    static std::map<std::string, QByteArray> places;
-    return places;
-}
-
 // The frame the window manager gives the application's windows, guessed from one that shows.
 QMargins ShownFrameMargins(const QWidget& opening) {
     for (const QWidget* shown : QApplication::topLevelWidgets())
@@ -115,8 +110,6 @@ WindowWidget::WindowWidget(tk::Window& window) : window_(window), content_(new Q
 
 void WindowWidget::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (window_.settings.placement == tk::kPlaceBeside)
-        LeftWhere()[window_.settings.title] = saveGeometry();
     Guarded([&] { window_.NotifyClosed(); });
 }
 
@@ -128,6 +121,22 @@ void WindowWidget::resizeEvent(QResizeEvent* event) {
             FollowLockedEdges(*control, now - laidOutSize_);
     laidOutSize_ = now;
     Guarded([&] { window_.NotifyResized(now.width(), now.height()); });
+    RememberPlace();
+}
+
+void WindowWidget::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    RememberPlace();
+}
+
+// Kept as the user moves or resizes the window, so that quitting with it open keeps its place too;
+// a maximized or full-screen window keeps the place it had before.
+void WindowWidget::RememberPlace() {
+    const std::string& key = window_.settings.rememberedPlace;
+    if (key.empty() || !isVisible() || isMaximized() || isFullScreen())
+        return;
+    const QString place = QStringLiteral("%1 %2 %3 %4").arg(x()).arg(y()).arg(width()).arg(height());
+    Guarded([&] { tk::ThePlatform().Settings().SetValue(key, place.toStdString()); });
 }
 
 bool WindowWidget::event(QEvent* event) {
@@ -211,11 +220,22 @@ void QtWindowPeer::ApplySettings() {
     }
 }
 
+// Where the window's own keys take the arrows, a radio group's choices are reached with Tab instead.
 QButtonGroup* QtWindowPeer::RadioGroupOf(const tk::Control* parent) {
     QButtonGroup*& group = radioGroups_[parent];
-    if (!group)
+    if (!group) {
         group = new QButtonGroup(widget_);
+        group->setProperty(kEachButtonATabStop, TakesArrowKeys());
+    }
     return group;
+}
+
+bool QtWindowPeer::TakesArrowKeys() const {
+    return std::any_of(window_.KeyCommands().begin(), window_.KeyCommands().end(), [](const auto& command) {
+        const QKeySequence keys = ShortcutOf(command.keys);
+        return keys.count() == 1 && (keys[0].key() == Qt::Key_Up || keys[0].key() == Qt::Key_Down ||
+                                     keys[0].key() == Qt::Key_Left || keys[0].key() == Qt::Key_Right);
+    });
 }
 
 void QtWindowPeer::RealizeControls() {
@@ -286,6 +306,28 @@ QRect OpeningFrame(QRect over, QSize size, QMargins margins, QRect available, bo
     return frame;
 }
 
+std::optional<QRect> PlaceOnAScreen(const std::optional<std::string>& kept) {
+    // So much of the window on a screen that the user can take it by its title bar.
+    constexpr int kGrip = 48;
+    if (!kept)
+        return std::nullopt;
+    const QStringList fields = QString::fromStdString(*kept).split(u' ');
+    int numbers[4] = {};
+    bool read = fields.size() == 4;
+    for (qsizetype i = 0; read && i < 4; ++i)
+        numbers[i] = fields[i].toInt(&read);
+    const QRect place(numbers[0], numbers[1], numbers[2], numbers[3]);
+    if (!read || place.isEmpty())
+        return std::nullopt;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect shown = screen->availableGeometry().intersected(place);
+        if (shown.width() >= std::min(kGrip, place.width()) &&
+            shown.height() >= std::min(kGrip, place.height()))
+            return place;
+    }
+    return std::nullopt;
+}
+
 QRect BesideFrame(QRect front, QSize size, QMargins margins, QRect available, bool resizable) {
     constexpr int kCascade = 32;
     const QSize frame = size.grownBy(margins);
@@ -301,10 +343,13 @@ QRect BesideFrame(QRect front, QSize size, QMargins margins, QRect available, bo
 // by the window manager, and only its size is fitted here. The window manager frames a window only as it
 // shows: the front one's frame is the guess.
 void QtWindowPeer::PlaceOnOpening() {
-    if (const auto left = LeftWhere().find(window_.settings.title);
-        window_.settings.placement == tk::kPlaceBeside && left != LeftWhere().end() &&
-        widget_->restoreGeometry(left->second))
-        return; // where the user left it, moved onto a screen that is there now
+    const std::string& key = window_.settings.rememberedPlace;
+    if (const auto place =
+            PlaceOnAScreen(key.empty() ? std::nullopt : tk::ThePlatform().Settings().Value(key))) {
+        widget_->resize(place->size());
+        widget_->move(place->topLeft());
+        return;
+    }
     QWidget* front = QApplication::activeWindow();
     if (front == widget_)
         front = nullptr;

@@ -7,6 +7,8 @@
 #include <QStatusBar>
 
 #include <map>
+#include <optional>
+#include <string>
 
 class QButtonGroup;
 class QScreen;
@@ -35,9 +37,13 @@ protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
+    // Keeps where the window is in the settings, when they are to remember it.
+    void RememberPlace();
+
     tk::Window& window_;
     QWidget* content_;
     QPointer<QStatusBar> innerStatusBar_;
@@ -51,6 +57,9 @@ QRect OpeningFrame(QRect over, QSize size, QMargins margins, QRect available, bo
 // The same beside the frame `front`: to its right where the frame fits on the area there, else
 // below it, else cascaded from its top left corner.
 QRect BesideFrame(QRect front, QSize size, QMargins margins, QRect available, bool resizable);
+// A place kept in the settings ("x y width height": the frame's top left corner, the size within
+// it), where it still lies on one of the screens there are now; none otherwise.
+std::optional<QRect> PlaceOnAScreen(const std::optional<std::string>& kept);
 
 class QtWindowPeer : public tk::WindowPeer {
 public:
@@ -74,6 +83,8 @@ private:
     void FollowScreens();
     void CoverScreen(QScreen* screen);
     QButtonGroup* RadioGroupOf(const tk::Control* parent);
+    // Whether a key command of the window is an arrow key, which then acts wherever the focus is.
+    bool TakesArrowKeys() const;
 
     tk::Window& window_;
     QPointer<WindowWidget> widget_;
