@@ -19,6 +19,7 @@
 #include <sstream>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -65,7 +66,9 @@ protected:
                 Curve("GFProb", window.PsiSqrd, {10, 396})};
     }
 
-    const std::filesystem::path folder_ = std::filesystem::temp_directory_path() / "parvok export tests ψ";
+    // A folder of this process's own: CTest runs the tests of this fixture side by side.
+    const std::filesystem::path folder_ =
+        std::filesystem::temp_directory_path() / ("parvok export tests ψ " + std::to_string(getpid()));
 };
 
 // The picture is the window's area from the captions to the phasors within a margin of 10: the
