@@ -4,6 +4,7 @@
 #include "graph/pixels.h"
 #include "toolkit/font.h"
 #include "toolkit/numbers.h"
+#include "toolkit/utf8.h"
 
 #include <cmath>
 #include <optional>
@@ -14,12 +15,26 @@ namespace markup {
 namespace {
 
 constexpr std::string_view kCommands = "^_ $~!\\|@#&";
+// The commands that neither put text down nor break the line nor read on past themselves.
+constexpr std::string_view kStyleCommands = "^_$~!\\";
 
 // Script text is 0.72 of the base size, shifted by 0.3 of it; in italic text the pen also moves
 // by 0.2 of it, so a superscript leans clear of the slanted letter before it.
 constexpr double kScriptScale = 0.72;
 constexpr double kScriptShift = 0.3;
 constexpr double kItalicOffset = 0.2;
+
+// The combining marks at the start of s.
+std::string_view LeadingMarks(std::string_view s) {
+    std::size_t end = 0;
+    while (end < s.size()) {
+        const auto [c, length] = tk::CodePointAt(s, end);
+        if (!tk::IsCombiningMark(c))
+            break;
+        end += length;
+    }
+    return s.substr(0, end);
+}
 
 class Reader {
 public:
@@ -47,9 +62,20 @@ private:
             TextCharacter();
             return;
         }
-        EndSegment();
-        segmentStart_ = ++pos_;
+        const std::size_t command = pos_;
+        const std::string_view marks = MarksKeptBefore(c);
+        EndSegment(marks);
+        segmentStart_ = pos_ = command + 1 + marks.size();
         Command(c);
+    }
+
+    // A combining mark right after a style command belongs to the letter before the command: on
+    // its own it would have no letter to sit on, and would not show at all or show out of place.
+    // With no text before the command there is no such letter, and the mark stays where it is.
+    std::string_view MarksKeptBefore(char command) const {
+        if (pos_ == segmentStart_ || kStyleCommands.find(command) == std::string_view::npos)
+            return {};
+        return LeadingMarks(text_.substr(pos_ + 1));
     }
 
     void Command(char c) {
@@ -110,10 +136,15 @@ private:
         ++pos_;
     }
 
-    void EndSegment() {
+    // Ends the segment at the reading position, drawn with the given marks after it.
+    void EndSegment(std::string_view marks = {}) {
         if (pos_ == segmentStart_)
             return;
-        const std::string_view segment = text_.substr(segmentStart_, pos_ - segmentStart_);
+        std::string_view segment = text_.substr(segmentStart_, pos_ - segmentStart_);
+        if (!marks.empty()) {
+            marked_.assign(segment).append(marks);
+            segment = marked_;
+        }
         sink_.Segment(segment, penX_, rise_);
         penX_ = pixels::Truncated(double(penX_) + g_.StringWidth(segment));
     }
@@ -183,6 +214,7 @@ private:
     std::size_t pos_ = 0;
     std::size_t segmentStart_ = 0;
     bool stopped_ = false;
+    std::string marked_; // a segment joined to the marks that follow it past a command
 
     std::int32_t penX_;
     std::string font_; // the font that "$" and the closing space return to

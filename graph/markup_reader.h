@@ -12,7 +12,8 @@
 // "~" moves the pen 1 pixel right, "!" toggles bold, "\" italic, "|" breaks the line, "@name@"
 // sets the font, "#size#" the size, and "&" takes the next character as text. Every other
 // character is text; the text between two commands is a segment, placed whole in the style in
-// force when it ends.
+// force when it ends. Combining marks right after "^", "_", "$", "~", "!" or "\" join the segment
+// before, so that "$Y$\u0303" is a Psi with a tilde over it.
 namespace markup {
 
 // What a pass over the markup does with what it meets.

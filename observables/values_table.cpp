@@ -2,12 +2,12 @@
 
 #include "toolkit/numbers.h"
 #include "toolkit/translation.h"
+#include "toolkit/utf8.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string_view>
 #include <type_traits>
-#include <utility>
 
 namespace values_table {
 
@@ -19,16 +19,6 @@ constexpr double kRoundingNoise = 1e-12;
 // The labels take at least this many columns, and one more than the widest.
 constexpr std::size_t kLabelColumns = 14;
 
-// The code point that begins at text[i] (UTF-8), and how many bytes it takes.
-std::pair<char32_t, std::size_t> CodePointAt(std::string_view text, std::size_t i) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-    for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
-        c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    return {c, length};
-}
-
 // The characters of East Asian scripts that a fixed-pitch font draws two columns wide.
 bool Wide(char32_t c) {
     return (c >= 0x1100 && c < 0x1160) || (c >= 0x2E80 && c < 0xA4D0) || (c >= 0xAC00 && c < 0xD7A4) ||
@@ -38,13 +28,11 @@ bool Wide(char32_t c) {
 // The columns a text takes in a fixed-pitch font: one a character, two for a wide one, none for a
 // combining mark.
 std::size_t Columns(std::string_view text) {
-    constexpr char32_t kCombiningMarks = 0x300;
-    constexpr char32_t kAfterCombiningMarks = 0x370;
     std::size_t columns = 0;
     for (std::size_t i = 0; i < text.size();) {
-        const auto [c, length] = CodePointAt(text, i);
+        const auto [c, length] = tk::CodePointAt(text, i);
         i += length;
-        if (c < kCombiningMarks || c >= kAfterCombiningMarks)
+        if (!tk::IsCombiningMark(c))
             columns += Wide(c) ? 2 : 1;
     }
     return columns;

@@ -63,6 +63,8 @@ TEST_F(SStringTest, DrawsEachSegmentWhereThePenIsInItsStyleAndEachAnchorPutsItsP
              {"a!b!c", "'a' 100 50; 'b' 107 50 System 12 bold; 'c' 114 50"},
              {"\\a_b", "'a' 100 50 System 12 italic; 'b' 105 54 System 9 italic"},
              {"&^b", "'^b' 100 50"},
+             {"$Y$\u0303(p)", "'Y\u0303' 100 50 Symbol 12; '(p)' 114 50"}, // the mark keeps its letter
+             {"$\u0303a", "'\u0303a' 100 50 Symbol 12"},                   // and none leaves it alone
          })
         EXPECT_EQ(Put(g.SetSString(markup)), drawn) << markup;
     EXPECT_EQ(Put(g.SetSString("ab|abcd|a"), 3), "'ab' 86 26; 'abcd' 72 38; 'a' 93 50");

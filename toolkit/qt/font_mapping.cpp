@@ -2,7 +2,11 @@
 
 #include "toolkit/font.h"
 
+#include <QRawFont>
 #include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tk::qt {
 
@@ -25,6 +29,31 @@ QString FamilyFor(const std::string& name) {
     if (name == tk::kHelveticaFont)
         return kHelveticaFamily;
     return QString::fromStdString(name);
+}
+
+// Apart from a mark, above the top of its letter.
+constexpr qreal kMarkGap = 0.08;
+
+// A combining mark that the font places for a small letter (a tilde over a capital Psi, which the
+// font has no place for) lands on the top of a taller letter, and at small sizes vanishes in it:
+// such a mark is lifted to sit clear above its letter.
+void LiftMarks(QList<QGlyphRun>& runs) {
+    for (QGlyphRun& run : runs) {
+        const QRawFont font = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> advances = font.advancesForGlyphIndexes(glyphs);
+        const qreal gap = std::max(1.0, std::round(kMarkGap * font.pixelSize()));
+        QList<QPointF> positions = run.positions();
+        qreal letterTop = 0;
+        for (qsizetype i = 0; i < glyphs.size(); ++i) {
+            const QRectF box = font.boundingRect(glyphs[i]).translated(positions[i]);
+            if (advances[i].x() != 0 || i == 0)
+                letterTop = box.top();
+            else if (box.bottom() > letterTop - gap)
+                positions[i].ry() -= std::ceil(box.bottom() - (letterTop - gap));
+        }
+        run.setPositions(positions);
+    }
 }
 
 } // namespace
@@ -89,6 +118,7 @@ const MappedFonts::Text& MappedFonts::Shown(std::string_view utf8) {
     const QTextLine line = layout.createLine();
     layout.endLayout();
     text.glyphs = line.glyphRuns();
+    LiftMarks(text.glyphs);
     text.ascent = line.ascent();
     return texts.try_emplace(std::string(utf8), std::move(text)).first->second;
 }
