@@ -97,6 +97,7 @@ void MainWndo::AddMenuHandlers() {
     });
     AddTimeHandlers();
     AddOptionHandlers();
+    AddLessonHandlers();
     if (tk::Application* app = tk::Application::Current())
         app->ForwardMenuHandlersTo(&commands_);
     AddExportHandlers();

@@ -4,6 +4,7 @@
 #include "export/window_picture.h"
 #include "graph/axes_picture.h"
 #include "graph/graph.h"
+#include "lesson/lesson_document.h"
 #include "mainwindow/state_plots.h"
 #include "mainwindow/tm_frame.h"
 #include "phasor/phasor_diagram.h"
@@ -17,6 +18,7 @@
 #include "toolkit/range_control.h"
 #include "toolkit/shared_instance.h"
 #include "toolkit/signal.h"
+#include "toolkit/timer.h"
 #include "toolkit/window.h"
 
 #include <array>
@@ -101,6 +103,20 @@ public:
     // Writes a ready-made state into the twelve fields and normalizes it; only in Idle.
     void LoadPreset(physics::Preset preset);
 
+    // ---- The lesson ----
+    // The lesson open, whose current state the presentation view names.
+    const lesson::LessonDocument& Lesson() const { return lesson_; }
+    // Opens the lesson file in place of the one open, asking first about its changes not saved,
+    // takes its options and shows its first state. A file that cannot be read is told in a dialog,
+    // and the lesson open stays as it was.
+    void OpenLesson(const std::string& path);
+    // Stops a run, writes the lesson's state into the twelve fields as typed, normalizes it and
+    // shows it at its time.
+    void ShowLessonState(std::size_t index);
+    // Keeps the session in `folder`, written within a second of each change: takes up the one
+    // kept there first, if any.
+    void KeepSession(const std::string& folder);
+
     // ---- Construction ----
     void Layout() override;
     void CreateControls() override;
@@ -140,6 +156,7 @@ public:
     // The commands that act from every window, Help and the time's, which the application reaches.
     const tk::MenuHandlers& Commands() const { return commands_; }
     void Event_Open() override;
+    bool Event_CancelClose() override;
     void Event_Close() override;
     virtual bool _HelpAbout_Action();
     virtual void DoNormalize();
@@ -164,6 +181,24 @@ private:
     void LoadIfIdle();
     void AddTimeHandlers();
     void AddExportHandlers();
+    void AddLessonHandlers();
+    void AddLessonStateHandlers();
+    // OpenLesson once the changes not saved have been asked about.
+    void ReadLesson(const std::string& path);
+    // The fields, written by the window as the user would type them.
+    void WriteFields(const std::array<std::string, kComponents>& magnitudes,
+                     const std::array<std::string, kComponents>& angles);
+    // The options the lesson keeps, as the run and the menus have them now, and back.
+    lesson::Options OptionsNow() const;
+    void ApplyOptions(const lesson::Options& options);
+    // Asks for a name and a note, and adds the state the fields hold to the lesson.
+    void AddCurrentState();
+    void RenameCurrentState();
+    void ShowLessonTitle();
+    // The session: written a moment after a change, and at once before the program quits.
+    void ScheduleSession();
+    void WriteSession();
+    void RestoreSession(const std::string& path);
     void SelectWholeText(tk::EditField& field);
     tk::MenuItem* MenuItemNamed(const std::string& name) const;
     // Makes a control of kind T, registers it under its name (and index), and returns it as found
@@ -197,9 +232,14 @@ private:
     const std::string stopCaption_;
     tk::Slider* speed_ = nullptr;
     TMFrame* timer_ = nullptr;
+    tk::Timer* sessionTimer_ = nullptr;
+    std::string sessionFolder_;  // empty while no session is kept
     bool writingFields_ = false; // while the window itself writes the fields
     tk::Connection followChanges_;
     tk::Connection followFrames_;
+    lesson::LessonDocument lesson_;
+    tk::Connection followLesson_;
+    tk::Connection followRunForLesson_;
     // Help and the time's commands, which act from every window (AddMenuHandlers).
     tk::MenuHandlers commands_;
     std::unique_ptr<StatusLine> statusLine_;

@@ -4,14 +4,17 @@
 
 #include "toolkit/numbers.h"
 
+// The session keeps the fields as they are typed.
 void MainWndo::EFMagn_TextChange(int /*index*/) {
     if (!writingFields_)
         DoBlank();
+    ScheduleSession();
 }
 
 void MainWndo::EFAngle_TextChange(int /*index*/) {
     if (!writingFields_)
         DoBlank();
+    ScheduleSession();
 }
 
 void MainWndo::EFMagn_GotFocus(int index) {

@@ -4,6 +4,7 @@
 #include "mainwindow/main_wndo.h"
 
 #include "app/commands.h"
+#include "toolkit/buttons.h"
 #include "toolkit/platform.h"
 
 namespace {
@@ -32,10 +33,27 @@ void MainWndo::AddOptionHandlers() {
 
     const auto scale = [this] { return run_.PhysicalScale(); };
     const auto forward = [this] { return run_.TimeForward(); };
-    commands_.AddMenuHandler(command::kViewPhysicalScale,
-                             Switch(kPhysicalScaleKey, scale, [this](bool on) { run_.SetPhysicalScale(on); }));
+    commands_.AddMenuHandler(command::kViewPhysicalScale, Switch(kPhysicalScaleKey, scale, [this](bool on) {
+                                 run_.SetPhysicalScale(on);
+                             }));
     commands_.SetMenuCheck(command::kViewPhysicalScale, scale);
     commands_.AddMenuHandler(command::kAnimationTimeForward,
                              Switch(kTimeForwardKey, forward, [this](bool on) { run_.SetTimeForward(on); }));
     commands_.SetMenuCheck(command::kAnimationTimeForward, forward);
+}
+
+// As if the user set each: the slider, the radio button of the states shown, and the two options,
+// which the next session starts with too.
+void MainWndo::ApplyOptions(const lesson::Options& options) {
+    speed_->SetValue(options.speed);
+    run_.SetSpeed(options.speed);
+    tk::RadioButton* shown =
+        options.shown == 0 ? Find<tk::RadioButton>("RBTotal") : stateButtons_[options.shown - 1];
+    shown->SetValue(true);
+    run_.Select(run::Selection::State(options.shown));
+    run_.SetPhysicalScale(options.physicalScale);
+    run_.SetTimeForward(options.timeForward);
+    tk::Settings& remembered = tk::ThePlatform().Settings();
+    remembered.SetFlag(kPhysicalScaleKey, options.physicalScale);
+    remembered.SetFlag(kTimeForwardKey, options.timeForward);
 }

@@ -37,11 +37,22 @@ void MainWndo::Restart() {
 void MainWndo::LoadPreset(physics::Preset preset) {
     run_.Stop();
     const physics::Typed typed = physics::TypedPreset(preset);
+    std::array<std::string, kComponents> magnitudes;
+    std::array<std::string, kComponents> angles;
     for (int k = 0; k < kComponents; ++k) {
-        magnitudes_[k]->SetText(tk::Format(typed.magnitudes[k], physics::kMagnitudeFormat));
-        angles_[k]->SetText(tk::Str(typed.degrees[k]));
+        magnitudes[k] = tk::Format(typed.magnitudes[k], physics::kMagnitudeFormat);
+        angles[k] = tk::Str(typed.degrees[k]);
     }
+    WriteFields(magnitudes, angles);
     DoNormalize();
+}
+
+void MainWndo::WriteFields(const std::array<std::string, kComponents>& magnitudes,
+                           const std::array<std::string, kComponents>& angles) {
+    for (int k = 0; k < kComponents; ++k) {
+        magnitudes_[k]->SetText(magnitudes[k]);
+        angles_[k]->SetText(angles[k]);
+    }
 }
 
 // Steps need a still picture, so they are off while running. They go with the commands that act
