@@ -56,13 +56,24 @@ void WriteObject(const json& object, int depth, std::string& out) {
     out += '}';
 }
 
+// A reader takes "-0" for the integer 0, which has no sign; "-0.0" is read as a double. A value
+// that is no number cannot be written in JSON, and is written as none.
+void WriteDouble(double value, std::string& out) {
+    if (!std::isfinite(value))
+        out += "null";
+    else if (value == 0 && std::signbit(value))
+        out += "-0.0";
+    else
+        out += tk::Str(value);
+}
+
 void Write(const json& value, int depth, std::string& out) {
     if (value.is_object())
         WriteObject(value, depth, out);
     else if (value.is_array())
         WriteArray(value, depth, out);
     else if (value.is_number_float())
-        out += std::isfinite(value.get<double>()) ? tk::Str(value.get<double>()) : "null";
+        WriteDouble(value.get<double>(), out);
     else
         out += value.dump(-1, ' ', false, json::error_handler_t::replace);
 }

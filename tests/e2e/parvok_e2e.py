@@ -567,7 +567,7 @@ def check_exports(app):
     """File > Export Picture from the menu, Export Data by its key from a field; the files opened"""
     titles = menu_title_centres(app.shot())
     dialog, offered = save_dialog(app, lambda: (app.click(titles[0], app.menu_height // 2, window=app.window),
-                                                app.keys("Down", "Return")))
+                                                app.keys("e")))
     check(re.fullmatch(r"parvok-t\d+\.\d{3}\.svg", offered), f"the dialog offers the name {offered!r}")
     save_as(app, dialog, os.path.join(EXPORTS, "plot"))  # no extension: the chosen type's is added
     svg = ElementTree.parse(written(os.path.join(EXPORTS, "plot.svg")))
