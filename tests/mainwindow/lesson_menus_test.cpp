@@ -33,6 +33,7 @@ protected:
     }
     const std::filesystem::path folder_ = [] {
         auto folder = std::filesystem::temp_directory_path() / "parvok lesson menus";
+        std::filesystem::remove_all(folder); // a file left there would be asked about replacing
         std::filesystem::create_directories(folder);
         return folder;
     }();
