@@ -31,9 +31,10 @@ NORMALIZE, START_STOP = (773, 551), (592, 620)
 MAGNITUDE, ANGLE, PHASOR_CENTRE, ROW = (773, 75), (773, 106), (648, 92), 82
 PHASOR_CORNER, PHASOR_SIZE = (613, 57), (70, 70)
 # The display, the session bus and the accessibility bus are added once they are up. The program
-# starts from settings of its own, never the user's.
+# starts from settings and a session of its own, never the user's.
 ENV = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-           XDG_CONFIG_HOME=tempfile.mkdtemp(prefix="parvok e2e settings "))
+           XDG_CONFIG_HOME=tempfile.mkdtemp(prefix="parvok e2e settings "),
+           XDG_STATE_HOME=tempfile.mkdtemp(prefix="parvok e2e state "))
 PROCESSES = []  # started here, stopped at the end
 EXPORTS = tempfile.mkdtemp(prefix="parvok e2e ψ ")  # where the exports go: a space and a Greek letter
 SVG = "{http://www.w3.org/2000/svg}"
@@ -750,6 +751,7 @@ def main(program):
             stop(process)
         shutil.rmtree(EXPORTS, ignore_errors=True)
         shutil.rmtree(ENV["XDG_CONFIG_HOME"], ignore_errors=True)
+        shutil.rmtree(ENV["XDG_STATE_HOME"], ignore_errors=True)
     print(f"all checks passed in {time.monotonic() - started:.1f} s")
     return 0
 
