@@ -16,8 +16,9 @@ void MainWndo::KeepSession(const std::string& folder) {
     ShowLessonTitle();
 }
 
-// The fields as the session left them, then loaded as Normalize loads them; a session that cannot
-// be read is left aside, and the program starts as it does the first time.
+// The fields as the session left them, loaded as Normalize loads them; where that rewrote a
+// magnitude, the text typed goes back as typed, an edit not loaded yet, as it was. A session that
+// cannot be read is left aside, and the program starts as it does the first time.
 void MainWndo::RestoreSession(const std::string& path) {
     const std::optional<lesson::Session> session = lesson::ReadSession(path);
     if (!session)
@@ -25,6 +26,7 @@ void MainWndo::RestoreSession(const std::string& path) {
     ApplyOptions(session->options);
     WriteFields(session->magnitudes, session->angles);
     DoNormalize();
+    WriteFields(session->magnitudes, session->angles); // an edit only where a text differs
     if (const auto& open = session->lesson)
         lesson_.Restore(open->content, open->path, open->modified, open->current);
 }
