@@ -86,6 +86,8 @@ void PresentationWndo::CreateControls() {
     shown_->SetAlignment(tk::StaticText::kRight);
     clock_ = &AddControl("STClock", std::make_unique<tk::StaticText>());
     clock_->SetAlignment(tk::StaticText::kRight);
+    lessonState_ = &AddControl("STLessonState", std::make_unique<tk::StaticText>());
+    lessonState_->SetWordWrap(true);
     message_ = &AddControl("STMessage", std::make_unique<tk::StaticText>());
     message_->SetText(tk::Translate("PresentationWndo", "Too small for the plots:\nmake the window larger."));
     message_->SetAlignment(tk::StaticText::kCentre);
@@ -108,14 +110,17 @@ void PresentationWndo::Event_Open() {
     densityPlot_->Open(layout_);
     frames_ = run_.FrameAdvanced.Connect([this] { ShowFrame(); });
     changes_ = run_.Changed.Connect([this](run::Change change) { FollowChange(change); });
+    if (lesson_)
+        lessonChanges_ = lesson_->Changed.Connect([this] { ShowLessonState(); });
+    ShowLessonState();
     FitPhasors();
-    ShowWhatFits();
     ShowAll();
 }
 
 void PresentationWndo::Event_Close() {
     frames_.Disconnect();
     changes_.Disconnect();
+    lessonChanges_.Disconnect();
     wavePlot_->Close();
     densityPlot_->Close();
 }
@@ -145,9 +150,28 @@ void PresentationWndo::PlaceControls() {
     for (tk::StaticText* text : {shown_, clock_})
         text->SetFont(FontOfSize(layout_.textFont));
     message_->SetFont(FontOfSize(layout_.captionFont));
-    place(*shown_, layout_.shown);
-    place(*clock_, layout_.clock);
     place(*message_, layout_.message);
+    // A lesson's state takes the left of the column of the choice and the clock, which keep its right.
+    const int lessonWidth = LessonStateShown() ? layout_.shown.width * 3 / 5 : 0;
+    const auto right = [lessonWidth](tk::Rect r) {
+        return tk::Rect{r.x + lessonWidth, r.y, r.width - lessonWidth, r.height};
+    };
+    place(*shown_, right(layout_.shown));
+    place(*clock_, right(layout_.clock));
+    lessonState_->SetFont(FontOfSize(layout_.textFont));
+    place(*lessonState_, {layout_.shown.x, layout_.shown.y, lessonWidth,
+                          layout_.clock.y + layout_.clock.height - layout_.shown.y});
+}
+
+bool PresentationWndo::LessonStateShown() const {
+    return lesson_ && lesson_->CurrentState();
+}
+
+void PresentationWndo::ShowLessonState() {
+    const lesson::State* state = LessonStateShown() ? lesson_->CurrentState() : nullptr;
+    lessonState_->SetText(state ? state->name + (state->note.empty() ? "" : "\n" + state->note) : "");
+    PlaceControls();
+    ShowWhatFits();
 }
 
 // A phasor keeps the picture it made when it opened; one of another size is made when it opens again.
@@ -168,6 +192,7 @@ void PresentationWndo::ShowWhatFits() {
     const bool fits = !TooSmall();
     for (tk::Control* control : Controls())
         control->SetVisible(control == message_ ? !fits : fits);
+    lessonState_->SetVisible(fits && LessonStateShown());
 }
 
 void PresentationWndo::ShowAll() {

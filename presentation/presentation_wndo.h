@@ -35,7 +35,10 @@ public:
     };
 
     PresentationWndo(const run::RunModel& run, Opening opening);
-    PresentationWndo(const MainWndo& main, Opening opening) : PresentationWndo(main.Model(), opening) {}
+    // Over the main window, it also names the lesson's state shown last and its note.
+    PresentationWndo(const MainWndo& main, Opening opening) : PresentationWndo(main.Model(), opening) {
+        lesson_ = &main.Lesson();
+    }
     explicit PresentationWndo(const MainWndo& main) : PresentationWndo(main, Opening()) {}
 
     // View › Presentation, which opens the shared view full screen over the main window's run, or
@@ -83,6 +86,10 @@ private:
     // Draws the plots from the main window's samples, once it has drawn a frame, and the state.
     void ShowAll();
     void FollowChange(run::Change change);
+    // The lesson's state shown last, its name over its note, at the left of the choice and the
+    // clock; nothing without one.
+    bool LessonStateShown() const;
+    void ShowLessonState();
 
     const run::RunModel& run_;
     Opening opening_;
@@ -97,6 +104,9 @@ private:
     tk::StaticText* shown_ = nullptr;
     tk::StaticText* clock_ = nullptr;
     tk::StaticText* message_ = nullptr;
+    tk::StaticText* lessonState_ = nullptr;
+    const lesson::LessonDocument* lesson_ = nullptr;
+    tk::Connection lessonChanges_;
     tk::Connection frames_;
     tk::Connection changes_;
     // The texts that change with each frame or choice, looked up in the user's language once: the
