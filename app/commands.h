@@ -57,6 +57,7 @@ inline constexpr const char* kStatesFirstTwo = "StatesFirstTwo";
 inline constexpr const char* kStatesFirstThree = "StatesFirstThree";
 inline constexpr const char* kStatesPacket = "StatesPacket";
 inline constexpr const char* kStatesCat = "StatesCat";
+inline constexpr const char* kStatesBuildPacket = "StatesBuildPacket";
 inline constexpr const char* kStatesLesson = "StatesLesson"; // the lesson's states, in the menu
 inline constexpr const char* kStatesNext = "StatesNext";
 inline constexpr const char* kStatesPrevious = "StatesPrevious";

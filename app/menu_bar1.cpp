@@ -145,6 +145,9 @@ void MenuBar1::BuildStatesMenu() {
             tk::Translate("MenuBar1", "A narrow bump near x = L/4, made of the six states"));
     AddItem(menu, command::kStatesCat, tk::Translate("MenuBar1", "&Two Packets (Cat State)"), "",
             tk::Translate("MenuBar1", "Two bumps at once, near L/4 and 3L/4"));
+    AddItem(menu, command::kStatesBuildPacket, tk::Translate("MenuBar1", "&Build a Packet…"), "",
+            tk::Translate("MenuBar1", "A Gaussian packet of your centre, width and momentum, as the six "
+                                      "states hold it"));
     LessonStateItems();
 }
 

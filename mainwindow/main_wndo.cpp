@@ -4,6 +4,7 @@
 #include "app/commands.h"
 #include "app/menu_bar1.h"
 #include "app/shortcuts_wndo.h"
+#include "mainwindow/packet_wndo.h"
 #include "mainwindow/status_line.h"
 #include "toolkit/application.h"
 #include "toolkit/platform.h"

@@ -26,6 +26,7 @@
 #include <memory>
 #include <string>
 
+class PacketWndo;
 class StatusLine;
 
 // The main window: the plots of the wavefunction and of its density, and the controls that set the
@@ -113,6 +114,9 @@ public:
     // Stops a run, writes the lesson's state into the twelve fields as typed, normalizes it and
     // shows it at its time.
     void ShowLessonState(std::size_t index);
+    // Stops a run, writes the coefficients into the twelve fields as the shortest texts that read
+    // back as them, and normalizes them; the state shows at t = 0.
+    void ShowTyped(const physics::Typed& typed);
     // Keeps the session in `folder`, written within a second of each change: takes up the one
     // kept there first, if any.
     void KeepSession(const std::string& folder);
@@ -243,4 +247,5 @@ private:
     // Help and the time's commands, which act from every window (AddMenuHandlers).
     tk::MenuHandlers commands_;
     std::unique_ptr<StatusLine> statusLine_;
+    std::unique_ptr<PacketWndo> packetWindow_; // States › Build a Packet…, once opened
 };

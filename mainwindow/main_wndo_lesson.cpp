@@ -3,6 +3,7 @@
 
 #include "app/commands.h"
 #include "mainwindow/main_wndo.h"
+#include "mainwindow/packet_wndo.h"
 #include "toolkit/application.h"
 #include "toolkit/numbers.h"
 #include "toolkit/platform.h"
@@ -39,18 +40,22 @@ void MainWndo::ShowLessonState(std::size_t index) {
     if (index >= lesson_.Content().states.size())
         return;
     const lesson::State state = lesson_.Content().states[index];
+    ShowTyped({state.magnitudes, state.degrees});
+    if (state.periods)
+        run_.GoTo(*state.periods);
+    lesson_.SetCurrent(index);
+}
+
+void MainWndo::ShowTyped(const physics::Typed& typed) {
     run_.Stop();
     std::array<std::string, kComponents> magnitudes;
     std::array<std::string, kComponents> angles;
     for (int k = 0; k < kComponents; ++k) {
-        magnitudes[k] = tk::Str(state.magnitudes[k]);
-        angles[k] = tk::Str(state.degrees[k]);
+        magnitudes[k] = tk::Str(typed.magnitudes[k]);
+        angles[k] = tk::Str(typed.degrees[k]);
     }
     WriteFields(magnitudes, angles);
     DoNormalize();
-    if (state.periods)
-        run_.GoTo(*state.periods);
-    lesson_.SetCurrent(index);
 }
 
 lesson::Options MainWndo::OptionsNow() const {
@@ -162,6 +167,14 @@ void MainWndo::AddLessonStateHandlers() {
     commands_.AddMenuHandler(command::kStatesPrevious,
                              Doing([this] { ShowLessonState(*lesson_.Current() - 1); }),
                              [this] { return lesson_.Current().value_or(0) > 0; });
+    commands_.AddMenuHandler(command::kStatesBuildPacket, Doing([this] {
+                                 if (!packetWindow_ || !packetWindow_->IsOpen()) {
+                                     packetWindow_ = std::make_unique<PacketWndo>(
+                                         [this](const physics::Typed& typed) { ShowTyped(typed); });
+                                     packetWindow_->Open();
+                                 }
+                                 packetWindow_->Show();
+                             }));
     commands_.AddMenuHandler(command::kStatesAdd, Doing([this] { AddCurrentState(); }));
     commands_.AddMenuHandler(command::kStatesRename, Doing([this] { RenameCurrentState(); }), current);
     commands_.AddMenuHandler(command::kStatesRemove, Doing([this] { lesson_.Remove(*lesson_.Current()); }),
