@@ -107,10 +107,14 @@ void LessonDocument::Add(State state) {
     Announce(true);
 }
 
-void LessonDocument::Rename(std::size_t index, std::string name) {
-    if (index >= lesson_.states.size() || lesson_.states[index].name == name)
+void LessonDocument::Rename(std::size_t index, std::string name, std::string note) {
+    if (index >= lesson_.states.size())
         return;
-    lesson_.states[index].name = std::move(name);
+    State& state = lesson_.states[index];
+    if (state.name == name && state.note == note)
+        return;
+    state.name = std::move(name);
+    state.note = std::move(note);
     Announce(true);
 }
 

@@ -35,7 +35,8 @@ public:
     void New(const Options& options);
     // Puts the state after the current one (at the end when there is none), and makes it current.
     void Add(State state);
-    void Rename(std::size_t index, std::string name);
+    // Another name and note for the state.
+    void Rename(std::size_t index, std::string name, std::string note);
     void Remove(std::size_t index);
     // Moves the state one place up (-1) or down (+1); the current state stays the same state.
     void Move(std::size_t index, int by);

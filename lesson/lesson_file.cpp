@@ -29,7 +29,8 @@ void CheckMembers(const Json& object, const std::string& where, std::initializer
     for (const char* name : required)
         if (!object.contains(name))
             Fail(Problem::MissingMember, prefix + name);
-    for (const auto& [name, value] : object.items()) {
+    for (const auto& member : object.items()) {
+        const std::string& name = member.key();
         const auto is = [&name](const char* known) { return name == known; };
         if (std::none_of(required.begin(), required.end(), is) &&
             std::none_of(optional.begin(), optional.end(), is))

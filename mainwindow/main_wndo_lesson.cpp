@@ -87,9 +87,10 @@ void MainWndo::RenameCurrentState() {
     if (!state)
         return;
     const auto texts = tk::ThePlatform().Dialogs().AskTexts(
-        tk::Translate("MainWndo", "Rename State"), {{tk::Translate("MainWndo", "Name:"), state->name}});
+        tk::Translate("MainWndo", "Rename State"),
+        {{tk::Translate("MainWndo", "Name:"), state->name}, {tk::Translate("MainWndo", "Note:"), state->note, true}});
     if (texts)
-        lesson_.Rename(*lesson_.Current(), (*texts)[0]);
+        lesson_.Rename(*lesson_.Current(), (*texts)[0], (*texts)[1]);
 }
 
 // "name — Parvok", with the mark of changes not saved after the name; "Parvok" with none open.
