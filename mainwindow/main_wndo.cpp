@@ -115,7 +115,9 @@ void MainWndo::Event_Open() {
     statusLine_ = std::make_unique<StatusLine>(run_, AddStatusBar());
 }
 
+// The session is written at once: a change of the last half second would wait for its timer.
 void MainWndo::Event_Close() {
+    WriteSession();
     tk::Quit(0);
 }
 

@@ -237,8 +237,9 @@ private:
     tk::Slider* speed_ = nullptr;
     TMFrame* timer_ = nullptr;
     tk::Timer* sessionTimer_ = nullptr;
-    std::string sessionFolder_;  // empty while no session is kept
-    bool writingFields_ = false; // while the window itself writes the fields
+    std::string sessionFolder_;    // empty while no session is kept
+    bool writingFields_ = false;   // while the window itself writes the fields
+    bool applyingOptions_ = false; // while the window takes a lesson's or a session's options
     tk::Connection followChanges_;
     tk::Connection followFrames_;
     lesson::LessonDocument lesson_;

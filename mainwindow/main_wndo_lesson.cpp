@@ -87,8 +87,8 @@ void MainWndo::RenameCurrentState() {
     if (!state)
         return;
     const auto texts = tk::ThePlatform().Dialogs().AskTexts(
-        tk::Translate("MainWndo", "Rename State"),
-        {{tk::Translate("MainWndo", "Name:"), state->name}, {tk::Translate("MainWndo", "Note:"), state->note, true}});
+        tk::Translate("MainWndo", "Rename State"), {{tk::Translate("MainWndo", "Name:"), state->name},
+                                                    {tk::Translate("MainWndo", "Note:"), state->note, true}});
     if (texts)
         lesson_.Rename(*lesson_.Current(), (*texts)[0], (*texts)[1]);
 }
@@ -138,8 +138,10 @@ void MainWndo::AddLessonHandlers() {
         ScheduleSession();
         UpdateMenus();
     });
-    // The lesson keeps the options it is shown with.
+    // The lesson keeps the options it is shown with; those it gives the run are its own already.
     followRunForLesson_ = run_.Changed.Connect([this](run::Change change) {
+        if (applyingOptions_)
+            return;
         if (change == run::Change::Speed || change == run::Change::Selection ||
             change == run::Change::Scale || change == run::Change::Turning)
             lesson_.SetOptions(OptionsNow());

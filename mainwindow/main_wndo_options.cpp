@@ -45,6 +45,7 @@ void MainWndo::AddOptionHandlers() {
 // As if the user set each: the slider, the radio button of the states shown, and the two options,
 // which the next session starts with too.
 void MainWndo::ApplyOptions(const lesson::Options& options) {
+    applyingOptions_ = true;
     speed_->SetValue(options.speed);
     run_.SetSpeed(options.speed);
     tk::RadioButton* shown =
@@ -56,4 +57,5 @@ void MainWndo::ApplyOptions(const lesson::Options& options) {
     tk::Settings& remembered = tk::ThePlatform().Settings();
     remembered.SetFlag(kPhysicalScaleKey, options.physicalScale);
     remembered.SetFlag(kTimeForwardKey, options.timeForward);
+    applyingOptions_ = false;
 }

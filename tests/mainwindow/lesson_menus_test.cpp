@@ -49,8 +49,13 @@ TEST_F(LessonMenus, AddsStatesSavesThemAndShowsThemAgainAtTheirTime) {
 
     Choose(command::kFileNewLesson);
     EXPECT_TRUE(window.Lesson().Content().states.empty());
+    // Another option than the file's: the lesson takes its own back, and is as it was saved.
+    Choose(command::kViewPhysicalScale);
+    Dialogs().unsavedAnswers.push_back(tk::UnsavedAnswer::Discard);
     Dialogs().openAnswers.push_back(path);
     Choose(command::kFileOpen);
+    EXPECT_EQ(Title(), "monday[*] — Parvok");
+    EXPECT_FALSE(window.Model().PhysicalScale());
     // The first state shows at once, the second after it, and the menu lists both.
     EXPECT_EQ(Magnitude(0).Text() + " " + Magnitude(1).Text(), "0.600000 0.800000");
     EXPECT_EQ(window.Lesson().CurrentState()->note, "Watch the density");
