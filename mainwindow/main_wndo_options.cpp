@@ -7,6 +7,8 @@
 #include "toolkit/buttons.h"
 #include "toolkit/platform.h"
 
+#include <utility>
+
 namespace {
 
 // Where the settings keep them.
@@ -54,8 +56,12 @@ void MainWndo::ApplyOptions(const lesson::Options& options) {
     run_.Select(run::Selection::State(options.shown));
     run_.SetPhysicalScale(options.physicalScale);
     run_.SetTimeForward(options.timeForward);
+    // Written only where they differ: the settings are written to disk at once, and a session or
+    // lesson most often has the options remembered already.
     tk::Settings& remembered = tk::ThePlatform().Settings();
-    remembered.SetFlag(kPhysicalScaleKey, options.physicalScale);
-    remembered.SetFlag(kTimeForwardKey, options.timeForward);
+    for (const auto& [key, on] : {std::pair{kPhysicalScaleKey, options.physicalScale},
+                                  std::pair{kTimeForwardKey, options.timeForward}})
+        if (remembered.Flag(key, !on) != on)
+            remembered.SetFlag(key, on);
     applyingOptions_ = false;
 }

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 void MainWndo::KeepSession(const std::string& folder) {
     sessionFolder_ = folder;
@@ -20,15 +21,15 @@ void MainWndo::KeepSession(const std::string& folder) {
 // magnitude, the text typed goes back as typed, an edit not loaded yet, as it was. A session that
 // cannot be read is left aside, and the program starts as it does the first time.
 void MainWndo::RestoreSession(const std::string& path) {
-    const std::optional<lesson::Session> session = lesson::ReadSession(path);
+    std::optional<lesson::Session> session = lesson::ReadSession(path);
     if (!session)
         return;
     ApplyOptions(session->options);
     WriteFields(session->magnitudes, session->angles);
     DoNormalize();
     WriteFields(session->magnitudes, session->angles); // an edit only where a text differs
-    if (const auto& open = session->lesson)
-        lesson_.Restore(open->content, open->path, open->modified, open->current);
+    if (auto& open = session->lesson)
+        lesson_.Restore(std::move(open->content), std::move(open->path), open->modified, open->current);
 }
 
 void MainWndo::ScheduleSession() {
