@@ -17,7 +17,7 @@ void Write(const json& value, int depth, std::string& out);
 
 void NewLine(int depth, std::string& out) {
     out += '\n';
-    out.append(static_cast<std::size_t>(2 * depth), ' ');
+    out.append(2 * static_cast<std::size_t>(depth), ' ');
 }
 
 bool AllNumbers(const json& array) {

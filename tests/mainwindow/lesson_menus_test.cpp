@@ -20,13 +20,13 @@ protected:
     // Adds the state typed, named as given, as States › Add Current State… does.
     void Add(const Strings& magnitudes, const std::string& name, const std::string& note = "") {
         Type(magnitudes);
-        Dialogs().textAnswers.push_back(Strings{name, note});
+        Dialogs().textAnswers.emplace_back(Strings{name, note});
         Choose(command::kStatesAdd);
     }
     // A lesson file on disk, as Save As wrote it on the fake platform.
     std::string SavedToDisk(const std::string& name) {
-        const std::string path = (folder_ / name).string();
-        Dialogs().saveAnswers.push_back(tk::SaveAnswer{path, 0});
+        std::string path = (folder_ / name).string();
+        Dialogs().saveAnswers.emplace_back(tk::SaveAnswer{path, 0});
         Choose(command::kFileSaveAs);
         std::ofstream(path) << fake_.platform.output.files.at(path);
         return path;
@@ -52,7 +52,7 @@ TEST_F(LessonMenus, AddsStatesSavesThemAndShowsThemAgainAtTheirTime) {
     // Another option than the file's: the lesson takes its own back, and is as it was saved.
     Choose(command::kViewPhysicalScale);
     Dialogs().unsavedAnswers.push_back(tk::UnsavedAnswer::Discard);
-    Dialogs().openAnswers.push_back(path);
+    Dialogs().openAnswers.emplace_back(path);
     Choose(command::kFileOpen);
     EXPECT_EQ(Title(), "monday[*] — Parvok");
     EXPECT_FALSE(window.Model().PhysicalScale());
@@ -70,7 +70,7 @@ TEST_F(LessonMenus, AddsStatesSavesThemAndShowsThemAgainAtTheirTime) {
 TEST_F(LessonMenus, ShowsAStateHeldAtAnInstantAtThatInstant) {
     Type({"1", "1"});
     Choose(command::kAnimationGoToQuarter);
-    Dialogs().textAnswers.push_back(Strings{"Quarter", ""});
+    Dialogs().textAnswers.emplace_back(Strings{"Quarter", ""});
     Choose(command::kStatesAdd);
     Choose(command::kAnimationStartStop); // stops
     Choose(command::kStatesGround);
@@ -104,8 +104,8 @@ TEST_F(LessonMenus, AsksBeforeChangesAreLost) {
 TEST_F(LessonMenus, KeepsTheLessonOpenWhenAFileCannotBeRead) {
     Add({"1"}, "One");
     const std::string path = SavedToDisk("kept.parvok");
-    std::ofstream(folder_ / "cut.parvok") << "{\"kind\": \"parvok-lesson\", \"version\": 1, \"sta";
-    Dialogs().openAnswers.push_back((folder_ / "cut.parvok").string());
+    std::ofstream(folder_ / "cut.parvok") << R"({"kind": "parvok-lesson", "version": 1, "sta)";
+    Dialogs().openAnswers.emplace_back((folder_ / "cut.parvok").string());
     Choose(command::kFileOpen);
     EXPECT_EQ(Dialogs().said.back(), "Warn “cut.parvok” is not a lesson file, or it was cut short: its text "
                                      "stops making sense at byte 45.");

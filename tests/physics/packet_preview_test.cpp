@@ -16,7 +16,7 @@ double SimpsonArea(const physics::Samples& samples) {
 
 TEST(PacketPreview, HoldsAWholeParticleAndTheSixStatesShare) {
     const struct {
-        const char* name;
+        const char* name = nullptr;
         physics::PacketShape shape;
     } cases[] = {
         {"broad, at rest, near L/4", {0.25, 0.08, 0}},

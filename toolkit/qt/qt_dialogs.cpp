@@ -128,6 +128,7 @@ std::optional<std::vector<std::string>> QtDialogs::AskTexts(const std::string& t
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     std::vector<std::string> texts;
+    texts.reserve(editors.size());
     for (const QWidget* editor : editors)
         texts.push_back(TextOf(editor));
     return texts;

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <string_view>
+#include <string>
 
 namespace {
 
@@ -18,7 +18,7 @@ void Require(bool holds) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const lesson::Reading reading = lesson::FromText({reinterpret_cast<const char*>(data), size});
+    const lesson::Reading reading = lesson::FromText(std::string(data, data + size));
     Require(reading.lesson.has_value() == (reading.problem == lesson::Problem::None));
     if (reading.lesson) {
         const lesson::Reading again = lesson::FromText(lesson::ToText(*reading.lesson));
