@@ -855,12 +855,16 @@ Bitte vergrößern Sie das Fenster.</translation>
         <translation>In der Präsentation: Beendet das Vollbild, dann schließt es die Präsentation</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
-        <translation>Schließt die Fenster „Über Parvok“, „Tastenkürzel“, „Observablen“ und „Präsentation“</translation>
-    </message>
-    <message>
         <source>Closes the main window, and with it the program</source>
         <translation>Schließt das Hauptfenster und damit das Programm</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
+        <translation>Schließt die Fenster „Über Parvok“, „Tastenkürzel“, „Observablen“, „Wellenpaket erstellen“ und „Präsentation“</translation>
+    </message>
+    <message>
+        <source>In Build a Packet: loads the packet into the fields</source>
+        <translation>In „Wellenpaket erstellen“: lädt das Wellenpaket in die Eingabefelder</translation>
     </message>
 </context>
 <context>

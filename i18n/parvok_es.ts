@@ -856,12 +856,16 @@ amplíe la ventana.</translation>
         <translation>En la presentación: sale de la pantalla completa y después cierra la presentación</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
-        <translation>Cierra las ventanas Acerca de Parvok, Atajos de teclado, Observables y Presentación</translation>
-    </message>
-    <message>
         <source>Closes the main window, and with it the program</source>
         <translation>Cierra la ventana principal y, con ella, el programa</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
+        <translation>Cierra las ventanas Acerca de Parvok, Atajos de teclado, Observables, Construir un paquete y Presentación</translation>
+    </message>
+    <message>
+        <source>In Build a Packet: loads the packet into the fields</source>
+        <translation>En Construir un paquete: carga el paquete en los campos</translation>
     </message>
 </context>
 <context>

@@ -856,12 +856,16 @@ agrandissez la fenêtre.</translation>
         <translation>Dans la présentation&#xa0;: quitte le plein écran, puis ferme la présentation</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
-        <translation>Ferme les fenêtres «&#xa0;À propos de Parvok&#xa0;», «&#xa0;Raccourcis clavier&#xa0;», «&#xa0;Observables&#xa0;» et «&#xa0;Présentation&#xa0;»</translation>
-    </message>
-    <message>
         <source>Closes the main window, and with it the program</source>
         <translation>Ferme la fenêtre principale, et avec elle le programme</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
+        <translation>Ferme les fenêtres «&#xa0;À propos de Parvok&#xa0;», «&#xa0;Raccourcis clavier&#xa0;», «&#xa0;Observables&#xa0;», «&#xa0;Construire un paquet&#xa0;» et «&#xa0;Présentation&#xa0;»</translation>
+    </message>
+    <message>
+        <source>In Build a Packet: loads the packet into the fields</source>
+        <translation>Dans «&#xa0;Construire un paquet&#xa0;»&#xa0;: charge le paquet dans les champs</translation>
     </message>
 </context>
 <context>

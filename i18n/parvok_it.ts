@@ -855,12 +855,16 @@ ingrandisci la finestra.</translation>
         <translation>Nella presentazione: esce dallo schermo intero, poi chiude la presentazione</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
-        <translation>Chiude le finestre Informazioni su Parvok, Scorciatoie da tastiera, Osservabili e Presentazione</translation>
-    </message>
-    <message>
         <source>Closes the main window, and with it the program</source>
         <translation>Chiude la finestra principale e con essa il programma</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
+        <translation>Chiude le finestre Informazioni su Parvok, Scorciatoie da tastiera, Osservabili, Costruisci un pacchetto e Presentazione</translation>
+    </message>
+    <message>
+        <source>In Build a Packet: loads the packet into the fields</source>
+        <translation>In Costruisci un pacchetto: carica il pacchetto nei campi</translation>
     </message>
 </context>
 <context>

@@ -856,12 +856,16 @@ aumente a janela.</translation>
         <translation>Na apresentação: sai da tela cheia e depois fecha a apresentação</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
-        <translation>Fecha as janelas Sobre o Parvok, Atalhos de teclado, Observáveis e Apresentação</translation>
-    </message>
-    <message>
         <source>Closes the main window, and with it the program</source>
         <translation>Fecha a janela principal e, com ela, o programa</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
+        <translation>Fecha as janelas Sobre o Parvok, Atalhos de teclado, Observáveis, Construir um pacote e Apresentação</translation>
+    </message>
+    <message>
+        <source>In Build a Packet: loads the packet into the fields</source>
+        <translation>Em Construir um pacote: carrega o pacote nos campos</translation>
     </message>
 </context>
 <context>

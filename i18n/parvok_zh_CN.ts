@@ -855,12 +855,16 @@ make the window larger.</source>
         <translation>在演示视图中：先退出全屏，再关闭演示视图</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
-        <translation>关闭“关于 Parvok”“键盘快捷键”“可观测量”或“演示视图”窗口</translation>
-    </message>
-    <message>
         <source>Closes the main window, and with it the program</source>
         <translation>关闭主窗口，程序随之退出</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
+        <translation>关闭“关于 Parvok”“键盘快捷键”“可观测量”“构建波包”或“演示视图”窗口</translation>
+    </message>
+    <message>
+        <source>In Build a Packet: loads the packet into the fields</source>
+        <translation>在“构建波包”中：将波包载入输入框</translation>
     </message>
 </context>
 <context>
