@@ -235,6 +235,17 @@ bool LessonDocument::MayDrop() {
     return false;
 }
 
+void LessonDocument::Revert() {
+    Reading reading = path_.empty() ? Reading{} : ReadFile(path_);
+    open_ = reading.lesson.has_value();
+    lesson_ = open_ ? std::move(*reading.lesson) : Lesson{};
+    if (!open_)
+        path_.clear();
+    if (current_ && *current_ >= lesson_.states.size())
+        current_.reset();
+    Announce(false);
+}
+
 std::vector<std::string> LessonDocument::Recent() const {
     std::vector<std::string> paths;
     std::istringstream lines(tk::ThePlatform().Settings().Value(kRecentKey).value_or(""));

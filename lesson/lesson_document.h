@@ -57,6 +57,9 @@ public:
     // Before something would drop the lesson's changes: asks whether to save them, and returns
     // whether to go on (saved or discarded), false for Cancel or a save that failed.
     bool MayDrop();
+    // Drops the changes not saved: the lesson as its file holds it, or none open where it has no
+    // file that reads.
+    void Revert();
     // The lesson files opened or saved last, the latest first, at most kRecentFiles.
     std::vector<std::string> Recent() const;
 

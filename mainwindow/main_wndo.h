@@ -199,6 +199,8 @@ private:
     void AddCurrentState();
     void RenameCurrentState();
     void ShowLessonTitle();
+    // Before the program ends: asks about the lesson's changes not saved; false for Cancel.
+    bool MayQuit();
     // The session: written a moment after a change, and at once before the program quits.
     void ScheduleSession();
     void WriteSession();

@@ -102,7 +102,17 @@ void MainWndo::ShowLessonTitle() {
 }
 
 bool MainWndo::Event_CancelClose() {
-    return !lesson_.MayDrop();
+    return !MayQuit();
+}
+
+// The changes not saved are asked about; those discarded are gone from the session too, which the
+// next start would otherwise take up again.
+bool MainWndo::MayQuit() {
+    if (!lesson_.MayDrop())
+        return false;
+    if (lesson_.Modified())
+        lesson_.Revert();
+    return true;
 }
 
 // File: the lesson's commands, which act from every window; Quit asks first about changes not
@@ -128,7 +138,7 @@ void MainWndo::AddLessonHandlers() {
     commands_.AddMenuHandler(command::kFileSave, Doing([this] { lesson_.Save(); }), open);
     commands_.AddMenuHandler(command::kFileSaveAs, Doing([this] { lesson_.SaveAs(); }), open);
     commands_.AddMenuHandler(command::kFileQuit, Doing([this] {
-                                 if (!lesson_.MayDrop())
+                                 if (!MayQuit())
                                      return;
                                  WriteSession();
                                  tk::Quit(0);

@@ -99,6 +99,10 @@ TEST_F(LessonMenus, AsksBeforeChangesAreLost) {
     }
     Dialogs().unsavedAnswers.push_back(tk::UnsavedAnswer::Cancel);
     EXPECT_TRUE(window.Event_CancelClose());
+    // Discarded as the window closes: gone from the session as well.
+    Dialogs().unsavedAnswers.push_back(tk::UnsavedAnswer::Discard);
+    EXPECT_FALSE(window.Event_CancelClose());
+    EXPECT_FALSE(window.Lesson().IsOpen());
 }
 
 TEST_F(LessonMenus, KeepsTheLessonOpenWhenAFileCannotBeRead) {
