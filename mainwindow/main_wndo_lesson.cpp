@@ -172,7 +172,8 @@ void MainWndo::AddLessonStateHandlers() {
                                    names.push_back(state.name);
                                return names;
                            },
-                           [this](std::size_t index) { ShowLessonState(index); }});
+                           [this](std::size_t index) { ShowLessonState(index); },
+                           [this] { return lesson_.Current(); }});
     commands_.AddMenuHandler(
         command::kStatesNext,
         Doing([this] { ShowLessonState(lesson_.Current() ? *lesson_.Current() + 1 : 0); }),

@@ -41,10 +41,12 @@ public:
         return forwardedTo_ ? forwardedTo_->MenuChecked(itemName) : std::nullopt;
     }
     // The entries of an item that stands for a list (MenuItem::ListKind): their captions as they
-    // read now, without mnemonics, and what choosing the entry at an index does.
+    // read now, without mnemonics, what choosing the entry at an index does, and which entry shows
+    // a check mark, if any.
     struct MenuList {
         std::function<std::vector<std::string>()> captions;
         std::function<void(std::size_t)> choose;
+        std::function<std::optional<std::size_t>()> checked = [] { return std::nullopt; };
     };
     void SetMenuList(const std::string& itemName, MenuList list) { lists_[itemName] = std::move(list); }
     // The list of the item here, or where items are forwarded; null where none is.

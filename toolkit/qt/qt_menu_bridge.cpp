@@ -124,9 +124,12 @@ void MenuBridge::FillList(const tk::MenuItem& item, QMenu* qmenu, QAction* befor
     if (!list)
         return;
     const std::vector<std::string> captions = list->captions();
+    const std::optional<std::size_t> checked = list->checked();
     for (std::size_t i = 0; i < captions.size(); ++i) {
         auto* entry =
             new QAction(QString::fromStdString(captions[i]).replace('&', QStringLiteral("&&")), qmenu);
+        entry->setCheckable(checked.has_value());
+        entry->setChecked(checked == i);
         connect(entry, &QAction::triggered, this, [this, &item, i] {
             Guarded([&] {
                 if (const auto* now = ListOf(item))
