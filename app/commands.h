@@ -13,7 +13,12 @@ inline constexpr const char* kMeasureMenu = "MeasureMenu";
 inline constexpr const char* kStatesMenu = "StatesMenu";
 inline constexpr const char* kHelpMenu = "HelpMenu";
 
-// File: the picture and the data out of the program, and Quit.
+// File: the lessons, the picture and the data out of the program, and Quit.
+inline constexpr const char* kFileNewLesson = "FileNewLesson";
+inline constexpr const char* kFileOpen = "FileOpen";
+inline constexpr const char* kFileOpenRecent = "FileOpenRecent"; // a submenu of the files opened last
+inline constexpr const char* kFileSave = "FileSave";
+inline constexpr const char* kFileSaveAs = "FileSaveAs";
 inline constexpr const char* kFileExportPicture = "FileExportPicture";
 inline constexpr const char* kFileExportData = "FileExportData";
 inline constexpr const char* kFilePrint = "FilePrint";
@@ -56,12 +61,21 @@ inline constexpr const char* kMeasureCollapse = "MeasureCollapse";
 inline constexpr const char* kMeasureWidths[] = {"MeasureWidthNarrow", "MeasureWidthDefault",
                                                  "MeasureWidthWide"};
 
-// States: the ready-made initial states.
+// States: the ready-made initial states, then the lesson's.
 inline constexpr const char* kStatesGround = "StatesGround";
 inline constexpr const char* kStatesFirstTwo = "StatesFirstTwo";
 inline constexpr const char* kStatesFirstThree = "StatesFirstThree";
 inline constexpr const char* kStatesPacket = "StatesPacket";
 inline constexpr const char* kStatesCat = "StatesCat";
+inline constexpr const char* kStatesBuildPacket = "StatesBuildPacket";
+inline constexpr const char* kStatesLesson = "StatesLesson"; // the lesson's states, in the menu
+inline constexpr const char* kStatesNext = "StatesNext";
+inline constexpr const char* kStatesPrevious = "StatesPrevious";
+inline constexpr const char* kStatesAdd = "StatesAdd";
+inline constexpr const char* kStatesRename = "StatesRename";
+inline constexpr const char* kStatesRemove = "StatesRemove";
+inline constexpr const char* kStatesMoveUp = "StatesMoveUp";
+inline constexpr const char* kStatesMoveDown = "StatesMoveDown";
 
 // Help.
 inline constexpr const char* kHelpAbout = "HelpAbout";

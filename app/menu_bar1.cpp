@@ -40,6 +40,7 @@ MenuBar1::MenuBar1() {
 
 void MenuBar1::Untitled0() {
     AddMenu(command::kFileMenu, tk::Translate("MenuBar1", "&File"));
+    LessonItems();
     ExportItems();
     AddItem(command::kFileMenu, std::make_unique<tk::QuitMenuItem>(), command::kFileQuit,
             tk::Translate("MenuBar1", "&Quit"), "Cmd+Q");
@@ -174,6 +175,48 @@ void MenuBar1::BuildStatesMenu() {
             tk::Translate("MenuBar1", "A narrow bump near x = L/4, made of the six states"));
     AddItem(menu, command::kStatesCat, tk::Translate("MenuBar1", "&Two Packets (Cat State)"), "",
             tk::Translate("MenuBar1", "Two bumps at once, near L/4 and 3L/4"));
+    AddItem(menu, command::kStatesBuildPacket, tk::Translate("MenuBar1", "&Build a Packet…"), "",
+            tk::Translate("MenuBar1", "A Gaussian packet of your centre, width and momentum, as the six "
+                                      "states hold it"));
+    LessonStateItems();
+}
+
+void MenuBar1::LessonItems() {
+    const std::string menu = command::kFileMenu;
+    AddItem(
+        menu, command::kFileNewLesson, tk::Translate("MenuBar1", "&New Lesson"), "Cmd+N",
+        tk::Translate("MenuBar1", "Start an empty lesson, to which States › Add Current State… adds states"));
+    AddItem(menu, command::kFileOpen, tk::Translate("MenuBar1", "&Open…"), "Cmd+O",
+            tk::Translate("MenuBar1", "Open a lesson saved before"));
+    AddList(menu, command::kFileOpenRecent, tk::Translate("MenuBar1", "Open &Recent"),
+            tk::MenuItem::List::Submenu);
+    AddItem(menu, command::kFileSave, tk::Translate("MenuBar1", "&Save"), "Cmd+S",
+            tk::Translate("MenuBar1", "Save the lesson to its file"));
+    AddItem(menu, command::kFileSaveAs, tk::Translate("MenuBar1", "Save &As…"), "Cmd+Shift+S",
+            tk::Translate("MenuBar1", "Save the lesson to a file of another name"));
+    AddSeparator(menu, "FileLessonSeparator");
+}
+
+void MenuBar1::LessonStateItems() {
+    const std::string menu = command::kStatesMenu;
+    AddSeparator(menu, "StatesLessonSeparator0");
+    AddList(menu, command::kStatesLesson, "", tk::MenuItem::List::InPlace);
+    AddSeparator(menu, "StatesLessonSeparator1");
+    AddItem(menu, command::kStatesNext, tk::Translate("MenuBar1", "&Next State"), "Cmd+PgDown",
+            tk::Translate("MenuBar1", "The lesson's next state, at its time"));
+    AddItem(menu, command::kStatesPrevious, tk::Translate("MenuBar1", "Pre&vious State"), "Cmd+PgUp",
+            tk::Translate("MenuBar1", "The lesson's state before, at its time"));
+    AddSeparator(menu, "StatesLessonSeparator2");
+    AddItem(menu, command::kStatesAdd, tk::Translate("MenuBar1", "&Add Current State…"), "",
+            tk::Translate("MenuBar1", "Add the state the fields hold to the lesson, with a name and a note"));
+    AddItem(menu, command::kStatesRename, tk::Translate("MenuBar1", "R&ename State…"), "",
+            tk::Translate("MenuBar1", "Give the lesson's current state another name or note"));
+    AddItem(menu, command::kStatesRemove, tk::Translate("MenuBar1", "Re&move State"), "",
+            tk::Translate("MenuBar1", "Take the current state out of the lesson"));
+    AddItem(menu, command::kStatesMoveUp, tk::Translate("MenuBar1", "Move State &Up"), "",
+            tk::Translate("MenuBar1", "Show the current state one place earlier in the lesson"));
+    AddItem(menu, command::kStatesMoveDown, tk::Translate("MenuBar1", "Move State &Down"), "",
+            tk::Translate("MenuBar1", "Show the current state one place later in the lesson"));
 }
 
 void MenuBar1::AddShortcutsItem() {
@@ -198,6 +241,13 @@ void MenuBar1::AddItem(const std::string& menu, std::unique_ptr<tk::MenuItem> it
     item->SetShortcut(shortcut);
     item->SetHint(hint);
     MenuNamed(*this, menu).Append(std::move(item));
+}
+
+void MenuBar1::AddList(const std::string& menu, const std::string& name, const std::string& caption,
+                       tk::MenuItem::List kind) {
+    auto list = Described(std::make_unique<tk::MenuItem>(), name, caption);
+    list->SetListKind(kind);
+    MenuNamed(*this, menu).Append(std::move(list));
 }
 
 // Separators get a name and a caption only.

@@ -20,7 +20,9 @@ public:
     void BuildMeasureMenu();   // one measurement of the state, and the collapse it brings
     void BuildStatesMenu();    // ready-made initial states
     void AddShortcutsItem();   // Help > Keyboard Shortcuts
+    void LessonItems();        // File: new, open, save a lesson, first
     void ExportItems();        // File: the picture and the data out of the program, before Quit
+    void LessonStateItems();   // States: the lesson's states, and their order, names and the way through
     void CopyPictureItem();    // Edit: the picture onto the clipboard, after Select All
     // View: the item of a view, after those added before it; its caption in the context MenuBar1.
     void AddViewItem(const tk::ViewItem& item);
@@ -33,4 +35,7 @@ private:
     void AddItem(const std::string& menu, std::unique_ptr<tk::MenuItem> item, const std::string& name,
                  const std::string& caption, const std::string& shortcut, const std::string& hint = "");
     void AddSeparator(const std::string& menu, const std::string& name);
+    // An item that stands for a list of entries (tk::MenuItem::List).
+    void AddList(const std::string& menu, const std::string& name, const std::string& caption,
+                 tk::MenuItem::List kind);
 };

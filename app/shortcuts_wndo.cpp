@@ -44,7 +44,9 @@ constexpr ControlKeys kControlKeys[] = {
                       "In the presentation view: high contrast, thicker and darker, or not")},
     {{"Esc", "Cmd+W"},
      tk::Translatable("ShortcutsWndo",
-                      "Closes the About, Keyboard Shortcuts, Observables or presentation window")},
+                      "Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation "
+                      "window")},
+    {{"Return"}, tk::Translatable("ShortcutsWndo", "In Build a Packet: loads the packet into the fields")},
     {{"Cmd+Q"}, tk::Translatable("ShortcutsWndo", "Closes the main window, and with it the program")},
 };
 

@@ -27,6 +27,8 @@
 #include "bench/plot_window.h"
 #include "bench/scene_recorder.h"
 #include "bench/wave_samples.h"
+#include "lesson/lesson_file.h"
+#include "lesson/session.h"
 #include "mainwindow/main_wndo.h"
 #include "mainwindow/status_line.h"
 #include "observables/observables_wndo.h"
@@ -53,6 +55,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <initializer_list>
 #include <iostream>
@@ -473,6 +476,52 @@ bool TimeTheSpaceTimePicture() {
     return total < 20;
 }
 
+// A lesson of 1,000 states, each with a note: opened from its file with its first state shown in the
+// fields, normalized and sampled, and the session that holds it read at start, median of 20 each.
+bool TimeTheLesson() {
+    constexpr int kStates = 1000;
+    constexpr int kRounds = 20;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "parvok-bench-lesson";
+    std::filesystem::create_directories(folder);
+    lesson::Lesson big;
+    const physics::Typed packet = physics::TypedPreset(physics::Preset::Packet);
+    for (int i = 0; i < kStates; ++i)
+        big.states.push_back({"State " + std::to_string(i + 1), packet.magnitudes, packet.degrees,
+                              "What to say about it, in a sentence or two for the class.", 0.25 * i});
+    const std::string path = (folder / "big.parvok").string();
+    std::ofstream(path) << lesson::ToText(big);
+    lesson::Session session;
+    session.lesson = lesson::Session::OpenLesson{big, path, true, 0};
+    std::ofstream(folder / lesson::kSessionFile) << lesson::SessionText(session);
+
+    MainWndo window;
+    window.Open();
+    const auto median = [](const std::function<void()>& work) {
+        std::vector<double> times;
+        for (int round = 0; round < kRounds; ++round) {
+            const auto start = std::chrono::steady_clock::now();
+            work();
+            times.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        }
+        std::nth_element(times.begin(), times.begin() + kRounds / 2, times.end());
+        return times[kRounds / 2];
+    };
+    const double opening = median([&] { window.OpenLesson(path); });
+    const bool shown = window.Lesson().Content().states.size() == kStates && window.Lesson().Current() == 0;
+    const double restoring = median([&] { window.KeepSession(folder.string()); });
+    window.KeepSession({});
+    MenuBar1::Release();
+    const auto kibibytes = std::filesystem::file_size(path) / 1024;
+    std::filesystem::remove_all(folder);
+    const bool met = shown && opening < 100 && restoring < 10;
+    std::cout << "A lesson of " << kStates << " states (" << kibibytes << " KiB), median of " << kRounds
+              << ": opened with its first state shown " << tk::Format(opening, "0.00")
+              << " ms (target < 100 ms); its session read at start " << tk::Format(restoring, "0.00")
+              << " ms (target < 10 ms): " << (met ? "met" : "missed") << "\n\n";
+    return met;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -500,7 +549,7 @@ int main(int argc, char** argv) {
                                   bench::TimeTheFrameTimerWithSpaceTime, bench::TimeTheFramesWhileGathering})
                            : all({ComparePlots, CompareFrames, CompareWithObservables,
                                   CompareThePhysicalScale, CountOwnAllocations, ComparePresentation,
-                                  TimeTheSpaceTimePicture, bench::TimeTheSampling});
+                                  TimeTheSpaceTimePicture, bench::TimeTheSampling, TimeTheLesson});
     tk::SetPlatform(nullptr);
     platform.reset();
     std::filesystem::remove_all(settings);

@@ -88,6 +88,86 @@
     </message>
 </context>
 <context>
+    <name>LessonDocument</name>
+    <message>
+        <source>Parvok lesson</source>
+        <translation>Parvok-Unterrichtsstunde</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read: %2.</source>
+        <extracomment>%1 is the file&apos;s name, %2 the system&apos;s reason.</extracomment>
+        <translation>„%1“ konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder or a device, not a lesson file.</source>
+        <translation>„%1“ ist ein Ordner oder ein Gerät, keine Datei einer Unterrichtsstunde.</translation>
+    </message>
+    <message>
+        <source>“%1” is too large for a lesson: it holds %2 bytes, and a lesson file at most %3.</source>
+        <extracomment>%2 and %3 are sizes in bytes.</extracomment>
+        <translation>„%1“ ist zu groß für eine Unterrichtsstunde: Die Datei hat %2 Bytes, eine Unterrichtsstunde höchstens %3.</translation>
+    </message>
+    <message>
+        <source>“%1” is empty.</source>
+        <translation>„%1“ ist leer.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a lesson file, or it was cut short: its text stops making sense at byte %2.</source>
+        <translation>„%1“ ist keine Datei einer Unterrichtsstunde, oder sie wurde abgeschnitten: Ihr Text ergibt ab Byte %2 keinen Sinn mehr.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a Parvok lesson.</source>
+        <translation>„%1“ ist keine Parvok-Unterrichtsstunde.</translation>
+    </message>
+    <message>
+        <source>“%1” was saved by a newer Parvok, in version %2 of the lesson format; this Parvok reads version %3 and older.</source>
+        <extracomment>%2 and %3 are version numbers of the lesson format.</extracomment>
+        <translation>„%1“ wurde von einem neueren Parvok gespeichert, in Version %2 des Formats; dieses Parvok liest Version %3 und ältere.</translation>
+    </message>
+    <message>
+        <source>“%1” is damaged: “%2” is missing.</source>
+        <extracomment>%2 names a part of the file, such as states[2].name.</extracomment>
+        <translation>„%1“ ist beschädigt: „%2“ fehlt.</translation>
+    </message>
+    <message>
+        <source>“%1” holds “%2”, which a Parvok lesson does not have.</source>
+        <translation>„%1“ enthält „%2“, was eine Parvok-Unterrichtsstunde nicht hat.</translation>
+    </message>
+    <message>
+        <source>“%1” is damaged: “%2” does not hold a value Parvok can use.</source>
+        <translation>„%1“ ist beschädigt: „%2“ enthält keinen Wert, den Parvok verwenden kann.</translation>
+    </message>
+    <message>
+        <source>“%1” holds %2 states; a lesson holds at most %3.</source>
+        <translation>„%1“ enthält %2 Zustände; eine Unterrichtsstunde enthält höchstens %3.</translation>
+    </message>
+    <message>
+        <source>Untitled Lesson</source>
+        <translation>Unbenannte Unterrichtsstunde</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>Unterrichtsstunde öffnen</translation>
+    </message>
+    <message>
+        <source>Save Lesson</source>
+        <translation>Unterrichtsstunde speichern</translation>
+    </message>
+    <message>
+        <source>“%1” could not be saved in “%2”: %3. The file there was left as it was.</source>
+        <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
+        <translation>„%1“ konnte nicht in „%2“ gespeichert werden: %3. Die Datei dort blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>The lesson “%1” has changes that are not saved. Save them first?</source>
+        <translation>Die Unterrichtsstunde „%1“ hat Änderungen, die nicht gespeichert sind. Zuerst speichern?</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Nicht gespeicherte Änderungen</translation>
+    </message>
+</context>
+<context>
     <name>MainWndo</name>
     <message>
         <source>Start</source>
@@ -216,6 +296,22 @@
     <message>
         <source>collapsed to state %1</source>
         <translation>kollabiert auf Zustand %1</translation>
+    </message>
+    <message>
+        <source>Add Current State</source>
+        <translation>Aktuellen Zustand hinzufügen</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Notiz:</translation>
+    </message>
+    <message>
+        <source>Rename State</source>
+        <translation>Zustand umbenennen</translation>
     </message>
 </context>
 <context>
@@ -597,6 +693,106 @@ mit 5 erwarteten Ergebnissen</translation>
         <source>Measure&amp;ments</source>
         <translation>Mess&amp;ungen</translation>
     </message>
+    <message>
+        <source>&amp;Build a Packet…</source>
+        <translation>&amp;Wellenpaket erstellen…</translation>
+    </message>
+    <message>
+        <source>A Gaussian packet of your centre, width and momentum, as the six states hold it</source>
+        <translation>Ein Gaußsches Wellenpaket mit Mitte, Breite und Impuls nach Wahl, so wie die sechs Zustände es darstellen</translation>
+    </message>
+    <message>
+        <source>&amp;New Lesson</source>
+        <translation>&amp;Neue Unterrichtsstunde</translation>
+    </message>
+    <message>
+        <source>Start an empty lesson, to which States › Add Current State… adds states</source>
+        <translation>Eine leere Unterrichtsstunde beginnen, der Zustände › Aktuellen Zustand hinzufügen… Zustände hinzufügt</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Open a lesson saved before</source>
+        <translation>Eine früher gespeicherte Unterrichtsstunde öffnen</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save the lesson to its file</source>
+        <translation>Die Unterrichtsstunde in ihrer Datei speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>Save the lesson to a file of another name</source>
+        <translation>Die Unterrichtsstunde in einer Datei mit anderem Namen speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Next State</source>
+        <translation>&amp;Nächster Zustand</translation>
+    </message>
+    <message>
+        <source>The lesson&apos;s next state, at its time</source>
+        <translation>Der nächste Zustand der Unterrichtsstunde, zu seiner Zeit</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious State</source>
+        <translation>&amp;Vorheriger Zustand</translation>
+    </message>
+    <message>
+        <source>The lesson&apos;s state before, at its time</source>
+        <translation>Der vorherige Zustand der Unterrichtsstunde, zu seiner Zeit</translation>
+    </message>
+    <message>
+        <source>&amp;Add Current State…</source>
+        <translation>Aktuellen Zustand &amp;hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Add the state the fields hold to the lesson, with a name and a note</source>
+        <translation>Den Zustand aus den Eingabefeldern mit Namen und Notiz zur Unterrichtsstunde hinzufügen</translation>
+    </message>
+    <message>
+        <source>R&amp;ename State…</source>
+        <translation>Zustand &amp;umbenennen…</translation>
+    </message>
+    <message>
+        <source>Give the lesson&apos;s current state another name or note</source>
+        <translation>Dem aktuellen Zustand der Unterrichtsstunde einen anderen Namen oder eine andere Notiz geben</translation>
+    </message>
+    <message>
+        <source>Re&amp;move State</source>
+        <translation>Zustand &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Take the current state out of the lesson</source>
+        <translation>Den aktuellen Zustand aus der Unterrichtsstunde nehmen</translation>
+    </message>
+    <message>
+        <source>Move State &amp;Up</source>
+        <translation>Zustand nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Show the current state one place earlier in the lesson</source>
+        <translation>Den aktuellen Zustand eine Stelle früher in der Unterrichtsstunde zeigen</translation>
+    </message>
+    <message>
+        <source>Move State &amp;Down</source>
+        <translation>Zustand nach un&amp;ten</translation>
+    </message>
+    <message>
+        <source>Show the current state one place later in the lesson</source>
+        <translation>Den aktuellen Zustand eine Stelle später in der Unterrichtsstunde zeigen</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -702,6 +898,49 @@ Siehe Animation › Zeit vorwärts.</translation>
     </message>
 </context>
 <context>
+    <name>PacketWndo</name>
+    <message>
+        <source>Build a Packet</source>
+        <translation>Wellenpaket erstellen</translation>
+    </message>
+    <message>
+        <source>Centre x₀, in L:</source>
+        <translation>Mitte x₀, in L:</translation>
+    </message>
+    <message>
+        <source>Width σ of the density, in L:</source>
+        <translation>Breite σ der Dichte, in L:</translation>
+    </message>
+    <message>
+        <source>Mean momentum k₀, in πħ/L:</source>
+        <translation>Mittlerer Impuls k₀, in πħ/L:</translation>
+    </message>
+    <message>
+        <source>The packet&apos;s density in black, the density of its part in the six states in red</source>
+        <translation>Die Dichte des Wellenpakets in Schwarz, die Dichte seines Anteils in den sechs Zuständen in Rot</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Black: the packet. Red: its part in the six states.</source>
+        <translation>Schwarz: das Wellenpaket. Rot: sein Anteil in den sechs Zuständen.</translation>
+    </message>
+    <message>
+        <source>The six states hold %1 % of the packet (Σ|cₙ|²).</source>
+        <translation>Die sechs Zustände enthalten %1 % des Wellenpakets (Σ|cₙ|²).</translation>
+    </message>
+    <message>
+        <source>No packet: give a centre, a width above 0 and a momentum as numbers.</source>
+        <translation>Kein Wellenpaket: Geben Sie Mitte, eine Breite über 0 und einen Impuls als Zahlen ein.</translation>
+    </message>
+</context>
+<context>
     <name>PresentationWndo</name>
     <message>
         <source>Presentation</source>
@@ -793,10 +1032,6 @@ Bitte vergrößern Sie das Fenster.</translation>
         <translation>In der Präsentation: Beendet das Vollbild, dann schließt es die Präsentation</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
-        <translation>Schließt die Fenster „Über Parvok“, „Tastenkürzel“, „Observablen“ und „Präsentation“</translation>
-    </message>
-    <message>
         <source>Closes the main window, and with it the program</source>
         <translation>Schließt das Hauptfenster und damit das Programm</translation>
     </message>
@@ -819,6 +1054,14 @@ Bitte vergrößern Sie das Fenster.</translation>
     <message>
         <source>In the space-time picture: one frame back, wherever the focus is</source>
         <translation>Im Raum-Zeit-Bild: ein Bild zurück, wo auch immer der Fokus ist</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
+        <translation>Schließt die Fenster „Über Parvok“, „Tastenkürzel“, „Observablen“, „Wellenpaket erstellen“ und „Präsentation“</translation>
+    </message>
+    <message>
+        <source>In Build a Packet: loads the packet into the fields</source>
+        <translation>In „Wellenpaket erstellen“: lädt das Wellenpaket in die Eingabefelder</translation>
     </message>
 </context>
 <context>

@@ -88,6 +88,86 @@
     </message>
 </context>
 <context>
+    <name>LessonDocument</name>
+    <message>
+        <source>Parvok lesson</source>
+        <translation>Lección de Parvok</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read: %2.</source>
+        <extracomment>%1 is the file&apos;s name, %2 the system&apos;s reason.</extracomment>
+        <translation>No se pudo leer «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder or a device, not a lesson file.</source>
+        <translation>«%1» es una carpeta o un dispositivo, no un archivo de lección.</translation>
+    </message>
+    <message>
+        <source>“%1” is too large for a lesson: it holds %2 bytes, and a lesson file at most %3.</source>
+        <extracomment>%2 and %3 are sizes in bytes.</extracomment>
+        <translation>«%1» es demasiado grande para una lección: tiene %2 bytes, y un archivo de lección como máximo %3.</translation>
+    </message>
+    <message>
+        <source>“%1” is empty.</source>
+        <translation>«%1» está vacío.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a lesson file, or it was cut short: its text stops making sense at byte %2.</source>
+        <translation>«%1» no es un archivo de lección, o está cortado: su texto deja de tener sentido en el byte %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a Parvok lesson.</source>
+        <translation>«%1» no es una lección de Parvok.</translation>
+    </message>
+    <message>
+        <source>“%1” was saved by a newer Parvok, in version %2 of the lesson format; this Parvok reads version %3 and older.</source>
+        <extracomment>%2 and %3 are version numbers of the lesson format.</extracomment>
+        <translation>«%1» se guardó con un Parvok más reciente, en la versión %2 del formato de lecciones; este Parvok lee la versión %3 y anteriores.</translation>
+    </message>
+    <message>
+        <source>“%1” is damaged: “%2” is missing.</source>
+        <extracomment>%2 names a part of the file, such as states[2].name.</extracomment>
+        <translation>«%1» está dañado: falta «%2».</translation>
+    </message>
+    <message>
+        <source>“%1” holds “%2”, which a Parvok lesson does not have.</source>
+        <translation>«%1» contiene «%2», que una lección de Parvok no tiene.</translation>
+    </message>
+    <message>
+        <source>“%1” is damaged: “%2” does not hold a value Parvok can use.</source>
+        <translation>«%1» está dañado: «%2» no contiene un valor que Parvok pueda usar.</translation>
+    </message>
+    <message>
+        <source>“%1” holds %2 states; a lesson holds at most %3.</source>
+        <translation>«%1» contiene %2 estados; una lección contiene como máximo %3.</translation>
+    </message>
+    <message>
+        <source>Untitled Lesson</source>
+        <translation>Lección sin título</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>Abrir lección</translation>
+    </message>
+    <message>
+        <source>Save Lesson</source>
+        <translation>Guardar lección</translation>
+    </message>
+    <message>
+        <source>“%1” could not be saved in “%2”: %3. The file there was left as it was.</source>
+        <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
+        <translation>No se pudo guardar «%1» en «%2»: %3. El archivo que había allí quedó como estaba.</translation>
+    </message>
+    <message>
+        <source>The lesson “%1” has changes that are not saved. Save them first?</source>
+        <translation>La lección «%1» tiene cambios sin guardar. ¿Guardarlos primero?</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Cambios sin guardar</translation>
+    </message>
+</context>
+<context>
     <name>MainWndo</name>
     <message>
         <source>Start</source>
@@ -216,6 +296,22 @@
     <message>
         <source>collapsed to state %1</source>
         <translation>colapsado al estado %1</translation>
+    </message>
+    <message>
+        <source>Add Current State</source>
+        <translation>Añadir el estado actual</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Nota:</translation>
+    </message>
+    <message>
+        <source>Rename State</source>
+        <translation>Cambiar el nombre del estado</translation>
     </message>
 </context>
 <context>
@@ -597,6 +693,106 @@ con 5 resultados esperados</translation>
         <source>Measure&amp;ments</source>
         <translation>&amp;Mediciones</translation>
     </message>
+    <message>
+        <source>&amp;Build a Packet…</source>
+        <translation>&amp;Construir un paquete…</translation>
+    </message>
+    <message>
+        <source>A Gaussian packet of your centre, width and momentum, as the six states hold it</source>
+        <translation>Un paquete gaussiano con el centro, la anchura y el momento que elija, tal como lo representan los seis estados</translation>
+    </message>
+    <message>
+        <source>&amp;New Lesson</source>
+        <translation>&amp;Nueva lección</translation>
+    </message>
+    <message>
+        <source>Start an empty lesson, to which States › Add Current State… adds states</source>
+        <translation>Empezar una lección vacía, a la que Estados › Añadir el estado actual… añade estados</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <source>Open a lesson saved before</source>
+        <translation>Abrir una lección guardada antes</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save the lesson to its file</source>
+        <translation>Guardar la lección en su archivo</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Guardar &amp;como…</translation>
+    </message>
+    <message>
+        <source>Save the lesson to a file of another name</source>
+        <translation>Guardar la lección en un archivo con otro nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Next State</source>
+        <translation>Estado &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>The lesson&apos;s next state, at its time</source>
+        <translation>El estado siguiente de la lección, en su instante</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious State</source>
+        <translation>Estado &amp;anterior</translation>
+    </message>
+    <message>
+        <source>The lesson&apos;s state before, at its time</source>
+        <translation>El estado anterior de la lección, en su instante</translation>
+    </message>
+    <message>
+        <source>&amp;Add Current State…</source>
+        <translation>Añadir el estado ac&amp;tual…</translation>
+    </message>
+    <message>
+        <source>Add the state the fields hold to the lesson, with a name and a note</source>
+        <translation>Añadir a la lección el estado de los campos, con un nombre y una nota</translation>
+    </message>
+    <message>
+        <source>R&amp;ename State…</source>
+        <translation>Cambiar el &amp;nombre del estado…</translation>
+    </message>
+    <message>
+        <source>Give the lesson&apos;s current state another name or note</source>
+        <translation>Dar otro nombre u otra nota al estado actual de la lección</translation>
+    </message>
+    <message>
+        <source>Re&amp;move State</source>
+        <translation>&amp;Quitar el estado</translation>
+    </message>
+    <message>
+        <source>Take the current state out of the lesson</source>
+        <translation>Quitar el estado actual de la lección</translation>
+    </message>
+    <message>
+        <source>Move State &amp;Up</source>
+        <translation>S&amp;ubir el estado</translation>
+    </message>
+    <message>
+        <source>Show the current state one place earlier in the lesson</source>
+        <translation>Mostrar el estado actual un lugar antes en la lección</translation>
+    </message>
+    <message>
+        <source>Move State &amp;Down</source>
+        <translation>&amp;Bajar el estado</translation>
+    </message>
+    <message>
+        <source>Show the current state one place later in the lesson</source>
+        <translation>Mostrar el estado actual un lugar después en la lección</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -703,6 +899,49 @@ delante.</translation>
     </message>
 </context>
 <context>
+    <name>PacketWndo</name>
+    <message>
+        <source>Build a Packet</source>
+        <translation>Construir un paquete</translation>
+    </message>
+    <message>
+        <source>Centre x₀, in L:</source>
+        <translation>Centro x₀, en L:</translation>
+    </message>
+    <message>
+        <source>Width σ of the density, in L:</source>
+        <translation>Anchura σ de la densidad, en L:</translation>
+    </message>
+    <message>
+        <source>Mean momentum k₀, in πħ/L:</source>
+        <translation>Momento medio k₀, en πħ/L:</translation>
+    </message>
+    <message>
+        <source>The packet&apos;s density in black, the density of its part in the six states in red</source>
+        <translation>La densidad del paquete en negro, la densidad de su parte en los seis estados en rojo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Black: the packet. Red: its part in the six states.</source>
+        <translation>Negro: el paquete. Rojo: su parte en los seis estados.</translation>
+    </message>
+    <message>
+        <source>The six states hold %1 % of the packet (Σ|cₙ|²).</source>
+        <translation>Los seis estados contienen el %1 % del paquete (Σ|cₙ|²).</translation>
+    </message>
+    <message>
+        <source>No packet: give a centre, a width above 0 and a momentum as numbers.</source>
+        <translation>No hay paquete: indique un centro, una anchura mayor que 0 y un momento como números.</translation>
+    </message>
+</context>
+<context>
     <name>PresentationWndo</name>
     <message>
         <source>Presentation</source>
@@ -794,10 +1033,6 @@ amplíe la ventana.</translation>
         <translation>En la presentación: sale de la pantalla completa y después cierra la presentación</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
-        <translation>Cierra las ventanas Acerca de Parvok, Atajos de teclado, Observables y Presentación</translation>
-    </message>
-    <message>
         <source>Closes the main window, and with it the program</source>
         <translation>Cierra la ventana principal y, con ella, el programa</translation>
     </message>
@@ -820,6 +1055,14 @@ amplíe la ventana.</translation>
     <message>
         <source>In the space-time picture: one frame back, wherever the focus is</source>
         <translation>En la imagen espacio-tiempo: un fotograma atrás, esté donde esté el foco</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
+        <translation>Cierra las ventanas Acerca de Parvok, Atajos de teclado, Observables, Construir un paquete y Presentación</translation>
+    </message>
+    <message>
+        <source>In Build a Packet: loads the packet into the fields</source>
+        <translation>En Construir un paquete: carga el paquete en los campos</translation>
     </message>
 </context>
 <context>

@@ -88,6 +88,86 @@
     </message>
 </context>
 <context>
+    <name>LessonDocument</name>
+    <message>
+        <source>Parvok lesson</source>
+        <translation>Leçon Parvok</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read: %2.</source>
+        <extracomment>%1 is the file&apos;s name, %2 the system&apos;s reason.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n&apos;a pas pu être lu&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder or a device, not a lesson file.</source>
+        <translation>«&#xa0;%1&#xa0;» est un dossier ou un périphérique, pas un fichier de leçon.</translation>
+    </message>
+    <message>
+        <source>“%1” is too large for a lesson: it holds %2 bytes, and a lesson file at most %3.</source>
+        <extracomment>%2 and %3 are sizes in bytes.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» est trop volumineux pour une leçon&#xa0;: il fait %2 octets, et un fichier de leçon au plus %3.</translation>
+    </message>
+    <message>
+        <source>“%1” is empty.</source>
+        <translation>«&#xa0;%1&#xa0;» est vide.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a lesson file, or it was cut short: its text stops making sense at byte %2.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier de leçon, ou il a été tronqué&#xa0;: son texte n&apos;a plus de sens à partir de l&apos;octet %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a Parvok lesson.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une leçon Parvok.</translation>
+    </message>
+    <message>
+        <source>“%1” was saved by a newer Parvok, in version %2 of the lesson format; this Parvok reads version %3 and older.</source>
+        <extracomment>%2 and %3 are version numbers of the lesson format.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» a été enregistré par un Parvok plus récent, dans la version %2 du format des leçons&#xa0;; ce Parvok lit la version %3 et les précédentes.</translation>
+    </message>
+    <message>
+        <source>“%1” is damaged: “%2” is missing.</source>
+        <extracomment>%2 names a part of the file, such as states[2].name.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» est endommagé&#xa0;: «&#xa0;%2&#xa0;» manque.</translation>
+    </message>
+    <message>
+        <source>“%1” holds “%2”, which a Parvok lesson does not have.</source>
+        <translation>«&#xa0;%1&#xa0;» contient «&#xa0;%2&#xa0;», qu&apos;une leçon Parvok n&apos;a pas.</translation>
+    </message>
+    <message>
+        <source>“%1” is damaged: “%2” does not hold a value Parvok can use.</source>
+        <translation>«&#xa0;%1&#xa0;» est endommagé&#xa0;: «&#xa0;%2&#xa0;» ne contient pas de valeur utilisable par Parvok.</translation>
+    </message>
+    <message>
+        <source>“%1” holds %2 states; a lesson holds at most %3.</source>
+        <translation>«&#xa0;%1&#xa0;» contient %2 états&#xa0;; une leçon en contient au plus %3.</translation>
+    </message>
+    <message>
+        <source>Untitled Lesson</source>
+        <translation>Leçon sans titre</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>Ouvrir une leçon</translation>
+    </message>
+    <message>
+        <source>Save Lesson</source>
+        <translation>Enregistrer la leçon</translation>
+    </message>
+    <message>
+        <source>“%1” could not be saved in “%2”: %3. The file there was left as it was.</source>
+        <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n&apos;a pas pu être enregistré dans «&#xa0;%2&#xa0;»&#xa0;: %3. Le fichier qui s&apos;y trouve n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>The lesson “%1” has changes that are not saved. Save them first?</source>
+        <translation>La leçon «&#xa0;%1&#xa0;» a des modifications non enregistrées. Les enregistrer d&apos;abord&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Modifications non enregistrées</translation>
+    </message>
+</context>
+<context>
     <name>MainWndo</name>
     <message>
         <source>Start</source>
@@ -216,6 +296,22 @@
     <message>
         <source>collapsed to state %1</source>
         <translation>réduit à l’état %1</translation>
+    </message>
+    <message>
+        <source>Add Current State</source>
+        <translation>Ajouter l&apos;état actuel</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Note&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Rename State</source>
+        <translation>Renommer l&apos;état</translation>
     </message>
 </context>
 <context>
@@ -597,6 +693,106 @@ où 5 résultats sont attendus</translation>
         <source>Measure&amp;ments</source>
         <translation>&amp;Mesures</translation>
     </message>
+    <message>
+        <source>&amp;Build a Packet…</source>
+        <translation>&amp;Construire un paquet…</translation>
+    </message>
+    <message>
+        <source>A Gaussian packet of your centre, width and momentum, as the six states hold it</source>
+        <translation>Un paquet gaussien du centre, de la largeur et de l&apos;impulsion de votre choix, tel que les six états le représentent</translation>
+    </message>
+    <message>
+        <source>&amp;New Lesson</source>
+        <translation>&amp;Nouvelle leçon</translation>
+    </message>
+    <message>
+        <source>Start an empty lesson, to which States › Add Current State… adds states</source>
+        <translation>Commencer une leçon vide, à laquelle États › Ajouter l&apos;état actuel… ajoute des états</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>Open a lesson saved before</source>
+        <translation>Ouvrir une leçon enregistrée auparavant</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Ouvrir un fichier &amp;récent</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Enregi&amp;strer</translation>
+    </message>
+    <message>
+        <source>Save the lesson to its file</source>
+        <translation>Enregistrer la leçon dans son fichier</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Enregistrer so&amp;us…</translation>
+    </message>
+    <message>
+        <source>Save the lesson to a file of another name</source>
+        <translation>Enregistrer la leçon dans un fichier d&apos;un autre nom</translation>
+    </message>
+    <message>
+        <source>&amp;Next State</source>
+        <translation>État sui&amp;vant</translation>
+    </message>
+    <message>
+        <source>The lesson&apos;s next state, at its time</source>
+        <translation>L&apos;état suivant de la leçon, à son instant</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious State</source>
+        <translation>État précéd&amp;ent</translation>
+    </message>
+    <message>
+        <source>The lesson&apos;s state before, at its time</source>
+        <translation>L&apos;état précédent de la leçon, à son instant</translation>
+    </message>
+    <message>
+        <source>&amp;Add Current State…</source>
+        <translation>&amp;Ajouter l&apos;état actuel…</translation>
+    </message>
+    <message>
+        <source>Add the state the fields hold to the lesson, with a name and a note</source>
+        <translation>Ajouter à la leçon l&apos;état que contiennent les champs, avec un nom et une note</translation>
+    </message>
+    <message>
+        <source>R&amp;ename State…</source>
+        <translation>&amp;Renommer l&apos;état…</translation>
+    </message>
+    <message>
+        <source>Give the lesson&apos;s current state another name or note</source>
+        <translation>Donner un autre nom ou une autre note à l&apos;état actuel de la leçon</translation>
+    </message>
+    <message>
+        <source>Re&amp;move State</source>
+        <translation>&amp;Supprimer l&apos;état</translation>
+    </message>
+    <message>
+        <source>Take the current state out of the lesson</source>
+        <translation>Retirer l&apos;état actuel de la leçon</translation>
+    </message>
+    <message>
+        <source>Move State &amp;Up</source>
+        <translation>&amp;Monter l&apos;état</translation>
+    </message>
+    <message>
+        <source>Show the current state one place earlier in the lesson</source>
+        <translation>Montrer l&apos;état actuel une place plus tôt dans la leçon</translation>
+    </message>
+    <message>
+        <source>Move State &amp;Down</source>
+        <translation>Desce&amp;ndre l&apos;état</translation>
+    </message>
+    <message>
+        <source>Show the current state one place later in the lesson</source>
+        <translation>Montrer l&apos;état actuel une place plus tard dans la leçon</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -703,6 +899,49 @@ l&apos;avant.</translation>
     </message>
 </context>
 <context>
+    <name>PacketWndo</name>
+    <message>
+        <source>Build a Packet</source>
+        <translation>Construire un paquet</translation>
+    </message>
+    <message>
+        <source>Centre x₀, in L:</source>
+        <translation>Centre x₀, en L&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Width σ of the density, in L:</source>
+        <translation>Largeur σ de la densité, en L&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Mean momentum k₀, in πħ/L:</source>
+        <translation>Impulsion moyenne k₀, en πħ/L&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The packet&apos;s density in black, the density of its part in the six states in red</source>
+        <translation>La densité du paquet en noir, la densité de sa part dans les six états en rouge</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <source>Black: the packet. Red: its part in the six states.</source>
+        <translation>Noir&#xa0;: le paquet. Rouge&#xa0;: sa part dans les six états.</translation>
+    </message>
+    <message>
+        <source>The six states hold %1 % of the packet (Σ|cₙ|²).</source>
+        <translation>Les six états contiennent %1 % du paquet (Σ|cₙ|²).</translation>
+    </message>
+    <message>
+        <source>No packet: give a centre, a width above 0 and a momentum as numbers.</source>
+        <translation>Pas de paquet&#xa0;: donnez un centre, une largeur supérieure à 0 et une impulsion sous forme de nombres.</translation>
+    </message>
+</context>
+<context>
     <name>PresentationWndo</name>
     <message>
         <source>Presentation</source>
@@ -794,10 +1033,6 @@ agrandissez la fenêtre.</translation>
         <translation>Dans la présentation&#xa0;: quitte le plein écran, puis ferme la présentation</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
-        <translation>Ferme les fenêtres «&#xa0;À propos de Parvok&#xa0;», «&#xa0;Raccourcis clavier&#xa0;», «&#xa0;Observables&#xa0;» et «&#xa0;Présentation&#xa0;»</translation>
-    </message>
-    <message>
         <source>Closes the main window, and with it the program</source>
         <translation>Ferme la fenêtre principale, et avec elle le programme</translation>
     </message>
@@ -820,6 +1055,14 @@ agrandissez la fenêtre.</translation>
     <message>
         <source>In the space-time picture: one frame back, wherever the focus is</source>
         <translation>Dans l’image espace-temps&#xa0;: une image en arrière, où que soit le focus</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
+        <translation>Ferme les fenêtres «&#xa0;À propos de Parvok&#xa0;», «&#xa0;Raccourcis clavier&#xa0;», «&#xa0;Observables&#xa0;», «&#xa0;Construire un paquet&#xa0;» et «&#xa0;Présentation&#xa0;»</translation>
+    </message>
+    <message>
+        <source>In Build a Packet: loads the packet into the fields</source>
+        <translation>Dans «&#xa0;Construire un paquet&#xa0;»&#xa0;: charge le paquet dans les champs</translation>
     </message>
 </context>
 <context>

@@ -88,6 +88,86 @@
     </message>
 </context>
 <context>
+    <name>LessonDocument</name>
+    <message>
+        <source>Parvok lesson</source>
+        <translation>Lezione di Parvok</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read: %2.</source>
+        <extracomment>%1 is the file&apos;s name, %2 the system&apos;s reason.</extracomment>
+        <translation>Impossibile leggere «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder or a device, not a lesson file.</source>
+        <translation>«%1» è una cartella o un dispositivo, non un file di lezione.</translation>
+    </message>
+    <message>
+        <source>“%1” is too large for a lesson: it holds %2 bytes, and a lesson file at most %3.</source>
+        <extracomment>%2 and %3 are sizes in bytes.</extracomment>
+        <translation>«%1» è troppo grande per una lezione: contiene %2 byte, e un file di lezione al massimo %3.</translation>
+    </message>
+    <message>
+        <source>“%1” is empty.</source>
+        <translation>«%1» è vuoto.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a lesson file, or it was cut short: its text stops making sense at byte %2.</source>
+        <translation>«%1» non è un file di lezione, oppure è stato troncato: il suo testo smette di avere senso al byte %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a Parvok lesson.</source>
+        <translation>«%1» non è una lezione di Parvok.</translation>
+    </message>
+    <message>
+        <source>“%1” was saved by a newer Parvok, in version %2 of the lesson format; this Parvok reads version %3 and older.</source>
+        <extracomment>%2 and %3 are version numbers of the lesson format.</extracomment>
+        <translation>«%1» è stato salvato da un Parvok più recente, nella versione %2 del formato delle lezioni; questo Parvok legge la versione %3 e precedenti.</translation>
+    </message>
+    <message>
+        <source>“%1” is damaged: “%2” is missing.</source>
+        <extracomment>%2 names a part of the file, such as states[2].name.</extracomment>
+        <translation>«%1» è danneggiato: manca «%2».</translation>
+    </message>
+    <message>
+        <source>“%1” holds “%2”, which a Parvok lesson does not have.</source>
+        <translation>«%1» contiene «%2», che una lezione di Parvok non ha.</translation>
+    </message>
+    <message>
+        <source>“%1” is damaged: “%2” does not hold a value Parvok can use.</source>
+        <translation>«%1» è danneggiato: «%2» non contiene un valore che Parvok possa usare.</translation>
+    </message>
+    <message>
+        <source>“%1” holds %2 states; a lesson holds at most %3.</source>
+        <translation>«%1» contiene %2 stati; una lezione ne contiene al massimo %3.</translation>
+    </message>
+    <message>
+        <source>Untitled Lesson</source>
+        <translation>Lezione senza titolo</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>Apri lezione</translation>
+    </message>
+    <message>
+        <source>Save Lesson</source>
+        <translation>Salva lezione</translation>
+    </message>
+    <message>
+        <source>“%1” could not be saved in “%2”: %3. The file there was left as it was.</source>
+        <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
+        <translation>Impossibile salvare «%1» in «%2»: %3. Il file che c&apos;era è rimasto com&apos;era.</translation>
+    </message>
+    <message>
+        <source>The lesson “%1” has changes that are not saved. Save them first?</source>
+        <translation>La lezione «%1» ha modifiche non salvate. Salvarle prima?</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Modifiche non salvate</translation>
+    </message>
+</context>
+<context>
     <name>MainWndo</name>
     <message>
         <source>Start</source>
@@ -216,6 +296,22 @@
     <message>
         <source>collapsed to state %1</source>
         <translation>collassato sullo stato %1</translation>
+    </message>
+    <message>
+        <source>Add Current State</source>
+        <translation>Aggiungi lo stato attuale</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Nota:</translation>
+    </message>
+    <message>
+        <source>Rename State</source>
+        <translation>Rinomina lo stato</translation>
     </message>
 </context>
 <context>
@@ -597,6 +693,106 @@ con 5 risultati attesi</translation>
         <source>Measure&amp;ments</source>
         <translation>&amp;Misure</translation>
     </message>
+    <message>
+        <source>&amp;Build a Packet…</source>
+        <translation>&amp;Costruisci un pacchetto…</translation>
+    </message>
+    <message>
+        <source>A Gaussian packet of your centre, width and momentum, as the six states hold it</source>
+        <translation>Un pacchetto gaussiano con centro, larghezza e impulso a scelta, come lo rappresentano i sei stati</translation>
+    </message>
+    <message>
+        <source>&amp;New Lesson</source>
+        <translation>&amp;Nuova lezione</translation>
+    </message>
+    <message>
+        <source>Start an empty lesson, to which States › Add Current State… adds states</source>
+        <translation>Iniziare una lezione vuota, a cui Stati › Aggiungi lo stato attuale… aggiunge stati</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Apri…</translation>
+    </message>
+    <message>
+        <source>Open a lesson saved before</source>
+        <translation>Apri una lezione salvata in precedenza</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Apri &amp;recenti</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Sal&amp;va</translation>
+    </message>
+    <message>
+        <source>Save the lesson to its file</source>
+        <translation>Salva la lezione nel suo file</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Salva &amp;con nome…</translation>
+    </message>
+    <message>
+        <source>Save the lesson to a file of another name</source>
+        <translation>Salva la lezione in un file con un altro nome</translation>
+    </message>
+    <message>
+        <source>&amp;Next State</source>
+        <translation>&amp;Stato successivo</translation>
+    </message>
+    <message>
+        <source>The lesson&apos;s next state, at its time</source>
+        <translation>Lo stato successivo della lezione, al suo istante</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious State</source>
+        <translation>Stato p&amp;recedente</translation>
+    </message>
+    <message>
+        <source>The lesson&apos;s state before, at its time</source>
+        <translation>Lo stato precedente della lezione, al suo istante</translation>
+    </message>
+    <message>
+        <source>&amp;Add Current State…</source>
+        <translation>&amp;Aggiungi lo stato attuale…</translation>
+    </message>
+    <message>
+        <source>Add the state the fields hold to the lesson, with a name and a note</source>
+        <translation>Aggiungi alla lezione lo stato dei campi, con un nome e una nota</translation>
+    </message>
+    <message>
+        <source>R&amp;ename State…</source>
+        <translation>Ri&amp;nomina lo stato…</translation>
+    </message>
+    <message>
+        <source>Give the lesson&apos;s current state another name or note</source>
+        <translation>Dai un altro nome o un&apos;altra nota allo stato attuale della lezione</translation>
+    </message>
+    <message>
+        <source>Re&amp;move State</source>
+        <translation>Ri&amp;muovi lo stato</translation>
+    </message>
+    <message>
+        <source>Take the current state out of the lesson</source>
+        <translation>Togli lo stato attuale dalla lezione</translation>
+    </message>
+    <message>
+        <source>Move State &amp;Up</source>
+        <translation>Sposta lo stato in s&amp;u</translation>
+    </message>
+    <message>
+        <source>Show the current state one place earlier in the lesson</source>
+        <translation>Mostra lo stato attuale un posto prima nella lezione</translation>
+    </message>
+    <message>
+        <source>Move State &amp;Down</source>
+        <translation>Sposta lo stato in &amp;giù</translation>
+    </message>
+    <message>
+        <source>Show the current state one place later in the lesson</source>
+        <translation>Mostra lo stato attuale un posto dopo nella lezione</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -702,6 +898,49 @@ Vedi Animazione › Tempo in avanti.</translation>
     </message>
 </context>
 <context>
+    <name>PacketWndo</name>
+    <message>
+        <source>Build a Packet</source>
+        <translation>Costruisci un pacchetto</translation>
+    </message>
+    <message>
+        <source>Centre x₀, in L:</source>
+        <translation>Centro x₀, in L:</translation>
+    </message>
+    <message>
+        <source>Width σ of the density, in L:</source>
+        <translation>Larghezza σ della densità, in L:</translation>
+    </message>
+    <message>
+        <source>Mean momentum k₀, in πħ/L:</source>
+        <translation>Impulso medio k₀, in πħ/L:</translation>
+    </message>
+    <message>
+        <source>The packet&apos;s density in black, the density of its part in the six states in red</source>
+        <translation>La densità del pacchetto in nero, la densità della sua parte nei sei stati in rosso</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carica</translation>
+    </message>
+    <message>
+        <source>Black: the packet. Red: its part in the six states.</source>
+        <translation>Nero: il pacchetto. Rosso: la sua parte nei sei stati.</translation>
+    </message>
+    <message>
+        <source>The six states hold %1 % of the packet (Σ|cₙ|²).</source>
+        <translation>I sei stati contengono il %1 % del pacchetto (Σ|cₙ|²).</translation>
+    </message>
+    <message>
+        <source>No packet: give a centre, a width above 0 and a momentum as numbers.</source>
+        <translation>Nessun pacchetto: indicate un centro, una larghezza maggiore di 0 e un impulso come numeri.</translation>
+    </message>
+</context>
+<context>
     <name>PresentationWndo</name>
     <message>
         <source>Presentation</source>
@@ -793,10 +1032,6 @@ ingrandisci la finestra.</translation>
         <translation>Nella presentazione: esce dallo schermo intero, poi chiude la presentazione</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
-        <translation>Chiude le finestre Informazioni su Parvok, Scorciatoie da tastiera, Osservabili e Presentazione</translation>
-    </message>
-    <message>
         <source>Closes the main window, and with it the program</source>
         <translation>Chiude la finestra principale e con essa il programma</translation>
     </message>
@@ -819,6 +1054,14 @@ ingrandisci la finestra.</translation>
     <message>
         <source>In the space-time picture: one frame back, wherever the focus is</source>
         <translation>Nell’immagine spazio-tempo: un fotogramma indietro, ovunque sia il focus</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
+        <translation>Chiude le finestre Informazioni su Parvok, Scorciatoie da tastiera, Osservabili, Costruisci un pacchetto e Presentazione</translation>
+    </message>
+    <message>
+        <source>In Build a Packet: loads the packet into the fields</source>
+        <translation>In Costruisci un pacchetto: carica il pacchetto nei campi</translation>
     </message>
 </context>
 <context>

@@ -88,6 +88,86 @@
     </message>
 </context>
 <context>
+    <name>LessonDocument</name>
+    <message>
+        <source>Parvok lesson</source>
+        <translation>Aula do Parvok</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read: %2.</source>
+        <extracomment>%1 is the file&apos;s name, %2 the system&apos;s reason.</extracomment>
+        <translation>Não foi possível ler “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder or a device, not a lesson file.</source>
+        <translation>“%1” é uma pasta ou um dispositivo, não um arquivo de aula.</translation>
+    </message>
+    <message>
+        <source>“%1” is too large for a lesson: it holds %2 bytes, and a lesson file at most %3.</source>
+        <extracomment>%2 and %3 are sizes in bytes.</extracomment>
+        <translation>“%1” é grande demais para uma aula: tem %2 bytes, e um arquivo de aula no máximo %3.</translation>
+    </message>
+    <message>
+        <source>“%1” is empty.</source>
+        <translation>“%1” está vazio.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a lesson file, or it was cut short: its text stops making sense at byte %2.</source>
+        <translation>“%1” não é um arquivo de aula, ou foi cortado: o texto deixa de fazer sentido no byte %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a Parvok lesson.</source>
+        <translation>“%1” não é uma aula do Parvok.</translation>
+    </message>
+    <message>
+        <source>“%1” was saved by a newer Parvok, in version %2 of the lesson format; this Parvok reads version %3 and older.</source>
+        <extracomment>%2 and %3 are version numbers of the lesson format.</extracomment>
+        <translation>“%1” foi salvo por um Parvok mais novo, na versão %2 do formato de aulas; este Parvok lê a versão %3 e anteriores.</translation>
+    </message>
+    <message>
+        <source>“%1” is damaged: “%2” is missing.</source>
+        <extracomment>%2 names a part of the file, such as states[2].name.</extracomment>
+        <translation>“%1” está danificado: falta “%2”.</translation>
+    </message>
+    <message>
+        <source>“%1” holds “%2”, which a Parvok lesson does not have.</source>
+        <translation>“%1” contém “%2”, que uma aula do Parvok não tem.</translation>
+    </message>
+    <message>
+        <source>“%1” is damaged: “%2” does not hold a value Parvok can use.</source>
+        <translation>“%1” está danificado: “%2” não contém um valor que o Parvok possa usar.</translation>
+    </message>
+    <message>
+        <source>“%1” holds %2 states; a lesson holds at most %3.</source>
+        <translation>“%1” contém %2 estados; uma aula contém no máximo %3.</translation>
+    </message>
+    <message>
+        <source>Untitled Lesson</source>
+        <translation>Aula sem título</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>Abrir aula</translation>
+    </message>
+    <message>
+        <source>Save Lesson</source>
+        <translation>Salvar aula</translation>
+    </message>
+    <message>
+        <source>“%1” could not be saved in “%2”: %3. The file there was left as it was.</source>
+        <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
+        <translation>Não foi possível salvar “%1” em “%2”: %3. O arquivo que estava lá ficou como estava.</translation>
+    </message>
+    <message>
+        <source>The lesson “%1” has changes that are not saved. Save them first?</source>
+        <translation>A aula “%1” tem alterações não salvas. Salvá-las primeiro?</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Alterações não salvas</translation>
+    </message>
+</context>
+<context>
     <name>MainWndo</name>
     <message>
         <source>Start</source>
@@ -216,6 +296,22 @@
     <message>
         <source>collapsed to state %1</source>
         <translation>colapsado no estado %1</translation>
+    </message>
+    <message>
+        <source>Add Current State</source>
+        <translation>Adicionar o estado atual</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Nota:</translation>
+    </message>
+    <message>
+        <source>Rename State</source>
+        <translation>Renomear o estado</translation>
     </message>
 </context>
 <context>
@@ -597,6 +693,106 @@ com 5 resultados esperados</translation>
         <source>Measure&amp;ments</source>
         <translation>&amp;Medições</translation>
     </message>
+    <message>
+        <source>&amp;Build a Packet…</source>
+        <translation>&amp;Construir um pacote…</translation>
+    </message>
+    <message>
+        <source>A Gaussian packet of your centre, width and momentum, as the six states hold it</source>
+        <translation>Um pacote gaussiano com o centro, a largura e o momento que você escolher, como os seis estados o representam</translation>
+    </message>
+    <message>
+        <source>&amp;New Lesson</source>
+        <translation>&amp;Nova aula</translation>
+    </message>
+    <message>
+        <source>Start an empty lesson, to which States › Add Current State… adds states</source>
+        <translation>Começar uma aula vazia, à qual Estados › Adicionar o estado atual… adiciona estados</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <source>Open a lesson saved before</source>
+        <translation>Abrir uma aula salva antes</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;recente</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Sal&amp;var</translation>
+    </message>
+    <message>
+        <source>Save the lesson to its file</source>
+        <translation>Salvar a aula em seu arquivo</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Salvar &amp;como…</translation>
+    </message>
+    <message>
+        <source>Save the lesson to a file of another name</source>
+        <translation>Salvar a aula em um arquivo com outro nome</translation>
+    </message>
+    <message>
+        <source>&amp;Next State</source>
+        <translation>Pró&amp;ximo estado</translation>
+    </message>
+    <message>
+        <source>The lesson&apos;s next state, at its time</source>
+        <translation>O próximo estado da aula, no seu instante</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious State</source>
+        <translation>Estado &amp;anterior</translation>
+    </message>
+    <message>
+        <source>The lesson&apos;s state before, at its time</source>
+        <translation>O estado anterior da aula, no seu instante</translation>
+    </message>
+    <message>
+        <source>&amp;Add Current State…</source>
+        <translation>Adicionar o estado a&amp;tual…</translation>
+    </message>
+    <message>
+        <source>Add the state the fields hold to the lesson, with a name and a note</source>
+        <translation>Adicionar à aula o estado dos campos, com um nome e uma nota</translation>
+    </message>
+    <message>
+        <source>R&amp;ename State…</source>
+        <translation>Re&amp;nomear o estado…</translation>
+    </message>
+    <message>
+        <source>Give the lesson&apos;s current state another name or note</source>
+        <translation>Dar outro nome ou outra nota ao estado atual da aula</translation>
+    </message>
+    <message>
+        <source>Re&amp;move State</source>
+        <translation>Re&amp;mover o estado</translation>
+    </message>
+    <message>
+        <source>Take the current state out of the lesson</source>
+        <translation>Tirar o estado atual da aula</translation>
+    </message>
+    <message>
+        <source>Move State &amp;Up</source>
+        <translation>Mover o estado para c&amp;ima</translation>
+    </message>
+    <message>
+        <source>Show the current state one place earlier in the lesson</source>
+        <translation>Mostrar o estado atual uma posição antes na aula</translation>
+    </message>
+    <message>
+        <source>Move State &amp;Down</source>
+        <translation>Mover o estado para &amp;baixo</translation>
+    </message>
+    <message>
+        <source>Show the current state one place later in the lesson</source>
+        <translation>Mostrar o estado atual uma posição depois na aula</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -703,6 +899,49 @@ frente.</translation>
     </message>
 </context>
 <context>
+    <name>PacketWndo</name>
+    <message>
+        <source>Build a Packet</source>
+        <translation>Construir um pacote</translation>
+    </message>
+    <message>
+        <source>Centre x₀, in L:</source>
+        <translation>Centro x₀, em L:</translation>
+    </message>
+    <message>
+        <source>Width σ of the density, in L:</source>
+        <translation>Largura σ da densidade, em L:</translation>
+    </message>
+    <message>
+        <source>Mean momentum k₀, in πħ/L:</source>
+        <translation>Momento médio k₀, em πħ/L:</translation>
+    </message>
+    <message>
+        <source>The packet&apos;s density in black, the density of its part in the six states in red</source>
+        <translation>A densidade do pacote em preto, a densidade da sua parte nos seis estados em vermelho</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carregar</translation>
+    </message>
+    <message>
+        <source>Black: the packet. Red: its part in the six states.</source>
+        <translation>Preto: o pacote. Vermelho: sua parte nos seis estados.</translation>
+    </message>
+    <message>
+        <source>The six states hold %1 % of the packet (Σ|cₙ|²).</source>
+        <translation>Os seis estados contêm %1 % do pacote (Σ|cₙ|²).</translation>
+    </message>
+    <message>
+        <source>No packet: give a centre, a width above 0 and a momentum as numbers.</source>
+        <translation>Nenhum pacote: informe um centro, uma largura maior que 0 e um momento como números.</translation>
+    </message>
+</context>
+<context>
     <name>PresentationWndo</name>
     <message>
         <source>Presentation</source>
@@ -794,10 +1033,6 @@ aumente a janela.</translation>
         <translation>Na apresentação: sai da tela cheia e depois fecha a apresentação</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
-        <translation>Fecha as janelas Sobre o Parvok, Atalhos de teclado, Observáveis e Apresentação</translation>
-    </message>
-    <message>
         <source>Closes the main window, and with it the program</source>
         <translation>Fecha a janela principal e, com ela, o programa</translation>
     </message>
@@ -820,6 +1055,14 @@ aumente a janela.</translation>
     <message>
         <source>In the space-time picture: one frame back, wherever the focus is</source>
         <translation>Na imagem espaço-tempo: um quadro para trás, onde quer que esteja o foco</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
+        <translation>Fecha as janelas Sobre o Parvok, Atalhos de teclado, Observáveis, Construir um pacote e Apresentação</translation>
+    </message>
+    <message>
+        <source>In Build a Packet: loads the packet into the fields</source>
+        <translation>Em Construir um pacote: carrega o pacote nos campos</translation>
     </message>
 </context>
 <context>

@@ -88,6 +88,86 @@
     </message>
 </context>
 <context>
+    <name>LessonDocument</name>
+    <message>
+        <source>Parvok lesson</source>
+        <translation>Parvok 课程</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read: %2.</source>
+        <extracomment>%1 is the file&apos;s name, %2 the system&apos;s reason.</extracomment>
+        <translation>无法读取“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder or a device, not a lesson file.</source>
+        <translation>“%1”是文件夹或设备，不是课程文件。</translation>
+    </message>
+    <message>
+        <source>“%1” is too large for a lesson: it holds %2 bytes, and a lesson file at most %3.</source>
+        <extracomment>%2 and %3 are sizes in bytes.</extracomment>
+        <translation>“%1”太大，不能作为课程：它有 %2 字节，而课程文件最多 %3 字节。</translation>
+    </message>
+    <message>
+        <source>“%1” is empty.</source>
+        <translation>“%1”是空文件。</translation>
+    </message>
+    <message>
+        <source>“%1” is not a lesson file, or it was cut short: its text stops making sense at byte %2.</source>
+        <translation>“%1”不是课程文件，或者文件不完整：其内容从第 %2 字节起无法识别。</translation>
+    </message>
+    <message>
+        <source>“%1” is not a Parvok lesson.</source>
+        <translation>“%1”不是 Parvok 课程。</translation>
+    </message>
+    <message>
+        <source>“%1” was saved by a newer Parvok, in version %2 of the lesson format; this Parvok reads version %3 and older.</source>
+        <extracomment>%2 and %3 are version numbers of the lesson format.</extracomment>
+        <translation>“%1”由较新的 Parvok 保存，课程格式版本为 %2；此 Parvok 只能读取版本 %3 及更早的版本。</translation>
+    </message>
+    <message>
+        <source>“%1” is damaged: “%2” is missing.</source>
+        <extracomment>%2 names a part of the file, such as states[2].name.</extracomment>
+        <translation>“%1”已损坏：缺少“%2”。</translation>
+    </message>
+    <message>
+        <source>“%1” holds “%2”, which a Parvok lesson does not have.</source>
+        <translation>“%1”包含“%2”，而 Parvok 课程中没有这一项。</translation>
+    </message>
+    <message>
+        <source>“%1” is damaged: “%2” does not hold a value Parvok can use.</source>
+        <translation>“%1”已损坏：“%2”中的值 Parvok 无法使用。</translation>
+    </message>
+    <message>
+        <source>“%1” holds %2 states; a lesson holds at most %3.</source>
+        <translation>“%1”包含 %2 个态；一个课程最多包含 %3 个。</translation>
+    </message>
+    <message>
+        <source>Untitled Lesson</source>
+        <translation>未命名课程</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>打开课程</translation>
+    </message>
+    <message>
+        <source>Save Lesson</source>
+        <translation>保存课程</translation>
+    </message>
+    <message>
+        <source>“%1” could not be saved in “%2”: %3. The file there was left as it was.</source>
+        <extracomment>%1 is the file&apos;s name, %2 its folder, %3 the system&apos;s reason.</extracomment>
+        <translation>无法将“%1”保存到“%2”：%3。那里的文件保持原样。</translation>
+    </message>
+    <message>
+        <source>The lesson “%1” has changes that are not saved. Save them first?</source>
+        <translation>课程“%1”有未保存的更改。要先保存吗？</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>未保存的更改</translation>
+    </message>
+</context>
+<context>
     <name>MainWndo</name>
     <message>
         <source>Start</source>
@@ -216,6 +296,22 @@
     <message>
         <source>collapsed to state %1</source>
         <translation>坍缩为态 %1</translation>
+    </message>
+    <message>
+        <source>Add Current State</source>
+        <translation>添加当前态</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>备注：</translation>
+    </message>
+    <message>
+        <source>Rename State</source>
+        <translation>重命名态</translation>
     </message>
 </context>
 <context>
@@ -597,6 +693,106 @@ with 5 outcomes expected</source>
         <source>Measure&amp;ments</source>
         <translation>测量统计(&amp;M)</translation>
     </message>
+    <message>
+        <source>&amp;Build a Packet…</source>
+        <translation>构建波包(&amp;B)…</translation>
+    </message>
+    <message>
+        <source>A Gaussian packet of your centre, width and momentum, as the six states hold it</source>
+        <translation>按您给定的中心、宽度和动量构造的高斯波包，用六个态表示</translation>
+    </message>
+    <message>
+        <source>&amp;New Lesson</source>
+        <translation>新建课程(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Start an empty lesson, to which States › Add Current State… adds states</source>
+        <translation>开始一个空课程，用“预设态 › 添加当前态…”向其中添加态</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>打开(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>Open a lesson saved before</source>
+        <translation>打开以前保存的课程</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>最近打开(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save the lesson to its file</source>
+        <translation>将课程保存到其文件</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>另存为(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>Save the lesson to a file of another name</source>
+        <translation>将课程保存为另一个文件名</translation>
+    </message>
+    <message>
+        <source>&amp;Next State</source>
+        <translation>下一个态(&amp;N)</translation>
+    </message>
+    <message>
+        <source>The lesson&apos;s next state, at its time</source>
+        <translation>课程中的下一个态，显示在其时刻</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious State</source>
+        <translation>上一个态(&amp;V)</translation>
+    </message>
+    <message>
+        <source>The lesson&apos;s state before, at its time</source>
+        <translation>课程中的上一个态，显示在其时刻</translation>
+    </message>
+    <message>
+        <source>&amp;Add Current State…</source>
+        <translation>添加当前态(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>Add the state the fields hold to the lesson, with a name and a note</source>
+        <translation>将输入框中的态添加到课程，并附上名称和备注</translation>
+    </message>
+    <message>
+        <source>R&amp;ename State…</source>
+        <translation>重命名态(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>Give the lesson&apos;s current state another name or note</source>
+        <translation>为课程的当前态更改名称或备注</translation>
+    </message>
+    <message>
+        <source>Re&amp;move State</source>
+        <translation>移除态(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Take the current state out of the lesson</source>
+        <translation>将当前态从课程中移除</translation>
+    </message>
+    <message>
+        <source>Move State &amp;Up</source>
+        <translation>上移态(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Show the current state one place earlier in the lesson</source>
+        <translation>在课程中将当前态提前一位</translation>
+    </message>
+    <message>
+        <source>Move State &amp;Down</source>
+        <translation>下移态(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Show the current state one place later in the lesson</source>
+        <translation>在课程中将当前态推后一位</translation>
+    </message>
 </context>
 <context>
     <name>ObservablesWndo</name>
@@ -702,6 +898,49 @@ see Animation › Time Forward.</source>
     </message>
 </context>
 <context>
+    <name>PacketWndo</name>
+    <message>
+        <source>Build a Packet</source>
+        <translation>构建波包</translation>
+    </message>
+    <message>
+        <source>Centre x₀, in L:</source>
+        <translation>中心 x₀，单位 L：</translation>
+    </message>
+    <message>
+        <source>Width σ of the density, in L:</source>
+        <translation>概率密度的宽度 σ，单位 L：</translation>
+    </message>
+    <message>
+        <source>Mean momentum k₀, in πħ/L:</source>
+        <translation>平均动量 k₀，单位 πħ/L：</translation>
+    </message>
+    <message>
+        <source>The packet&apos;s density in black, the density of its part in the six states in red</source>
+        <translation>黑色为波包的概率密度，红色为其在六个态中部分的概率密度</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>载入</translation>
+    </message>
+    <message>
+        <source>Black: the packet. Red: its part in the six states.</source>
+        <translation>黑色：波包。红色：其在六个态中的部分。</translation>
+    </message>
+    <message>
+        <source>The six states hold %1 % of the packet (Σ|cₙ|²).</source>
+        <translation>六个态包含波包的 %1 %（Σ|cₙ|²）。</translation>
+    </message>
+    <message>
+        <source>No packet: give a centre, a width above 0 and a momentum as numbers.</source>
+        <translation>没有波包：请以数字输入中心、大于 0 的宽度和动量。</translation>
+    </message>
+</context>
+<context>
     <name>PresentationWndo</name>
     <message>
         <source>Presentation</source>
@@ -793,10 +1032,6 @@ make the window larger.</source>
         <translation>在演示视图中：先退出全屏，再关闭演示视图</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables or presentation window</source>
-        <translation>关闭“关于 Parvok”“键盘快捷键”“可观测量”或“演示视图”窗口</translation>
-    </message>
-    <message>
         <source>Closes the main window, and with it the program</source>
         <translation>关闭主窗口，程序随之退出</translation>
     </message>
@@ -819,6 +1054,14 @@ make the window larger.</source>
     <message>
         <source>In the space-time picture: one frame back, wherever the focus is</source>
         <translation>在时空图中：后退一帧，无论焦点在何处</translation>
+    </message>
+    <message>
+        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
+        <translation>关闭“关于 Parvok”“键盘快捷键”“可观测量”“构建波包”或“演示视图”窗口</translation>
+    </message>
+    <message>
+        <source>In Build a Packet: loads the packet into the fields</source>
+        <translation>在“构建波包”中：将波包载入输入框</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "app/commands.h"
 #include "app/menu_bar1.h"
 #include "app/shortcuts_wndo.h"
+#include "mainwindow/packet_wndo.h"
 #include "mainwindow/status_line.h"
 #include "toolkit/application.h"
 #include "toolkit/platform.h"
@@ -98,6 +99,7 @@ void MainWndo::AddMenuHandlers() {
     AddTimeHandlers();
     AddOptionHandlers();
     AddMeasureHandlers();
+    AddLessonHandlers();
     if (tk::Application* app = tk::Application::Current())
         app->ForwardMenuHandlersTo(&commands_);
     AddExportHandlers();
@@ -116,7 +118,9 @@ void MainWndo::Event_Open() {
     statusLine_ = std::make_unique<StatusLine>(run_, AddStatusBar({0, 649, 850, 20}));
 }
 
+// The session is written at once: a change of the last half second would wait for its timer.
 void MainWndo::Event_Close() {
+    WriteSession();
     tk::Quit(0);
 }
 

@@ -4,6 +4,7 @@
 #include "export/window_picture.h"
 #include "graph/axes_picture.h"
 #include "graph/graph.h"
+#include "lesson/lesson_document.h"
 #include "mainwindow/state_plots.h"
 #include "mainwindow/tm_frame.h"
 #include "measurement/lab.h"
@@ -19,6 +20,7 @@
 #include "toolkit/range_control.h"
 #include "toolkit/shared_instance.h"
 #include "toolkit/signal.h"
+#include "toolkit/timer.h"
 #include "toolkit/window.h"
 
 #include <array>
@@ -27,6 +29,7 @@
 #include <optional>
 #include <string>
 
+class PacketWndo;
 class StatusLine;
 
 // The main window: the plots of the wavefunction and of its density, and the controls that set the
@@ -116,6 +119,22 @@ public:
     // Finds the energy E_n with the probability |c_n|^2; with the collapse on, the state becomes
     // state n alone.
     void MeasureEnergy();
+    // ---- The lesson ----
+    // The lesson open, whose current state the presentation view names.
+    const lesson::LessonDocument& Lesson() const { return lesson_; }
+    // Opens the lesson file in place of the one open, asking first about its changes not saved,
+    // takes its options and shows its first state. A file that cannot be read is told in a dialog,
+    // and the lesson open stays as it was.
+    void OpenLesson(const std::string& path);
+    // Stops a run, writes the lesson's state into the twelve fields as typed, normalizes it and
+    // shows it at its time.
+    void ShowLessonState(std::size_t index);
+    // Stops a run, writes the coefficients into the twelve fields as the shortest texts that read
+    // back as them, and normalizes them; the state shows at t = 0.
+    void ShowTyped(const physics::Typed& typed);
+    // Keeps the session in `folder`, written within a second of each change: takes up the one
+    // kept there first, if any.
+    void KeepSession(const std::string& folder);
 
     // ---- Construction ----
     void Layout() override;
@@ -156,6 +175,7 @@ public:
     // The commands that act from every window, Help and the time's, which the application reaches.
     const tk::MenuHandlers& Commands() const { return commands_; }
     void Event_Open() override;
+    bool Event_CancelClose() override;
     void Event_Close() override;
     virtual bool _HelpAbout_Action();
     virtual void DoNormalize();
@@ -181,12 +201,33 @@ private:
     void AddTimeHandlers();
     void AddExportHandlers();
     void AddMeasureHandlers();
-    // Writes the values into the twelve fields as the user would type them (blanking the phasors).
-    void ShowTyped(const physics::Typed& typed);
+    // Writes the values into the twelve fields as the user would type them (blanking the phasors):
+    // the magnitudes to the digits the fields show after Normalize.
+    void WriteTyped(const physics::Typed& typed);
     // Loads the state a measurement left at t = 0, the run going on as it was.
     void Collapse(const physics::Typed& typed);
     // The position last found, over the density.
     void DrawFound();
+    void AddLessonHandlers();
+    void AddLessonStateHandlers();
+    // OpenLesson once the changes not saved have been asked about.
+    void ReadLesson(const std::string& path);
+    // The fields, written by the window as the user would type them.
+    void WriteFields(const std::array<std::string, kComponents>& magnitudes,
+                     const std::array<std::string, kComponents>& angles);
+    // The options the lesson keeps, as the run and the menus have them now, and back.
+    lesson::Options OptionsNow() const;
+    void ApplyOptions(const lesson::Options& options);
+    // Asks for a name and a note, and adds the state the fields hold to the lesson.
+    void AddCurrentState();
+    void RenameCurrentState();
+    void ShowLessonTitle();
+    // Before the program ends: asks about the lesson's changes not saved; false for Cancel.
+    bool MayQuit();
+    // The session: written a moment after a change, and at once before the program quits.
+    void ScheduleSession();
+    void WriteSession();
+    void RestoreSession(const std::string& path);
     void SelectWholeText(tk::EditField& field);
     tk::MenuItem* MenuItemNamed(const std::string& name) const;
     // Makes a control of kind T, registers it under its name (and index), and returns it as found
@@ -220,14 +261,21 @@ private:
     const std::string stopCaption_;
     tk::Slider* speed_ = nullptr;
     TMFrame* timer_ = nullptr;
-    bool writingFields_ = false; // while the window itself writes the fields
+    tk::Timer* sessionTimer_ = nullptr;
+    std::string sessionFolder_;    // empty while no session is kept
+    bool writingFields_ = false;   // while the window itself writes the fields
+    bool applyingOptions_ = false; // while the window takes a lesson's or a session's options
     tk::Connection followChanges_;
     tk::Connection followFrames_;
+    lesson::LessonDocument lesson_;
+    tk::Connection followLesson_;
+    tk::Connection followRunForLesson_;
     // Help and the time's commands, which act from every window (AddMenuHandlers).
     tk::MenuHandlers commands_;
     std::unique_ptr<StatusLine> statusLine_;
     measurement::Lab lab_;
     // The position the last measurement found, marked until the next one or another state is loaded.
     std::optional<double> found_;
-    bool collapsing_ = false; // while a measurement loads the state it leaves
+    bool collapsing_ = false;                  // while a measurement loads the state it leaves
+    std::unique_ptr<PacketWndo> packetWindow_; // States › Build a Packet…, once opened
 };

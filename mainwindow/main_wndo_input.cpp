@@ -4,14 +4,17 @@
 
 #include "toolkit/numbers.h"
 
+// The session keeps the fields as they are typed.
 void MainWndo::EFMagn_TextChange(int /*index*/) {
     if (!writingFields_)
         DoBlank();
+    ScheduleSession();
 }
 
 void MainWndo::EFAngle_TextChange(int /*index*/) {
     if (!writingFields_)
         DoBlank();
+    ScheduleSession();
 }
 
 void MainWndo::EFMagn_GotFocus(int index) {
@@ -54,11 +57,14 @@ void MainWndo::DoNormalize() {
     run_.Load(TypedValues());
 }
 
-void MainWndo::ShowTyped(const physics::Typed& typed) {
+void MainWndo::WriteTyped(const physics::Typed& typed) {
+    std::array<std::string, kComponents> magnitudes;
+    std::array<std::string, kComponents> angles;
     for (int k = 0; k < kComponents; ++k) {
-        magnitudes_[k]->SetText(tk::Format(typed.magnitudes[k], physics::kMagnitudeFormat));
-        angles_[k]->SetText(tk::Str(typed.degrees[k]));
+        magnitudes[k] = tk::Format(typed.magnitudes[k], physics::kMagnitudeFormat);
+        angles[k] = tk::Str(typed.degrees[k]);
     }
+    WriteFields(magnitudes, angles);
 }
 
 // Text that is not a number reads 0.

@@ -233,4 +233,12 @@ void MainWndo::CreateRunControls() {
     timer_->SetMode(tk::Timer::kOff);
     timer_->SetPeriod(33);
     tk::Bind(*timer_, &tk::Timer::Action, *this, &MainWndo::TMFrame_Action);
+
+    // Writes the session a moment after the first change since it was written last.
+    constexpr int kSessionDelay = 500; // ms
+    sessionTimer_ = &Create<tk::Timer>("TMSession");
+    sessionTimer_->SetVisible(false);
+    sessionTimer_->SetMode(tk::Timer::kOff);
+    sessionTimer_->SetPeriod(kSessionDelay);
+    sessionTimer_->Action = [this] { WriteSession(); };
 }

@@ -106,7 +106,7 @@ void MainWndo::Collapse(const physics::Typed& typed) {
     const run::RunState was = run_.State();
     collapsing_ = true;
     run_.Stop();
-    ShowTyped(typed);
+    WriteTyped(typed);
     DoNormalize();
     collapsing_ = false;
     if (was == run::RunState::Running)

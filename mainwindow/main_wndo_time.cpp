@@ -36,8 +36,16 @@ void MainWndo::Restart() {
 // them (blanking the phasors), then normalized, and the state shows at t = 0.
 void MainWndo::LoadPreset(physics::Preset preset) {
     run_.Stop();
-    ShowTyped(physics::TypedPreset(preset));
+    WriteTyped(physics::TypedPreset(preset));
     DoNormalize();
+}
+
+void MainWndo::WriteFields(const std::array<std::string, kComponents>& magnitudes,
+                           const std::array<std::string, kComponents>& angles) {
+    for (int k = 0; k < kComponents; ++k) {
+        magnitudes_[k]->SetText(magnitudes[k]);
+        angles_[k]->SetText(angles[k]);
+    }
 }
 
 // Steps need a still picture, so they are off while running. They go with the commands that act

@@ -21,6 +21,8 @@ constexpr double kMargin = 8;
 constexpr double kLargestPhasor = 72;
 // A line of text is this many times its font's size high.
 constexpr double kLineSpacing = 1.25;
+// A note's band: a name, then a sentence.
+constexpr int kNoteLines = 2;
 // The widest caption, "|c₁| = 0.707", in sizes of its font: the captions keep to their places.
 constexpr double kCaptionEms = 6.5;
 
@@ -78,8 +80,9 @@ PresentationLayout LayoutFor(int width, int height, bool withNote) {
     layout.clock = Place(margin, margin, third, line);
     layout.shown = Place(width - margin - third / 2, margin, third / 2, line);
     layout.scaleNote = Place(margin + third, margin, inner - third - third / 2, line);
-    layout.note = Place(margin, margin + line, inner, withNote ? line : 0);
-    const int plotsTop = margin + line + (withNote ? line : 0) + margin / 2;
+    const int noteHeight = withNote ? kNoteLines * line : 0;
+    layout.note = Place(margin, margin + line, inner, noteHeight);
+    const int plotsTop = margin + line + noteHeight + margin / 2;
 
     // The bottom: the captions' two lines, and the phasors above them as large as their places allow.
     const int captionsTop = height - margin - 2 * line;

@@ -6,12 +6,13 @@
 #include <array>
 
 // Where the presentation view puts its parts in a window of a given size, and how large they are.
-// Every size is a share of the window's height (of 3/4 of its width where that is less), so that the back row
-// of a room reads the same at any projector's resolution: tick labels at least 1/40 of it, the other texts
-// 1/27, the curves 1/360 (3 pixels on 1080 lines), never under 2 pixels. Along the top the clock, a note on
-// the plots' scale and the states shown; under them, when asked for, a line for a note; then the wavefunction
-// and the density side by side on a landscape window, one above the other on a portrait one; along the bottom
-// the six phasors, spread over the whole width, each above its caption.
+// Every size is a share of the window's height (of 3/4 of its width where that is less), so that
+// the back row of a room reads the same at any projector's resolution: tick labels at least 1/40 of
+// it, the other texts 1/27, the curves 1/360 (3 pixels on 1080 lines), never under 2 pixels. Along
+// the top the clock, a note on the plots' scale and the states shown; under them, when asked for, a
+// band of two lines for a note; then the wavefunction and the density side by side on a landscape
+// window, one above the other on a portrait one; along the bottom the six phasors, spread over the
+// whole width, each above its caption.
 //
 // The plots are drawn at a whole zoom, about 1/360 of the height, as on a screen of that
 // much higher density: every length of their layout (lines, ticks, the distances of the tick labels)
@@ -32,7 +33,7 @@ struct PresentationLayout {
     tk::Rect clock;
     tk::Rect scaleNote;
     tk::Rect shown;
-    tk::Rect note;         // a line under the top one; 0 high when none is asked for
+    tk::Rect note;         // two lines under the top one; 0 high when none is asked for
     tk::Rect wavefunction; // places in window coordinates; a plot's width and height are
     tk::Rect density;      // multiples of the zoom
     Row phasors;
@@ -45,6 +46,6 @@ inline constexpr double kTickLabelShare = 1.0 / 40;
 inline constexpr double kTextShare = 1.0 / 27;
 inline constexpr double kLineShare = 1.0 / 360;
 
-// The layout of a window whose content is width x height pixels, with a line for a note under the
-// top one or without; every place is at least 1 x 1.
+// The layout of a window whose content is width x height pixels, with a band for a note under the
+// top line or without; every place is at least 1 x 1.
 PresentationLayout LayoutFor(int width, int height, bool withNote = false);

@@ -77,7 +77,7 @@ void PresentationWndo::Layout() {
     settings.minHeight = 160;
     settings.maximizeButton = true;
     settings.backColor = tk::kWhite;
-    layout_ = LayoutFor(settings.width, settings.height);
+    layout_ = LayoutFor(settings.width, settings.height, LessonStateShown());
 }
 
 // A plot's screen shows whole frames, so it need not be erased first.
@@ -124,6 +124,8 @@ void PresentationWndo::CreateControls() {
     scaleNote_->SetAlignment(tk::StaticText::kCentre);
     shown_ = &AddControl("STShown", std::make_unique<tk::StaticText>());
     shown_->SetAlignment(tk::StaticText::kRight);
+    lessonState_ = &AddControl("STLessonState", std::make_unique<tk::StaticText>());
+    lessonState_->SetWordWrap(true);
     message_ = &AddControl("STMessage", std::make_unique<tk::StaticText>());
     message_->SetText(tk::Translate("PresentationWndo", "Too small for the plots:\nmake the window larger."));
     message_->SetAlignment(tk::StaticText::kCentre);
@@ -149,6 +151,9 @@ void PresentationWndo::Event_Open() {
     densityPlot_->Open(layout_);
     frames_ = run_.FrameAdvanced.Connect([this] { ShowFrame(); });
     changes_ = run_.Changed.Connect([this](run::Change change) { FollowChange(change); });
+    if (lesson_)
+        lessonChanges_ = lesson_->Changed.Connect([this] { ShowLessonState(); });
+    ShowLessonState();
     FitPhasors();
     ShowWhatFits();
     Describe();
@@ -158,13 +163,18 @@ void PresentationWndo::Event_Open() {
 void PresentationWndo::Event_Close() {
     frames_.Disconnect();
     changes_.Disconnect();
+    lessonChanges_.Disconnect();
     wavePlot_->Close();
     densityPlot_->Close();
 }
 
-// Everything is placed anew and every picture made at its new size before the window paints again.
 void PresentationWndo::Event_Resize() {
-    layout_ = LayoutFor(settings.width, settings.height);
+    Relayout();
+}
+
+// Before the window paints again.
+void PresentationWndo::Relayout() {
+    layout_ = LayoutFor(settings.width, settings.height, LessonStateShown());
     PlaceControls();
     wavePlot_->Resize(layout_);
     densityPlot_->Resize(layout_);
@@ -184,12 +194,27 @@ void PresentationWndo::PlaceControls() {
         place(*captions_[k], layout_.captions[k]);
         captions_[k]->SetFont(FontOfSize(layout_.textFont));
     }
-    for (tk::StaticText* text : {shown_, clock_, scaleNote_, message_})
+    for (tk::StaticText* text : {shown_, clock_, scaleNote_, message_, lessonState_})
         text->SetFont(FontOfSize(layout_.textFont));
     place(*clock_, layout_.clock);
     place(*scaleNote_, layout_.scaleNote);
     place(*shown_, layout_.shown);
     place(*message_, layout_.message);
+    place(*lessonState_, layout_.note);
+}
+
+bool PresentationWndo::LessonStateShown() const {
+    return lesson_ && lesson_->CurrentState();
+}
+
+// The band opens or closes with the lesson's state, the plots making room.
+void PresentationWndo::ShowLessonState() {
+    const lesson::State* state = LessonStateShown() ? lesson_->CurrentState() : nullptr;
+    lessonState_->SetText(state ? state->name + (state->note.empty() ? "" : "\n" + state->note) : "");
+    if ((layout_.note.height > 0) != LessonStateShown())
+        Relayout();
+    else
+        ShowWhatFits();
 }
 
 // A phasor keeps the picture it made when it opened; one of another size is made when it opens again.
@@ -210,6 +235,7 @@ void PresentationWndo::ShowWhatFits() {
     const bool fits = !TooSmall();
     for (tk::Control* control : Controls())
         control->SetVisible(control == message_ ? !fits : fits);
+    lessonState_->SetVisible(fits && LessonStateShown());
 }
 
 void PresentationWndo::ShowAll() {

@@ -21,13 +21,14 @@
 
 // The view for a projector: the main window's wavefunction and density large, with a legend and the
 // quantities on their y axes, its six phasors in a row with |c_n| and the phase now under each,
-// which states it shows and the time, all of it in proportion to the window, which opens full
-// screen on the main window's screen. It follows the run frame by frame through its signals, with
-// the phases the run turned; it draws the curves at its own pixels from the closed form, where the
-// main window draws its 101 samples, and changes nothing there. F11 (View › Presentation) takes it in
-// and out of full screen, Esc out of full screen and then closes it, and the application's menu keys
-// (Animation, States, Help) act as from every window. Its own keys turn its overlays on and off: the
-// mean position and its spread on the density, the density at t = 0 under it, and high contrast.
+// which states it shows and the time, and the lesson's state shown last with its note, all of it in
+// proportion to the window, which opens full screen on the main window's screen. It follows the run frame by
+// frame through its signals, with the phases the run turned; it draws the curves at its own pixels from the
+// closed form, where the main window draws its 101 samples, and changes nothing there. F11 (View ›
+// Presentation) takes it in and out of full screen, Esc out of full screen and then closes it, and the
+// application's menu keys (Animation, States, Help) act as from every window. Its own keys turn its overlays
+// on and off: the mean position and its spread on the density, the density at t = 0 under it, and high
+// contrast.
 class PresentationWndo : public tk::Window, public tk::SharedView<PresentationWndo, MainWndo> {
 public:
     static constexpr int kComponents = physics::kComponents;
@@ -41,7 +42,10 @@ public:
     };
 
     PresentationWndo(const run::RunModel& run, Opening opening);
-    PresentationWndo(const MainWndo& main, Opening opening) : PresentationWndo(main.Model(), opening) {}
+    // Over the main window, it also names the lesson's state shown last and its note.
+    PresentationWndo(const MainWndo& main, Opening opening) : PresentationWndo(main.Model(), opening) {
+        lesson_ = &main.Lesson();
+    }
     explicit PresentationWndo(const MainWndo& main) : PresentationWndo(main, Opening()) {}
 
     // View › Presentation, which opens the shared view full screen over the main window's run, or
@@ -94,6 +98,9 @@ public:
 private:
     std::unique_ptr<PresentedPlot> CreatePlot(const std::string& name, const std::string& title,
                                               PresentedPlot::Axes axes, const std::string& accessibleName);
+    // Everything placed anew and every picture made at its size, for the window's size and whether
+    // a lesson's state is named.
+    void Relayout();
     void PlaceControls();
     void FitPhasors();
     void ShowWhatFits();
@@ -113,6 +120,10 @@ private:
     // plots are scaled.
     state_plots::YAxis WaveAxis() const;
     state_plots::YAxis DensityAxis() const;
+    // The lesson's state shown last, its name over its note, in a band under the top line; no band
+    // without one.
+    bool LessonStateShown() const;
+    void ShowLessonState();
 
     const run::RunModel& run_;
     Opening opening_;
@@ -128,6 +139,9 @@ private:
     tk::StaticText* clock_ = nullptr;
     tk::StaticText* scaleNote_ = nullptr;
     tk::StaticText* message_ = nullptr;
+    tk::StaticText* lessonState_ = nullptr;
+    const lesson::LessonDocument* lesson_ = nullptr;
+    tk::Connection lessonChanges_;
     Overlays overlays_;
     PresentationLook look_ = LookFor(false);
     // The wavefunction now and the density at t = 0 at one point for each pixel of the plots' width.

@@ -3,6 +3,7 @@
 
 #include <exception>
 #include <iostream>
+#include <string>
 
 int main(int argc, char** argv) {
     if (!tk::qt::DisplayAvailable()) {
@@ -13,8 +14,10 @@ int main(int argc, char** argv) {
     // The id names the desktop entry, the icon and the AppStream data that data/ installs.
     const tk::qt::AppIdentity identity{"Parvok", PARVOK_APP_ID, PARVOK_ICON_FOLDER};
     auto platform = tk::qt::MakeQtPlatform(argc, argv, identity);
+    // Qt has taken its own arguments out; what is left is a lesson file, as the desktop passes it.
+    const std::string lesson = argc > 1 ? argv[1] : "";
     try {
-        return RunApplication(*platform);
+        return RunApplication(*platform, lesson);
     } catch (const std::exception& failure) {
         std::cerr << "Parvok could not start: " << failure.what() << '\n';
         return 1;

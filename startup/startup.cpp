@@ -25,14 +25,17 @@ constexpr RegisteredView kViews[] = {
 
 } // namespace
 
-int RunApplication(tk::Platform& platform) {
+int RunApplication(tk::Platform& platform, const std::string& lesson) {
     tk::SetPlatform(&platform);
     int exitCode = 0;
     {
         // The application handles the views' items before the main window's menus first ask what
         // is enabled.
         App app(kViews);
-        MainWndo::Instance();
+        MainWndo& main = MainWndo::Instance();
+        main.KeepSession(platform.StateFolder());
+        if (!lesson.empty())
+            main.OpenLesson(lesson);
         exitCode = platform.Run();
         app.ReleaseViews();
         AboutParvok::Release();

@@ -70,9 +70,13 @@ public:
 
     const std::string& Text() const { return text_; }
     void SetText(std::string text) { Set(text_, std::move(text), Aspect::Text); }
+    // Off by default: a line longer than the control's width is cut. On, it breaks between words.
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool on) { Set(wordWrap_, on, Aspect::Options); }
 
 private:
     std::string text_;
+    bool wordWrap_ = false;
 };
 
 } // namespace tk

@@ -32,6 +32,25 @@ struct SaveQuestion {
     std::function<std::string(const SaveAnswer&)> refusal;
 };
 
+// What an open dialog asks: its title, the types of file it lists, in `folder` (the platform's
+// documents folder when empty).
+struct OpenQuestion {
+    std::string title;
+    std::vector<FileType> types;
+    std::string folder;
+};
+
+// What to do with changes not saved yet, before they would be lost.
+enum class UnsavedAnswer { Save, Discard, Cancel };
+
+// One text a dialog asks for, under its label, starting as `text`; on several lines where
+// `multiline`, on one otherwise.
+struct TextEntry {
+    std::string label;
+    std::string text;
+    bool multiline = false;
+};
+
 // The platform's dialogs, modal to the window in front. While one is open the event loop goes on:
 // timers fire and windows repaint.
 class Dialogs {
@@ -47,6 +66,15 @@ public:
                          const std::string& action) = 0;
     // Tells the user what went wrong.
     virtual void Warn(const std::string& title, const std::string& message) = 0;
+    // The open dialog: the path of the file chosen, none when the user cancels. It does not read the
+    // file.
+    virtual std::optional<std::string> AskOpenFile(const OpenQuestion& question) = 0;
+    // Asks whether to save changes, discard them or cancel what would lose them; Cancel is the
+    // answer to Escape and to closing the dialog.
+    virtual UnsavedAnswer AskUnsaved(const std::string& title, const std::string& question) = 0;
+    // Asks for texts, one per entry, in their order; none when the user cancels.
+    virtual std::optional<std::vector<std::string>> AskTexts(const std::string& title,
+                                                             const std::vector<TextEntry>& entries) = 0;
 };
 
 } // namespace tk

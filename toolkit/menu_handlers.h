@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tk {
 
@@ -39,6 +40,23 @@ public:
             return it->second();
         return forwardedTo_ ? forwardedTo_->MenuChecked(itemName) : std::nullopt;
     }
+    // The entries of an item that stands for a list (MenuItem::ListKind): their captions as they
+    // read now, without mnemonics, what choosing the entry at an index does, and which entry shows
+    // a check mark, if any.
+    struct MenuList {
+        std::function<std::vector<std::string>()> captions;
+        std::function<void(std::size_t)> choose;
+        std::function<std::optional<std::size_t>()> checked = [] { return std::nullopt; };
+    };
+    void SetMenuList(const std::string& itemName, MenuList list) { lists_[itemName] = std::move(list); }
+    // The list of the item here, or where items are forwarded; null where none is.
+    const MenuList* FindMenuList(const std::string& itemName) const {
+        auto it = lists_.find(itemName);
+        if (it != lists_.end())
+            return &it->second;
+        return forwardedTo_ ? forwardedTo_->FindMenuList(itemName) : nullptr;
+    }
+
     std::size_t MenuHandlerCount() const { return handlers_.size(); }
     // Items without a handler here are handled by `other` (a view's by the window it shows), which
     // must outlive this object or be replaced first; null forwards nothing.
@@ -52,6 +70,7 @@ private:
     };
     std::map<std::string, Registered> handlers_;
     std::map<std::string, Condition> checks_;
+    std::map<std::string, MenuList> lists_;
     const MenuHandlers* forwardedTo_ = nullptr;
 };
 

@@ -36,6 +36,12 @@ public:
     void SetCheckable(bool on) { checkable_ = on; }
 
     bool IsSeparator() const { return caption_ == "-"; }
+    // An item that stands for a list of entries, which the owner of its handlers gives each time
+    // its menu opens (MenuHandlers::SetMenuList): in the menu in its place, or in a submenu under
+    // its caption.
+    enum class List { None, InPlace, Submenu };
+    List ListKind() const { return list_; }
+    void SetListKind(List list) { list_ = list; }
     virtual bool IsQuitItem() const { return false; }
 
     void Append(std::unique_ptr<MenuItem> item) { children_.push_back(std::move(item)); }
@@ -51,6 +57,7 @@ private:
     bool autoEnable_ = false;
     std::string hint_;
     bool checkable_ = false;
+    List list_ = List::None;
     std::vector<std::unique_ptr<MenuItem>> children_;
 };
 

@@ -18,9 +18,9 @@ std::string Format(double value, std::string_view pattern);
 std::string Significant(double value, int digits);
 
 // Reads the decimal number at the start of the text (after leading blanks): an optional sign,
-// digits with an optional decimal point or comma ("0,5" is 0.5), and an optional exponent. Text that does not start with a number
-// gives 0; a number too large for a double gives the largest finite one of its sign, and one too
-// small gives 0. The result is always finite.
+// digits with an optional decimal point or comma ("0,5" is 0.5), and an optional exponent. Text that does not
+// start with a number gives 0; a number too large for a double gives the largest finite one of its sign, and
+// one too small gives 0. The result is always finite.
 double Val(std::string_view text);
 
 // The shortest text that reads back as the same number ("0", "-0.5", "1e+21").

@@ -62,6 +62,8 @@ public:
 
     virtual void Show() {}
     virtual void Close() {}
+    // Shows the title and the mark of changes not saved as the window's settings say now.
+    virtual void ApplyTitle() {}
     // Shows the window full screen or not, as its settings say now.
     virtual void ApplyFullScreen() {}
     // Enables each menu item that something can carry out now.

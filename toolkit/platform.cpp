@@ -18,6 +18,14 @@ public:
         return false;
     }
     void Warn(const std::string& /*title*/, const std::string& /*message*/) override {}
+    std::optional<std::string> AskOpenFile(const OpenQuestion& /*question*/) override { return std::nullopt; }
+    UnsavedAnswer AskUnsaved(const std::string& /*title*/, const std::string& /*question*/) override {
+        return UnsavedAnswer::Cancel;
+    }
+    std::optional<std::vector<std::string>> AskTexts(const std::string& /*title*/,
+                                                     const std::vector<TextEntry>& /*entries*/) override {
+        return std::nullopt;
+    }
 };
 
 class NoOutput : public Output {

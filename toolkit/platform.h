@@ -41,6 +41,9 @@ public:
     // What the program remembers between sessions. A platform without a store of its own (a test's
     // or a benchmark's) keeps it for the process only.
     virtual tk::Settings& Settings();
+    // The folder where the program keeps the state of its session, to take up again after a crash;
+    // empty where nothing is kept (a test's or a benchmark's platform).
+    virtual std::string StateFolder() const { return {}; }
     // Gives the window and each of its controls their platform side.
     virtual void Realize(Window& window) = 0;
     // Runs the event loop until Quit; returns the exit code.

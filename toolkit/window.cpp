@@ -79,6 +79,13 @@ void Window::Show() {
         peer_->Show();
 }
 
+void Window::SetTitle(std::string title, bool modified) {
+    settings.title = std::move(title);
+    settings.modified = modified;
+    if (peer_)
+        peer_->ApplyTitle();
+}
+
 void Window::Close() {
     if (peer_)
         peer_->Close();

@@ -23,7 +23,10 @@ inline constexpr int kPlaceOver = 0;
 inline constexpr int kPlaceBeside = 1;
 
 struct WindowSettings {
+    // Where the title holds "[*]", a mark shows while `modified`: changes the window's document has
+    // that are not saved yet.
     std::string title;
+    bool modified = false;
     int width = 300; // content size; kept up to date as the user resizes the window
     int height = 300;
     bool resizable = true;
@@ -100,6 +103,8 @@ public:
 
     void Open();
     void Show();
+    // Another title, or the same with the mark of changes not saved shown or not.
+    void SetTitle(std::string title, bool modified);
     void Close();
     bool IsOpen() const { return open_; }
 
@@ -131,6 +136,9 @@ public:
     virtual void CreateControls() {}
     virtual void AddMenuHandlers() {}
     virtual void Event_Open() {}
+    // Asked before the user closes the window (by its close button or the window manager); true
+    // keeps it open.
+    virtual bool Event_CancelClose() { return false; }
     virtual void Event_Close() {}
     virtual void Event_Resize() {}
 

@@ -7,6 +7,7 @@ Usage: parvok_e2e.py PROGRAM. Exits 0 when every check passes, 1 when one fails,
 no X server can be started. Leaves runN.log and, on a failure, failure-runN-* screenshots here."""
 
 import cmath
+import json
 import math
 import os
 import re
@@ -31,9 +32,10 @@ NORMALIZE, START_STOP = (773, 551), (592, 620)
 MAGNITUDE, ANGLE, PHASOR_CENTRE, ROW = (773, 75), (773, 106), (648, 92), 82
 PHASOR_CORNER, PHASOR_SIZE = (613, 57), (70, 70)
 # The display, the session bus and the accessibility bus are added once they are up. The program
-# starts from settings of its own, never the user's.
+# starts from settings and a session of its own, never the user's.
 ENV = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-           XDG_CONFIG_HOME=tempfile.mkdtemp(prefix="parvok e2e settings "))
+           XDG_CONFIG_HOME=tempfile.mkdtemp(prefix="parvok e2e settings "),
+           XDG_STATE_HOME=tempfile.mkdtemp(prefix="parvok e2e state "))
 PROCESSES = []  # started here, stopped at the end
 EXPORTS = tempfile.mkdtemp(prefix="parvok e2e ψ ")  # where the exports go: a space and a Greek letter
 SVG = "{http://www.w3.org/2000/svg}"
@@ -260,10 +262,11 @@ class Parvok:
     """The running program and its main window. Positions are the main window's content coordinates
     unless a call names another window. A failure inside its with block leaves screenshots."""
 
-    def __init__(self, program, name):
+    def __init__(self, program, name, arguments=(), title="^Parvok$"):
         self.name, self.last_shot, self.log = name, None, open(f"{name}.log", "w")
-        self.process = spawn([program], stdin=subprocess.DEVNULL, stdout=self.log, stderr=subprocess.STDOUT)
-        self.window = wait_for("the main window", lambda: self.find_window("^Parvok$"), 15)
+        self.process = spawn([program, *arguments], stdin=subprocess.DEVNULL, stdout=self.log,
+                             stderr=subprocess.STDOUT)
+        self.window = wait_for(f"the main window titled {title}", lambda: self.find_window(title), 15)
         self.status_bar = status_bar_of(self.process.pid)
         self.menu_height = self.geometry(self.window)[3] - CONTENT_HEIGHT
         self.activate(self.window)
@@ -585,7 +588,7 @@ def check_exports(app):
     """File > Export Picture from the menu, Export Data by its key from a field; the files opened"""
     titles = menu_title_centres(app.shot())
     dialog, offered = save_dialog(app, lambda: (app.click(titles[0], app.menu_height // 2, window=app.window),
-                                                app.keys("Down", "Return")))
+                                                app.keys("e")))
     check(re.fullmatch(r"parvok-t\d+\.\d{3}\.svg", offered), f"the dialog offers the name {offered!r}")
     save_as(app, dialog, os.path.join(EXPORTS, "plot"))  # no extension: the chosen type's is added
     svg = ElementTree.parse(written(os.path.join(EXPORTS, "plot.svg")))
@@ -744,10 +747,73 @@ def check_close_while_running(app):
     run("wmctrl", "-i", "-c", app.window)
     app.check_exit("closing the window quits")
 
+LESSON = os.path.join(EXPORTS, "monday.parvok")
+
+def check_lesson_dialogs(app):
+    """States › Add Current State… names the state typed; Ctrl+S saves the lesson through the save dialog; Ctrl+Q asks about changes not saved, and Escape keeps them"""
+    app.set_fields(coefficients(["3", "4"]))
+    app.keys("alt+s", "a")
+    dialog = wait_for("the dialog that names the state", lambda: app.find_window("^Add Current State$"))
+    app.activate(dialog)
+    app.keys("ctrl+a")
+    xdotool("type", "--delay", "30", "--", "Sloshing")
+    app.keys("Return")
+    wait_for("the title of a lesson not saved", lambda: app.find_window("^Untitled Lesson\\* — Parvok$"))
+    app.activate(app.window)
+    app.keys("ctrl+s")
+    dialog = wait_for("the save dialog", lambda: app.find_window("^Save Lesson$"))
+    app.activate(dialog)
+    save_as(app, dialog, os.path.join(EXPORTS, "monday"))
+    with open(written(LESSON), encoding="utf-8") as file:
+        state = json.load(file)["states"][0]
+    check(state["name"] == "Sloshing" and state["magnitudes"] == [3, 4, 0, 0, 0, 0],
+          f"the lesson file holds the state as typed: {state}")
+    wait_for("the lesson's name in the title", lambda: app.find_window("^monday — Parvok$"))
+    app.activate(app.window)
+    app.keys("alt+s", "a")
+    app.activate(wait_for("the dialog again", lambda: app.find_window("^Add Current State$")))
+    app.keys("Return")
+    wait_for("the mark of changes not saved", lambda: app.find_window("^monday\\* — Parvok$"))
+    app.activate(app.window)
+    app.keys("ctrl+q")
+    question = wait_for("the question before quitting", lambda: app.find_window("^Unsaved Changes$"))
+    app.activate(question)
+    app.keys("Escape")
+    wait_for("the question to close", lambda: not app.find_window("^Unsaved Changes$"))
+    check(app.process.poll() is None, "Escape keeps the program and the changes")
+
+def check_killed(app):
+    """A field typed, then the program killed (kill -9) a second later"""
+    app.set_fields({of_state(MAGNITUDE, 2): "0.25"})
+    time.sleep(1.2)
+    app.process.kill()
+    app.process.wait()
+
+def check_session_restored(app):
+    """After kill -9: the field as typed, and the lesson with its change not saved, taken up again"""
+    app.click(*of_state(MAGNITUDE, 2))
+    check(app.copy_all() == "0.25", "the field typed before the kill reads 0.25 again")
+    app.keys("ctrl+s")
+    wait_for("the saved lesson's title", lambda: app.find_window("^monday — Parvok$"))
+    with open(LESSON, encoding="utf-8") as file:
+        names = [state["name"] for state in json.load(file)["states"]]
+    check(names == ["Sloshing", "State 2"], f"the lesson saved after the restart holds {names}")
+    app.keys("ctrl+q")
+    app.check_exit("Ctrl+Q quits with nothing left to save")
+
+def check_opened_from_command_line(app):
+    """parvok monday.parvok: the lesson open, its first state in the fields"""
+    app.click(*MAGNITUDE)
+    check(app.copy_all() == "0.600000", "the first state's magnitude of 3, normalized with 4, reads 0.600000")
+
 RUNS = {"run1": (check_fields, check_blanking, check_edit_menu, check_observables, check_ground_state_density,
                  check_stationary_state, check_superposition, check_pause_and_step, check_space_time_drag,
                  check_exports, check_replace_prompt, check_unsafe_names, check_presentation, check_about_and_quit),
-        "run2": (check_close_while_running,)}
+        "run2": (check_close_while_running,),
+        "run3": (check_lesson_dialogs, check_killed),
+        "run4": (check_session_restored,)}
+LATER_RUNS = {"run4": {"title": "^monday\\* — Parvok$"},
+              "run5": {"arguments": [LESSON], "title": "^monday — Parvok$"}}
 
 def main(program):
     sys.stdout.reconfigure(line_buffering=True)
@@ -755,8 +821,8 @@ def main(program):
     try:
         start_x()
         start_accessibility()
-        for name, steps in RUNS.items():
-            with Parvok(program, name) as app:
+        for name, steps in {**RUNS, "run5": (check_opened_from_command_line,)}.items():
+            with Parvok(program, name, **LATER_RUNS.get(name, {})) as app:
                 for step in steps:
                     print(step.__doc__)
                     step(app)
@@ -768,6 +834,7 @@ def main(program):
             stop(process)
         shutil.rmtree(EXPORTS, ignore_errors=True)
         shutil.rmtree(ENV["XDG_CONFIG_HOME"], ignore_errors=True)
+        shutil.rmtree(ENV["XDG_STATE_HOME"], ignore_errors=True)
     print(f"all checks passed in {time.monotonic() - started:.1f} s")
     return 0
 

@@ -11,6 +11,8 @@ id=io.github.parvok.Parvok
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
+# The program takes up the session it finds; this one starts afresh and leaves the user's alone.
+export XDG_STATE_HOME=$stage/state
 DESTDIR=$stage cmake --install "$build" --prefix /usr >/dev/null
 usr=$stage/usr
 
@@ -19,6 +21,8 @@ expected=(
     "share/applications/$id.desktop"
     "share/metainfo/$id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$id.svg"
+    "share/mime/packages/$id.xml"
+    share/icons/hicolor/scalable/mimetypes/application-x-parvok-lesson.svg
     share/man/man1/parvok.1.gz
     share/doc/parvok/copyright
     share/doc/parvok/changelog.gz
@@ -32,6 +36,19 @@ done
 echo "Installed under /usr: ${expected[*]}"
 
 "$source/scripts/check-desktop-files" "$usr"
+
+# The desktop's databases, built from what was installed, open a lesson file with Parvok.
+update-mime-database "$usr/share/mime"
+update-desktop-database "$usr/share/applications"
+grep -qx "application/x-parvok-lesson:\*\.parvok" "$usr/share/mime/globs" || {
+    echo "FAIL: the MIME database does not know *.parvok as application/x-parvok-lesson"
+    exit 1
+}
+grep -qx "application/x-parvok-lesson=$id.desktop;" "$usr/share/applications/mimeinfo.cache" || {
+    echo "FAIL: the desktop database does not open application/x-parvok-lesson with $id.desktop"
+    exit 1
+}
+echo "The desktop opens *.parvok (application/x-parvok-lesson) with $id.desktop."
 
 stays_up_offscreen() {
     QT_QPA_PLATFORM=offscreen "$1" &

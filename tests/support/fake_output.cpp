@@ -27,6 +27,35 @@ void FakeDialogs::Warn(const std::string& /*title*/, const std::string& message)
     said.push_back("Warn " + message);
 }
 
+namespace {
+
+// The next answer of the script, or `none` when it is used up.
+template <class Answer> Answer Next(std::deque<Answer>& answers, Answer none) {
+    if (answers.empty())
+        return none;
+    Answer answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
+} // namespace
+
+std::optional<std::string> FakeDialogs::AskOpenFile(const tk::OpenQuestion& question) {
+    said.push_back("Open " + question.title);
+    return Next<std::optional<std::string>>(openAnswers, std::nullopt);
+}
+
+tk::UnsavedAnswer FakeDialogs::AskUnsaved(const std::string& /*title*/, const std::string& question) {
+    said.push_back("Unsaved " + question);
+    return Next(unsavedAnswers, tk::UnsavedAnswer::Cancel);
+}
+
+std::optional<std::vector<std::string>> FakeDialogs::AskTexts(const std::string& title,
+                                                              const std::vector<tk::TextEntry>& /*entries*/) {
+    said.push_back("Texts " + title);
+    return Next<std::optional<std::vector<std::string>>>(textAnswers, std::nullopt);
+}
+
 void FakeOutput::Draw(const std::string& use, const tk::Drawing& drawing) {
     uses.push_back(use + " " + std::to_string(drawing.width) + "x" + std::to_string(drawing.height) + " " +
                    drawing.title + " (" + drawing.name + ")");

@@ -20,14 +20,21 @@ public:
     std::optional<tk::SaveAnswer> AskSaveFile(const tk::SaveQuestion& question) override;
     bool Confirm(const std::string& title, const std::string& question, const std::string& action) override;
     void Warn(const std::string& title, const std::string& message) override;
+    std::optional<std::string> AskOpenFile(const tk::OpenQuestion& question) override;
+    tk::UnsavedAnswer AskUnsaved(const std::string& title, const std::string& question) override;
+    std::optional<std::vector<std::string>> AskTexts(const std::string& title,
+                                                     const std::vector<tk::TextEntry>& entries) override;
 
     std::deque<std::optional<tk::SaveAnswer>> saveAnswers;
     std::deque<bool> confirmations;
+    std::deque<std::optional<std::string>> openAnswers;
+    std::deque<tk::UnsavedAnswer> unsavedAnswers;
+    std::deque<std::optional<std::vector<std::string>>> textAnswers;
     // Runs while a save dialog is open, as the program's timers do.
     std::function<void()> whileAsking;
 
     // What was asked: the save dialogs' questions, and "Confirm <question> [action]" or
-    // "Warn <message>" for the others.
+    // "Warn <message>", "Open <title>", "Unsaved <question>" or "Texts <title>" for the others.
     std::vector<tk::SaveQuestion> saveQuestions;
     std::vector<std::string> said;
 };

@@ -392,8 +392,11 @@ void QtGroupBoxPeer::ApplyContent(tk::Aspect aspect) {
         group->setTitle(FromStd(box_.Caption()));
 }
 
+// The text is shown as it stands, never taken for markup: a user's text may hold "<".
 QtStaticTextPeer::QtStaticTextPeer(tk::StaticText& text, QWidget* parent)
-    : QtWidgetPeer(text, new QLabel(parent)), text_(text) {}
+    : QtWidgetPeer(text, new QLabel(parent)), text_(text) {
+    static_cast<QLabel*>(widget())->setTextFormat(Qt::PlainText);
+}
 
 void QtStaticTextPeer::ApplyContent(tk::Aspect aspect) {
     auto* label = static_cast<QLabel*>(widget());
@@ -406,6 +409,7 @@ void QtStaticTextPeer::ApplyContent(tk::Aspect aspect) {
         break;
     case tk::Aspect::Options: // centred in its box, a line stands on the baseline of a field beside it
         label->setAlignment(AlignmentOf(text_.Alignment()) | Qt::AlignVCenter);
+        label->setWordWrap(text_.WordWrap());
         break;
     default:
         break;

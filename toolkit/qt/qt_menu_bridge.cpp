@@ -58,6 +58,10 @@ QWidget* MenuBridge::Focus() const {
 
 void MenuBridge::AddItems(const tk::MenuItem& menu, QMenu* qmenu) {
     for (const auto& item : menu.Children()) {
+        if (item->ListKind() != tk::MenuItem::List::None) {
+            AddList(*item, qmenu);
+            continue;
+        }
         if (item->IsSeparator()) {
             qmenu->addSeparator()->setObjectName(QString::fromStdString(item->Name()));
             continue;
@@ -76,6 +80,64 @@ void MenuBridge::AddItems(const tk::MenuItem& menu, QMenu* qmenu) {
         items_[action] = item.get();
         const tk::MenuItem* target = item.get();
         connect(action, &QAction::triggered, this, [this, target] { Guarded([&] { Trigger(*target); }); });
+    }
+}
+
+void MenuBridge::AddList(const tk::MenuItem& item, QMenu* qmenu) {
+    const tk::MenuItem* list = &item;
+    if (item.ListKind() == tk::MenuItem::List::Submenu) {
+        QMenu* submenu = qmenu->addMenu(QString::fromStdString(item.Caption()));
+        submenu->menuAction()->setObjectName(QString::fromStdString(item.Name()));
+        connect(submenu, &QMenu::aboutToShow, this,
+                [this, list, submenu] { FillList(*list, submenu, nullptr); });
+        connect(qmenu, &QMenu::aboutToShow, this, [this, list, submenu] {
+            const auto* entries = ListOf(*list);
+            submenu->setEnabled(entries && !entries->captions().empty());
+        });
+        return;
+    }
+    QAction* place = qmenu->addSeparator(); // hidden: the entries show in its place
+    place->setObjectName(QString::fromStdString(item.Name()));
+    place->setVisible(false);
+    connect(qmenu, &QMenu::aboutToShow, this, [this, list, qmenu, place] { FillList(*list, qmenu, place); });
+}
+
+const tk::MenuHandlers::MenuList* MenuBridge::ListOf(const tk::MenuItem& item) const {
+    for (const tk::MenuHandlers* owner :
+         {static_cast<const tk::MenuHandlers*>(QtWidgetPeer::ControlOf(Focus())),
+          static_cast<const tk::MenuHandlers*>(&window_),
+          static_cast<const tk::MenuHandlers*>(tk::Application::Current())})
+        if (owner)
+            if (const auto* list = owner->FindMenuList(item.Name()))
+                return list;
+    return nullptr;
+}
+
+// An entry's caption is the user's text: an "&" in it is shown, not taken as a mnemonic.
+void MenuBridge::FillList(const tk::MenuItem& item, QMenu* qmenu, QAction* before) {
+    for (QAction* old : entries_[&item]) {
+        qmenu->removeAction(old);
+        old->deleteLater();
+    }
+    entries_[&item].clear();
+    const tk::MenuHandlers::MenuList* list = ListOf(item);
+    if (!list)
+        return;
+    const std::vector<std::string> captions = list->captions();
+    const std::optional<std::size_t> checked = list->checked();
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        auto* entry =
+            new QAction(QString::fromStdString(captions[i]).replace('&', QStringLiteral("&&")), qmenu);
+        entry->setCheckable(checked.has_value());
+        entry->setChecked(checked == i);
+        connect(entry, &QAction::triggered, this, [this, &item, i] {
+            Guarded([&] {
+                if (const auto* now = ListOf(item))
+                    now->choose(i);
+            });
+        });
+        qmenu->insertAction(before, entry);
+        entries_[&item].push_back(entry);
     }
 }
 

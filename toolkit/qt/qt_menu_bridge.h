@@ -1,6 +1,8 @@
 #pragma once
 
+#include "toolkit/menu_handlers.h"
 #include <QKeySequence>
+
 #include <QObject>
 #include <QPointer>
 
@@ -39,6 +41,13 @@ public:
 
 private:
     void AddItems(const tk::MenuItem& menu, QMenu* qmenu);
+    // An item that stands for a list: a submenu filled as it opens, or a place in the menu whose
+    // entries go before it as the menu opens.
+    void AddList(const tk::MenuItem& item, QMenu* qmenu);
+    void FillList(const tk::MenuItem& item, QMenu* qmenu, QAction* before);
+    // The list of the item as the first of the focused control, the window and the application
+    // that has one gives it; null for none.
+    const tk::MenuHandlers::MenuList* ListOf(const tk::MenuItem& item) const;
     void Trigger(const tk::MenuItem& item);
     bool CanHandle(const tk::MenuItem& item) const;
     // The check mark of a checkable item, as the first of the focused control, the window and the
@@ -51,6 +60,8 @@ private:
     tk::Window& window_;
     QPointer<QWidget> lastFocus_; // the last that had it besides the menu bar
     std::map<QAction*, const tk::MenuItem*> items_;
+    // The entries each list put in its menu last.
+    std::map<const tk::MenuItem*, QList<QAction*>> entries_;
 };
 
 } // namespace tk::qt

@@ -91,6 +91,15 @@ void QtPlatform::Quit(int exitCode) {
     QApplication::exit(exitCode);
 }
 
+// The desktop's folder for the state of programs, as the XDG base directories name it, and the
+// application's own folder in it.
+std::string QtPlatform::StateFolder() const {
+    const std::string base = Named("XDG_STATE_HOME") ? std::getenv("XDG_STATE_HOME")
+                             : Named("HOME")         ? std::string(std::getenv("HOME")) + "/.local/state"
+                                                     : std::string();
+    return base.empty() ? base : base + "/" + QGuiApplication::applicationName().toLower().toStdString();
+}
+
 std::string QtPlatform::ShortcutText(const std::string& shortcut) const {
     return ShortcutOf(shortcut).toString(QKeySequence::NativeText).toStdString();
 }

@@ -21,6 +21,7 @@ public:
     tk::Dialogs& Dialogs() override { return dialogs_; }
     tk::Output& Output() override { return output_; }
     tk::Settings& Settings() override { return settings_; }
+    std::string StateFolder() const override;
     void Realize(tk::Window& window) override;
     int Run() override;
     void Quit(int exitCode) override;

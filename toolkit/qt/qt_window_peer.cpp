@@ -109,6 +109,12 @@ WindowWidget::WindowWidget(tk::Window& window) : window_(window), content_(new Q
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {
+    bool keep = false;
+    Guarded([&] { keep = window_.Event_CancelClose(); });
+    if (keep) {
+        event->ignore();
+        return;
+    }
     event->accept();
     Guarded([&] { window_.NotifyClosed(); });
 }
@@ -188,12 +194,18 @@ QtWindowPeer::~QtWindowPeer() {
     delete widget_.data();
 }
 
+// Qt shows the mark where the title holds "[*]" while the window is modified.
+void QtWindowPeer::ApplyTitle() {
+    widget_->setWindowTitle(QString::fromStdString(window_.settings.title));
+    widget_->setWindowModified(window_.settings.modified);
+}
+
 // Qt windows always resize live and always draw through a backing store, so the liveResize and
 // composite settings have nothing to change; frame code 0 is a document window with a title bar, and
 // placement code 0 is the one of PlaceOnOpening.
 void QtWindowPeer::ApplySettings() {
     const tk::WindowSettings& s = window_.settings;
-    widget_->setWindowTitle(QString::fromStdString(s.title));
+    ApplyTitle();
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (s.closeButton)
         flags |= Qt::WindowCloseButtonHint;

@@ -68,6 +68,7 @@ public:
 
     void Show() override;
     void Close() override;
+    void ApplyTitle() override;
     void ApplyFullScreen() override;
     void UpdateMenus() override;
     void RealizeStatusBar(tk::StatusBar& bar) override;

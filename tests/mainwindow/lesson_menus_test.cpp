@@ -1,0 +1,120 @@
+// The lesson in the main window's menus, on the fake platform: adding states, saving, opening, the
+// questions before changes are lost, and the way through the states. The file format has its own
+// tests (tests/lesson).
+
+#include "app/commands.h"
+#include "lesson/lesson_file.h"
+#include "tests/mainwindow/opened_main_wndo.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+using namespace testing_main;
+
+class LessonMenus : public OpenedMainWndo {
+protected:
+    fake::FakeDialogs& Dialogs() { return fake_.platform.dialogs; }
+    std::string Title() { return window.settings.title + (window.settings.modified ? " (modified)" : ""); }
+    // Adds the state typed, named as given, as States › Add Current State… does.
+    void Add(const Strings& magnitudes, const std::string& name, const std::string& note = "") {
+        Type(magnitudes);
+        Dialogs().textAnswers.emplace_back(Strings{name, note});
+        Choose(command::kStatesAdd);
+    }
+    // A lesson file on disk, as Save As wrote it on the fake platform.
+    std::string SavedToDisk(const std::string& name) {
+        std::string path = (folder_ / name).string();
+        Dialogs().saveAnswers.emplace_back(tk::SaveAnswer{path, 0});
+        Choose(command::kFileSaveAs);
+        std::ofstream(path) << fake_.platform.output.files.at(path);
+        return path;
+    }
+    const std::filesystem::path folder_ = [] {
+        auto folder = std::filesystem::temp_directory_path() / "parvok lesson menus";
+        std::filesystem::remove_all(folder); // a file left there would be asked about replacing
+        std::filesystem::create_directories(folder);
+        return folder;
+    }();
+};
+
+TEST_F(LessonMenus, AddsStatesSavesThemAndShowsThemAgainAtTheirTime) {
+    EXPECT_EQ(Title(), "Parvok");
+    Add({"3", "4"}, "Sloshing", "Watch the density");
+    EXPECT_EQ(Title(), "Untitled Lesson[*] — Parvok (modified)");
+    Add({"1"}, "Ground");
+    const std::string path = SavedToDisk("monday.parvok");
+    EXPECT_EQ(Title(), "monday[*] — Parvok");
+
+    Choose(command::kFileNewLesson);
+    EXPECT_TRUE(window.Lesson().Content().states.empty());
+    // Another option than the file's: the lesson takes its own back, and is as it was saved.
+    Choose(command::kViewPhysicalScale);
+    Dialogs().unsavedAnswers.push_back(tk::UnsavedAnswer::Discard);
+    Dialogs().openAnswers.emplace_back(path);
+    Choose(command::kFileOpen);
+    EXPECT_EQ(Title(), "monday[*] — Parvok");
+    EXPECT_FALSE(window.Model().PhysicalScale());
+    // The first state shows at once, the second after it, and the menu lists both.
+    EXPECT_EQ(Magnitude(0).Text() + " " + Magnitude(1).Text(), "0.600000 0.800000");
+    EXPECT_EQ(window.Lesson().CurrentState()->note, "Watch the density");
+    Choose(command::kStatesNext);
+    EXPECT_EQ(Magnitude(0).Text() + " " + Magnitude(1).Text(), "1.000000 0.000000");
+    EXPECT_EQ(window.Commands().MenuHandler(command::kStatesNext), nullptr);
+    EXPECT_EQ(window.Commands().FindMenuList(command::kStatesLesson)->captions(),
+              (Strings{"Sloshing", "Ground"}));
+    EXPECT_EQ(window.Lesson().Recent().front(), path);
+}
+
+TEST_F(LessonMenus, ShowsAStateHeldAtAnInstantAtThatInstant) {
+    Type({"1", "1"});
+    Choose(command::kAnimationGoToQuarter);
+    Dialogs().textAnswers.emplace_back(Strings{"Quarter", ""});
+    Choose(command::kStatesAdd);
+    Choose(command::kAnimationStartStop); // stops
+    Choose(command::kStatesGround);
+    window.ShowLessonState(0);
+    EXPECT_EQ(window.Model().State(), run::RunState::Paused);
+    EXPECT_NEAR(window.Model().ElapsedPeriods(), 0.25, 1e-12);
+}
+
+// Each command that would drop the changes asks first: Cancel keeps them, Discard goes on.
+TEST_F(LessonMenus, AsksBeforeChangesAreLost) {
+    const struct {
+        const char* name;
+        tk::UnsavedAnswer answer;
+        std::size_t statesAfter;
+    } cases[] = {
+        {"cancel", tk::UnsavedAnswer::Cancel, 1},
+        {"discard", tk::UnsavedAnswer::Discard, 0},
+        {"save, then cancel the save dialog", tk::UnsavedAnswer::Save, 1},
+    };
+    for (const auto& c : cases) {
+        Choose(command::kFileNewLesson);
+        Add({"1"}, "One");
+        Dialogs().unsavedAnswers.push_back(c.answer);
+        Choose(command::kFileNewLesson);
+        EXPECT_EQ(window.Lesson().Content().states.size(), c.statesAfter) << c.name;
+    }
+    Dialogs().unsavedAnswers.push_back(tk::UnsavedAnswer::Cancel);
+    EXPECT_TRUE(window.Event_CancelClose());
+    // Discarded as the window closes: gone from the session as well.
+    Dialogs().unsavedAnswers.push_back(tk::UnsavedAnswer::Discard);
+    EXPECT_FALSE(window.Event_CancelClose());
+    EXPECT_FALSE(window.Lesson().IsOpen());
+}
+
+TEST_F(LessonMenus, KeepsTheLessonOpenWhenAFileCannotBeRead) {
+    Add({"1"}, "One");
+    const std::string path = SavedToDisk("kept.parvok");
+    std::ofstream(folder_ / "cut.parvok") << R"({"kind": "parvok-lesson", "version": 1, "sta)";
+    Dialogs().openAnswers.emplace_back((folder_ / "cut.parvok").string());
+    Choose(command::kFileOpen);
+    EXPECT_EQ(Dialogs().said.back(), "Warn “cut.parvok” is not a lesson file, or it was cut short: its text "
+                                     "stops making sense at byte 45.");
+    EXPECT_EQ(window.Lesson().Path(), path);
+    EXPECT_EQ(window.Lesson().Content().states.size(), 1U);
+}
+
+} // namespace
