@@ -31,11 +31,11 @@ namespace {
 
 // The next answer of the script, or `none` when it is used up.
 template <class Answer> Answer Next(std::deque<Answer>& answers, Answer none) {
-    if (answers.empty())
-        return none;
-    Answer answer = std::move(answers.front());
-    answers.pop_front();
-    return answer;
+    if (!answers.empty()) {
+        none = std::move(answers.front());
+        answers.pop_front();
+    }
+    return none;
 }
 
 } // namespace
