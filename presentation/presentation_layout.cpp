@@ -86,8 +86,11 @@ PresentationLayout LayoutFor(int width, int height, bool withNote) {
 
     // The bottom: the captions' two lines, and the phasors above them as large as their places allow.
     const int captionsTop = height - margin - 2 * line;
-    const int diameter =
-        std::max(8, std::min(slot - margin, static_cast<int>(std::lround(kLargestPhasor * unit))));
+    // The plots are as small as they can be and still show their axes: a note's second line is
+    // taken from the phasors.
+    const int noteShare = withNote ? (kNoteLines - 1) * line : 0;
+    const int diameter = std::max(
+        8, std::min(slot - margin, static_cast<int>(std::lround(kLargestPhasor * unit))) - noteShare);
     const int phasorsTop = captionsTop - diameter;
     for (int k = 0; k < physics::kComponents; ++k) {
         const int left = margin + k * slot;
