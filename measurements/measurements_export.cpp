@@ -1,8 +1,7 @@
 // What leaves the window: its plots with the figures beside them as a picture, and the tally as CSV.
 
-#include "app/commands.h"
-#include "export/export_commands.h"
 #include "export/save_flow.h"
+#include "export/window_exports.h"
 #include "measurements/measurements_wndo.h"
 #include "toolkit/numbers.h"
 
@@ -58,20 +57,9 @@ std::string MeasurementsWndo::TallyCsv() const {
 }
 
 void MeasurementsWndo::AddExportHandlers() {
-    AddMenuHandler(command::kFileExportPicture, [this] {
-        exporting::ExportPicture(Picture(), preparedAt_);
-        return true;
-    });
-    AddMenuHandler(command::kEditCopyPicture, [this] {
-        exporting::CopyPicture(Picture(), preparedAt_);
-        return true;
-    });
-    AddMenuHandler(command::kFilePrint, [this] {
-        exporting::PrintPicture(Picture(), preparedAt_);
-        return true;
-    });
-    AddMenuHandler(command::kFileExportData, [this] {
-        exporting::ExportCsv(TallyCsv(), exporting::NameAt(kStem, preparedAt_, "csv"));
-        return true;
-    });
+    exporting::AddExportHandlers(
+        *this, {.picture = [this] { return Picture(); },
+                .periods = [this] { return preparedAt_; },
+                .csv = [this] { return TallyCsv(); },
+                .csvName = [this] { return exporting::NameAt(kStem, preparedAt_, "csv"); }});
 }

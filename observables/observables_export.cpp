@@ -1,8 +1,7 @@
 // What leaves the window: its plots and its table as one picture, and what it shows as data.
 
-#include "app/commands.h"
-#include "export/export_commands.h"
 #include "export/save_flow.h"
+#include "export/window_exports.h"
 #include "observables/observables_csv.h"
 #include "observables/observables_wndo.h"
 
@@ -28,20 +27,9 @@ std::string ObservablesWndo::Csv() const {
 
 // These act on this window while it is in front; the main window's own go to the main window.
 void ObservablesWndo::AddExportHandlers() {
-    AddMenuHandler(command::kFileExportPicture, [this] {
-        exporting::ExportPicture(Picture(), shownPeriods_);
-        return true;
-    });
-    AddMenuHandler(command::kEditCopyPicture, [this] {
-        exporting::CopyPicture(Picture(), shownPeriods_);
-        return true;
-    });
-    AddMenuHandler(command::kFilePrint, [this] {
-        exporting::PrintPicture(Picture(), shownPeriods_);
-        return true;
-    });
-    AddMenuHandler(command::kFileExportData, [this] {
-        exporting::ExportCsv(Csv(), exporting::NameAt(kStem, shownPeriods_, "csv"));
-        return true;
-    });
+    exporting::AddExportHandlers(
+        *this, {.picture = [this] { return Picture(); },
+                .periods = [this] { return shownPeriods_; },
+                .csv = [this] { return Csv(); },
+                .csvName = [this] { return exporting::NameAt(kStem, shownPeriods_, "csv"); }});
 }

@@ -1,8 +1,7 @@
 #include "spacetime/space_time_wndo.h"
 
-#include "app/commands.h"
-#include "export/export_commands.h"
 #include "export/save_flow.h"
+#include "export/window_exports.h"
 #include "physics/superposition.h"
 #include "spacetime/grid_csv.h"
 #include "toolkit/binding.h"
@@ -128,22 +127,12 @@ void SpaceTimeWndo::CreateControls() {
 
 // What leaves this window: its picture, the heat map's pixels as they are in PNG, and the grid.
 void SpaceTimeWndo::AddExportHandlers() {
-    AddMenuHandler(command::kFileExportPicture, [this] {
-        exporting::ExportPicture(Picture(), Periods(), PixelDrawing());
-        return true;
-    });
-    AddMenuHandler(command::kEditCopyPicture, [this] {
-        exporting::CopyPicture(Picture(), Periods());
-        return true;
-    });
-    AddMenuHandler(command::kFilePrint, [this] {
-        exporting::PrintPicture(Picture(), Periods());
-        return true;
-    });
-    AddMenuHandler(command::kFileExportData, [this] {
-        exporting::ExportCsv(GridCsv(), exporting::NameAt(kStem, 0, "csv"));
-        return true;
-    });
+    exporting::AddExportHandlers(*this,
+                                 {.picture = [this] { return Picture(); },
+                                  .periods = [this] { return Periods(); },
+                                  .csv = [this] { return GridCsv(); },
+                                  .csvName = [] { return exporting::NameAt(kStem, 0, "csv"); },
+                                  .pixels = [this] { return std::optional<tk::Drawing>(PixelDrawing()); }});
 }
 
 void SpaceTimeWndo::PlaceControls() {
