@@ -17,7 +17,7 @@ inline constexpr const char* kExtension = "parvok";
 inline constexpr const char* kKind = "parvok-lesson";
 inline constexpr int kFormatVersion = 1;
 // Far beyond any lesson a class can go through, and small enough to read at once.
-inline constexpr std::size_t kMaximumBytes = 16 * 1024 * 1024;
+inline constexpr std::size_t kMaximumBytes = std::size_t{16} * 1024 * 1024;
 inline constexpr std::size_t kMaximumStates = 10'000;
 
 // Why a file is not read as a lesson.

@@ -58,9 +58,10 @@ std::string PlainQuantity(const std::string& markup) {
 
 } // namespace
 
-PresentationWndo::PresentationWndo(const run::RunModel& run, Opening opening)
-    : run_(run), opening_(opening), clockWords_(tk::Translate("StatusLine", StatusLine::kClock)),
-      shownTexts_(ChoiceTexts()),
+PresentationWndo::PresentationWndo(const run::RunModel& run, Opening opening,
+                                   const lesson::LessonDocument* lesson)
+    : run_(run), opening_(opening), lesson_(lesson),
+      clockWords_(tk::Translate("StatusLine", StatusLine::kClock)), shownTexts_(ChoiceTexts()),
       scaleWords_(tk::Translate("PresentationWndo", "N = √(2/L)·Σ|cₙ| over the states shown")) {}
 
 const std::string& PresentationWndo::ShownText(const run::Selection& shown) const {

@@ -41,11 +41,11 @@ public:
         int height = 720;
     };
 
-    PresentationWndo(const run::RunModel& run, Opening opening);
-    // Over the main window, it also names the lesson's state shown last and its note.
-    PresentationWndo(const MainWndo& main, Opening opening) : PresentationWndo(main.Model(), opening) {
-        lesson_ = &main.Lesson();
-    }
+    // With a lesson, it also names the lesson's state shown last and its note.
+    PresentationWndo(const run::RunModel& run, Opening opening,
+                     const lesson::LessonDocument* lesson = nullptr);
+    PresentationWndo(const MainWndo& main, Opening opening)
+        : PresentationWndo(main.Model(), opening, &main.Lesson()) {}
     explicit PresentationWndo(const MainWndo& main) : PresentationWndo(main, Opening()) {}
 
     // View › Presentation, which opens the shared view full screen over the main window's run, or

@@ -18,7 +18,9 @@ using physics::Profile;
 TEST(Profile, MatchesTheSamplesAndIntegratesToTheStatesShare) {
     const physics::Typed packet = physics::TypedPreset(physics::Preset::Packet);
     const physics::Components phases{10, 200, -35, 90, 1000, 7};
-    physics::Samples real, imaginary, density;
+    physics::Samples real;
+    physics::Samples imaginary;
+    physics::Samples density;
     physics::Superpose(packet.magnitudes, phases, real, imaginary, density);
     Profile coarse;
     coarse.Resize(physics::kSamples);
