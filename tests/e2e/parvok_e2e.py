@@ -298,10 +298,20 @@ class Parvok:
         shell = dict(line.split("=") for line in xdotool("getwindowgeometry", "--shell", window).split())
         return tuple(int(shell[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
 
-    def activate(self, window):
-        """Raises the window as well: the window manager may open a new window under an older one."""
-        xdotool("windowraise", window)
-        xdotool("windowactivate", "--sync", window)
+    def activate(self, window, tries=4):
+        """Raises the window as well: the window manager may open a new window under an older one.
+        Asks again rather than waiting with --sync, which can block for good when the window
+        manager passes over a request sent while a slow program is still mapping the window."""
+        for attempt in range(tries):
+            xdotool("windowraise", window)
+            run("xdotool", "windowactivate", window, check=False)
+            try:
+                return wait_for(f"window {window} to become active",
+                                lambda: run("xdotool", "getactivewindow", check=False).stdout.decode().strip() == window,
+                                timeout=3)
+            except Failed:
+                if attempt == tries - 1:
+                    raise
 
     def check_centred(self, window, over, what, within=2):
         """The window's centre lies within so many px of the other one's; Qt centres a message box's
@@ -651,6 +661,8 @@ def close_message(app, message, tries=3):
     """Return on the message until it goes: a program slowed down (by the sanitizers, a loaded
     machine) may take a key sent as its window becomes active for the window before."""
     for attempt in range(tries):
+        if message not in app.windows():
+            return True
         app.activate(message)
         app.keys("Return")
         try:
