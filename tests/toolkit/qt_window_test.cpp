@@ -2,11 +2,13 @@
 
 #include "toolkit/edit_field.h"
 #include "toolkit/menu_item.h"
+#include "toolkit/qt/plain_text_view.h"
 #include "toolkit/qt/qt_window_peer.h"
 #include "toolkit/range_control.h"
 #include "toolkit/text_area.h"
 #include "toolkit/window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -15,10 +17,10 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSlider>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -274,35 +276,59 @@ TEST(QtWindowLifetime, WindowWhoseFieldHasTheFocusGoesCleanly) {
     EXPECT_EQ(QApplication::focusWidget(), nullptr);
 }
 
-// A line that changed is rewritten by an edit of just the characters that differ, counted in Qt's
-// UTF-16 units and cut at whole characters: the widget ends with the new text whatever they are, and
-// a selection the user made stays through it.
-TEST_F(QtWindowTest, TextAreaRewritesChangedLinesKeepingTheSelection) {
+// The lines the program rewrites at every frame, selected with the keyboard and the mouse, copied
+// (the selection, or the whole text where nothing is selected), and read by a screen reader: the
+// whole text, and the selection as the reader was told of it.
+TEST_F(QtWindowTest, TextAreaSelectsCopiesAndTellsScreenReaders) {
+    const char* const text = "x = 0.5000\ny = 1.000\n😀 z";
+    auto& view = dynamic_cast<tk::qt::PlainTextView&>(*Main()->findChild<QAbstractScrollArea*>());
+    const auto keys = [&view](std::initializer_list<QKeySequence::StandardKey> sequences) {
+        for (const QKeySequence::StandardKey keys : sequences)
+            QTest::keySequence(&view, keys);
+    };
+    const auto drag = [&view](int from, int to) {
+        const auto at = [&view](int offset) { return view.CharacterRect(offset).center() - QPoint(1, 0); };
+        QTest::mousePress(view.viewport(), Qt::LeftButton, {}, at(from));
+        QMouseEvent move(QEvent::MouseMove, at(to), view.viewport()->mapToGlobal(at(to)), Qt::NoButton,
+                         Qt::LeftButton, {});
+        QApplication::sendEvent(view.viewport(), &move);
+    };
     const struct {
         const char* name;
-        const char* before;
-        const char* after;
+        std::function<void()> select;
+        const char* copied;
     } rows[] = {
-        {"characters beyond 16 bits before the change", "😀😀 1.5\n😀", "😀😀 2.5\n😀"},
-        {"characters sharing their first bytes", "a ⟨x⟩ b", "a ⟩x⟨ b"},
-        {"characters sharing their last byte", "xΔ", "xԔ"},
-        {"a line grown and one emptied", "a\nbc", "abc\n"},
+        {"Shift+Right twice",
+         [&] {
+             view.Select(0, 0), keys({QKeySequence::SelectNextChar, QKeySequence::SelectNextChar});
+         },
+         "x "},
+        {"Shift+Down, Shift+End",
+         [&] {
+             view.Select(4, 4), keys({QKeySequence::SelectNextLine, QKeySequence::SelectEndOfLine});
+         },
+         "0.5000\ny = 1.000"},
+        {"Shift+Left over a character beyond 16 bits",
+         [&] { view.Select(23, 23), keys({QKeySequence::SelectPreviousChar}); }, "😀"},
+        {"Ctrl+A", [&] { keys({QKeySequence::SelectAll}); }, text},
+        {"a drag with the mouse", [&] { drag(11, 13); }, "y "},
+        {"nothing selected", [&] { view.Select(3, 3); }, text},
+        {"the selection's line rewritten",
+         [&] { view.Select(11, 12), window_.area->SetText("x = 0.5\ny = 0.9987\n😀 z"); }, "y"},
     };
-    tk::TextArea& area = *window_.area;
-    auto* edit = Main()->findChild<QPlainTextEdit*>();
-    for (const auto& [name, before, after] : rows) {
-        area.SetText(before);
-        area.SetText(after);
-        EXPECT_EQ(edit->toPlainText().toStdString(), after) << name;
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&view);
+    ASSERT_NE(reader, nullptr);
+    for (const auto& [name, select, copied] : rows) {
+        window_.area->SetText(text);
+        select();
+        window_.area->Copy();
+        EXPECT_EQ(QApplication::clipboard()->text().toStdString(), copied) << name;
+        int start = 0;
+        int end = 0;
+        reader->textInterface()->selection(0, &start, &end);
+        EXPECT_EQ(reader->textInterface()->text(start, end), view.SelectedText()) << name;
+        EXPECT_EQ(reader->text(QAccessible::Value).toStdString(), window_.area->Text()) << name;
     }
-    area.SetText("x = 0.5000\ny = 1.000");
-    QTextCursor selected = edit->textCursor();
-    selected.setPosition(11);
-    selected.setPosition(12, QTextCursor::KeepAnchor);
-    edit->setTextCursor(selected);
-    area.SetText("x = 0.5012\ny = 0.9987");
-    area.Copy();
-    EXPECT_EQ(QApplication::clipboard()->text(), "y");
 }
 
 // The focus frame of a button the keyboard moved to is a dark line two device pixels wide, at one

@@ -2,10 +2,10 @@
 
 #include "toolkit/qt/event_guard.h"
 #include "toolkit/qt/font_mapping.h"
+#include "toolkit/qt/plain_text_view.h"
 #include "toolkit/qt/qt_color.h"
 #include "toolkit/qt/text_positions.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QFocusEvent>
@@ -13,24 +13,17 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
-#include <QSignalBlocker>
 #include <QSlider>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
-#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QValidator>
 
-#include <algorithm>
 #include <cmath>
 #include <memory>
-#include <string_view>
-#include <vector>
 
 namespace tk::qt {
 
@@ -130,52 +123,6 @@ protected:
         frame.initFrom(this);
         frame.backgroundColor = palette().color(QPalette::Window);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
-    }
-};
-
-// A plain text widget that can say where a line of its text is shown.
-// The UTF-16 units of UTF-8 text, which Qt's positions count: one for each character, two for one
-// beyond the Basic Multilingual Plane (a four-byte sequence).
-int Utf16Length(std::string_view utf8) {
-    int units = 0;
-    for (const unsigned char byte : utf8)
-        units += (byte & 0xC0) == 0x80 ? 0 : byte >= 0xF0 ? 2 : 1;
-    return units;
-}
-
-bool Continues(std::string_view utf8, std::size_t at) {
-    return at < utf8.size() && (static_cast<unsigned char>(utf8[at]) & 0xC0) == 0x80;
-}
-
-// What changed from one line to the next: the characters `removed` at byte `start` of both,
-// replaced by `added`; what the two share before and after, cut at whole characters, stays.
-struct LineChange {
-    std::size_t start = 0;
-    std::string_view removed;
-    std::string_view added;
-};
-
-LineChange ChangeBetween(std::string_view was, std::string_view line) {
-    const std::size_t shorter = std::min(was.size(), line.size());
-    std::size_t start = 0;
-    while (start < shorter && was[start] == line[start])
-        ++start;
-    while (Continues(was, start) || Continues(line, start))
-        --start;
-    std::size_t end = 0; // bytes shared at the end
-    while (end < shorter - start && was[was.size() - 1 - end] == line[line.size() - 1 - end])
-        ++end;
-    while (end > 0 && (Continues(was, was.size() - end) || Continues(line, line.size() - end)))
-        --end;
-    return {start, was.substr(start, was.size() - start - end),
-            line.substr(start, line.size() - start - end)};
-}
-
-class TextAreaWidget : public QPlainTextEdit {
-public:
-    using QPlainTextEdit::QPlainTextEdit;
-    QRect LineRect(const QTextBlock& line) const {
-        return blockBoundingGeometry(line).translated(contentOffset()).toAlignedRect();
     }
 };
 
@@ -490,87 +437,24 @@ void QtHTMLViewerPeer::Perform(tk::EditCommand command) {
 // ---- Text area ----
 
 QtTextAreaPeer::QtTextAreaPeer(tk::TextArea& area, QWidget* parent)
-    : QtWidgetPeer(area, new TextAreaWidget(parent)), area_(area) {
-    QPlainTextEdit* text = edit();
-    text->setReadOnly(true);
-    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text->setUndoRedoEnabled(false);
-}
+    : QtWidgetPeer(area, new PlainTextView(parent)), area_(area) {}
 
-QPlainTextEdit* QtTextAreaPeer::edit() const {
-    return static_cast<QPlainTextEdit*>(widget());
+PlainTextView* QtTextAreaPeer::view() const {
+    return static_cast<PlainTextView*>(widget());
 }
 
 void QtTextAreaPeer::ApplyContent(tk::Aspect aspect) {
     if (aspect == tk::Aspect::Font)
-        ApplyFont(edit(), area_.Font());
+        ApplyFont(view(), area_.Font());
     else if (aspect == tk::Aspect::Text)
-        ShowText();
-}
-
-// The user may be selecting or reading further down while the program writes: the selection and
-// the scrolled position are put back, as far as the new text reaches. When the text keeps its
-// number of lines, only the characters that differ from the text shown are replaced, and only the
-// lines they are on laid out and painted again. Qt lays out again the lines an edit reaches from
-// its start over as many characters as it removes and adds together, so the edits are kept that
-// short; an edit block would join them into one that reaches over all the lines between. The
-// document's layout would repaint the whole widget for any edit, so it is kept quiet and the widget
-// repaints the changed lines alone. The lines keep their glyphs once drawn, for the next paint.
-void QtTextAreaPeer::ShowText() {
-    auto* text = static_cast<TextAreaWidget*>(edit());
-    const std::string& now = area_.Text();
-    QTextDocument& document = *text->document();
-    // Positions, not the cursor: a cursor follows the edits that replace the text.
-    const int anchor = text->textCursor().anchor();
-    const int position = text->textCursor().position();
-    const int scrolled = text->verticalScrollBar()->value();
-    const int horizontal = text->horizontalScrollBar()->value();
-    if (std::count(now.begin(), now.end(), '\n') + 1 != document.blockCount()) {
-        text->setPlainText(FromStd(now));
-    } else {
-        const QSignalBlocker quiet(document.documentLayout());
-        QTextCursor editing(&document);
-        QRect region;
-        std::string_view rest = now;
-        std::string_view before = shown_;
-        for (QTextBlock block = document.firstBlock(); block.isValid(); block = block.next()) {
-            block.layout()->setCacheEnabled(true);
-            const std::string_view line = rest.substr(0, rest.find('\n'));
-            const std::string_view was = before.substr(0, before.find('\n'));
-            if (line != was) {
-                region |= text->LineRect(block);
-                const LineChange change = ChangeBetween(was, line);
-                const int from = block.position() + Utf16Length(line.substr(0, change.start));
-                editing.setPosition(from);
-                editing.setPosition(from + Utf16Length(change.removed), QTextCursor::KeepAnchor);
-                editing.insertText(QString::fromUtf8(change.added.data(), qsizetype(change.added.size())));
-            }
-            rest.remove_prefix(std::min(rest.size(), line.size() + 1));
-            before.remove_prefix(std::min(before.size(), was.size() + 1));
-        }
-        text->viewport()->update(region.adjusted(0, 0, text->viewport()->width(), 0));
-    }
-    shown_ = now;
-    // Each of these repaints the whole widget, so it is done only where the edits moved something.
-    const int end = document.characterCount() - 1;
-    QTextCursor after = text->textCursor();
-    if (after.anchor() != std::min(anchor, end) || after.position() != std::min(position, end)) {
-        after.setPosition(std::min(anchor, end));
-        after.setPosition(std::min(position, end), QTextCursor::KeepAnchor);
-        text->setTextCursor(after);
-    }
-    for (const auto& [bar, value] :
-         {std::pair(text->verticalScrollBar(), scrolled), std::pair(text->horizontalScrollBar(), horizontal)})
-        if (bar->value() != value)
-            bar->setValue(value);
+        view()->SetText(area_.Text());
 }
 
 void QtTextAreaPeer::Perform(tk::EditCommand command) {
     if (command == tk::EditCommand::Copy)
-        edit()->copy();
+        view()->Copy();
     else if (command == tk::EditCommand::SelectAll)
-        edit()->selectAll();
+        view()->SelectAll();
 }
 
 // ---- Timer ----

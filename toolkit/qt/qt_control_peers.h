@@ -17,7 +17,6 @@
 class QAbstractSlider;
 class QButtonGroup;
 class QLineEdit;
-class QPlainTextEdit;
 class QTextBrowser;
 
 namespace tk::qt {
@@ -123,7 +122,9 @@ private:
     tk::HTMLViewer& viewer_;
 };
 
-// A read-only plain text widget whose text the user can select with the mouse and the keyboard.
+class PlainTextView;
+
+// Read-only lines of text, which the user can select with the mouse and the keyboard and copy.
 class QtTextAreaPeer : public QtWidgetPeer {
 public:
     QtTextAreaPeer(tk::TextArea& area, QWidget* parent);
@@ -133,11 +134,8 @@ protected:
     void ApplyContent(tk::Aspect aspect) override;
 
 private:
-    void ShowText();
-    QPlainTextEdit* edit() const;
+    PlainTextView* view() const;
     tk::TextArea& area_;
-    // The text the widget shows.
-    std::string shown_;
 };
 
 // A timer has no widget: a precise QTimer fires it, so frames come at their period, not rounded to
