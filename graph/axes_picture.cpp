@@ -2,6 +2,8 @@
 
 #include "graph/drawing_state.h"
 
+#include <algorithm>
+
 void AxesPicture::KeepEmptyPlot(Graph& g, const std::function<void()>& over) {
     g.Redefine();
     if (over)
@@ -25,11 +27,28 @@ void AxesPicture::Keep(Graph& g, bool withoutXAxis) {
 }
 
 void AxesPicture::StartFrame(Graph& g) const {
+    Restore(g, picture_ ? tk::Rect{0, 0, picture_->Width(), picture_->Height()} : tk::Rect{});
+}
+
+void AxesPicture::StartFrameInGraphRect(Graph& g) const {
+    // The largest marker reaches 4 pixels past its point, and its line one more.
+    constexpr std::int32_t kReach = 5;
+    const std::int32_t top = std::max(0, g.GTop - kReach);
+    if (withoutXAxis_) {
+        Restore(g, {0, top, g.FWidth, g.FHeight - top});
+        return;
+    }
+    const std::int32_t left = std::max(0, g.GLeft - kReach);
+    Restore(g, {left, top, std::min(g.FWidth, g.GLeft + g.GWidth + kReach) - left,
+                std::min(g.FHeight, g.GTop + g.GHeight + kReach) - top});
+}
+
+void AxesPicture::Restore(Graph& g, tk::Rect part) const {
     if (!picture_) {
         g.Redefine();
         return;
     }
-    g.Target().DrawPicture(*picture_, 0, 0);
+    g.Target().DrawPicture(*picture_, part, part);
     if (withoutXAxis_) {
         const KeepDrawingState keep(g.Target());
         g.SetColor(g.CBlack);

@@ -25,9 +25,14 @@ public:
     // Starts a frame on the graph's target: the copy, and over it the x axis of the graph's x range
     // where it was kept without; with nothing kept, the empty plot that DefineGraph draws.
     void StartFrame(Graph& g) const;
+    // Starts a frame as StartFrame does, for a plot whose frames draw only within the graph
+    // rectangle (a marker reaching a little past its edge): copies back that part of the copy alone,
+    // and where the x axis moves, everything below the rectangle's top, where that axis lies.
+    void StartFrameInGraphRect(Graph& g) const;
 
 private:
     void Keep(Graph& g, bool withoutXAxis);
+    void Restore(Graph& g, tk::Rect part) const;
 
     std::unique_ptr<tk::Picture> picture_;
     bool withoutXAxis_ = false;

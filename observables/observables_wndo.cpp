@@ -162,7 +162,7 @@ void ObservablesWndo::KeepAxes() {
 void ObservablesWndo::DrawMovingPlots() {
     for (const auto& [plot, axes] :
          {std::pair(pathPlot_, &pathAxes_), std::pair(momentumPlot_, &momentumAxes_)}) {
-        axes->StartFrame(*plot);
+        axes->StartFrameInGraphRect(*plot);
         plot->GetContentForRepaint();
     }
 }
