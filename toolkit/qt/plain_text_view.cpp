@@ -11,11 +11,11 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QStaticText>
 #include <QStyleOptionFocusRect>
 
 #include <algorithm>
 #include <cmath>
+#include <ranges>
 
 namespace tk::qt {
 
@@ -62,7 +62,7 @@ void PlainTextView::SetText(std::string_view utf8) {
         lines_.clear();
         for (std::string_view rest = utf8; lines_.size() < LineCount(utf8);)
             lines_.push_back(FromUtf8(TakeLine(rest)));
-        glyphs_.clear();
+        runs_.clear();
         shown_.assign(utf8);
         anchor_ = Clamped(anchor_);
         cursor_ = Clamped(cursor_);
@@ -84,6 +84,7 @@ bool PlainTextView::ReplaceLines(std::string_view utf8) {
         return false;
     std::string_view rest = utf8;
     std::string_view before = shown_;
+    changed_.clear();
     for (int line = 0; line < int(lines_.size()); ++line) {
         const std::string_view now = TakeLine(rest);
         if (now == TakeLine(before))
@@ -93,9 +94,10 @@ bool PlainTextView::ReplaceLines(std::string_view utf8) {
         for (Place* place : {&anchor_, &cursor_})
             if (place->line == line)
                 *place = Clamped(*place);
-        DrawLines(line, line);
+        changed_.push_back(line);
         EmitTextChange(line, was);
     }
+    DrawLines(changed_);
     return true;
 }
 
@@ -213,7 +215,7 @@ void PlainTextView::MoveCursor(Place to, bool extend) {
     if (!extend)
         anchor_ = cursor_;
     const auto [first, last] = std::minmax({was[0].line, was[1].line, anchor_.line, cursor_.line});
-    DrawLines(first, last);
+    DrawLines(std::views::iota(first, last + 1));
     ShowLine(cursor_.line);
     if (QAccessible::isActive()) {
         QAccessibleTextSelectionEvent selection(this, std::min(Anchor(), Cursor()),
@@ -243,27 +245,26 @@ void PlainTextView::ShowLine(int line) {
 void PlainTextView::Reflow() {
     // Whole pixels a line, as Qt's text widgets lay lines out.
     lineHeight_ = std::ceil(QFontMetricsF(font()).lineSpacing());
-    glyphs_.resize(lines_.size());
+    runs_.resize(lines_.size());
+    widths_.resize(lines_.size());
     for (int line = 0; line < int(lines_.size()); ++line)
         Lay(line);
     UpdateScrollBars();
     DrawAll();
 }
 
-// The glyphs of a line shaped once, for the device pixels they are drawn on, and drawn as they are
-// until the line changes.
+// The glyphs of a line, from its form where only its digits change (see DigitForms), else laid out
+// on their own; drawn as they are until the line changes.
 void PlainTextView::Lay(int line) {
-    QStaticText& glyphs = glyphs_[line];
-    glyphs.setTextFormat(Qt::PlainText);
-    glyphs.setText(lines_[line]);
-    const qreal ratio = devicePixelRatioF();
-    glyphs.prepare(QTransform::fromScale(ratio, ratio), font());
+    const DigitForms::Form& form = forms_.Glyphs(lines_[line], font(), this, runs_[line]);
+    if (form.interchangeable)
+        widths_[line] = form.width;
+    else if (!DigitForms::LaidOut(lines_[line], font(), this, runs_[line], widths_[line]))
+        runs_[line].clear(); // a line separator of its own: no line of the view
 }
 
 void PlainTextView::UpdateScrollBars() {
-    qreal widest = 0;
-    for (const QStaticText& glyphs : glyphs_)
-        widest = std::max(widest, glyphs.size().width());
+    const qreal widest = *std::max_element(widths_.begin(), widths_.end());
     const QSize content(int(std::ceil(2 * kMargin + widest)),
                         int(std::ceil(2 * kMargin + lineHeight_ * qreal(lines_.size()))));
     const QSize shown = viewport()->size();
@@ -286,14 +287,14 @@ void PlainTextView::DrawAll() {
     buffer_.fill(palette().color(QPalette::Base));
     const int first = std::max(0, int((verticalScrollBar()->value() - kMargin) / lineHeight_));
     const int last = int((verticalScrollBar()->value() + viewport()->height()) / lineHeight_);
-    DrawLines(first, std::min(last, int(lines_.size()) - 1));
+    DrawLines(std::views::iota(first, std::min(last, int(lines_.size()) - 1) + 1));
     viewport()->update();
 }
 
-void PlainTextView::DrawLines(int first, int last) {
+// With one painter: beginning to paint costs as much as drawing a line.
+template <class Lines> void PlainTextView::DrawLines(const Lines& lines) {
     QPainter painter(&buffer_);
-    painter.setFont(font());
-    for (int line = first; line <= last; ++line) {
+    for (const int line : lines) {
         const QRectF band = Band(line);
         if (band.bottom() < 0 || band.top() > viewport()->height())
             continue;
@@ -310,7 +311,8 @@ void PlainTextView::DrawLine(QPainter& painter, int line, const QRectF& band) co
     const QFontMetricsF metrics(font());
     const QPointF topLeft(X({line, 0}), band.top());
     painter.setPen(colours.color(QPalette::Text));
-    painter.drawStaticText(topLeft, glyphs_[line]);
+    for (const QGlyphRun& run : runs_[line])
+        painter.drawGlyphRun(topLeft, run);
     const auto [from, to] = std::minmax(anchor_, cursor_);
     if (from != to && from.line <= line && line <= to.line) {
         const qreal left = from.line == line ? X(from) : X({line, 0});
@@ -321,7 +323,8 @@ void PlainTextView::DrawLine(QPainter& painter, int line, const QRectF& band) co
         painter.save();
         painter.setClipRect(selected);
         painter.setPen(colours.color(QPalette::HighlightedText));
-        painter.drawStaticText(topLeft, glyphs_[line]);
+        for (const QGlyphRun& run : runs_[line])
+            painter.drawGlyphRun(topLeft, run);
         painter.restore();
     }
     if (hasFocus() && cursor_.line == line)

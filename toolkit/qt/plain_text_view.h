@@ -1,8 +1,11 @@
 #pragma once
 
+#include "toolkit/qt/digit_forms.h"
+
 #include <QAbstractScrollArea>
+#include <QGlyphRun>
 #include <QImage>
-#include <QStaticText>
+#include <QList>
 #include <QString>
 
 #include <string>
@@ -13,10 +16,10 @@
 namespace tk::qt {
 
 // Lines of read-only text that the program may rewrite at every frame: drawn into a buffer, where
-// only the lines that changed are drawn again, then copied to the screen where they changed. The
-// user selects with the mouse and the keyboard (the arrows, Home, End, Page Up and Down, with Shift
-// to extend), and it scrolls where it is too small for the text. Positions are offsets into the
-// whole text, in UTF-16 units, the lines joined by '\n', as Qt's accessibility counts them.
+// only the lines that changed are drawn again, in glyphs laid out once for each form of a line, then copied
+// to the screen where they changed. The user selects with the mouse and the keyboard (the arrows, Home, End,
+// Page Up and Down, with Shift to extend), and it scrolls where it is too small for the text. Positions are
+// offsets into the whole text, in UTF-16 units, the lines joined by '\n', as Qt's accessibility counts them.
 class PlainTextView : public QAbstractScrollArea {
 public:
     explicit PlainTextView(QWidget* parent);
@@ -66,7 +69,7 @@ private:
     void Lay(int line);
     void UpdateScrollBars();
     void DrawAll();
-    void DrawLines(int first, int last);
+    template <class Lines> void DrawLines(const Lines& lines);
     void DrawLine(QPainter& painter, int line, const QRectF& band) const;
     QRectF Band(int line) const;
     qreal X(const Place& place) const;
@@ -81,7 +84,10 @@ private:
 
     std::string shown_; // the text as it was given, to find the lines that changed
     std::vector<QString> lines_;
-    std::vector<QStaticText> glyphs_;
+    std::vector<QList<QGlyphRun>> runs_;
+    std::vector<qreal> widths_;
+    std::vector<int> changed_; // the lines SetText replaced, kept for its storage
+    DigitForms forms_;
     Place anchor_;
     Place cursor_;
     QImage buffer_; // the viewport's picture, one device pixel a pixel
