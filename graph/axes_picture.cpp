@@ -30,23 +30,22 @@ void AxesPicture::StartFrame(Graph& g) const {
     Restore(g, picture_ ? tk::Rect{0, 0, picture_->Width(), picture_->Height()} : tk::Rect{});
 }
 
-void AxesPicture::StartFrameInGraphRect(Graph& g) const {
+tk::Rect AxesPicture::StartFrameInGraphRect(Graph& g) const {
     // The largest marker reaches 4 pixels past its point, and its line one more.
     constexpr std::int32_t kReach = 5;
     const std::int32_t top = std::max(0, g.GTop - kReach);
-    if (withoutXAxis_) {
-        Restore(g, {0, top, g.FWidth, g.FHeight - top});
-        return;
-    }
+    if (withoutXAxis_)
+        return Restore(g, {0, top, g.FWidth, g.FHeight - top});
     const std::int32_t left = std::max(0, g.GLeft - kReach);
-    Restore(g, {left, top, std::min(g.FWidth, g.GLeft + g.GWidth + kReach) - left,
-                std::min(g.FHeight, g.GTop + g.GHeight + kReach) - top});
+    return Restore(g, {left, top, std::min(g.FWidth, g.GLeft + g.GWidth + kReach) - left,
+                       std::min(g.FHeight, g.GTop + g.GHeight + kReach) - top});
 }
 
-void AxesPicture::Restore(Graph& g, tk::Rect part) const {
+// The part, or the whole frame where nothing was kept and the plot is drawn anew.
+tk::Rect AxesPicture::Restore(Graph& g, tk::Rect part) const {
     if (!picture_) {
         g.Redefine();
-        return;
+        return {0, 0, g.FWidth, g.FHeight};
     }
     g.Target().DrawPicture(*picture_, part, part);
     if (withoutXAxis_) {
@@ -54,4 +53,5 @@ void AxesPicture::Restore(Graph& g, tk::Rect part) const {
         g.SetColor(g.CBlack);
         g.zDrawXAxis();
     }
+    return part;
 }

@@ -28,11 +28,12 @@ public:
     // Starts a frame as StartFrame does, for a plot whose frames draw only within the graph
     // rectangle (a marker reaching a little past its edge): copies back that part of the copy alone,
     // and where the x axis moves, everything below the rectangle's top, where that axis lies.
-    void StartFrameInGraphRect(Graph& g) const;
+    // Returns the part copied back, in the frame's coordinates.
+    tk::Rect StartFrameInGraphRect(Graph& g) const;
 
 private:
     void Keep(Graph& g, bool withoutXAxis);
-    void Restore(Graph& g, tk::Rect part) const;
+    tk::Rect Restore(Graph& g, tk::Rect part) const;
 
     std::unique_ptr<tk::Picture> picture_;
     bool withoutXAxis_ = false;

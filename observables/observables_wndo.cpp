@@ -159,11 +159,14 @@ void ObservablesWndo::KeepAxes() {
     momentumAxes_.KeepEmptyPlot(*momentumPlot_);
 }
 
+// A frame changes each plot only within the part of its axes copied back, and only that part is
+// painted again. The plots have no scroll bars: their frames are the controls' coordinates.
 void ObservablesWndo::DrawMovingPlots() {
     for (const auto& [plot, axes] :
          {std::pair(pathPlot_, &pathAxes_), std::pair(momentumPlot_, &momentumAxes_)}) {
-        axes->StartFrameInGraphRect(*plot);
-        plot->GetContentForRepaint();
+        const tk::Rect changed = axes->StartFrameInGraphRect(*plot);
+        plot->DrawContent();
+        plot->RefreshPart(changed);
     }
 }
 

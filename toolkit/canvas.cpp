@@ -7,6 +7,11 @@ void Canvas::Refresh(bool eraseBackground) {
         Peer()->Refresh(eraseBackground);
 }
 
+void Canvas::RefreshPart(Rect part) {
+    if (Peer())
+        Peer()->RefreshPart(part);
+}
+
 std::unique_ptr<Graphics> Canvas::ScreenGraphics() {
     return Peer() ? Peer()->ScreenGraphics() : nullptr;
 }

@@ -29,6 +29,9 @@ public:
 
     // Asks for a later Event_Paint, erasing the background first when asked.
     void Refresh(bool eraseBackground = true);
+    // Asks for a later Event_Paint whose drawing becomes the content within `part` alone, for a
+    // content that changed there only: less to copy to the screen.
+    void RefreshPart(Rect part);
     // A context that draws on the control's content at once; null while the control is not on a
     // screen.
     std::unique_ptr<Graphics> ScreenGraphics();

@@ -47,6 +47,8 @@ public:
     virtual void SetFocus() {}
     // Schedules a repaint, erasing the background first when asked.
     virtual void Refresh(bool /*eraseBackground*/) {}
+    // Schedules a repaint of a part of the control, in its coordinates; the rest shows what it shows.
+    virtual void RefreshPart(Rect /*part*/) { Refresh(false); }
     // A context that draws on the control's content at once; null where there is no screen.
     virtual std::unique_ptr<Graphics> ScreenGraphics() { return nullptr; }
     virtual void Perform(EditCommand /*command*/) {}

@@ -72,6 +72,11 @@ void CanvasWidget::Invalidate(bool eraseBackground) {
     update();
 }
 
+void CanvasWidget::InvalidatePart(const QRect& part) {
+    bufferIsContent_ = false;
+    update(part);
+}
+
 void CanvasWidget::PaintCanvas(QPainter& painter, bool erase) {
     if (erase || eraseRequested_ || canvas_.EraseBackground())
         painter.fillRect(QRect(0, 0, width(), height()), Qt::white);
@@ -122,6 +127,11 @@ void QtCanvasPeer::ApplyContent(tk::Aspect aspect) {
 void QtCanvasPeer::Refresh(bool eraseBackground) {
     if (widget())
         canvasWidget()->Invalidate(eraseBackground);
+}
+
+void QtCanvasPeer::RefreshPart(tk::Rect part) {
+    if (widget())
+        canvasWidget()->InvalidatePart(QRect(part.x, part.y, part.width, part.height));
 }
 
 std::unique_ptr<tk::Graphics> QtCanvasPeer::ScreenGraphics() {

@@ -20,6 +20,8 @@ public:
     void ContentDrawn();
     // The content is Event_Paint's from now on.
     void Invalidate(bool eraseBackground);
+    // The content within `part` is Event_Paint's from now on; the rest stays as the screen shows it.
+    void InvalidatePart(const QRect& part);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,6 +43,7 @@ class QtCanvasPeer : public QtWidgetPeer {
 public:
     QtCanvasPeer(tk::Canvas& canvas, QWidget* parent);
     void Refresh(bool eraseBackground) override;
+    void RefreshPart(tk::Rect part) override;
     std::unique_ptr<tk::Graphics> ScreenGraphics() override;
 
 protected:
