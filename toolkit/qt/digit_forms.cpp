@@ -98,11 +98,13 @@ const DigitForms::Form& DigitForms::Glyphs(const QString& text, const QFont& fon
     const Form& form = FormOf(formText_, font, device);
     if (!form.interchangeable)
         return form;
+    // Each run's indexes are copied once, whatever number of digits it holds.
     runs = form.runs;
-    for (std::size_t k = 0; k < digits_.size(); ++k) {
-        const auto [run, glyph] = form.digitGlyphs[k];
+    for (qsizetype run = 0; run < runs.size(); ++run) {
         QList<quint32> indexes = runs[run].glyphIndexes();
-        indexes[glyph] = form.digitIndexes[std::size_t(digits_[k])];
+        for (std::size_t k = 0; k < digits_.size(); ++k)
+            if (form.digitGlyphs[k].first == run)
+                indexes[form.digitGlyphs[k].second] = form.digitIndexes[std::size_t(digits_[k])];
         runs[run].setGlyphIndexes(indexes);
     }
     return form;

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <ranges>
 
 namespace tk::qt {
@@ -37,6 +38,31 @@ std::string_view TakeLine(std::string_view& rest) {
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// Where, from the start of a line, its glyphs first differ from those it had: 0 unless they are the
+// same glyphs at the same places but for some indexes, as the texts of one form with other digits.
+qreal FirstChange(const QList<QGlyphRun>& was, const QList<QGlyphRun>& now) {
+    if (was.size() != now.size())
+        return 0;
+    std::optional<qreal> first;
+    for (qsizetype r = 0; r < now.size(); ++r) {
+        const QList<quint32> before = was[r].glyphIndexes();
+        const QList<quint32> after = now[r].glyphIndexes();
+        const QList<QPointF> places = now[r].positions();
+        if (was[r].rawFont() != now[r].rawFont() || was[r].positions() != places ||
+            before.size() != after.size())
+            return 0;
+        for (qsizetype g = 0; g < after.size(); ++g)
+            if (before[g] != after[g])
+                first = std::min(first.value_or(places[g].x()), places[g].x());
+    }
+    return first.value_or(0);
+}
+
+// A whole line to draw again.
+std::pair<int, qreal> Whole(int line) {
+    return {line, 0};
 }
 
 } // namespace
@@ -90,11 +116,12 @@ bool PlainTextView::ReplaceLines(std::string_view utf8) {
         if (now == TakeLine(before))
             continue;
         const QString was = std::exchange(lines_[line], FromUtf8(now));
+        const QList<QGlyphRun> glyphs = runs_[line];
         Lay(line);
         for (Place* place : {&anchor_, &cursor_})
             if (place->line == line)
                 *place = Clamped(*place);
-        changed_.push_back(line);
+        changed_.emplace_back(line, FirstChange(glyphs, runs_[line]));
         EmitTextChange(line, was);
     }
     DrawLines(changed_);
@@ -215,7 +242,7 @@ void PlainTextView::MoveCursor(Place to, bool extend) {
     if (!extend)
         anchor_ = cursor_;
     const auto [first, last] = std::minmax({was[0].line, was[1].line, anchor_.line, cursor_.line});
-    DrawLines(std::views::iota(first, last + 1));
+    DrawLines(std::views::iota(first, last + 1) | std::views::transform(Whole));
     ShowLine(cursor_.line);
     if (QAccessible::isActive()) {
         QAccessibleTextSelectionEvent selection(this, std::min(Anchor(), Cursor()),
@@ -287,19 +314,26 @@ void PlainTextView::DrawAll() {
     buffer_.fill(palette().color(QPalette::Base));
     const int first = std::max(0, int((verticalScrollBar()->value() - kMargin) / lineHeight_));
     const int last = int((verticalScrollBar()->value() + viewport()->height()) / lineHeight_);
-    DrawLines(std::views::iota(first, std::min(last, int(lines_.size()) - 1) + 1));
+    DrawLines(std::views::iota(first, std::min(last, int(lines_.size()) - 1) + 1) |
+              std::views::transform(Whole));
     viewport()->update();
 }
 
-// With one painter: beginning to paint costs as much as drawing a line.
+// Each line from where it changed (a pixel before, for a glyph reaching past its place), with one
+// painter: beginning to paint costs as much as drawing a line.
 template <class Lines> void PlainTextView::DrawLines(const Lines& lines) {
     QPainter painter(&buffer_);
-    for (const int line : lines) {
-        const QRectF band = Band(line);
+    for (const auto& [line, from] : lines) {
+        QRectF band = Band(line);
         if (band.bottom() < 0 || band.top() > viewport()->height())
             continue;
+        if (from > 0)
+            band.setLeft(std::max(0.0, X({line, 0}) + from - 1));
+        painter.save();
+        painter.setClipRect(band);
         painter.fillRect(band, palette().color(QPalette::Base));
         DrawLine(painter, line, band);
+        painter.restore();
         viewport()->update(band.toAlignedRect());
     }
 }
@@ -321,7 +355,7 @@ void PlainTextView::DrawLine(QPainter& painter, int line, const QRectF& band) co
         const QRectF selected(left, band.top(), right - left, band.height());
         painter.fillRect(selected, colours.color(QPalette::Highlight));
         painter.save();
-        painter.setClipRect(selected);
+        painter.setClipRect(selected, Qt::IntersectClip);
         painter.setPen(colours.color(QPalette::HighlightedText));
         for (const QGlyphRun& run : runs_[line])
             painter.drawGlyphRun(topLeft, run);

@@ -86,7 +86,8 @@ private:
     std::vector<QString> lines_;
     std::vector<QList<QGlyphRun>> runs_;
     std::vector<qreal> widths_;
-    std::vector<int> changed_; // the lines SetText replaced, kept for its storage
+    // The lines SetText replaced, and where each changed from its start; kept for its storage.
+    std::vector<std::pair<int, qreal>> changed_;
     DigitForms forms_;
     Place anchor_;
     Place cursor_;
