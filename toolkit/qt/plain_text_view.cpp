@@ -339,7 +339,8 @@ template <class Lines> void PlainTextView::DrawLines(const Lines& lines) {
 }
 
 // The text, then the part of it selected in the selection's colours, and the cursor while the view
-// has the focus. A selection that goes on to the next line takes a space's width past the end.
+// has the focus. A selection that goes on to the next line takes half a space past the end,
+// as in Qt's text widgets.
 void PlainTextView::DrawLine(QPainter& painter, int line, const QRectF& band) const {
     const QPalette& colours = palette();
     const QFontMetricsF metrics(font());
@@ -350,8 +351,9 @@ void PlainTextView::DrawLine(QPainter& painter, int line, const QRectF& band) co
     const auto [from, to] = std::minmax(anchor_, cursor_);
     if (from != to && from.line <= line && line <= to.line) {
         const qreal left = from.line == line ? X(from) : X({line, 0});
-        const qreal right =
-            to.line == line ? X(to) : X({line, int(lines_[line].size())}) + metrics.horizontalAdvance(u' ');
+        const qreal right = to.line == line
+                                ? X(to)
+                                : X({line, int(lines_[line].size())}) + metrics.horizontalAdvance(u' ') / 2;
         const QRectF selected(left, band.top(), right - left, band.height());
         painter.fillRect(selected, colours.color(QPalette::Highlight));
         painter.save();
@@ -409,6 +411,17 @@ void PlainTextView::focusInEvent(QFocusEvent* event) {
 void PlainTextView::focusOutEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusOutEvent(event);
     DrawAll();
+}
+
+// Where the view is the only stop of the Tab key in its window, Tab leaves the focus where it is, and
+// Qt marks no change of the focus by the keyboard: the key asks for the focus frame all the same.
+bool PlainTextView::focusNextPrevChild(bool next) {
+    const bool moved = QAbstractScrollArea::focusNextPrevChild(next);
+    if (hasFocus()) {
+        window()->setAttribute(Qt::WA_KeyboardFocusChange);
+        viewport()->update();
+    }
+    return moved;
 }
 
 // ---- The user's selecting ----
