@@ -18,6 +18,7 @@ public:
     // Copies into the text's own storage, so a text of the same length as before allocates nothing.
     void SetText(const std::string& text) { Set(text_, text, Aspect::Text); }
 
+    // Copies the selection, or the whole text where nothing is selected.
     void Copy() { Perform(EditCommand::Copy); }
     void SelectAll() { Perform(EditCommand::SelectAll); }
 

@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <ranges>
 
 namespace tk::qt {
 
@@ -58,11 +57,6 @@ qreal FirstChange(const QList<QGlyphRun>& was, const QList<QGlyphRun>& now) {
                 first = std::min(first.value_or(places[g].x()), places[g].x());
     }
     return first.value_or(0);
-}
-
-// A whole line to draw again.
-std::pair<int, qreal> Whole(int line) {
-    return {line, 0};
 }
 
 } // namespace
@@ -110,7 +104,7 @@ bool PlainTextView::ReplaceLines(std::string_view utf8) {
         return false;
     std::string_view rest = utf8;
     std::string_view before = shown_;
-    changed_.clear();
+    toDraw_.clear();
     for (int line = 0; line < int(lines_.size()); ++line) {
         const std::string_view now = TakeLine(rest);
         if (now == TakeLine(before))
@@ -121,18 +115,17 @@ bool PlainTextView::ReplaceLines(std::string_view utf8) {
         for (Place* place : {&anchor_, &cursor_})
             if (place->line == line)
                 *place = Clamped(*place);
-        changed_.emplace_back(line, FirstChange(glyphs, runs_[line]));
+        toDraw_.emplace_back(line, FirstChange(glyphs, runs_[line]));
         EmitTextChange(line, was);
     }
-    DrawLines(changed_);
+    DrawLines();
     return true;
 }
 
-void PlainTextView::EmitTextChange(int line, const QString& was) const {
+void PlainTextView::EmitTextChange(int line, const QString& was) {
     if (!QAccessible::isActive())
         return;
-    QAccessibleTextUpdateEvent event(const_cast<PlainTextView*>(this), OffsetOf({line, 0}), was,
-                                     lines_[line]);
+    QAccessibleTextUpdateEvent event(this, OffsetOf({line, 0}), was, lines_[line]);
     QAccessible::updateAccessibility(&event);
 }
 
@@ -242,7 +235,7 @@ void PlainTextView::MoveCursor(Place to, bool extend) {
     if (!extend)
         anchor_ = cursor_;
     const auto [first, last] = std::minmax({was[0].line, was[1].line, anchor_.line, cursor_.line});
-    DrawLines(std::views::iota(first, last + 1) | std::views::transform(Whole));
+    DrawWholeLines(first, last);
     ShowLine(cursor_.line);
     if (QAccessible::isActive()) {
         QAccessibleTextSelectionEvent selection(this, std::min(Anchor(), Cursor()),
@@ -314,16 +307,22 @@ void PlainTextView::DrawAll() {
     buffer_.fill(palette().color(QPalette::Base));
     const int first = std::max(0, int((verticalScrollBar()->value() - kMargin) / lineHeight_));
     const int last = int((verticalScrollBar()->value() + viewport()->height()) / lineHeight_);
-    DrawLines(std::views::iota(first, std::min(last, int(lines_.size()) - 1) + 1) |
-              std::views::transform(Whole));
+    DrawWholeLines(first, std::min(last, int(lines_.size()) - 1));
     viewport()->update();
+}
+
+void PlainTextView::DrawWholeLines(int first, int last) {
+    toDraw_.clear();
+    for (int line = first; line <= last; ++line)
+        toDraw_.emplace_back(line, 0);
+    DrawLines();
 }
 
 // Each line from where it changed (a pixel before, for a glyph reaching past its place), with one
 // painter: beginning to paint costs as much as drawing a line.
-template <class Lines> void PlainTextView::DrawLines(const Lines& lines) {
+void PlainTextView::DrawLines() {
     QPainter painter(&buffer_);
-    for (const auto& [line, from] : lines) {
+    for (const auto& [line, from] : toDraw_) {
         QRectF band = Band(line);
         if (band.bottom() < 0 || band.top() > viewport()->height())
             continue;
@@ -464,7 +463,8 @@ bool PlainTextView::MoveByKey(const QKeyEvent& event) {
         return PlaceOf(offset);
     };
     const struct {
-        Key move, select;
+        Key move = Key::UnknownKey;
+        Key select = Key::UnknownKey;
         Place to;
     } moves[] = {
         {Key::MoveToNextChar, Key::SelectNextChar, characterAfter(at, 1)},
@@ -478,12 +478,13 @@ bool PlainTextView::MoveByKey(const QKeyEvent& event) {
         {Key::MoveToStartOfDocument, Key::SelectStartOfDocument, {0, 0}},
         {Key::MoveToEndOfDocument, Key::SelectEndOfDocument, {last, int(lines_[last].size())}},
     };
-    for (const auto& [move, select, to] : moves)
-        if (event.matches(move) || event.matches(select)) {
-            MoveCursor(to, event.matches(select));
-            return true;
-        }
-    return false;
+    const auto* found = std::find_if(std::begin(moves), std::end(moves), [&event](const auto& m) {
+        return event.matches(m.move) || event.matches(m.select);
+    });
+    if (found == std::end(moves))
+        return false;
+    MoveCursor(found->to, event.matches(found->select));
+    return true;
 }
 
 } // namespace tk::qt

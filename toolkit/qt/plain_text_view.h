@@ -70,7 +70,8 @@ private:
     void Lay(int line);
     void UpdateScrollBars();
     void DrawAll();
-    template <class Lines> void DrawLines(const Lines& lines);
+    void DrawWholeLines(int first, int last);
+    void DrawLines();
     void DrawLine(QPainter& painter, int line, const QRectF& band) const;
     QRectF Band(int line) const;
     qreal X(const Place& place) const;
@@ -81,14 +82,14 @@ private:
     void MoveCursor(Place to, bool extend);
     void ShowLine(int line);
     bool MoveByKey(const QKeyEvent& event);
-    void EmitTextChange(int line, const QString& was) const;
+    void EmitTextChange(int line, const QString& was);
 
     std::string shown_; // the text as it was given, to find the lines that changed
     std::vector<QString> lines_;
     std::vector<QList<QGlyphRun>> runs_;
     std::vector<qreal> widths_;
-    // The lines SetText replaced, and where each changed from its start; kept for its storage.
-    std::vector<std::pair<int, qreal>> changed_;
+    // The lines to draw again, and where each changed from its start; kept for its storage.
+    std::vector<std::pair<int, qreal>> toDraw_;
     DigitForms forms_;
     Place anchor_;
     Place cursor_;
