@@ -79,6 +79,7 @@ void PlainTextView::SetText(std::string_view utf8) {
     if (utf8 == shown_)
         return;
     if (!ReplaceLines(utf8)) {
+        const QString was = QAccessible::isActive() ? Text() : QString();
         lines_.clear();
         for (std::string_view rest = utf8; lines_.size() < LineCount(utf8);)
             lines_.push_back(FromUtf8(TakeLine(rest)));
@@ -88,7 +89,7 @@ void PlainTextView::SetText(std::string_view utf8) {
         cursor_ = Clamped(cursor_);
         Reflow();
         if (QAccessible::isActive()) {
-            QAccessibleTextUpdateEvent event(this, 0, QString(), Text());
+            QAccessibleTextUpdateEvent event(this, 0, was, Text());
             QAccessible::updateAccessibility(&event);
         }
         return;

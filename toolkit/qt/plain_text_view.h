@@ -15,11 +15,12 @@
 
 namespace tk::qt {
 
-// Lines of read-only text that the program may rewrite at every frame: drawn into a buffer, where
-// only the lines that changed are drawn again, in glyphs laid out once for each form of a line, then copied
-// to the screen where they changed. The user selects with the mouse and the keyboard (the arrows, Home, End,
-// Page Up and Down, with Shift to extend), and it scrolls where it is too small for the text. Positions are
-// offsets into the whole text, in UTF-16 units, the lines joined by '\n', as Qt's accessibility counts them.
+// Lines of read-only text that the program may rewrite at every frame: drawn into a buffer, in
+// glyphs laid out once for each form of a line (see DigitForms), where only the lines that changed
+// are drawn again, from where they changed, and copied to the screen. The user selects with the
+// mouse and the keyboard (the arrows, Home, End, Page Up and Down, with Shift to extend), and it
+// scrolls where it is too small for the text. Positions are offsets into the whole text, in UTF-16
+// units, the lines joined by '\n', as Qt's accessibility counts them.
 class PlainTextView : public QAbstractScrollArea {
 public:
     explicit PlainTextView(QWidget* parent);
