@@ -396,7 +396,9 @@ bool ComparePresentation() {
     subjectFrame(0);
     Graph& wave = view.GFWave();
     const std::vector<bench::SceneOp> legend = bench::SceneRecorder::RecordDrawing(wave, [&] {
-        plot_overlays::DrawLegend(wave, tk::kBlack, tk::kCurveRed, layout.curvePen, layout.labelFont);
+        const std::array<plot_overlays::LegendEntry, 2> entries{
+            {{tk::kBlack, "Re ψ"}, {tk::kCurveRed, "Im ψ"}}};
+        plot_overlays::DrawLegend(wave, entries, layout.curvePen, layout.labelFont);
     });
     BaselineWindow baseline({wave, placeOf("GFWave")}, {view.GFDensity(), placeOf("GFDensity")},
                             QSize(1920, 1080), phasors, layout.pen);

@@ -10,6 +10,7 @@
 #include "toolkit/translation.h"
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -109,7 +110,11 @@ void PresentationWndo::CreateControls() {
             state_plots::SetUpDensity(g, DensityAxis());
         },
         tk::Translate("MainWndo", "Probability density"));
-    densityPlot_->SetBackdrop([this](Graph& g) { DrawGhost(g); });
+    wavePlot_->SetBackdrop([this](Graph& g) { DrawWaveLegend(g); });
+    densityPlot_->SetBackdrop([this](Graph& g) {
+        DrawGhost(g);
+        DrawDensityLegend(g);
+    });
     tk::Bind(GFDensity(), &Graph::Open, *this, &PresentationWndo::GFDensity_Open);
     tk::Bind(GFDensity(), &Graph::DrawContent, *this, &PresentationWndo::GFDensity_DrawContent);
 
@@ -361,10 +366,30 @@ void PresentationWndo::DrawGhost(Graph& g) {
     if (ghost_.Empty())
         return;
     g.SetColor(look_.ghost);
-    g.Target().SetPenSize(layout_.curvePen * look_.lineFactor);
+    g.Target().SetPenSize(CurvePen());
     curve_.Draw(g, ghost_.Density());
     g.Target().SetPenSize(1);
     g.SetColor(g.CBlack);
+}
+
+int PresentationWndo::CurvePen() const {
+    return layout_.curvePen * look_.lineFactor;
+}
+
+void PresentationWndo::DrawWaveLegend(Graph& g) {
+    const std::array<plot_overlays::LegendEntry, 2> entries{
+        {{look_.real, "Re ψ"}, {look_.imaginary, "Im ψ"}}};
+    plot_overlays::DrawLegend(g, entries, CurvePen(), layout_.labelFont);
+}
+
+// The overlays shown, named as the curves of the wavefunction are.
+void PresentationWndo::DrawDensityLegend(Graph& g) {
+    std::vector<plot_overlays::LegendEntry> entries;
+    if (overlays_.ghost)
+        entries.push_back({look_.ghost, "t = 0"});
+    if (overlays_.spread)
+        entries.push_back({look_.spread, "⟨x⟩ ± Δx"});
+    plot_overlays::DrawLegend(g, entries, CurvePen(), layout_.labelFont);
 }
 
 void PresentationWndo::GFWave_Open() {
@@ -379,16 +404,14 @@ void PresentationWndo::GFWave_DrawContent() {
     Graph& g = GFWave();
     profile_.Resize(g.GWidth * layout_.zoom + 1);
     profile_.Fill(ShownWeights(), run_.Phases(), ProfileScale());
-    const int pen = layout_.curvePen * look_.lineFactor;
-    if (!profile_.Empty()) {
-        g.Target().SetPenSize(pen);
-        g.SetColor(look_.real);
-        curve_.Draw(g, profile_.Real());
-        g.SetColor(look_.imaginary);
-        curve_.Draw(g, profile_.Imaginary());
-        g.Target().SetPenSize(1);
-    }
-    plot_overlays::DrawLegend(g, look_.real, look_.imaginary, pen, layout_.labelFont);
+    if (profile_.Empty())
+        return;
+    g.Target().SetPenSize(CurvePen());
+    g.SetColor(look_.real);
+    curve_.Draw(g, profile_.Real());
+    g.SetColor(look_.imaginary);
+    curve_.Draw(g, profile_.Imaginary());
+    g.Target().SetPenSize(1);
     g.SetColor(g.CBlack);
 }
 
@@ -404,8 +427,7 @@ void PresentationWndo::GFDensity_DrawContent() {
     profile_.Fill(ShownWeights(), run_.Phases(), ProfileScale());
     if (profile_.Empty())
         return;
-    const int pen = layout_.curvePen * look_.lineFactor;
-    g.Target().SetPenSize(pen);
+    g.Target().SetPenSize(CurvePen());
     g.SetColor(look_.real);
     curve_.Draw(g, profile_.Density());
     g.Target().SetPenSize(1);
@@ -415,7 +437,7 @@ void PresentationWndo::GFDensity_DrawContent() {
     const std::optional<physics::Moments> position =
         physics::PositionOf(physics::StateOf(ShownWeights(), run_.Phases()));
     if (position)
-        plot_overlays::DrawSpread(g, curve_, *position, look_.spread, pen, layout_.labelFont);
+        plot_overlays::DrawSpread(g, curve_, *position, look_.spread, CurvePen());
 }
 
 void PresentationWndo::ToggleFullScreen() {
@@ -431,6 +453,7 @@ void PresentationWndo::Leave() {
 
 void PresentationWndo::ToggleSpread() {
     overlays_.spread = !overlays_.spread;
+    densityPlot_->SetUp(layout_);
     Describe();
     ShowAll();
 }

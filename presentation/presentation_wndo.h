@@ -114,8 +114,12 @@ private:
     // The shown states' magnitudes, 0 for those left out.
     physics::Components ShownWeights() const;
     physics::Profile::Scale ProfileScale() const;
-    // The density at t = 0 under the density's axes, kept with them.
+    // The curves' width, in the plots' pixels.
+    int CurvePen() const;
+    // The density at t = 0 under the density's axes, kept with them, as the legends are.
     void DrawGhost(Graph& g);
+    void DrawWaveLegend(Graph& g);
+    void DrawDensityLegend(Graph& g);
     // The y axes the view gives the run's plots: the main window's, with quantities also where the
     // plots are scaled.
     state_plots::YAxis WaveAxis() const;

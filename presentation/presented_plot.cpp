@@ -78,14 +78,15 @@ void PresentedPlot::Resize(const PresentationLayout& layout) {
         KeepAxes();
 }
 
-// The title is bold and measured in its own size; the labels that setUpAxes_ measures, in theirs.
+// The title is bold, with its empty second line, and measured in its own size; the labels that
+// setUpAxes_ measures, in theirs.
 void PresentedPlot::Style(const PresentationLayout& layout) {
     graph_.CGrid = gridColor_;
     graph_.SetTickFontInfo(tk::kSystemFont, layout.tickFont);
     graph_.SetXTixPix(layout.tickSpacing);
     graph_.SetYTixPix(layout.tickSpacing);
     graph_.SetFontInfo(tk::kSystemFont, layout.labelFont, false, false);
-    graph_.SetTitle("!" + title_);
+    graph_.SetTitle("!" + title_ + "|");
     graph_.SetFontInfo(tk::kSystemFont, layout.labelFont, false, false);
 }
 

@@ -19,9 +19,11 @@ public:
 
 // One plot of the presentation view. Its Graph is on no screen of its own: it draws at the layout's
 // zoom in a frame of its screen's size divided by the zoom, and the screen shows the frame pixel for
-// pixel. Its text takes the layout's sizes. What does not change from one frame to the next (the frame
-// lines, axes, ticks, grid and labels) is drawn once for each layout, and each frame draws only the
-// curves over a copy of it: the pixels are those that ReDrawAll draws.
+// pixel. Its text takes the layout's sizes, and its title a second line, left empty for a legend: the
+// Graph lays the graph rectangle out under both, so that a legend there hides no curve. What does not
+// change from one frame to the next (the frame lines, axes, ticks, grid, labels and legend) is drawn
+// once for each layout, and each frame draws only the curves over a copy of it: the pixels are those
+// that ReDrawAll draws.
 class PresentedPlot {
 public:
     using Axes = std::function<void(Graph&)>;

@@ -88,12 +88,18 @@ bool Inside(const tk::Rect& inner, const tk::Rect& outer) {
 }
 
 // Checks every text of a plot's last axes: its ink inside the frame, clear of the graph rectangle and
-// of the other texts; lines are one of the plot's own pixels wide. Returns how many texts there are.
+// of the other texts, as are the legend's strokes, as wide as the curves; other lines are one of the
+// plot's own pixels wide. Returns how many texts there are.
 int CheckTexts(const Graph& g, const std::vector<DrawCall>& axes) {
     const tk::Rect frame{0, 0, g.FWidth, g.FHeight};
     const tk::Rect graphRect{g.GLeft, g.GTop, g.GWidth + 1, g.GHeight + 1};
     std::vector<tk::Rect> inks;
     for (const DrawCall& c : axes) {
+        if (c.op == "DrawLine" && c.pen > 1) {
+            const tk::Rect stroke{c.args[0], c.args[1] - c.pen / 2, c.args[2] - c.args[0] + c.pen, c.pen};
+            EXPECT_TRUE(Inside(stroke, frame) && !Overlap(stroke, graphRect)) << c.ToString();
+            continue;
+        }
         EXPECT_EQ(c.pen, 1) << c.ToString();
         if (c.op != "DrawString")
             continue;
