@@ -7,6 +7,7 @@
 #include "presentation/plot_overlays.h"
 #include "toolkit/binding.h"
 #include "toolkit/numbers.h"
+#include "toolkit/platform.h"
 #include "toolkit/translation.h"
 
 #include <cmath>
@@ -33,6 +34,24 @@ constexpr std::array<const char*, PresentationWndo::kComponents> kSubscripts{"�
 // The scaled plots divide by N = √(2/L)·Σ|cₙ|: their y axes say so, and a note says what N is.
 const state_plots::YAxis kScaledWave{-1, 1, "ψ/N"};
 const state_plots::YAxis kScaledDensity{0, 1, "&|ψ&|²/N²"};
+
+// Where the settings keep the overlays, which the next view and the next session show again.
+constexpr const char* kSpreadKey = "presentation/spread";
+constexpr const char* kGhostKey = "presentation/ghost";
+constexpr const char* kHighContrastKey = "presentation/highContrast";
+
+PresentationWndo::Overlays RememberedOverlays() {
+    const tk::Settings& remembered = tk::ThePlatform().Settings();
+    return {.spread = remembered.Flag(kSpreadKey, false),
+            .ghost = remembered.Flag(kGhostKey, false),
+            .highContrast = remembered.Flag(kHighContrastKey, false)};
+}
+
+// Switches an overlay and remembers it.
+void Switch(bool& overlay, const char* key) {
+    overlay = !overlay;
+    tk::ThePlatform().Settings().SetFlag(key, overlay);
+}
 
 // A phase in whole degrees from 0 to 359; a negative magnitude points the other way.
 int DegreesNow(double magnitude, double phase) {
@@ -61,8 +80,9 @@ std::string PlainQuantity(const std::string& markup) {
 
 PresentationWndo::PresentationWndo(const run::RunModel& run, Opening opening,
                                    const lesson::LessonDocument* lesson)
-    : run_(run), opening_(opening), lesson_(lesson),
-      clockWords_(tk::Translate("StatusLine", StatusLine::kClock)), shownTexts_(ChoiceTexts()),
+    : run_(run), opening_(opening), lesson_(lesson), overlays_(RememberedOverlays()),
+      look_(LookFor(overlays_.highContrast)), clockWords_(tk::Translate("StatusLine", StatusLine::kClock)),
+      shownTexts_(ChoiceTexts()),
       scaleWords_(tk::Translate("PresentationWndo", "N = √(2/L)·Σ|cₙ| over the states shown")) {}
 
 const std::string& PresentationWndo::ShownText(const run::Selection& shown) const {
@@ -452,21 +472,21 @@ void PresentationWndo::Leave() {
 }
 
 void PresentationWndo::ToggleSpread() {
-    overlays_.spread = !overlays_.spread;
+    Switch(overlays_.spread, kSpreadKey);
     densityPlot_->SetUp(layout_);
     Describe();
     ShowAll();
 }
 
 void PresentationWndo::ToggleGhost() {
-    overlays_.ghost = !overlays_.ghost;
+    Switch(overlays_.ghost, kGhostKey);
     densityPlot_->SetUp(layout_);
     Describe();
     ShowAll();
 }
 
 void PresentationWndo::ToggleHighContrast() {
-    overlays_.highContrast = !overlays_.highContrast;
+    Switch(overlays_.highContrast, kHighContrastKey);
     look_ = LookFor(overlays_.highContrast);
     SetUpPlots();
 }

@@ -160,53 +160,8 @@ TEST_F(Presentation, ScalesTextAndLinesWithTheWindowAndNothingOverlaps) {
                      ->Calls())
                 EXPECT_TRUE(c.op != "DrawOval" || c.pen == size.pen) << k;
         CheckPlaces(shown);
-    }
-}
-
-// On a projector of each usual resolution, what the view draws is the share of the screen's height
-// that the back of a room reads: tick labels 1/40, the other texts 1/27, curves 1/360 and never under
-// 2 pixels; and the phasors spread over the whole width. (On a screen of twice the density the view
-// has the same layout in its logical pixels, and every picture doubles with the screen.)
-TEST_F(Presentation, DrawsTextsAndLinesAtTheirShareOfTheScreensHeight) {
-    const struct {
-        const char* name;
-        int width, height;
-    } screens[] = {{"720p", 1280, 720}, {"1080p", 1920, 1080}, {"1440p", 2560, 1440}, {"2160p", 3840, 2160}};
-    for (const auto& screen : screens) {
-        SCOPED_TRACE(screen.name);
-        PresentationWndo& shown = Opened(screen.width, screen.height);
-        shown.ToggleSpread();
-        const double tickLabel = screen.height / 40.0;
-        const double text = screen.height / 27.0;
-        const double line = std::max(2.0, screen.height / 360.0);
-        int measured = 0;
-        for (const char* plot : {"GFWave", "GFDensity"}) {
-            const int zoom = Plot(plot).Zoom();
-            std::vector<DrawCall> drawn = LastAxes(plot);
-            const std::vector<DrawCall> frame = LastFrame(plot);
-            drawn.insert(drawn.end(), frame.begin(), frame.end());
-            for (const DrawCall& c : drawn) {
-                const bool number = c.text.find_first_not_of("-.0123456789") == std::string::npos;
-                if (c.op == "DrawString") {
-                    EXPECT_GE(c.size * zoom, number ? tickLabel : text) << plot << ": " << c.ToString();
-                }
-                if (c.op == "DrawPolyline") {
-                    EXPECT_GE(c.pen * zoom, line) << plot << ": " << c.ToString();
-                }
-                measured += c.op == "DrawString" || c.op == "DrawPolyline";
-            }
-        }
-        EXPECT_GT(measured, 30);
-        for (int k = 0; k < PresentationWndo::kComponents; ++k) {
-            EXPECT_GE(view->Find<tk::StaticText>("STPhasor", k)->Font().size, text) << k;
-            const auto& calls = static_cast<fake::FakePicture&>(*view->Find<PhasorDiagram>("Phasor", k)->GX)
-                                    .Recorder()
-                                    ->Calls();
-            EXPECT_GE(calls.back().pen, line) << k;
-        }
-        EXPECT_GE(view->Find<tk::StaticText>("STClock")->Font().size, text);
         const tk::Rect last = view->Find("Phasor", PresentationWndo::kComponents - 1)->Bounds();
-        EXPECT_GT(last.x + last.width, screen.width * 15 / 16);
+        EXPECT_GT(last.x + last.width, size.width * 15 / 16) << "the phasors spread over the whole width";
     }
 }
 
@@ -233,6 +188,20 @@ TEST_F(Presentation, TooSmallForThePlotsSaysSoAndDrawsThemAgainWhenLarger) {
             EXPECT_EQ(std::pair(Curves("GFWave"), Curves("GFDensity")), std::pair(2, 1));
         }
     }
+}
+
+// A view opens with the overlays the last one left, which the settings keep for the next session too.
+TEST_F(Presentation, OpensWithTheOverlaysTheLastViewLeft) {
+    PresentationWndo& first = Opened(1280, 720);
+    first.ToggleSpread();
+    first.ToggleGhost();
+    first.ToggleGhost();
+    first.ToggleHighContrast();
+    first.Close();
+    const PresentationWndo::Overlays& shown = Opened(1280, 720, false).ShownOverlays();
+    EXPECT_EQ(std::tuple(shown.spread, shown.ghost, shown.highContrast, Curves("GFDensity")),
+              std::tuple(true, false, true, 5))
+        << "the density and the four lines of the spread";
 }
 
 // The state the main window shows from its launch on, the phasors blank after an edit; then each
