@@ -36,3 +36,12 @@ void AxesPicture::StartFrame(Graph& g) const {
         g.zDrawXAxis();
     }
 }
+
+void AxesPicture::StartFrameOver(Graph& g, std::span<const tk::Rect> drawnOver) const {
+    if (!picture_ || withoutXAxis_) {
+        StartFrame(g);
+        return;
+    }
+    for (const tk::Rect& place : drawnOver)
+        g.Target().DrawPicture(*picture_, place, place);
+}

@@ -387,7 +387,7 @@ void PresentationWndo::DrawGhost(Graph& g) {
         return;
     g.SetColor(look_.ghost);
     g.Target().SetPenSize(CurvePen());
-    curve_.Draw(g, ghost_.Density());
+    densityPlot_->Curve().Draw(g, ghost_.Density());
     g.Target().SetPenSize(1);
     g.SetColor(g.CBlack);
 }
@@ -428,9 +428,9 @@ void PresentationWndo::GFWave_DrawContent() {
         return;
     g.Target().SetPenSize(CurvePen());
     g.SetColor(look_.real);
-    curve_.Draw(g, profile_.Real());
+    wavePlot_->Curve().Draw(g, profile_.Real());
     g.SetColor(look_.imaginary);
-    curve_.Draw(g, profile_.Imaginary());
+    wavePlot_->Curve().Draw(g, profile_.Imaginary());
     g.Target().SetPenSize(1);
     g.SetColor(g.CBlack);
 }
@@ -449,7 +449,7 @@ void PresentationWndo::GFDensity_DrawContent() {
         return;
     g.Target().SetPenSize(CurvePen());
     g.SetColor(look_.real);
-    curve_.Draw(g, profile_.Density());
+    densityPlot_->Curve().Draw(g, profile_.Density());
     g.Target().SetPenSize(1);
     g.SetColor(g.CBlack);
     if (!overlays_.spread)
@@ -457,7 +457,7 @@ void PresentationWndo::GFDensity_DrawContent() {
     const std::optional<physics::Moments> position =
         physics::PositionOf(physics::StateOf(ShownWeights(), run_.Phases()));
     if (position)
-        plot_overlays::DrawSpread(g, curve_, *position, look_.spread, CurvePen());
+        plot_overlays::DrawSpread(g, densityPlot_->Curve(), *position, look_.spread, CurvePen());
 }
 
 void PresentationWndo::ToggleFullScreen() {

@@ -152,7 +152,6 @@ private:
     // The wavefunction now and the density at t = 0 at one point for each pixel of the plots' width.
     physics::Profile profile_;
     physics::Profile ghost_;
-    SmoothCurve curve_;
     std::string captionText_; // written again each frame
     tk::Connection frames_;
     tk::Connection changes_;

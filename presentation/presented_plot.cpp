@@ -53,11 +53,13 @@ void PresentedPlot::SetUp(const PresentationLayout& layout) {
         KeepAxes();
 }
 
+// The frame then holds the copy, with no curve over it.
 void PresentedPlot::KeepAxes() {
     axes_.KeepEmptyPlot(graph_, [this] {
         if (backdrop_)
             backdrop_(graph_);
     });
+    curve_.ForgetCovered();
 }
 
 // A graph too small for its last size has no ranges to redraw with (GWidth is 0), and one whose
@@ -93,7 +95,8 @@ void PresentedPlot::Style(const PresentationLayout& layout) {
 void PresentedPlot::DrawFrame() {
     if (!axes_.Kept())
         return;
-    axes_.StartFrame(graph_);
+    axes_.StartFrameOver(graph_, curve_.Covered());
+    curve_.ForgetCovered();
     graph_.GetContent();
     screen_.Refresh(false);
 }

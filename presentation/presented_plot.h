@@ -3,6 +3,7 @@
 #include "graph/axes_picture.h"
 #include "graph/graph.h"
 #include "presentation/presentation_layout.h"
+#include "presentation/smooth_curve.h"
 #include "toolkit/canvas.h"
 #include "toolkit/color.h"
 
@@ -22,8 +23,8 @@ public:
 // pixel. Its text takes the layout's sizes, and its title a second line, left empty for a legend: the
 // Graph lays the graph rectangle out under both, so that a legend there hides no curve. What does not
 // change from one frame to the next (the frame lines, axes, ticks, grid, labels and legend) is drawn
-// once for each layout, and each frame draws only the curves over a copy of it: the pixels are those
-// that ReDrawAll draws.
+// once for each layout and kept; each frame copies it back only where the last frame's curves lay, and
+// draws the new curves: the pixels are those that ReDrawAll draws.
 class PresentedPlot {
 public:
     using Axes = std::function<void(Graph&)>;
@@ -49,7 +50,10 @@ public:
     // Whether it could be defined; a graph too small for its size (a GraphError) is not, and has no
     // frame to show.
     bool Fitted() const { return axes_.Kept(); }
-    // The axes from their copy, then DrawContent, then a repaint of the screen; nothing while unfitted.
+    // What draws the curves; what it covers is cleared from one frame to the next.
+    SmoothCurve& Curve() { return curve_; }
+    // The axes from their copy, where the last frame's curves covered them, then DrawContent, then a
+    // repaint of the screen; nothing while unfitted.
     void DrawFrame();
 
 private:
@@ -64,4 +68,5 @@ private:
     Backdrop backdrop_;
     tk::Color gridColor_ = tk::kGridGrey;
     AxesPicture axes_;
+    SmoothCurve curve_;
 };

@@ -37,23 +37,27 @@ protected:
     const fake::CallLog& FrameCalls(const char* name) {
         return static_cast<fake::FakePicture&>(*Plot(name).GXP).Recorder()->Calls();
     }
-    // The calls of the last drawing of the axes: from the last clearing of the frame to its copy.
+    // The calls of the last drawing of the axes: from the last clearing of the frame to the first
+    // curve or copy.
     std::vector<DrawCall> LastAxes(const char* name) {
         const fake::CallLog& calls = FrameCalls(name);
-        const Graph& g = Plot(name);
-        const std::string clearing =
-            "FillRect 0 0 " + std::to_string(g.FWidth) + " " + std::to_string(g.FHeight);
-        auto last = std::find_if(calls.rbegin(), calls.rend(),
-                                 [&](const DrawCall& c) { return c.ToString() == clearing; });
-        return {last.base() - 1, std::find_if(last.base(), calls.end(),
-                                              [](const DrawCall& c) { return c.op == "DrawPicture"; })};
+        auto last =
+            std::find_if(calls.rbegin(), calls.rend(), [&](const DrawCall& c) { return Clears(name, c); });
+        return {last.base() - 1, std::find_if(last.base(), calls.end(), [](const DrawCall& c) {
+                    return c.op == "DrawPicture" || c.op == "DrawPolyline";
+                })};
     }
-    // The calls of the last frame, over the copy of the axes.
+    // The calls of the last frame: after the last copy of the axes, or after their drawing.
     std::vector<DrawCall> LastFrame(const char* name) {
         const fake::CallLog& calls = FrameCalls(name);
-        const auto copy = std::find_if(calls.rbegin(), calls.rend(),
-                                       [](const DrawCall& c) { return c.op == "DrawPicture"; });
-        return {copy.base(), calls.end()};
+        const auto start = std::find_if(calls.rbegin(), calls.rend(), [&](const DrawCall& c) {
+            return c.op == "DrawPicture" || Clears(name, c);
+        });
+        return {start.base(), calls.end()};
+    }
+    bool Clears(const char* name, const DrawCall& c) {
+        const Graph& g = Plot(name);
+        return c.ToString() == "FillRect 0 0 " + std::to_string(g.FWidth) + " " + std::to_string(g.FHeight);
     }
     // The curves drawn in the last frame: one polyline each.
     int Curves(const char* name) {

@@ -131,4 +131,25 @@ TEST(PresentationPixels, TextsAndLinesTakeTheirShareOfTheScreensHeight) {
     MenuBar1::Release();
 }
 
+// A frame copies the axes back only where the last frame's curves lay: after many frames of a moving
+// packet, with the spread over it, each plot is as drawn afresh over the whole copy.
+TEST(PresentationPixels, AFrameLeavesNothingOfTheLastOne) {
+    MainWndo main;
+    main.Open();
+    main.LoadPreset(physics::Preset::Packet);
+    main.PBStart_Action();
+    PresentationWndo view(main, {false, 1280, 720});
+    view.Open();
+    if (!view.ShownOverlays().spread)
+        view.ToggleSpread();
+    for (int frame = 0; frame < 40; ++frame)
+        main.TMFrame_Action();
+    const QImage wave = fake::DeviceImage(*view.GFWave().GXP).copy();
+    const QImage density = fake::DeviceImage(*view.GFDensity().GXP).copy();
+    view.Event_Resize(); // laid out again, which draws the frame over the whole copy
+    EXPECT_TRUE(wave == fake::DeviceImage(*view.GFWave().GXP));
+    EXPECT_TRUE(density == fake::DeviceImage(*view.GFDensity().GXP));
+    MenuBar1::Release();
+}
+
 } // namespace
