@@ -417,8 +417,8 @@ bool ComparePresentation() {
     baseline.show();
     physics::Profile waveProfile;
     physics::Profile densityProfile;
-    waveProfile.Resize(wave.GWidth * layout.zoom + 1);
-    densityProfile.Resize(view.GFDensity().GWidth * layout.zoom + 1);
+    waveProfile.Resize(wave.GWidth * layout.curvePoints + 1);
+    densityProfile.Resize(view.GFDensity().GWidth * layout.curvePoints + 1);
     const auto baselineFrame = WithPaints([&](int frame) {
         const std::size_t f = std::size_t(frame) % phases.size();
         waveProfile.Fill(magnitudes, phases[f], physics::Profile::Scale::Scaled);

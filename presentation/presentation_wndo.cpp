@@ -381,7 +381,7 @@ physics::Profile::Scale PresentationWndo::ProfileScale() const {
 void PresentationWndo::DrawGhost(Graph& g) {
     if (!overlays_.ghost || !run_.Loaded())
         return;
-    ghost_.Resize(g.GWidth * layout_.zoom + 1);
+    ghost_.Resize(g.GWidth * layout_.curvePoints + 1);
     ghost_.Fill(ShownWeights(), run_.PhasesAtStart(), ProfileScale());
     if (ghost_.Empty())
         return;
@@ -416,13 +416,13 @@ void PresentationWndo::GFWave_Open() {
     wavePlot_->SetUp(layout_);
 }
 
-// The wavefunction now at one point for each pixel of the window across the plot, drawn as the main
-// window draws its samples: the real part, then the imaginary part over it; then the legend.
+// The wavefunction now at the layout's points across the plot, drawn as the main
+// window draws its samples: the real part, then the imaginary part over it.
 void PresentationWndo::GFWave_DrawContent() {
     if (!run_.Drawn())
         return;
     Graph& g = GFWave();
-    profile_.Resize(g.GWidth * layout_.zoom + 1);
+    profile_.Resize(g.GWidth * layout_.curvePoints + 1);
     profile_.Fill(ShownWeights(), run_.Phases(), ProfileScale());
     if (profile_.Empty())
         return;
@@ -443,7 +443,7 @@ void PresentationWndo::GFDensity_DrawContent() {
     if (!run_.Drawn())
         return;
     Graph& g = GFDensity();
-    profile_.Resize(g.GWidth * layout_.zoom + 1);
+    profile_.Resize(g.GWidth * layout_.curvePoints + 1);
     profile_.Fill(ShownWeights(), run_.Phases(), ProfileScale());
     if (profile_.Empty())
         return;

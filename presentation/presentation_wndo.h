@@ -149,7 +149,7 @@ private:
     tk::Connection lessonChanges_;
     Overlays overlays_;
     PresentationLook look_;
-    // The wavefunction now and the density at t = 0 at one point for each pixel of the plots' width.
+    // The wavefunction now and the density at t = 0 at the layout's points across the plots.
     physics::Profile profile_;
     physics::Profile ghost_;
     std::string captionText_; // written again each frame
