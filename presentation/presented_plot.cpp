@@ -60,6 +60,7 @@ void PresentedPlot::KeepAxes() {
             backdrop_(graph_);
     });
     curve_.ForgetCovered();
+    framedAfresh_ = true;
 }
 
 // A graph too small for its last size has no ranges to redraw with (GWidth is 0), and one whose
@@ -95,8 +96,18 @@ void PresentedPlot::Style(const PresentationLayout& layout) {
 void PresentedPlot::DrawFrame() {
     if (!axes_.Kept())
         return;
+    changed_.assign(curve_.Covered().begin(), curve_.Covered().end());
     axes_.StartFrameOver(graph_, curve_.Covered());
     curve_.ForgetCovered();
     graph_.GetContent();
-    screen_.Refresh(false);
+    if (framedAfresh_) {
+        framedAfresh_ = false;
+        screen_.Refresh(false);
+        return;
+    }
+    changed_.insert(changed_.end(), curve_.Covered().begin(), curve_.Covered().end());
+    const int zoom = graph_.Zoom();
+    for (tk::Rect& place : changed_)
+        place = {place.x * zoom, place.y * zoom, place.width * zoom, place.height * zoom};
+    screen_.RefreshPlaces(changed_);
 }

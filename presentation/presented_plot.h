@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // The control of a window that shows a plot's frames, as many times larger as the plot's zoom.
 class PlotScreen : public tk::Canvas {
@@ -53,7 +54,7 @@ public:
     // What draws the curves; what it covers is cleared from one frame to the next.
     SmoothCurve& Curve() { return curve_; }
     // The axes from their copy, where the last frame's curves covered them, then DrawContent, then a
-    // repaint of the screen; nothing while unfitted.
+    // repaint of the screen where the curves were or are; nothing while unfitted.
     void DrawFrame();
 
 private:
@@ -69,4 +70,7 @@ private:
     tk::Color gridColor_ = tk::kGridGrey;
     AxesPicture axes_;
     SmoothCurve curve_;
+    // Whether the frame was drawn afresh since the screen last showed it, or only where curves lay.
+    bool framedAfresh_ = true;
+    std::vector<tk::Rect> changed_; // the places of the screen a frame changed
 };

@@ -7,6 +7,11 @@ void Canvas::Refresh(bool eraseBackground) {
         Peer()->Refresh(eraseBackground);
 }
 
+void Canvas::RefreshPlaces(std::span<const Rect> places) {
+    if (Peer())
+        Peer()->RefreshPlaces(places);
+}
+
 std::unique_ptr<Graphics> Canvas::ScreenGraphics() {
     return Peer() ? Peer()->ScreenGraphics() : nullptr;
 }

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QRegion>
 
 #include <cmath>
 
@@ -72,6 +73,15 @@ void CanvasWidget::Invalidate(bool eraseBackground) {
     update();
 }
 
+// Qt paints the region of the places, and keeps the rest of the screen as it was.
+void CanvasWidget::InvalidatePlaces(std::span<const tk::Rect> places) {
+    bufferIsContent_ = false;
+    QRegion region;
+    for (const tk::Rect& r : places)
+        region += QRect(r.x, r.y, r.width, r.height);
+    update(region);
+}
+
 void CanvasWidget::PaintCanvas(QPainter& painter, bool erase) {
     if (erase || eraseRequested_ || canvas_.EraseBackground())
         painter.fillRect(QRect(0, 0, width(), height()), Qt::white);
@@ -122,6 +132,11 @@ void QtCanvasPeer::ApplyContent(tk::Aspect aspect) {
 void QtCanvasPeer::Refresh(bool eraseBackground) {
     if (widget())
         canvasWidget()->Invalidate(eraseBackground);
+}
+
+void QtCanvasPeer::RefreshPlaces(std::span<const tk::Rect> places) {
+    if (widget())
+        canvasWidget()->InvalidatePlaces(places);
 }
 
 std::unique_ptr<tk::Graphics> QtCanvasPeer::ScreenGraphics() {

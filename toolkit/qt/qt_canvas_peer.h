@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <span>
+
 namespace tk::qt {
 
 // The widget of a canvas. Its content is either what Event_Paint paints, asked for by Refresh, or
@@ -20,6 +22,8 @@ public:
     void ContentDrawn();
     // The content is Event_Paint's from now on.
     void Invalidate(bool eraseBackground);
+    // Likewise, where it changed in these places alone.
+    void InvalidatePlaces(std::span<const tk::Rect> places);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,6 +45,7 @@ class QtCanvasPeer : public QtWidgetPeer {
 public:
     QtCanvasPeer(tk::Canvas& canvas, QWidget* parent);
     void Refresh(bool eraseBackground) override;
+    void RefreshPlaces(std::span<const tk::Rect> places) override;
     std::unique_ptr<tk::Graphics> ScreenGraphics() override;
 
 protected:
