@@ -2,6 +2,7 @@
 
 #include "toolkit/font.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -15,6 +16,16 @@ template <class Step> bool Survives(Step step) {
     } catch (const GraphError&) {
         return false;
     }
+}
+
+// The places a frame repaints on the screen, at most.
+constexpr std::size_t kMostRepaintedPlaces = 16;
+
+tk::Rect Around(const tk::Rect& a, const tk::Rect& b) {
+    const int left = std::min(a.x, b.x);
+    const int top = std::min(a.y, b.y);
+    return {left, top, std::max(a.x + a.width, b.x + b.width) - left,
+            std::max(a.y + a.height, b.y + b.height) - top};
 }
 
 } // namespace
@@ -106,8 +117,21 @@ void PresentedPlot::DrawFrame() {
         return;
     }
     changed_.insert(changed_.end(), curve_.Covered().begin(), curve_.Covered().end());
-    const int zoom = graph_.Zoom();
-    for (tk::Rect& place : changed_)
-        place = {place.x * zoom, place.y * zoom, place.width * zoom, place.height * zoom};
+    MergeChanged();
     screen_.RefreshPlaces(changed_);
+}
+
+// Into a few places of the screen, each around neighbours along the curves: a screen keeps a
+// repainted area as a set of rectangles, which it makes anew for each one added.
+void PresentedPlot::MergeChanged() {
+    const std::size_t together = (changed_.size() + kMostRepaintedPlaces - 1) / kMostRepaintedPlaces;
+    const int zoom = graph_.Zoom();
+    std::size_t merged = 0;
+    for (std::size_t first = 0; first < changed_.size(); first += together, ++merged) {
+        tk::Rect place = changed_[first];
+        for (std::size_t i = first + 1; i < std::min(first + together, changed_.size()); ++i)
+            place = Around(place, changed_[i]);
+        changed_[merged] = {place.x * zoom, place.y * zoom, place.width * zoom, place.height * zoom};
+    }
+    changed_.resize(merged);
 }

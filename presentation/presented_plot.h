@@ -61,6 +61,7 @@ private:
     void Size(const PresentationLayout& layout);
     void Style(const PresentationLayout& layout);
     void KeepAxes();
+    void MergeChanged();
 
     Graph graph_;
     PlotScreen& screen_;
