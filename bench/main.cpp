@@ -398,7 +398,9 @@ bool ComparePresentation() {
     subjectFrame(0);
     Graph& wave = view.GFWave();
     const std::vector<bench::SceneOp> legend = bench::SceneRecorder::RecordDrawing(wave, [&] {
-        plot_overlays::DrawLegend(wave, tk::kBlack, tk::kCurveRed, layout.curvePen, layout.labelFont);
+        const std::array<plot_overlays::LegendEntry, 2> entries{
+            {{tk::kBlack, "Re ψ"}, {tk::kCurveRed, "Im ψ"}}};
+        plot_overlays::DrawLegend(wave, entries, layout.curvePen, layout.labelFont);
     });
     BaselineWindow baseline({wave, placeOf("GFWave")}, {view.GFDensity(), placeOf("GFDensity")},
                             QSize(1920, 1080), phasors, layout.pen);
@@ -417,8 +419,8 @@ bool ComparePresentation() {
     baseline.show();
     physics::Profile waveProfile;
     physics::Profile densityProfile;
-    waveProfile.Resize(wave.GWidth * layout.zoom + 1);
-    densityProfile.Resize(view.GFDensity().GWidth * layout.zoom + 1);
+    waveProfile.Resize(wave.GWidth * layout.curvePoints + 1);
+    densityProfile.Resize(view.GFDensity().GWidth * layout.curvePoints + 1);
     const auto baselineFrame = WithPaints([&](int frame) {
         const std::size_t f = std::size_t(frame) % phases.size();
         waveProfile.Fill(magnitudes, phases[f], physics::Profile::Scale::Scaled);

@@ -55,3 +55,12 @@ tk::Rect AxesPicture::Restore(Graph& g, tk::Rect part) const {
     }
     return part;
 }
+
+void AxesPicture::StartFrameOver(Graph& g, std::span<const tk::Rect> drawnOver) const {
+    if (!picture_ || withoutXAxis_) {
+        StartFrame(g);
+        return;
+    }
+    for (const tk::Rect& place : drawnOver)
+        g.Target().DrawPicture(*picture_, place, place);
+}

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 
 // A copy of what a plot draws before its data and keeps from one frame to the next (the frame
 // lines, labels, ticks and grid), so that a frame starts from one copy instead of clearing the frame
@@ -30,6 +31,9 @@ public:
     // and where the x axis moves, everything below the rectangle's top, where that axis lies.
     // Returns the part copied back, in the frame's coordinates.
     tk::Rect StartFrameInGraphRect(Graph& g) const;
+    // Starts a frame on a target that holds the last one by copying back only these places, which
+    // hold all that the last frame drew over the copy; the whole frame where the copy lacks its x axis.
+    void StartFrameOver(Graph& g, std::span<const tk::Rect> drawnOver) const;
 
 private:
     void Keep(Graph& g, bool withoutXAxis);

@@ -166,7 +166,7 @@ void ObservablesWndo::DrawMovingPlots() {
          {std::pair(pathPlot_, &pathAxes_), std::pair(momentumPlot_, &momentumAxes_)}) {
         const tk::Rect changed = axes->StartFrameInGraphRect(*plot);
         plot->DrawContent();
-        plot->RefreshPart(changed);
+        plot->RefreshPlaces(std::span(&changed, 1));
     }
 }
 

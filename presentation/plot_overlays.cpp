@@ -1,10 +1,13 @@
 #include "presentation/plot_overlays.h"
 
+#include "graph/axis_model.h"
 #include "graph/drawing_state.h"
+#include "graph/sstring_format.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 namespace plot_overlays {
 
@@ -14,44 +17,49 @@ namespace {
 constexpr double kBarHeight = 0.85;
 constexpr double kBarEnd = 0.04;
 
+// In sizes of the legend's font: a stroke, the gap after it, and the gap between two entries.
+constexpr double kStrokeEms = 2;
+constexpr double kGapEms = 0.5;
+constexpr double kSpacingEms = 1.5;
+
 int Rounded(double v) {
     return static_cast<int>(std::lround(v));
 }
 
 } // namespace
 
-void DrawLegend(Graph& g, tk::Color real, tk::Color imaginary, int pen, int font) {
+void DrawLegend(Graph& g, std::span<const LegendEntry> entries, int pen, int font) {
     tk::Graphics& gx = g.Target();
     const KeepDrawingState keep(gx);
     g.SetFontInfo(tk::kSystemFont, font, false, false);
-    const std::array<const char*, 2> names{"Re ψ", "Im ψ"};
-    const int pad = font / 2;
-    const int stroke = 2 * font;
-    const int line = Rounded(1.25 * font);
-    const int textWidth =
-        static_cast<int>(std::ceil(std::max(gx.StringWidth(names[0]), gx.StringWidth(names[1]))));
-    const int width = 3 * pad + stroke + textWidth;
-    const int height = 2 * pad + 2 * line;
-    const int left = g.GLeft + g.GWidth - pad - width;
-    const int top = g.GTop + pad;
-    g.SetColor(g.CWhite);
-    gx.FillRect(left, top, width, height);
-    g.SetColor(g.CBlack);
-    gx.DrawRect(left, top, width, height);
-    const std::array<tk::Color, 2> colors{real, imaginary};
-    for (int i = 0; i < 2; ++i) {
-        const int baseline = top + pad + (i + 1) * line - (line - font) / 2 - font / 5;
-        const int middle = baseline - font * 3 / 10;
-        g.SetColor(colors[i]);
+    const int stroke = Rounded(kStrokeEms * font);
+    const int gap = Rounded(kGapEms * font);
+    const int spacing = Rounded(kSpacingEms * font);
+    int width = 0;
+    for (const LegendEntry& entry : entries)
+        width += (width > 0 ? spacing : 0) + stroke + gap +
+                 static_cast<int>(std::ceil(gx.StringWidth(entry.name)));
+    // Centred like the title, but within the frame. The Graph draws the title's lines down to kGap
+    // above the graph rectangle.
+    int left = std::clamp(g.GLeft + g.GWidth / 2 - width / 2, 0, std::max(0, g.FWidth - width));
+    const std::optional<sstring::Layout> title = sstring::ReadLayout(g.Title);
+    const int line = title ? title->lineHeight : 0;
+    const int middle = g.GTop - axes::kGap - line / 2;
+    const int baseline = middle + font * 3 / 10;
+    const int textPen = gx.PenSize();
+    for (const LegendEntry& entry : entries) {
+        g.SetColor(entry.color);
         gx.SetPenSize(pen);
-        gx.DrawLine(left + pad, middle, left + pad + stroke - pen, middle);
+        gx.DrawLine(left, middle, left + stroke - pen, middle);
+        gx.SetPenSize(textPen);
+        left += stroke + gap;
         g.SetColor(g.CBlack);
-        gx.DrawString(names[i], left + 2 * pad + stroke, baseline);
+        gx.DrawString(entry.name, left, baseline);
+        left += static_cast<int>(std::ceil(gx.StringWidth(entry.name))) + spacing;
     }
 }
 
-void DrawSpread(Graph& g, SmoothCurve& curve, const physics::Moments& position, tk::Color color, int pen,
-                int font) {
+void DrawSpread(Graph& g, SmoothCurve& curve, const physics::Moments& position, tk::Color color, int pen) {
     tk::Graphics& gx = g.Target();
     const KeepDrawingState keep(gx);
     g.SetColor(color);
@@ -68,22 +76,6 @@ void DrawSpread(Graph& g, SmoothCurve& curve, const physics::Moments& position, 
     const std::array<tk::PointF, 2> highEnd{{{high, bar - end}, {high, bar + end}}};
     for (const auto& points : {across, band, lowEnd, highEnd})
         curve.DrawThrough(g, points);
-
-    // Beside the bar, where it is clear of the line through the mean: right of it, or left where the
-    // plot ends first (over the bar only where neither side has room); on a patch of the background.
-    g.SetFontInfo(tk::kSystemFont, font, false, false);
-    const char* label = "⟨x⟩ ± Δx";
-    const int width = static_cast<int>(std::ceil(gx.StringWidth(label)));
-    const int gap = font / 2;
-    const int right = Rounded(SmoothCurve::Column(g, high)) + gap;
-    const int left = right + width <= g.GLeft + g.GWidth
-                         ? right
-                         : std::max(g.GLeft + gap, Rounded(SmoothCurve::Column(g, low)) - gap - width);
-    const int baseline = Rounded(SmoothCurve::Row(g, bar)) + font * 3 / 8;
-    g.SetColor(g.CWhite);
-    gx.FillRect(left, baseline - font, width, Rounded(1.25 * font));
-    g.SetColor(color);
-    gx.DrawString(label, left, baseline);
 }
 
 } // namespace plot_overlays

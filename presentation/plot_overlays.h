@@ -5,19 +5,25 @@
 #include "presentation/smooth_curve.h"
 #include "toolkit/color.h"
 
-#include <string>
+#include <span>
 
 // What the presentation view draws on its plots besides the curves, in the Graph's own pixels, in
-// text of `font` pixels: each frame draws it over the curves, which it must not hide.
+// text of `font` pixels.
 namespace plot_overlays {
 
-// Which curve is which: a stroke of each colour `pen` wide before "Re ψ" and "Im ψ", in a box at
-// the top right of the graph rectangle.
-void DrawLegend(Graph& g, tk::Color real, tk::Color imaginary, int pen, int font);
+// One curve or mark of a legend: a stroke of its colour before its name.
+struct LegendEntry {
+    tk::Color color;
+    const char* name;
+};
+
+// Which curve is which: the entries side by side, each a stroke `pen` wide before its name, centred
+// over the graph rectangle on the last line of its title, which is left empty for them: outside the
+// graph rectangle, where they hide no curve.
+void DrawLegend(Graph& g, std::span<const LegendEntry> entries, int pen, int font);
 
 // The mean position as a line across the plot, and the band of one spread either side of it as a
-// bar near the top, with its ends marked and "⟨x⟩ ± Δx" beside it.
-void DrawSpread(Graph& g, SmoothCurve& curve, const physics::Moments& position, tk::Color color, int pen,
-                int font);
+// bar near the top, with its ends marked: lines alone, which a legend names.
+void DrawSpread(Graph& g, SmoothCurve& curve, const physics::Moments& position, tk::Color color, int pen);
 
 } // namespace plot_overlays

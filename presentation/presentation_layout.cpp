@@ -14,6 +14,10 @@ constexpr int kLargestTickFont = 12;
 // grows by itself. A zoom of half a unit more would leave a window of 960 x 540 too small for the plots.
 constexpr double kZoomRoundUp = 0.25;
 constexpr double kNarrowest = 3.0 / 4;
+// A curve has a point for each pixel of the window across the plot, but at most this many for each
+// of the plot's own (a window of 1080 lines): at a larger zoom a curve smooth between points two
+// pixels apart strays from its closed form by a tenth of a pixel, and each point costs drawing time.
+constexpr int kMostCurvePoints = 3;
 // Titles and axis labels, in the plots' pixels, as large as the main window's captions at least.
 constexpr int kSmallestLabelFont = 14;
 // In units of a 360th of the height: the margins, and the largest phasor.
@@ -50,6 +54,7 @@ void SizePlots(PresentationLayout& layout, double height) {
     const double unit = height * kLineShare;
     layout.zoom = std::max(1, static_cast<int>(unit + kZoomRoundUp));
     const double zoom = layout.zoom;
+    layout.curvePoints = std::min(layout.zoom, kMostCurvePoints);
     layout.tickFont =
         std::clamp(AtLeast(height * kTickLabelShare / zoom), kSmallestTickFont, kLargestTickFont);
     layout.tickSpacing = layout.tickFont * 7 / 9;

@@ -27,6 +27,7 @@ struct PresentationLayout {
     int tickSpacing = 7; // at least this much between minor ticks, so that the labels stay apart
     int labelFont = 14;  // titles, axis labels and the legend
     int curvePen = 1;
+    int curvePoints = 1; // the points of a curve for each of the plots' pixels across
     // The rest, in pixels of the window.
     int pen = 2;       // the phasors' circles and lines
     int textFont = 14; // the captions, the clock, the scale's note and the states shown

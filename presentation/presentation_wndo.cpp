@@ -7,9 +7,11 @@
 #include "presentation/plot_overlays.h"
 #include "toolkit/binding.h"
 #include "toolkit/numbers.h"
+#include "toolkit/platform.h"
 #include "toolkit/translation.h"
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -32,6 +34,24 @@ constexpr std::array<const char*, PresentationWndo::kComponents> kSubscripts{"�
 // The scaled plots divide by N = √(2/L)·Σ|cₙ|: their y axes say so, and a note says what N is.
 const state_plots::YAxis kScaledWave{-1, 1, "ψ/N"};
 const state_plots::YAxis kScaledDensity{0, 1, "&|ψ&|²/N²"};
+
+// Where the settings keep the overlays, which the next view and the next session show again.
+constexpr const char* kSpreadKey = "presentation/spread";
+constexpr const char* kGhostKey = "presentation/ghost";
+constexpr const char* kHighContrastKey = "presentation/highContrast";
+
+PresentationWndo::Overlays RememberedOverlays() {
+    const tk::Settings& remembered = tk::ThePlatform().Settings();
+    return {.spread = remembered.Flag(kSpreadKey, false),
+            .ghost = remembered.Flag(kGhostKey, false),
+            .highContrast = remembered.Flag(kHighContrastKey, false)};
+}
+
+// Switches an overlay and remembers it.
+void Switch(bool& overlay, const char* key) {
+    overlay = !overlay;
+    tk::ThePlatform().Settings().SetFlag(key, overlay);
+}
 
 // A phase in whole degrees from 0 to 359; a negative magnitude points the other way.
 int DegreesNow(double magnitude, double phase) {
@@ -60,8 +80,9 @@ std::string PlainQuantity(const std::string& markup) {
 
 PresentationWndo::PresentationWndo(const run::RunModel& run, Opening opening,
                                    const lesson::LessonDocument* lesson)
-    : run_(run), opening_(opening), lesson_(lesson),
-      clockWords_(tk::Translate("StatusLine", StatusLine::kClock)), shownTexts_(ChoiceTexts()),
+    : run_(run), opening_(opening), lesson_(lesson), overlays_(RememberedOverlays()),
+      look_(LookFor(overlays_.highContrast)), clockWords_(tk::Translate("StatusLine", StatusLine::kClock)),
+      shownTexts_(ChoiceTexts()),
       scaleWords_(tk::Translate("PresentationWndo", "N = √(2/L)·Σ|cₙ| over the states shown")) {}
 
 const std::string& PresentationWndo::ShownText(const run::Selection& shown) const {
@@ -109,7 +130,11 @@ void PresentationWndo::CreateControls() {
             state_plots::SetUpDensity(g, DensityAxis());
         },
         tk::Translate("MainWndo", "Probability density"));
-    densityPlot_->SetBackdrop([this](Graph& g) { DrawGhost(g); });
+    wavePlot_->SetBackdrop([this](Graph& g) { DrawWaveLegend(g); });
+    densityPlot_->SetBackdrop([this](Graph& g) {
+        DrawGhost(g);
+        DrawDensityLegend(g);
+    });
     tk::Bind(GFDensity(), &Graph::Open, *this, &PresentationWndo::GFDensity_Open);
     tk::Bind(GFDensity(), &Graph::DrawContent, *this, &PresentationWndo::GFDensity_DrawContent);
 
@@ -356,39 +381,57 @@ physics::Profile::Scale PresentationWndo::ProfileScale() const {
 void PresentationWndo::DrawGhost(Graph& g) {
     if (!overlays_.ghost || !run_.Loaded())
         return;
-    ghost_.Resize(g.GWidth * layout_.zoom + 1);
+    ghost_.Resize(g.GWidth * layout_.curvePoints + 1);
     ghost_.Fill(ShownWeights(), run_.PhasesAtStart(), ProfileScale());
     if (ghost_.Empty())
         return;
     g.SetColor(look_.ghost);
-    g.Target().SetPenSize(layout_.curvePen * look_.lineFactor);
-    curve_.Draw(g, ghost_.Density());
+    g.Target().SetPenSize(CurvePen());
+    densityPlot_->Curve().Draw(g, ghost_.Density());
     g.Target().SetPenSize(1);
     g.SetColor(g.CBlack);
+}
+
+int PresentationWndo::CurvePen() const {
+    return layout_.curvePen * look_.lineFactor;
+}
+
+void PresentationWndo::DrawWaveLegend(Graph& g) {
+    const std::array<plot_overlays::LegendEntry, 2> entries{
+        {{look_.real, "Re ψ"}, {look_.imaginary, "Im ψ"}}};
+    plot_overlays::DrawLegend(g, entries, CurvePen(), layout_.labelFont);
+}
+
+// The overlays shown, named as the curves of the wavefunction are.
+void PresentationWndo::DrawDensityLegend(Graph& g) {
+    std::vector<plot_overlays::LegendEntry> entries;
+    if (overlays_.ghost)
+        entries.push_back({look_.ghost, "t = 0"});
+    if (overlays_.spread)
+        entries.push_back({look_.spread, "⟨x⟩ ± Δx"});
+    plot_overlays::DrawLegend(g, entries, CurvePen(), layout_.labelFont);
 }
 
 void PresentationWndo::GFWave_Open() {
     wavePlot_->SetUp(layout_);
 }
 
-// The wavefunction now at one point for each pixel of the window across the plot, drawn as the main
-// window draws its samples: the real part, then the imaginary part over it; then the legend.
+// The wavefunction now at the layout's points across the plot, drawn as the main
+// window draws its samples: the real part, then the imaginary part over it.
 void PresentationWndo::GFWave_DrawContent() {
     if (!run_.Drawn())
         return;
     Graph& g = GFWave();
-    profile_.Resize(g.GWidth * layout_.zoom + 1);
+    profile_.Resize(g.GWidth * layout_.curvePoints + 1);
     profile_.Fill(ShownWeights(), run_.Phases(), ProfileScale());
-    const int pen = layout_.curvePen * look_.lineFactor;
-    if (!profile_.Empty()) {
-        g.Target().SetPenSize(pen);
-        g.SetColor(look_.real);
-        curve_.Draw(g, profile_.Real());
-        g.SetColor(look_.imaginary);
-        curve_.Draw(g, profile_.Imaginary());
-        g.Target().SetPenSize(1);
-    }
-    plot_overlays::DrawLegend(g, look_.real, look_.imaginary, pen, layout_.labelFont);
+    if (profile_.Empty())
+        return;
+    g.Target().SetPenSize(CurvePen());
+    g.SetColor(look_.real);
+    wavePlot_->Curve().Draw(g, profile_.Real());
+    g.SetColor(look_.imaginary);
+    wavePlot_->Curve().Draw(g, profile_.Imaginary());
+    g.Target().SetPenSize(1);
     g.SetColor(g.CBlack);
 }
 
@@ -400,14 +443,13 @@ void PresentationWndo::GFDensity_DrawContent() {
     if (!run_.Drawn())
         return;
     Graph& g = GFDensity();
-    profile_.Resize(g.GWidth * layout_.zoom + 1);
+    profile_.Resize(g.GWidth * layout_.curvePoints + 1);
     profile_.Fill(ShownWeights(), run_.Phases(), ProfileScale());
     if (profile_.Empty())
         return;
-    const int pen = layout_.curvePen * look_.lineFactor;
-    g.Target().SetPenSize(pen);
+    g.Target().SetPenSize(CurvePen());
     g.SetColor(look_.real);
-    curve_.Draw(g, profile_.Density());
+    densityPlot_->Curve().Draw(g, profile_.Density());
     g.Target().SetPenSize(1);
     g.SetColor(g.CBlack);
     if (!overlays_.spread)
@@ -415,7 +457,7 @@ void PresentationWndo::GFDensity_DrawContent() {
     const std::optional<physics::Moments> position =
         physics::PositionOf(physics::StateOf(ShownWeights(), run_.Phases()));
     if (position)
-        plot_overlays::DrawSpread(g, curve_, *position, look_.spread, pen, layout_.labelFont);
+        plot_overlays::DrawSpread(g, densityPlot_->Curve(), *position, look_.spread, CurvePen());
 }
 
 void PresentationWndo::ToggleFullScreen() {
@@ -430,20 +472,21 @@ void PresentationWndo::Leave() {
 }
 
 void PresentationWndo::ToggleSpread() {
-    overlays_.spread = !overlays_.spread;
+    Switch(overlays_.spread, kSpreadKey);
+    densityPlot_->SetUp(layout_);
     Describe();
     ShowAll();
 }
 
 void PresentationWndo::ToggleGhost() {
-    overlays_.ghost = !overlays_.ghost;
+    Switch(overlays_.ghost, kGhostKey);
     densityPlot_->SetUp(layout_);
     Describe();
     ShowAll();
 }
 
 void PresentationWndo::ToggleHighContrast() {
-    overlays_.highContrast = !overlays_.highContrast;
+    Switch(overlays_.highContrast, kHighContrastKey);
     look_ = LookFor(overlays_.highContrast);
     SetUpPlots();
 }

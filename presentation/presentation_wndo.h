@@ -28,7 +28,7 @@
 // Presentation) takes it in and out of full screen, Esc out of full screen and then closes it, and the
 // application's menu keys (Animation, States, Help) act as from every window. Its own keys turn its overlays
 // on and off: the mean position and its spread on the density, the density at t = 0 under it, and high
-// contrast.
+// contrast; the settings keep them for the next view.
 class PresentationWndo : public tk::Window, public tk::SharedView<PresentationWndo, MainWndo> {
 public:
     static constexpr int kComponents = physics::kComponents;
@@ -77,7 +77,8 @@ public:
     // Esc: out of full screen, or closed when it is not.
     virtual void Leave();
 
-    // What the plots show besides the curves; all off when the view opens.
+    // What the plots show besides the curves: as the last view left them, in this session or an
+    // earlier one; all off at first.
     struct Overlays {
         bool spread = false;       // <x> and <x> +- dx on the density
         bool ghost = false;        // the density at t = 0, under the density now
@@ -114,8 +115,12 @@ private:
     // The shown states' magnitudes, 0 for those left out.
     physics::Components ShownWeights() const;
     physics::Profile::Scale ProfileScale() const;
-    // The density at t = 0 under the density's axes, kept with them.
+    // The curves' width, in the plots' pixels.
+    int CurvePen() const;
+    // The density at t = 0 under the density's axes, kept with them, as the legends are.
     void DrawGhost(Graph& g);
+    void DrawWaveLegend(Graph& g);
+    void DrawDensityLegend(Graph& g);
     // The y axes the view gives the run's plots: the main window's, with quantities also where the
     // plots are scaled.
     state_plots::YAxis WaveAxis() const;
@@ -143,11 +148,10 @@ private:
     const lesson::LessonDocument* lesson_ = nullptr;
     tk::Connection lessonChanges_;
     Overlays overlays_;
-    PresentationLook look_ = LookFor(false);
-    // The wavefunction now and the density at t = 0 at one point for each pixel of the plots' width.
+    PresentationLook look_;
+    // The wavefunction now and the density at t = 0 at the layout's points across the plots.
     physics::Profile profile_;
     physics::Profile ghost_;
-    SmoothCurve curve_;
     std::string captionText_; // written again each frame
     tk::Connection frames_;
     tk::Connection changes_;

@@ -3,11 +3,13 @@
 #include "graph/axes_picture.h"
 #include "graph/graph.h"
 #include "presentation/presentation_layout.h"
+#include "presentation/smooth_curve.h"
 #include "toolkit/canvas.h"
 #include "toolkit/color.h"
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // The control of a window that shows a plot's frames, as many times larger as the plot's zoom.
 class PlotScreen : public tk::Canvas {
@@ -19,9 +21,11 @@ public:
 
 // One plot of the presentation view. Its Graph is on no screen of its own: it draws at the layout's
 // zoom in a frame of its screen's size divided by the zoom, and the screen shows the frame pixel for
-// pixel. Its text takes the layout's sizes. What does not change from one frame to the next (the frame
-// lines, axes, ticks, grid and labels) is drawn once for each layout, and each frame draws only the
-// curves over a copy of it: the pixels are those that ReDrawAll draws.
+// pixel. Its text takes the layout's sizes, and its title a second line, left empty for a legend: the
+// Graph lays the graph rectangle out under both, so that a legend there hides no curve. What does not
+// change from one frame to the next (the frame lines, axes, ticks, grid, labels and legend) is drawn
+// once for each layout and kept; each frame copies it back only where the last frame's curves lay, and
+// draws the new curves: the pixels are those that ReDrawAll draws.
 class PresentedPlot {
 public:
     using Axes = std::function<void(Graph&)>;
@@ -47,13 +51,17 @@ public:
     // Whether it could be defined; a graph too small for its size (a GraphError) is not, and has no
     // frame to show.
     bool Fitted() const { return axes_.Kept(); }
-    // The axes from their copy, then DrawContent, then a repaint of the screen; nothing while unfitted.
+    // What draws the curves; what it covers is cleared from one frame to the next.
+    SmoothCurve& Curve() { return curve_; }
+    // The axes from their copy, where the last frame's curves covered them, then DrawContent, then a
+    // repaint of the screen where the curves were or are; nothing while unfitted.
     void DrawFrame();
 
 private:
     void Size(const PresentationLayout& layout);
     void Style(const PresentationLayout& layout);
     void KeepAxes();
+    void MergeChanged();
 
     Graph graph_;
     PlotScreen& screen_;
@@ -62,4 +70,8 @@ private:
     Backdrop backdrop_;
     tk::Color gridColor_ = tk::kGridGrey;
     AxesPicture axes_;
+    SmoothCurve curve_;
+    // Whether the frame was drawn afresh since the screen last showed it, or only where curves lay.
+    bool framedAfresh_ = true;
+    std::vector<tk::Rect> changed_; // the places of the screen a frame changed
 };

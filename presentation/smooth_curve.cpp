@@ -11,9 +11,38 @@ double SmoothCurve::Row(const Graph& g, double y) {
     return g.GTop + g.GHeight - std::clamp((y - g.YMin) * g.YVToPix, 0.0, static_cast<double>(g.GHeight));
 }
 
+namespace {
+
+// The vertices of a curve are about a pixel of the screen apart: a place covers this many, so that a
+// frame clears a few hundred places, close around the curves.
+constexpr std::size_t kVerticesAPlace = 32;
+
+} // namespace
+
+// Each place spans its vertices and the next one, and half the pen and a pixel for the blended edges
+// beyond them.
+void SmoothCurve::Cover(int pen) {
+    const double margin = pen / 2.0 + 1;
+    for (std::size_t first = 0; first + 1 < vertices_.size(); first += kVerticesAPlace) {
+        const auto begin = vertices_.begin() + static_cast<std::ptrdiff_t>(first);
+        const auto end = vertices_.begin() +
+                         static_cast<std::ptrdiff_t>(std::min(first + kVerticesAPlace + 1, vertices_.size()));
+        const auto [left, right] = std::minmax_element(
+            begin, end, [](const tk::PointF& a, const tk::PointF& b) { return a.x < b.x; });
+        const auto [top, bottom] = std::minmax_element(
+            begin, end, [](const tk::PointF& a, const tk::PointF& b) { return a.y < b.y; });
+        const int x = static_cast<int>(std::floor(left->x - margin));
+        const int y = static_cast<int>(std::floor(top->y - margin));
+        covered_.push_back({x, y, static_cast<int>(std::ceil(right->x + margin)) - x + 1,
+                            static_cast<int>(std::ceil(bottom->y + margin)) - y + 1});
+    }
+}
+
 void SmoothCurve::Flush(Graph& g) {
-    if (vertices_.size() > 1)
+    if (vertices_.size() > 1) {
+        Cover(g.Target().PenSize());
         g.Target().DrawSmoothPolyline(vertices_);
+    }
     vertices_.clear();
 }
 

@@ -20,8 +20,16 @@ public:
     static double Column(const Graph& g, double x);
     static double Row(const Graph& g, double y);
 
+    // The places of the frame that the curves drawn since the last ForgetCovered may have inked, a
+    // few along each curve: what a frame drawn over the last one must clear.
+    const std::vector<tk::Rect>& Covered() const { return covered_; }
+    void ForgetCovered() { covered_.clear(); }
+
 private:
     void Flush(Graph& g);
+    void Cover(int pen);
 
-    std::vector<tk::PointF> vertices_; // kept from one frame to the next, so that a frame allocates nothing
+    // Kept from one frame to the next, so that a frame allocates nothing.
+    std::vector<tk::PointF> vertices_;
+    std::vector<tk::Rect> covered_;
 };

@@ -7,9 +7,9 @@ void Canvas::Refresh(bool eraseBackground) {
         Peer()->Refresh(eraseBackground);
 }
 
-void Canvas::RefreshPart(Rect part) {
+void Canvas::RefreshPlaces(std::span<const Rect> places) {
     if (Peer())
-        Peer()->RefreshPart(part);
+        Peer()->RefreshPlaces(places);
 }
 
 std::unique_ptr<Graphics> Canvas::ScreenGraphics() {

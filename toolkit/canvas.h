@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <span>
 
 namespace tk {
 
@@ -29,9 +30,9 @@ public:
 
     // Asks for a later Event_Paint, erasing the background first when asked.
     void Refresh(bool eraseBackground = true);
-    // Asks for a later Event_Paint whose drawing becomes the content within `part` alone, for a
-    // content that changed there only: less to copy to the screen.
-    void RefreshPart(Rect part);
+    // Asks for a later Event_Paint where the content changed in these places alone, with no erasing:
+    // the screen needs only these places of what it paints, which costs less for a large control.
+    void RefreshPlaces(std::span<const Rect> places);
     // A context that draws on the control's content at once; null while the control is not on a
     // screen.
     std::unique_ptr<Graphics> ScreenGraphics();

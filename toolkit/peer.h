@@ -3,6 +3,7 @@
 #include "toolkit/graphics.h"
 
 #include <memory>
+#include <span>
 
 namespace tk {
 
@@ -47,8 +48,8 @@ public:
     virtual void SetFocus() {}
     // Schedules a repaint, erasing the background first when asked.
     virtual void Refresh(bool /*eraseBackground*/) {}
-    // Schedules a repaint of a part of the control, in its coordinates; the rest shows what it shows.
-    virtual void RefreshPart(Rect /*part*/) { Refresh(false); }
+    // Schedules a repaint of these places alone, with no erasing; by default of the whole control.
+    virtual void RefreshPlaces(std::span<const Rect> /*places*/) { Refresh(false); }
     // A context that draws on the control's content at once; null where there is no screen.
     virtual std::unique_ptr<Graphics> ScreenGraphics() { return nullptr; }
     virtual void Perform(EditCommand /*command*/) {}

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QRegion>
 
 #include <cmath>
 
@@ -72,9 +73,13 @@ void CanvasWidget::Invalidate(bool eraseBackground) {
     update();
 }
 
-void CanvasWidget::InvalidatePart(const QRect& part) {
+// Qt paints the region of the places, and keeps the rest of the screen as it was.
+void CanvasWidget::InvalidatePlaces(std::span<const tk::Rect> places) {
     bufferIsContent_ = false;
-    update(part);
+    QRegion region;
+    for (const tk::Rect& r : places)
+        region += QRect(r.x, r.y, r.width, r.height);
+    update(region);
 }
 
 void CanvasWidget::PaintCanvas(QPainter& painter, bool erase) {
@@ -129,9 +134,9 @@ void QtCanvasPeer::Refresh(bool eraseBackground) {
         canvasWidget()->Invalidate(eraseBackground);
 }
 
-void QtCanvasPeer::RefreshPart(tk::Rect part) {
+void QtCanvasPeer::RefreshPlaces(std::span<const tk::Rect> places) {
     if (widget())
-        canvasWidget()->InvalidatePart(QRect(part.x, part.y, part.width, part.height));
+        canvasWidget()->InvalidatePlaces(places);
 }
 
 std::unique_ptr<tk::Graphics> QtCanvasPeer::ScreenGraphics() {

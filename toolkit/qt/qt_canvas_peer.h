@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <span>
+
 namespace tk::qt {
 
 // The widget of a canvas. Its content is either what Event_Paint paints, asked for by Refresh, or
@@ -20,8 +22,8 @@ public:
     void ContentDrawn();
     // The content is Event_Paint's from now on.
     void Invalidate(bool eraseBackground);
-    // The content within `part` is Event_Paint's from now on; the rest stays as the screen shows it.
-    void InvalidatePart(const QRect& part);
+    // Likewise, where it changed in these places alone.
+    void InvalidatePlaces(std::span<const tk::Rect> places);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,7 +45,7 @@ class QtCanvasPeer : public QtWidgetPeer {
 public:
     QtCanvasPeer(tk::Canvas& canvas, QWidget* parent);
     void Refresh(bool eraseBackground) override;
-    void RefreshPart(tk::Rect part) override;
+    void RefreshPlaces(std::span<const tk::Rect> places) override;
     std::unique_ptr<tk::Graphics> ScreenGraphics() override;
 
 protected:

@@ -200,11 +200,12 @@ void QtGraphics::DrawPolyline(const std::vector<tk::Point>& vertices) {
     painter_->drawPolyline(ToPolygon(vertices));
 }
 
-// Antialiased for this curve alone: the painter's other shapes cover whole pixels. A curve wider
-// than a device pixel is drawn as hairlines half a device pixel apart along its normals, which cover
-// the band a wide pen would, as dark: Qt draws an antialiased hairline many times faster than it
-// strokes a wide pen. The pen is made here, so the one kept for the other shapes is made again at
-// their next use.
+// Antialiased for this curve alone: the painter's other shapes cover whole pixels. A curve up to a
+// few device pixels wide is drawn as hairlines half a device pixel apart along its normals, which cover
+// the band a wide pen would, softly: Qt draws an antialiased hairline many times faster than it strokes
+// a wide pen. A wider one is that band, filled: the hairlines would grow with its width, the fill
+// costs about as much as three. The pen is made here, so the one kept for the other shapes is made
+// again at their next use.
 void QtGraphics::DrawSmoothPolyline(const std::vector<tk::PointF>& vertices) {
     if (vertices.size() < 2) {
         tk::Graphics::DrawSmoothPolyline(vertices);
@@ -212,14 +213,7 @@ void QtGraphics::DrawSmoothPolyline(const std::vector<tk::PointF>& vertices) {
     }
     const qreal ratio = painter_->device() ? painter_->device()->devicePixelRatioF() : 1;
     const int width = std::max(1, static_cast<int>(std::lround(PenSize() * ratio)));
-    QPen pen(ToQColor(ForeColor()), 0);
-    pen.setCosmetic(true);
-    painter_->setPen(pen);
-    penColor_ = QColor();
-    UseBrush(QColor());
-    painter_->setRenderHint(QPainter::Antialiasing, true);
     const auto count = static_cast<qsizetype>(vertices.size());
-    smoothVertices_.resize(count);
     smoothNormals_.resize(count);
     for (qsizetype i = 0; i < count; ++i) {
         const tk::PointF& before = vertices[std::size_t(std::max<qsizetype>(i - 1, 0))];
@@ -227,6 +221,22 @@ void QtGraphics::DrawSmoothPolyline(const std::vector<tk::PointF>& vertices) {
         const qreal length = std::hypot(after.x - before.x, after.y - before.y);
         smoothNormals_[i] = length > 0 ? QPointF(before.y - after.y, after.x - before.x) / length : QPointF();
     }
+    penColor_ = QColor();
+    painter_->setRenderHint(QPainter::Antialiasing, true);
+    if (width >= kFilledCurveWidth)
+        FillCurveBand(vertices, width / ratio);
+    else
+        DrawCurveStrands(vertices, width, ratio);
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+}
+
+void QtGraphics::DrawCurveStrands(const std::vector<tk::PointF>& vertices, int width, qreal ratio) {
+    QPen pen(ToQColor(ForeColor()), 0);
+    pen.setCosmetic(true);
+    painter_->setPen(pen);
+    UseBrush(QColor());
+    const auto count = static_cast<qsizetype>(vertices.size());
+    smoothVertices_.resize(count);
     for (int strand = 0; strand < 2 * width - 1; ++strand) {
         const qreal offset = (strand / 2.0 - (width - 1) / 2.0) / ratio;
         for (qsizetype i = 0; i < count; ++i) {
@@ -235,7 +245,22 @@ void QtGraphics::DrawSmoothPolyline(const std::vector<tk::PointF>& vertices) {
         }
         painter_->drawPolyline(smoothVertices_);
     }
-    painter_->setRenderHint(QPainter::Antialiasing, false);
+}
+
+// One side of the band along the curve, and back along the other; where a tight bend folds the inner
+// side over itself, the winding rule fills the fold.
+void QtGraphics::FillCurveBand(const std::vector<tk::PointF>& vertices, qreal width) {
+    painter_->setPen(Qt::NoPen);
+    UseBrush(ToQColor(ForeColor()));
+    const auto count = static_cast<qsizetype>(vertices.size());
+    smoothVertices_.resize(2 * count);
+    for (qsizetype i = 0; i < count; ++i) {
+        const tk::PointF& v = vertices[std::size_t(i)];
+        const QPointF middle(v.x + 0.5, v.y + 0.5);
+        smoothVertices_[i] = middle + smoothNormals_[i] * (width / 2);
+        smoothVertices_[2 * count - 1 - i] = middle - smoothNormals_[i] * (width / 2);
+    }
+    painter_->drawPolygon(smoothVertices_, Qt::WindingFill);
 }
 
 void QtGraphics::DrawString(std::string_view text, int x, int baseline) {

@@ -76,6 +76,10 @@ private:
     void Polygon(const std::vector<tk::Point>& vertices, bool filled);
     MappedFonts& SelectFont();
     void UseFont();
+    // A smooth curve this many device pixels wide or wider is filled, a narrower one drawn in strands.
+    static constexpr int kFilledCurveWidth = 4;
+    void DrawCurveStrands(const std::vector<tk::PointF>& vertices, int width, qreal ratio);
+    void FillCurveBand(const std::vector<tk::PointF>& vertices, qreal width);
 
     // The pens of the last few colours and widths drawn with: a plot switches between a few.
     struct MadePen {

@@ -46,6 +46,12 @@ void Identify(const AppIdentity& identity) {
         QApplication::setWindowIcon(IconIn(QString::fromStdString(identity.iconFolder)));
 }
 
+// Qt draws text larger than 64 device pixels as paths, shaped anew each time. The presentation view
+// writes its clock and captions at every frame in 1/27 of the screen's height: 80 pixels on 2160
+// lines, 160 at twice the density. Their glyphs are kept as for smaller text, unless the user says
+// otherwise (Qt reads the setting at the first text it draws).
+constexpr const char* kLargestCachedGlyph = "160";
+
 } // namespace
 
 bool DisplayAvailable() {
@@ -57,6 +63,8 @@ std::unique_ptr<tk::Platform> MakeQtPlatform(int& argc, char** argv, const AppId
 }
 
 QtPlatform::QtPlatform(int& argc, char** argv, const AppIdentity& identity) : application_(argc, argv) {
+    if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE"))
+        qputenv("QT_MAX_CACHED_GLYPH_SIZE", kLargestCachedGlyph);
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new FocusFrameStyle); // the application owns it
     Identify(identity);
