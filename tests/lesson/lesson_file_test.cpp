@@ -61,7 +61,6 @@ TEST(LessonFile, RefusesWhatIsNoLessonOfThisVersionAndSaysWhere) {
         {"not UTF-8", WithStates(R"({"name": "\xff", "magnitudes": [1,0,0,0,0,0], "angles": [0,0,0,0,0,0]})"),
          Problem::NotJson, ""},
         {"another kind", R"({"kind": "parvok-session", "version": 1})", Problem::NotALesson, ""},
-        {"a list", "[1, 2]", Problem::NotALesson, ""},
         {"newer", R"({"kind": "parvok-lesson", "version": 2})", Problem::NewerVersion, "2"},
         {"no version", R"({"kind": "parvok-lesson"})", Problem::BadValue, "version"},
         {"no states", R"({"kind": "parvok-lesson", "version": 1, "speed": 10, "shown": "Total",
@@ -78,8 +77,6 @@ TEST(LessonFile, RefusesWhatIsNoLessonOfThisVersionAndSaysWhere) {
         {"1e999",
          WithStates(kState + "," +
                     R"({"name": "b", "magnitudes": [1,0,0,0,0,0], "angles": [0,1e999,0,0,0,0]})"),
-         Problem::NotJson, ""},
-        {"NaN", WithStates(R"({"name": "a", "magnitudes": [NaN,0,0,0,0,0], "angles": [0,0,0,0,0,0]})"),
          Problem::NotJson, ""},
         {"a text for a number",
          WithStates(R"({"name": "a", "magnitudes": ["1",0,0,0,0,0], "angles": [0,0,0,0,0,0]})"),

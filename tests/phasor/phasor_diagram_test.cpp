@@ -1,5 +1,5 @@
-// The phasor diagram drawn call by call on the fake platform. (Its pixels through Qt are the double
-// density test's, tests/app/qt_double_density_test.cpp.)
+// The phasor diagram drawn call by call on the fake platform. (Its pixels through Qt, at one and two
+// device pixels a pixel, are the presentation view's pixel test's.)
 
 #include "phasor/phasor_diagram.h"
 #include "tests/support/fake_platform.h"

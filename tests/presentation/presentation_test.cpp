@@ -133,18 +133,17 @@ void CheckPlaces(const tk::Window& window) {
     }
 }
 
-// The plots grow as on a denser screen, and the phasors' lines with the window; every text of a plot lies in
-// its frame, clear of the graph rectangle and of every other text, and every control of the window clear of
-// the others.
+// Every text of a plot lies in its frame, clear of the graph rectangle and of every other text, and
+// every control of the window clear of the others. (How large texts and lines grow is measured on
+// the pixels, in the pixel test.)
 TEST_F(Presentation, ScalesTextAndLinesWithTheWindowAndNothingOverlaps) {
     const struct {
         const char* name;
         int width, height;
-        int zoom, pen;
     } sizes[] = {
-        {"a window of 960 x 540", 960, 540, 1, 2},
-        {"1440p: four times", 2560, 1440, 4, 4},
-        {"portrait: the plots one above the other, sized for 3/4 of the width", 1080, 1920, 2, 2},
+        {"a window of 960 x 540", 960, 540},
+        {"1440p", 2560, 1440},
+        {"portrait: the plots one above the other, sized for 3/4 of the width", 1080, 1920},
     };
     for (const auto& size : sizes) {
         SCOPED_TRACE(size.name);
@@ -152,17 +151,8 @@ TEST_F(Presentation, ScalesTextAndLinesWithTheWindowAndNothingOverlaps) {
         ASSERT_FALSE(shown.TooSmall());
         for (const char* plot : {"GFWave", "GFDensity"}) {
             SCOPED_TRACE(plot);
-            const Graph& g = Plot(plot);
-            EXPECT_EQ(static_cast<fake::FakePicture&>(*g.GXP).Zoom(), size.zoom);
-            EXPECT_EQ(shown.Find(plot)->Bounds().width, g.FWidth * size.zoom);
-            EXPECT_GT(CheckTexts(g, LastAxes(plot)), 12);
+            EXPECT_GT(CheckTexts(Plot(plot), LastAxes(plot)), 12);
         }
-        for (int k = 0; k < PresentationWndo::kComponents; ++k)
-            for (const DrawCall& c :
-                 static_cast<fake::FakePicture&>(*view->Find<PhasorDiagram>("Phasor", k)->GX)
-                     .Recorder()
-                     ->Calls())
-                EXPECT_TRUE(c.op != "DrawOval" || c.pen == size.pen) << k;
         CheckPlaces(shown);
         const tk::Rect last = view->Find("Phasor", PresentationWndo::kComponents - 1)->Bounds();
         EXPECT_GT(last.x + last.width, size.width * 15 / 16) << "the phasors spread over the whole width";

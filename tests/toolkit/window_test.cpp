@@ -3,7 +3,6 @@
 #include "tests/support/fake_platform.h"
 #include "toolkit/canvas.h"
 #include "toolkit/edit_field.h"
-#include "toolkit/exceptions.h"
 #include "toolkit/range_control.h"
 #include "toolkit/window.h"
 
@@ -121,12 +120,6 @@ TEST(RangeControl, KeepsItsValueInRangeAndReportsChanges) {
     slider.SetMaximum(50);
     EXPECT_EQ(slider.Value(), 50);
     EXPECT_EQ(changes, 4) << "0 to 1, to 10, to 100 and to 50: a range that moves the value reports it too";
-}
-
-TEST(Platform, MissingPlatformIsANilObjectFailure) {
-    tk::Platform* installed = tk::SetPlatform(nullptr);
-    EXPECT_THROW(tk::ThePlatform(), tk::NilObjectException);
-    tk::SetPlatform(installed);
 }
 
 } // namespace
