@@ -1,4 +1,4 @@
-// A status bar's part beside a plain QLabel, at the device pixel ratio of the run (ctest runs this
+// A label of changing digits beside a plain QLabel, at the device pixel ratio of the run (ctest runs this
 // binary at 1x and at 2x): whatever texts it showed before, it asks for the size the label asks for
 // and draws the pixels the label draws, in the label's size and in a larger one.
 
@@ -21,6 +21,7 @@ struct Shown {
     QString text;
     QString family;      // empty for the application's font
     QString familyAfter; // the font it is given once the texts are shown, if any
+    Qt::Alignment across = Qt::AlignLeft;
 };
 
 void PrintTo(const Shown& shown, std::ostream* out) {
@@ -36,8 +37,10 @@ TEST_P(StatusPart, AsksForTheSizeAndDrawsThePixelsOfAPlainLabel) {
         window.setFont(QFont(shown.family, 11));
     auto* part = new tk::qt::StatusPartLabel(&window);
     auto* plain = new QLabel(&window);
-    for (QLabel* label : {static_cast<QLabel*>(part), plain})
+    for (QLabel* label : {static_cast<QLabel*>(part), plain}) {
         label->setContentsMargins(12, 1, 4, 2);
+        label->setAlignment(shown.across | Qt::AlignVCenter);
+    }
     for (const QString& text : shown.before)
         part->Show(text);
     part->Show(shown.text);
@@ -57,10 +60,14 @@ TEST_P(StatusPart, AsksForTheSizeAndDrawsThePixelsOfAPlainLabel) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, StatusPart,
-    testing::Values(Shown{"FirstClock", {}, "t = 0.000 T₁", {}, {}},
-                    Shown{"DigitsBetweenChineseWords", {"第 1 帧"}, "第 3 帧", {}, {}},
-                    Shown{"DigitsOfDifferentWidths", {"frame 111"}, "frame 808", "D050000L", {}},
-                    Shown{"FontChangedSinceTheText", {"frame 1"}, "frame 2", {}, "Liberation Serif"}),
+    testing::Values(
+        Shown{"FirstClock", {}, "t = 0.000 T₁", {}, {}},
+        Shown{"DigitsBetweenChineseWords", {"第 1 帧"}, "第 3 帧", {}, {}},
+        Shown{"DigitsOfDifferentWidths", {"frame 111"}, "frame 808", "D050000L", {}},
+        Shown{"FontChangedSinceTheText", {"frame 1"}, "frame 2", {}, "Liberation Serif"},
+        Shown{
+            "CentredLines", {"|c₁| = 0.707\nφ₁ = 45°"}, "|c₁| = 0.500\nφ₁ = 300°", {}, {}, Qt::AlignHCenter},
+        Shown{"LinesOnTheRight", {"t = 1.0 T₁\n2"}, "t = 2.5 T₁\n18", "DejaVu Serif", {}, Qt::AlignRight}),
     [](const testing::TestParamInfo<Shown>& info) { return std::string(info.param.name); });
 
 } // namespace

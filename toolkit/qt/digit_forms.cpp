@@ -150,7 +150,9 @@ DigitForms::Form DigitForms::LaidOutForm(const QString& form, const QFont& font,
     Form laidOut;
     if (!zeros.single || std::count(zeros.glyphs.begin(), zeros.glyphs.end(), Glyph{-1, -1}) > 0)
         return laidOut;
-    for (char16_t digit = 0; digit < 10; ++digit) {
+    // A form without digits is its text, which the other nine digits would lay out again unchanged.
+    const char16_t digits = places.empty() ? 1 : 10;
+    for (char16_t digit = 0; digit < digits; ++digit) {
         QString text = form;
         for (const qsizetype place : places)
             text[place] = QChar(u'0' + digit);

@@ -4,6 +4,7 @@
 #include "toolkit/qt/font_mapping.h"
 #include "toolkit/qt/plain_text_view.h"
 #include "toolkit/qt/qt_color.h"
+#include "toolkit/qt/status_part_label.h"
 #include "toolkit/qt/text_positions.h"
 
 #include <QApplication>
@@ -11,7 +12,6 @@
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -341,18 +341,18 @@ void QtGroupBoxPeer::ApplyContent(tk::Aspect aspect) {
 
 // The text is shown as it stands, never taken for markup: a user's text may hold "<".
 QtStaticTextPeer::QtStaticTextPeer(tk::StaticText& text, QWidget* parent)
-    : QtWidgetPeer(text, new QLabel(parent)), text_(text) {
-    static_cast<QLabel*>(widget())->setTextFormat(Qt::PlainText);
-}
+    : QtWidgetPeer(text, new StatusPartLabel(parent)), text_(text) {}
 
+// A text whose digits change at each frame, as a clock's or a caption's under a turning phasor,
+// takes the glyphs of its form, laid out once.
 void QtStaticTextPeer::ApplyContent(tk::Aspect aspect) {
-    auto* label = static_cast<QLabel*>(widget());
+    auto* label = static_cast<StatusPartLabel*>(widget());
     switch (aspect) {
     case tk::Aspect::Font:
         ApplyFont(label, text_.Font());
         break;
     case tk::Aspect::Text:
-        label->setText(FromStd(text_.Text()));
+        label->Show(FromStd(text_.Text()));
         break;
     case tk::Aspect::Options: // centred in its box, a line stands on the baseline of a field beside it
         label->setAlignment(AlignmentOf(text_.Alignment()) | Qt::AlignVCenter);

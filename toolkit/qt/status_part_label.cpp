@@ -1,6 +1,10 @@
 #include "toolkit/qt/status_part_label.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
+#include <QtMath>
+
+#include <algorithm>
 
 namespace tk::qt {
 
@@ -8,45 +12,91 @@ StatusPartLabel::StatusPartLabel(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
 }
 
+// Each line has a form of its own, so that a line whose digits alone changed keeps it whatever the
+// other lines show.
 void StatusPartLabel::Show(const QString& text) {
+    if (text == this->text() && Known())
+        return;
     setText(text);
-    form_ = &forms_.Glyphs(text, font(), this, shown_);
+    interchangeable_ = true;
+    lines_.clear();
+    for (const QString& line : text.split(u'\n')) {
+        Line shown;
+        const DigitForms::Form& form = forms_.Glyphs(line, font(), this, shown.runs);
+        interchangeable_ = interchangeable_ && form.interchangeable;
+        shown.size = form.size;
+        shown.width = form.width;
+        shown.height = form.height;
+        lines_.push_back(std::move(shown));
+    }
 }
 
 QSize StatusPartLabel::Wanted() const {
-    if (!Known())
+    if (!Known() || lines_.size() != 1)
         return sizeHint();
     const QMargins margins = contentsMargins();
-    return form_->size + QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+    return lines_[0].size + QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
 }
 
-// Whether the text shown has a form of interchangeable digits, laid out in the font the label has now.
+// Whether every line of the text shown has a form of interchangeable digits, laid out in the font the
+// label has now.
 bool StatusPartLabel::Known() const {
-    return form_ && form_->interchangeable && forms_.LaidOutFor(font(), logicalDpiY());
+    return interchangeable_ && forms_.LaidOutFor(font(), logicalDpiY());
 }
 
 // Whether the label draws as a plain QLabel, which Fusion and the common style draw with
-// QPainter::drawText: enabled, unframed, its text on the left and centred from top to bottom, within
-// its contents.
+// QPainter::drawText: enabled, unframed, unwrapped, without a mnemonic, its lines centred from top
+// to bottom within its contents, and each within their width.
 bool StatusPartLabel::Drawable() const {
+    const Qt::Alignment across = alignment() & Qt::AlignHorizontal_Mask;
+    const bool fits = std::all_of(lines_.begin(), lines_.end(), [this](const Line& line) {
+        return line.size.width() <= contentsRect().width();
+    });
     return Known() && isEnabled() && frameShape() == QFrame::NoFrame && margin() == 0 && indent() <= 0 &&
-           alignment() == (Qt::AlignLeft | Qt::AlignVCenter) && layoutDirection() == Qt::LeftToRight &&
-           form_->size.width() <= contentsRect().width() && form_->size.height() <= contentsRect().height();
+           !wordWrap() && !buddy() && (alignment() & Qt::AlignVertical_Mask) == Qt::AlignVCenter &&
+           (across == Qt::AlignLeft || across == Qt::AlignHCenter || across == Qt::AlignRight) &&
+           layoutDirection() == Qt::LeftToRight && fits;
+}
+
+qreal StatusPartLabel::LeftOf(const Line& line) const {
+    const qreal room = contentsRect().width() - line.width;
+    switch (alignment() & Qt::AlignHorizontal_Mask) {
+    case Qt::AlignHCenter:
+        return room / 2;
+    case Qt::AlignRight:
+        return room;
+    default:
+        return 0;
+    }
 }
 
 // As QStyle::drawItemText and QPainter::drawText draw a QLabel's text: in the colour of its
-// foreground, the line centred in the contents, from their left.
+// foreground, the lines the font's leading apart, each starting on a whole pixel, the whole centred
+// in the contents from top to bottom, each line aligned in their width.
 void StatusPartLabel::paintEvent(QPaintEvent* event) {
     if (!Drawable()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    const qreal leading = QFontMetricsF(font(), this).leading();
+    std::vector<qreal> tops;
+    qreal height = -leading;
+    for (const Line& line : lines_) {
+        height = qCeil(height + leading);
+        tops.push_back(height);
+        height += line.height;
+    }
+    if (height > contentsRect().height()) {
         QLabel::paintEvent(event);
         return;
     }
     QPainter painter(this);
     painter.setPen(QPen(palette().brush(foregroundRole()), painter.pen().widthF()));
     const QRectF box = contentsRect();
-    const QPointF origin(box.x(), box.y() + (box.height() - form_->height) / 2);
-    for (const QGlyphRun& run : shown_)
-        painter.drawGlyphRun(origin, run);
+    const qreal top = box.y() + (box.height() - height) / 2;
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        for (const QGlyphRun& run : lines_[i].runs)
+            painter.drawGlyphRun(QPointF(box.x() + LeftOf(lines_[i]), top + tops[i]), run);
 }
 
 } // namespace tk::qt

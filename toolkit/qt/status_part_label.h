@@ -6,11 +6,13 @@
 #include <QLabel>
 #include <QList>
 
+#include <vector>
+
 namespace tk::qt {
 
-// A permanent part of a status bar, whose text changes every frame (a clock, a count) in its
-// digits only: it draws the glyphs of its text's form, laid out once (see DigitForms), where the
-// font's digits are interchangeable in it. Elsewhere the part shows its text as a QLabel does,
+// A label whose text changes often in its digits only (a status bar's clock or count, a caption
+// under a turning phasor): it draws the glyphs of each line's form, laid out once (see DigitForms),
+// where the font's digits are interchangeable in it. Elsewhere it shows its text as a QLabel does,
 // laying it out each time. It looks the same either way: a QLabel with the same text, the same size
 // and the same pixels.
 class StatusPartLabel : public QLabel {
@@ -25,12 +27,21 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // A line of the text shown, with what its form says of it.
+    struct Line {
+        QList<QGlyphRun> runs;
+        QSize size;
+        qreal width = 0;
+        qreal height = 0;
+    };
+
     bool Known() const;
     bool Drawable() const;
+    qreal LeftOf(const Line& line) const;
 
     DigitForms forms_;
-    const DigitForms::Form* form_ = nullptr;
-    QList<QGlyphRun> shown_;
+    bool interchangeable_ = false;
+    std::vector<Line> lines_;
 };
 
 } // namespace tk::qt
