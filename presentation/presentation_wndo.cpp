@@ -422,15 +422,15 @@ void PresentationWndo::GFWave_DrawContent() {
     if (!run_.Drawn())
         return;
     Graph& g = GFWave();
-    profile_.Resize(g.GWidth * layout_.curvePoints + 1);
-    profile_.Fill(ShownWeights(), run_.Phases(), ProfileScale());
-    if (profile_.Empty())
+    waveProfile_.Resize(g.GWidth * layout_.curvePoints + 1);
+    waveProfile_.Fill(ShownWeights(), run_.Phases(), ProfileScale());
+    if (waveProfile_.Empty())
         return;
     g.Target().SetPenSize(CurvePen());
     g.SetColor(look_.real);
-    wavePlot_->Curve().Draw(g, profile_.Real());
+    wavePlot_->Curve().Draw(g, waveProfile_.Real());
     g.SetColor(look_.imaginary);
-    wavePlot_->Curve().Draw(g, profile_.Imaginary());
+    wavePlot_->Curve().Draw(g, waveProfile_.Imaginary());
     g.Target().SetPenSize(1);
     g.SetColor(g.CBlack);
 }
@@ -443,13 +443,13 @@ void PresentationWndo::GFDensity_DrawContent() {
     if (!run_.Drawn())
         return;
     Graph& g = GFDensity();
-    profile_.Resize(g.GWidth * layout_.curvePoints + 1);
-    profile_.Fill(ShownWeights(), run_.Phases(), ProfileScale());
-    if (profile_.Empty())
+    densityProfile_.Resize(g.GWidth * layout_.curvePoints + 1);
+    densityProfile_.Fill(ShownWeights(), run_.Phases(), ProfileScale());
+    if (densityProfile_.Empty())
         return;
     g.Target().SetPenSize(CurvePen());
     g.SetColor(look_.real);
-    densityPlot_->Curve().Draw(g, profile_.Density());
+    densityPlot_->Curve().Draw(g, densityProfile_.Density());
     g.Target().SetPenSize(1);
     g.SetColor(g.CBlack);
     if (!overlays_.spread)

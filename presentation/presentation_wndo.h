@@ -149,8 +149,11 @@ private:
     tk::Connection lessonChanges_;
     Overlays overlays_;
     PresentationLook look_;
-    // The wavefunction now and the density at t = 0 at the layout's points across the plots.
-    physics::Profile profile_;
+    // The wavefunction now and the density at t = 0 at the layout's points across the plots: one
+    // profile for each plot, as their widths differ and a profile works its sines out anew for
+    // another width.
+    physics::Profile waveProfile_;
+    physics::Profile densityProfile_;
     physics::Profile ghost_;
     std::string captionText_; // written again each frame
     tk::Connection frames_;
