@@ -2,9 +2,9 @@
 
 #include "toolkit/qt/event_guard.h"
 #include "toolkit/qt/font_mapping.h"
+#include "toolkit/qt/form_label.h"
 #include "toolkit/qt/plain_text_view.h"
 #include "toolkit/qt/qt_color.h"
-#include "toolkit/qt/status_part_label.h"
 #include "toolkit/qt/text_positions.h"
 
 #include <QApplication>
@@ -341,12 +341,12 @@ void QtGroupBoxPeer::ApplyContent(tk::Aspect aspect) {
 
 // The text is shown as it stands, never taken for markup: a user's text may hold "<".
 QtStaticTextPeer::QtStaticTextPeer(tk::StaticText& text, QWidget* parent)
-    : QtWidgetPeer(text, new StatusPartLabel(parent)), text_(text) {}
+    : QtWidgetPeer(text, new FormLabel(parent)), text_(text) {}
 
 // A text whose digits change at each frame, as a clock's or a caption's under a turning phasor,
 // takes the glyphs of its form, laid out once.
 void QtStaticTextPeer::ApplyContent(tk::Aspect aspect) {
-    auto* label = static_cast<StatusPartLabel*>(widget());
+    auto* label = static_cast<FormLabel*>(widget());
     switch (aspect) {
     case tk::Aspect::Font:
         ApplyFont(label, text_.Font());

@@ -1,6 +1,6 @@
 #include "toolkit/qt/qt_status_bar_peer.h"
 
-#include "toolkit/qt/status_part_label.h"
+#include "toolkit/qt/form_label.h"
 
 #include <QLabel>
 #include <QStatusBar>
@@ -64,14 +64,14 @@ void QtStatusBarPeer::ShowTexts() {
     }
     const std::vector<std::string>& texts = bar_.Parts();
     while (parts_.size() < texts.size()) {
-        parts_.push_back(new StatusPartLabel(statusBar()));
+        parts_.push_back(new FormLabel(statusBar()));
         parts_.back()->setContentsMargins(kPartGap, 0, kMessageIndent, 0);
         statusBar()->addPermanentWidget(parts_.back());
     }
     // Whether a part is shown is asked of the part list, not of the label: before the window first
     // shows, no label is visible, and the texts written then must still be there when it does.
     for (std::size_t i = 0; i < parts_.size(); ++i) {
-        StatusPartLabel* part = parts_[i];
+        FormLabel* part = parts_[i];
         const bool shown = i < texts.size();
         part->setVisible(shown);
         const QString text = shown ? QString::fromStdString(texts[i]) : QString();

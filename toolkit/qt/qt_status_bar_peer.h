@@ -10,7 +10,7 @@ class QStatusBar;
 
 namespace tk::qt {
 
-class StatusPartLabel;
+class FormLabel;
 
 // A window's status bar: the message is a label of the bar, which a passing message (a menu
 // item's hint) covers for a while; each part is a permanent label at the right, which nothing
@@ -30,7 +30,7 @@ private:
 
     tk::StatusBar& bar_;
     QLabel* message_;
-    std::vector<StatusPartLabel*> parts_;
+    std::vector<FormLabel*> parts_;
     int notices_ = 0;
 };
 

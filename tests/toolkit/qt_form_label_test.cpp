@@ -2,7 +2,7 @@
 // binary at 1x and at 2x): whatever texts it showed before, it asks for the size the label asks for
 // and draws the pixels the label draws, in the label's size and in a larger one.
 
-#include "toolkit/qt/status_part_label.h"
+#include "toolkit/qt/form_label.h"
 
 #include <QImage>
 #include <QLabel>
@@ -28,14 +28,14 @@ void PrintTo(const Shown& shown, std::ostream* out) {
     *out << shown.name;
 }
 
-class StatusPart : public testing::TestWithParam<Shown> {};
+class FormLabelPixels : public testing::TestWithParam<Shown> {};
 
-TEST_P(StatusPart, AsksForTheSizeAndDrawsThePixelsOfAPlainLabel) {
+TEST_P(FormLabelPixels, AsksForTheSizeAndDrawsThePixelsOfAPlainLabel) {
     const Shown& shown = GetParam();
     QWidget window;
     if (!shown.family.isEmpty())
         window.setFont(QFont(shown.family, 11));
-    auto* part = new tk::qt::StatusPartLabel(&window);
+    auto* part = new tk::qt::FormLabel(&window);
     auto* plain = new QLabel(&window);
     for (QLabel* label : {static_cast<QLabel*>(part), plain}) {
         label->setContentsMargins(12, 1, 4, 2);
@@ -59,7 +59,7 @@ TEST_P(StatusPart, AsksForTheSizeAndDrawsThePixelsOfAPlainLabel) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, StatusPart,
+    Texts, FormLabelPixels,
     testing::Values(
         Shown{"FirstClock", {}, "t = 0.000 T₁", {}, {}},
         Shown{"DigitsBetweenChineseWords", {"第 1 帧"}, "第 3 帧", {}, {}},

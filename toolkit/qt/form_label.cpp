@@ -1,4 +1,4 @@
-#include "toolkit/qt/status_part_label.h"
+#include "toolkit/qt/form_label.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -8,13 +8,13 @@
 
 namespace tk::qt {
 
-StatusPartLabel::StatusPartLabel(QWidget* parent) : QLabel(parent) {
+FormLabel::FormLabel(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
 }
 
 // Each line has a form of its own, so that a line whose digits alone changed keeps it whatever the
 // other lines show.
-void StatusPartLabel::Show(const QString& text) {
+void FormLabel::Show(const QString& text) {
     if (text == this->text() && Known())
         return;
     setText(text);
@@ -31,7 +31,7 @@ void StatusPartLabel::Show(const QString& text) {
     }
 }
 
-QSize StatusPartLabel::Wanted() const {
+QSize FormLabel::Wanted() const {
     if (!Known() || lines_.size() != 1)
         return sizeHint();
     const QMargins margins = contentsMargins();
@@ -40,14 +40,14 @@ QSize StatusPartLabel::Wanted() const {
 
 // Whether every line of the text shown has a form of interchangeable digits, laid out in the font the
 // label has now.
-bool StatusPartLabel::Known() const {
+bool FormLabel::Known() const {
     return interchangeable_ && forms_.LaidOutFor(font(), logicalDpiY());
 }
 
 // Whether the label draws as a plain QLabel, which Fusion and the common style draw with
 // QPainter::drawText: enabled, unframed, unwrapped, without a mnemonic, its lines centred from top
 // to bottom within its contents, and each within their width.
-bool StatusPartLabel::Drawable() const {
+bool FormLabel::Drawable() const {
     const Qt::Alignment across = alignment() & Qt::AlignHorizontal_Mask;
     const bool fits = std::all_of(lines_.begin(), lines_.end(), [this](const Line& line) {
         return line.size.width() <= contentsRect().width();
@@ -58,7 +58,7 @@ bool StatusPartLabel::Drawable() const {
            layoutDirection() == Qt::LeftToRight && fits;
 }
 
-qreal StatusPartLabel::LeftOf(const Line& line) const {
+qreal FormLabel::LeftOf(const Line& line) const {
     const qreal room = contentsRect().width() - line.width;
     switch (alignment() & Qt::AlignHorizontal_Mask) {
     case Qt::AlignHCenter:
@@ -73,7 +73,7 @@ qreal StatusPartLabel::LeftOf(const Line& line) const {
 // As QStyle::drawItemText and QPainter::drawText draw a QLabel's text: in the colour of its
 // foreground, the lines the font's leading apart, each starting on a whole pixel, the whole centred
 // in the contents from top to bottom, each line aligned in their width.
-void StatusPartLabel::paintEvent(QPaintEvent* event) {
+void FormLabel::paintEvent(QPaintEvent* event) {
     if (!Drawable()) {
         QLabel::paintEvent(event);
         return;

@@ -15,9 +15,9 @@ namespace tk::qt {
 // where the font's digits are interchangeable in it. Elsewhere it shows its text as a QLabel does,
 // laying it out each time. It looks the same either way: a QLabel with the same text, the same size
 // and the same pixels.
-class StatusPartLabel : public QLabel {
+class FormLabel : public QLabel {
 public:
-    explicit StatusPartLabel(QWidget* parent);
+    explicit FormLabel(QWidget* parent);
 
     void Show(const QString& text);
     // What QLabel::sizeHint asks for the text shown, before the label's minimum size is applied.
