@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QStringList>
 #include <QtMath>
 
 #include <algorithm>
@@ -13,22 +14,43 @@ FormLabel::FormLabel(QWidget* parent) : QLabel(parent) {
 }
 
 // Each line has a form of its own, so that a line whose digits alone changed keeps it whatever the
-// other lines show.
+// other lines show. A single line, as a status bar's part or a clock shows, reuses its glyph runs: a
+// new text of its form allocates nothing.
 void FormLabel::Show(const QString& text) {
     if (text == this->text() && Known())
         return;
     setText(text);
     interchangeable_ = true;
-    lines_.clear();
-    for (const QString& line : text.split(u'\n')) {
-        Line shown;
-        const DigitForms::Form& form = forms_.Glyphs(line, font(), this, shown.runs);
-        interchangeable_ = interchangeable_ && form.interchangeable;
-        shown.size = form.size;
-        shown.width = form.width;
-        shown.height = form.height;
-        lines_.push_back(std::move(shown));
+    if (text.contains(u'\n')) {
+        const QStringList lines = text.split(u'\n');
+        lines_.resize(static_cast<std::size_t>(lines.size()));
+        for (std::size_t i = 0; i < lines_.size(); ++i)
+            Take(lines_[i], lines[static_cast<qsizetype>(i)]);
+    } else {
+        lines_.resize(1);
+        Take(lines_[0], text);
     }
+    PlaceLines();
+}
+
+void FormLabel::Take(Line& shown, const QString& line) {
+    const DigitForms::Form& form = forms_.Glyphs(line, font(), this, shown.runs);
+    interchangeable_ = interchangeable_ && form.interchangeable;
+    shown.size = form.size;
+    shown.width = form.width;
+    shown.height = form.height;
+}
+
+// The lines the font's leading apart, each starting on a whole pixel, as QPainter::drawText sets them.
+void FormLabel::PlaceLines() {
+    const qreal leading = QFontMetricsF(font(), this).leading();
+    qreal height = -leading;
+    for (Line& line : lines_) {
+        height = qCeil(height + leading);
+        line.top = height;
+        height += line.height;
+    }
+    textHeight_ = height;
 }
 
 QSize FormLabel::Wanted() const {
@@ -74,29 +96,17 @@ qreal FormLabel::LeftOf(const Line& line) const {
 // foreground, the lines the font's leading apart, each starting on a whole pixel, the whole centred
 // in the contents from top to bottom, each line aligned in their width.
 void FormLabel::paintEvent(QPaintEvent* event) {
-    if (!Drawable()) {
-        QLabel::paintEvent(event);
-        return;
-    }
-    const qreal leading = QFontMetricsF(font(), this).leading();
-    std::vector<qreal> tops;
-    qreal height = -leading;
-    for (const Line& line : lines_) {
-        height = qCeil(height + leading);
-        tops.push_back(height);
-        height += line.height;
-    }
-    if (height > contentsRect().height()) {
+    if (!Drawable() || textHeight_ > contentsRect().height()) {
         QLabel::paintEvent(event);
         return;
     }
     QPainter painter(this);
     painter.setPen(QPen(palette().brush(foregroundRole()), painter.pen().widthF()));
     const QRectF box = contentsRect();
-    const qreal top = box.y() + (box.height() - height) / 2;
-    for (std::size_t i = 0; i < lines_.size(); ++i)
-        for (const QGlyphRun& run : lines_[i].runs)
-            painter.drawGlyphRun(QPointF(box.x() + LeftOf(lines_[i]), top + tops[i]), run);
+    const qreal top = box.y() + (box.height() - textHeight_) / 2;
+    for (const Line& line : lines_)
+        for (const QGlyphRun& run : line.runs)
+            painter.drawGlyphRun(QPointF(box.x() + LeftOf(line), top + line.top), run);
 }
 
 } // namespace tk::qt

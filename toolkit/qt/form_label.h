@@ -33,15 +33,19 @@ private:
         QSize size;
         qreal width = 0;
         qreal height = 0;
+        qreal top = 0; // below the text's top
     };
 
     bool Known() const;
     bool Drawable() const;
     qreal LeftOf(const Line& line) const;
+    void Take(Line& shown, const QString& line);
+    void PlaceLines();
 
     DigitForms forms_;
     bool interchangeable_ = false;
     std::vector<Line> lines_;
+    qreal textHeight_ = 0;
 };
 
 } // namespace tk::qt
