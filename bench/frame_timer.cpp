@@ -66,6 +66,11 @@ double CpuPercentOver(int seconds) {
     return 100 * (CpuSeconds() - before) / seconds;
 }
 
+// Whether an interval lies within the tolerance of the frame period.
+bool OnPace(double ms) {
+    return std::abs(ms - kPeriodMs) <= kToleranceMs;
+}
+
 double Percentile(std::vector<double> values, double share) {
     std::sort(values.begin(), values.end());
     return values[std::min(values.size() - 1, std::size_t(share * double(values.size())))];
@@ -214,8 +219,7 @@ bool TimeTheFrameTimer() {
         }
         const double median = Percentile(intervals, 0.5);
         const double p95 = Percentile(intervals, 0.95);
-        const auto within = [](double ms) { return std::abs(ms - kPeriodMs) <= kToleranceMs; };
-        const bool steady = within(median) && within(p95);
+        const bool steady = OnPace(median) && OnPace(p95);
         const double cpu = Percentile(running, 0.5);
         const double floorMedian = Percentile(floorCpu, 0.5);
         const double ratio = cpu / floorMedian;
@@ -255,8 +259,7 @@ bool TimeTheFrameTimerWithSpaceTime() {
         }
         const double median = Percentile(intervals, 0.5);
         const double p95 = Percentile(intervals, 0.95);
-        const auto within = [](double ms) { return std::abs(ms - kPeriodMs) <= kToleranceMs; };
-        steady = within(median) && within(p95);
+        steady = OnPace(median) && OnPace(p95);
         std::cout << "frame timer with the space-time picture open at " << view.settings.width << " x "
                   << view.settings.height << ", " << kRunningSeconds << " s: " << intervals.size()
                   << " intervals, median " << tk::Format(median, "0.00") << " ms, 95th percentile "
