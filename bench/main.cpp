@@ -16,6 +16,8 @@
 // runs it at 3840 x 2160 too).
 // With --observables, offscreen, only the frame with the Observables window open and what it
 // allocates: the quick check while working on that window.
+// With --measurements, offscreen, only the drawing of outcomes; with --measurements-timer, on a real
+// display, only the frame timer with the Measurements window gathering outcomes.
 
 #include "app/commands.h"
 #include "app/menu_bar1.h"
@@ -532,7 +534,9 @@ int main(int argc, char** argv) {
     const bool timer = argc > 1 && std::strcmp(argv[1], "--timer") == 0;
     const bool presentationTimer = argc > 1 && std::strcmp(argv[1], "--presentation-timer") == 0;
     const bool observablesOnly = argc > 1 && std::strcmp(argv[1], "--observables") == 0;
-    if (!timer && !presentationTimer)
+    const bool measurementsOnly = argc > 1 && std::strcmp(argv[1], "--measurements") == 0;
+    const bool measurementsTimer = argc > 1 && std::strcmp(argv[1], "--measurements-timer") == 0;
+    if (!timer && !presentationTimer && !measurementsTimer)
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
     // The options the bench switches are remembered in settings of its own, never the user's.
     std::string settings = (std::filesystem::temp_directory_path() / "parvok-bench-XXXXXX").string();
@@ -548,8 +552,10 @@ int main(int argc, char** argv) {
             met = measure() && met;
         return met;
     };
-    const bool sound = presentationTimer ? all({bench::TimeThePresentation})
-                       : observablesOnly ? all({CompareWithObservables, CountOwnAllocations})
+    const bool sound = presentationTimer   ? all({bench::TimeThePresentation})
+                       : observablesOnly   ? all({CompareWithObservables, CountOwnAllocations})
+                       : measurementsOnly  ? all({bench::TimeTheSampling})
+                       : measurementsTimer ? all({bench::TimeTheFramesWhileGathering})
                        : timer
                            ? all({bench::TimeTheFrameTimer, bench::TimeThePresentation,
                                   bench::TimeTheFrameTimerWithSpaceTime, bench::TimeTheFramesWhileGathering})
