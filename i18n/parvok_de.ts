@@ -1158,8 +1158,8 @@ Bitte vergrößern Sie das Fenster.</translation>
         <translation>Normieren drücken, um die neuen Werte zu übernehmen</translation>
     </message>
     <message>
-        <source>All magnitudes are 0: nothing to show</source>
-        <translation>Alle Beträge sind 0: nichts anzuzeigen</translation>
+        <source>All magnitudes are 0: nothing to show or measure</source>
+        <translation>Alle Beträge sind 0: nichts anzuzeigen oder zu messen</translation>
     </message>
     <message>
         <source>Running</source>

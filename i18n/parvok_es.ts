@@ -1159,8 +1159,8 @@ amplíe la ventana.</translation>
         <translation>Pulse Normalizar para cargar los nuevos valores</translation>
     </message>
     <message>
-        <source>All magnitudes are 0: nothing to show</source>
-        <translation>Todos los módulos son 0: no hay nada que mostrar</translation>
+        <source>All magnitudes are 0: nothing to show or measure</source>
+        <translation>Todos los módulos son 0: no hay nada que mostrar ni medir</translation>
     </message>
     <message>
         <source>Running</source>

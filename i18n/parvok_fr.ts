@@ -1159,8 +1159,8 @@ agrandissez la fenêtre.</translation>
         <translation>Appuyez sur Normaliser pour charger les nouvelles valeurs</translation>
     </message>
     <message>
-        <source>All magnitudes are 0: nothing to show</source>
-        <translation>Tous les modules sont nuls&#xa0;: rien à afficher</translation>
+        <source>All magnitudes are 0: nothing to show or measure</source>
+        <translation>Tous les modules sont nuls&#xa0;: rien à afficher ni à mesurer</translation>
     </message>
     <message>
         <source>Running</source>

@@ -1158,8 +1158,8 @@ ingrandisci la finestra.</translation>
         <translation>Premi Normalizza per caricare i nuovi valori</translation>
     </message>
     <message>
-        <source>All magnitudes are 0: nothing to show</source>
-        <translation>Tutti i moduli sono 0: niente da mostrare</translation>
+        <source>All magnitudes are 0: nothing to show or measure</source>
+        <translation>Tutti i moduli sono 0: niente da mostrare né da misurare</translation>
     </message>
     <message>
         <source>Running</source>

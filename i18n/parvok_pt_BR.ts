@@ -1159,8 +1159,8 @@ aumente a janela.</translation>
         <translation>Pressione Normalizar para carregar os novos valores</translation>
     </message>
     <message>
-        <source>All magnitudes are 0: nothing to show</source>
-        <translation>Todos os módulos são 0: nada para mostrar</translation>
+        <source>All magnitudes are 0: nothing to show or measure</source>
+        <translation>Todos os módulos são 0: nada para mostrar ou medir</translation>
     </message>
     <message>
         <source>Running</source>

@@ -1158,8 +1158,8 @@ make the window larger.</source>
         <translation>请按“归一化”载入新的数值</translation>
     </message>
     <message>
-        <source>All magnitudes are 0: nothing to show</source>
-        <translation>所有模都为 0：没有可显示的内容</translation>
+        <source>All magnitudes are 0: nothing to show or measure</source>
+        <translation>所有模都为 0：没有可显示或测量的内容</translation>
     </message>
     <message>
         <source>Running</source>

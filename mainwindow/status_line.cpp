@@ -39,7 +39,7 @@ StatusLine::Words StatusLine::LookedUp() {
         .frame = tk::Translate("StatusLine", "frame %1"),
         .speed = tk::Translate("StatusLine", "speed %1"),
         .edited = tk::Translate("StatusLine", "Press Normalize to load the new values"),
-        .allZero = tk::Translate("StatusLine", "All magnitudes are 0: nothing to show"),
+        .allZero = tk::Translate("StatusLine", "All magnitudes are 0: nothing to show or measure"),
         .stateZero = tk::Translate("StatusLine", "State %1 has magnitude 0"),
         .running = tk::Translate("StatusLine", "Running"),
         .paused = tk::Translate("StatusLine", "Paused"),

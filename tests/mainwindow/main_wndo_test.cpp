@@ -186,7 +186,7 @@ TEST_F(MainWindow, TheStatusLineSaysWhyNothingIsShown) {
         {{"0"},
          {"AnimationStepForward"},
          0,
-         "All magnitudes are 0: nothing to show · t = 0.003 T₁ · frame 1 · speed 10"},
+         "All magnitudes are 0: nothing to show or measure · t = 0.003 T₁ · frame 1 · speed 10"},
         {{"3", "4"},
          {"AnimationStartStop"},
          3,
