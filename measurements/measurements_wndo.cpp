@@ -34,6 +34,8 @@ constexpr auto kSliceBudget = std::chrono::milliseconds(8);
 // Outcomes drawn between two looks at the clock: some 0.5 ms of work.
 constexpr std::uint64_t kBatch = 1000;
 constexpr int kSlicePeriod = 33;
+// A timer this short fires once the frame's paints, already posted, are done.
+constexpr int kAfterAFrame = 1;
 
 // "10 000": the digits in groups of three, set apart by a narrow no-break space, as in every
 // language the program speaks.
@@ -159,7 +161,10 @@ void MeasurementsWndo::CreateControls() {
 }
 
 void MeasurementsWndo::Event_Open() {
-    frames_ = run_.FrameAdvanced.Connect([this] { Follow(); });
+    frames_ = run_.FrameAdvanced.Connect([this] {
+        Follow();
+        SliceAfterTheFrame();
+    });
     changes_ = run_.Changed.Connect([this](run::Change) { Follow(); });
     Follow();
 }
@@ -171,8 +176,12 @@ void MeasurementsWndo::Event_Close() {
     pending_ = 0;
 }
 
+bool MeasurementsWndo::Running() const {
+    return run_.State() == run::RunState::Running;
+}
+
 void MeasurementsWndo::Follow() {
-    if (run_.State() == run::RunState::Running && tally_)
+    if (Running() && tally_)
         return;
     const physics::State present = main_.PresentState();
     if (!tally_ || tally_->Prepared().c != present.c)
@@ -203,14 +212,34 @@ void MeasurementsWndo::Add(std::uint64_t count) {
     if (!tally_)
         return;
     pending_ = std::min(pending_ + count, kMostOutcomes - tally_->Count());
+    if (Running())
+        return;
     DrawSlice();
-    slices_->SetMode(pending_ > 0 ? tk::Timer::kMultiple : tk::Timer::kOff);
+    KeepSlicing();
 }
 
 void MeasurementsWndo::TMSlices_Action() {
     DrawSlice();
-    if (pending_ == 0)
+    KeepSlicing();
+}
+
+// While the animation holds, slices follow each other at the timer's pace.
+void MeasurementsWndo::KeepSlicing() {
+    if (pending_ > 0 && !Running()) {
+        slices_->SetPeriod(kSlicePeriod);
+        slices_->SetMode(tk::Timer::kMultiple);
+    } else {
         slices_->SetMode(tk::Timer::kOff);
+    }
+}
+
+// While it runs, one slice goes just after each frame has been painted, as far from the next frame as
+// it can be, so that none delays a frame.
+void MeasurementsWndo::SliceAfterTheFrame() {
+    if (!Running() || pending_ == 0)
+        return;
+    slices_->SetPeriod(kAfterAFrame);
+    slices_->SetMode(tk::Timer::kSingle);
 }
 
 void MeasurementsWndo::DrawSlice() {

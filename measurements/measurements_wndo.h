@@ -49,7 +49,8 @@ public:
     virtual void EFSeed_TextChange();
     virtual void TMSlices_Action();
 
-    // Asks for `count` more outcomes of each kind, the first slice of them at once.
+    // Asks for `count` more outcomes of each kind, the first slice of them at once, or just after the
+    // next frame while the animation runs.
     void Add(std::uint64_t count);
     // Forgets every outcome and takes the instant the main window shows.
     void Clear();
@@ -69,6 +70,9 @@ public:
 private:
     void AddExportHandlers();
     tk::PushButton& CreateButton(const std::string& name, const std::string& caption, int left, int width);
+    bool Running() const;
+    void KeepSlicing();
+    void SliceAfterTheFrame();
     // Takes the instant shown unless the animation runs with outcomes already gathered.
     void Follow();
     void Prepare(const physics::State& state);

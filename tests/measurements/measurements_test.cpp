@@ -74,7 +74,9 @@ TEST_F(Measuring, TheWindowGathersInSlicesAndFollowsTheRunWhenItHolds) {
     EXPECT_EQ(view.Pending(), 0u);
     window.PBStart_Action();
     view.Add(5);
+    EXPECT_EQ(view.Outcomes()->Count(), 0u) << "while the animation runs, outcomes wait for a frame";
     window.TMFrame_Action();
+    view.TMSlices_Action(); // the slice just after the frame
     EXPECT_EQ(view.Outcomes()->Count(), 5u) << "a running animation leaves the instant taken";
     window.PauseOrResume();
     EXPECT_EQ(view.Outcomes()->Count(), 0u) << "a pause takes the instant shown";
