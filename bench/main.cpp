@@ -57,13 +57,12 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <initializer_list>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -528,15 +527,38 @@ bool TimeTheLesson() {
     return met;
 }
 
+using Step = bool (*)();
+
+// What a run of the bench does: its steps, and whether they need a real display.
+struct Run {
+    bool onADisplay = false;
+    std::vector<Step> steps;
+};
+
+Run RunFor(const std::string_view option) {
+    if (option == "--timer")
+        return {true,
+                {bench::TimeTheFrameTimer, bench::TimeThePresentation, bench::TimeTheFrameTimerWithSpaceTime,
+                 bench::TimeTheFramesWhileGathering}};
+    if (option == "--presentation-timer")
+        return {true, {bench::TimeThePresentation}};
+    if (option == "--measurements-timer")
+        return {true, {bench::TimeTheFramesWhileGathering}};
+    if (option == "--observables")
+        return {false, {CompareWithObservables, CountOwnAllocations}};
+    if (option == "--measurements")
+        return {false, {bench::TimeTheSampling}};
+    return {false,
+            {ComparePlots, CompareFrames, CompareWithObservables, CompareThePhysicalScale,
+             CountOwnAllocations, ComparePresentation, TimeTheSpaceTimePicture, bench::TimeTheSampling,
+             TimeTheLesson}};
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool timer = argc > 1 && std::strcmp(argv[1], "--timer") == 0;
-    const bool presentationTimer = argc > 1 && std::strcmp(argv[1], "--presentation-timer") == 0;
-    const bool observablesOnly = argc > 1 && std::strcmp(argv[1], "--observables") == 0;
-    const bool measurementsOnly = argc > 1 && std::strcmp(argv[1], "--measurements") == 0;
-    const bool measurementsTimer = argc > 1 && std::strcmp(argv[1], "--measurements-timer") == 0;
-    if (!timer && !presentationTimer && !measurementsTimer)
+    const Run run = RunFor(argc > 1 ? argv[1] : "");
+    if (!run.onADisplay)
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
     // The options the bench switches are remembered in settings of its own, never the user's.
     std::string settings = (std::filesystem::temp_directory_path() / "parvok-bench-XXXXXX").string();
@@ -545,23 +567,10 @@ int main(int argc, char** argv) {
     setenv("XDG_CONFIG_HOME", settings.c_str(), 1);
     auto platform = tk::qt::MakeQtPlatform(argc, argv);
     tk::SetPlatform(platform.get());
-    // Every measurement runs, whether or not one before it met its target.
-    const auto all = [](std::initializer_list<bool (*)()> measurements) {
-        bool met = true;
-        for (const auto measure : measurements)
-            met = measure() && met;
-        return met;
-    };
-    const bool sound = presentationTimer   ? all({bench::TimeThePresentation})
-                       : observablesOnly   ? all({CompareWithObservables, CountOwnAllocations})
-                       : measurementsOnly  ? all({bench::TimeTheSampling})
-                       : measurementsTimer ? all({bench::TimeTheFramesWhileGathering})
-                       : timer
-                           ? all({bench::TimeTheFrameTimer, bench::TimeThePresentation,
-                                  bench::TimeTheFrameTimerWithSpaceTime, bench::TimeTheFramesWhileGathering})
-                           : all({ComparePlots, CompareFrames, CompareWithObservables,
-                                  CompareThePhysicalScale, CountOwnAllocations, ComparePresentation,
-                                  TimeTheSpaceTimePicture, bench::TimeTheSampling, TimeTheLesson});
+    // Every step runs, whether or not one before it met its target.
+    bool sound = true;
+    for (const Step step : run.steps)
+        sound = step() && sound;
     tk::SetPlatform(nullptr);
     platform.reset();
     std::filesystem::remove_all(settings);
