@@ -155,7 +155,6 @@ void MeasurementsWndo::CreateControls() {
     note_->SetBounds(kMargin, kNoteTop, kWidth - 2 * kMargin, kRowHeight);
 
     slices_ = &AddControl("TMSlices", std::make_unique<tk::Timer>());
-    slices_->SetPeriod(kSlicePeriod);
     tk::Bind(*slices_, &tk::Timer::Action, *this, &MeasurementsWndo::TMSlices_Action);
     AddExportHandlers();
 }
