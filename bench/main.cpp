@@ -17,7 +17,7 @@
 // With --observables, offscreen, only the frame with the Observables window open and what it
 // allocates: the quick check while working on that window.
 // With --measurements, offscreen, only the drawing of outcomes; with --measurements-timer, on a real
-// display, only the frame timer with the Measurements window gathering outcomes.
+// display, only the frame timer alone and then with the Measurements window gathering outcomes.
 
 #include "app/commands.h"
 #include "app/menu_bar1.h"
