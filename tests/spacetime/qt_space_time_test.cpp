@@ -10,6 +10,7 @@
 #include "toolkit/qt/qt_window_peer.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QImage>
 #include <QTest>
 
@@ -74,6 +75,26 @@ TEST(QtSpaceTime, VectorFilesEmbedTheHeatMapAndTheColourBar) {
     for (std::size_t at = svg.find("<image"); at != std::string::npos; at = svg.find("<image", at + 1))
         ++images;
     EXPECT_EQ(std::tuple(images, svg.find(">t/T</text>") != std::string::npos), std::tuple(2U, true));
+}
+
+// PNG, at twice the screen's density, takes each device pixel of the frames as a block of 2 x 2,
+// the picture's own pixels with nothing blended.
+TEST(QtSpaceTime, ThePngHoldsEachDevicePixelOfTheFramesAsItIs) {
+    MainWndo main;
+    main.Open();
+    SpaceTimeWndo view(main);
+    view.Open();
+    const tk::Drawing drawing = view.PixelDrawing();
+    const std::string png = tk::ThePlatform().Output().Encode(drawing, tk::PictureFormat::Png);
+    const QImage image = QImage::fromData(QByteArray::fromStdString(png));
+    const QImage& frame = fake::DeviceImage(*view.Find<Graph>("GFCarpet")->GXP);
+    int differing = 0;
+    for (int y = 0; y < frame.height(); y += 3)
+        for (int x = 0; x < frame.width(); x += 3)
+            differing += ((image.pixel(2 * x, 2 * y) ^ frame.pixel(x, y)) & 0xFFFFFF) != 0 ||
+                         image.pixel(2 * x + 1, 2 * y + 1) != image.pixel(2 * x, 2 * y);
+    EXPECT_EQ(std::tuple(image.width(), image.height(), differing),
+              std::tuple(4 * drawing.width, 4 * drawing.height, 0));
 }
 
 // The arrows step the run wherever the focus is, a choice's too, which keeps its value; Tab reaches
