@@ -62,38 +62,31 @@ TEST(QtSpaceTime, ShowsTheGridAtTheDevicePixelsWithTheCursorOverIt) {
 }
 
 // In SVG the picture and its colour bar are images, each drawn once, within axes of lines and text
-// (PDF replays the same drawing).
-TEST(QtSpaceTime, VectorFilesEmbedTheHeatMapAndTheColourBar) {
+// (PDF replays the same drawing). PNG, at twice the screen's density, takes each device pixel of
+// their frames as a block of 2 x 2, with nothing blended.
+TEST(QtSpaceTime, VectorFilesEmbedTheHeatMapAndPngKeepsItsPixels) {
     MainWndo main;
     main.Open();
     SpaceTimeWndo view(main);
     view.Open();
     const exporting::WindowPicture picture(view.Picture());
-    const std::string svg =
-        tk::ThePlatform().Output().Encode(picture.Drawing("space-time", "st.svg"), tk::PictureFormat::Svg);
+    tk::Output& output = tk::ThePlatform().Output();
+    const std::string svg = output.Encode(picture.Drawing("space-time", "st.svg"), tk::PictureFormat::Svg);
     std::size_t images = 0;
     for (std::size_t at = svg.find("<image"); at != std::string::npos; at = svg.find("<image", at + 1))
         ++images;
     EXPECT_EQ(std::tuple(images, svg.find(">t/T</text>") != std::string::npos), std::tuple(2U, true));
-}
 
-// PNG, at twice the screen's density, takes each device pixel of the frames as a block of 2 x 2,
-// the picture's own pixels with nothing blended.
-TEST(QtSpaceTime, ThePngHoldsEachDevicePixelOfTheFramesAsItIs) {
-    MainWndo main;
-    main.Open();
-    SpaceTimeWndo view(main);
-    view.Open();
     const tk::Drawing drawing = view.PixelDrawing();
-    const std::string png = tk::ThePlatform().Output().Encode(drawing, tk::PictureFormat::Png);
-    const QImage image = QImage::fromData(QByteArray::fromStdString(png));
+    const QImage png =
+        QImage::fromData(QByteArray::fromStdString(output.Encode(drawing, tk::PictureFormat::Png)));
     const QImage& frame = fake::DeviceImage(*view.Find<Graph>("GFCarpet")->GXP);
     int differing = 0;
     for (int y = 0; y < frame.height(); y += 3)
         for (int x = 0; x < frame.width(); x += 3)
-            differing += ((image.pixel(2 * x, 2 * y) ^ frame.pixel(x, y)) & 0xFFFFFF) != 0 ||
-                         image.pixel(2 * x + 1, 2 * y + 1) != image.pixel(2 * x, 2 * y);
-    EXPECT_EQ(std::tuple(image.width(), image.height(), differing),
+            differing += ((png.pixel(2 * x, 2 * y) ^ frame.pixel(x, y)) & 0xFFFFFF) != 0 ||
+                         png.pixel(2 * x + 1, 2 * y + 1) != png.pixel(2 * x, 2 * y);
+    EXPECT_EQ(std::tuple(png.width(), png.height(), differing),
               std::tuple(4 * drawing.width, 4 * drawing.height, 0));
 }
 
