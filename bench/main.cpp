@@ -14,6 +14,8 @@
 // then with the space-time picture open, and with the Measurements window gathering outcomes.
 // With --presentation-timer, only the presentation view, on a display of any size (make bench
 // runs it at 3840 x 2160 too).
+// With --space-time, on a real display, only the space-time picture: working it out again, then the
+// frame timer with it open.
 // With --observables, offscreen, only the frame with the Observables window open and what it
 // allocates: the quick check while working on that window.
 // With --measurements, offscreen, only the drawing of outcomes; with --measurements-timer, on a real
@@ -542,6 +544,8 @@ Run RunFor(const std::string_view option) {
                  bench::TimeTheFramesWhileGathering}};
     if (option == "--presentation-timer")
         return {true, {bench::TimeThePresentation}};
+    if (option == "--space-time")
+        return {true, {TimeTheSpaceTimePicture, bench::TimeTheFrameTimerWithSpaceTime}};
     if (option == "--measurements-timer")
         return {true, {bench::TimeTheFramesWhileGathering}};
     if (option == "--observables")
