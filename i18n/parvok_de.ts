@@ -99,8 +99,8 @@
         <translation>„%1“ konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
-        <source>“%1” is a folder or a device, not a lesson file.</source>
-        <translation>„%1“ ist ein Ordner oder ein Gerät, keine Datei einer Unterrichtsstunde.</translation>
+        <source>“%1” is a folder, a device or one of the system&apos;s files, not a lesson file.</source>
+        <translation>„%1“ ist ein Ordner, ein Gerät oder eine Datei des Systems, keine Datei einer Unterrichtsstunde.</translation>
     </message>
     <message>
         <source>“%1” is too large for a lesson: it holds %2 bytes, and a lesson file at most %3.</source>

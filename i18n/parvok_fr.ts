@@ -99,8 +99,8 @@
         <translation>«&#xa0;%1&#xa0;» n&apos;a pas pu être lu&#xa0;: %2.</translation>
     </message>
     <message>
-        <source>“%1” is a folder or a device, not a lesson file.</source>
-        <translation>«&#xa0;%1&#xa0;» est un dossier ou un périphérique, pas un fichier de leçon.</translation>
+        <source>“%1” is a folder, a device or one of the system&apos;s files, not a lesson file.</source>
+        <translation>«&#xa0;%1&#xa0;» est un dossier, un périphérique ou un fichier du système, pas un fichier de leçon.</translation>
     </message>
     <message>
         <source>“%1” is too large for a lesson: it holds %2 bytes, and a lesson file at most %3.</source>

@@ -99,8 +99,8 @@
         <translation>Impossibile leggere «%1»: %2.</translation>
     </message>
     <message>
-        <source>“%1” is a folder or a device, not a lesson file.</source>
-        <translation>«%1» è una cartella o un dispositivo, non un file di lezione.</translation>
+        <source>“%1” is a folder, a device or one of the system&apos;s files, not a lesson file.</source>
+        <translation>«%1» è una cartella, un dispositivo o un file di sistema, non un file di lezione.</translation>
     </message>
     <message>
         <source>“%1” is too large for a lesson: it holds %2 bytes, and a lesson file at most %3.</source>

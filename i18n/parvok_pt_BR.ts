@@ -99,8 +99,8 @@
         <translation>Não foi possível ler “%1”: %2.</translation>
     </message>
     <message>
-        <source>“%1” is a folder or a device, not a lesson file.</source>
-        <translation>“%1” é uma pasta ou um dispositivo, não um arquivo de aula.</translation>
+        <source>“%1” is a folder, a device or one of the system&apos;s files, not a lesson file.</source>
+        <translation>“%1” é uma pasta, um dispositivo ou um arquivo do sistema, não um arquivo de aula.</translation>
     </message>
     <message>
         <source>“%1” is too large for a lesson: it holds %2 bytes, and a lesson file at most %3.</source>

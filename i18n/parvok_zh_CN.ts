@@ -99,8 +99,8 @@
         <translation>无法读取“%1”：%2。</translation>
     </message>
     <message>
-        <source>“%1” is a folder or a device, not a lesson file.</source>
-        <translation>“%1”是文件夹或设备，不是课程文件。</translation>
+        <source>“%1” is a folder, a device or one of the system&apos;s files, not a lesson file.</source>
+        <translation>“%1”是文件夹、设备或系统文件，不是课程文件。</translation>
     </message>
     <message>
         <source>“%1” is too large for a lesson: it holds %2 bytes, and a lesson file at most %3.</source>
