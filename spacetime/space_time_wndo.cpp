@@ -132,7 +132,8 @@ void SpaceTimeWndo::AddExportHandlers() {
                                   .periods = [this] { return Periods(); },
                                   .csv = [this] { return GridCsv(); },
                                   .csvName = [] { return exporting::NameAt(kStem, 0, "csv"); },
-                                  .pixels = [this] { return std::optional<tk::Drawing>(PixelDrawing()); }});
+                                  .pixels = [this] { return std::optional<tk::Drawing>(PixelDrawing()); },
+                                  .saved = [this](const std::string& written) { main_.TellSaved(written); }});
 }
 
 void SpaceTimeWndo::PlaceControls() {
