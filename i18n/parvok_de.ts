@@ -1056,8 +1056,8 @@ Bitte vergrößern Sie das Fenster.</translation>
         <translation>Im Raum-Zeit-Bild: ein Bild zurück, wo auch immer der Fokus ist</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
-        <translation>Schließt die Fenster „Über Parvok“, „Tastenkürzel“, „Observablen“, „Wellenpaket erstellen“ und „Präsentation“</translation>
+        <source>Closes the window in front, unless it is the main window</source>
+        <translation>Schließt das Fenster im Vordergrund, außer dem Hauptfenster</translation>
     </message>
     <message>
         <source>In Build a Packet: loads the packet into the fields</source>

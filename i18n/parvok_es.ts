@@ -1057,8 +1057,8 @@ amplíe la ventana.</translation>
         <translation>En la imagen espacio-tiempo: un fotograma atrás, esté donde esté el foco</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
-        <translation>Cierra las ventanas Acerca de Parvok, Atajos de teclado, Observables, Construir un paquete y Presentación</translation>
+        <source>Closes the window in front, unless it is the main window</source>
+        <translation>Cierra la ventana en primer plano, salvo la ventana principal</translation>
     </message>
     <message>
         <source>In Build a Packet: loads the packet into the fields</source>

@@ -1056,8 +1056,8 @@ ingrandisci la finestra.</translation>
         <translation>Nell’immagine spazio-tempo: un fotogramma indietro, ovunque sia il focus</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
-        <translation>Chiude le finestre Informazioni su Parvok, Scorciatoie da tastiera, Osservabili, Costruisci un pacchetto e Presentazione</translation>
+        <source>Closes the window in front, unless it is the main window</source>
+        <translation>Chiude la finestra in primo piano, tranne la finestra principale</translation>
     </message>
     <message>
         <source>In Build a Packet: loads the packet into the fields</source>

@@ -1057,8 +1057,8 @@ aumente a janela.</translation>
         <translation>Na imagem espaço-tempo: um quadro para trás, onde quer que esteja o foco</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
-        <translation>Fecha as janelas Sobre o Parvok, Atalhos de teclado, Observáveis, Construir um pacote e Apresentação</translation>
+        <source>Closes the window in front, unless it is the main window</source>
+        <translation>Fecha a janela em primeiro plano, exceto a janela principal</translation>
     </message>
     <message>
         <source>In Build a Packet: loads the packet into the fields</source>

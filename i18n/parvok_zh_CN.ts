@@ -1056,8 +1056,8 @@ make the window larger.</source>
         <translation>在时空图中：后退一帧，无论焦点在何处</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
-        <translation>关闭“关于 Parvok”“键盘快捷键”“可观测量”“构建波包”或“演示视图”窗口</translation>
+        <source>Closes the window in front, unless it is the main window</source>
+        <translation>关闭最前面的窗口（主窗口除外）</translation>
     </message>
     <message>
         <source>In Build a Packet: loads the packet into the fields</source>

@@ -55,6 +55,7 @@ void SpaceTimeWndo::Layout() {
     settings.closeButton = true;
     settings.minimizeButton = true;
     settings.maximizeButton = true;
+    settings.closeKeys = true;
 }
 
 tk::GroupBox& SpaceTimeWndo::CreateGroup(const std::string& name, const std::string& caption, int left) {
