@@ -56,6 +56,8 @@ void SpaceTimeWndo::Layout() {
     settings.minimizeButton = true;
     settings.maximizeButton = true;
     settings.closeKeys = true;
+    settings.placement = tk::kPlaceBeside; // not over the plots whose history it draws
+    settings.rememberedPlace = "places/spacetime";
 }
 
 tk::GroupBox& SpaceTimeWndo::CreateGroup(const std::string& name, const std::string& caption, int left) {
