@@ -43,9 +43,7 @@ constexpr ControlKeys kControlKeys[] = {
      tk::Translatable("ShortcutsWndo",
                       "In the presentation view: high contrast, thicker and darker, or not")},
     {{"Esc", "Cmd+W"},
-     tk::Translatable("ShortcutsWndo",
-                      "Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation "
-                      "window")},
+     tk::Translatable("ShortcutsWndo", "Closes the window in front, unless it is the main window")},
     {{"Return"}, tk::Translatable("ShortcutsWndo", "In Build a Packet: loads the packet into the fields")},
     {{"Cmd+Q"}, tk::Translatable("ShortcutsWndo", "Closes the main window, and with it the program")},
 };

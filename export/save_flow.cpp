@@ -45,9 +45,8 @@ std::string& LastFolder() {
     return folder;
 }
 
-// The system's folders of devices and of the kernel's own files, where reading or writing a name
-// may wait for ever or act on hardware: /proc, /sys or /dev when the path lies in one, as written
-// or once its links are followed; empty otherwise.
+} // namespace
+
 std::string SystemFolder(const std::filesystem::path& path) {
     std::error_code error;
     const std::filesystem::path written = std::filesystem::absolute(path, error).lexically_normal();
@@ -62,6 +61,8 @@ std::string SystemFolder(const std::filesystem::path& path) {
     }
     return {};
 }
+
+namespace {
 
 // Something other than a regular file: a device, a FIFO, a socket or a folder. Only the file
 // system's record is read, never the file.

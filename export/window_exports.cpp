@@ -10,7 +10,7 @@ namespace exporting {
 void AddExportHandlers(tk::MenuHandlers& window, WindowExports exports) {
     const auto from = std::make_shared<const WindowExports>(std::move(exports));
     window.AddMenuHandler(command::kFileExportPicture, [from] {
-        ExportPicture(from->picture(), from->periods(), from->pixels());
+        from->saved(ExportPicture(from->picture(), from->periods(), from->pixels()));
         return true;
     });
     window.AddMenuHandler(command::kEditCopyPicture, [from] {
@@ -22,7 +22,7 @@ void AddExportHandlers(tk::MenuHandlers& window, WindowExports exports) {
         return true;
     });
     window.AddMenuHandler(command::kFileExportData, [from] {
-        ExportCsv(from->csv(), from->csvName());
+        from->saved(ExportCsv(from->csv(), from->csvName()));
         return true;
     });
 }

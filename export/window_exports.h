@@ -21,6 +21,8 @@ struct WindowExports {
     std::function<std::string()> csvName;
     // For a window whose picture is pixels of its own: what PNG is written from. None by default.
     std::function<std::optional<tk::Drawing>()> pixels = [] { return std::nullopt; };
+    // Told the path of each file written, empty when none was: the program's status line says so.
+    std::function<void(const std::string& written)> saved = [](const std::string& /*written*/) {};
 };
 
 // The four items, handled by `window` while it is in front.

@@ -99,8 +99,8 @@
         <translation>„%1“ konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
-        <source>“%1” is a folder or a device, not a lesson file.</source>
-        <translation>„%1“ ist ein Ordner oder ein Gerät, keine Datei einer Unterrichtsstunde.</translation>
+        <source>“%1” is a folder, a device or one of the system&apos;s files, not a lesson file.</source>
+        <translation>„%1“ ist ein Ordner, ein Gerät oder eine Datei des Systems, keine Datei einer Unterrichtsstunde.</translation>
     </message>
     <message>
         <source>“%1” is too large for a lesson: it holds %2 bytes, and a lesson file at most %3.</source>
@@ -1056,8 +1056,8 @@ Bitte vergrößern Sie das Fenster.</translation>
         <translation>Im Raum-Zeit-Bild: ein Bild zurück, wo auch immer der Fokus ist</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
-        <translation>Schließt die Fenster „Über Parvok“, „Tastenkürzel“, „Observablen“, „Wellenpaket erstellen“ und „Präsentation“</translation>
+        <source>Closes the window in front, unless it is the main window</source>
+        <translation>Schließt das Fenster im Vordergrund, außer dem Hauptfenster</translation>
     </message>
     <message>
         <source>In Build a Packet: loads the packet into the fields</source>

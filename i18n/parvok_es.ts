@@ -99,8 +99,8 @@
         <translation>No se pudo leer «%1»: %2.</translation>
     </message>
     <message>
-        <source>“%1” is a folder or a device, not a lesson file.</source>
-        <translation>«%1» es una carpeta o un dispositivo, no un archivo de lección.</translation>
+        <source>“%1” is a folder, a device or one of the system&apos;s files, not a lesson file.</source>
+        <translation>«%1» es una carpeta, un dispositivo o un archivo del sistema, no un archivo de lección.</translation>
     </message>
     <message>
         <source>“%1” is too large for a lesson: it holds %2 bytes, and a lesson file at most %3.</source>
@@ -1057,8 +1057,8 @@ amplíe la ventana.</translation>
         <translation>En la imagen espacio-tiempo: un fotograma atrás, esté donde esté el foco</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
-        <translation>Cierra las ventanas Acerca de Parvok, Atajos de teclado, Observables, Construir un paquete y Presentación</translation>
+        <source>Closes the window in front, unless it is the main window</source>
+        <translation>Cierra la ventana en primer plano, salvo la ventana principal</translation>
     </message>
     <message>
         <source>In Build a Packet: loads the packet into the fields</source>

@@ -99,8 +99,8 @@
         <translation>«&#xa0;%1&#xa0;» n&apos;a pas pu être lu&#xa0;: %2.</translation>
     </message>
     <message>
-        <source>“%1” is a folder or a device, not a lesson file.</source>
-        <translation>«&#xa0;%1&#xa0;» est un dossier ou un périphérique, pas un fichier de leçon.</translation>
+        <source>“%1” is a folder, a device or one of the system&apos;s files, not a lesson file.</source>
+        <translation>«&#xa0;%1&#xa0;» est un dossier, un périphérique ou un fichier du système, pas un fichier de leçon.</translation>
     </message>
     <message>
         <source>“%1” is too large for a lesson: it holds %2 bytes, and a lesson file at most %3.</source>
@@ -1057,8 +1057,8 @@ agrandissez la fenêtre.</translation>
         <translation>Dans l’image espace-temps&#xa0;: une image en arrière, où que soit le focus</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
-        <translation>Ferme les fenêtres «&#xa0;À propos de Parvok&#xa0;», «&#xa0;Raccourcis clavier&#xa0;», «&#xa0;Observables&#xa0;», «&#xa0;Construire un paquet&#xa0;» et «&#xa0;Présentation&#xa0;»</translation>
+        <source>Closes the window in front, unless it is the main window</source>
+        <translation>Ferme la fenêtre au premier plan, sauf la fenêtre principale</translation>
     </message>
     <message>
         <source>In Build a Packet: loads the packet into the fields</source>

@@ -99,8 +99,8 @@
         <translation>Impossibile leggere «%1»: %2.</translation>
     </message>
     <message>
-        <source>“%1” is a folder or a device, not a lesson file.</source>
-        <translation>«%1» è una cartella o un dispositivo, non un file di lezione.</translation>
+        <source>“%1” is a folder, a device or one of the system&apos;s files, not a lesson file.</source>
+        <translation>«%1» è una cartella, un dispositivo o un file di sistema, non un file di lezione.</translation>
     </message>
     <message>
         <source>“%1” is too large for a lesson: it holds %2 bytes, and a lesson file at most %3.</source>
@@ -1056,8 +1056,8 @@ ingrandisci la finestra.</translation>
         <translation>Nell’immagine spazio-tempo: un fotogramma indietro, ovunque sia il focus</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
-        <translation>Chiude le finestre Informazioni su Parvok, Scorciatoie da tastiera, Osservabili, Costruisci un pacchetto e Presentazione</translation>
+        <source>Closes the window in front, unless it is the main window</source>
+        <translation>Chiude la finestra in primo piano, tranne la finestra principale</translation>
     </message>
     <message>
         <source>In Build a Packet: loads the packet into the fields</source>

@@ -99,8 +99,8 @@
         <translation>Não foi possível ler “%1”: %2.</translation>
     </message>
     <message>
-        <source>“%1” is a folder or a device, not a lesson file.</source>
-        <translation>“%1” é uma pasta ou um dispositivo, não um arquivo de aula.</translation>
+        <source>“%1” is a folder, a device or one of the system&apos;s files, not a lesson file.</source>
+        <translation>“%1” é uma pasta, um dispositivo ou um arquivo do sistema, não um arquivo de aula.</translation>
     </message>
     <message>
         <source>“%1” is too large for a lesson: it holds %2 bytes, and a lesson file at most %3.</source>
@@ -1057,8 +1057,8 @@ aumente a janela.</translation>
         <translation>Na imagem espaço-tempo: um quadro para trás, onde quer que esteja o foco</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
-        <translation>Fecha as janelas Sobre o Parvok, Atalhos de teclado, Observáveis, Construir um pacote e Apresentação</translation>
+        <source>Closes the window in front, unless it is the main window</source>
+        <translation>Fecha a janela em primeiro plano, exceto a janela principal</translation>
     </message>
     <message>
         <source>In Build a Packet: loads the packet into the fields</source>

@@ -99,8 +99,8 @@
         <translation>无法读取“%1”：%2。</translation>
     </message>
     <message>
-        <source>“%1” is a folder or a device, not a lesson file.</source>
-        <translation>“%1”是文件夹或设备，不是课程文件。</translation>
+        <source>“%1” is a folder, a device or one of the system&apos;s files, not a lesson file.</source>
+        <translation>“%1”是文件夹、设备或系统文件，不是课程文件。</translation>
     </message>
     <message>
         <source>“%1” is too large for a lesson: it holds %2 bytes, and a lesson file at most %3.</source>
@@ -1056,8 +1056,8 @@ make the window larger.</source>
         <translation>在时空图中：后退一帧，无论焦点在何处</translation>
     </message>
     <message>
-        <source>Closes the About, Keyboard Shortcuts, Observables, Build a Packet or presentation window</source>
-        <translation>关闭“关于 Parvok”“键盘快捷键”“可观测量”“构建波包”或“演示视图”窗口</translation>
+        <source>Closes the window in front, unless it is the main window</source>
+        <translation>关闭最前面的窗口（主窗口除外）</translation>
     </message>
     <message>
         <source>In Build a Packet: loads the packet into the fields</source>

@@ -32,7 +32,7 @@ std::string WhyNotRead(const std::string& name, const Reading& reading) {
         return tk::Substitute(tk::Translate("LessonDocument", "“%1” could not be read: %2."), {name, detail});
     case Problem::NotAFile:
         return tk::Substitute(
-            tk::Translate("LessonDocument", "“%1” is a folder or a device, not a lesson file."), {name});
+            tk::Translate("LessonDocument", "“%1” is a folder, a device or one of the system's files, not a lesson file."), {name});
     case Problem::TooLarge:
         //: %2 and %3 are sizes in bytes.
         return tk::Substitute(

@@ -1,5 +1,7 @@
 #include "lesson/lesson_file.h"
 
+#include "export/save_flow.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -173,7 +175,7 @@ Reading ReadFile(const std::string& path) {
     const auto status = std::filesystem::status(path, error);
     if (error)
         return {std::nullopt, Problem::Unreadable, error.message()};
-    if (!std::filesystem::is_regular_file(status))
+    if (!std::filesystem::is_regular_file(status) || !exporting::SystemFolder(path).empty())
         return {std::nullopt, Problem::NotAFile, {}};
     const auto size = std::filesystem::file_size(path, error);
     if (!error && size > kMaximumBytes)

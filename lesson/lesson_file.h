@@ -24,7 +24,7 @@ inline constexpr std::size_t kMaximumStates = 10'000;
 enum class Problem {
     None,
     Unreadable,    // the system would not read it (detail: its reason)
-    NotAFile,      // a folder or a device
+    NotAFile,      // a folder, a device, or a file of /proc, /sys or /dev
     TooLarge,      // detail: its size in bytes
     Empty,         // no text at all
     NotJson,       // not JSON text, cut short, or not UTF-8 (detail: the byte where it goes wrong)

@@ -97,6 +97,9 @@ public:
     exporting::PictureParts Picture() const;
     // The state as it is now, with the fields as they read.
     exporting::StateRecord Record() const;
+    // Tells a file that an export of any window wrote, by its name, in the status line for a
+    // while; nothing for an empty path, when nothing was written.
+    void TellSaved(const std::string& written) const;
 
     // ---- Time in the teacher's hands: each leaves the run paused. From Idle each first begins
     // the run as Start does (normalizing), with the timer off; while running each pauses first. ----

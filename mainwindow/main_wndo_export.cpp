@@ -55,20 +55,20 @@ exporting::StateRecord MainWndo::Record() const {
     return record;
 }
 
-// Only the main window has these handlers, so only its menus enable the items. A file written is
-// told in the status line for a while.
+void MainWndo::TellSaved(const std::string& written) const {
+    if (!written.empty())
+        StatusBar()->Notify(tk::Substitute(tk::Translate("MainWndo", "Saved “%1”"),
+                                           {std::filesystem::path(written).filename().string()}));
+}
+
+// These act on the main window while it is in front; each view hands its own.
 void MainWndo::AddExportHandlers() {
-    const auto told = [this](const std::string& written) {
-        if (!written.empty())
-            StatusBar()->Notify(tk::Substitute(tk::Translate("MainWndo", "Saved “%1”"),
-                                               {std::filesystem::path(written).filename().string()}));
-    };
-    AddMenuHandler(command::kFileExportPicture, [this, told] {
-        told(exporting::ExportPicture(Picture(), run_.ElapsedPeriods()));
+    AddMenuHandler(command::kFileExportPicture, [this] {
+        TellSaved(exporting::ExportPicture(Picture(), run_.ElapsedPeriods()));
         return true;
     });
-    AddMenuHandler(command::kFileExportData, [this, told] {
-        told(exporting::ExportData(Record()));
+    AddMenuHandler(command::kFileExportData, [this] {
+        TellSaved(exporting::ExportData(Record()));
         return true;
     });
     AddMenuHandler(command::kFilePrint, [this] {

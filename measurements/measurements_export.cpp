@@ -57,9 +57,10 @@ std::string MeasurementsWndo::TallyCsv() const {
 }
 
 void MeasurementsWndo::AddExportHandlers() {
-    exporting::AddExportHandlers(
-        *this, {.picture = [this] { return Picture(); },
-                .periods = [this] { return preparedAt_; },
-                .csv = [this] { return TallyCsv(); },
-                .csvName = [this] { return exporting::NameAt(kStem, preparedAt_, "csv"); }});
+    exporting::AddExportHandlers(*this,
+                                 {.picture = [this] { return Picture(); },
+                                  .periods = [this] { return preparedAt_; },
+                                  .csv = [this] { return TallyCsv(); },
+                                  .csvName = [this] { return exporting::NameAt(kStem, preparedAt_, "csv"); },
+                                  .saved = [this](const std::string& written) { main_.TellSaved(written); }});
 }

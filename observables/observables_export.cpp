@@ -31,5 +31,6 @@ void ObservablesWndo::AddExportHandlers() {
         *this, {.picture = [this] { return Picture(); },
                 .periods = [this] { return shownPeriods_; },
                 .csv = [this] { return Csv(); },
-                .csvName = [this] { return exporting::NameAt(kStem, shownPeriods_, "csv"); }});
+                .csvName = [this] { return exporting::NameAt(kStem, shownPeriods_, "csv"); },
+                .saved = [this](const std::string& written) { main_.TellSaved(written); }});
 }

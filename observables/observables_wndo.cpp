@@ -44,7 +44,7 @@ double FiniteOrZero(double value) {
 } // namespace
 
 ObservablesWndo::ObservablesWndo(const MainWndo& main)
-    : run_(main.Model()), words_(values_table::Words::LookedUp()) {
+    : main_(main), run_(main.Model()), words_(values_table::Words::LookedUp()) {
     table_.reserve(2048);
 }
 

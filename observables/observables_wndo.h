@@ -72,6 +72,7 @@ private:
     Graph& CreateGraph(const std::string& name, void (ObservablesWndo::*open)(),
                        void (ObservablesWndo::*draw)(), const std::string& description);
 
+    const MainWndo& main_; // whose status line tells a file exported
     const run::RunModel& run_;
     tk::Connection frames_;
     tk::Connection changes_;

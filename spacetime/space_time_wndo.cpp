@@ -71,6 +71,9 @@ void SpaceTimeWndo::Layout() {
     settings.closeButton = true;
     settings.minimizeButton = true;
     settings.maximizeButton = true;
+    settings.closeKeys = true;
+    settings.placement = tk::kPlaceBeside; // not over the plots whose history it draws
+    settings.rememberedPlace = "places/spacetime";
 }
 
 tk::GroupBox& SpaceTimeWndo::CreateGroup(const std::string& name, const std::string& caption, int left,
@@ -153,7 +156,8 @@ void SpaceTimeWndo::AddExportHandlers() {
                                   .periods = [this] { return Periods(); },
                                   .csv = [this] { return GridCsv(); },
                                   .csvName = [] { return exporting::NameAt(kStem, 0, "csv"); },
-                                  .pixels = [this] { return std::optional<tk::Drawing>(PixelDrawing()); }});
+                                  .pixels = [this] { return std::optional<tk::Drawing>(PixelDrawing()); },
+                                  .saved = [this](const std::string& written) { main_.TellSaved(written); }});
 }
 
 void SpaceTimeWndo::PlaceControls() {

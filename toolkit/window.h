@@ -18,7 +18,8 @@ namespace tk {
 class MenuBar;
 
 // Where a window opens while another of the application's is in front: centred over it, as a
-// dialog; or beside it, where the screen has room, to its right, else below it, else cascaded.
+// dialog; or beside it, where the screen has room, to its right, else below it, else against the
+// screen's edge from its right, over its right side.
 inline constexpr int kPlaceOver = 0;
 inline constexpr int kPlaceBeside = 1;
 

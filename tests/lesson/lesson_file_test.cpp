@@ -114,6 +114,7 @@ TEST(LessonFile, ReadsNoFileThatIsNoneOrTooLarge) {
         Problem problem;
     } cases[] = {
         {"a folder", folder, Problem::NotAFile},
+        {"a file of /proc", "/proc/version", Problem::NotAFile},
         {"gone", folder / "gone.parvok", Problem::Unreadable},
         {"100 MB", large, Problem::TooLarge},
     };

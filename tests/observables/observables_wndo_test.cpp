@@ -110,7 +110,7 @@ TEST_F(ObservablesTest, ShowsADashForEachValueOfTheZeroState) {
 
 // From this window the picture is its own, named after it, with the table's lines where the window
 // shows them; its data holds the values the table shows, the path up to now and the momentum
-// distribution.
+// distribution, and the main window's status line tells the file written.
 TEST_F(ObservablesTest, ExportsItsOwnPictureAndData) {
     Type({"3", "4"}, {"0", "90"});
     window.PBStart_Action();
@@ -122,6 +122,7 @@ TEST_F(ObservablesTest, ExportsItsOwnPictureAndData) {
     EXPECT_THAT(output.drawn.Ops(), testing::Contains("DrawString '" + FirstLine() + "' 450 47"));
     fake_.platform.dialogs.saveAnswers = {tk::SaveAnswer{"/tmp/o.csv", 0}};
     (*observables.MenuHandler(command::kFileExportData))();
+    EXPECT_EQ(window.StatusBar()->Notice(), "Saved “o.csv”");
     const std::string& csv = output.files.at("/tmp/o.csv");
     const auto rowsUnder = [&csv](const std::string& head) { // up to the next empty line
         const std::size_t from = csv.find(head + "\n") + head.size() + 1;

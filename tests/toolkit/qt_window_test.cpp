@@ -220,8 +220,8 @@ TEST(OpeningFrame, BesideTheWindowInFrontWhereTheScreenHasRoom) {
     } cases[] = {
         {"to the right", {0, 0, 800, 600}, {800, 0, 404, 322}},
         {"below", {400, 0, 800, 600}, {400, 600, 404, 322}},
-        {"cascaded", {200, 100, 1000, 800}, {232, 132, 404, 322}},
-        {"cascaded, onto the screen", {900, 700, 380, 300}, {876, 678, 404, 322}},
+        {"no room: over its right side", {200, 100, 1000, 800}, {876, 100, 404, 322}},
+        {"no room: onto the screen", {900, 700, 380, 300}, {876, 678, 404, 322}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(tk::qt::BesideFrame(c.front, {400, 300}, margins, screen, true), c.frame) << c.name;

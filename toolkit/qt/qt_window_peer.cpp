@@ -341,13 +341,15 @@ std::optional<QRect> PlaceOnAScreen(const std::optional<std::string>& kept) {
 }
 
 QRect BesideFrame(QRect front, QSize size, QMargins margins, QRect available, bool resizable) {
-    constexpr int kCascade = 32;
     const QSize frame = size.grownBy(margins);
-    for (const QPoint corner : {front.topRight() + QPoint(1, 0), front.bottomLeft() + QPoint(0, 1)})
-        if (available.contains(QRect(corner, frame)))
-            return {corner, frame};
-    const QRect cascaded(front.topLeft() + QPoint(kCascade, kCascade), frame);
-    return OpeningFrame(cascaded, size, margins, available, resizable);
+    const QRect right(front.topRight() + QPoint(1, 0), frame);
+    if (available.contains(right))
+        return right;
+    if (const QRect below(front.bottomLeft() + QPoint(0, 1), frame); available.contains(below))
+        return below;
+    // Moved onto the screen from the right, it covers the front window's right side (the main
+    // window's controls) and leaves its left (the plots) in view, which a cascade would hide.
+    return OpeningFrame(right, size, margins, available, resizable);
 }
 
 // A window that opens while another of the application's is in front opens centred over that one,

@@ -55,7 +55,7 @@ private:
 // `resizable`, shrunk to lie wholly on it.
 QRect OpeningFrame(QRect over, QSize size, QMargins margins, QRect available, bool resizable);
 // The same beside the frame `front`: to its right where the frame fits on the area there, else
-// below it, else cascaded from its top left corner.
+// below it, else moved onto the area from its right, over the frame's right side.
 QRect BesideFrame(QRect front, QSize size, QMargins margins, QRect available, bool resizable);
 // A place kept in the settings ("x y width height": the frame's top left corner, the size within
 // it), where it still lies on one of the screens there are now; none otherwise.
