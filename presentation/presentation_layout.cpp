@@ -91,11 +91,10 @@ PresentationLayout LayoutFor(int width, int height, bool withNote) {
 
     // The bottom: the captions' two lines, and the phasors above them as large as their places allow.
     const int captionsTop = height - margin - 2 * line;
-    // The plots are as small as they can be and still show their axes: a note's second line is
-    // taken from the phasors.
-    const int noteShare = withNote ? (kNoteLines - 1) * line : 0;
+    // The plots are as small as they can be and still show their axes and their legends' line: a
+    // note's band is taken from the phasors.
     const int diameter = std::max(
-        8, std::min(slot - margin, static_cast<int>(std::lround(kLargestPhasor * unit))) - noteShare);
+        8, std::min(slot - margin, static_cast<int>(std::lround(kLargestPhasor * unit))) - noteHeight);
     const int phasorsTop = captionsTop - diameter;
     for (int k = 0; k < physics::kComponents; ++k) {
         const int left = margin + k * slot;
