@@ -108,13 +108,24 @@ TEST_F(LessonMenus, AsksBeforeChangesAreLost) {
 TEST_F(LessonMenus, KeepsTheLessonOpenWhenAFileCannotBeRead) {
     Add({"1"}, "One");
     const std::string path = SavedToDisk("kept.parvok");
-    std::ofstream(folder_ / "cut.parvok") << R"({"kind": "parvok-lesson", "version": 1, "sta)";
-    Dialogs().openAnswers.emplace_back((folder_ / "cut.parvok").string());
-    Choose(command::kFileOpen);
-    EXPECT_EQ(Dialogs().said.back(), "Warn “cut.parvok” is not a lesson file, or it was cut short: its text "
-                                     "stops making sense at byte 45.");
-    EXPECT_EQ(window.Lesson().Path(), path);
-    EXPECT_EQ(window.Lesson().Content().states.size(), 1U);
+    const struct {
+        const char* name;
+        std::string text;
+        std::string message;
+    } cases[] = {
+        {"cut.parvok", R"({"kind": "parvok-lesson", "version": 1, "sta)",
+         "“cut.parvok” is not a lesson file, or it was cut short: its text stops making sense at byte 45."},
+        {"huge.parvok", R"({"kind": "parvok-lesson", "version": 1, "speed": -1e999})",
+         "“huge.parvok” holds the number -1e999, which is beyond the largest number Parvok can use."},
+    };
+    for (const auto& c : cases) {
+        std::ofstream(folder_ / c.name) << c.text;
+        Dialogs().openAnswers.emplace_back((folder_ / c.name).string());
+        Choose(command::kFileOpen);
+        EXPECT_EQ(Dialogs().said.back(), "Warn " + c.message);
+        EXPECT_EQ(window.Lesson().Path(), path);
+        EXPECT_EQ(window.Lesson().Content().states.size(), 1U);
+    }
 }
 
 } // namespace
