@@ -532,6 +532,7 @@ int main(int argc, char** argv) {
     const bool timer = argc > 1 && std::strcmp(argv[1], "--timer") == 0;
     const bool presentationTimer = argc > 1 && std::strcmp(argv[1], "--presentation-timer") == 0;
     const bool observablesOnly = argc > 1 && std::strcmp(argv[1], "--observables") == 0;
+    const bool lessonOnly = argc > 1 && std::strcmp(argv[1], "--lesson") == 0;
     if (!timer && !presentationTimer)
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
     // The options the bench switches are remembered in settings of its own, never the user's.
@@ -550,6 +551,7 @@ int main(int argc, char** argv) {
     };
     const bool sound = presentationTimer ? all({bench::TimeThePresentation})
                        : observablesOnly ? all({CompareWithObservables, CountOwnAllocations})
+                       : lessonOnly      ? all({TimeTheLesson})
                        : timer
                            ? all({bench::TimeTheFrameTimer, bench::TimeThePresentation,
                                   bench::TimeTheFrameTimerWithSpaceTime, bench::TimeTheFramesWhileGathering})
