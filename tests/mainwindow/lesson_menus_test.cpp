@@ -79,6 +79,33 @@ TEST_F(LessonMenus, ShowsAStateHeldAtAnInstantAtThatInstant) {
     EXPECT_NEAR(window.Model().ElapsedPeriods(), 0.25, 1e-12);
 }
 
+// Each command acts on the state shown last, B of A, B, C, which stays shown where it is not removed.
+TEST_F(LessonMenus, EditsAndWalksFromTheStateShownLast) {
+    const struct {
+        const char* command;
+        Strings names;
+        const char* shown;
+    } cases[] = {
+        {command::kStatesMoveUp, {"B", "A", "C"}, "B"},   {command::kStatesMoveDown, {"A", "C", "B"}, "B"},
+        {command::kStatesRemove, {"A", "C"}, ""},         {command::kStatesRename, {"A", "Bee", "C"}, "Bee"},
+        {command::kStatesPrevious, {"A", "B", "C"}, "A"},
+    };
+    for (const auto& c : cases) {
+        if (window.Lesson().Modified())
+            Dialogs().unsavedAnswers.push_back(tk::UnsavedAnswer::Discard);
+        Choose(command::kFileNewLesson);
+        for (const char* name : {"A", "B", "C"})
+            Add({"1"}, name);
+        Choose(command::kStatesPrevious);
+        Dialogs().textAnswers.emplace_back(Strings{"Bee", ""}); // Rename's answer; no other asks
+        Choose(c.command);
+        Dialogs().textAnswers.clear();
+        EXPECT_EQ(window.Commands().FindMenuList(command::kStatesLesson)->captions(), c.names) << c.command;
+        const lesson::State* shown = window.Lesson().CurrentState();
+        EXPECT_EQ(shown ? shown->name : "", c.shown) << c.command;
+    }
+}
+
 // Each command that would drop the changes asks first: Cancel keeps them, Discard goes on.
 TEST_F(LessonMenus, AsksBeforeChangesAreLost) {
     const struct {
