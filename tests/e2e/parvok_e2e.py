@@ -789,8 +789,7 @@ def check_lesson_dialogs(app):
     app.keys("alt+s", "a")
     dialog = wait_for("the dialog that names the state", lambda: app.find_window("^Add Current State$"))
     app.activate(dialog)
-    app.keys("ctrl+a")
-    xdotool("type", "--delay", "30", "--", "Sloshing")
+    xdotool("type", "--delay", "30", "--", "Sloshing")  # in place of the name offered, selected
     app.keys("Return")
     wait_for("the title of a lesson not saved", lambda: app.find_window("^Untitled Lesson\\* — Parvok$"))
     app.activate(app.window)
