@@ -16,7 +16,6 @@ using namespace testing_main;
 class LessonMenus : public OpenedMainWndo {
 protected:
     fake::FakeDialogs& Dialogs() { return fake_.platform.dialogs; }
-    std::string Title() { return window.settings.title + (window.settings.modified ? " (modified)" : ""); }
     // Adds the state typed, named as given, as States › Add Current State… does.
     void Add(const Strings& magnitudes, const std::string& name, const std::string& note = "") {
         Type(magnitudes);
@@ -40,12 +39,9 @@ protected:
 };
 
 TEST_F(LessonMenus, AddsStatesSavesThemAndShowsThemAgainAtTheirTime) {
-    EXPECT_EQ(Title(), "Parvok");
     Add({"3", "4"}, "Sloshing", "Watch the density");
-    EXPECT_EQ(Title(), "Untitled Lesson[*] — Parvok (modified)");
     Add({"1"}, "Ground");
     const std::string path = SavedToDisk("monday.parvok");
-    EXPECT_EQ(Title(), "monday[*] — Parvok");
 
     Choose(command::kFileNewLesson);
     EXPECT_TRUE(window.Lesson().Content().states.empty());
@@ -54,7 +50,7 @@ TEST_F(LessonMenus, AddsStatesSavesThemAndShowsThemAgainAtTheirTime) {
     Dialogs().unsavedAnswers.push_back(tk::UnsavedAnswer::Discard);
     Dialogs().openAnswers.emplace_back(path);
     Choose(command::kFileOpen);
-    EXPECT_EQ(Title(), "monday[*] — Parvok");
+    EXPECT_FALSE(window.Lesson().Modified());
     EXPECT_FALSE(window.Model().PhysicalScale());
     // The first state shows at once, the second after it, and the menu lists both.
     EXPECT_EQ(Magnitude(0).Text() + " " + Magnitude(1).Text(), "0.600000 0.800000");
@@ -124,8 +120,6 @@ TEST_F(LessonMenus, AsksBeforeChangesAreLost) {
         Choose(command::kFileNewLesson);
         EXPECT_EQ(window.Lesson().Content().states.size(), c.statesAfter) << c.name;
     }
-    Dialogs().unsavedAnswers.push_back(tk::UnsavedAnswer::Cancel);
-    EXPECT_TRUE(window.Event_CancelClose());
     // Discarded as the window closes: gone from the session as well.
     Dialogs().unsavedAnswers.push_back(tk::UnsavedAnswer::Discard);
     EXPECT_FALSE(window.Event_CancelClose());
