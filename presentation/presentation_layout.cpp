@@ -25,8 +25,6 @@ constexpr double kMargin = 8;
 constexpr double kLargestPhasor = 72;
 // A line of text is this many times its font's size high.
 constexpr double kLineSpacing = 1.25;
-// A note's band: a name, then a sentence.
-constexpr int kNoteLines = 2;
 // The widest caption, "|c₁| = 0.707", in sizes of its font: the captions keep to their places.
 constexpr double kCaptionEms = 6.5;
 
@@ -65,7 +63,7 @@ void SizePlots(PresentationLayout& layout, double height) {
 
 } // namespace
 
-PresentationLayout LayoutFor(int width, int height, bool withNote) {
+PresentationLayout LayoutFor(int width, int height, int noteLines) {
     PresentationLayout layout;
     const double reference = ReferenceHeight(width, height);
     SizePlots(layout, reference);
@@ -85,7 +83,7 @@ PresentationLayout LayoutFor(int width, int height, bool withNote) {
     layout.clock = Place(margin, margin, third, line);
     layout.shown = Place(width - margin - third / 2, margin, third / 2, line);
     layout.scaleNote = Place(margin + third, margin, inner - third - third / 2, line);
-    const int noteHeight = withNote ? kNoteLines * line : 0;
+    const int noteHeight = std::clamp(noteLines, 0, kMostNoteLines) * line;
     layout.note = Place(margin, margin + line, inner, noteHeight);
     const int plotsTop = margin + line + noteHeight + margin / 2;
 
