@@ -102,6 +102,18 @@ TEST_F(LessonMenus, EditsAndWalksFromTheStateShownLast) {
     }
 }
 
+// A long lesson: the menu lists twenty of its states, around the one shown last.
+TEST_F(LessonMenus, ListsTwentyStatesAroundTheOneShownLast) {
+    for (int i = 1; i <= 30; ++i)
+        Add({"1"}, std::to_string(i));
+    const auto* list = window.Commands().FindMenuList(command::kStatesLesson);
+    EXPECT_EQ(list->captions().front() + " to " + list->captions().back(), "11 to 30");
+    list->choose(0);
+    EXPECT_EQ(window.Lesson().CurrentState()->name, "11");
+    EXPECT_EQ(list->captions().front() + " to " + list->captions().back(), "1 to 20");
+    EXPECT_EQ(list->checked(), 10U);
+}
+
 // Each command that would drop the changes asks first: Cancel keeps them, Discard goes on.
 TEST_F(LessonMenus, AsksBeforeChangesAreLost) {
     const struct {
