@@ -168,7 +168,7 @@
     </message>
     <message>
         <source>“%1” is not UTF-8 text, as a lesson file is: its byte %2 is not part of a character.</source>
-        <translation>“%1”不是 UTF-8 文本，而课程文件必须是：其第 %2 字节不属于任何字符。</translation>
+        <translation>“%1”不是 UTF-8 文本（课程文件须为 UTF-8）：第 %2 字节不属于任何字符。</translation>
     </message>
     <message>
         <source>“%1” holds the number %2, which is beyond the largest number Parvok can use.</source>
