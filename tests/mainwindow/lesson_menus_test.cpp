@@ -114,6 +114,17 @@ TEST_F(LessonMenus, ListsTwentyStatesAroundTheOneShownLast) {
     EXPECT_EQ(list->checked(), 10U);
 }
 
+// File › Open Recent: the last ten lessons saved or opened, the latest first, each opened by its entry.
+TEST_F(LessonMenus, OpensOneOfTheLastTenLessons) {
+    Add({"1"}, "One");
+    for (int i = 0; i <= 10; ++i)
+        SavedToDisk(std::to_string(i) + ".parvok");
+    const auto* recent = window.Commands().FindMenuList(command::kFileOpenRecent);
+    ASSERT_EQ(recent->captions().size(), 10U);
+    recent->choose(9);
+    EXPECT_EQ(std::filesystem::path(window.Lesson().Path()).filename(), "1.parvok");
+}
+
 // Each command that would drop the changes asks first: Cancel keeps them, Discard goes on.
 TEST_F(LessonMenus, AsksBeforeChangesAreLost) {
     const struct {
