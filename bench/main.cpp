@@ -14,6 +14,8 @@
 // then with the space-time picture open, and with the Measurements window gathering outcomes.
 // With --presentation-timer, only the presentation view, on a display of any size (make bench
 // runs it at 3840 x 2160 too).
+// With --space-time, on a real display, only the space-time picture: working it out again, then the
+// frame timer with it open.
 // With --observables, offscreen, only the frame with the Observables window open and what it
 // allocates: the quick check while working on that window.
 
@@ -533,7 +535,8 @@ int main(int argc, char** argv) {
     const bool presentationTimer = argc > 1 && std::strcmp(argv[1], "--presentation-timer") == 0;
     const bool observablesOnly = argc > 1 && std::strcmp(argv[1], "--observables") == 0;
     const bool lessonOnly = argc > 1 && std::strcmp(argv[1], "--lesson") == 0;
-    if (!timer && !presentationTimer)
+    const bool spaceTime = argc > 1 && std::strcmp(argv[1], "--space-time") == 0;
+    if (!timer && !presentationTimer && !spaceTime)
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
     // The options the bench switches are remembered in settings of its own, never the user's.
     std::string settings = (std::filesystem::temp_directory_path() / "parvok-bench-XXXXXX").string();
@@ -552,6 +555,7 @@ int main(int argc, char** argv) {
     const bool sound = presentationTimer ? all({bench::TimeThePresentation})
                        : observablesOnly ? all({CompareWithObservables, CountOwnAllocations})
                        : lessonOnly      ? all({TimeTheLesson})
+                       : spaceTime ? all({TimeTheSpaceTimePicture, bench::TimeTheFrameTimerWithSpaceTime})
                        : timer
                            ? all({bench::TimeTheFrameTimer, bench::TimeThePresentation,
                                   bench::TimeTheFrameTimerWithSpaceTime, bench::TimeTheFramesWhileGathering})

@@ -1118,7 +1118,7 @@ Bitte vergrößern Sie das Fenster.</translation>
     </message>
     <message>
         <source>To the largest</source>
-        <translation>Bis zum Größten</translation>
+        <translation>Bis zum Maximum</translation>
     </message>
     <message>
         <source>Physical density L times psi squared</source>

@@ -71,18 +71,28 @@ void PhasorDiagram::Draw(tk::Graphics& g, int width, int height, bool withPhasor
     g.ClearRect(0, 0, width, height);
     if (!withPhasor)
         return;
+    DrawCircle(g, width, height);
+    DrawRadius(g, width, height);
+}
+
+void PhasorDiagram::DrawCircle(tk::Graphics& g, int width, int height) const {
     const int d = std::min(width, height);
-    const int r = d / 2;
     const tk::Color lineColor = g.ForeColor();
     if (tooFast)
         g.SetForeColor(tk::kCurveRed);
     g.DrawOval(0, 0, d, d);
     g.SetForeColor(lineColor);
+}
+
+std::optional<tk::Point> PhasorDiagram::DrawRadius(tk::Graphics& g, int width, int height) const {
+    const int r = std::min(width, height) / 2;
     const EndPoint end{r * (1.0 + magn * std::cos(angle * kDegreesToRadians)),
                        r * (1.0 - magn * std::sin(angle * kDegreesToRadians))};
     // A magnitude or angle that is no finite number has no direction: the circle stands alone.
-    if (std::isfinite(end.x) && std::isfinite(end.y)) {
-        const EndPoint shown = Clipped(end, r, width, height);
-        g.DrawLine(r, r, static_cast<int>(shown.x), static_cast<int>(shown.y));
-    }
+    if (!std::isfinite(end.x) || !std::isfinite(end.y))
+        return std::nullopt;
+    const EndPoint shown = Clipped(end, r, width, height);
+    const tk::Point to{static_cast<int>(shown.x), static_cast<int>(shown.y)};
+    g.DrawLine(r, r, to.x, to.y);
+    return to;
 }

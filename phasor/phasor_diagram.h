@@ -4,6 +4,7 @@
 #include "toolkit/picture.h"
 
 #include <memory>
+#include <optional>
 
 // Shows one complex number as a phasor: a circle of radius 1 with a line from its centre, whose
 // length is the magnitude and whose direction is the phase. The drawing lives in a picture of the
@@ -32,9 +33,18 @@ public:
     // Whether the picture holds the phasor: after an Update, until a Blank.
     bool ShowsCoefficient() const { return updated_; }
 
-private:
+protected:
     // The picture's drawing context, or null when the picture could not be made.
     tk::Graphics* Target() const;
+    // The circle in the top left square of a width x height picture, as wide as its smaller side.
+    void DrawCircle(tk::Graphics& g, int width, int height) const;
+    // The line from the circle's centre; where it ends, or nothing for a magnitude or angle that is no
+    // finite number, which has no direction.
+    std::optional<tk::Point> DrawRadius(tk::Graphics& g, int width, int height) const;
+    // The picture holds the phasor now, as after Update.
+    void MarkShown() { updated_ = true; }
+
+private:
     // Clears a width x height square on g, and draws the phasor there when `withPhasor`.
     void Draw(tk::Graphics& g, int width, int height, bool withPhasor) const;
 

@@ -4,6 +4,7 @@
 #include "mainwindow/status_line.h"
 #include "physics/observables.h"
 #include "physics/state.h"
+#include "presentation/kept_circle_phasor.h"
 #include "presentation/note_lines.h"
 #include "presentation/plot_overlays.h"
 #include "toolkit/binding.h"
@@ -148,7 +149,7 @@ void PresentationWndo::CreateControls() {
     tk::Bind(GFDensity(), &Graph::DrawContent, *this, &PresentationWndo::GFDensity_DrawContent);
 
     for (int k = 0; k < kComponents; ++k) {
-        phasors_[k] = &AddControl("Phasor", std::make_unique<PhasorDiagram>(k));
+        phasors_[k] = &AddControl("Phasor", std::make_unique<KeptCirclePhasor>(k));
         phasors_[k]->SetAccessibleName(
             tk::Substitute(tk::Translate("MainWndo", "Phasor of state %1"), {std::to_string(k + 1)}));
         captions_[k] = &AddControl("STPhasor", std::make_unique<tk::StaticText>(k));

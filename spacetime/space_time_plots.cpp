@@ -59,14 +59,17 @@ void SpaceTimeWndo::GFCarpet_DrawContent() {
     DrawCursor();
 }
 
-// A line across the map at the present instant, when it lies within the span shown.
+// A line across the map on the row of the present instant, when it lies within the span shown. The
+// row is the map's own, as a press there goes to it: at t = 0 and at the end of the span the line
+// lies on the map's first or last row, not on the frame line beside it, where white would not show.
 void SpaceTimeWndo::DrawCursor() {
     const double t = Now();
     if (!computed_ || t > carpet_.Span())
         return;
     Graph& g = *plot_;
     const tk::Rect place = MapPlace();
-    const int y = g.YCoord(t);
+    const int row = static_cast<int>(t / carpet_.Span() * place.height);
+    const int y = place.y + std::clamp(row, 0, std::max(0, place.height - 1));
     const KeepDrawingState keep(g.Target());
     g.SetColor(kCursorColor);
     g.Target().DrawLine(place.x, y, place.x + place.width - 1, y);

@@ -19,14 +19,30 @@ constexpr int kMargin = 10;
 constexpr int kGap = 8;
 constexpr int kGroupTop = 4;
 constexpr int kGroupHeight = 48;
-constexpr int kGroupWidth = 240;
 constexpr int kChoiceTop = 20;
 constexpr int kChoiceHeight = 20;
 constexpr int kPlotTop = kGroupTop + kGroupHeight + kGap;
 // The colour bar's plot: its tick labels, a graph rectangle of the least width a plot allows, a margin.
 constexpr int kBarWidth = 180;
 constexpr int kReadingHeight = 20;
-constexpr int kMinimumWidth = 3 * kGroupWidth + 2 * kGap + 2 * kMargin;
+// Each group of two choices: its place across and where its second choice begins, so that the
+// longest translation of each caption fits beside its button.
+struct GroupPlace {
+    int left;
+    int width;
+    int second;
+};
+constexpr GroupPlace kStatesPlace{kMargin, 260, 100};
+constexpr GroupPlace kSpanPlace{kStatesPlace.left + kStatesPlace.width + kGap, 180, 90};
+constexpr GroupPlace kColoursPlace{kSpanPlace.left + kSpanPlace.width + kGap, 280, 180};
+constexpr int kChoiceLeft = 8;
+constexpr int FirstWidth(const GroupPlace& place) {
+    return place.second - kChoiceLeft - 4;
+}
+constexpr int SecondWidth(const GroupPlace& place) {
+    return place.width - place.second - kChoiceLeft;
+}
+constexpr int kMinimumWidth = kColoursPlace.left + kColoursPlace.width + kMargin;
 constexpr int kMinimumHeight = 480;
 constexpr const char* kStem = "parvok-space-time";
 
@@ -57,19 +73,20 @@ void SpaceTimeWndo::Layout() {
     settings.maximizeButton = true;
 }
 
-tk::GroupBox& SpaceTimeWndo::CreateGroup(const std::string& name, const std::string& caption, int left) {
+tk::GroupBox& SpaceTimeWndo::CreateGroup(const std::string& name, const std::string& caption, int left,
+                                         int width) {
     auto& group = AddControl(name, std::make_unique<tk::GroupBox>());
     group.SetCaption(caption);
-    group.SetBounds(left, kGroupTop, kGroupWidth, kGroupHeight);
+    group.SetBounds(left, kGroupTop, width, kGroupHeight);
     return group;
 }
 
 tk::RadioButton& SpaceTimeWndo::CreateChoice(tk::GroupBox& group, const std::string& name,
-                                             const std::string& caption, int left, bool chosen) {
+                                             const std::string& caption, int left, int width, bool chosen) {
     auto& choice = AddControl(name, std::make_unique<tk::RadioButton>());
     choice.SetCaption(caption);
     choice.SetParent(&group);
-    choice.SetBounds(group.Left() + left, kGroupTop + kChoiceTop, kGroupWidth / 2 - 8, kChoiceHeight);
+    choice.SetBounds(group.Left() + left, kGroupTop + kChoiceTop, width, kChoiceHeight);
     choice.SetValue(chosen);
     choice.Action = [this] {
         Choose({.followSelection = selection_->Value(),
@@ -80,21 +97,25 @@ tk::RadioButton& SpaceTimeWndo::CreateChoice(tk::GroupBox& group, const std::str
 }
 
 void SpaceTimeWndo::CreateControls() {
-    const int half = kGroupWidth / 2;
-    auto& states = CreateGroup("GBStates", tk::Translate("SpaceTimeWndo", "States"), kMargin);
-    total_ = &CreateChoice(states, "RBTotal", tk::Translate("SpaceTimeWndo", "Total"), 8, true);
-    selection_ = &CreateChoice(states, "RBShown", tk::Translate("SpaceTimeWndo", "As shown"), half, false);
+    auto& states = CreateGroup("GBStates", tk::Translate("SpaceTimeWndo", "States"), kStatesPlace.left,
+                               kStatesPlace.width);
+    total_ = &CreateChoice(states, "RBTotal", tk::Translate("SpaceTimeWndo", "Total"), kChoiceLeft,
+                           FirstWidth(kStatesPlace), true);
+    selection_ = &CreateChoice(states, "RBShown", tk::Translate("SpaceTimeWndo", "As shown"),
+                               kStatesPlace.second, SecondWidth(kStatesPlace), false);
     selection_->SetAccessibleName(tk::Translate("SpaceTimeWndo", "The states the main window shows"));
     auto& span =
-        CreateGroup("GBSpan", tk::Translate("SpaceTimeWndo", "Time span"), kMargin + kGroupWidth + kGap);
-    fullPeriod_ = &CreateChoice(span, "RBPeriod", "T₁", 8, true);
+        CreateGroup("GBSpan", tk::Translate("SpaceTimeWndo", "Time span"), kSpanPlace.left, kSpanPlace.width);
+    fullPeriod_ = &CreateChoice(span, "RBPeriod", "T₁", kChoiceLeft, FirstWidth(kSpanPlace), true);
     fullPeriod_->SetAccessibleName(tk::Translate("SpaceTimeWndo", "One period T1"));
-    halfPeriod_ = &CreateChoice(span, "RBHalf", "T₁/2", half, false);
+    halfPeriod_ = &CreateChoice(span, "RBHalf", "T₁/2", kSpanPlace.second, SecondWidth(kSpanPlace), false);
     halfPeriod_->SetAccessibleName(tk::Translate("SpaceTimeWndo", "Half a period T1/2"));
-    auto& colours = CreateGroup("GBColours", tk::Translate("SpaceTimeWndo", "Colours"),
-                                kMargin + 2 * (kGroupWidth + kGap));
-    largest_ = &CreateChoice(colours, "RBLargest", tk::Translate("SpaceTimeWndo", "To the largest"), 8, true);
-    physical_ = &CreateChoice(colours, "RBPhysical", "L·|ψ|²", half, false);
+    auto& colours = CreateGroup("GBColours", tk::Translate("SpaceTimeWndo", "Colours"), kColoursPlace.left,
+                                kColoursPlace.width);
+    largest_ = &CreateChoice(colours, "RBLargest", tk::Translate("SpaceTimeWndo", "To the largest"),
+                             kChoiceLeft, FirstWidth(kColoursPlace), true);
+    physical_ = &CreateChoice(colours, "RBPhysical", "L·|ψ|²", kColoursPlace.second,
+                              SecondWidth(kColoursPlace), false);
     physical_->SetAccessibleName(tk::Translate("SpaceTimeWndo", "Physical density L times psi squared"));
 
     plot_ = &AddControl("GFCarpet", std::make_unique<PointerGraph>());

@@ -100,9 +100,10 @@ private:
     double Top() const;
     tk::Rect MapPlace() const; // the heat map within the carpet plot's frame
     double Now() const;        // t/T1 of the run, modulo 1
+    // A choice at `left` within its group, `width` wide.
     tk::RadioButton& CreateChoice(tk::GroupBox& group, const std::string& name, const std::string& caption,
-                                  int left, bool chosen);
-    tk::GroupBox& CreateGroup(const std::string& name, const std::string& caption, int left);
+                                  int left, int width, bool chosen);
+    tk::GroupBox& CreateGroup(const std::string& name, const std::string& caption, int left, int width);
     void DefaultReading();
 
     MainWndo& main_;

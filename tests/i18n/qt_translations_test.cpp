@@ -6,6 +6,7 @@
 #include "app/menu_bar1.h"
 #include "app/shortcuts_wndo.h"
 #include "mainwindow/main_wndo.h"
+#include "spacetime/space_time_wndo.h"
 #include "toolkit/platform.h"
 #include "toolkit/qt/qt_translations.h"
 #include "toolkit/qt/qt_widget_peer.h"
@@ -142,8 +143,11 @@ TEST_P(Translations, MenusAndCaptionsAreTranslatedFitAndKeepTheirMnemonicsApart)
     const QString keys = QString::fromStdString(ShortcutsWndo::Page(MenuBar1::Instance()));
     EXPECT_FALSE(keys.contains(QRegularExpression("\\(&?[A-Z]\\)"))) << keys.toStdString();
 
+    // The main window's captions and a view's with choices of its own.
+    SpaceTimeWndo view(window);
+    view.Open();
     for (QWidget* widget : QApplication::allWidgets()) {
-        if (widget->window() == shown && widget->isVisible() && widget->property("tkControl").isValid()) {
+        if (widget->isVisible() && widget->property("tkControl").isValid()) {
             const tk::Control* control = tk::qt::QtWidgetPeer::ControlOf(widget);
             EXPECT_LE(Overflow(widget), 0) << control->Name() << " " << control->Index();
         }

@@ -1,20 +1,17 @@
 // The space-time picture on the fake platform, following a main window: when it works the picture
 // out again and when a frame draws only the cursor, how the pointer and the keys set the time, and
-// the colours it writes.
+// the grid it writes as CSV.
 
 #include "app/commands.h"
+#include "spacetime/grid_csv.h"
 #include "spacetime/space_time_wndo.h"
-#include "spacetime/viridis.h"
 #include "tests/mainwindow/opened_main_wndo.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
 #include <functional>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -131,31 +128,19 @@ TEST_F(SpaceTimeTest, SetsTheTimeFromThePointerAndTheKeys) {
     EXPECT_EQ(view.Reading().find("x = "), std::string::npos);
 }
 
-// A grid of two states on a picture of 4 x 3 pixels that keeps twice as many each way: each kept
-// pixel gets the colour of its cell, t = 0 at the top, the largest value the brightest colour.
-TEST(HeatMap, PaintsEachCellInItsColourAtThePicturesOwnPixelsTimeDownwards) {
-    fake::ScopedFakePlatform fake;
-    HeatMap map;
-    map.Make(4, 3, 2);
-    ASSERT_EQ(std::pair(map.PixelWidth(), map.PixelHeight()), std::pair(8, 6));
+// The ground state alone, 2 sin^2(pi x/L) at every instant, on a grid of 4 x 3 over half a period:
+// a header of the columns' x/L, then a row for each instant, t/T1 first.
+TEST(GridCsv, HoldsTheColumnsPositionsThenARowForEachInstant) {
     physics::Carpet carpet;
-    carpet.Resize(map.PixelWidth(), map.PixelHeight());
-    physics::State state;
-    state.c[0] = std::sqrt(0.5);
-    state.c[1] = std::sqrt(0.5);
-    carpet.Fill(state, physics::Turning::CounterClockwise, 1);
-    map.Paint(carpet, carpet.Maximum());
-    const auto& picture = static_cast<const fake::FakePicture&>(*map.Picture());
-    for (int i = 0; i < carpet.Rows(); ++i)
-        for (int j = 0; j < carpet.Columns(); ++j) {
-            const double fraction = carpet.At(j, i) / carpet.Maximum();
-            const tk::Color expected =
-                spacetime::kViridis[std::min<std::size_t>(255, static_cast<std::size_t>(fraction * 256))];
-            ASSERT_EQ(picture.KeptPixel(j, i), expected) << i << ", " << j;
-        }
-    const auto brightest = std::max_element(carpet.Row(0).begin(), carpet.Row(0).end());
-    EXPECT_EQ(picture.KeptPixel(static_cast<int>(brightest - carpet.Row(0).begin()), 0),
-              spacetime::kViridis.back());
+    carpet.Resize(4, 3);
+    physics::State ground;
+    ground.c[0] = 1;
+    carpet.Fill(ground, physics::Turning::CounterClockwise, 0.5);
+    const std::string row = ",0.292893,1.70711,1.70711,0.292893\n";
+    EXPECT_EQ(spacetime::GridCsv(carpet),
+              "# L|psi(x,t)|^2 of the particle in the box; columns x/L, rows t/T1\n"
+              "t/T1,0.125,0.375,0.625,0.875\n0" +
+                  row + "0.166667" + row + "0.333333" + row);
 }
 
 } // namespace
