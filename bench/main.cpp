@@ -20,6 +20,7 @@
 // allocates: the quick check while working on that window.
 // With --measurements, offscreen, only the drawing of outcomes; with --measurements-timer, on a real
 // display, only the frame timer alone and then with the Measurements window gathering outcomes.
+// With --lesson, offscreen, only the opening of a lesson of 1,000 states and the reading of its session.
 
 #include "app/commands.h"
 #include "app/menu_bar1.h"
@@ -552,6 +553,8 @@ Run RunFor(const std::string_view option) {
         return {false, {CompareWithObservables, CountOwnAllocations}};
     if (option == "--measurements")
         return {false, {bench::TimeTheSampling}};
+    if (option == "--lesson")
+        return {false, {TimeTheLesson}};
     return {false,
             {ComparePlots, CompareFrames, CompareWithObservables, CompareThePhysicalScale,
              CountOwnAllocations, ComparePresentation, TimeTheSpaceTimePicture, bench::TimeTheSampling,

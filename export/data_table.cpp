@@ -2,6 +2,7 @@
 
 #include "physics/superposition.h"
 #include "toolkit/numbers.h"
+#include "toolkit/utf8.h"
 
 #include <algorithm>
 #include <string_view>
@@ -9,26 +10,6 @@
 namespace exporting {
 
 namespace {
-
-// The length of the well-formed UTF-8 sequence that `text` starts with, 0 when it starts with none:
-// no overlong form, no surrogate, nothing past U+10FFFF (the Unicode standard's table 3-7).
-std::size_t SequenceLength(std::string_view text) {
-    const auto byte = [text](std::size_t i) {
-        return i < text.size() ? static_cast<unsigned char>(text[i]) : 0U;
-    };
-    const unsigned lead = byte(0);
-    if (lead < 0x80)
-        return 1;
-    const std::size_t length = lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
-    const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
-    const unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
-    if (length == 0 || byte(1) < low || byte(1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if ((byte(i) & 0xC0) != 0x80)
-            return 0;
-    return length;
-}
 
 // Whether a character is written as an escape: a control character (C0, DEL or C1), or U+2028 or
 // U+2029, which some readers take for the end of a line.
@@ -65,7 +46,7 @@ std::string Quoted(const std::string& value) {
 std::string CommentValue(std::string_view text) {
     std::string value;
     for (std::string_view rest = text; !rest.empty();) {
-        const std::size_t length = SequenceLength(rest);
+        const std::size_t length = tk::WellFormedLength(rest);
         const std::string_view character = rest.substr(0, std::max<std::size_t>(length, 1));
         if (character == "\\")
             value += "\\\\";

@@ -166,6 +166,15 @@
         <source>Unsaved Changes</source>
         <translation>Nicht gespeicherte Änderungen</translation>
     </message>
+    <message>
+        <source>“%1” is not UTF-8 text, as a lesson file is: its byte %2 is not part of a character.</source>
+        <translation>„%1“ ist kein UTF-8-Text, wie es die Datei einer Unterrichtsstunde sein muss: Byte %2 gehört zu keinem Zeichen.</translation>
+    </message>
+    <message>
+        <source>“%1” holds the number %2, which is beyond the largest number Parvok can use.</source>
+        <extracomment>%2 is a number as the file writes it, such as 1e999.</extracomment>
+        <translation>„%1“ enthält die Zahl %2, die größer ist als die größte Zahl, mit der Parvok rechnen kann.</translation>
+    </message>
 </context>
 <context>
     <name>MainWndo</name>

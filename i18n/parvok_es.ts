@@ -166,6 +166,15 @@
         <source>Unsaved Changes</source>
         <translation>Cambios sin guardar</translation>
     </message>
+    <message>
+        <source>“%1” is not UTF-8 text, as a lesson file is: its byte %2 is not part of a character.</source>
+        <translation>«%1» no es texto UTF-8, como debe serlo un archivo de lección: su byte %2 no forma parte de ningún carácter.</translation>
+    </message>
+    <message>
+        <source>“%1” holds the number %2, which is beyond the largest number Parvok can use.</source>
+        <extracomment>%2 is a number as the file writes it, such as 1e999.</extracomment>
+        <translation>«%1» contiene el número %2, que supera el mayor número que Parvok puede usar.</translation>
+    </message>
 </context>
 <context>
     <name>MainWndo</name>

@@ -166,6 +166,15 @@
         <source>Unsaved Changes</source>
         <translation>Modifications non enregistrées</translation>
     </message>
+    <message>
+        <source>“%1” is not UTF-8 text, as a lesson file is: its byte %2 is not part of a character.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un texte UTF-8, comme doit l&apos;être un fichier de leçon&#xa0;: son octet %2 ne fait partie d&apos;aucun caractère.</translation>
+    </message>
+    <message>
+        <source>“%1” holds the number %2, which is beyond the largest number Parvok can use.</source>
+        <extracomment>%2 is a number as the file writes it, such as 1e999.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» contient le nombre %2, qui dépasse le plus grand nombre que Parvok peut utiliser.</translation>
+    </message>
 </context>
 <context>
     <name>MainWndo</name>

@@ -166,6 +166,15 @@
         <source>Unsaved Changes</source>
         <translation>Modifiche non salvate</translation>
     </message>
+    <message>
+        <source>“%1” is not UTF-8 text, as a lesson file is: its byte %2 is not part of a character.</source>
+        <translation>«%1» non è testo UTF-8, come deve esserlo un file di lezione: il suo byte %2 non fa parte di alcun carattere.</translation>
+    </message>
+    <message>
+        <source>“%1” holds the number %2, which is beyond the largest number Parvok can use.</source>
+        <extracomment>%2 is a number as the file writes it, such as 1e999.</extracomment>
+        <translation>«%1» contiene il numero %2, che supera il numero più grande che Parvok può usare.</translation>
+    </message>
 </context>
 <context>
     <name>MainWndo</name>

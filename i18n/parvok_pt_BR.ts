@@ -166,6 +166,15 @@
         <source>Unsaved Changes</source>
         <translation>Alterações não salvas</translation>
     </message>
+    <message>
+        <source>“%1” is not UTF-8 text, as a lesson file is: its byte %2 is not part of a character.</source>
+        <translation>“%1” não é texto UTF-8, como deve ser um arquivo de aula: o byte %2 não faz parte de nenhum caractere.</translation>
+    </message>
+    <message>
+        <source>“%1” holds the number %2, which is beyond the largest number Parvok can use.</source>
+        <extracomment>%2 is a number as the file writes it, such as 1e999.</extracomment>
+        <translation>“%1” contém o número %2, que passa do maior número que o Parvok pode usar.</translation>
+    </message>
 </context>
 <context>
     <name>MainWndo</name>

@@ -166,6 +166,15 @@
         <source>Unsaved Changes</source>
         <translation>未保存的更改</translation>
     </message>
+    <message>
+        <source>“%1” is not UTF-8 text, as a lesson file is: its byte %2 is not part of a character.</source>
+        <translation>“%1”不是 UTF-8 文本（课程文件须为 UTF-8）：第 %2 字节不属于任何字符。</translation>
+    </message>
+    <message>
+        <source>“%1” holds the number %2, which is beyond the largest number Parvok can use.</source>
+        <extracomment>%2 is a number as the file writes it, such as 1e999.</extracomment>
+        <translation>“%1”含有数字 %2，超出了 Parvok 能使用的最大数。</translation>
+    </message>
 </context>
 <context>
     <name>MainWndo</name>

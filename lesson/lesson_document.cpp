@@ -41,11 +41,23 @@ std::string WhyNotRead(const std::string& name, const Reading& reading) {
             {name, detail, std::to_string(kMaximumBytes)});
     case Problem::Empty:
         return tk::Substitute(tk::Translate("LessonDocument", "“%1” is empty."), {name});
+    case Problem::NotUtf8:
+        return tk::Substitute(
+            tk::Translate(
+                "LessonDocument",
+                "“%1” is not UTF-8 text, as a lesson file is: its byte %2 is not part of a character."),
+            {name, detail});
     case Problem::NotJson:
         return tk::Substitute(
             tk::Translate(
                 "LessonDocument",
                 "“%1” is not a lesson file, or it was cut short: its text stops making sense at byte %2."),
+            {name, detail});
+    case Problem::NumberTooLarge:
+        //: %2 is a number as the file writes it, such as 1e999.
+        return tk::Substitute(
+            tk::Translate("LessonDocument",
+                          "“%1” holds the number %2, which is beyond the largest number Parvok can use."),
             {name, detail});
     case Problem::NotALesson:
         return tk::Substitute(tk::Translate("LessonDocument", "“%1” is not a Parvok lesson."), {name});

@@ -1,6 +1,7 @@
 #include "lesson/lesson_file.h"
 
 #include "export/save_flow.h"
+#include "toolkit/utf8.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -85,6 +86,27 @@ int ShownOf(const Json& value, const std::string& where) {
     Fail(Problem::BadValue, where);
 }
 
+// Where the text first holds a byte that is no part of a UTF-8 character; none for UTF-8 text.
+std::optional<std::size_t> IllFormedByte(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = tk::WellFormedLength(text.substr(at));
+        if (length == 0)
+            return at;
+        at += length;
+    }
+    return std::nullopt;
+}
+
+// The part of the reader's message in single quotes, which names what it could not read; the whole
+// message where it has none.
+std::string QuotedPart(std::string_view message) {
+    const std::size_t first = message.find('\'');
+    const std::size_t last = message.rfind('\'');
+    if (first == std::string_view::npos || last == first)
+        return std::string(message);
+    return std::string(message.substr(first + 1, last - first - 1));
+}
+
 Json StateJson(const State& state) {
     Json json{{"name", state.name}, {"magnitudes", state.magnitudes}, {"angles", state.degrees}};
     if (!state.note.empty())
@@ -148,13 +170,15 @@ std::string ToText(const Lesson& lesson) {
 Reading FromText(std::string_view text) {
     if (text.empty())
         return {std::nullopt, Problem::Empty, {}};
+    if (const auto at = IllFormedByte(text))
+        return {std::nullopt, Problem::NotUtf8, std::to_string(*at + 1)};
     Json file;
     try {
         file = Json::parse(text);
     } catch (const Json::parse_error& error) {
         return {std::nullopt, Problem::NotJson, std::to_string(error.byte)};
-    } catch (const Json::exception& error) { // a number too large for a double
-        return {std::nullopt, Problem::NotJson, {}};
+    } catch (const Json::exception& error) { // the one other: a number beyond the largest double
+        return {std::nullopt, Problem::NumberTooLarge, QuotedPart(error.what())};
     }
     if (!file.is_object() || file.value("kind", Json()) != kKind)
         return {std::nullopt, Problem::NotALesson, {}};

@@ -23,17 +23,19 @@ inline constexpr std::size_t kMaximumStates = 10'000;
 // Why a file is not read as a lesson.
 enum class Problem {
     None,
-    Unreadable,    // the system would not read it (detail: its reason)
-    NotAFile,      // a folder, a device, or a file of /proc, /sys or /dev
-    TooLarge,      // detail: its size in bytes
-    Empty,         // no text at all
-    NotJson,       // not JSON text, cut short, or not UTF-8 (detail: the byte where it goes wrong)
-    NotALesson,    // JSON, but not marked as a lesson
-    NewerVersion,  // detail: the version
-    MissingMember, // detail: where, such as "states[2].name"
-    UnknownMember, // detail: where
-    BadValue,      // detail: where; of the wrong kind, out of range, or a number that is not finite
-    TooManyStates, // detail: how many
+    Unreadable,     // the system would not read it (detail: its reason)
+    NotAFile,       // a folder, a device, or a file of /proc, /sys or /dev
+    TooLarge,       // detail: its size in bytes
+    Empty,          // no text at all
+    NotUtf8,        // detail: the first byte that is no part of a UTF-8 character, from 1
+    NotJson,        // not JSON text, or cut short (detail: the byte where it goes wrong, from 1)
+    NumberTooLarge, // detail: the number as written, beyond the largest double
+    NotALesson,     // JSON, but not marked as a lesson
+    NewerVersion,   // detail: the version
+    MissingMember,  // detail: where, such as "states[2].name"
+    UnknownMember,  // detail: where
+    BadValue,       // detail: where; of the wrong kind, out of range, or a number that is not finite
+    TooManyStates,  // detail: how many
 };
 
 struct Reading {

@@ -9,7 +9,9 @@
 #include "toolkit/platform.h"
 #include "toolkit/translation.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -19,6 +21,18 @@ template <class Action> tk::MenuHandlers::Handler Doing(Action action) {
         action();
         return true;
     };
+}
+
+// The States menu lists at most this many of the lesson's states, those around the one shown last,
+// so that a long lesson leaves the menu's other items on the screen; Next and Previous go through
+// them all.
+constexpr std::size_t kListedStates = 20;
+
+std::size_t FirstListed(std::size_t count, std::optional<std::size_t> current) {
+    if (count <= kListedStates)
+        return 0;
+    const std::size_t shown = current.value_or(0);
+    return std::min(shown > kListedStates / 2 ? shown - kListedStates / 2 : 0, count - kListedStates);
 }
 
 } // namespace
@@ -165,15 +179,21 @@ void MainWndo::AddLessonHandlers() {
 void MainWndo::AddLessonStateHandlers() {
     const auto current = [this] { return lesson_.CurrentState() != nullptr; };
     const auto count = [this] { return lesson_.Content().states.size(); };
+    const auto first = [this, count] { return FirstListed(count(), lesson_.Current()); };
     commands_.SetMenuList(command::kStatesLesson,
-                          {[this] {
+                          {[this, first, count] {
                                std::vector<std::string> names;
-                               for (const lesson::State& state : lesson_.Content().states)
-                                   names.push_back(state.name);
+                               for (std::size_t i = first(); i < std::min(count(), first() + kListedStates);
+                                    ++i)
+                                   names.push_back(lesson_.Content().states[i].name);
                                return names;
                            },
-                           [this](std::size_t index) { ShowLessonState(index); },
-                           [this] { return lesson_.Current(); }});
+                           [this, first](std::size_t index) { ShowLessonState(first() + index); },
+                           [this, first]() -> std::optional<std::size_t> {
+                               if (!lesson_.Current())
+                                   return std::nullopt;
+                               return *lesson_.Current() - first();
+                           }});
     commands_.AddMenuHandler(
         command::kStatesNext,
         Doing([this] { ShowLessonState(lesson_.Current() ? *lesson_.Current() + 1 : 0); }),

@@ -25,8 +25,6 @@ constexpr double kMargin = 8;
 constexpr double kLargestPhasor = 72;
 // A line of text is this many times its font's size high.
 constexpr double kLineSpacing = 1.25;
-// A note's band: a name, then a sentence.
-constexpr int kNoteLines = 2;
 // The widest caption, "|c₁| = 0.707", in sizes of its font: the captions keep to their places.
 constexpr double kCaptionEms = 6.5;
 
@@ -65,7 +63,7 @@ void SizePlots(PresentationLayout& layout, double height) {
 
 } // namespace
 
-PresentationLayout LayoutFor(int width, int height, bool withNote) {
+PresentationLayout LayoutFor(int width, int height, int noteLines) {
     PresentationLayout layout;
     const double reference = ReferenceHeight(width, height);
     SizePlots(layout, reference);
@@ -85,17 +83,16 @@ PresentationLayout LayoutFor(int width, int height, bool withNote) {
     layout.clock = Place(margin, margin, third, line);
     layout.shown = Place(width - margin - third / 2, margin, third / 2, line);
     layout.scaleNote = Place(margin + third, margin, inner - third - third / 2, line);
-    const int noteHeight = withNote ? kNoteLines * line : 0;
+    const int noteHeight = std::clamp(noteLines, 0, kMostNoteLines) * line;
     layout.note = Place(margin, margin + line, inner, noteHeight);
     const int plotsTop = margin + line + noteHeight + margin / 2;
 
     // The bottom: the captions' two lines, and the phasors above them as large as their places allow.
     const int captionsTop = height - margin - 2 * line;
-    // The plots are as small as they can be and still show their axes: a note's second line is
-    // taken from the phasors.
-    const int noteShare = withNote ? (kNoteLines - 1) * line : 0;
+    // The plots are as small as they can be and still show their axes and their legends' line: a
+    // note's band is taken from the phasors.
     const int diameter = std::max(
-        8, std::min(slot - margin, static_cast<int>(std::lround(kLargestPhasor * unit))) - noteShare);
+        8, std::min(slot - margin, static_cast<int>(std::lround(kLargestPhasor * unit))) - noteHeight);
     const int phasorsTop = captionsTop - diameter;
     for (int k = 0; k < physics::kComponents; ++k) {
         const int left = margin + k * slot;

@@ -34,7 +34,7 @@ struct PresentationLayout {
     tk::Rect clock;
     tk::Rect scaleNote;
     tk::Rect shown;
-    tk::Rect note;         // two lines under the top one; 0 high when none is asked for
+    tk::Rect note;         // the lines asked for under the top one; 0 high for none
     tk::Rect wavefunction; // places in window coordinates; a plot's width and height are
     tk::Rect density;      // multiples of the zoom
     Row phasors;
@@ -47,6 +47,10 @@ inline constexpr double kTickLabelShare = 1.0 / 40;
 inline constexpr double kTextShare = 1.0 / 27;
 inline constexpr double kLineShare = 1.0 / 360;
 
-// The layout of a window whose content is width x height pixels, with a band for a note under the
-// top line or without; every place is at least 1 x 1.
-PresentationLayout LayoutFor(int width, int height, bool withNote = false);
+// A lesson's state shows in at most this many lines under the top line: its name, then its note.
+// Each takes its height from the phasors, since the plots have none to spare.
+inline constexpr int kMostNoteLines = 3;
+
+// The layout of a window whose content is width x height pixels, with a band of `noteLines` lines
+// (at most kMostNoteLines) under the top line; every place is at least 1 x 1.
+PresentationLayout LayoutFor(int width, int height, int noteLines = 0);

@@ -5,6 +5,7 @@
 #include "physics/observables.h"
 #include "physics/state.h"
 #include "presentation/kept_circle_phasor.h"
+#include "presentation/note_lines.h"
 #include "presentation/plot_overlays.h"
 #include "toolkit/binding.h"
 #include "toolkit/numbers.h"
@@ -21,6 +22,13 @@ tk::Font FontOfSize(int size) {
 }
 
 // The main window's words for its choices, which the view repeats: "Total" first, then "n=1" ... "n=6".
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string joined;
+    for (const std::string& line : lines)
+        joined += (joined.empty() ? "" : "\n") + line;
+    return joined;
+}
+
 std::array<std::string, PresentationWndo::kComponents + 1> ChoiceTexts() {
     std::array<std::string, PresentationWndo::kComponents + 1> texts;
     texts[0] = tk::Translate("MainWndo", "Total");
@@ -100,7 +108,8 @@ void PresentationWndo::Layout() {
     settings.minHeight = 160;
     settings.maximizeButton = true;
     settings.backColor = tk::kWhite;
-    layout_ = LayoutFor(settings.width, settings.height, LessonStateShown());
+    lessonStateLines_ = static_cast<int>(LessonStateLines().size());
+    layout_ = LayoutFor(settings.width, settings.height, lessonStateLines_);
 }
 
 // A plot's screen shows whole frames, so it need not be erased first.
@@ -152,7 +161,6 @@ void PresentationWndo::CreateControls() {
     shown_ = &AddControl("STShown", std::make_unique<tk::StaticText>());
     shown_->SetAlignment(tk::StaticText::kRight);
     lessonState_ = &AddControl("STLessonState", std::make_unique<tk::StaticText>());
-    lessonState_->SetWordWrap(true);
     message_ = &AddControl("STMessage", std::make_unique<tk::StaticText>());
     message_->SetText(tk::Translate("PresentationWndo", "Too small for the plots:\nmake the window larger."));
     message_->SetAlignment(tk::StaticText::kCentre);
@@ -201,7 +209,10 @@ void PresentationWndo::Event_Resize() {
 
 // Before the window paints again.
 void PresentationWndo::Relayout() {
-    layout_ = LayoutFor(settings.width, settings.height, LessonStateShown());
+    const std::vector<std::string> lines = LessonStateLines();
+    lessonStateLines_ = static_cast<int>(lines.size());
+    layout_ = LayoutFor(settings.width, settings.height, lessonStateLines_);
+    lessonState_->SetText(Joined(lines));
     PlaceControls();
     wavePlot_->Resize(layout_);
     densityPlot_->Resize(layout_);
@@ -234,14 +245,30 @@ bool PresentationWndo::LessonStateShown() const {
     return lesson_ && lesson_->CurrentState();
 }
 
-// The band opens or closes with the lesson's state, the plots making room.
+// Its lines as wide as the band, in the band's font, measured as a picture draws them.
+std::vector<std::string> PresentationWndo::LessonStateLines() const {
+    if (!LessonStateShown())
+        return {};
+    const PresentationLayout plain = LayoutFor(settings.width, settings.height);
+    const auto measure = tk::ThePlatform().NewPicture(1, 1, 32, 1);
+    tk::Graphics* g = measure ? measure->Graphics() : nullptr;
+    if (!g)
+        return {};
+    g->SetTextFont(tk::kSystemFont);
+    g->SetTextSize(plain.textFont);
+    const lesson::State& state = *lesson_->CurrentState();
+    return NoteLines(*g, state.name, state.note, plain.note.width, kMostNoteLines);
+}
+
+// The band grows or shrinks with the lines of the lesson's state, the phasors making room.
 void PresentationWndo::ShowLessonState() {
-    const lesson::State* state = LessonStateShown() ? lesson_->CurrentState() : nullptr;
-    lessonState_->SetText(state ? state->name + (state->note.empty() ? "" : "\n" + state->note) : "");
-    if ((layout_.note.height > 0) != LessonStateShown())
+    const std::vector<std::string> lines = LessonStateLines();
+    if (static_cast<int>(lines.size()) != lessonStateLines_) {
         Relayout();
-    else
-        ShowWhatFits();
+        return;
+    }
+    lessonState_->SetText(Joined(lines));
+    ShowWhatFits();
 }
 
 // A phasor keeps the picture it made when it opened; one of another size is made when it opens again.

@@ -125,9 +125,10 @@ private:
     // plots are scaled.
     state_plots::YAxis WaveAxis() const;
     state_plots::YAxis DensityAxis() const;
-    // The lesson's state shown last, its name over its note, in a band under the top line; no band
-    // without one.
+    // The lesson's state shown last, its name over its note, in a band under the top line of as many
+    // lines as they take; no band without one.
     bool LessonStateShown() const;
+    std::vector<std::string> LessonStateLines() const;
     void ShowLessonState();
 
     const run::RunModel& run_;
@@ -145,6 +146,7 @@ private:
     tk::StaticText* scaleNote_ = nullptr;
     tk::StaticText* message_ = nullptr;
     tk::StaticText* lessonState_ = nullptr;
+    int lessonStateLines_ = 0;
     const lesson::LessonDocument* lesson_ = nullptr;
     tk::Connection lessonChanges_;
     Overlays overlays_;

@@ -67,8 +67,9 @@ public:
 
     tk::MenuBar* MenuBar() const { return menuBar_; }
     void SetMenuBar(tk::MenuBar* bar) { menuBar_ = bar; }
-    // Asks the menus to enable again the items that something can carry out now: the window calls
-    // it when its menu handlers' conditions may have changed. Menus also check when they open.
+    // Asks the menus of every window to enable again the items that something can carry out now: a
+    // window calls it when its menu handlers' conditions may have changed, and the other windows'
+    // keys, which reach its handlers too, follow. Menus also check when they open.
     void UpdateMenus();
 
     // The status bar, made on the first call, before or after the window opens: below the content,

@@ -761,6 +761,18 @@ def check_about_and_quit(app):
     app.keys("ctrl+q")
     app.check_exit("Ctrl+Q quits")
 
+def check_build_packet(app):
+    """States › Build a Packet…: Return loads the packet it offers, at rest at x₀ = 0.25 L with σ = 0.08 L, into the fields, normalized"""
+    app.click(*MAGNITUDE)
+    app.keys("alt+s", "b")
+    app.activate(wait_for("the Build a Packet dialog", lambda: app.find_window("^Build a Packet")))
+    app.keys("Return")
+    wait_for("Load to close the dialog", lambda: not app.find_window("^Build a Packet"))
+    app.click(*of_state(MAGNITUDE, 1))
+    # |c₂| of the packet's projection, by Simpson's rule on 200,000 intervals of the box
+    check(app.copy_all() == "0.699303", "the second magnitude reads 0.699303")
+    app.keys("alt+s", "g")  # the ground state again, for the runs that take up this session
+
 def check_close_while_running(app):
     """Second run: the window manager closes the main window while the animation runs, the presentation view open"""
     app.start({})
@@ -777,8 +789,7 @@ def check_lesson_dialogs(app):
     app.keys("alt+s", "a")
     dialog = wait_for("the dialog that names the state", lambda: app.find_window("^Add Current State$"))
     app.activate(dialog)
-    app.keys("ctrl+a")
-    xdotool("type", "--delay", "30", "--", "Sloshing")
+    xdotool("type", "--delay", "30", "--", "Sloshing")  # in place of the name offered, selected
     app.keys("Return")
     wait_for("the title of a lesson not saved", lambda: app.find_window("^Untitled Lesson\\* — Parvok$"))
     app.activate(app.window)
@@ -831,7 +842,7 @@ def check_opened_from_command_line(app):
 RUNS = {"run1": (check_fields, check_blanking, check_edit_menu, check_observables, check_ground_state_density,
                  check_stationary_state, check_superposition, check_pause_and_step, check_space_time_drag,
                  check_exports, check_replace_prompt, check_unsafe_names, check_presentation, check_about_and_quit),
-        "run2": (check_close_while_running,),
+        "run2": (check_build_packet, check_close_while_running),
         "run3": (check_lesson_dialogs, check_killed),
         "run4": (check_session_restored,)}
 LATER_RUNS = {"run4": {"title": "^monday\\* — Parvok$"},

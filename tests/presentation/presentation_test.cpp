@@ -1,6 +1,7 @@
 // The presentation view on the fake platform: its layout at a few sizes, drawn through the
 // recording context, and what it shows of the main window.
 
+#include "presentation/note_lines.h"
 #include "presentation/presentation_wndo.h"
 #include "tests/mainwindow/opened_main_wndo.h"
 #include "toolkit/edit_field.h"
@@ -234,3 +235,25 @@ TEST_F(Presentation, ShowsWhatTheMainWindowShows) {
 }
 
 } // namespace
+
+// A lesson's state in lines of at most ten characters of the recording context at size 10.
+TEST(NoteLines, BreakBetweenWordsOrCharactersAndEndInAnEllipsisPastTheLast) {
+    const struct {
+        const char* name;
+        std::string stateName, note;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"short", "Ground", "One bump", {"Ground", "One bump"}},
+        {"between words", "Sloshing", "it sloshes to and fro", {"Sloshing", "it sloshes", "to and fro"}},
+        {"a word wider than a line", "Superpositions", "", {"Superposit", "ions"}},
+        {"no spaces: between characters",
+         "猫态",
+         "两个波包同时出现在盒子里",
+         {"猫态", "两个波包同时出现在盒", "子里"}},
+        {"past the last line", "Packet", "a\nb\nc", {"Packet", "a", "b…"}},
+    };
+    fake::RecordingGraphics measure;
+    measure.SetTextSize(10);
+    for (const auto& c : cases)
+        EXPECT_EQ(NoteLines(measure, c.stateName, c.note, 60, 3), c.lines) << c.name;
+}

@@ -4,9 +4,9 @@
 // and at two device pixels a pixel.
 
 #include "app/menu_bar1.h"
+#include "lesson/lesson_file.h"
 #include "presentation/presentation_wndo.h"
 #include "tests/support/qt_device_pixels.h"
-#include "toolkit/edit_field.h"
 #include "toolkit/qt/font_mapping.h"
 #include "toolkit/qt/qt_widget_peer.h"
 
@@ -20,6 +20,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -78,15 +80,20 @@ TEST(PresentationPixels, TextsAndLinesTakeTheirShareOfTheScreensHeight) {
     const qreal ratio = QApplication::primaryScreen()->devicePixelRatio();
     MainWndo main;
     main.Open();
-    // State 1 alone at 60 degrees: Re psi/N = 0.5 sin(pi x), flat at x/L = 0.5, clear of the grid.
-    main.Find<tk::EditField>("EFAngle", 0)->NotifyTextEdited("60");
-    main.PBNorm_Action();
+    // A lesson's state, whose name and note take a band of the view: state 1 alone at 60 degrees,
+    // Re psi/N = 0.5 sin(pi x), flat at x/L = 0.5, clear of the grid.
+    const auto path = std::filesystem::temp_directory_path() / "parvok proportions.parvok";
+    std::ofstream(path) << lesson::ToText(
+        {{{"Sixty", {1, 0, 0, 0, 0, 0}, {60, 0, 0, 0, 0, 0}, "Note", {}}}, {}});
+    main.OpenLesson(path.string());
+    std::filesystem::remove(path);
     main.TMFrame_Action();
     for (const auto& screen : screens) {
         SCOPED_TRACE(std::string(screen.name) + " at " + std::to_string(int(ratio)) + "x");
         PresentationWndo view(main, {false, screen.width, screen.height});
         view.Open();
         main.TMFrame_Action();
+        ASSERT_FALSE(view.TooSmall());
         const double height = screen.height * ratio;
         const double line = std::max(2.0, height / 360);
 

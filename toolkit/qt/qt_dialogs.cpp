@@ -43,8 +43,11 @@ QStringList Filters(const std::vector<tk::FileType>& types) {
 
 // The editor of one text: a line, or a box of a few lines.
 QWidget* EditorOf(const tk::TextEntry& entry, QWidget* parent) {
-    if (!entry.multiline)
-        return new QLineEdit(FromStd(entry.text), parent);
+    if (!entry.multiline) {
+        auto* line = new QLineEdit(FromStd(entry.text), parent);
+        line->selectAll(); // typing replaces the text offered, as in the main window's fields
+        return line;
+    }
     auto* box = new QPlainTextEdit(FromStd(entry.text), parent);
     box->setTabChangesFocus(true);
     return box;

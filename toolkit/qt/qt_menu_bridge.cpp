@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <vector>
+
 namespace tk::qt {
 
 QKeySequence ShortcutOf(const std::string& text) {
@@ -24,6 +26,12 @@ namespace {
 
 const tk::MenuHandlers::Handler* HandlerOf(const tk::MenuHandlers* owner, const std::string& name) {
     return owner ? owner->MenuHandler(name) : nullptr;
+}
+
+// The bridges of the windows there are.
+std::vector<MenuBridge*>& Bridges() {
+    static std::vector<MenuBridge*> bridges;
+    return bridges;
 }
 
 } // namespace
@@ -42,6 +50,16 @@ MenuBridge::MenuBridge(const tk::MenuBar& bar, tk::Window& window, QMenuBar* qba
         UpdateEnabled();
     });
     UpdateEnabled();
+    Bridges().push_back(this);
+}
+
+MenuBridge::~MenuBridge() {
+    std::erase(Bridges(), this);
+}
+
+void MenuBridge::UpdateAllEnabled() {
+    for (MenuBridge* bridge : Bridges())
+        bridge->UpdateEnabled();
 }
 
 QWidget* MenuBridge::Window() const {

@@ -35,9 +35,12 @@ QKeySequence ShortcutOf(const std::string& text);
 class MenuBridge : public QObject {
 public:
     MenuBridge(const tk::MenuBar& bar, tk::Window& window, QMenuBar* qbar);
+    ~MenuBridge() override;
 
     // Enables each item that something can carry out now.
     void UpdateEnabled();
+    // The same in every window's menus.
+    static void UpdateAllEnabled();
 
 private:
     void AddItems(const tk::MenuItem& menu, QMenu* qmenu);

@@ -405,8 +405,7 @@ void QtWindowPeer::FitPage(const QRect& available, const QMargins& margins) {
 }
 
 void QtWindowPeer::UpdateMenus() {
-    if (menuBridge_)
-        menuBridge_->UpdateEnabled();
+    MenuBridge::UpdateAllEnabled();
 }
 
 // A bar without a place goes below the content, which keeps its size: a window of fixed size grows
