@@ -331,9 +331,9 @@ TEST_F(QtWindowTest, TextAreaSelectsCopiesAndTellsScreenReaders) {
     }
 }
 
-// The focus frame of a button the keyboard moved to is a dark line two device pixels wide, at one
-// and at two device pixels a logical pixel, where a projector would lose a faint one.
-TEST(FocusFrame, IsTwoDarkDevicePixelsWide) {
+// The focus frame of a button the keyboard moved to is a dark line two pixels wide, where a projector
+// would lose a faint one: two device pixels, and four at two device pixels a pixel.
+TEST(FocusFrame, IsTwoDarkPixelsWideDoubledAtTwiceTheDensity) {
     QPushButton button("Normalize");
     button.resize(100, 30);
     button.show();
@@ -348,7 +348,7 @@ TEST(FocusFrame, IsTwoDarkDevicePixelsWide) {
         int dark = 0;
         for (int x = 0; x < 8 * ratio; ++x)
             dark += qGray(image.pixel(x, image.height() / 2)) < 64;
-        EXPECT_EQ(dark, 2) << ratio << " device pixels a logical pixel";
+        EXPECT_EQ(dark, 2 * ratio) << ratio << " device pixels a logical pixel";
     }
 }
 

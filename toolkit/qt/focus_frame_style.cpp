@@ -1,6 +1,5 @@
 #include "toolkit/qt/focus_frame_style.h"
 
-#include <QPaintEngine>
 #include <QPainter>
 #include <QStyleOptionButton>
 
@@ -8,23 +7,16 @@ namespace tk::qt {
 
 namespace {
 
-// Device pixels a logical pixel where the painter's lines land: on the engine's device, the backing
-// store or image that a widget's painting is redirected to.
-qreal DevicePixelRatio(QPainter& painter) {
-    const QPaintEngine* engine = painter.paintEngine();
-    return engine && engine->paintDevice() ? engine->paintDevice()->devicePixelRatioF()
-                                           : painter.device()->devicePixelRatioF();
-}
-
-// Two device pixels inside the rectangle, whatever the screen's density; crisp, not smoothed.
+// Two pixels inside the rectangle, crisp, not smoothed: at two device pixels a pixel, four, as every
+// line of the program doubles there.
 void DrawFrame(QPainter& painter, const QRect& rect, const QPalette& palette) {
-    const qreal width = 2 / DevicePixelRatio(painter);
+    constexpr qreal kWidth = 2;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(
-        QPen(palette.color(QPalette::WindowText), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        QPen(palette.color(QPalette::WindowText), kWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(rect).adjusted(width / 2, width / 2, -width / 2, -width / 2));
+    painter.drawRect(QRectF(rect).adjusted(kWidth / 2, kWidth / 2, -kWidth / 2, -kWidth / 2));
     painter.restore();
 }
 
