@@ -68,10 +68,12 @@ std::string Shown(std::string caption) {
     return shown;
 }
 
-// A term and its description rather than a table row: a table's text reaches a screen reader with
-// the frame marks (U+FDD0, U+FDD1) between its cells.
+// A line of its own rather than a table row, whose cells reach a screen reader with frame marks
+// (U+FDD0, U+FDD1) between them, or a term over its description, which takes two lines: a longer one
+// wraps under its own words, clear of the keys.
 std::string Row(const std::string& keys, const std::string& what) {
-    return "<dt><b>" + keys + "</b></dt><dd>" + what + "</dd>\n";
+    return "<p style=\"margin-top:0; margin-bottom:3px; margin-left:24px; text-indent:-24px\"><b>" + keys +
+           "</b> — " + what + "</p>\n";
 }
 
 // Shortcuts as the menus show them, one after the other; an empty one is left out.
@@ -84,13 +86,13 @@ std::string Keys(std::initializer_list<std::string> shortcuts) {
 }
 
 std::string Heading(const std::string& title) {
-    return "</dl>\n<h3>" + title + "</h3>\n<dl>\n";
+    return "<h3>" + title + "</h3>\n";
 }
 
 } // namespace
 
 std::string ShortcutsWndo::Page(const tk::MenuBar& bar) {
-    std::string page = "<html><body>\n<dl>\n" + Heading(tk::Translate("ShortcutsWndo", "Menus"));
+    std::string page = "<html><body>\n" + Heading(tk::Translate("ShortcutsWndo", "Menus"));
     for (const auto& menu : bar.Children())
         for (const auto& item : menu->Children())
             if (!item->Shortcut().empty())
@@ -99,13 +101,13 @@ std::string ShortcutsWndo::Page(const tk::MenuBar& bar) {
     page += Heading(tk::Translate("ShortcutsWndo", "Controls and windows"));
     for (const auto& [keys, what] : kControlKeys)
         page += Row(Keys({keys[0], keys[1] ? keys[1] : ""}), tk::Translate("ShortcutsWndo", what));
-    return page + "</dl>\n</body></html>\n";
+    return page + "</body></html>\n";
 }
 
 // No menu bar of its own: the window shows the application's.
 void ShortcutsWndo::Layout() {
     settings.title = tk::Translate("ShortcutsWndo", "Keyboard Shortcuts");
-    settings.width = 470;
+    settings.width = 640;
     settings.height = 520;
     settings.resizable = true;
     settings.maximizeButton = false;

@@ -105,7 +105,7 @@ TEST(Startup, TheKeyboardShortcutsWindowListsEveryKey) {
                 for (const QKeySequence& key : item->shortcuts())
                     if (!key.isEmpty())
                         keys << key.toString(QKeySequence::NativeText);
-                const QString row = keys.join(", ") + "\n" + menu->text() + " › " + item->text();
+                const QString row = keys.join(", ") + " — " + menu->text() + " › " + item->text();
                 if (!keys.isEmpty() && !text.contains(QString(row).remove('&')))
                     missing << row;
             }
