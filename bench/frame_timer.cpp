@@ -125,6 +125,8 @@ std::vector<std::pair<QRect, QImage>> PicturesOf(MainWndo& window) {
 
 } // namespace
 
+// The view and its floor take turns, as the main window and its floor do, so that both meet the same
+// load; the view opens anew for each of its rounds, its first second left out.
 bool TimeThePresentation() {
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     bool sound = true;
@@ -134,42 +136,58 @@ bool TimeThePresentation() {
         for (int k = 0; k < MainWndo::kComponents; ++k)
             window.Find<tk::EditField>("EFMagn", k)->SetText("1");
         window.PBStart_Action();
-        auto view = std::make_unique<PresentationWndo>(
-            window, PresentationWndo::Opening{false, screen.width(), screen.height()});
-        view->Open();
-        CpuPercentOver(1);
-        window.frames.clear();
-        const double withView = CpuPercentOver(kRunningSeconds);
-        const std::vector<double> intervals = Intervals(window.frames);
-        const auto one = PicturesOf(*view);
-        CpuPercentOver(1);
-        const auto other = PicturesOf(*view);
-        const std::string size =
-            std::to_string(view->settings.width) + " x " + std::to_string(view->settings.height);
-        view.reset();
-
+        const auto openView = [&] {
+            auto view = std::make_unique<PresentationWndo>(
+                window, PresentationWndo::Opening{false, screen.width(), screen.height()});
+            view->Open();
+            CpuPercentOver(1);
+            return view;
+        };
         BlitFloor floor(screen);
-        for (std::size_t i = 0; i < one.size(); ++i)
-            floor.Add(one[i].first, one[i].second, other[i].second);
-        floor.show();
-        const tk::Connection swaps = window.Model().FrameAdvanced.Connect([&floor] { floor.Swap(); });
-        CpuPercentOver(1);
-        const double withFloor = CpuPercentOver(kRunningSeconds);
+        std::string size;
+        {
+            const auto view = openView();
+            const auto one = PicturesOf(*view);
+            CpuPercentOver(1);
+            const auto other = PicturesOf(*view);
+            for (std::size_t i = 0; i < one.size(); ++i)
+                floor.Add(one[i].first, one[i].second, other[i].second);
+            size = std::to_string(view->settings.width) + " x " + std::to_string(view->settings.height);
+        }
+        std::vector<double> withView;
+        std::vector<double> withFloor;
+        std::vector<double> intervals;
+        for (int round = 0; round < kRounds; ++round) {
+            {
+                const auto view = openView();
+                window.frames.clear();
+                withView.push_back(CpuPercentOver(kRoundSeconds));
+                const std::vector<double> roundIntervals = Intervals(window.frames);
+                intervals.insert(intervals.end(), roundIntervals.begin(), roundIntervals.end());
+            }
+            floor.show();
+            const tk::Connection swaps = window.Model().FrameAdvanced.Connect([&floor] { floor.Swap(); });
+            CpuPercentOver(1);
+            withFloor.push_back(CpuPercentOver(kRoundSeconds));
+            floor.hide();
+        }
         window.PBStart_Action();
         if (intervals.empty()) {
             std::cout << "the frame timer did not fire\n";
             return false;
         }
         const double p95 = Percentile(intervals, 0.95);
-        const double ratio = withView / withFloor;
+        const double cpu = Percentile(withView, 0.5);
+        const double floorMedian = Percentile(withFloor, 0.5);
+        const double ratio = cpu / floorMedian;
         sound = p95 <= kMostPresentationP95Ms && ratio <= kMostCpuOverFloor;
-        std::cout << "frame timer with the presentation view at " << size << ", " << kRunningSeconds
-                  << " s: interval median " << tk::Format(Percentile(intervals, 0.5), "0.00")
+        std::cout << "frame timer with the presentation view at " << size << ", " << kRounds << " x "
+                  << kRoundSeconds << " s: interval median " << tk::Format(Percentile(intervals, 0.5), "0.00")
                   << " ms, 95th percentile " << tk::Format(p95, "0.00")
                   << " ms (target <= " << tk::Format(kMostPresentationP95Ms, "0")
                   << " ms: " << Verdict(p95 <= kMostPresentationP95Ms) << ")\n"
-                  << "CPU of the process: " << tk::Format(withView, "0.0") << " % of a core with the view, "
-                  << tk::Format(withFloor, "0.0")
+                  << "CPU of the process, median of " << kRounds << " rounds each: " << tk::Format(cpu, "0.0")
+                  << " % of a core with the view, " << tk::Format(floorMedian, "0.0")
                   << " % with its pictures only blitted: " << tk::Format(ratio, "0.00")
                   << " times the floor (aim <= " << tk::Format(kMostCpuOverFloor, "0") << ": "
                   << Verdict(ratio <= kMostCpuOverFloor) << "); load average " << LoadAverage() << "\n";
