@@ -122,8 +122,10 @@ void BaselinePlot::DrawFineCurve(QPainter& painter, const FineCurve& curve, int 
     for (qsizetype i = 0; i < count; ++i)
         middles << QPointF(scene_.left + (double(i) / last - scene_.xMin) * scene_.xToPixel,
                            scene_.bottom - (curve.values[std::size_t(i)] - scene_.yMin) * scene_.yToPixel);
+    const double edge = (width - 1) / 2.0;
     for (int strand = 0; strand < 2 * width - 1; ++strand) {
-        const double offset = (strand / 2.0 - (width - 1) / 2.0) / ratio;
+        const double across = strand / 2.0 - edge;
+        const double offset = across / ratio;
         QPolygonF points;
         for (qsizetype i = 0; i < count; ++i) {
             const QPointF along =
@@ -132,6 +134,7 @@ void BaselinePlot::DrawFineCurve(QPainter& painter, const FineCurve& curve, int 
             const QPointF normal = length > 0 ? QPointF(-along.y(), along.x()) / length : QPointF();
             points << QPointF(middles[i].x() + 0.5, middles[i].y() + 0.5) + normal * offset;
         }
+        painter.setRenderHint(QPainter::Antialiasing, std::abs(across) > edge - 0.5);
         painter.drawPolyline(points);
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
