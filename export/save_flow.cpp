@@ -2,6 +2,7 @@
 
 #include "toolkit/numbers.h"
 #include "toolkit/platform.h"
+#include "toolkit/system_folders.h"
 #include "toolkit/translation.h"
 
 #include <algorithm>
@@ -45,25 +46,6 @@ std::string& LastFolder() {
     return folder;
 }
 
-} // namespace
-
-std::string SystemFolder(const std::filesystem::path& path) {
-    std::error_code error;
-    const std::filesystem::path written = std::filesystem::absolute(path, error).lexically_normal();
-    const std::filesystem::path real = std::filesystem::weakly_canonical(written, error);
-    for (const std::filesystem::path& where : {written, real}) {
-        if (std::distance(where.begin(), where.end()) < 2)
-            continue;
-        const std::string first = std::next(where.begin())->string();
-        for (const char* folder : {"proc", "sys", "dev"})
-            if (first == folder)
-                return "/" + first;
-    }
-    return {};
-}
-
-namespace {
-
 // Something other than a regular file: a device, a FIFO, a socket or a folder. Only the file
 // system's record is read, never the file.
 bool NotARegularFile(const std::filesystem::path& path) {
@@ -77,7 +59,7 @@ bool NotARegularFile(const std::filesystem::path& path) {
 std::string Refusal(const tk::SaveAnswer& answer, const SaveTarget& target) {
     const std::filesystem::path path(target.path);
     const std::string name = path.filename().string();
-    if (const std::string folder = SystemFolder(path); !folder.empty())
+    if (const std::string folder = tk::SystemFolder(path); !folder.empty())
         //: %1 is the file's name, %2 a folder such as /proc.
         return tk::Substitute(tk::Translate("ExportFlow",
                                             "“%1” cannot be saved in %2: it holds the system's "

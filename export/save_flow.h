@@ -3,7 +3,6 @@
 #include "toolkit/dialogs.h"
 
 #include <cstddef>
-#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -22,11 +21,6 @@ SaveTarget Settle(const tk::SaveAnswer& answer, const std::vector<tk::FileType>&
 // The file name a save dialog starts with: the stem, the time in periods of state 1 to three
 // decimals, and the extension ("parvok-t0.250.svg"); without the time when it is no number.
 std::string NameAt(const std::string& stem, double periods, const std::string& extension);
-
-// The system's folders of devices and of the kernel's own files, where reading or writing a name
-// may wait for ever or act on hardware (/proc/kmsg is a regular file that blocks its reader): /proc,
-// /sys or /dev when the path lies in one, as written or once its links are followed; empty otherwise.
-std::string SystemFolder(const std::filesystem::path& path);
 
 // Saves through the dialogs: asks for a name, starting with `name`, in the folder saved to last,
 // settles it, asks before replacing a file, and writes what `contents` makes for the type. A name

@@ -1,6 +1,6 @@
 #include "lesson/lesson_file.h"
 
-#include "export/save_flow.h"
+#include "toolkit/system_folders.h"
 #include "toolkit/utf8.h"
 
 #include <algorithm>
@@ -199,7 +199,7 @@ Reading ReadFile(const std::string& path) {
     const auto status = std::filesystem::status(path, error);
     if (error)
         return {std::nullopt, Problem::Unreadable, error.message()};
-    if (!std::filesystem::is_regular_file(status) || !exporting::SystemFolder(path).empty())
+    if (!std::filesystem::is_regular_file(status) || !tk::SystemFolder(path).empty())
         return {std::nullopt, Problem::NotAFile, {}};
     const auto size = std::filesystem::file_size(path, error);
     if (!error && size > kMaximumBytes)
