@@ -6,11 +6,15 @@
 void KeptCirclePhasor::Event_Open() {
     circle_.reset();
     lineBox_.reset();
+    blank_ = false;
     PhasorDiagram::Event_Open();
 }
 
 void KeptCirclePhasor::Blank() {
+    if (blank_)
+        return;
     lineBox_.reset();
+    blank_ = true;
     PhasorDiagram::Blank();
 }
 
@@ -63,6 +67,7 @@ void KeptCirclePhasor::Update() {
         g->DrawPicture(*circle_, 0, 0);
     lineBox_ = LineBox(DrawRadius(*g, GX->Width(), GX->Height()), g->PenSize());
     MarkShown();
+    blank_ = false;
     if (!last) {
         Refresh(true);
         return;

@@ -40,4 +40,7 @@ private:
     // Where the picture differs from the kept circle: around its line; none while the picture holds
     // anything else (a blank, a new picture).
     std::optional<tk::Rect> lineBox_;
+    // The picture is blank since the last Blank: another leaves it as it is, unpainted, where the view
+    // blanks its phasors at every frame while the fields are being edited.
+    bool blank_ = false;
 };

@@ -18,6 +18,7 @@ TEST(KeptCirclePhasor, DrawsThePlainDiagramsPixelsFrameAfterFrame) {
         bool tooFast = false;
         int pen = 3;
         bool blankFirst = false;
+        bool reopenFirst = false;
     } frames[] = {
         {"first", 1, 0},
         {"turned", 1, 37},
@@ -28,6 +29,8 @@ TEST(KeptCirclePhasor, DrawsThePlainDiagramsPixelsFrameAfterFrame) {
         {"thicker pen", 0.7, 45, false, 5},
         {"no number", std::numeric_limits<double>::quiet_NaN(), 0},
         {"after a blank", 1, 10, false, 5, true},
+        {"after two blanks", 0.5, 100, false, 5, true},
+        {"opened again", 1, 200, false, 5, false, true},
     };
     PhasorDiagram plain;
     KeptCirclePhasor kept;
@@ -39,8 +42,12 @@ TEST(KeptCirclePhasor, DrawsThePlainDiagramsPixelsFrameAfterFrame) {
     }
     for (const auto& frame : frames) {
         for (PhasorDiagram* diagram : both) {
-            if (frame.blankFirst)
+            if (frame.blankFirst) {
                 diagram->Blank();
+                diagram->Blank();
+            }
+            if (frame.reopenFirst)
+                diagram->Event_Open();
             diagram->GX->Graphics()->SetPenSize(frame.pen);
             diagram->magn = frame.magn;
             diagram->angle = frame.angle;
