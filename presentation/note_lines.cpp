@@ -8,13 +8,22 @@ namespace {
 
 constexpr std::string_view kEllipsis = "…";
 
+// The bytes of the character at `i`: its code point and the combining marks that follow it, which
+// stay with their letter.
+std::size_t CharacterBytes(std::string_view text, std::size_t i) {
+    std::size_t end = i + tk::CodePointAt(text, i).second;
+    while (end < text.size() && tk::IsCombiningMark(tk::CodePointAt(text, end).first))
+        end += tk::CodePointAt(text, end).second;
+    return end - i;
+}
+
 // The longest start of `text` that fits in `width`, cut between characters; at least one.
 std::size_t FittingBytes(tk::Graphics& measure, std::string_view text, double width) {
-    std::size_t fits = tk::CodePointAt(text, 0).second;
-    for (std::size_t next = fits; next < text.size(); next += tk::CodePointAt(text, next).second) {
-        if (measure.StringWidth(text.substr(0, next + tk::CodePointAt(text, next).second)) > width)
+    std::size_t fits = CharacterBytes(text, 0);
+    for (std::size_t next = fits; next < text.size(); next += CharacterBytes(text, next)) {
+        if (measure.StringWidth(text.substr(0, next + CharacterBytes(text, next))) > width)
             break;
-        fits = next + tk::CodePointAt(text, next).second;
+        fits = next + CharacterBytes(text, next);
     }
     return fits;
 }

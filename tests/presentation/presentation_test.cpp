@@ -251,6 +251,7 @@ TEST(NoteLines, BreakBetweenWordsOrCharactersAndEndInAnEllipsisPastTheLast) {
          "两个波包同时出现在盒子里",
          {"猫态", "两个波包同时出现在盒", "子里"}},
         {"past the last line", "Packet", "a\nb\nc", {"Packet", "a", "b…"}},
+        {"a mark stays with its letter", "aaaaaaaaaa\u0308b", "", {"aaaaaaaaa", "a\u0308b"}},
     };
     fake::RecordingGraphics measure;
     measure.SetTextSize(10);
