@@ -21,7 +21,7 @@ tk::Font FontOfSize(int size) {
     return tk::Font{.name = tk::kSystemFont, .size = size};
 }
 
-// The main window's words for its choices, which the view repeats: "Total" first, then "n=1" ... "n=6".
+// The lines as one text, a line break between each and the next.
 std::string Joined(const std::vector<std::string>& lines) {
     std::string joined;
     for (const std::string& line : lines)
@@ -29,6 +29,7 @@ std::string Joined(const std::vector<std::string>& lines) {
     return joined;
 }
 
+// The main window's words for its choices, which the view repeats: "Total" first, then "n=1" ... "n=6".
 std::array<std::string, PresentationWndo::kComponents + 1> ChoiceTexts() {
     std::array<std::string, PresentationWndo::kComponents + 1> texts;
     texts[0] = tk::Translate("MainWndo", "Total");

@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -82,7 +84,8 @@ TEST(PresentationPixels, TextsAndLinesTakeTheirShareOfTheScreensHeight) {
     main.Open();
     // A lesson's state, whose name and note take a band of the view: state 1 alone at 60 degrees,
     // Re psi/N = 0.5 sin(pi x), flat at x/L = 0.5, clear of the grid.
-    const auto path = std::filesystem::temp_directory_path() / "parvok proportions.parvok";
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("parvok proportions " + std::to_string(getpid()) + ".parvok");
     std::ofstream(path) << lesson::ToText(
         {{{"Sixty", {1, 0, 0, 0, 0, 0}, {60, 0, 0, 0, 0, 0}, "Note", {}}}, {}});
     main.OpenLesson(path.string());
