@@ -26,6 +26,7 @@
 #include "app/menu_bar1.h"
 #include "bench/baseline_window.h"
 #include "bench/canvas_widgets.h"
+#include "bench/frame_pace.h"
 #include "bench/frame_stats.h"
 #include "bench/frame_timer.h"
 #include "bench/measurement_timing.h"
@@ -97,6 +98,7 @@ using bench::BaselineWindow;
 using bench::FrameStats;
 using bench::PaintCounter;
 using bench::PlotWindow;
+using bench::Verdict;
 using bench::WaveSamples;
 using Phases = physics::Components;
 
@@ -129,10 +131,6 @@ bool BaselineMatches(Graph& wave, Graph& density, const BaselineWindow& baseline
     std::cout << "baseline vs subject: " << waveDiff << " differing pixels (wave), " << densityDiff
               << " (density)\n";
     return waveDiff == 0 && densityDiff == 0;
-}
-
-const char* Verdict(bool met) {
-    return met ? "met" : "MISSED";
 }
 
 std::string Spread(const char* name, const FrameStats& stats) {
