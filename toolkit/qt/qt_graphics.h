@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/function_band.h"
 #include "toolkit/graphics.h"
 #include "toolkit/qt/font_mapping.h"
 
@@ -78,6 +79,10 @@ private:
     void UseFont();
     // A smooth curve this many device pixels wide or wider is filled, a narrower one drawn in strands.
     static constexpr int kFilledCurveWidth = 4;
+    // The picture painted on, when the band of a function's graph can be blended into its pixels
+    // directly: with no clip, no transform but a scale and a shift, and plain painting over.
+    QImage* BlendableImage() const;
+    bool DrawFunctionBand(const std::vector<tk::PointF>& vertices);
     void DrawCurveStrands(const std::vector<tk::PointF>& vertices, int width, qreal ratio);
     void FillCurveBand(const std::vector<tk::PointF>& vertices, qreal width);
 
@@ -93,6 +98,8 @@ private:
     // Kept from one smooth curve to the next, so that a frame allocates nothing.
     QPolygonF smoothVertices_;
     QPolygonF smoothNormals_;
+    std::vector<tk::PointF> deviceVertices_;
+    tk::FunctionBand band_;
     QPainter* painter_;
     bool paperLines_ = false;
     bool denseDevice_ = false; // more than one device pixel a logical pixel
