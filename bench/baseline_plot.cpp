@@ -107,36 +107,19 @@ void BaselinePlot::DrawCurve(QPainter& painter, const Curve& curve) const {
     }
 }
 
-// Through the middles of the pixels, as hairlines half a device pixel apart along the curve's normals,
-// `pen` pixels of the scene across: the band of a wide pen, drawn the way Qt draws fastest.
+// Through the middles of the pixels, with a round pen `pen` pixels of the scene across, blended: the
+// band a plain QPainter program draws.
 void BaselinePlot::DrawFineCurve(QPainter& painter, const FineCurve& curve, int pen) const {
-    QPen hairline(curve.color, 0);
-    hairline.setCosmetic(true);
-    painter.setPen(hairline);
+    painter.setPen(QPen(curve.color, pen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setRenderHint(QPainter::Antialiasing, true);
-    const double ratio = image_.devicePixelRatio();
-    const int width = std::max(1, int(std::lround(pen * ratio)));
     const auto count = qsizetype(curve.values.size());
     QPolygonF middles;
     const double last = double(count) - 1;
     for (qsizetype i = 0; i < count; ++i)
-        middles << QPointF(scene_.left + (double(i) / last - scene_.xMin) * scene_.xToPixel,
-                           scene_.bottom - (curve.values[std::size_t(i)] - scene_.yMin) * scene_.yToPixel);
-    const double edge = (width - 1) / 2.0;
-    for (int strand = 0; strand < 2 * width - 1; ++strand) {
-        const double across = strand / 2.0 - edge;
-        const double offset = across / ratio;
-        QPolygonF points;
-        for (qsizetype i = 0; i < count; ++i) {
-            const QPointF along =
-                middles[std::min(i + 1, count - 1)] - middles[std::max<qsizetype>(i - 1, 0)];
-            const double length = std::hypot(along.x(), along.y());
-            const QPointF normal = length > 0 ? QPointF(-along.y(), along.x()) / length : QPointF();
-            points << QPointF(middles[i].x() + 0.5, middles[i].y() + 0.5) + normal * offset;
-        }
-        painter.setRenderHint(QPainter::Antialiasing, std::abs(across) > edge - 0.5);
-        painter.drawPolyline(points);
-    }
+        middles << QPointF(scene_.left + (double(i) / last - scene_.xMin) * scene_.xToPixel + 0.5,
+                           scene_.bottom - (curve.values[std::size_t(i)] - scene_.yMin) * scene_.yToPixel +
+                               0.5);
+    painter.drawPolyline(middles);
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
