@@ -97,7 +97,7 @@ std::pair<std::ptrdiff_t, std::ptrdiff_t> FunctionBand::SamplesBetween(double fr
 void FunctionBand::AddSide(double x0, double x1, double y0, double slope, bool upper) {
     const auto [from, to] = SamplesBetween(x0, x1);
     for (std::ptrdiff_t k = from; k <= to; ++k) {
-        const double y = y0 + slope * (firstColumn_ + double(k) / kSamples - x0);
+        const double y = y0 + slope * (SampleX(k) - x0);
         Stretch& s = stretches_[std::size_t(k)];
         if (upper)
             s.top = std::min(s.top, y);
@@ -111,7 +111,7 @@ void FunctionBand::AddSide(double x0, double x1, double y0, double slope, bool u
 void FunctionBand::AddDisc(const PointF& middle, double from, double to, double half, Arc arc) {
     const auto [first, last] = SamplesBetween(std::max(from, middle.x - half), std::min(to, middle.x + half));
     for (std::ptrdiff_t k = first; k <= last; ++k) {
-        const double across = firstColumn_ + double(k) / kSamples - middle.x;
+        const double across = SampleX(k) - middle.x;
         const double r = std::sqrt(std::max(0.0, half * half - across * across));
         Stretch& s = stretches_[std::size_t(k)];
         if (arc != Arc::Bottom)
@@ -121,34 +121,35 @@ void FunctionBand::AddDisc(const PointF& middle, double from, double to, double 
     }
 }
 
-std::pair<double, FunctionBand::Stretch> FunctionBand::SampleAt(std::ptrdiff_t k) const {
-    return {firstColumn_ + double(k) / kSamples, stretches_[std::size_t(k)]};
-}
-
 // Between each two samples, the trapezium under straight edges, added into the rows its edges cross
 // or it fills. A piece with one end beyond the band ends at the band's end, a point.
 void FunctionBand::CoverColumn(int x, Rect clip) {
     const auto firstSample = static_cast<std::ptrdiff_t>(x - firstColumn_) * kSamples;
-    std::array<std::pair<double, Stretch>, 2 * kSamples> pieces{};
+    std::array<Piece, kSamples> pieces{};
     std::size_t count = 0;
     double top = INFINITY;
     double bottom = -INFINITY;
     const auto empty = [](const Stretch& s) { return !(s.top <= s.bottom); };
     for (std::ptrdiff_t k = firstSample; k < firstSample + kSamples; ++k) {
-        std::pair<double, Stretch> a = SampleAt(k);
-        std::pair<double, Stretch> b = SampleAt(k + 1);
-        if (empty(a.second) && empty(b.second))
+        double left = SampleX(k);
+        double right = SampleX(k + 1);
+        Stretch a = stretches_[std::size_t(k)];
+        Stretch b = stretches_[std::size_t(k + 1)];
+        if (empty(a) && empty(b))
             continue;
-        if (empty(a.second))
-            a = {leftEnd_.x, {leftEnd_.y, leftEnd_.y}};
-        if (empty(b.second))
-            b = {rightEnd_.x, {rightEnd_.y, rightEnd_.y}};
-        if (!(b.first > a.first))
+        if (empty(a)) {
+            left = leftEnd_.x;
+            a = {leftEnd_.y, leftEnd_.y};
+        }
+        if (empty(b)) {
+            right = rightEnd_.x;
+            b = {rightEnd_.y, rightEnd_.y};
+        }
+        if (!(right > left))
             continue;
-        pieces[count++] = {b.first - a.first, a.second};
-        pieces[count++] = {0, b.second};
-        top = std::min({top, a.second.top, b.second.top});
-        bottom = std::max({bottom, a.second.bottom, b.second.bottom});
+        pieces[count++] = {right - left, a, b};
+        top = std::min({top, a.top, b.top});
+        bottom = std::max({bottom, a.bottom, b.bottom});
     }
     if (count == 0)
         return;
@@ -172,10 +173,10 @@ void FunctionBand::CoverColumn(int x, Rect clip) {
     const auto rowIndex = [&](double y) {
         return std::size_t(std::clamp(Floor(y), firstRow, lastRow + 1) - firstRow);
     };
-    for (std::size_t i = 0; i < count; i += 2) {
-        const double dx = pieces[i].first;
-        const Stretch& a = pieces[i].second;
-        const Stretch& b = pieces[i + 1].second;
+    for (std::size_t i = 0; i < count; ++i) {
+        const double dx = pieces[i].width;
+        const Stretch& a = pieces[i].left;
+        const Stretch& b = pieces[i].right;
         // A row gains the area above the lower edge less the area above the upper one: the whole width
         // from the first row the upper edge reaches to the first the lower edge reaches, and the share
         // of each row an edge crosses.

@@ -19,8 +19,8 @@ namespace tk {
 // stretch, bounded by the segments' long sides and by the arcs round the vertices, of which only the
 // ends and the outside of each bend reach beyond the sides. The stretch is found exactly at kSamples
 // abscissas a column, and its edges are taken as straight between them, whose areas in each pixel are
-// then exact. A pixel's share is within 0.01 of
-// the true one along a gentle curve, and within 0.06 at the round ends and on the steepest lines.
+// then exact. A pixel's share is within 0.01 of the true one along a gentle curve, and within 0.06 at
+// the round ends and on the steepest lines.
 class FunctionBand {
 public:
     // One column's pixels from row `top` down, each with the share of its area the band covers.
@@ -36,8 +36,8 @@ public:
     static bool Fits(std::span<const PointF> vertices);
     static constexpr double kSteepest = 16;
 
-    // Works out the band `width` device pixels across for vertices that fit, within `clip`; the
-    // columns are then at hand until the next call.
+    // Works out the band `width` device pixels across for vertices that fit, within `clip`, the
+    // picture's pixels; the columns are then at hand until the next call.
     void Cover(std::span<const PointF> vertices, double width, Rect clip);
 
     std::size_t ColumnCount() const { return columns_.size(); }
@@ -51,6 +51,11 @@ private:
         double top = INFINITY;
         double bottom = -INFINITY;
     };
+    // Between two samples `width` apart, the stretches at either side.
+    struct Piece {
+        double width;
+        Stretch left, right;
+    };
     struct Kept {
         int x;
         int top;
@@ -63,8 +68,8 @@ private:
     enum class Arc { Top, Bottom, Both };
     void AddDisc(const PointF& middle, double from, double to, double half, Arc arc);
     void CoverColumn(int x, Rect clip);
-    // The stretch at sample k, and at the band's very ends, where the samples may miss its last sliver.
-    std::pair<double, Stretch> SampleAt(std::ptrdiff_t k) const;
+    // The abscissa of sample k.
+    double SampleX(std::ptrdiff_t k) const { return firstColumn_ + double(k) / kSamples; }
 
     double firstColumn_ = 0;
     // The band's leftmost and rightmost points, at the round ends.
