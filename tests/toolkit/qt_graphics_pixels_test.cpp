@@ -138,4 +138,28 @@ TEST(Pictures, OnADoubleDensityScreenOrAtAZoomHaveMorePixelsInLogicalUnits) {
         << "at zoom 2, as the presentation view draws its plots";
 }
 
+// A level curve along pixel row 9 of the logical picture, two pixels wide: at 1x over the middle of
+// row 9, so that rows 8 and 10 are half covered, blended halfway to white; at 2x on whole device rows.
+TEST(SmoothCurves, BlendTheirEdgesIntoThePicture) {
+    const struct {
+        const char* name;
+        double ratio;
+        int halfRow, fullRow, blankRow;
+    } cases[] = {{"1x", 1, 8, 9, 11}, {"2x", 2, -1, 17, 21}};
+    for (const auto& c : cases) {
+        tk::qt::QtPicture picture(20, 20, 32, c.ratio);
+        picture.Graphics()->SetForeColor(kInk);
+        picture.Graphics()->SetPenSize(2);
+        picture.Graphics()->DrawSmoothPolyline({{2, 9}, {9, 9}, {17, 9}});
+        const QImage& image = picture.Image();
+        const int x = image.width() / 2;
+        EXPECT_EQ(image.pixel(x, c.fullRow) & 0xFFFFFF, kInk) << c.name;
+        EXPECT_EQ(image.pixel(x, c.blankRow) & 0xFFFFFF, kWhite) << c.name;
+        if (c.halfRow >= 0) {
+            EXPECT_EQ(image.pixel(x, c.halfRow) & 0xFFFFFF, tk::RGB(228, 142, 131))
+                << c.name << ": halfway from white to (201, 30, 7)";
+        }
+    }
+}
+
 } // namespace
