@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace tk {
 
@@ -127,8 +128,8 @@ void FunctionBand::CoverColumn(int x, Rect clip) {
     const auto firstSample = static_cast<std::ptrdiff_t>(x - firstColumn_) * kSamples;
     std::array<Piece, kSamples> pieces{};
     std::size_t count = 0;
-    double top = INFINITY;
-    double bottom = -INFINITY;
+    double top = std::numeric_limits<double>::infinity();
+    double bottom = -top;
     const auto empty = [](const Stretch& s) { return !(s.top <= s.bottom); };
     for (std::ptrdiff_t k = firstSample; k < firstSample + kSamples; ++k) {
         double left = SampleX(k);
@@ -159,7 +160,7 @@ void FunctionBand::CoverColumn(int x, Rect clip) {
     const int lastRow = -Floor(-std::clamp(bottom, clipTop, clipBottom)) - 1;
     if (lastRow < firstRow)
         return;
-    const auto rows = std::size_t(lastRow - firstRow + 1);
+    const auto rows = static_cast<std::size_t>(lastRow - firstRow) + 1;
     rows_.assign(rows, 0.0);
     runs_.assign(rows + 1, 0.0);
     // Adds the area above an edge, with `sign`, to the rows the edge crosses.

@@ -2,8 +2,8 @@
 
 #include "toolkit/geometry.h"
 
-#include <cmath>
 #include <cstddef>
+#include <limits>
 #include <span>
 #include <utility>
 #include <vector>
@@ -48,12 +48,12 @@ private:
 
     // Where a vertical line meets the band, top above bottom; none where top > bottom.
     struct Stretch {
-        double top = INFINITY;
-        double bottom = -INFINITY;
+        double top = std::numeric_limits<double>::infinity();
+        double bottom = -std::numeric_limits<double>::infinity();
     };
     // Between two samples `width` apart, the stretches at either side.
     struct Piece {
-        double width;
+        double width = 0;
         Stretch left, right;
     };
     struct Kept {
@@ -69,9 +69,9 @@ private:
     void AddDisc(const PointF& middle, double from, double to, double half, Arc arc);
     void CoverColumn(int x, Rect clip);
     // The abscissa of sample k.
-    double SampleX(std::ptrdiff_t k) const { return firstColumn_ + double(k) / kSamples; }
+    double SampleX(std::ptrdiff_t k) const { return firstColumn_ + static_cast<double>(k) / kSamples; }
 
-    double firstColumn_ = 0;
+    int firstColumn_ = 0;
     // The band's leftmost and rightmost points, at the round ends.
     PointF leftEnd_, rightEnd_;
     // Kept from one call to the next, so that a frame allocates nothing.

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <optional>
 
 namespace tk::qt {
@@ -283,11 +284,15 @@ bool QtGraphics::DrawFunctionBand(const std::vector<tk::PointF>& vertices) {
     for (std::size_t i = 0; i < band_.ColumnCount(); ++i) {
         const tk::FunctionBand::Column column = band_.ColumnAt(i);
         for (std::size_t k = 0; k < column.coverage.size(); ++k) {
-            const int coverage = static_cast<int>(column.coverage[k] * 255 + 0.5f);
+            // 256 equal steps of coverage, the last two both whole.
+            const int coverage = std::min(255, static_cast<int>(column.coverage[k] * 256));
             if (coverage == 0)
                 continue;
-            auto* pixel = reinterpret_cast<QRgb*>(bits + (column.top + qsizetype(k)) * stride) + column.x;
-            *pixel = coverage == 255 ? ink : Blended(*pixel, ink, coverage);
+            uchar* place = bits + (column.top + qsizetype(k)) * stride + column.x * qsizetype(sizeof(QRgb));
+            QRgb pixel = 0;
+            std::memcpy(&pixel, place, sizeof pixel);
+            pixel = coverage == 255 ? ink : Blended(pixel, ink, coverage);
+            std::memcpy(place, &pixel, sizeof pixel);
         }
     }
     return true;
