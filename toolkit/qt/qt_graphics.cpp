@@ -248,8 +248,8 @@ QImage* QtGraphics::BlendableImage() const {
 
 namespace {
 
-// The pixel `coverage` of the way from `below` to the opaque `ink`, channel by channel, rounded as
-// Qt blends.
+// The pixel `coverage` / 255 of the way from `below` to the opaque `ink`, channel by channel, the
+// division by 255 rounded to the nearest.
 QRgb Blended(QRgb below, QRgb ink, int coverage) {
     const auto channel = [&](int shift) {
         const int mixed =
