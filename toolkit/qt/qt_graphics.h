@@ -77,7 +77,9 @@ private:
     void Polygon(const std::vector<tk::Point>& vertices, bool filled);
     MappedFonts& SelectFont();
     void UseFont();
-    // A smooth curve this many device pixels wide or wider is filled, a narrower one drawn in strands.
+    // A smooth curve that is no function's graph (it turns back or stands nearly upright), or that is
+    // drawn where its band cannot be blended in directly, is filled when this many device pixels wide or
+    // wider, and drawn in strands when narrower.
     static constexpr int kFilledCurveWidth = 4;
     // The picture painted on, when the band of a function's graph can be blended into its pixels
     // directly: with no clip, no transform but a scale and a shift, and plain painting over.
